@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds and starts Tovimar-S. Extra arguments go to the program (--sans-accueil skips the splash).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh
+exec build/tovimar "$@"

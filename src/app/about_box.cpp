@@ -1,0 +1,45 @@
+#include "app/about_box.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/images.h"
+#include "platform/messages.h"
+
+namespace tovimar {
+
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmAbout");
+    setWindowTitle(QStringLiteral("À propos de ") + kApplicationTitle);
+    auto* layout = new QHBoxLayout(this);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(picture("app_icon.svg", {64, 64}));
+    icon->setAlignment(Qt::AlignTop);
+    layout->addWidget(icon);
+
+    auto* text = new QVBoxLayout;
+    auto* title = new QLabel(kApplicationTitle, this);
+    title->setObjectName("lblTitle");
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    title->setFont(big);
+    auto* version = new QLabel(QStringLiteral("Version ") + QStringLiteral(TOVIMAR_VERSION), this);
+    version->setObjectName("lblVersion");
+    auto* description = new QLabel(QStringLiteral("Logiciel d'aide à la pratique de l'Obstétrique"), this);
+    description->setObjectName("lblDescription");
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName("cmdOK");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    text->addWidget(title);
+    text->addWidget(version);
+    text->addWidget(description);
+    text->addStretch();
+    text->addWidget(ok, 0, Qt::AlignRight);
+    layout->addLayout(text);
+}
+
+} // namespace tovimar

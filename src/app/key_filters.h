@@ -1,0 +1,20 @@
+#pragma once
+// Key filters on text fields. They look at typed characters only: editing
+// and navigation keys (Backspace, Delete, arrows, Tab, Enter) and shortcuts
+// (Ctrl+V...) pass, so a paste is not filtered and is read safely later.
+
+#include <QString>
+#include <functional>
+
+class QLineEdit;
+
+namespace tovimar {
+
+// Digits only; other characters are dropped silently.
+void acceptDigitsOnly(QLineEdit* field);
+// Digits and the decimal comma; a typed full stop is entered as a comma.
+void acceptDecimal(QLineEdit* field);
+// Digits and "/"; any other character is dropped after `refused` runs.
+void acceptDateCharacters(QLineEdit* field, std::function<void()> refused);
+
+} // namespace tovimar

@@ -1,0 +1,106 @@
+#pragma once
+// Form1, "Calculette Obstétricale": the dating fields, the follow-up
+// schedule, ultrasound dating, the moon, the saint of the day and the menus.
+
+#include <QMainWindow>
+#include <map>
+
+#include "core/vb_date.h"
+#include "dating/term_settings.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+
+namespace tovimar {
+
+class MoonWidget;
+class WindowRegistry;
+struct Platform;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(WindowRegistry& windows);
+    ~MainWindow() override;
+
+    QAction* action(const QString& name) const;
+    // The term settings read at start-up (the schedule's windows).
+    const TermSettings& termSettings() const { return termSettings_; }
+
+    // Dating (DDR, start, term, age today, conversion SA <-> date).
+    QLineEdit *DateDR, *DateDG, *DateAP, *NbreSA, *NbreMois, *NbreJours, *DateSA, *SA;
+    QListWidget* ListeSA;
+    QLabel *TXTsa, *lblSecu, *LblCentDate;
+    // Follow-up schedule and leave.
+    QLineEdit *DatesHT21_1T, *DatesHT21_2T, *NbrEnf;
+    QLabel *LblAnesth, *LblEcho1T;
+    QListWidget *ListePN, *ListeUS, *ListeCONGE;
+    QScrollBar* NbrEnfScroll;
+    QCheckBox *Gemell, *Triple;
+    QPushButton* Command2;
+    // Ultrasound dating.
+    QLineEdit *Sac, *CRL, *Bip, *Fem, *DateX, *SemA;
+    QScrollBar* CRLscroll;
+    QToolButton *Command1, *Command3;
+    // Moon, saint, proverb, reminder.
+    QLineEdit* TxtDateJ;
+    QPushButton *CmdDateMoins, *CmdDatePlus;
+    MoonWidget* Picture1;
+    QLabel *Label11, *LblSaint, *LblAlmanach, *LblAvertir, *Image1;
+    QTimer* Timer1;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Building.
+    QWidget* buildDatingPanel();
+    QWidget* buildConversionPanel();
+    QWidget* buildUltrasoundPanel();
+    QWidget* buildSchedulePanel();
+    QWidget* buildAlmanacPanel();
+    void buildMenus();
+    void connectReactions();
+    void loadAtStartUp();
+
+    // Dating reactions.
+    void onDateDRChanged();
+    void onDateDGChanged();
+    void onDateAPChanged();
+    void onListeSAChosen(int row);
+    void onDateSAChanged();
+    bool startIsMissing();
+    void refuseDateKey();
+    void stopReminder();
+    bool recomputeSchedule(VbDate start);
+    void computeLeave();
+
+    // Ultrasound dating.
+    void computeFromUltrasound();
+    void resetDating();
+    void clearDatingDisplays();
+
+    // Moon.
+    void onTxtDateJChanged();
+    void stepMoonDay(int days);
+
+    // Menus.
+    void openTermSettings();
+
+    WindowRegistry& windows_;
+    Platform& platform_;
+    TermSettings termSettings_;
+    QString lastMoonText_;
+    bool listChosenByChange_ = false;
+    std::map<QString, QAction*> actions_;
+};
+
+} // namespace tovimar

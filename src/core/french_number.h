@@ -1,0 +1,32 @@
+#pragma once
+// Numbers as the practitioner types and reads them: decimal comma, no
+// thousands separator, shortest form without trailing zeros.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tovimar {
+
+// The regional-format reader: optional blanks around, an optional sign,
+// digits with at most one decimal comma, at least one digit. Nothing else
+// (no full stop, no grouping, no exponent): "97,5" -> 97.5, "12.5" -> nullopt.
+std::optional<double> readFrenchNumber(std::string_view text);
+inline bool isFrenchNumber(std::string_view text) { return readFrenchNumber(text).has_value(); }
+
+// The leading-number reader: reads the longest number at the start of the
+// text (sign, digits, a full stop for decimals, an optional exponent), blanks
+// anywhere being ignored; stops at the first other character; no digit gives 0.
+// "12.5 mm" -> 12.5, "12,5" -> 12, "abc" -> 0.
+double readLeadingNumber(std::string_view text);
+
+// The shortest decimal form with a comma, up to 15 significant digits:
+// 8.3 -> "8,3", 0.78 -> "0,78", 1634 -> "1634", -0.0 -> "0".
+std::string formatFrenchNumber(double value);
+
+// Rounds to n decimals, a half going to the even neighbour (30.55 -> 30.6,
+// 0.125 -> 0.12, 2.5 -> 2). A value that is a half once written in decimal
+// (as the user typed it) counts as a half even when binary can't hold it exactly.
+double roundHalfEven(double value, int decimals = 0);
+
+} // namespace tovimar

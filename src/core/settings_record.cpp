@@ -1,0 +1,87 @@
+#include "core/settings_record.h"
+
+#include "core/windows1252.h"
+
+namespace tovimar {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isControl(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F; }
+
+// Splits the bytes into values; nullopt on malformed input.
+std::optional<std::vector<std::string>> tokenize(std::string_view s) {
+    std::vector<std::string> values;
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    for (unsigned char c : s)
+        if (isControl(c)) return std::nullopt;
+    while (i < n) {
+        // Blank lines and leading blanks separate nothing.
+        while (i < n && (isBlank(s[i]) || isLineEnd(s[i]))) ++i;
+        if (i >= n) break;
+        std::string value;
+        if (s[i] == '"') {
+            ++i;
+            for (;;) {
+                if (i >= n) return std::nullopt; // quote never closed
+                if (s[i] == '"') {
+                    if (i + 1 < n && s[i + 1] == '"') {
+                        value += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value += s[i++];
+            }
+            while (i < n && isBlank(s[i])) ++i;
+            if (i < n && s[i] != ',' && !isLineEnd(s[i])) return std::nullopt;
+        } else {
+            std::size_t start = i;
+            while (i < n && s[i] != ',' && !isLineEnd(s[i])) ++i;
+            std::size_t end = i;
+            while (end > start && isBlank(s[end - 1])) --end;
+            value.assign(s.substr(start, end - start));
+        }
+        values.push_back(windows1252ToUtf8(value));
+        if (i < n && s[i] == ',') {
+            ++i;
+            // A comma just before a line end (or the end) leaves an empty last value.
+            std::size_t j = i;
+            while (j < n && isBlank(s[j])) ++j;
+            if (j >= n || isLineEnd(s[j])) values.emplace_back();
+            i = j;
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+std::string encodeSettingsRecord(const std::vector<std::string>& values) {
+    std::string line;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        if (k) line += ',';
+        line += '"';
+        for (char c : utf8ToWindows1252(values[k])) {
+            if (c == '"') line += '"';
+            line += isLineEnd(c) ? ' ' : c;
+        }
+        line += '"';
+    }
+    return line + "\r\n";
+}
+
+std::optional<std::vector<std::string>> decodeSettingsRecord(std::string_view bytes,
+                                                             std::size_t count) {
+    if (count == 0) return std::nullopt;
+    auto values = tokenize(bytes);
+    if (!values || values->size() < count) return std::nullopt;
+    const std::size_t complete = values->size() / count;
+    const auto first = values->begin() + static_cast<std::ptrdiff_t>((complete - 1) * count);
+    return std::vector<std::string>(first, first + static_cast<std::ptrdiff_t>(count));
+}
+
+} // namespace tovimar

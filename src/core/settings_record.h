@@ -1,0 +1,24 @@
+#pragma once
+// The settings files (term.tvx, options.tvx, tarifs.tvx): one line of
+// double-quoted, comma-separated values in Windows-1252, ending with CR LF.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovimar {
+
+// One record of UTF-8 values as the bytes of the file. A double quote inside
+// a value is doubled, so that no value can break the line open.
+std::string encodeSettingsRecord(const std::vector<std::string>& values);
+
+// Reads the file's bytes as a stream of values (quoted or not, separated by
+// commas or line ends), taken `count` at a time; the last complete record
+// wins. nullopt when there are fewer than `count` values, a quote is never
+// closed, text follows a closing quote, or the bytes are not text (a NUL or
+// other control character).
+std::optional<std::vector<std::string>> decodeSettingsRecord(std::string_view bytes,
+                                                             std::size_t count);
+
+} // namespace tovimar

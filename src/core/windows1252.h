@@ -1,0 +1,13 @@
+#pragma once
+// Windows-1252, the code page of the settings files, to and from UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace tovimar {
+
+std::string windows1252ToUtf8(std::string_view bytes);
+// Characters that Windows-1252 cannot hold become '?'.
+std::string utf8ToWindows1252(std::string_view utf8);
+
+} // namespace tovimar

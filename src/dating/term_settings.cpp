@@ -1,0 +1,50 @@
+#include "dating/term_settings.h"
+
+#include <cmath>
+#include <vector>
+
+#include "core/french_number.h"
+#include "core/settings_record.h"
+
+namespace tovimar {
+
+TermSettings TermSettings::editorDefaults() {
+    TermSettings s;
+    s[TerminationLimitWeeks] = "10";
+    s[MedicationLimitWeeks] = "5";
+    s[AmniocentesisThreshold] = "250";
+    return s;
+}
+
+std::optional<TermSettings> decodeTermSettings(std::string_view bytes) {
+    auto values = decodeSettingsRecord(bytes, TermSettings::Count);
+    if (!values) return std::nullopt;
+    TermSettings s;
+    for (std::size_t i = 0; i < TermSettings::Count; ++i) s.values[i] = (*values)[i];
+    return s;
+}
+
+std::string encodeTermSettings(const TermSettings& settings) {
+    return encodeSettingsRecord(std::vector<std::string>(settings.values.begin(), settings.values.end()));
+}
+
+std::optional<std::string> anaesthesiaDaysToWeeksText(std::string_view daysText) {
+    const auto days = readFrenchNumber(daysText);
+    if (!days) return std::nullopt;
+    return formatFrenchNumber(roundHalfEven((14 + *days) / 7.0, 1));
+}
+
+std::optional<long long> anaesthesiaWeeksToDays(std::string_view weeksText) {
+    const auto weeks = readFrenchNumber(weeksText);
+    if (!weeks || std::fabs(*weeks) > 1e12) return std::nullopt;
+    return static_cast<long long>(roundHalfEven(*weeks * 7 - 14));
+}
+
+std::optional<int> windowBoundDays(std::string_view text) {
+    const auto value = readFrenchNumber(text);
+    // Beyond a few centuries a bound is no date any more.
+    if (!value || std::fabs(*value) > 100000) return std::nullopt;
+    return static_cast<int>(roundHalfEven(*value));
+}
+
+} // namespace tovimar

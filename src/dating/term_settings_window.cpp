@@ -1,0 +1,215 @@
+#include "dating/term_settings_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/key_filters.h"
+#include "app/window_registry.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "platform/settings_folder.h"
+
+namespace tovimar {
+namespace {
+
+const QString kFileName = QStringLiteral("term.tvx");
+
+QLineEdit* numberField(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
+    edit->setMaximumWidth(60);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QLabel* caption(const QString& text, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(true);
+    if (buddy) label->setBuddy(buddy);
+    return label;
+}
+
+// "Entre [a] et [b] Jours A."
+QHBoxLayout* rangeRow(const QString& from, QLineEdit* a, QLineEdit* b, const QString& unit) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(caption(from, a));
+    row->addWidget(a);
+    row->addWidget(caption(QStringLiteral("et"), b));
+    row->addWidget(b);
+    row->addWidget(caption(unit));
+    row->addStretch();
+    return row;
+}
+
+} // namespace
+
+TermSettingsWindow::TermSettingsWindow(WindowRegistry& windows)
+    : TermSettingsWindow(windows.platform()) {}
+
+TermSettingsWindow::TermSettingsWindow(Platform& platform) : QWidget(nullptr, Qt::Window), platform_(platform) {
+    build();
+    load();
+}
+
+void TermSettingsWindow::build() {
+    setObjectName("Form9");
+    setWindowTitle(QStringLiteral("Modifications"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* intro = caption(QStringLiteral("Mise à jour du nombre des semaines d'amenorrhée concernant "
+                                         "le triple test et les dates légales d'IVG"));
+    intro->setStyleSheet("font-weight: bold");
+    layout->addWidget(intro);
+
+    auto* ivg = new QGroupBox(QStringLiteral("IVG"), this);
+    auto* ivgGrid = new QGridLayout(ivg);
+    IvgText = numberField(ivg, "IvgText", QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"));
+    RuText = numberField(ivg, "RuText", QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"));
+    ivgGrid->addWidget(caption(QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"), IvgText), 0, 0);
+    ivgGrid->addWidget(IvgText, 0, 1);
+    ivgGrid->addWidget(caption(QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"), RuText), 1, 0);
+    ivgGrid->addWidget(RuText, 1, 1);
+    auto* note = caption(QStringLiteral("Modifier le nombre de semaines en fonction de la loi"));
+    note->setStyleSheet("font-style: italic");
+    ivgGrid->addWidget(note, 2, 0, 1, 2);
+    layout->addWidget(ivg);
+
+    auto* threshold = new QGroupBox(QStringLiteral("Seuil pour l'amniocentèse"), this);
+    auto* thresholdRow = new QHBoxLayout(threshold);
+    TxtRisqueLim = numberField(threshold, "TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
+    thresholdRow->addWidget(caption(QStringLiteral("Amniocentèse préconisée si Tri test supérieur à :"), TxtRisqueLim));
+    thresholdRow->addWidget(caption(QStringLiteral("1/")));
+    thresholdRow->addWidget(TxtRisqueLim);
+    thresholdRow->addStretch();
+    layout->addWidget(threshold);
+
+    auto* anaesthesia = new QGroupBox(QStringLiteral("Consultation anesthèsistes"), this);
+    auto* anaesthesiaBox = new QVBoxLayout(anaesthesia);
+    Text5 = numberField(anaesthesia, "Text5", QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
+    Text6 = numberField(anaesthesia, "Text6", QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
+    // The day counts that are saved stay hidden: the screen shows weeks.
+    Text7 = numberField(anaesthesia, "Text7", QStringLiteral("Consultation anesthèsistes, premier jour"));
+    Text8 = numberField(anaesthesia, "Text8", QStringLiteral("Consultation anesthèsistes, dernier jour"));
+    Text7->hide();
+    Text8->hide();
+    anaesthesiaBox->addWidget(caption(QStringLiteral("A effectuer")));
+    anaesthesiaBox->addLayout(rangeRow(QStringLiteral("entre"), Text5, Text6, QStringLiteral("Sem. A.")));
+    layout->addWidget(anaesthesia);
+
+    const QString example = QStringLiteral("Ex: 13,6 SA = (13 X 7)+6 = 97");
+    auto* serum = new QGroupBox(QStringLiteral("Triple test"), this);
+    auto* serumBox = new QVBoxLayout(serum);
+    Text9 = numberField(serum, "Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
+    Text10 = numberField(serum, "Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
+    Text1 = numberField(serum, "Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
+    Text2 = numberField(serum, "Text2", QStringLiteral("Tri Test à Effectuer: 2T, et (Jours A.)"));
+    serumBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
+    serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 1T")));
+    serumBox->addLayout(rangeRow(QStringLiteral("Entre"), Text9, Text10, QStringLiteral("Jours A.")));
+    serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 2T")));
+    serumBox->addLayout(rangeRow(QStringLiteral("Entre"), Text1, Text2, QStringLiteral("Jours A.")));
+    serumBox->addWidget(caption(example));
+    layout->addWidget(serum);
+
+    auto* echo = new QGroupBox(QStringLiteral("Echo 1er Ter"), this);
+    auto* echoBox = new QVBoxLayout(echo);
+    Text15 = numberField(echo, "Text15", QStringLiteral("Echo 1T à pratiquer, entre (Jours A.)"));
+    Text16 = numberField(echo, "Text16", QStringLiteral("Echo 1T à pratiquer, et (Jours A.)"));
+    echoBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
+    echoBox->addWidget(caption(QStringLiteral("Echo 1T à pratiquer")));
+    echoBox->addLayout(rangeRow(QStringLiteral("Entre"), Text15, Text16, QStringLiteral("Jours A.")));
+    echoBox->addWidget(caption(example));
+    layout->addWidget(echo);
+
+    auto* restart = caption(QStringLiteral("Veuillez relancer le programme pour que TOVIMAR prenne en "
+                                           "compte les modifications"));
+    restart->setStyleSheet("color: #800000");
+    layout->addWidget(restart);
+    auto* buttons = new QHBoxLayout;
+    CmdEnregistrer = new QPushButton(QStringLiteral("E&nregistrer Quitter"), this);
+    CmdEnregistrer->setObjectName("CmdEnregistrer");
+    CmdQuitter = new QPushButton(QStringLiteral("&Quitter"), this);
+    CmdQuitter->setObjectName("CmdQuitter");
+    buttons->addStretch();
+    buttons->addWidget(CmdEnregistrer);
+    buttons->addWidget(CmdQuitter);
+    layout->addLayout(buttons);
+
+    for (QLineEdit* f : {IvgText, RuText, TxtRisqueLim, Text15, Text16}) acceptDigitsOnly(f);
+    for (QLineEdit* f : {Text1, Text2, Text9, Text10}) acceptDecimal(f);
+    connect(Text5, &QLineEdit::textChanged, this, [this] { convertWeeksToDays(Text5, Text7); });
+    connect(Text6, &QLineEdit::textChanged, this, [this] { convertWeeksToDays(Text6, Text8); });
+    connect(CmdEnregistrer, &QPushButton::clicked, this, &TermSettingsWindow::save);
+    connect(CmdQuitter, &QPushButton::clicked, this, &QWidget::close);
+
+    setTabOrder(IvgText, RuText);
+    setTabOrder(RuText, TxtRisqueLim);
+    setTabOrder(TxtRisqueLim, Text5);
+    setTabOrder(Text5, Text6);
+    setTabOrder(Text6, Text9);
+    setTabOrder(Text9, Text10);
+    setTabOrder(Text10, Text1);
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text15);
+    setTabOrder(Text15, Text16);
+    setTabOrder(Text16, CmdEnregistrer);
+    setTabOrder(CmdEnregistrer, CmdQuitter);
+
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QLineEdit* TermSettingsWindow::field(int index) const {
+    QLineEdit* const fields[TermSettings::Count] = {IvgText, RuText, Text1,        Text2,  Text9, Text10,
+                                                    Text7,   Text8,  TxtRisqueLim, Text15, Text16};
+    return fields[index];
+}
+
+void TermSettingsWindow::load() {
+    const TermSettings defaults = TermSettings::editorDefaults();
+    for (int i = 0; i < TermSettings::Count; ++i)
+        field(i)->setText(QString::fromStdString(defaults.values[i]));
+    const auto settings = decodeTermSettings(platform_.settings.read(kFileName).value_or(""));
+    if (!settings) {
+        platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
+        return;
+    }
+    for (int i = 0; i < TermSettings::Count; ++i)
+        field(i)->setText(QString::fromStdString(settings->values[i]));
+    // Shown in weeks; converting back gives the same whole days.
+    if (auto weeks = anaesthesiaDaysToWeeksText(Text7->text().toStdString()))
+        Text5->setText(QString::fromStdString(*weeks));
+    if (auto weeks = anaesthesiaDaysToWeeksText(Text8->text().toStdString()))
+        Text6->setText(QString::fromStdString(*weeks));
+}
+
+void TermSettingsWindow::convertWeeksToDays(QLineEdit* weeks, QLineEdit* days) {
+    if (auto d = anaesthesiaWeeksToDays(weeks->text().toStdString()))
+        days->setText(QString::number(*d));
+}
+
+TermSettings TermSettingsWindow::currentSettings() const {
+    TermSettings s;
+    for (int i = 0; i < TermSettings::Count; ++i) s.values[i] = field(i)->text().toStdString();
+    return s;
+}
+
+void TermSettingsWindow::save() {
+    QString error;
+    if (!platform_.settings.write(kFileName, encodeTermSettings(currentSettings()), &error)) {
+        // Nothing typed is lost: the editor stays open.
+        platform_.messages.inform(error);
+        return;
+    }
+    close();
+}
+
+} // namespace tovimar

@@ -1,0 +1,41 @@
+#pragma once
+// "Modifications": shows and rewrites term.tvx. Other windows read the
+// current values from here (what is on screen, saved or not).
+
+#include <QWidget>
+
+#include "dating/term_settings.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace tovimar {
+
+class WindowRegistry;
+struct Platform;
+
+class TermSettingsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit TermSettingsWindow(WindowRegistry& windows);
+    explicit TermSettingsWindow(Platform& platform);
+
+    // The eleven values as the fields hold them now.
+    TermSettings currentSettings() const;
+
+    QLineEdit *IvgText, *RuText, *TxtRisqueLim;
+    QLineEdit *Text5, *Text6, *Text7, *Text8;
+    QLineEdit *Text9, *Text10, *Text1, *Text2, *Text15, *Text16;
+    QPushButton *CmdEnregistrer, *CmdQuitter;
+
+  private:
+    void build();
+    void load();
+    void save();
+    void convertWeeksToDays(QLineEdit* weeks, QLineEdit* days);
+    QLineEdit* field(int index) const;
+
+    Platform& platform_;
+};
+
+} // namespace tovimar

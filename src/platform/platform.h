@@ -1,0 +1,21 @@
+#pragma once
+// The program's contacts with its platform, gathered so that a window can be
+// built with real ones or with test doubles.
+
+namespace tovimar {
+
+class Messages;
+class TextPrompt;
+class Clock;
+class SettingsFolder;
+class HelpViewer;
+
+struct Platform {
+    Messages& messages;
+    TextPrompt& prompt;
+    const Clock& clock;
+    SettingsFolder& settings;
+    HelpViewer& help;
+};
+
+} // namespace tovimar

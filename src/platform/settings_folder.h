@@ -1,0 +1,38 @@
+#pragma once
+// Where the settings files live. The program's folder holds the shipped
+// files; when it cannot be written (an installed copy), the settings move to
+// the user's own data folder, seeded from the shipped files, so that a
+// practitioner can always save.
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace tovimar {
+
+class SettingsFolder {
+  public:
+    // programDir: the shipped files (and the help file); userDir: the fallback.
+    SettingsFolder(QString programDir, QString userDir);
+
+    const QString& programDir() const { return programDir_; }
+    // The folder the settings are read from and saved to.
+    const QString& settingsDir() const { return settingsDir_; }
+
+    // The file's bytes, or nullopt when it is missing or unreadable.
+    std::optional<std::string> read(const QString& fileName) const;
+    // Writes the whole file atomically (a new file replaces the old one only
+    // once complete). On failure the previous file is untouched and `error`
+    // says why, in French.
+    bool write(const QString& fileName, const std::string& bytes, QString* error = nullptr) const;
+
+  private:
+    QString programDir_;
+    QString settingsDir_;
+};
+
+// The program's folder: --dossier DIR on the command line, else the
+// TOVIMAR_DOSSIER environment variable, else the executable's folder.
+QString programFolderFromArguments(const QStringList& arguments);
+
+} // namespace tovimar
