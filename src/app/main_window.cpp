@@ -390,7 +390,7 @@ QWidget* MainWindow::buildAlmanacPanel() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(800);
-    connect(Timer1, &QTimer::timeout, this, [this] { LblAvertir->setVisible(!LblAvertir->isVisible()); });
+    connect(Timer1, &QTimer::timeout, this, [this] { LblAvertir->setHidden(!LblAvertir->isHidden()); });
     return panel;
 }
 
@@ -416,12 +416,9 @@ void MainWindow::loadAtStartUp() {
         const QSignalBlocker quiet(ListeSA);
         ListeSA->setCurrentRow(4);
     }
-    if (auto settings = decodeTermSettings(platform_.settings.read("term.tvx").value_or(""))) {
-        termSettings_ = *settings;
-    } else {
-        platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
-        termSettings_ = TermSettings::editorDefaults();
-    }
+    const TermSettingsReading reading = readTermSettings(platform_.settings.read("term.tvx").value_or(""));
+    termSettings_ = reading.settings;
+    if (!reading.complete) platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
     TxtDateJ->setText(QString::fromStdString(today.toText()));
 }
 

@@ -1,5 +1,7 @@
 #include "core/settings_record.h"
 
+#include <algorithm>
+
 #include "core/windows1252.h"
 
 namespace tovimar {
@@ -9,13 +11,12 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool isControl(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F; }
 
-// Splits the bytes into values; nullopt on malformed input.
-std::optional<std::vector<std::string>> tokenize(std::string_view s) {
-    std::vector<std::string> values;
+// Splits the bytes into values; `values` holds those read before a failure.
+bool tokenize(std::string_view s, std::vector<std::string>& values) {
     std::size_t i = 0;
     const std::size_t n = s.size();
     for (unsigned char c : s)
-        if (isControl(c)) return std::nullopt;
+        if (isControl(c)) return false;
     while (i < n) {
         // Blank lines and leading blanks separate nothing.
         while (i < n && (isBlank(s[i]) || isLineEnd(s[i]))) ++i;
@@ -24,7 +25,7 @@ std::optional<std::vector<std::string>> tokenize(std::string_view s) {
         if (s[i] == '"') {
             ++i;
             for (;;) {
-                if (i >= n) return std::nullopt; // quote never closed
+                if (i >= n) return false; // quote never closed
                 if (s[i] == '"') {
                     if (i + 1 < n && s[i + 1] == '"') {
                         value += '"';
@@ -37,7 +38,7 @@ std::optional<std::vector<std::string>> tokenize(std::string_view s) {
                 value += s[i++];
             }
             while (i < n && isBlank(s[i])) ++i;
-            if (i < n && s[i] != ',' && !isLineEnd(s[i])) return std::nullopt;
+            if (i < n && s[i] != ',' && !isLineEnd(s[i])) return false;
         } else {
             std::size_t start = i;
             while (i < n && s[i] != ',' && !isLineEnd(s[i])) ++i;
@@ -55,7 +56,7 @@ std::optional<std::vector<std::string>> tokenize(std::string_view s) {
             i = j;
         }
     }
-    return values;
+    return true;
 }
 
 } // namespace
@@ -74,14 +75,28 @@ std::string encodeSettingsRecord(const std::vector<std::string>& values) {
     return line + "\r\n";
 }
 
+SettingsReading readSettingsRecord(std::string_view bytes, std::size_t count) {
+    SettingsReading reading;
+    if (count == 0) return reading;
+    std::vector<std::string> values;
+    const bool wellFormed = tokenize(bytes, values);
+    if (!wellFormed || values.size() < count) {
+        values.resize(std::min(values.size(), count - 1));
+        reading.values = std::move(values);
+        return reading;
+    }
+    const std::size_t records = values.size() / count;
+    const auto first = values.begin() + static_cast<std::ptrdiff_t>((records - 1) * count);
+    reading.values.assign(first, first + static_cast<std::ptrdiff_t>(count));
+    reading.complete = true;
+    return reading;
+}
+
 std::optional<std::vector<std::string>> decodeSettingsRecord(std::string_view bytes,
                                                              std::size_t count) {
-    if (count == 0) return std::nullopt;
-    auto values = tokenize(bytes);
-    if (!values || values->size() < count) return std::nullopt;
-    const std::size_t complete = values->size() / count;
-    const auto first = values->begin() + static_cast<std::ptrdiff_t>((complete - 1) * count);
-    return std::vector<std::string>(first, first + static_cast<std::ptrdiff_t>(count));
+    SettingsReading reading = readSettingsRecord(bytes, count);
+    if (!reading.complete) return std::nullopt;
+    return std::move(reading.values);
 }
 
 } // namespace tovimar

@@ -13,11 +13,22 @@ namespace tovimar {
 // a value is doubled, so that no value can break the line open.
 std::string encodeSettingsRecord(const std::vector<std::string>& values);
 
+struct SettingsReading {
+    // A complete reading: the last complete record. A failed one: the values
+    // of the first record that were read before the failure (none for bytes
+    // that are not text), so that a window can show what could be read.
+    std::vector<std::string> values;
+    bool complete = false;
+};
+
 // Reads the file's bytes as a stream of values (quoted or not, separated by
 // commas or line ends), taken `count` at a time; the last complete record
 // wins. nullopt when there are fewer than `count` values, a quote is never
 // closed, text follows a closing quote, or the bytes are not text (a NUL or
 // other control character).
+SettingsReading readSettingsRecord(std::string_view bytes, std::size_t count);
+
+// The complete record only.
 std::optional<std::vector<std::string>> decodeSettingsRecord(std::string_view bytes,
                                                              std::size_t count);
 

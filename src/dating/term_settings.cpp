@@ -16,12 +16,17 @@ TermSettings TermSettings::editorDefaults() {
     return s;
 }
 
+TermSettingsReading readTermSettings(std::string_view bytes) {
+    const SettingsReading reading = readSettingsRecord(bytes, TermSettings::Count);
+    TermSettingsReading result{TermSettings::editorDefaults(), reading.complete};
+    for (std::size_t i = 0; i < reading.values.size(); ++i) result.settings.values[i] = reading.values[i];
+    return result;
+}
+
 std::optional<TermSettings> decodeTermSettings(std::string_view bytes) {
-    auto values = decodeSettingsRecord(bytes, TermSettings::Count);
-    if (!values) return std::nullopt;
-    TermSettings s;
-    for (std::size_t i = 0; i < TermSettings::Count; ++i) s.values[i] = (*values)[i];
-    return s;
+    TermSettingsReading reading = readTermSettings(bytes);
+    if (!reading.complete) return std::nullopt;
+    return reading.settings;
 }
 
 std::string encodeTermSettings(const TermSettings& settings) {

@@ -34,7 +34,16 @@ struct TermSettings {
     std::string& operator[](Index i) { return values[i]; }
 };
 
-// nullopt when the file is missing (caller passes nullopt), short or malformed.
+struct TermSettingsReading {
+    // The values read; where the reading failed, the editor's defaults for
+    // the values that could not be read.
+    TermSettings settings;
+    bool complete = false;
+};
+
+// A missing file is read as empty bytes: not complete.
+TermSettingsReading readTermSettings(std::string_view bytes);
+// The complete record only.
 std::optional<TermSettings> decodeTermSettings(std::string_view bytes);
 std::string encodeTermSettings(const TermSettings& settings);
 

@@ -174,16 +174,14 @@ QLineEdit* TermSettingsWindow::field(int index) const {
 }
 
 void TermSettingsWindow::load() {
-    const TermSettings defaults = TermSettings::editorDefaults();
+    // What could be read is shown; the defaults stand for the rest.
+    const TermSettingsReading reading = readTermSettings(platform_.settings.read(kFileName).value_or(""));
     for (int i = 0; i < TermSettings::Count; ++i)
-        field(i)->setText(QString::fromStdString(defaults.values[i]));
-    const auto settings = decodeTermSettings(platform_.settings.read(kFileName).value_or(""));
-    if (!settings) {
+        field(i)->setText(QString::fromStdString(reading.settings.values[i]));
+    if (!reading.complete) {
         platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
         return;
     }
-    for (int i = 0; i < TermSettings::Count; ++i)
-        field(i)->setText(QString::fromStdString(settings->values[i]));
     // Shown in weeks; converting back gives the same whole days.
     if (auto weeks = anaesthesiaDaysToWeeksText(Text7->text().toStdString()))
         Text5->setText(QString::fromStdString(*weeks));

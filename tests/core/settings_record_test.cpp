@@ -48,3 +48,17 @@ TEST(Windows1252, ConvertsBothWays) {
     EXPECT_EQ(utf8ToWindows1252("\xc3\xa9\xe2\x82\xac\xc5\x93"), "\xe9\x80\x9c");
     EXPECT_EQ(utf8ToWindows1252("\xe2\x98\x83 \xff"), "? ?"); // a snowman and a stray byte
 }
+
+TEST(SettingsRecord, AFailedReadingKeepsWhatCameBeforeTheFailure) {
+    struct Case { const char* bytes; Values read; } cases[] = {
+        {"\"a\",\"b\"", {"a", "b"}},           // short: three values wanted
+        {"\"a\",\"b", {"a"}},                  // quote never closed
+        {"", {}},                              // missing or empty
+        {"\"a\",\x01", {}},                    // not text at all
+    };
+    for (const auto& c : cases) {
+        const SettingsReading reading = readSettingsRecord(c.bytes, 3);
+        EXPECT_FALSE(reading.complete) << c.bytes;
+        EXPECT_EQ(reading.values, c.read) << c.bytes;
+    }
+}

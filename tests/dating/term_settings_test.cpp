@@ -64,3 +64,12 @@ TEST(TermSettings, WindowBoundsBecomeWholeDaysRoundedHalfToEven) {
     EXPECT_FALSE(windowBoundDays("1e9"));
     EXPECT_FALSE(windowBoundDays("99999999999"));
 }
+
+TEST(TermSettings, AShortFileKeepsTheDefaultsForWhatItLacks) {
+    const TermSettingsReading reading = readTermSettings("\"16\",\"9\",\"98\"\r\n");
+    EXPECT_FALSE(reading.complete);
+    EXPECT_EQ(reading.settings[TermSettings::TerminationLimitWeeks], "16");
+    EXPECT_EQ(reading.settings[TermSettings::SerumSecondFrom], "98");
+    EXPECT_EQ(reading.settings[TermSettings::SerumSecondTo], "");
+    EXPECT_EQ(reading.settings[TermSettings::AmniocentesisThreshold], "250");
+}

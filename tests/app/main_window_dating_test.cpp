@@ -1,0 +1,238 @@
+// The main window's dating reactions, typed as a practitioner types them.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "app/window_registry.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+QStringList entries(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    return out;
+}
+
+class MainWindowDating : public ::testing::Test {
+  protected:
+    MainWindowDating() {
+        fake.setToday("15/03/2010");
+        window = std::make_unique<MainWindow>(windows);
+        fake.messages.shown.clear();
+    }
+    FakePlatform fake;
+    WindowRegistry windows{*fake.platform};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowDating, TypingTheLmpFillsTheWholeWindow) {
+    typeText(window->DateDR, "01/01/2010");
+    EXPECT_EQ(window->DateDG->text(), "15/01/2010");
+    EXPECT_EQ(window->DateAP->text(), "15/10/2010");
+    // 15/01 -> 15/03/2010 is 59 days: 8 weeks and 3 days after the start, 10,3 SA.
+    EXPECT_EQ(window->NbreSA->text(), "10,3  Sem. A.");
+    EXPECT_EQ(window->NbreMois->text(), "2 mois, 0 jours");
+    EXPECT_EQ(window->NbreJours->text(), "59 jours");
+    EXPECT_EQ(window->LblCentDate->text(), "15/06/2010");
+    EXPECT_EQ(window->DatesHT21_1T->text(), "19/03/2010 --> 08/04/2010");
+    EXPECT_EQ(window->DatesHT21_2T->text(), "09/04/2010 --> 06/05/2010");
+    EXPECT_EQ(window->LblAnesth->text(), "entre le 13/08/2010 et le 10/09/2010");
+    EXPECT_EQ(entries(window->ListePN),
+              QStringList({"15/04/2010 --> 15/05/2010", "15/05/2010 --> 15/06/2010",
+                           "15/06/2010 --> 15/07/2010", "15/07/2010 --> 15/08/2010",
+                           "15/08/2010 --> 30/08/2010", "15/09/2010 --> 30/09/2010"}));
+    EXPECT_EQ(window->LblEcho1T->text(), "19/03/2010 --> 08/04/2010");
+    EXPECT_EQ(entries(window->ListeUS), QStringList({"04/06/2010", "13/08/2010"}));
+    // The moon shown is the moon of the term.
+    EXPECT_EQ(window->TxtDateJ->text(), "15/10/2010");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowDating, AgeTodayRoundsAtFourDays) {
+    struct Case { const char* start; const char* sa; const char* days; } cases[] = {
+        {"01/01/2010", "12,3  Sem. A.", "73 jours"}, // 73 days before 15/03/2010
+        {"31/12/2009", "12,4  Sem. A.", "74 jours"},
+        {"16/03/2010", "1,6  Sem. A.", "-1 jours"},
+    };
+    for (const auto& c : cases) {
+        window->DateDG->setText(c.start);
+        EXPECT_EQ(window->NbreSA->text(), c.sa) << c.start;
+        EXPECT_EQ(window->NbreJours->text(), c.days) << c.start;
+    }
+    fake.setToday("05/03/2010");
+    window->DateDG->setText("20/01/2010");
+    EXPECT_EQ(window->NbreMois->text(), "2 mois, -15 jours");
+}
+
+TEST_F(MainWindowDating, DateKeysAreFilteredWithTheFormatMessage) {
+    typeText(window->DateDR, "1a/");
+    EXPECT_EQ(window->DateDR->text(), "1/");
+    EXPECT_EQ(fake.messages.shown, QStringList({"Veuillez saisir la date selon le format JJ/MM/AA"}));
+    typeText(window->DateDG, "é.");
+    EXPECT_EQ(window->DateDG->text(), "");
+    EXPECT_EQ(fake.messages.shown.size(), 3);
+    // Editing keys pass without a message.
+    window->DateDR->setFocus();
+    QTest::keyClick(window->DateDR, Qt::Key_Backspace);
+    QTest::keyClick(window->DateDR, Qt::Key_Left);
+    EXPECT_EQ(window->DateDR->text(), "1");
+    EXPECT_EQ(fake.messages.shown.size(), 3);
+    // The term and the conversion date have no filter.
+    typeText(window->DateAP, "x");
+    EXPECT_EQ(window->DateAP->text(), "x");
+}
+
+TEST_F(MainWindowDating, PastedGarbageIsIgnoredNotRead) {
+    const QString pasted[] = {"31/02/2010", " 15/01/2010", "é/ù/€", QString(5000, '9'), "15/1/10/",
+                              "\n15/01/2010", "-1/-1/-1"};
+    window->DateDG->setText("15/01/2010");
+    for (const QString& text : pasted) {
+        window->DateDR->setText(text);
+        EXPECT_EQ(window->DateDG->text(), "15/01/2010") << text.toStdString();
+        window->DateSA->setText(text);
+        window->TxtDateJ->setText(text);
+    }
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    window->DateDG->setText(QString(5000, '/'));
+    EXPECT_EQ(window->DateAP->text(), "15/10/2010");
+}
+
+TEST_F(MainWindowDating, ClearingTheStartEmptiesNothing) {
+    window->DateDG->setText("15/01/2010");
+    window->DateDG->clear();
+    EXPECT_EQ(window->DateAP->text(), "15/10/2010");
+    EXPECT_EQ(window->LblCentDate->text(), "15/06/2010");
+    EXPECT_EQ(window->ListePN->count(), 6);
+}
+
+TEST_F(MainWindowDating, ConversionListGivesTheDateOfAWeek) {
+    window->DateDG->setText("15/01/2010");
+    window->ListeSA->setCurrentRow(20); // entry "22"
+    EXPECT_EQ(window->DateSA->text(), "04/06/2010");
+    EXPECT_EQ(window->TXTsa->text(), "22 S.A le...");
+    EXPECT_EQ(window->SA->text(), "22  S.A.");
+    window->DateSA->setText("12/01/2010");
+    EXPECT_EQ(window->SA->text(), "1,4  S.A.");
+    window->DateSA->setText("12/01/201"); // not a date: SA unchanged
+    EXPECT_EQ(window->SA->text(), "1,4  S.A.");
+}
+
+TEST_F(MainWindowDating, ConversionWithoutAStartAsksForIt) {
+    window->ListeSA->setCurrentRow(10);
+    EXPECT_EQ(fake.messages.shown, QStringList({"Veuillez saisir la date du début de grossesse."}));
+    EXPECT_EQ(window->DateSA->text(), "");
+    // Every keystroke in the conversion date asks again.
+    typeText(window->DateSA, "12");
+    EXPECT_EQ(fake.messages.shown.size(), 3);
+    window->DateDG->setText("15/01/201");
+    window->ListeSA->setCurrentRow(11);
+    EXPECT_EQ(fake.messages.shown.size(), 4);
+}
+
+TEST_F(MainWindowDating, AChangeOfStartStopsTheReminder) {
+    window->LblAvertir->show();
+    window->Timer1->start();
+    window->DateDG->setText("1");
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_TRUE(window->LblAvertir->isHidden());
+}
+
+TEST(MainWindowSchedule, ABoundThatIsNotANumberStopsTheRecomputationThere) {
+    struct Case { QByteArray term; bool serum1, serum2, anaesthesia, exams, echo1, echoes, fullCover; } cases[] = {
+        // Empty windows everywhere: nothing after the first serum window.
+        {"\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n", false, false, false, false, false, false, false},
+        // The anaesthesia window is not a number: the serum windows only.
+        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"x\",\"238\",\"250\",\"77\",\"97\"\r\n", true, true, false, false, false, false, false},
+        // The ultrasound window is empty: the examinations come before it.
+        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"210\",\"238\",\"250\",\"\",\"97\"\r\n", true, true, true, true, false, false, false},
+        // A decimal bound rounds half to even: 97,5 -> 98.
+        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97,5\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n", true, true, true, true, true, true, true},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        fake.writeFile("term.tvx", c.term);
+        WindowRegistry windows(*fake.platform);
+        MainWindow window(windows);
+        window.ListeCONGE->addItem("ancien");
+        window.DateDG->setText("15/01/2010");
+        EXPECT_EQ(window.DatesHT21_1T->text().isEmpty(), !c.serum1) << c.term.constData();
+        EXPECT_EQ(window.DatesHT21_2T->text().isEmpty(), !c.serum2) << c.term.constData();
+        EXPECT_EQ(window.LblAnesth->text().isEmpty(), !c.anaesthesia) << c.term.constData();
+        EXPECT_EQ(window.ListePN->count() == 6, c.exams) << c.term.constData();
+        EXPECT_EQ(window.LblEcho1T->text().isEmpty(), !c.echo1) << c.term.constData();
+        EXPECT_EQ(window.ListeUS->count() == 2, c.echoes) << c.term.constData();
+        EXPECT_EQ(window.LblCentDate->text().isEmpty(), !c.fullCover) << c.term.constData();
+        EXPECT_EQ(window.ListeCONGE->count() == 0, c.fullCover) << c.term.constData();
+        // Term and age are written before the schedule.
+        EXPECT_EQ(window.DateAP->text(), "15/10/2010");
+        EXPECT_TRUE(fake.messages.shown.isEmpty());
+        if (c.term.contains("97,5")) {
+            EXPECT_EQ(window.DatesHT21_1T->text(), "19/03/2010 --> 09/04/2010");
+        }
+    }
+}
+
+TEST_F(MainWindowDating, LeaveFromTheNumberOfChildrenTwinsOrTriplets) {
+    window->DateDG->setText("15/01/2010");
+    window->NbrEnf->setText("2");
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(entries(window->ListeCONGE), QStringList({"20/08/2010", "06/08/2010"}));
+    window->Gemell->setChecked(true);
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(entries(window->ListeCONGE), QStringList({"23/07/2010", "09/07/2010"}));
+    window->Triple->setChecked(true);
+    EXPECT_FALSE(window->Gemell->isChecked());
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(entries(window->ListeCONGE), QStringList({"30/04/2010", "16/04/2010"}));
+    window->Gemell->setChecked(true);
+    EXPECT_FALSE(window->Triple->isChecked());
+    window->Gemell->setChecked(false);
+    EXPECT_FALSE(window->Triple->isChecked());
+    // A new start empties the leave.
+    window->DateDG->setText("16/01/2010");
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowDating, LeaveAsksForWhatIsMissing) {
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(fake.messages.shown.last(), "Veuillez saisir la date du début de la grossesse.");
+
+    window->DateDG->setText("15/01/2010");
+    window->ListeCONGE->addItem("ancien");
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(fake.messages.shown.last(), "Veuillez saisir le nombre d'enfants");
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
+
+    // A term that is not a date: asked again, with the term to correct.
+    window->NbrEnf->setText("1");
+    window->DateAP->setText("bientôt");
+    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    EXPECT_EQ(fake.messages.shown.last(), "Veuillez saisir la date du début de la grossesse.");
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    EXPECT_EQ(fake.messages.shown.size(), 3);
+}
+
+TEST_F(MainWindowDating, ScrollBarsWriteTheirPosition) {
+    window->NbrEnfScroll->setValue(3);
+    EXPECT_EQ(window->NbrEnf->text(), "3");
+    window->CRLscroll->setValue(45);
+    EXPECT_EQ(window->CRL->text(), "45");
+    typeText(window->NbrEnf, "x,");
+    EXPECT_EQ(window->NbrEnf->text(), "3");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,143 @@
+// The term settings editor: load, convert, save, and its failures.
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/window_registry.h"
+#include "dating/term_settings_window.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+TEST(TermSettingsWindow, LoadsTheFileAndShowsTheAnaesthesiaWindowInWeeks) {
+    FakePlatform fake;
+    TermSettingsWindow editor(*fake.platform);
+    EXPECT_EQ(editor.windowTitle(), "Modifications");
+    EXPECT_EQ(editor.IvgText->text(), "14");
+    EXPECT_EQ(editor.RuText->text(), "7");
+    EXPECT_EQ(editor.Text9->text(), "77");
+    EXPECT_EQ(editor.Text10->text(), "97");
+    EXPECT_EQ(editor.Text1->text(), "98");
+    EXPECT_EQ(editor.Text2->text(), "125");
+    EXPECT_EQ(editor.Text7->text(), "210");
+    EXPECT_EQ(editor.Text8->text(), "238");
+    EXPECT_EQ(editor.Text5->text(), "32");
+    EXPECT_EQ(editor.Text6->text(), "36");
+    EXPECT_EQ(editor.TxtRisqueLim->text(), "250");
+    EXPECT_FALSE(editor.Text7->isVisibleTo(&editor));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(TermSettingsWindow, WeeksConvertToDaysRoundedHalfToEven) {
+    FakePlatform fake;
+    fake.writeFile("term.tvx", "\"10\",\"5\",\"\",\"\",\"\",\"\",\"200\",\"\",\"250\",\"\",\"\"\r\n");
+    TermSettingsWindow editor(*fake.platform);
+    EXPECT_EQ(editor.Text5->text(), "30,6");
+    EXPECT_EQ(editor.Text7->text(), "200");
+    EXPECT_EQ(editor.Text6->text(), "");
+    editor.Text5->setText("30,5");
+    EXPECT_EQ(editor.Text7->text(), "200");
+    editor.Text5->setText("trente");
+    EXPECT_EQ(editor.Text7->text(), "200");
+}
+
+TEST(TermSettingsWindow, KeyFilters) {
+    FakePlatform fake;
+    TermSettingsWindow editor(*fake.platform);
+    for (QLineEdit* f : {editor.IvgText, editor.RuText, editor.TxtRisqueLim, editor.Text15, editor.Text16}) {
+        f->clear();
+        typeText(f, "1a,.é2");
+        EXPECT_EQ(f->text(), "12") << f->objectName().toStdString();
+    }
+    for (QLineEdit* f : {editor.Text1, editor.Text2, editor.Text9, editor.Text10}) {
+        f->clear();
+        typeText(f, "97.5x");
+        EXPECT_EQ(f->text(), "97,5") << f->objectName().toStdString();
+    }
+    editor.Text5->clear();
+    typeText(editor.Text5, "3a");
+    EXPECT_EQ(editor.Text5->text(), "3a");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(TermSettingsWindow, SavesWhatIsTypedAndClosesThenReopensTheSame) {
+    FakePlatform fake;
+    WindowRegistry windows(*fake.platform);
+    auto& editor = windows.open<TermSettingsWindow>();
+    editor.Text9->clear();
+    typeText(editor.Text9, "97.5");
+    editor.Text5->setText("32");
+    editor.Text6->setText("36");
+    editor.Text8->setText("0"); // replaced by the conversion below
+    editor.Text6->setText("36,0");
+    QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+    EXPECT_EQ(fake.readFile("term.tvx"),
+              "\"14\",\"7\",\"98\",\"125\",\"97,5\",\"97\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(windows.existing<TermSettingsWindow>(), nullptr); // closed and gone
+    auto& again = windows.get<TermSettingsWindow>();
+    EXPECT_EQ(again.Text9->text(), "97,5");
+    EXPECT_EQ(again.Text5->text(), "32");
+    EXPECT_EQ(again.Text6->text(), "36");
+}
+
+TEST(TermSettingsWindow, EmptyFieldsSaveElevenEmptyValues) {
+    FakePlatform fake;
+    TermSettingsWindow editor(*fake.platform);
+    for (QLineEdit* f : editor.findChildren<QLineEdit*>()) f->clear();
+    QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+    EXPECT_EQ(fake.readFile("term.tvx"), "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+}
+
+TEST(TermSettingsWindow, QuitDoesNotWrite) {
+    FakePlatform fake;
+    TermSettingsWindow editor(*fake.platform);
+    editor.show();
+    editor.IvgText->setText("99");
+    QTest::mouseClick(editor.CmdQuitter, Qt::LeftButton);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(fake.readFile("term.tvx"), kShippedTerm);
+}
+
+TEST(TermSettingsWindow, AFaultyFileGivesTheMessageAndTheDefaults) {
+    FakePlatform fake;
+    fake.writeFile("term.tvx", "\"16\",\"9\",\"98\"\r\n");
+    TermSettingsWindow editor(*fake.platform);
+    EXPECT_EQ(fake.messages.shown, QStringList({"Fichier Term.tvx absent ou erronné."}));
+    EXPECT_EQ(editor.IvgText->text(), "16"); // read before the failure
+    EXPECT_EQ(editor.Text1->text(), "98");
+    EXPECT_EQ(editor.Text2->text(), "");
+    EXPECT_EQ(editor.TxtRisqueLim->text(), "250");
+    EXPECT_EQ(editor.Text5->text(), ""); // the conversion is skipped
+
+    QFile::remove(fake.folder() + "/term.tvx");
+    TermSettingsWindow missing(*fake.platform);
+    EXPECT_EQ(fake.messages.shown.size(), 2);
+    EXPECT_EQ(missing.IvgText->text(), "10");
+    EXPECT_EQ(missing.RuText->text(), "5");
+}
+
+TEST(TermSettingsWindow, AFailedSaveKeepsThePreviousFileAndTheEditorOpen) {
+    FakePlatform fake;
+    TermSettingsWindow editor(*fake.platform);
+    editor.show();
+    editor.IvgText->setText("15");
+    // A folder in the file's place: the new file cannot replace it.
+    QFile::remove(fake.folder() + "/term.tvx");
+    QDir(fake.folder()).mkdir("term.tvx");
+    QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].startsWith("Impossible d'enregistrer le fichier term.tvx"));
+    EXPECT_TRUE(fake.messages.shown[0].contains("Le fichier précédent est conservé"));
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.IvgText->text(), "15");
+    EXPECT_TRUE(QFileInfo(fake.folder() + "/term.tvx").isDir());
+}
+
+} // namespace

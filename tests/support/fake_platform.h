@@ -1,0 +1,83 @@
+#pragma once
+// Test doubles for the platform: messages recorded and answered from a
+// script, a fixed today, a temporary program folder, a recorded help request.
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+
+#include "core/vb_date.h"
+#include "platform/clock.h"
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "platform/settings_folder.h"
+#include "platform/text_prompt.h"
+
+namespace tovimar::testing {
+
+class RecordingMessages : public Messages {
+  public:
+    void inform(const QString& text) override { shown.append(text); }
+    Answer askYesNoCancel(const QString& text) override {
+        shown.append(text);
+        if (answers.empty()) return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QStringList shown;
+    std::deque<Answer> answers;
+};
+
+class ScriptedPrompt : public TextPrompt {
+  public:
+    QString ask(const QString& prompt) override {
+        asked.append(prompt);
+        return answer;
+    }
+    QStringList asked;
+    QString answer;
+};
+
+class FixedClock : public Clock {
+  public:
+    VbDate today() const override { return day; }
+    VbDate day = *readFrenchDate("15/03/2010");
+};
+
+class RecordingHelp : public HelpViewer {
+  public:
+    void showTopic(int topic) override { topics.push_back(topic); }
+    std::vector<int> topics;
+};
+
+// A whole platform over a fresh temporary program folder.
+class FakePlatform {
+  public:
+    // term.tvx as shipped, unless a test writes its own before building windows.
+    FakePlatform();
+    void writeFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray readFile(const QString& name) const;
+    QString folder() const { return dir.path(); }
+    void setToday(const char* text) { clock.day = *readFrenchDate(text); }
+
+    QTemporaryDir dir;
+    RecordingMessages messages;
+    ScriptedPrompt prompt;
+    FixedClock clock;
+    RecordingHelp help;
+    std::unique_ptr<SettingsFolder> settings;
+    std::unique_ptr<Platform> platform;
+};
+
+inline const QByteArray kShippedTerm =
+    "\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n";
+
+} // namespace tovimar::testing
+
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

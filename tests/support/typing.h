@@ -1,0 +1,14 @@
+#pragma once
+// Typing into widgets as a user does, accents included.
+
+#include <QString>
+#include <QWidget>
+
+namespace tovimar::testing {
+
+// Sends each character as a key press (QTest::keyClicks cannot type é, à, ...).
+void typeText(QWidget* widget, const QString& text);
+
+template <class W> W* find(QWidget* root, const char* name) { return root->findChild<W*>(name); }
+
+} // namespace tovimar::testing
