@@ -1,43 +1,10 @@
 // tovimar-calc run as a user runs it: the ultrasound dating commands.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
-#include <sys/wait.h>
-#include <vector>
+#include "cli/calc_runner.h"
 
-namespace {
-
-struct CalcRun {
-    std::string out;
-    int status = -1;
-};
-
-std::string shellQuoted(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-CalcRun calc(const std::vector<std::string>& args) {
-    std::string command = shellQuoted(TOVIMAR_CALC_PATH);
-    for (const std::string& a : args)
-        command += " " + shellQuoted(a);
-    command += " 2>/dev/null";
-    CalcRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buf[512];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
-        run.out.append(buf, n);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
-} // namespace
+using tovimar::testing::calc;
+using tovimar::testing::CalcRun;
 
 TEST(UltrasoundCli, DatingPrintsTheStartThenTheWeeks) {
     const CalcRun weeks =

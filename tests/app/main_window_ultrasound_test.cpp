@@ -1,0 +1,177 @@
+// The ultrasound dating frame of the main window.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "app/window_registry.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+class UltrasoundFrame : public ::testing::Test {
+  protected:
+    UltrasoundFrame() {
+        fake.setToday("15/06/2010");
+        window = std::make_unique<MainWindow>(windows);
+        fake.messages.shown.clear();
+    }
+    void compute() { QTest::mouseClick(window->Command1, Qt::LeftButton); }
+    FakePlatform fake;
+    WindowRegistry windows{*fake.platform};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(UltrasoundFrame, CrownRumpLengthDatesThePregnancyAndRecomputesTheWindow) {
+    typeText(window->CRL, "45");
+    compute();
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(window->SemA->text(), "11,2");
+    // 15/06/2010 - 79 days + 14 days.
+    EXPECT_EQ(window->DateDG->text(), "11/04/2010");
+    EXPECT_EQ(window->DateAP->text(), "11/01/2011");
+    EXPECT_EQ(window->ListePN->count(), 6);
+}
+
+TEST_F(UltrasoundFrame, AnUltrasoundDateFirstAsksIfItIsNotToday) {
+    window->Sac->setText("10");
+    window->DateX->setText("01/03/2010");
+    compute();
+    EXPECT_EQ(fake.messages.shown,
+              QStringList({"La date de l'échographie n'est pas la date d'aujourd'hui, n'est ce pas ?"}));
+    EXPECT_EQ(window->SemA->text(), "5,2");
+    EXPECT_EQ(window->DateDG->text(), "06/02/2010");
+}
+
+TEST_F(UltrasoundFrame, MessagesChangeNothing) {
+    struct Case { const char *sac, *crl, *bip, *fem, *semA, *dateX, *message; } cases[] = {
+        {"2", "", "", "", "", "", "Valeur du Sac trop petite"},
+        {"41", "", "", "", "", "", "Valeur du Sac trop élevée, Calculez l 'âge gestationnel à l'aide du LCC ou du Fémur et du Bip"},
+        {"", "", "", "", "", "", "Veuillez entrer une valeur pour calculer le début de grossesse."},
+        {"", "", "", "", "", "01/03/2010", "Veuillez entrer une valeur pour calculer le début de grossesse."},
+        {"", "0", "", "", "", "", "Veuillez entrer une valeur pour calculer le début de grossesse."},
+        {"", "45", "50", "", "", "", "Choisissez le calcul, soit par le Sac, soit par le LCC, soit par le Bip et Fémur."},
+        {"", "45", "", "40", "", "", "Choisissez le calcul, soit par leSac, soit par le LCC, soit par le Bip et Fémur."},
+        {"", "", "25", "", "", "", "Veuillez calculer le début de grossesse à partir du CRL."},
+        {"", "", "94", "", "", "", "Valeur de Bip d'un enfant à terme voire plus."},
+        {"", "", "96", "60", "", "", "Valeur de Bip d'un enfant à terme, voire plus."},
+        {"", "", "", "81", "", "", "Valeur de Fémur d'un enfant à terme, voire plus."},
+        {"", "", "", "12", "", "", "Veuillez calculer le début de grossesse à partir du CRL."},
+        {"", "", "", "", "12", "1er mars", "Veuillez saisir la date de l'échographie selon le format JJ/MM/AAAA."},
+    };
+    for (const auto& c : cases) {
+        window->DateDG->setText("01/01/2010");
+        window->Sac->setText(c.sac);
+        window->CRL->setText(c.crl);
+        window->Bip->setText(c.bip);
+        window->Fem->setText(c.fem);
+        window->SemA->setText(c.semA);
+        window->DateX->setText(c.dateX);
+        fake.messages.shown.clear();
+        compute();
+        EXPECT_EQ(fake.messages.shown, QStringList({QString::fromUtf8(c.message)})) << c.message;
+        EXPECT_EQ(window->DateDG->text(), "01/01/2010") << c.message;
+        EXPECT_EQ(window->SemA->text(), QString::fromUtf8(c.semA)) << c.message;
+    }
+}
+
+TEST_F(UltrasoundFrame, DiameterAndFemurGiveWholeWeeks) {
+    struct Case { const char *bip, *fem, *dateX, *semA, *start; } cases[] = {
+        {"93", "", "", "40", "22/09/2009"},     // 15/06/2010 - 38 weeks
+        {"93", "60", "", "36", "20/10/2009"},   // (41 + 31) / 2
+        {"50", "43", "", "22", "26/01/2010"},   // (21 + 24) / 2 truncated
+        {"", "60", "01/03/2010", "31", "10/08/2009"},
+    };
+    for (const auto& c : cases) {
+        window->SemA->clear();
+        window->Bip->setText(c.bip);
+        window->Fem->setText(c.fem);
+        window->DateX->setText(c.dateX);
+        fake.messages.shown.clear();
+        compute();
+        EXPECT_EQ(window->SemA->text(), c.semA) << c.bip << "/" << c.fem;
+        EXPECT_EQ(window->DateDG->text(), c.start) << c.bip << "/" << c.fem;
+        EXPECT_TRUE(fake.messages.shown.isEmpty());
+    }
+}
+
+TEST_F(UltrasoundFrame, KnownWeeksWithOrWithoutADate) {
+    window->SemA->setText("12");
+    window->DateX->setText("01/03/2010");
+    compute();
+    EXPECT_EQ(window->DateDG->text(), "21/12/2009");
+    EXPECT_EQ(window->SemA->text(), "12");
+    window->DateX->clear();
+    compute();
+    EXPECT_EQ(window->DateDG->text(), "06/04/2010"); // 15/06/2010 - 10 weeks
+}
+
+TEST_F(UltrasoundFrame, ASecondPressAfterASacDatingClearsTheDating) {
+    window->NbrEnf->setText("2");
+    window->Sac->setText("10");
+    compute();
+    ASSERT_EQ(window->SemA->text(), "5,2");
+    window->Command2->click();
+    ASSERT_EQ(window->ListeCONGE->count(), 2);
+    window->DateDR->setText("01/01/2010");
+    compute();
+    for (QLineEdit* e : {window->Sac, window->Bip, window->CRL, window->Fem, window->DateX, window->SemA,
+                         window->DateDR, window->DateDG, window->DateAP, window->NbreSA, window->NbreMois,
+                         window->NbreJours, window->DatesHT21_1T})
+        EXPECT_TRUE(e->text().isEmpty()) << e->objectName().toStdString();
+    EXPECT_EQ(window->ListeUS->count(), 0);
+    EXPECT_EQ(window->ListePN->count(), 0);
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    // The clearing leaves the other displays and the leave settings alone.
+    EXPECT_FALSE(window->DatesHT21_2T->text().isEmpty());
+    EXPECT_EQ(window->NbrEnf->text(), "2");
+}
+
+TEST_F(UltrasoundFrame, ResetEmptiesTheDatingAndShowsTodaysMoon) {
+    window->DateDG->setText("15/01/2010");
+    window->Gemell->setChecked(true);
+    window->NbrEnf->setText("3");
+    window->CRL->setText("45");
+    window->DateX->setText("01/03/2010");
+    window->Command2->click();
+    QTest::mouseClick(window->Command3, Qt::LeftButton);
+    EXPECT_EQ(window->TxtDateJ->text(), "15/06/2010");
+    for (QLineEdit* e : {window->Sac, window->Bip, window->CRL, window->Fem, window->DateX, window->SemA,
+                         window->DateDR, window->DateDG, window->DateAP, window->NbreSA, window->NbreMois,
+                         window->NbreJours, window->DatesHT21_1T, window->NbrEnf})
+        EXPECT_TRUE(e->text().isEmpty()) << e->objectName().toStdString();
+    EXPECT_EQ(window->ListeUS->count(), 0);
+    EXPECT_EQ(window->ListePN->count(), 0);
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    EXPECT_FALSE(window->Gemell->isChecked());
+    EXPECT_FALSE(window->Triple->isChecked());
+    EXPECT_EQ(window->DatesHT21_2T->text(), "09/04/2010 --> 06/05/2010");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(UltrasoundFrame, MeasurementFieldsTakeDigitsOnlyAndRefusePastedText) {
+    typeText(window->CRL, "4a5,.");
+    EXPECT_EQ(window->CRL->text(), "45");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    window->CRL->setText("4 5");
+    compute();
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].contains("LCC"));
+    EXPECT_TRUE(window->DateDG->text().isEmpty());
+    window->CRL->clear();
+    window->SemA->setText("999999");
+    compute();
+    EXPECT_EQ(fake.messages.shown.size(), 2);
+    EXPECT_TRUE(window->DateDG->text().isEmpty());
+}
+
+} // namespace
