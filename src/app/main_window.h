@@ -22,7 +22,9 @@ namespace tovimar {
 
 class MoonWidget;
 class WindowRegistry;
+enum class PrintMode;
 struct Platform;
+struct PlanningData;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -94,6 +96,11 @@ class MainWindow : public QMainWindow {
 
     // Menus.
     void openTermSettings();
+
+    // The planning printouts.
+    PlanningData planningData(const QString& patientName);
+    void printPlanning(PrintMode mode);
+    void previewPlanning();
 
     WindowRegistry& windows_;
     Platform& platform_;

@@ -10,6 +10,8 @@
 #include "dating/term_settings_window.h"
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
+#include "platform/report_destination.h"
+#include "t21/practice_options_window.h"
 
 namespace tovimar {
 
@@ -38,9 +40,13 @@ void MainWindow::buildMenus() {
     add(bar, "Quitter", QStringLiteral("&Quitter"), [this] { close(); });
 
     QMenu* print = submenu(bar, "Imprimer", QStringLiteral("&Imprimer"));
-    add(print, "Aperçu", QStringLiteral("Aperçu avant Impression"), nullptr);
-    add(print, "Impression", QStringLiteral("Impression Directe"), nullptr);
-    add(print, "Impression1", QStringLiteral("Impression avec choix de l'imprimante"), nullptr);
+    add(print, "Aperçu", QStringLiteral("Aperçu avant Impression"), [this] { previewPlanning(); });
+    add(print, "Impression", QStringLiteral("Impression Directe"),
+        [this] { printPlanning(PrintMode::CurrentPrinter); });
+    add(print, "Impression1", QStringLiteral("Impression avec choix de l'imprimante"),
+        [this] { printPlanning(PrintMode::ChoosePrinter); });
+    // Practitioners e-mail the planning: the same page, into a PDF file.
+    add(print, "ImpressionPdf", QStringLiteral("Enregistrer en PDF…"), [this] { printPlanning(PrintMode::PdfFile); });
 
     QMenu* biometry = submenu(bar, "Biometries", QStringLiteral("&Biometrie"));
     add(biometry, "Biometrie", QStringLiteral("&Biometrie"), nullptr);
@@ -59,7 +65,8 @@ void MainWindow::buildMenus() {
     add(bar, "THS", QStringLiteral("T&HS"), nullptr);
 
     QMenu* options = submenu(bar, "Options", QStringLiteral("&Options"));
-    add(options, "Entete", QStringLiteral("En-tête, mise à jour"), nullptr);
+    add(options, "Entete", QStringLiteral("En-tête, mise à jour"),
+        [this] { windows_.open<PracticeOptionsWindow>(); });
     add(options, "Miseajour", QStringLiteral("Dates limites IVG, mise à jour"), [this] { openTermSettings(); });
     add(options, "Anesth", QStringLiteral("Dates Consultation anesthésistes"), [this] { openTermSettings(); });
     add(options, "Tritest", QStringLiteral("Dates Marqueurs HT21"), [this] { openTermSettings(); });

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
@@ -18,6 +19,7 @@
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "platform/report_destination.h"
 #include "platform/settings_folder.h"
 #include "platform/text_prompt.h"
 
@@ -59,7 +61,9 @@ int runProgram(int argc, char** argv) {
     InputDialogPrompt prompt;
     SystemClock clock;
     HelpWindowViewer help(programDir + QStringLiteral("/TOVIMAR.HLP"), messages);
-    Platform platform{messages, prompt, clock, settings, help};
+    QSettings memory; // the user's own choices, such as the folder of PDF pages
+    PrinterDestination reports(memory);
+    Platform platform{messages, prompt, clock, settings, help, reports};
     WindowRegistry windows(platform);
 
     std::unique_ptr<SplashWindow> splash;

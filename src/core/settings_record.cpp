@@ -1,7 +1,5 @@
 #include "core/settings_record.h"
 
-#include <algorithm>
-
 #include "core/windows1252.h"
 
 namespace tovimar {
@@ -80,12 +78,18 @@ SettingsReading readSettingsRecord(std::string_view bytes, std::size_t count) {
     if (count == 0) return reading;
     std::vector<std::string> values;
     const bool wellFormed = tokenize(bytes, values);
-    if (!wellFormed || values.size() < count) {
-        values.resize(std::min(values.size(), count - 1));
-        reading.values = std::move(values);
+    const std::size_t records = values.size() / count;
+    if (!wellFormed || records == 0) {
+        if (records == 0) {
+            reading.values = std::move(values);
+            return reading;
+        }
+        const auto last = values.begin() + static_cast<std::ptrdiff_t>((records - 1) * count);
+        reading.values.assign(last, last + static_cast<std::ptrdiff_t>(count));
+        for (std::size_t i = records * count; i < values.size(); ++i)
+            reading.values[i - records * count] = values[i];
         return reading;
     }
-    const std::size_t records = values.size() / count;
     const auto first = values.begin() + static_cast<std::ptrdiff_t>((records - 1) * count);
     reading.values.assign(first, first + static_cast<std::ptrdiff_t>(count));
     reading.complete = true;

@@ -14,8 +14,9 @@ namespace tovimar {
 std::string encodeSettingsRecord(const std::vector<std::string>& values);
 
 struct SettingsReading {
-    // A complete reading: the last complete record. A failed one: the values
-    // of the first record that were read before the failure (none for bytes
+    // A complete reading: the last complete record. A failed one: what a
+    // reader taking the values in turn holds when it fails, the last complete
+    // record (if any) overwritten by the values read after it (none for bytes
     // that are not text), so that a window can show what could be read.
     std::vector<std::string> values;
     bool complete = false;

@@ -9,6 +9,7 @@ class TextPrompt;
 class Clock;
 class SettingsFolder;
 class HelpViewer;
+class ReportDestination;
 
 struct Platform {
     Messages& messages;
@@ -16,6 +17,7 @@ struct Platform {
     const Clock& clock;
     SettingsFolder& settings;
     HelpViewer& help;
+    ReportDestination& reports;
 };
 
 } // namespace tovimar

@@ -141,6 +141,7 @@ TEST(MainWindowMenus, EveryCaptionAndTheToolsNotYetBuiltGreyed) {
     const std::pair<const char*, const char*> captions[] = {
         {"Quitter", "&Quitter"}, {"Imprimer", "&Imprimer"}, {"Aperçu", "Aperçu avant Impression"},
         {"Impression", "Impression Directe"}, {"Impression1", "Impression avec choix de l'imprimante"},
+        {"ImpressionPdf", "Enregistrer en PDF…"},
         {"Biometries", "&Biometrie"}, {"Biometrie", "&Biometrie"}, {"Courbes", "Co&urbes"},
         {"Biparietal", "Bipariétal"}, {"Cc", "Circonf. Céphalique"}, {"Cervelet", "Cervelet"},
         {"AQ", "Abdominal Transverse"}, {"CA", "Circonf. Abdominale"}, {"Femur", "Fémur"},
@@ -158,8 +159,9 @@ TEST(MainWindowMenus, EveryCaptionAndTheToolsNotYetBuiltGreyed) {
         ASSERT_NE(action, nullptr) << name;
         EXPECT_EQ(action->text(), QString::fromUtf8(caption)) << name;
     }
-    for (const char* ready : {"Quitter", "Miseajour", "Anesth", "Tritest", "Echo1T", "Seuil", "Aide", "AproposDe"})
-        EXPECT_TRUE(s.window->action(ready)->isEnabled()) << ready;
+    for (const char* ready : {"Quitter", "Aperçu", "Impression", "Impression1", "ImpressionPdf", "Entete",
+                              "Miseajour", "Anesth", "Tritest", "Echo1T", "Seuil", "Aide", "AproposDe"})
+        EXPECT_TRUE(s.window->action(QString::fromUtf8(ready))->isEnabled()) << ready;
     for (const char* later : {"Biometrie", "Ivg", "T21", "MAP", "THS", "Euro", "Tarifs", "Score01", "scosiris"})
         EXPECT_FALSE(s.window->action(later)->isEnabled()) << later;
 }

@@ -55,6 +55,7 @@ TEST(SettingsRecord, AFailedReadingKeepsWhatCameBeforeTheFailure) {
         {"\"a\",\"b", {"a"}},                  // quote never closed
         {"", {}},                              // missing or empty
         {"\"a\",\x01", {}},                    // not text at all
+        {"1,2,3\r\n4,\"5", {"4", "2", "3"}},   // a broken second record over the first
     };
     for (const auto& c : cases) {
         const SettingsReading reading = readSettingsRecord(c.bytes, 3);

@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "platform/settings_folder.h"
 #include "platform/text_prompt.h"
+#include "support/recording_report_destination.h"
 
 namespace tovimar::testing {
 
@@ -68,6 +69,7 @@ class FakePlatform {
     ScriptedPrompt prompt;
     FixedClock clock;
     RecordingHelp help;
+    RecordingReportDestination reports;
     std::unique_ptr<SettingsFolder> settings;
     std::unique_ptr<Platform> platform;
 };

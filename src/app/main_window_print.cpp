@@ -1,0 +1,57 @@
+// The main window's planning printouts: direct, with a printer choice, into
+// a PDF file, or through the editable preview.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/main_window.h"
+#include "app/window_registry.h"
+#include "dating/planning_letter.h"
+#include "dating/planning_preview_window.h"
+#include "dating/planning_printout.h"
+#include "platform/platform.h"
+#include "platform/report_destination.h"
+#include "platform/text_prompt.h"
+#include "t21/practice_options_window.h"
+
+namespace tovimar {
+namespace {
+
+std::string entry(const QListWidget* list, int row) {
+    // A missing entry prints as empty text.
+    return row < list->count() ? list->item(row)->text().toStdString() : std::string();
+}
+
+} // namespace
+
+PlanningData MainWindow::planningData(const QString& patientName) {
+    PlanningData d;
+    d.patientName = patientName.toStdString();
+    d.letterhead = currentPracticeOptions(windows_);
+    d.start = DateDG->text().toStdString();
+    d.term = DateAP->text().toStdString();
+    for (int k = 0; k < 6; ++k) d.examinations[k] = entry(ListePN, k);
+    d.firstTrimesterUltrasound = LblEcho1T->text().toStdString();
+    for (int k = 0; k < 2; ++k) d.ultrasounds[k] = entry(ListeUS, k);
+    d.serumFirst = DatesHT21_1T->text().toStdString();
+    d.serumSecond = DatesHT21_2T->text().toStdString();
+    d.anaesthesia = LblAnesth->text().toStdString();
+    for (int k = 0; k < 2; ++k) d.leave[k] = entry(ListeCONGE, k);
+    return d;
+}
+
+void MainWindow::printPlanning(PrintMode mode) {
+    // Cancelling the name gives an empty name; the printing goes on.
+    const PlanningData data = planningData(platform_.prompt.ask(kPatientNamePrompt));
+    printReport(platform_.reports, platform_.messages, mode, kPlanningDocumentName,
+                [&](ReportPrinter& printer) { IMPRIME(printer, data); });
+}
+
+void MainWindow::previewPlanning() {
+    const QString name = platform_.prompt.ask(kPatientNamePrompt);
+    // The preview window is shown first, then filled.
+    auto& preview = windows_.open<PlanningPreviewWindow>();
+    preview.setTexts(planningPreview(planningData(name)));
+}
+
+} // namespace tovimar

@@ -1,0 +1,140 @@
+#include "platform/report_destination.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "platform/messages.h"
+#include "platform/painter_report_printer.h"
+
+namespace tovimar {
+namespace {
+
+const QString kFolderKey = QStringLiteral("impression/dossier_pdf");
+
+// Owns the PDF printer its pages are drawn on.
+class PdfReportPrinter : public ReportPrinter {
+  public:
+    PdfReportPrinter(const QString& path, PainterReportPrinter::PrinterChoice choice)
+        : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(path);
+        printer_->setPageSize(QPageSize(QPageSize::A4));
+        printer_->setDocName(QFileInfo(path).completeBaseName());
+        painter_ = std::make_unique<PainterReportPrinter>(*printer_, std::move(choice));
+    }
+    void setCentimetreGrid(double l, double t) override { painter_->setCentimetreGrid(l, t); }
+    void setFontSize(double p) override { painter_->setFontSize(p); }
+    void setBold(bool on) override { painter_->setBold(on); }
+    void setItalic(bool on) override { painter_->setItalic(on); }
+    void setVerticalPosition(double cm) override { painter_->setVerticalPosition(cm); }
+    void print(const QStringList& items, bool continueLine) override { painter_->print(items, continueLine); }
+    bool choosePrinter() override { return painter_->choosePrinter(); }
+    bool endDocument(QString* error) override { return painter_->endDocument(error); }
+
+  private:
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PainterReportPrinter> painter_;
+};
+
+QString safeFileName(const QString& name) {
+    QString out = name;
+    for (QChar& c : out)
+        if (c == '/' || c == '\\' || c == ':' || c.unicode() < 0x20) c = '-';
+    return out;
+}
+
+} // namespace
+
+PrinterDestination::Dialogs PrinterDestination::systemDialogs() {
+    Dialogs d;
+    d.printersAvailable = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
+    d.chooseFolder = [](const QString& start) {
+        return QFileDialog::getExistingDirectory(
+            nullptr, QStringLiteral("Aucune imprimante : dossier où enregistrer les pages en PDF"), start);
+    };
+    d.chooseFile = [](const QString& suggested) {
+        return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Enregistrer en PDF"), suggested,
+                                            QStringLiteral("Document PDF (*.pdf)"));
+    };
+    d.choosePrinter = PainterReportPrinter::printDialogChoice();
+    return d;
+}
+
+PrinterDestination::PrinterDestination(QSettings& memory, Dialogs dialogs)
+    : memory_(memory), dialogs_(std::move(dialogs)) {}
+
+PrinterDestination::~PrinterDestination() = default;
+
+QString PrinterDestination::pdfFolder() {
+    const QString remembered = memory_.value(kFolderKey).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+    const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString chosen = dialogs_.chooseFolder(start);
+    if (!chosen.isEmpty()) memory_.setValue(kFolderKey, chosen);
+    return chosen;
+}
+
+std::optional<ReportJob> PrinterDestination::pdfJob(const QString& path, bool withChoice) {
+    auto choice = withChoice ? dialogs_.choosePrinter : [](QPrinter&) { return true; };
+    ReportJob job{std::make_unique<PdfReportPrinter>(path, choice), path};
+    return job;
+}
+
+std::optional<ReportJob> PrinterDestination::start(PrintMode mode, const QString& documentName) {
+    refusal_.clear();
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
+    const QString fileName = safeFileName(documentName + QStringLiteral(" ") + stamp + QStringLiteral(".pdf"));
+    if (mode == PrintMode::PdfFile) {
+        QString folder = memory_.value(kFolderKey).toString();
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString path = dialogs_.chooseFile(QDir(folder).filePath(fileName));
+        if (path.isEmpty()) return std::nullopt;
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+        memory_.setValue(kFolderKey, QFileInfo(path).absolutePath());
+        return pdfJob(path, false);
+    }
+    if (!dialogs_.printersAvailable()) {
+        // Nothing composed is dropped: the page goes to a file.
+        const QString folder = pdfFolder();
+        if (folder.isEmpty()) {
+            refusal_ = QStringLiteral("Aucune imprimante n'est disponible et aucun dossier n'a été choisi "
+                                      "pour enregistrer la page en PDF : rien n'a été imprimé.");
+            return std::nullopt;
+        }
+        return pdfJob(QDir(folder).filePath(fileName), false);
+    }
+    if (!systemPrinter_) systemPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    systemPrinter_->setDocName(documentName);
+    auto choice = mode == PrintMode::ChoosePrinter ? dialogs_.choosePrinter : [](QPrinter&) { return true; };
+    return ReportJob{std::make_unique<PainterReportPrinter>(*systemPrinter_, choice), QString()};
+}
+
+bool printReport(ReportDestination& destination, Messages& messages, PrintMode mode,
+                 const QString& documentName, const std::function<void(ReportPrinter&)>& compose) {
+    std::optional<ReportJob> job = destination.start(mode, documentName);
+    if (!job) {
+        if (const QString why = destination.lastRefusal(); !why.isEmpty()) messages.inform(why);
+        return false;
+    }
+    compose(*job->printer);
+    // A printer choice given up stops the printing silently.
+    if (mode == PrintMode::ChoosePrinter && !job->printer->choosePrinter()) return false;
+    QString error;
+    if (!job->printer->endDocument(&error)) {
+        messages.inform(QStringLiteral("L'impression n'a pas pu se faire : %1").arg(error));
+        return false;
+    }
+    if (!job->pdfPath.isEmpty())
+        messages.inform(QStringLiteral("La page a été enregistrée au format PDF dans le fichier :\n%1")
+                            .arg(QDir::toNativeSeparators(job->pdfPath)));
+    return true;
+}
+
+} // namespace tovimar

@@ -1,0 +1,50 @@
+#pragma once
+// "En tête et seuil pour l'amniocentèse": shows and rewrites the letterhead
+// kept in options.tvx. The printouts read the letterhead from here while the
+// screen is open (what is on screen, saved or not), else from the file.
+
+#include <QWidget>
+
+#include "t21/practice_options.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace tovimar {
+
+class WindowRegistry;
+struct Platform;
+
+class PracticeOptionsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PracticeOptionsWindow(WindowRegistry& windows);
+    explicit PracticeOptionsWindow(Platform& platform);
+
+    // The ten fields as the screen holds them now.
+    PracticeOptions currentOptions() const;
+
+    QComboBox *Combo1, *Combo2;
+    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
+    QPushButton *Annuler, *Quitte, *Enregistre;
+
+  private:
+    void build();
+    void load();
+    void showOptions(const PracticeOptions& options);
+    void save();
+
+    Platform& platform_;
+};
+
+// The letterhead from options.tvx, for a printout while the screen is closed.
+// A missing or broken file is reported as the screen reports it; the fields
+// read before the failure are kept, the others are empty.
+PracticeOptions loadPracticeOptions(Platform& platform);
+
+// The letterhead a printout uses: the open screen's fields when it exists,
+// else the file.
+PracticeOptions currentPracticeOptions(WindowRegistry& windows);
+
+} // namespace tovimar

@@ -1,0 +1,121 @@
+#include "t21/practice_options.h"
+
+#include <gtest/gtest.h>
+
+using namespace tovimar;
+using namespace std::string_literals;
+
+namespace {
+
+PracticeOptions sample() {
+    PracticeOptions o;
+    o.civility = "Docteur";
+    o.lastName = "DUPONT";
+    o.firstName = "Hélène";
+    o.speciality = "Gynécologue-obstétricien";
+    o.establishment = "Clinique de l'Espérance";
+    o.address1 = "12, rue \"des Lilas\"";
+    o.address2 = "";
+    o.town = "Saint-Étienne, Cedex 2";
+    o.department = "Loire";
+    o.telephone = "04 77 00 00 00";
+    return o;
+}
+
+} // namespace
+
+TEST(PracticeOptions, FieldsAreWrittenInTheFileOrderAsOneWindows1252Line) {
+    PracticeOptions o;
+    o.civility = "1";
+    o.lastName = "2";
+    o.firstName = "3";
+    o.speciality = "4";
+    o.establishment = "5";
+    o.address1 = "6";
+    o.address2 = "7";
+    o.town = "8";
+    o.department = "9";
+    o.telephone = "é";
+    EXPECT_EQ(encodePracticeOptions(o),
+              "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\",\"\xe9\"\r\n");
+    EXPECT_EQ(encodePracticeOptions(PracticeOptions{}),
+              "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+}
+
+TEST(PracticeOptions, RoundTripKeepsCommasQuotesApostrophesAndAccents) {
+    const PracticeOptions o = sample();
+    const std::string bytes = encodePracticeOptions(o);
+    // The quote inside the address is doubled; the comma in the town stays inside its quotes.
+    EXPECT_NE(bytes.find("\"12, rue \"\"des Lilas\"\"\""), std::string::npos) << bytes;
+    EXPECT_NE(bytes.find("\"Saint-\xc9tienne, Cedex 2\""), std::string::npos) << bytes;
+    const PracticeOptionsReading back = readPracticeOptions(bytes);
+    EXPECT_TRUE(back.complete);
+    EXPECT_EQ(back.options, o);
+}
+
+TEST(PracticeOptions, ReadsTheShippedEmptyFile) {
+    const PracticeOptionsReading r =
+        readPracticeOptions("\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    EXPECT_TRUE(r.complete);
+    EXPECT_EQ(r.options, PracticeOptions{});
+}
+
+TEST(PracticeOptions, TheSecondOfTwoLinesIsInForce) {
+    const PracticeOptionsReading r = readPracticeOptions(
+        "\"Madame\",\"MARTIN\",\"Anne\",\"Sage-femme\",\"Maternit\xe9\",\"a\",\"b\",\"Lyon\","
+        "\"Rh\xf4ne\",\"04\"\r\n"
+        "\"Docteur\",\"DURAND\",\"Paul\",\"Gyn\xe9"
+        "cologue\",\"CHU\",\"c\",\"d\",\"Nantes\",\"Loire-Atlantique\",\"02\"\r\n");
+    EXPECT_TRUE(r.complete);
+    EXPECT_EQ(r.options.civility, "Docteur");
+    EXPECT_EQ(r.options.lastName, "DURAND");
+    EXPECT_EQ(r.options.speciality, "Gynécologue");
+    EXPECT_EQ(r.options.town, "Nantes");
+    EXPECT_EQ(r.options.telephone, "02");
+}
+
+TEST(PracticeOptions, UnquotedValuesAreReadToTheNextCommaWithLeadingBlanksSkipped) {
+    const PracticeOptionsReading r =
+        readPracticeOptions("Docteur,  DUPONT ,Jean,,,,,Paris,  \"75\",0102\r\n");
+    EXPECT_TRUE(r.complete);
+    EXPECT_EQ(r.options.lastName, "DUPONT");
+    EXPECT_EQ(r.options.town, "Paris");
+    EXPECT_EQ(r.options.department, "75");
+    EXPECT_EQ(r.options.telephone, "0102");
+}
+
+TEST(PracticeOptions, ABrokenFileIsNotCompleteAndKeepsTheFieldsReadBeforeTheFailure) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        PracticeOptions expected;
+    };
+    PracticeOptions firstThree;
+    firstThree.civility = "Docteur";
+    firstThree.lastName = "DUPONT";
+    firstThree.firstName = "Jean";
+    PracticeOptions firstNine = firstThree;
+    firstNine.speciality = "Gyn";
+    firstNine.establishment = "CHU";
+    firstNine.address1 = "1 rue";
+    firstNine.address2 = "BP 2";
+    firstNine.town = "Lyon";
+    firstNine.department = "Rhône";
+    PracticeOptions firstTwo = firstThree;
+    firstTwo.firstName.clear();
+    const Case cases[] = {
+        {"missing or empty", "", {}},
+        {"three fields only", "\"Docteur\",\"DUPONT\",\"Jean\"\r\n", firstThree},
+        {"nine fields",
+         "\"Docteur\",\"DUPONT\",\"Jean\",\"Gyn\",\"CHU\",\"1 rue\",\"BP "
+         "2\",\"Lyon\",\"Rh\xf4ne\"\r\n",
+         firstNine},
+        {"quote never closed", "\"Docteur\",\"DUPONT\",\"Jean, \"\"\r\n", firstTwo},
+        {"binary", "\"Docteur\",\"DUPONT\",\x00\x01\x02\xff"s, {}},
+    };
+    for (const Case& c : cases) {
+        const PracticeOptionsReading r = readPracticeOptions(c.bytes);
+        EXPECT_FALSE(r.complete) << c.name;
+        EXPECT_EQ(r.options, c.expected) << c.name;
+    }
+}

@@ -1,0 +1,290 @@
+#include "t21/practice_options_window.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/window_registry.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+namespace tovimar {
+namespace {
+
+using testing::FakePlatform;
+using testing::typeText;
+
+const QString kReadFailure = QStringLiteral("Fichier Options.tvx absent ou erronné.");
+
+// Two lines: the second is in force.
+const QByteArray kTwoLines =
+    "\"Madame\",\"MARTIN\",\"Anne\",\"Sage-femme\",\"Maternit\xe9\",\"a\",\"b\",\"Lyon\","
+    "\"Rh\xf4ne\",\"04\"\r\n"
+    "\"Docteur\",\"DUPONT\",\"H\xe9l\xe8ne\",\"Gyn\xe9"
+    "cologue\",\"Clinique de l'Esp\xe9rance\",\"12, rue des Lilas\",\"BP 7\","
+    "\"Saint-\xc9tienne, Cedex 2\",\"Loire\",\"04 77 00 00 00\"\r\n";
+
+QStringList fieldTexts(const PracticeOptionsWindow& w) {
+    return {w.Combo1->currentText(), w.Text1->text(), w.Text2->text(), w.Combo2->currentText(),
+            w.Text3->text(),         w.Text4->text(), w.Text5->text(), w.Text6->text(),
+            w.Text7->text(),         w.Text8->text()};
+}
+
+// Makes every save into the folder fail. A read-only folder does not stop
+// root, so when the folder can still be written a directory takes the
+// file's name instead. Undone on destruction so the folder can be removed.
+class FailingSaves {
+  public:
+    explicit FailingSaves(const FakePlatform& fake) : dir_(fake.folder()) {
+        QFile::setPermissions(dir_, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                        QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                        QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QFile probe(dir_ + "/probe");
+        if (probe.open(QIODevice::WriteOnly)) {
+            probe.close();
+            probe.remove();
+            restorePermissions();
+            QFile::remove(dir_ + "/options.tvx");
+            blockedByDirectory_ = QDir(dir_).mkdir("options.tvx");
+        }
+    }
+    ~FailingSaves() {
+        restorePermissions();
+        if (blockedByDirectory_) QDir(dir_).rmdir("options.tvx");
+    }
+
+  private:
+    void restorePermissions() {
+        QFile::setPermissions(dir_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+    }
+    QString dir_;
+    bool blockedByDirectory_ = false;
+};
+
+TEST(PracticeOptionsWindow, OpeningShowsTheLastLineOfTheFileWithoutAMessage) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", kTwoLines);
+    PracticeOptionsWindow w(*fake.platform);
+    EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join("|").toStdString();
+    const QStringList expected = {"Docteur",
+                                  "DUPONT",
+                                  "Hélène",
+                                  "Gynécologue",
+                                  "Clinique de l'Espérance",
+                                  "12, rue des Lilas",
+                                  "BP 7",
+                                  "Saint-Étienne, Cedex 2",
+                                  "Loire",
+                                  "04 77 00 00 00"};
+    EXPECT_EQ(fieldTexts(w), expected);
+    // The two titles are free text: nothing is offered in their lists.
+    EXPECT_EQ(w.Combo1->count(), 0);
+    EXPECT_EQ(w.Combo2->count(), 0);
+    EXPECT_EQ(w.currentOptions().town, "Saint-Étienne, Cedex 2");
+}
+
+TEST(PracticeOptionsWindow, AMissingOrBrokenFileIsReportedAndTheScreenStaysUsable) {
+    struct Case {
+        const char* name;
+        std::optional<QByteArray> file;
+        QStringList shown;
+    } cases[] = {
+        {"missing", std::nullopt, {"", "", "", "", "", "", "", "", "", ""}},
+        {"short",
+         QByteArray("\"Docteur\",\"DUPONT\",\"Jean\"\r\n"),
+         {"Docteur", "DUPONT", "Jean", "", "", "", "", "", "", ""}},
+        {"quote never closed",
+         QByteArray("\"Docteur\",\"DUPONT\",\"Jean\r\n"),
+         {"Docteur", "DUPONT", "", "", "", "", "", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        FakePlatform fake;
+        if (c.file) fake.writeFile("options.tvx", *c.file);
+        PracticeOptionsWindow w(*fake.platform);
+        EXPECT_EQ(fake.messages.shown, QStringList{kReadFailure}) << c.name;
+        EXPECT_EQ(fieldTexts(w), c.shown) << c.name;
+
+        // Still usable: typing and saving create a good file.
+        w.show();
+        typeText(w.Text8, "0102");
+        w.Enregistre->click();
+        EXPECT_FALSE(w.isVisible()) << c.name;
+        const PracticeOptionsReading saved =
+            readPracticeOptions(fake.readFile("options.tvx").toStdString());
+        EXPECT_TRUE(saved.complete) << c.name;
+        EXPECT_EQ(saved.options.telephone, "0102") << c.name;
+        EXPECT_EQ(saved.options.civility, c.shown[0].toStdString()) << c.name;
+    }
+}
+
+TEST(PracticeOptionsWindow, SavingWritesTheTypedTextsInWindows1252AndCloses) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    PracticeOptionsWindow w(*fake.platform);
+    w.show();
+    typeText(w.Combo1->lineEdit(), "Docteur");
+    typeText(w.Text1, "D'ARC");
+    typeText(w.Text2, "Hélène");
+    typeText(w.Combo2->lineEdit(), "Gynécologue-obstétricien");
+    typeText(w.Text3, "Clinique \"Les Tilleuls\"");
+    typeText(w.Text4, "12, rue de l'Église");
+    typeText(w.Text6, "Saint-Étienne, Cedex 2");
+    typeText(w.Text7, "Loire");
+    typeText(w.Text8, "04 77 00 00 00");
+    w.Enregistre->click();
+
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join("|").toStdString();
+    const QByteArray expected = "\"Docteur\",\"D'ARC\",\"H\xe9l\xe8ne\",\"Gyn\xe9"
+                                "cologue-obst\xe9tricien\",\"Clinique \"\"Les Tilleuls\"\"\","
+                                "\"12, rue de l'\xc9glise\",\"\",\"Saint-\xc9tienne, Cedex 2\","
+                                "\"Loire\",\"04 77 00 00 00\"\r\n";
+    EXPECT_EQ(fake.readFile("options.tvx"), expected);
+
+    // The next opening shows exactly what was typed.
+    PracticeOptionsWindow again(*fake.platform);
+    EXPECT_EQ(fieldTexts(again), fieldTexts(w));
+}
+
+TEST(PracticeOptionsWindow, AFailedSaveIsReportedAndKeepsTheScreenOpenWithItsTexts) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", kTwoLines);
+    PracticeOptionsWindow w(*fake.platform);
+    w.show();
+    w.Text1->clear();
+    typeText(w.Text1, "NOUVEAU");
+    const QStringList typed = fieldTexts(w);
+    {
+        FailingSaves failing(fake);
+        w.Enregistre->click();
+    }
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(
+        fake.messages.shown[0].startsWith("Impossible d'enregistrer le fichier options.tvx"))
+        << fake.messages.shown[0].toStdString();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(fieldTexts(w), typed);
+
+    // Once the folder can be written again, the same screen saves.
+    w.Enregistre->click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(readPracticeOptions(fake.readFile("options.tvx").toStdString()).options.lastName,
+              "NOUVEAU");
+}
+
+TEST(PracticeOptionsWindow, EffacerEmptiesTheFieldsAndQuitterLeavesTheFileAlone) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", kTwoLines);
+    PracticeOptionsWindow w(*fake.platform);
+    w.show();
+    w.Annuler->click();
+    EXPECT_EQ(fieldTexts(w), QStringList(10, QString()));
+    EXPECT_TRUE(w.isVisible());
+    w.Quitte->click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(fake.readFile("options.tvx"), kTwoLines);
+}
+
+TEST(PracticeOptionsWindow, ControlsAreNamedLabelledAndInReadingOrder) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", kTwoLines);
+    PracticeOptionsWindow w(*fake.platform);
+    w.show();
+    EXPECT_EQ(w.objectName(), "Form5");
+    EXPECT_EQ(w.windowTitle(), "En tête et seuil pour l'amniocentèse");
+    EXPECT_TRUE(w.Combo1->isEditable());
+    EXPECT_TRUE(w.Combo2->isEditable());
+
+    struct Control {
+        QWidget* widget;
+        const char* name;
+        QString label;
+    };
+    const Control controls[] = {
+        {w.Combo1, "Combo1", "Civilité"},
+        {w.Text1, "Text1", "NOM"},
+        {w.Text2, "Text2", "Prénom"},
+        {w.Combo2, "Combo2", "Spécialité"},
+        {w.Text3, "Text3", "Etablissement"},
+        {w.Text4, "Text4", "Adresse 1"},
+        {w.Text5, "Text5", "Adresse 2"},
+        {w.Text6, "Text6", "Ville"},
+        {w.Text7, "Text7", "Département"},
+        {w.Text8, "Text8", "Télephone"},
+        {w.Annuler, "Annuler", "Effacer"},
+        {w.Quitte, "Quitte", "Quitter"},
+        {w.Enregistre, "Enregistre", "Enregistrer Quitter"},
+    };
+    QList<QWidget*> order;
+    for (const Control& c : controls) {
+        EXPECT_EQ(c.widget->objectName(), c.name);
+        EXPECT_EQ(c.widget->accessibleName(), c.label) << c.name;
+        order.append(c.widget);
+        if (auto* b = qobject_cast<QPushButton*>(c.widget)) {
+            EXPECT_EQ(b->text(), c.label);
+            continue;
+        }
+        // Each field has its caption, which gives it the focus.
+        bool labelled = false;
+        for (const QLabel* l : w.findChildren<QLabel*>())
+            labelled = labelled || (l->text() == c.label && l->buddy() == c.widget);
+        EXPECT_TRUE(labelled) << c.name;
+    }
+
+    // Two per line for Civilité/NOM and Ville/Département; the others one per line.
+    auto top = [&](QWidget* x) { return x->mapTo(&w, QPoint(0, x->height() / 2)).y(); };
+    EXPECT_EQ(top(w.Combo1), top(w.Text1));
+    EXPECT_EQ(top(w.Text6), top(w.Text7));
+    EXPECT_LT(top(w.Text1), top(w.Text2));
+    EXPECT_LT(top(w.Text5), top(w.Text6));
+    EXPECT_LT(top(w.Text7), top(w.Text8));
+
+    // The focus chain visits the controls in reading order.
+    QList<QWidget*> visited;
+    QWidget* x = w.Combo1;
+    do {
+        if (order.contains(x) && !visited.contains(x)) visited.append(x);
+        x = x->nextInFocusChain();
+    } while (x != w.Combo1 && visited.size() < order.size());
+    EXPECT_EQ(visited, order);
+}
+
+TEST(PracticeOptionsWindow, PrintoutsReadTheFileWhileTheScreenIsClosed) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", kTwoLines);
+    const PracticeOptions o = loadPracticeOptions(*fake.platform);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(o.lastName, "DUPONT");
+    EXPECT_EQ(o.speciality, "Gynécologue");
+    EXPECT_EQ(o.telephone, "04 77 00 00 00");
+
+    fake.writeFile("options.tvx", "\"Docteur\",\"DUPONT\"");
+    const PracticeOptions partial = loadPracticeOptions(*fake.platform);
+    EXPECT_EQ(fake.messages.shown, QStringList{kReadFailure});
+    EXPECT_EQ(partial.civility, "Docteur");
+    EXPECT_EQ(partial.lastName, "DUPONT");
+    EXPECT_EQ(partial.firstName, "");
+}
+
+TEST(PracticeOptionsWindow, PrintoutsUseTheOpenScreenOtherwiseTheFile) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", kTwoLines);
+    WindowRegistry windows(*fake.platform);
+    EXPECT_EQ(currentPracticeOptions(windows).lastName, "DUPONT");
+    EXPECT_EQ(windows.existing<PracticeOptionsWindow>(), nullptr); // no screen was built
+
+    PracticeOptionsWindow& screen = windows.open<PracticeOptionsWindow>();
+    screen.Text1->setText("MARTIN"); // typed, not saved
+    EXPECT_EQ(currentPracticeOptions(windows).lastName, "MARTIN");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+} // namespace
+} // namespace tovimar
