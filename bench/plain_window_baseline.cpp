@@ -1,18 +1,30 @@
 // The floor Qt sets for our start-up: a main window holding as many widgets
-// and menu entries as ours, built directly, ending after its first paint.
+// of each kind, list entries and menu entries as ours (counted by
+// main_window_census), built directly with none of the program's own work,
+// stopping once its first paint is done.
+//   plain_window_baseline QLineEdit=30 QLabel=40 ... entries=64 actions=39
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
+#include <cstdlib>
+#include <map>
 
 namespace {
 class QuitAfterPaint : public QObject {
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // As the program measured: stops once the whole window has painted.
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, [] { std::_Exit(0); });
         return false;
     }
 };
@@ -20,18 +32,36 @@ class QuitAfterPaint : public QObject {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const int widgets = argc > 1 ? std::atoi(argv[1]) : 150;
-    const int menuEntries = argc > 2 ? std::atoi(argv[2]) : 40;
+    std::map<QString, int> counts;
+    for (int i = 1; i < argc; ++i) {
+        const QStringList pair = QString::fromLocal8Bit(argv[i]).split('=');
+        if (pair.size() == 2) counts[pair[0]] = pair[1].toInt();
+    }
     QMainWindow window;
     auto* central = new QWidget;
     auto* grid = new QGridLayout(central);
-    for (int i = 0; i < widgets; ++i) {
-        QWidget* w = i % 2 ? static_cast<QWidget*>(new QLineEdit) : new QLabel(QString("Libellé %1").arg(i));
-        grid->addWidget(w, i / 6, i % 6);
+    int cell = 0;
+    auto place = [&](QWidget* w) {
+        grid->addWidget(w, cell / 8, cell % 8);
+        ++cell;
+    };
+    const int lists = std::max(1, counts["QListWidget"]);
+    for (int i = 0; i < counts["QLineEdit"]; ++i) place(new QLineEdit(QString("%1").arg(i)));
+    for (int i = 0; i < counts["QLabel"]; ++i) place(new QLabel(QString("Libellé %1").arg(i)));
+    for (int i = 0; i < counts["QListWidget"]; ++i) {
+        auto* list = new QListWidget;
+        for (int k = 0; k < counts["entries"] / lists; ++k) list->addItem(QString("Entrée %1").arg(k));
+        place(list);
     }
+    for (int i = 0; i < counts["QGroupBox"]; ++i) place(new QGroupBox(QString("Cadre %1").arg(i)));
+    for (int i = 0; i < counts["QScrollBar"]; ++i) place(new QScrollBar(Qt::Horizontal));
+    for (int i = 0; i < counts["QCheckBox"]; ++i) place(new QCheckBox(QString("Case %1").arg(i)));
+    for (int i = 0; i < counts["QPushButton"]; ++i) place(new QPushButton(QString("Bouton %1").arg(i)));
+    for (int i = 0; i < counts["QToolButton"]; ++i) place(new QToolButton);
+    for (int i = 0; i < counts["QWidget"]; ++i) place(new QWidget);
     window.setCentralWidget(central);
     QMenu* menu = nullptr;
-    for (int i = 0; i < menuEntries; ++i) {
+    for (int i = 0; i < counts["actions"]; ++i) {
         if (i % 8 == 0) menu = window.menuBar()->addMenu(QString("Menu %1").arg(i / 8));
         menu->addAction(QString("Entrée %1").arg(i));
     }

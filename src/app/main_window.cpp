@@ -324,7 +324,6 @@ QWidget* MainWindow::buildAlmanacPanel() {
 
     LblSaint = named(new QLabel, "LblSaint", QStringLiteral("Saint du jour"));
     LblSaint->setAlignment(Qt::AlignCenter);
-    LblSaint->setWordWrap(true);
     LblSaint->setMargin(4);
     QFont saintFont = LblSaint->font();
     saintFont.setBold(true);
@@ -335,10 +334,10 @@ QWidget* MainWindow::buildAlmanacPanel() {
 
     LblAlmanach = named(new QLabel(QStringLiteral("Almanach")), "LblAlmanach", QStringLiteral("Dicton du jour"));
     LblAlmanach->setAlignment(Qt::AlignCenter);
-    LblAlmanach->setWordWrap(true);
     LblAlmanach->setMargin(6);
     LblAlmanach->setMinimumHeight(LblAlmanach->fontMetrics().height() * 5);
-    QFont almanacFont(QStringLiteral("Times New Roman"));
+    // A serif face, as almanacs print their sayings; DejaVu Serif is always installed.
+    QFont almanacFont(QStringLiteral("DejaVu Serif"));
     almanacFont.setStyleHint(QFont::Serif);
     almanacFont.setItalic(true);
     almanacFont.setPointSizeF(LblAlmanach->font().pointSizeF() * 1.1);

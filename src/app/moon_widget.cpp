@@ -41,7 +41,12 @@ void MoonWidget::paintEvent(QPaintEvent*) {
     };
     const double p = phase_;
     const double step = 4.0 / h;
+    // Several segments fall on one row of pixels; the first of a row is the one seen.
+    int lastRow = -1;
     for (double y = 0.0; y <= 1.0; y += step) {
+        const int row = static_cast<int>(toPoint(0, y).y());
+        if (row == lastRow) continue;
+        lastRow = row;
         const double x = std::sqrt(std::max(0.0, 1.0 - y * y));
         segment(Qt::black, -x, x, y);
         const double a = p < 0.5 ? -x : x;

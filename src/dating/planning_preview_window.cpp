@@ -58,7 +58,7 @@ PlanningPreviewWindow::PlanningPreviewWindow(WindowRegistry& windows)
     Lettre = new QPlainTextEdit(this);
     Lettre->setObjectName("Lettre");
     Lettre->setAccessibleName(QStringLiteral("Lettre"));
-    QFont letterFont(QStringLiteral("Times New Roman"));
+    QFont letterFont(QStringLiteral("DejaVu Serif"));
     letterFont.setStyleHint(QFont::Serif);
     letterFont.setPointSizeF(12);
     Lettre->setFont(letterFont);

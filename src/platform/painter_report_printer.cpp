@@ -49,6 +49,8 @@ QFont PainterReportPrinter::fontFor(const TextStyle& style) {
     font.setPointSizeF(style.points);
     font.setBold(style.bold);
     font.setItalic(style.italic);
+    // Hinting fits glyphs to screen pixels; on paper and in PDF it only costs time.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

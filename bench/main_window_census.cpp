@@ -1,0 +1,56 @@
+// Counts the widgets of the main window by kind, its list entries and its
+// menu entries, so that the plain baseline window of the start-up benchmark
+// holds as many of each, built directly.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QListWidget>
+#include <QMenu>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/window_registry.h"
+#include "platform/clock.h"
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "platform/report_destination.h"
+#include "platform/settings_folder.h"
+#include "platform/text_prompt.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    using namespace tovimar;
+    SettingsFolder settings(QCoreApplication::applicationDirPath() + "/..", QString());
+    MessageBoxes messages;
+    InputDialogPrompt prompt;
+    SystemClock clock;
+    HelpWindowViewer help(QString(), messages);
+    QSettings memory(QDir::tempPath() + "/tovimar-census.ini", QSettings::IniFormat);
+    PrinterDestination reports(memory);
+    Platform platform{messages, prompt, clock, settings, help, reports};
+    WindowRegistry windows(platform);
+    MainWindow window(windows);
+    // Qt's own inner widgets (viewports, inner scroll bars) come with their owners.
+    std::map<std::string, int> kinds;
+    int entries = 0;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().startsWith("qt_") || (w->parentWidget() && w->parentWidget()->objectName().startsWith("qt_")))
+            continue;
+        const char* kind = "QWidget";
+        for (const char* k : {"QLineEdit", "QLabel", "QListWidget", "QGroupBox", "QScrollBar", "QCheckBox",
+                              "QPushButton", "QToolButton", "QMenuBar", "QMenu"})
+            if (w->inherits(k)) kind = k;
+        if (auto* list = qobject_cast<QListWidget*>(w)) entries += list->count();
+        ++kinds[kind];
+    }
+    int actions = 0;
+    for (QAction* a : window.findChildren<QAction*>())
+        if (!a->menu()) ++actions;
+    for (const auto& [kind, count] : kinds) std::printf("%s=%d ", kind.c_str(), count);
+    std::printf("entries=%d actions=%d\n", entries, actions);
+    return 0;
+}
