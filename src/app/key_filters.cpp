@@ -17,8 +17,9 @@ class KeyFilter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != field_ || event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return false;
+        // Shortcuts (Ctrl+V...) pass; Alt+letter reaches a field only when it
+        // is no shortcut, and the field would then type the letter.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
         const QString text = key->text();
         if (text.isEmpty() || (text.size() == 1 && (text[0].unicode() < 0x20 || text[0].unicode() == 0x7F)))
             return false; // not a typed character

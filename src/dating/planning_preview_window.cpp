@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 
 #include "app/window_registry.h"
 #include "dating/planning_letter.h"
@@ -74,6 +75,8 @@ PlanningPreviewWindow::PlanningPreviewWindow(WindowRegistry& windows)
     connect(Imprimer02, &QAction::triggered, this, &PlanningPreviewWindow::printTexts);
     connect(Quitte, &QAction::triggered, this, &QWidget::close);
     resize(900, 700);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void PlanningPreviewWindow::setTexts(const PlanningPreview& preview) {

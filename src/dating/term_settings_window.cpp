@@ -29,9 +29,9 @@ QLineEdit* numberField(QWidget* parent, const char* name, const QString& accessi
     return edit;
 }
 
-QLabel* caption(const QString& text, QWidget* buddy = nullptr) {
+QLabel* caption(const QString& text, QWidget* buddy = nullptr, bool wrap = false) {
     auto* label = new QLabel(text);
-    label->setWordWrap(true);
+    label->setWordWrap(wrap);
     if (buddy) label->setBuddy(buddy);
     return label;
 }
@@ -64,7 +64,8 @@ void TermSettingsWindow::build() {
     auto* layout = new QVBoxLayout(this);
 
     auto* intro = caption(QStringLiteral("Mise à jour du nombre des semaines d'amenorrhée concernant "
-                                         "le triple test et les dates légales d'IVG"));
+                                         "le triple test et les dates légales d'IVG"),
+                          nullptr, true);
     intro->setStyleSheet("font-weight: bold");
     layout->addWidget(intro);
 
@@ -129,7 +130,8 @@ void TermSettingsWindow::build() {
     layout->addWidget(echo);
 
     auto* restart = caption(QStringLiteral("Veuillez relancer le programme pour que TOVIMAR prenne en "
-                                           "compte les modifications"));
+                                           "compte les modifications"),
+                            nullptr, true);
     restart->setStyleSheet("color: #800000");
     layout->addWidget(restart);
     auto* buttons = new QHBoxLayout;
@@ -162,6 +164,7 @@ void TermSettingsWindow::build() {
     setTabOrder(Text16, CmdEnregistrer);
     setTabOrder(CmdEnregistrer, CmdQuitter);
 
+    setMinimumWidth(560);
     adjustSize();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());

@@ -31,7 +31,8 @@ QString beginFailure(const QPrinter& printer) {
 
 } // namespace
 
-const char* const PainterReportPrinter::defaultFamily = "DejaVu Sans";
+// Condensed, so that a 12-point line of the letters fits between the margins.
+const char* const PainterReportPrinter::defaultFamily = "DejaVu Sans Condensed";
 
 PainterReportPrinter::PrinterChoice PainterReportPrinter::printDialogChoice() {
     return [](QPrinter& printer) {

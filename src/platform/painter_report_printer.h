@@ -18,7 +18,7 @@ namespace tovimar {
 // The calls are kept in memory and drawn only by endDocument, which opens the painter, lays the
 // lines out with the device's own font metrics, draws them and closes the painter; so the
 // printer choice, which may change the printer, can come after the page has been composed.
-// The text is drawn in DejaVu Sans, 10 pt unless set otherwise. A line advances by
+// The text is drawn in DejaVu Sans Condensed, 10 pt unless set otherwise. A line advances by
 // QFontMetricsF::lineSpacing() of the font in force (height plus the font's leading). Text that
 // runs past the right edge is cut; lines past the bottom go on a new page.
 class PainterReportPrinter : public ReportPrinter {

@@ -236,3 +236,16 @@ TEST_F(MainWindowDating, ScrollBarsWriteTheirPosition) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindowDating, AltLettersThatAreNoShortcutAreFilteredToo) {
+    QTest::keyClick(window->DateDR, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(window->DateDR->text(), "");
+    EXPECT_EQ(fake.messages.shown.size(), 1);
+    QTest::keyClick(window->Sac, Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(window->Sac->text(), "");
+    EXPECT_EQ(fake.messages.shown.size(), 1);
+}
+
+} // namespace
