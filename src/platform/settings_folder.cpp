@@ -20,9 +20,10 @@ bool canWriteInto(const QString& dir) {
 
 } // namespace
 
-SettingsFolder::SettingsFolder(QString programDir, QString userDir)
+SettingsFolder::SettingsFolder(QString programDir, QString userDir,
+                               const std::function<bool(const QString&)>& writable)
     : programDir_(std::move(programDir)), settingsDir_(programDir_) {
-    if (canWriteInto(programDir_) || userDir.isEmpty()) return;
+    if ((writable ? writable(programDir_) : canWriteInto(programDir_)) || userDir.isEmpty()) return;
     QDir().mkpath(userDir);
     for (const char* name : kShippedSettings) {
         const QString target = userDir + "/" + name;

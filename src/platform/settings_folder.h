@@ -5,6 +5,7 @@
 // practitioner can always save.
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,7 +14,10 @@ namespace tovimar {
 class SettingsFolder {
   public:
     // programDir: the shipped files (and the help file); userDir: the fallback.
-    SettingsFolder(QString programDir, QString userDir);
+    // `writable` tells whether a folder can take the settings (by default, a
+    // probe file is created in it).
+    SettingsFolder(QString programDir, QString userDir,
+                   const std::function<bool(const QString&)>& writable = {});
 
     const QString& programDir() const { return programDir_; }
     // The folder the settings are read from and saved to.
