@@ -10,6 +10,7 @@
 #include "dating/planning_printout.h"
 #include "platform/painter_report_printer.h"
 #include "platform/recording_report_printer.h"
+#include "support/sample_planning.h"
 
 using namespace tovimar;
 
@@ -20,23 +21,6 @@ QTemporaryDir& folder() {
     return dir;
 }
 
-PlanningData schedule() {
-    PlanningData d;
-    d.patientName = "Zoé Lefèvre";
-    d.letterhead = {"Madame", "Martin", "Élise", "Sage-femme", "Maternité des Lilas", "12, rue de l'Église",
-                    "Bâtiment B", "Lyon", "69", "04 78 00 00 00"};
-    d.start = "15/01/2010";
-    d.term = "15/10/2010";
-    d.examinations = {"15/04/2010 --> 15/05/2010", "15/05/2010 --> 15/06/2010", "15/06/2010 --> 15/07/2010",
-                      "15/07/2010 --> 15/08/2010", "15/08/2010 --> 30/08/2010", "15/09/2010 --> 30/09/2010"};
-    d.firstTrimesterUltrasound = "19/03/2010 --> 08/04/2010";
-    d.ultrasounds = {"04/06/2010", "13/08/2010"};
-    d.serumFirst = "19/03/2010 --> 08/04/2010";
-    d.serumSecond = "09/04/2010 --> 06/05/2010";
-    d.anaesthesia = "entre le 13/08/2010 et le 10/09/2010";
-    d.leave = {"03/09/2010", "20/08/2010"};
-    return d;
-}
 
 void pdfPrinter(QPrinter& printer, const char* name) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -58,7 +42,7 @@ static void MinimalOnePagePdf(benchmark::State& state) {
 BENCHMARK(MinimalOnePagePdf)->Unit(benchmark::kMillisecond);
 
 static void PlanningPagePdf(benchmark::State& state) {
-    const PlanningData data = schedule();
+    const PlanningData data = tovimar::testing::sampleSchedule();
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         pdfPrinter(printer, "planning.pdf");
@@ -73,7 +57,7 @@ BENCHMARK(PlanningPagePdf)->Unit(benchmark::kMillisecond);
 // itself costs for this page, to set our report printer's share apart.
 static void SamePageWithQPainter(benchmark::State& state) {
     RecordingReportPrinter composed;
-    IMPRIME(composed, schedule());
+    IMPRIME(composed, tovimar::testing::sampleSchedule());
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         pdfPrinter(printer, "direct.pdf");

@@ -1,10 +1,12 @@
 #include "dating/planning_letter.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 #include <vector>
 
+#include "support/sample_planning.h"
+
 using namespace tovimar;
+using tovimar::testing::sampleSchedule;
 
 namespace {
 
@@ -19,28 +21,11 @@ std::vector<std::string> lines(const std::string& text) {
     }
 }
 
-PlanningData fullSchedule() {
-    PlanningData d;
-    d.patientName = "Zoé Lefèvre";
-    d.letterhead = {"Madame", "Martin", "Élise", "Sage-femme", "Maternité des Lilas", "12, rue de l'Église",
-                    "Bâtiment B", "Lyon", "69", "04 78 00 00 00"};
-    d.start = "15/01/2010";
-    d.term = "15/10/2010";
-    d.examinations = {"15/04/2010 --> 15/05/2010", "15/05/2010 --> 15/06/2010", "15/06/2010 --> 15/07/2010",
-                      "15/07/2010 --> 15/08/2010", "15/08/2010 --> 30/08/2010", "15/09/2010 --> 30/09/2010"};
-    d.firstTrimesterUltrasound = "19/03/2010 --> 08/04/2010";
-    d.ultrasounds = {"04/06/2010", "13/08/2010"};
-    d.serumFirst = "19/03/2010 --> 08/04/2010";
-    d.serumSecond = "09/04/2010 --> 06/05/2010";
-    d.anaesthesia = "entre le 13/08/2010 et le 10/09/2010";
-    d.leave = {"03/09/2010", "20/08/2010"};
-    return d;
-}
 
 } // namespace
 
 TEST(PlanningPreview, HeaderHasSevenLinesOfTheLetterhead) {
-    const PlanningPreview p = planningPreview(fullSchedule());
+    const PlanningPreview p = planningPreview(sampleSchedule());
     const std::vector<std::string> expected = {
         "          Madame Élise Martin", "          Sage-femme", "          Maternité des Lilas",
         "          12, rue de l'Église", "          Bâtiment B", "          69          Lyon",
@@ -88,7 +73,7 @@ TEST(PlanningPreview, LetterLineByLine) {
         s10 + "        Votre congé prénatal débutera le : 03/09/2010",
         s10 + "        Il pourra vous être accordé un congé pathologique à partir du : 20/08/2010",
     };
-    const PlanningPreview p = planningPreview(fullSchedule());
+    const PlanningPreview p = planningPreview(sampleSchedule());
     EXPECT_EQ(lines(p.letter), expected);
     EXPECT_NE(p.letter.substr(p.letter.size() - 2), "\r\n"); // no line break after the last line
 }

@@ -5,29 +5,13 @@
 
 #include "platform/recording_report_printer.h"
 #include "support/fake_platform.h"
+#include "support/sample_planning.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
 
 namespace {
 
-PlanningData schedule(bool leaveComputed) {
-    PlanningData d;
-    d.patientName = "Zoé Lefèvre";
-    d.letterhead = {"Madame", "Martin", "Élise", "Sage-femme", "Maternité des Lilas", "12, rue de l'Église",
-                    "Bâtiment B", "Lyon", "69", "04 78 00 00 00"};
-    d.start = "15/01/2010";
-    d.term = "15/10/2010";
-    d.examinations = {"15/04/2010 --> 15/05/2010", "15/05/2010 --> 15/06/2010", "15/06/2010 --> 15/07/2010",
-                      "15/07/2010 --> 15/08/2010", "15/08/2010 --> 30/08/2010", "15/09/2010 --> 30/09/2010"};
-    d.firstTrimesterUltrasound = "19/03/2010 --> 08/04/2010";
-    d.ultrasounds = {"04/06/2010", "13/08/2010"};
-    d.serumFirst = "19/03/2010 --> 08/04/2010";
-    d.serumSecond = "09/04/2010 --> 06/05/2010";
-    d.anaesthesia = "entre le 13/08/2010 et le 10/09/2010";
-    if (leaveComputed) d.leave = {"03/09/2010", "20/08/2010"};
-    return d;
-}
 
 struct Expected {
     QString text;
@@ -37,7 +21,7 @@ struct Expected {
 
 TEST(PlanningPage, LinesStylesAndPositions) {
     RecordingReportPrinter printer;
-    IMPRIME(printer, schedule(true));
+    IMPRIME(printer, sampleSchedule());
     const QString s25(25, ' ');
     const Expected expected[] = {
         {"", false, 20},
@@ -129,7 +113,7 @@ TEST(PlanningPage, WithoutLeaveOrLetterheadTheLabelsStillPrint) {
     EXPECT_EQ(lines.last(), "Il pourra vous être accordé un congé pathologique à partir du .");
 
     RecordingReportPrinter withoutLeave;
-    IMPRIME(withoutLeave, schedule(false));
+    IMPRIME(withoutLeave, sampleSchedule(false));
     EXPECT_EQ(withoutLeave.lines().last(), "Il pourra vous être accordé un congé pathologique à partir du .");
 }
 
