@@ -15,7 +15,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("À propos de ") + kApplicationTitle);
     auto* layout = new QHBoxLayout(this);
     auto* icon = new QLabel(this);
-    icon->setPixmap(picture("app_icon.svg", {64, 64}));
+    icon->setPixmap(picture("app_icon"));
     icon->setAlignment(Qt::AlignTop);
     layout->addWidget(icon);
 

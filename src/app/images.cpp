@@ -1,21 +1,13 @@
 #include "app/images.h"
 
-#include <QPainter>
-#include <QSvgRenderer>
-
-// The resources live in a static library: they must be registered by hand.
-static void registerImages() { Q_INIT_RESOURCE(images); }
+#include <QGuiApplication>
 
 namespace tovimar {
 
-QPixmap picture(const QString& name, QSize size) {
-    static const bool registered = (registerImages(), true);
-    (void)registered;
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QStringLiteral(":/images/") + name);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
+QPixmap picture(const QString& name) {
+    const bool dense = qApp && qApp->devicePixelRatio() > 1.0;
+    QPixmap pixmap(QStringLiteral(":/pictures/") + name + (dense ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+    if (dense) pixmap.setDevicePixelRatio(2.0);
     return pixmap;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// The program's pictures, compiled in as SVG resources.
+// The program's pictures (drawn as SVG, rendered to PNG when it is built).
 
 #include <QPixmap>
 #include <QString>
 
 namespace tovimar {
 
-// A picture of the resource folder ("icon_reset.svg") drawn at the given size.
-QPixmap picture(const QString& name, QSize size);
+// A picture by name ("icon_reset"), at its size on screen; the sharper
+// rendering on high-density screens.
+QPixmap picture(const QString& name);
 
 } // namespace tovimar

@@ -180,9 +180,6 @@ QWidget* MainWindow::buildDatingPanel() {
                     QStringLiteral("100% Sécu à partir du"));
     LblCentDate = resultLabel("LblCentDate", QStringLiteral("100% Sécu à partir du"));
     LblCentDate->setMinimumWidth(LblCentDate->fontMetrics().horizontalAdvance("00/00/00000") + 10);
-    QFont bold = LblCentDate->font();
-    bold.setBold(true);
-    LblCentDate->setFont(bold);
     cover->addWidget(lblSecu);
     cover->addWidget(LblCentDate);
     cover->addStretch();
@@ -244,11 +241,11 @@ QWidget* MainWindow::buildUltrasoundPanel() {
     layout->addWidget(SemA, 3, 2);
     Command1 = named(new QToolButton, "Command1",
                      QStringLiteral("Calculer le début de grossesse à partir de l'échographie"));
-    Command1->setIcon(QIcon(picture("icon_compute.svg", {32, 32})));
+    Command1->setIcon(QIcon(picture("icon_compute")));
     Command1->setIconSize({32, 32});
     Command1->setToolTip(Command1->accessibleName());
     Command3 = named(new QToolButton, "Command3", QStringLiteral("Effacer la datation"));
-    Command3->setIcon(QIcon(picture("icon_reset.svg", {32, 32})));
+    Command3->setIcon(QIcon(picture("icon_reset")));
     Command3->setIconSize({32, 32});
     Command3->setToolTip(Command3->accessibleName());
     layout->addWidget(Command1, 1, 4, 3, 1);
@@ -327,7 +324,6 @@ QWidget* MainWindow::buildAlmanacPanel() {
     LblSaint->setMargin(4);
     QFont saintFont = LblSaint->font();
     saintFont.setBold(true);
-    saintFont.setPointSizeF(saintFont.pointSizeF() * 1.15);
     LblSaint->setFont(saintFont);
     colour(LblSaint, Qt::red, QColor(0xC0, 0xFF, 0xFF));
     layout->addWidget(LblSaint);
@@ -340,7 +336,7 @@ QWidget* MainWindow::buildAlmanacPanel() {
     QFont almanacFont(QStringLiteral("DejaVu Serif"));
     almanacFont.setStyleHint(QFont::Serif);
     almanacFont.setItalic(true);
-    almanacFont.setPointSizeF(LblAlmanach->font().pointSizeF() * 1.1);
+    almanacFont.setPointSizeF(LblAlmanach->font().pointSizeF());
     LblAlmanach->setFont(almanacFont);
     colour(LblAlmanach, QColor(0x00, 0x00, 0x80), QColor(0xE0, 0xE0, 0xE0));
     layout->addWidget(LblAlmanach);
@@ -366,13 +362,12 @@ QWidget* MainWindow::buildAlmanacPanel() {
     layout->addWidget(moon);
 
     Image1 = named(new QLabel, "Image1", QStringLiteral("Illustration"));
-    Image1->setPixmap(picture("main_decor.svg", {96, 96}));
+    Image1->setPixmap(picture("main_decor"));
     Image1->setAlignment(Qt::AlignCenter);
     layout->addWidget(Image1);
 
     LblAvertir = named(new QLabel(QStringLiteral("Attention")), "LblAvertir", QStringLiteral("Rappel"));
     LblAvertir->setAlignment(Qt::AlignCenter);
-    LblAvertir->setWordWrap(true);
     LblAvertir->setMargin(6);
     QFont warningFont = LblAvertir->font();
     warningFont.setBold(true);
@@ -403,6 +398,8 @@ void MainWindow::loadAtStartUp() {
     LblSaint->setText(QString::fromStdString(saint.saint));
     LblAlmanach->setText(QString::fromStdString(toLineFeeds(saint.proverb)));
     if (const auto warning = RAPPEL_ECHEANCES(today)) {
+        // The warning's lines are long for the panel: they wrap.
+        LblAvertir->setWordWrap(true);
         LblAvertir->setText(QString::fromStdString(toLineFeeds(*warning)));
         LblAvertir->show();
         Timer1->start();

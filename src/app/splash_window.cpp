@@ -9,8 +9,8 @@ namespace tovimar {
 
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      tile_(picture("splash_tile.svg", {64, 64})),
-      picture_(picture("splash_picture.svg", {160, 160})) {
+      tile_(picture("splash_tile")),
+      picture_(picture("splash_picture")) {
     setObjectName("Form10");
     setWindowTitle(QStringLiteral("Calculette Obstétricale"));
     setFixedSize(480, 300);
@@ -21,9 +21,12 @@ SplashWindow::SplashWindow(QWidget* parent)
 void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The background picture repeated from the top-left corner.
-    for (int y = 0; y < height(); y += tile_.height())
-        for (int x = 0; x < width(); x += tile_.width()) painter.drawPixmap(x, y, tile_);
-    painter.drawPixmap(30, (height() - picture_.height()) / 2, picture_);
+    const QSize tile = tile_.deviceIndependentSize().toSize();
+    if (!tile.isEmpty())
+        for (int y = 0; y < height(); y += tile.height())
+            for (int x = 0; x < width(); x += tile.width()) painter.drawPixmap(x, y, tile_);
+    const int pictureHeight = static_cast<int>(picture_.deviceIndependentSize().height());
+    painter.drawPixmap(30, (height() - pictureHeight) / 2, picture_);
     QFont title = font();
     title.setPointSizeF(20);
     title.setBold(true);

@@ -100,7 +100,7 @@ int runProgram(int argc, char** argv) {
     QElapsedTimer sinceSplash;
     if (!arguments.contains(QStringLiteral("--sans-accueil"))) {
         installQtFrench(qtFrench);
-        QApplication::setWindowIcon(QIcon(picture("app_icon.svg", {64, 64})));
+        QApplication::setWindowIcon(QIcon(picture("app_icon")));
         splash = std::make_unique<SplashWindow>();
         sinceSplash.start();
         splash->show();
@@ -115,7 +115,7 @@ int runProgram(int argc, char** argv) {
     if (!splash)
         later = std::make_unique<AfterFirstPaint>(&main, [&qtFrench] {
             installQtFrench(qtFrench);
-            QApplication::setWindowIcon(QIcon(picture("app_icon.svg", {64, 64})));
+            QApplication::setWindowIcon(QIcon(picture("app_icon")));
         });
     // Installed last, so it sees the first paint first.
     QuitAfterPaint quitAfterPaint;

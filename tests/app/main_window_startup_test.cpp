@@ -242,3 +242,19 @@ TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
 }
 
 } // namespace
+
+#include <QToolButton>
+
+#include "app/images.h"
+
+namespace {
+
+TEST(Pictures, EveryPictureIsBuiltIntoTheProgram) {
+    for (const char* name : {"app_icon", "icon_compute", "icon_reset", "main_decor", "splash_tile", "splash_picture"})
+        EXPECT_FALSE(picture(name).isNull()) << name;
+    Started s("15/03/2010");
+    EXPECT_FALSE(s.window->Command1->icon().isNull());
+    EXPECT_FALSE(s.window->Image1->pixmap().isNull());
+}
+
+} // namespace
