@@ -204,13 +204,8 @@ TermSettings TermSettingsWindow::currentSettings() const {
 }
 
 void TermSettingsWindow::save() {
-    QString error;
-    if (!platform_.settings.write(kFileName, encodeTermSettings(currentSettings()), &error)) {
-        // Nothing typed is lost: the editor stays open.
-        platform_.messages.inform(error);
-        return;
-    }
-    close();
+    // On failure nothing typed is lost: the screen stays open.
+    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName, encodeTermSettings(currentSettings()))) close();
 }
 
 } // namespace tovimar

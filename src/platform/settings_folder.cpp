@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "platform/messages.h"
+
 namespace tovimar {
 namespace {
 
@@ -57,6 +59,14 @@ bool SettingsFolder::write(const QString& fileName, const std::string& bytes, QS
                                 "Le fichier précédent est conservé tel quel.")
                      .arg(fileName, QDir::toNativeSeparators(settingsDir_), file.errorString());
     return ok;
+}
+
+bool saveSettingsFile(const SettingsFolder& folder, Messages& messages, const QString& fileName,
+                      const std::string& bytes) {
+    QString error;
+    if (folder.write(fileName, bytes, &error)) return true;
+    messages.inform(error);
+    return false;
 }
 
 QString programFolderFromArguments(const QStringList& arguments) {

@@ -35,6 +35,13 @@ class SettingsFolder {
     QString settingsDir_;
 };
 
+class Messages;
+
+// Saves a settings file; a failure is told to the user (the previous file
+// stays whole). True when saved.
+bool saveSettingsFile(const SettingsFolder& folder, Messages& messages, const QString& fileName,
+                      const std::string& bytes);
+
 // The program's folder: --dossier DIR on the command line, else the
 // TOVIMAR_DOSSIER environment variable, else the executable's folder.
 QString programFolderFromArguments(const QStringList& arguments);

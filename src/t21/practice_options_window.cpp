@@ -177,13 +177,8 @@ PracticeOptions PracticeOptionsWindow::currentOptions() const {
 }
 
 void PracticeOptionsWindow::save() {
-    QString error;
-    if (!platform_.settings.write(kFileName, encodePracticeOptions(currentOptions()), &error)) {
-        // Nothing typed is lost: the screen stays open.
-        platform_.messages.inform(error);
-        return;
-    }
-    close();
+    // On failure nothing typed is lost: the screen stays open.
+    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName, encodePracticeOptions(currentOptions()))) close();
 }
 
 PracticeOptions loadPracticeOptions(Platform& platform) {
