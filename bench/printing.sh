@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Printing the planning into a PDF, timed as whole processes against a
+# minimal one-page PDF written with QPrinter, in the same run; then the
+# in-process figures of planning_pdf_bench. Run from the repository after a build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+out=$(mktemp -d)
+hyperfine --warmup 5 --runs "${RUNS:-40}" -N \
+  "build/bench/pdf_once minimal $out/minimal.pdf" \
+  "build/bench/pdf_once planning $out/planning.pdf"
+build/bench/planning_pdf_bench
+rm -rf "$out"
