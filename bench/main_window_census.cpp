@@ -4,9 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QListWidget>
 #include <QMenu>
+#include <QSettings>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -38,11 +38,12 @@ int main(int argc, char** argv) {
     std::map<std::string, int> kinds;
     int entries = 0;
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (w->objectName().startsWith("qt_") || (w->parentWidget() && w->parentWidget()->objectName().startsWith("qt_")))
+        if (w->objectName().startsWith("qt_") ||
+            (w->parentWidget() && w->parentWidget()->objectName().startsWith("qt_")))
             continue;
         const char* kind = "QWidget";
-        for (const char* k : {"QLineEdit", "QLabel", "QListWidget", "QGroupBox", "QScrollBar", "QCheckBox",
-                              "QPushButton", "QToolButton", "QMenuBar", "QMenu"})
+        for (const char* k : {"QLineEdit", "QLabel", "QListWidget", "QGroupBox", "QScrollBar",
+                              "QCheckBox", "QPushButton", "QToolButton", "QMenuBar", "QMenu"})
             if (w->inherits(k)) kind = k;
         if (auto* list = qobject_cast<QListWidget*>(w)) entries += list->count();
         ++kinds[kind];
@@ -50,9 +51,11 @@ int main(int argc, char** argv) {
     int actions = 0;
     for (QAction* a : window.findChildren<QAction*>())
         if (!a->menu()) ++actions;
-    for (const auto& [kind, count] : kinds) std::printf("%s=%d ", kind.c_str(), count);
+    for (const auto& [kind, count] : kinds)
+        std::printf("%s=%d ", kind.c_str(), count);
     // The window's own size: the area the first paint covers.
     const QSize size = window.size();
-    std::printf("entries=%d actions=%d width=%d height=%d\n", entries, actions, size.width(), size.height());
+    std::printf("entries=%d actions=%d width=%d height=%d\n", entries, actions, size.width(),
+                size.height());
     return 0;
 }

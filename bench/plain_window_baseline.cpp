@@ -46,19 +46,28 @@ int main(int argc, char** argv) {
         ++cell;
     };
     const int lists = std::max(1, counts["QListWidget"]);
-    for (int i = 0; i < counts["QLineEdit"]; ++i) place(new QLineEdit(QString("%1").arg(i)));
-    for (int i = 0; i < counts["QLabel"]; ++i) place(new QLabel(QString("Libellé %1").arg(i)));
+    for (int i = 0; i < counts["QLineEdit"]; ++i)
+        place(new QLineEdit(QString("%1").arg(i)));
+    for (int i = 0; i < counts["QLabel"]; ++i)
+        place(new QLabel(QString("Libellé %1").arg(i)));
     for (int i = 0; i < counts["QListWidget"]; ++i) {
         auto* list = new QListWidget;
-        for (int k = 0; k < counts["entries"] / lists; ++k) list->addItem(QString("Entrée %1").arg(k));
+        for (int k = 0; k < counts["entries"] / lists; ++k)
+            list->addItem(QString("Entrée %1").arg(k));
         place(list);
     }
-    for (int i = 0; i < counts["QGroupBox"]; ++i) place(new QGroupBox(QString("Cadre %1").arg(i)));
-    for (int i = 0; i < counts["QScrollBar"]; ++i) place(new QScrollBar(Qt::Horizontal));
-    for (int i = 0; i < counts["QCheckBox"]; ++i) place(new QCheckBox(QString("Case %1").arg(i)));
-    for (int i = 0; i < counts["QPushButton"]; ++i) place(new QPushButton(QString("Bouton %1").arg(i)));
-    for (int i = 0; i < counts["QToolButton"]; ++i) place(new QToolButton);
-    for (int i = 0; i < counts["QWidget"]; ++i) place(new QWidget);
+    for (int i = 0; i < counts["QGroupBox"]; ++i)
+        place(new QGroupBox(QString("Cadre %1").arg(i)));
+    for (int i = 0; i < counts["QScrollBar"]; ++i)
+        place(new QScrollBar(Qt::Horizontal));
+    for (int i = 0; i < counts["QCheckBox"]; ++i)
+        place(new QCheckBox(QString("Case %1").arg(i)));
+    for (int i = 0; i < counts["QPushButton"]; ++i)
+        place(new QPushButton(QString("Bouton %1").arg(i)));
+    for (int i = 0; i < counts["QToolButton"]; ++i)
+        place(new QToolButton);
+    for (int i = 0; i < counts["QWidget"]; ++i)
+        place(new QWidget);
     window.setCentralWidget(central);
     QMenu* menu = nullptr;
     for (int i = 0; i < counts["actions"]; ++i) {

@@ -21,7 +21,6 @@ QTemporaryDir& folder() {
     return dir;
 }
 
-
 void pdfPrinter(QPrinter& printer, const char* name) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(folder().filePath(name));

@@ -28,7 +28,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     title->setFont(big);
     auto* version = new QLabel(QStringLiteral("Version ") + QStringLiteral(TOVIMAR_VERSION), this);
     version->setObjectName("lblVersion");
-    auto* description = new QLabel(QStringLiteral("Logiciel d'aide à la pratique de l'Obstétrique"), this);
+    auto* description =
+        new QLabel(QStringLiteral("Logiciel d'aide à la pratique de l'Obstétrique"), this);
     description->setObjectName("lblDescription");
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");

@@ -25,8 +25,10 @@ DatePickerWindow::DatePickerWindow(WindowRegistry&) : QWidget(nullptr, Qt::Windo
         calendar->setGridVisible(true);
         calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         const auto target = static_cast<Target>(i);
-        connect(calendar, &QCalendarWidget::clicked, this, [this, target](QDate d) { pick(target, d); });
-        connect(calendar, &QCalendarWidget::activated, this, [this, target](QDate d) { pick(target, d); });
+        connect(calendar, &QCalendarWidget::clicked, this,
+                [this, target](QDate d) { pick(target, d); });
+        connect(calendar, &QCalendarWidget::activated, this,
+                [this, target](QDate d) { pick(target, d); });
         calendars_[i] = calendar;
         stack_->addWidget(calendar);
     }

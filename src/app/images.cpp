@@ -6,7 +6,8 @@ namespace tovimar {
 
 QPixmap picture(const QString& name) {
     const bool dense = qApp && qApp->devicePixelRatio() > 1.0;
-    QPixmap pixmap(QStringLiteral(":/pictures/") + name + (dense ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+    QPixmap pixmap(QStringLiteral(":/pictures/") + name +
+                   (dense ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
     if (dense) pixmap.setDevicePixelRatio(2.0);
     return pixmap;
 }

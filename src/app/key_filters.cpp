@@ -21,7 +21,8 @@ class KeyFilter : public QObject {
         // is no shortcut, and the field would then type the letter.
         if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
         const QString text = key->text();
-        if (text.isEmpty() || (text.size() == 1 && (text[0].unicode() < 0x20 || text[0].unicode() == 0x7F)))
+        if (text.isEmpty() ||
+            (text.size() == 1 && (text[0].unicode() < 0x20 || text[0].unicode() == 0x7F)))
             return false; // not a typed character
         if (text.size() == 1) {
             const QChar c = text[0];
@@ -49,8 +50,12 @@ void install(QLineEdit* field, Rule rule, std::function<void()> refused = {}) {
 
 } // namespace
 
-void acceptDigitsOnly(QLineEdit* field) { install(field, Rule::Digits); }
-void acceptDecimal(QLineEdit* field) { install(field, Rule::Decimal); }
+void acceptDigitsOnly(QLineEdit* field) {
+    install(field, Rule::Digits);
+}
+void acceptDecimal(QLineEdit* field) {
+    install(field, Rule::Decimal);
+}
 void acceptDateCharacters(QLineEdit* field, std::function<void()> refused) {
     install(field, Rule::Date, std::move(refused));
 }

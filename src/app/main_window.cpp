@@ -79,7 +79,8 @@ QListWidget* captionList(const char* name, const QStringList& captions) {
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     int widest = 0;
-    for (const QString& c : captions) widest = std::max(widest, list->fontMetrics().horizontalAdvance(c));
+    for (const QString& c : captions)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(c));
     list->setFixedWidth(widest + 2 * list->frameWidth() + 10);
     return list;
 }
@@ -105,7 +106,6 @@ QWidget* pairedLists(QListWidget* captions, QListWidget* results) {
     return row;
 }
 
-
 void colour(QWidget* widget, const QColor& text, const QColor& background) {
     QPalette p = widget->palette();
     p.setColor(QPalette::WindowText, text);
@@ -118,8 +118,7 @@ void colour(QWidget* widget, const QColor& text, const QColor& background) {
 
 } // namespace
 
-MainWindow::MainWindow(WindowRegistry& windows)
-    : windows_(windows), platform_(windows.platform()) {
+MainWindow::MainWindow(WindowRegistry& windows) : windows_(windows), platform_(windows.platform()) {
     setObjectName("Form1");
     auto* central = new QWidget(this);
     auto* grid = new QGridLayout(central);
@@ -191,10 +190,12 @@ QWidget* MainWindow::buildDatingPanel() {
 QWidget* MainWindow::buildConversionPanel() {
     auto* box = new QGroupBox(QStringLiteral("Conversion  SA ->Date ->SA"));
     auto* layout = new QGridLayout(box);
-    ListeSA = named(new QListWidget, "ListeSA", QStringLiteral("Conversion SA vers date, semaines"));
+    ListeSA =
+        named(new QListWidget, "ListeSA", QStringLiteral("Conversion SA vers date, semaines"));
     ListeSA->setFixedWidth(ListeSA->fontMetrics().horizontalAdvance("4444") + 30);
     ListeSA->setFixedHeight(ListeSA->fontMetrics().height() * 4 + 10);
-    TXTsa = named(new QLabel(QStringLiteral("xx Sa le...")), "TXTsa", QStringLiteral("Semaines choisies"));
+    TXTsa = named(new QLabel(QStringLiteral("xx Sa le...")), "TXTsa",
+                  QStringLiteral("Semaines choisies"));
     DateSA = lineEdit("DateSA", QStringLiteral("Conversion SA, date"));
     DateSA->setMaxLength(10);
     SA = lineEdit("SA", QStringLiteral("Conversion SA, âge à la date"), true);
@@ -219,7 +220,8 @@ QWidget* MainWindow::buildUltrasoundPanel() {
     Bip = lineEdit("Bip", QStringLiteral("Bip"));
     Fem = lineEdit("Fem", QStringLiteral("Fém."));
     DateX = lineEdit("DateX", QStringLiteral("Date de l'écho"));
-    DateX->setToolTip(QStringLiteral("Vide : aujourd'hui. Double clic pour choisir la date dans un calendrier"));
+    DateX->setToolTip(
+        QStringLiteral("Vide : aujourd'hui. Double clic pour choisir la date dans un calendrier"));
     DateX->setMaxLength(10);
     SemA = lineEdit("SemA", QStringLiteral("Sem. d'amenorrhée"));
     for (QLineEdit* e : {Sac, CRL, Bip, Fem, SemA}) {
@@ -259,12 +261,12 @@ QWidget* MainWindow::buildSchedulePanel() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     ListePN = resultList("ListePN", QStringLiteral("Examens Prénatals"), 6);
-    layout->addWidget(frame(QStringLiteral("Examens Prénatals"),
-                            pairedLists(captionList("ListePNLibelles",
-                                                    {"Examen du 4ème Mois", "Examen du 5ème Mois",
-                                                     "Examen du 6ème Mois", "Examen du 7ème Mois",
-                                                     "Examen du 8ème Mois", "Examen du 9ème Mois"}),
-                                        ListePN)));
+    layout->addWidget(frame(
+        QStringLiteral("Examens Prénatals"),
+        pairedLists(captionList("ListePNLibelles", {"Examen du 4ème Mois", "Examen du 5ème Mois",
+                                                    "Examen du 6ème Mois", "Examen du 7ème Mois",
+                                                    "Examen du 8ème Mois", "Examen du 9ème Mois"}),
+                    ListePN)));
 
     auto* echoes = new QGroupBox(QStringLiteral("Echographies"));
     auto* echoLayout = new QVBoxLayout(echoes);
@@ -275,7 +277,8 @@ QWidget* MainWindow::buildSchedulePanel() {
     echoLayout->addLayout(firstRow);
     ListeUS = resultList("ListeUS", QStringLiteral("Echographies"), 2);
     echoLayout->addWidget(pairedLists(
-        captionList("ListeUSLibelles", {"Echographie 22 Sem. A.", "Echographie 32 Sem. A."}), ListeUS));
+        captionList("ListeUSLibelles", {"Echographie 22 Sem. A.", "Echographie 32 Sem. A."}),
+        ListeUS));
     layout->addWidget(echoes);
 
     DatesHT21_1T = lineEdit("DatesHT21_1T", QStringLiteral("HT 21 : Marqueurs 1er Ter"));
@@ -288,21 +291,25 @@ QWidget* MainWindow::buildSchedulePanel() {
     auto* leave = new QGroupBox(QStringLiteral("Congés"));
     auto* leaveLayout = new QGridLayout(leave);
     ListeCONGE = resultList("ListeCONGE", QStringLiteral("Congés"), 2);
-    leaveLayout->addWidget(pairedLists(captionList("ListeCONGELibelles", {"Congé Prénatal", "Congé Patho."}),
-                                       ListeCONGE),
-                           0, 0, 1, 4);
+    leaveLayout->addWidget(
+        pairedLists(captionList("ListeCONGELibelles", {"Congé Prénatal", "Congé Patho."}),
+                    ListeCONGE),
+        0, 0, 1, 4);
     NbrEnf = lineEdit("NbrEnf", QStringLiteral("Nbre Enf."));
     NbrEnf->setMaximumWidth(40);
     NbrEnf->setMaxLength(2);
-    NbrEnfScroll = named(new QScrollBar(Qt::Horizontal), "NbrEnfScroll", QStringLiteral("Nbre Enf., réglage"));
+    NbrEnfScroll =
+        named(new QScrollBar(Qt::Horizontal), "NbrEnfScroll", QStringLiteral("Nbre Enf., réglage"));
     NbrEnfScroll->setRange(0, 10);
     NbrEnfScroll->setValue(1);
     NbrEnfScroll->setMinimumWidth(60);
     leaveLayout->addWidget(label(QStringLiteral("Nbre Enf."), NbrEnf), 1, 0);
     leaveLayout->addWidget(NbrEnf, 1, 1);
     leaveLayout->addWidget(NbrEnfScroll, 1, 2, 1, 2);
-    Gemell = named(new QCheckBox(QStringLiteral("Gr. Gemell.")), "Gemell", QStringLiteral("Gr. Gemell."));
-    Triple = named(new QCheckBox(QStringLiteral("Gr. Triple")), "Triple", QStringLiteral("Gr. Triple"));
+    Gemell = named(new QCheckBox(QStringLiteral("Gr. Gemell.")), "Gemell",
+                   QStringLiteral("Gr. Gemell."));
+    Triple =
+        named(new QCheckBox(QStringLiteral("Gr. Triple")), "Triple", QStringLiteral("Gr. Triple"));
     leaveLayout->addWidget(Gemell, 2, 0, 1, 2);
     leaveLayout->addWidget(Triple, 2, 2, 1, 2);
     Command2 = named(new QPushButton(QStringLiteral("&Calcule Congés")), "Command2",
@@ -328,7 +335,8 @@ QWidget* MainWindow::buildAlmanacPanel() {
     colour(LblSaint, Qt::red, QColor(0xC0, 0xFF, 0xFF));
     layout->addWidget(LblSaint);
 
-    LblAlmanach = named(new QLabel(QStringLiteral("Almanach")), "LblAlmanach", QStringLiteral("Dicton du jour"));
+    LblAlmanach = named(new QLabel(QStringLiteral("Almanach")), "LblAlmanach",
+                        QStringLiteral("Dicton du jour"));
     LblAlmanach->setAlignment(Qt::AlignCenter);
     LblAlmanach->setMargin(6);
     LblAlmanach->setMinimumHeight(LblAlmanach->fontMetrics().height() * 5);
@@ -347,12 +355,17 @@ QWidget* MainWindow::buildAlmanacPanel() {
     TxtDateJ->setMaxLength(10);
     TxtDateJ->setAlignment(Qt::AlignCenter);
     colour(TxtDateJ, Qt::white, QColor(0x00, 0x00, 0xC0));
-    CmdDateMoins = named(new QPushButton(QStringLiteral("<")), "CmdDateMoins", QStringLiteral("Jour précédent"));
-    CmdDatePlus = named(new QPushButton(QStringLiteral(">")), "CmdDatePlus", QStringLiteral("Jour suivant"));
-    for (QPushButton* b : {CmdDateMoins, CmdDatePlus}) b->setFixedWidth(28);
+    CmdDateMoins = named(new QPushButton(QStringLiteral("<")), "CmdDateMoins",
+                         QStringLiteral("Jour précédent"));
+    CmdDatePlus =
+        named(new QPushButton(QStringLiteral(">")), "CmdDatePlus", QStringLiteral("Jour suivant"));
+    for (QPushButton* b : {CmdDateMoins, CmdDatePlus})
+        b->setFixedWidth(28);
     Picture1 = named(new MoonWidget, "Picture1", QStringLiteral("Lune"));
-    Picture1->setToolTip(QStringLiteral("Double clic sur la garde, ou entrer une date pour voir la lune"));
-    Label11 = named(new QLabel(QStringLiteral("Descendante")), "Label11", QStringLiteral("Sens de la lune"));
+    Picture1->setToolTip(
+        QStringLiteral("Double clic sur la garde, ou entrer une date pour voir la lune"));
+    Label11 = named(new QLabel(QStringLiteral("Descendante")), "Label11",
+                    QStringLiteral("Sens de la lune"));
     Label11->setAlignment(Qt::AlignCenter);
     moonLayout->addWidget(CmdDateMoins, 0, 0);
     moonLayout->addWidget(TxtDateJ, 0, 1);
@@ -366,7 +379,8 @@ QWidget* MainWindow::buildAlmanacPanel() {
     Image1->setAlignment(Qt::AlignCenter);
     layout->addWidget(Image1);
 
-    LblAvertir = named(new QLabel(QStringLiteral("Attention")), "LblAvertir", QStringLiteral("Rappel"));
+    LblAvertir =
+        named(new QLabel(QStringLiteral("Attention")), "LblAvertir", QStringLiteral("Rappel"));
     LblAvertir->setAlignment(Qt::AlignCenter);
     LblAvertir->setMargin(6);
     QFont warningFont = LblAvertir->font();
@@ -384,7 +398,8 @@ QWidget* MainWindow::buildAlmanacPanel() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(800);
-    connect(Timer1, &QTimer::timeout, this, [this] { LblAvertir->setHidden(!LblAvertir->isHidden()); });
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { LblAvertir->setHidden(!LblAvertir->isHidden()); });
     return panel;
 }
 
@@ -406,15 +421,18 @@ void MainWindow::loadAtStartUp() {
     }
     setWindowTitle(QStringLiteral("Calculette Obstétricale") + QString(40, ' ') +
                    QString::fromStdString(today.toText()));
-    for (int weeks = 2; weeks <= 43; ++weeks) ListeSA->addItem(QString::number(weeks));
+    for (int weeks = 2; weeks <= 43; ++weeks)
+        ListeSA->addItem(QString::number(weeks));
     {
         // Selecting the default entry is not a choice of the user.
         const QSignalBlocker quiet(ListeSA);
         ListeSA->setCurrentRow(4);
     }
-    const TermSettingsReading reading = readTermSettings(platform_.settings.read("term.tvx").value_or(""));
+    const TermSettingsReading reading =
+        readTermSettings(platform_.settings.read("term.tvx").value_or(""));
     termSettings_ = reading.settings;
-    if (!reading.complete) platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
+    if (!reading.complete)
+        platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
     TxtDateJ->setText(QString::fromStdString(today.toText()));
 }
 

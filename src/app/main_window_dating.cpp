@@ -30,8 +30,12 @@ std::optional<VbDate> dateIn(const QLineEdit* field) {
     return readFrenchDate(field->text().toStdString());
 }
 
-QString text(VbDate date) { return QString::fromStdString(date.toText()); }
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(VbDate date) {
+    return QString::fromStdString(date.toText());
+}
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 void fillList(QListWidget* list, const QStringList& entries) {
     list->clear();
@@ -44,8 +48,10 @@ void MainWindow::connectReactions() {
     auto refused = [this] { refuseDateKey(); };
     acceptDateCharacters(DateDR, refused);
     acceptDateCharacters(DateDG, refused);
-    for (QLineEdit* e : {Sac, CRL, Bip, Fem, SemA, NbrEnf}) acceptDigitsOnly(e);
-    for (QLineEdit* e : {DateDR, DateDG, DateX}) e->installEventFilter(this);
+    for (QLineEdit* e : {Sac, CRL, Bip, Fem, SemA, NbrEnf})
+        acceptDigitsOnly(e);
+    for (QLineEdit* e : {DateDR, DateDG, DateX})
+        e->installEventFilter(this);
 
     connect(DateDR, &QLineEdit::textChanged, this, &MainWindow::onDateDRChanged);
     connect(DateDG, &QLineEdit::textChanged, this, &MainWindow::onDateDGChanged);
@@ -72,8 +78,10 @@ void MainWindow::connectReactions() {
     connect(Triple, &QCheckBox::toggled, this, [this](bool on) {
         if (on) Gemell->setChecked(false);
     });
-    connect(NbrEnfScroll, &QScrollBar::valueChanged, this, [this](int v) { NbrEnf->setText(QString::number(v)); });
-    connect(CRLscroll, &QScrollBar::valueChanged, this, [this](int v) { CRL->setText(QString::number(v)); });
+    connect(NbrEnfScroll, &QScrollBar::valueChanged, this,
+            [this](int v) { NbrEnf->setText(QString::number(v)); });
+    connect(CRLscroll, &QScrollBar::valueChanged, this,
+            [this](int v) { CRL->setText(QString::number(v)); });
     connect(Command2, &QPushButton::clicked, this, &MainWindow::computeLeave);
     connect(Command1, &QToolButton::clicked, this, &MainWindow::computeFromUltrasound);
     connect(Command3, &QToolButton::clicked, this, &MainWindow::resetDating);
@@ -87,11 +95,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         auto& picker = windows_.get<DatePickerWindow>();
         if (watched == DateDG)
-            picker.openFor(DatePickerWindow::StartOfPregnancy, DateDG, QStringLiteral("Date du début de grossesse"));
+            picker.openFor(DatePickerWindow::StartOfPregnancy, DateDG,
+                           QStringLiteral("Date du début de grossesse"));
         else if (watched == DateDR)
-            picker.openFor(DatePickerWindow::LastPeriod, DateDR, QStringLiteral("Date des dernières règles"));
+            picker.openFor(DatePickerWindow::LastPeriod, DateDR,
+                           QStringLiteral("Date des dernières règles"));
         else if (watched == DateX)
-            picker.openFor(DatePickerWindow::UltrasoundDay, DateX, QStringLiteral("Date de l'échographie"));
+            picker.openFor(DatePickerWindow::UltrasoundDay, DateX,
+                           QStringLiteral("Date de l'échographie"));
         else
             return QMainWindow::eventFilter(watched, event);
         return true;
@@ -154,7 +165,8 @@ bool MainWindow::recomputeSchedule(VbDate start) {
     LblAnesth->setText(text(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo)));
 
     QStringList exams;
-    for (const DateWindow& w : EXAMENS_OBLIGATOIRES(start)) exams << text(w.text());
+    for (const DateWindow& w : EXAMENS_OBLIGATOIRES(start))
+        exams << text(w.text());
     fillList(ListePN, exams);
 
     const auto echoFirst = amenorrhoeaWindow(S::UltrasoundFirstFrom, S::UltrasoundFirstTo);
@@ -190,12 +202,14 @@ void MainWindow::onListeSAChosen(int row) {
 void MainWindow::onDateSAChanged() {
     if (startIsMissing()) return;
     if (const auto day = dateIn(DateSA))
-        SA->setText(text(AGE_DEPUIS_DEBUT(*dateIn(DateDG), *day).text()) + QStringLiteral("  S.A."));
+        SA->setText(text(AGE_DEPUIS_DEBUT(*dateIn(DateDG), *day).text()) +
+                    QStringLiteral("  S.A."));
 }
 
 void MainWindow::computeLeave() {
     if (DateDG->text().isEmpty()) {
-        platform_.messages.inform(QStringLiteral("Veuillez saisir la date du début de la grossesse."));
+        platform_.messages.inform(
+            QStringLiteral("Veuillez saisir la date du début de la grossesse."));
         DateDG->setFocus();
         return;
     }
@@ -203,7 +217,8 @@ void MainWindow::computeLeave() {
     // The leave counts back from the term; without one there is nothing to count from.
     const auto term = dateIn(DateAP);
     if (!term) {
-        platform_.messages.inform(QStringLiteral("Veuillez saisir la date du début de la grossesse."));
+        platform_.messages.inform(
+            QStringLiteral("Veuillez saisir la date du début de la grossesse."));
         DateAP->setFocus();
         return;
     }
@@ -223,7 +238,8 @@ void MainWindow::computeLeave() {
             return;
         }
     }
-    const LeaveStarts leave = DEBUTS_CONGE(*term, Gemell->isChecked(), Triple->isChecked(), children);
+    const LeaveStarts leave =
+        DEBUTS_CONGE(*term, Gemell->isChecked(), Triple->isChecked(), children);
     fillList(ListeCONGE, {text(leave.prenatal), text(leave.pathological)});
 }
 

@@ -46,7 +46,8 @@ void MainWindow::buildMenus() {
     add(print, "Impression1", QStringLiteral("Impression avec choix de l'imprimante"),
         [this] { printPlanning(PrintMode::ChoosePrinter); });
     // Practitioners e-mail the planning: the same page, into a PDF file.
-    add(print, "ImpressionPdf", QStringLiteral("Enregistrer en PDF…"), [this] { printPlanning(PrintMode::PdfFile); });
+    add(print, "ImpressionPdf", QStringLiteral("Enregistrer en PDF…"),
+        [this] { printPlanning(PrintMode::PdfFile); });
 
     QMenu* biometry = submenu(bar, "Biometries", QStringLiteral("&Biometrie"));
     add(biometry, "Biometrie", QStringLiteral("&Biometrie"), nullptr);
@@ -67,11 +68,14 @@ void MainWindow::buildMenus() {
     QMenu* options = submenu(bar, "Options", QStringLiteral("&Options"));
     add(options, "Entete", QStringLiteral("En-tête, mise à jour"),
         [this] { windows_.open<PracticeOptionsWindow>(); });
-    add(options, "Miseajour", QStringLiteral("Dates limites IVG, mise à jour"), [this] { openTermSettings(); });
-    add(options, "Anesth", QStringLiteral("Dates Consultation anesthésistes"), [this] { openTermSettings(); });
+    add(options, "Miseajour", QStringLiteral("Dates limites IVG, mise à jour"),
+        [this] { openTermSettings(); });
+    add(options, "Anesth", QStringLiteral("Dates Consultation anesthésistes"),
+        [this] { openTermSettings(); });
     add(options, "Tritest", QStringLiteral("Dates Marqueurs HT21"), [this] { openTermSettings(); });
     add(options, "Echo1T", QStringLiteral("Dates Echographie 1T"), [this] { openTermSettings(); });
-    add(options, "Seuil", QStringLiteral("Seuil pour l'amniocentèse"), [this] { openTermSettings(); });
+    add(options, "Seuil", QStringLiteral("Seuil pour l'amniocentèse"),
+        [this] { openTermSettings(); });
 
     QMenu* tools = submenu(bar, "Outils", QStringLiteral("Ou&tils"));
     add(tools, "Euro", QStringLiteral("Euro Convertisseur"), nullptr);
@@ -83,13 +87,16 @@ void MainWindow::buildMenus() {
     add(tools, "scosiris", QStringLiteral("Score OSIRIS"), nullptr);
 
     add(bar, "Tarifs", QStringLiteral("&Tarifs"), nullptr);
-    add(bar, "Aide", QStringLiteral("&Aide"), [this] { platform_.help.showTopic(HelpViewer::kContents); });
+    add(bar, "Aide", QStringLiteral("&Aide"),
+        [this] { platform_.help.showTopic(HelpViewer::kContents); });
     add(bar, "AproposDe", QStringLiteral("&?"), [this] {
         AboutBox about(this);
         about.exec();
     });
 }
 
-void MainWindow::openTermSettings() { windows_.open<TermSettingsWindow>(); }
+void MainWindow::openTermSettings() {
+    windows_.open<TermSettingsWindow>();
+}
 
 } // namespace tovimar

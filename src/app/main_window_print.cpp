@@ -30,13 +30,16 @@ PlanningData MainWindow::planningData(const QString& patientName) {
     d.letterhead = currentPracticeOptions(windows_);
     d.start = DateDG->text().toStdString();
     d.term = DateAP->text().toStdString();
-    for (int k = 0; k < 6; ++k) d.examinations[k] = entry(ListePN, k);
+    for (int k = 0; k < 6; ++k)
+        d.examinations[k] = entry(ListePN, k);
     d.firstTrimesterUltrasound = LblEcho1T->text().toStdString();
-    for (int k = 0; k < 2; ++k) d.ultrasounds[k] = entry(ListeUS, k);
+    for (int k = 0; k < 2; ++k)
+        d.ultrasounds[k] = entry(ListeUS, k);
     d.serumFirst = DatesHT21_1T->text().toStdString();
     d.serumSecond = DatesHT21_2T->text().toStdString();
     d.anaesthesia = LblAnesth->text().toStdString();
-    for (int k = 0; k < 2; ++k) d.leave[k] = entry(ListeCONGE, k);
+    for (int k = 0; k < 2; ++k)
+        d.leave[k] = entry(ListeCONGE, k);
     return d;
 }
 

@@ -13,8 +13,8 @@
 namespace tovimar {
 
 void MainWindow::computeFromUltrasound() {
-    const UltrasoundFields fields{Sac->text().toStdString(), CRL->text().toStdString(),
-                                  Bip->text().toStdString(), Fem->text().toStdString(),
+    const UltrasoundFields fields{Sac->text().toStdString(),  CRL->text().toStdString(),
+                                  Bip->text().toStdString(),  Fem->text().toStdString(),
                                   SemA->text().toStdString(), DateX->text().toStdString()};
     const UltrasoundOutcome outcome = DATATION_ECHOGRAPHIQUE(fields, platform_.clock.today());
     for (const std::string& notice : outcome.notices)
@@ -36,7 +36,8 @@ void MainWindow::computeFromUltrasound() {
 
 // What a second press after a sac dating empties (the sac last).
 void MainWindow::clearDatingDisplays() {
-    for (QLineEdit* e : {Bip, CRL, Fem, DateX, SemA, DateDR, DateDG, DateAP, NbreSA, NbreMois, NbreJours})
+    for (QLineEdit* e :
+         {Bip, CRL, Fem, DateX, SemA, DateDR, DateDG, DateAP, NbreSA, NbreMois, NbreJours})
         e->clear();
     ListeUS->clear();
     DatesHT21_1T->clear();

@@ -19,7 +19,9 @@ MoonWidget::MoonWidget(QWidget* parent) : QWidget(parent) {
     setFixedSize(sizeHint());
 }
 
-QSize MoonWidget::sizeHint() const { return {kSideTwips / kTwipsPerPixel, kSideTwips / kTwipsPerPixel}; }
+QSize MoonWidget::sizeHint() const {
+    return {kSideTwips / kTwipsPerPixel, kSideTwips / kTwipsPerPixel};
+}
 
 void MoonWidget::setPhase(double phase) {
     phase_ = phase;
@@ -33,7 +35,9 @@ void MoonWidget::paintEvent(QPaintEvent*) {
     // pair every 4 twips of height.
     const double h = roundHalfEven(height() * kTwipsPerPixel + 1.0);
     const double scaleX = width() / 2.6, scaleY = height() / 2.6;
-    auto toPoint = [&](double x, double y) { return QPointF((x + 1.3) * scaleX, (y + 1.3) * scaleY); };
+    auto toPoint = [&](double x, double y) {
+        return QPointF((x + 1.3) * scaleX, (y + 1.3) * scaleY);
+    };
     auto segment = [&](const QColor& colour, double a, double b, double y) {
         painter.setPen(QPen(colour, 0));
         painter.drawLine(toPoint(a, y), toPoint(b, y));

@@ -8,8 +8,7 @@
 namespace tovimar {
 
 SplashWindow::SplashWindow(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
-      tile_(picture("splash_tile")),
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), tile_(picture("splash_tile")),
       picture_(picture("splash_picture")) {
     setObjectName("Form10");
     setWindowTitle(QStringLiteral("Calculette Obstétricale"));
@@ -24,7 +23,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     const QSize tile = tile_.deviceIndependentSize().toSize();
     if (!tile.isEmpty())
         for (int y = 0; y < height(); y += tile.height())
-            for (int x = 0; x < width(); x += tile.width()) painter.drawPixmap(x, y, tile_);
+            for (int x = 0; x < width(); x += tile.width())
+                painter.drawPixmap(x, y, tile_);
     const int pictureHeight = static_cast<int>(picture_.deviceIndependentSize().height());
     painter.drawPixmap(30, (height() - pictureHeight) / 2, picture_);
     QFont title = font();
@@ -34,7 +34,8 @@ void SplashWindow::paintEvent(QPaintEvent*) {
     painter.setFont(title);
     painter.setPen(QColor(0x4A, 0x1F, 0x5C));
     const QRect textArea(200, 60, width() - 220, height() - 120);
-    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Calculette Obstétricale"));
+    painter.drawText(textArea, Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Calculette Obstétricale"));
     // A frame of lines.
     painter.setPen(QPen(QColor(0x4A, 0x1F, 0x5C), 2));
     painter.drawRect(rect().adjusted(6, 6, -7, -7));

@@ -86,7 +86,8 @@ int runProgram(int argc, char** argv) {
 
     const QStringList arguments = QApplication::arguments();
     const QString programDir = programFolderFromArguments(arguments);
-    SettingsFolder settings(programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    SettingsFolder settings(programDir,
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     MessageBoxes messages;
     InputDialogPrompt prompt;
     SystemClock clock;
@@ -119,7 +120,8 @@ int runProgram(int argc, char** argv) {
         });
     // Installed last, so it sees the first paint first.
     QuitAfterPaint quitAfterPaint;
-    if (arguments.contains(QStringLiteral("--quitter-apres-affichage"))) main.installEventFilter(&quitAfterPaint);
+    if (arguments.contains(QStringLiteral("--quitter-apres-affichage")))
+        main.installEventFilter(&quitAfterPaint);
 
     if (splash) {
         const int remaining = std::max<qint64>(0, kSplashMilliseconds - sinceSplash.elapsed());

@@ -47,7 +47,8 @@ class WindowRegistry {
     }
 
     void closeAll() {
-        for (auto& [type, window] : windows_) delete window.data();
+        for (auto& [type, window] : windows_)
+            delete window.data();
         windows_.clear();
     }
 

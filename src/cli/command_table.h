@@ -21,9 +21,9 @@ struct UsageError : std::runtime_error {
 // A result as the program shows it (text) and as named fields (--json).
 struct Result {
     std::string text;
-    std::vector<std::pair<std::string, std::string>> fields; // values already JSON-encoded
-    Result& field(const std::string& name, const std::string& text); // a JSON string
-    Result& number(const std::string& name, const std::string& json);  // a JSON number or null
+    std::vector<std::pair<std::string, std::string>> fields;          // values already JSON-encoded
+    Result& field(const std::string& name, const std::string& text);  // a JSON string
+    Result& number(const std::string& name, const std::string& json); // a JSON number or null
 };
 
 struct Command {

@@ -27,7 +27,8 @@ void printHelp(const CommandTable& table) {
                  "décimale.\n\nFonctions :\n";
     for (const Command& c : table) {
         std::cout << "  " << c.name;
-        for (const std::string& p : c.params) std::cout << " <" << p << ">";
+        for (const std::string& p : c.params)
+            std::cout << " <" << p << ">";
         std::cout << "\n      " << c.summary << "\n";
     }
 }
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
     if (params.size() != command->params.size()) {
         std::cerr << "tovimar-calc : " << command->name << " attend " << command->params.size()
                   << " argument(s) :";
-        for (const std::string& p : command->params) std::cerr << " <" << p << ">";
+        for (const std::string& p : command->params)
+            std::cerr << " <" << p << ">";
         std::cerr << "\n";
         return 2;
     }

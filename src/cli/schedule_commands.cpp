@@ -28,13 +28,16 @@ Result windowResult(const DateWindow& w) {
 } // namespace
 
 void addScheduleCommands(CommandTable& t) {
-    t.push_back({"FENETRE_AMENORRHEE", {"début", "premier_jour_A", "dernier_jour_A"},
-                 "fenêtre du a-ième au b-ième jour d'aménorrhée", [](const auto& a) {
+    t.push_back({"FENETRE_AMENORRHEE",
+                 {"début", "premier_jour_A", "dernier_jour_A"},
+                 "fenêtre du a-ième au b-ième jour d'aménorrhée",
+                 [](const auto& a) {
                      return windowResult(FENETRE_AMENORRHEE(dateArg(a, 0, "début de grossesse"),
                                                             boundArg(a, 1, "premier jour"),
                                                             boundArg(a, 2, "dernier jour")));
                  }});
-    t.push_back({"CONSULTATION_ANESTHESIE", {"début", "premier_jour", "dernier_jour"},
+    t.push_back({"CONSULTATION_ANESTHESIE",
+                 {"début", "premier_jour", "dernier_jour"},
                  "consultation d'anesthésie, jours comptés depuis le début de grossesse",
                  [](const auto& a) {
                      Result r;
@@ -44,30 +47,34 @@ void addScheduleCommands(CommandTable& t) {
                      r.field("texte", r.text);
                      return r;
                  }});
-    t.push_back({"EXAMENS_OBLIGATOIRES", {"début"}, "les six examens prénatals (4e au 9e mois)",
+    t.push_back({"EXAMENS_OBLIGATOIRES",
+                 {"début"},
+                 "les six examens prénatals (4e au 9e mois)",
                  [](const auto& a) {
                      Result r;
                      int month = 4;
-                     for (const DateWindow& w : EXAMENS_OBLIGATOIRES(dateArg(a, 0, "début de grossesse"))) {
+                     for (const DateWindow& w :
+                          EXAMENS_OBLIGATOIRES(dateArg(a, 0, "début de grossesse"))) {
                          r.text += (r.text.empty() ? "" : "\n") + w.text();
                          r.field("mois_" + std::to_string(month++), w.text());
                      }
                      return r;
                  }});
-    t.push_back({"ECHOGRAPHIES_RECOMMANDEES", {"début"}, "échographies de 22 et 32 SA",
-                 [](const auto& a) {
-                     const auto us = ECHOGRAPHIES_RECOMMANDEES(dateArg(a, 0, "début de grossesse"));
-                     Result r;
-                     r.text = us[0].toText() + "\n" + us[1].toText();
-                     r.field("echo_22_sa", us[0].toText()).field("echo_32_sa", us[1].toText());
-                     return r;
-                 }});
-    t.push_back({"DEBUTS_CONGE", {"terme", "jumeaux", "triplés", "enfants"},
+    t.push_back(
+        {"ECHOGRAPHIES_RECOMMANDEES", {"début"}, "échographies de 22 et 32 SA", [](const auto& a) {
+             const auto us = ECHOGRAPHIES_RECOMMANDEES(dateArg(a, 0, "début de grossesse"));
+             Result r;
+             r.text = us[0].toText() + "\n" + us[1].toText();
+             r.field("echo_22_sa", us[0].toText()).field("echo_32_sa", us[1].toText());
+             return r;
+         }});
+    t.push_back({"DEBUTS_CONGE",
+                 {"terme", "jumeaux", "triplés", "enfants"},
                  "congé prénatal puis congé pathologique (jumeaux, triplés : oui ou non)",
                  [](const auto& a) {
-                     const LeaveStarts leave =
-                         DEBUTS_CONGE(dateArg(a, 0, "terme"), yesNoArg(a, 1, "jumeaux"),
-                                      yesNoArg(a, 2, "triplés"), wholeArg(a, 3, "nombre d'enfants"));
+                     const LeaveStarts leave = DEBUTS_CONGE(
+                         dateArg(a, 0, "terme"), yesNoArg(a, 1, "jumeaux"),
+                         yesNoArg(a, 2, "triplés"), wholeArg(a, 3, "nombre d'enfants"));
                      Result r;
                      r.text = leave.prenatal.toText() + "\n" + leave.pathological.toText();
                      r.field("conge_prenatal", leave.prenatal.toText())

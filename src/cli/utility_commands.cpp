@@ -15,7 +15,8 @@ void addUtilityCommands(CommandTable& t) {
                      r.field("saint", s.saint).field("dicton", toLineFeeds(s.proverb));
                      return r;
                  }});
-    t.push_back({"RAPPEL_ECHEANCES", {"date"},
+    t.push_back({"RAPPEL_ECHEANCES",
+                 {"date"},
                  "rappel des échéances de cotisations (rien hors des jours de rappel)",
                  [](const auto& a) {
                      const auto warning = RAPPEL_ECHEANCES(dateArg(a, 0, "date"));
@@ -28,8 +29,10 @@ void addUtilityCommands(CommandTable& t) {
                      }
                      return r;
                  }});
-    t.push_back({"GetMoonDate", {"date"},
-                 "phase de la lune (0 pleine lune, 0,5 nouvelle lune) et son sens", [](const auto& a) {
+    t.push_back({"GetMoonDate",
+                 {"date"},
+                 "phase de la lune (0 pleine lune, 0,5 nouvelle lune) et son sens",
+                 [](const auto& a) {
                      const double p = GetMoonDate(dateArg(a, 0, "date"));
                      Result r;
                      r.text = formatFrenchNumber(p) + "\n" + moonDirection(p);

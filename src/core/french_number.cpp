@@ -8,15 +8,21 @@
 namespace tovimar {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
 std::optional<double> readFrenchNumber(std::string_view text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
+    while (b < e && isBlank(text[b]))
+        ++b;
+    while (e > b && isBlank(text[e - 1]))
+        --e;
     std::string_view s = text.substr(b, e - b);
     std::string ascii;
     std::size_t i = 0;
@@ -64,7 +70,8 @@ double readLeadingNumber(std::string_view text) {
         std::string exp = "e";
         if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) exp += compact[j++];
         std::size_t k = j;
-        while (k < compact.size() && isDigit(compact[k]) && k - j < 4) exp += compact[k++];
+        while (k < compact.size() && isDigit(compact[k]) && k - j < 4)
+            exp += compact[k++];
         if (k > j) ascii += exp;
     }
     const double v = std::strtod(ascii.c_str(), nullptr);
@@ -82,7 +89,8 @@ std::string formatFrenchNumber(double value) {
         exponent = "E" + s.substr(e + 1);
     }
     if (mantissa.find('.') != std::string::npos) {
-        while (!mantissa.empty() && mantissa.back() == '0') mantissa.pop_back();
+        while (!mantissa.empty() && mantissa.back() == '0')
+            mantissa.pop_back();
         if (!mantissa.empty() && mantissa.back() == '.') mantissa.pop_back();
     }
     for (char& c : mantissa)

@@ -12,7 +12,9 @@ namespace tovimar {
 // digits with at most one decimal comma, at least one digit. Nothing else
 // (no full stop, no grouping, no exponent): "97,5" -> 97.5, "12.5" -> nullopt.
 std::optional<double> readFrenchNumber(std::string_view text);
-inline bool isFrenchNumber(std::string_view text) { return readFrenchNumber(text).has_value(); }
+inline bool isFrenchNumber(std::string_view text) {
+    return readFrenchNumber(text).has_value();
+}
 
 // The leading-number reader: reads the longest number at the start of the
 // text (sign, digits, a full stop for decimals, an optional exponent), blanks

@@ -5,9 +5,15 @@
 namespace tovimar {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool isControl(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool isControl(unsigned char c) {
+    return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F;
+}
 
 // Splits the bytes into values; `values` holds those read before a failure.
 bool tokenize(std::string_view s, std::vector<std::string>& values) {
@@ -17,7 +23,8 @@ bool tokenize(std::string_view s, std::vector<std::string>& values) {
         if (isControl(c)) return false;
     while (i < n) {
         // Blank lines and leading blanks separate nothing.
-        while (i < n && (isBlank(s[i]) || isLineEnd(s[i]))) ++i;
+        while (i < n && (isBlank(s[i]) || isLineEnd(s[i])))
+            ++i;
         if (i >= n) break;
         std::string value;
         if (s[i] == '"') {
@@ -35,13 +42,16 @@ bool tokenize(std::string_view s, std::vector<std::string>& values) {
                 }
                 value += s[i++];
             }
-            while (i < n && isBlank(s[i])) ++i;
+            while (i < n && isBlank(s[i]))
+                ++i;
             if (i < n && s[i] != ',' && !isLineEnd(s[i])) return false;
         } else {
             std::size_t start = i;
-            while (i < n && s[i] != ',' && !isLineEnd(s[i])) ++i;
+            while (i < n && s[i] != ',' && !isLineEnd(s[i]))
+                ++i;
             std::size_t end = i;
-            while (end > start && isBlank(s[end - 1])) --end;
+            while (end > start && isBlank(s[end - 1]))
+                --end;
             value.assign(s.substr(start, end - start));
         }
         values.push_back(windows1252ToUtf8(value));
@@ -49,7 +59,8 @@ bool tokenize(std::string_view s, std::vector<std::string>& values) {
             ++i;
             // A comma just before a line end (or the end) leaves an empty last value.
             std::size_t j = i;
-            while (j < n && isBlank(s[j])) ++j;
+            while (j < n && isBlank(s[j]))
+                ++j;
             if (j >= n || isLineEnd(s[j])) values.emplace_back();
             i = j;
         }

@@ -39,13 +39,16 @@ bool allDigits(std::string_view s) {
 
 int toInt(std::string_view s) {
     int v = 0;
-    for (char c : s) v = v * 10 + (c - '0');
+    for (char c : s)
+        v = v * 10 + (c - '0');
     return v;
 }
 
 } // namespace
 
-bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -62,10 +65,13 @@ VbDate VbDate::compose(int year, int month, int day) {
     long long m0 = static_cast<long long>(month) - 1;
     long long y = year + (m0 >= 0 ? m0 / 12 : -((11 - m0) / 12));
     long long m = m0 - (y - year) * 12 + 1;
-    return VbDate(static_cast<int>(daysFromCivil(y, static_cast<unsigned>(m), 1) - kEpoch + day - 1));
+    return VbDate(
+        static_cast<int>(daysFromCivil(y, static_cast<unsigned>(m), 1) - kEpoch + day - 1));
 }
 
-YearMonthDay VbDate::ymd() const { return civilFromDays(kEpoch + serial_); }
+YearMonthDay VbDate::ymd() const {
+    return civilFromDays(kEpoch + serial_);
+}
 
 VbDate VbDate::plusMonths(int n) const {
     const YearMonthDay d = ymd();

@@ -52,7 +52,9 @@ class VbDate {
 // month, two- or four-digit year (00-29 -> 2000-2029, 30-99 -> 1930-1999).
 // Anything else, an impossible day (31/02/2010), or surrounding blanks: not a date.
 std::optional<VbDate> readFrenchDate(std::string_view text);
-inline bool isFrenchDate(std::string_view text) { return readFrenchDate(text).has_value(); }
+inline bool isFrenchDate(std::string_view text) {
+    return readFrenchDate(text).has_value();
+}
 
 bool isLeapYear(int year);
 int daysInMonth(int year, int month);

@@ -2,7 +2,9 @@
 
 namespace tovimar {
 
-std::string DateWindow::text() const { return first.toText() + " --> " + last.toText(); }
+std::string DateWindow::text() const {
+    return first.toText() + " --> " + last.toText();
+}
 
 DateWindow FENETRE_AMENORRHEE(VbDate start, int firstDay, int lastDay) {
     return {start.plusDays(firstDay - 14), start.plusDays(lastDay - 14)};

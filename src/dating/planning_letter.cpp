@@ -5,7 +5,9 @@
 namespace tovimar {
 namespace {
 
-std::string spaces(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string spaces(int n) {
+    return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string out;
@@ -41,13 +43,18 @@ PlanningPreview planningPreview(const PlanningData& d) {
     l.push_back(s10 + "    Madame" + " " + d.patientName);
     l.insert(l.end(), 2, "");
     l.push_back(s10 + "    Le début de votre grossesse a été déclaré du" + " " + d.start);
-    l.push_back(spaces(14) + "Le terme de cette grossesse est prévu au plus tard le" + " " + d.term + ".");
+    l.push_back(spaces(14) + "Le terme de cette grossesse est prévu au plus tard le" + " " +
+                d.term + ".");
     l.insert(l.end(), 2, "");
-    l.push_back(s10 + "    Voici ci dessous les dates importantes et le planning de vos rendez-vous à prendre.");
+    l.push_back(
+        s10 +
+        "    Voici ci dessous les dates importantes et le planning de vos rendez-vous à prendre.");
     l.insert(l.end(), 2, "");
-    l.push_back(s10 + "        Dates des examens obligatoires (consultations à passer entre les deux dates "
-                      "indiquées).");
-    for (std::size_t k = 0; k < 6; ++k) l.push_back(spaces(25) + kExaminationLabels[k] + d.examinations[k]);
+    l.push_back(
+        s10 + "        Dates des examens obligatoires (consultations à passer entre les deux dates "
+              "indiquées).");
+    for (std::size_t k = 0; k < 6; ++k)
+        l.push_back(spaces(25) + kExaminationLabels[k] + d.examinations[k]);
     l.push_back("");
     l.push_back(s10 + "        Dates des trois échographies recommandées.");
     l.push_back(spaces(18) + "(Echographie à passer à partir ou entre les dates indiquées)");
@@ -61,12 +68,14 @@ PlanningPreview planningPreview(const PlanningData& d) {
     l.push_back(spaces(25) + "Marqueuts du 2ème trimestre" + d.serumSecond);
     l.push_back("");
     l.push_back(s10 + "        Consultation auprès de l'anesthésiste.");
-    l.push_back(spaces(20) +
-                "La consultation auprès de l'anesthésiste en vue de la péridurale et de l'accouchement");
+    l.push_back(
+        spaces(20) +
+        "La consultation auprès de l'anesthésiste en vue de la péridurale et de l'accouchement");
     l.push_back(spaces(20) + "est obligatoire " + d.anaesthesia);
     l.push_back("");
     l.push_back(s10 + "        Votre congé prénatal débutera le : " + d.leave[0]);
-    l.push_back(s10 + "        Il pourra vous être accordé un congé pathologique à partir du : " + d.leave[1]);
+    l.push_back(s10 + "        Il pourra vous être accordé un congé pathologique à partir du : " +
+                d.leave[1]);
     preview.letter = joinLines(l);
     return preview;
 }

@@ -15,12 +15,12 @@ struct PlanningData {
     PracticeOptions letterhead;
     std::string start; // start of pregnancy
     std::string term;
-    std::array<std::string, 6> examinations;    // months 4 to 9
-    std::string firstTrimesterUltrasound;        // window of the first ultrasound
-    std::array<std::string, 2> ultrasounds;      // 22 and 32 weeks of amenorrhoea
-    std::string serumFirst, serumSecond;         // trisomy 21 serum screening windows
-    std::string anaesthesia;                     // "entre le ... et le ..."
-    std::array<std::string, 2> leave;            // prenatal, pathological
+    std::array<std::string, 6> examinations; // months 4 to 9
+    std::string firstTrimesterUltrasound;    // window of the first ultrasound
+    std::array<std::string, 2> ultrasounds;  // 22 and 32 weeks of amenorrhoea
+    std::string serumFirst, serumSecond;     // trisomy 21 serum screening windows
+    std::string anaesthesia;                 // "entre le ... et le ..."
+    std::array<std::string, 2> leave;        // prenatal, pathological
 };
 
 // The labels of the six compulsory examinations, as printed.

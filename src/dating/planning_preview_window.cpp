@@ -84,12 +84,17 @@ void PlanningPreviewWindow::setTexts(const PlanningPreview& preview) {
     Lettre->setPlainText(withLf(preview.letter));
 }
 
-QString PlanningPreviewWindow::headerText() const { return withCrLf(Entet->toPlainText()); }
-QString PlanningPreviewWindow::letterText() const { return withCrLf(Lettre->toPlainText()); }
+QString PlanningPreviewWindow::headerText() const {
+    return withCrLf(Entet->toPlainText());
+}
+QString PlanningPreviewWindow::letterText() const {
+    return withCrLf(Lettre->toPlainText());
+}
 
 void PlanningPreviewWindow::printTexts() {
     const QString header = headerText(), letter = letterText();
-    printReport(platform_.reports, platform_.messages, PrintMode::ChoosePrinter, kPlanningDocumentName,
+    printReport(platform_.reports, platform_.messages, PrintMode::ChoosePrinter,
+                kPlanningDocumentName,
                 [&](ReportPrinter& printer) { printPlanningPreview(printer, header, letter); });
 }
 

@@ -5,8 +5,12 @@
 namespace tovimar {
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
-QString spaces(int n) { return QString(n, ' '); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString spaces(int n) {
+    return QString(n, ' ');
+}
 
 } // namespace
 
@@ -20,9 +24,9 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
     p.print({q(h.establishment)});
 
     p.setFontSize(12);
-    p.print({q(h.civility) + " " + q(h.firstName) + " " + q(h.lastName) + "\r\n" + q(h.speciality) + "\r\n" +
-                 q(h.address1) + "\r\n" + q(h.address2) + "\r\n" + q(h.town) + spaces(6) + q(h.department) +
-                 "\r\n" + "Tel :  ",
+    p.print({q(h.civility) + " " + q(h.firstName) + " " + q(h.lastName) + "\r\n" + q(h.speciality) +
+                 "\r\n" + q(h.address1) + "\r\n" + q(h.address2) + "\r\n" + q(h.town) + spaces(6) +
+                 q(h.department) + "\r\n" + "Tel :  ",
              q(h.telephone)});
 
     // The salutation stands 6 cm below the origin, under the letterhead.
@@ -36,9 +40,11 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
     p.print();
     p.print();
     p.print({QStringLiteral("Votre grossesse a été déclarée du ") + q(d.start) + "."});
-    p.print({QStringLiteral("Le terme de cette grossesse est prévu au plus tard le ") + q(d.term) + "."});
+    p.print({QStringLiteral("Le terme de cette grossesse est prévu au plus tard le ") + q(d.term) +
+             "."});
     p.print();
-    p.print({QStringLiteral("Voici ci dessous les dates importantes et le planning de vos rendez-vous à prendre.")});
+    p.print({QStringLiteral(
+        "Voici ci dessous les dates importantes et le planning de vos rendez-vous à prendre.")});
     p.print();
 
     p.setBold(true);
@@ -52,9 +58,12 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
     p.setBold(true);
     p.print({QStringLiteral("Dates approximatives des trois échographies recommandées.")});
     p.setBold(false);
-    p.print({s25 + QStringLiteral("Echographie du 1er trimestre, entre : ") + q(d.firstTrimesterUltrasound)});
-    p.print({s25 + QStringLiteral("Echographie du 2ème trimestre, à partir du : ") + q(d.ultrasounds[0])});
-    p.print({s25 + QStringLiteral("Echographie du 3ème trimestre, à partir du : ") + q(d.ultrasounds[1])});
+    p.print({s25 + QStringLiteral("Echographie du 1er trimestre, entre : ") +
+             q(d.firstTrimesterUltrasound)});
+    p.print({s25 + QStringLiteral("Echographie du 2ème trimestre, à partir du : ") +
+             q(d.ultrasounds[0])});
+    p.print({s25 + QStringLiteral("Echographie du 3ème trimestre, à partir du : ") +
+             q(d.ultrasounds[1])});
     p.print();
 
     p.setBold(true);
@@ -69,7 +78,8 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
     p.setBold(true);
     p.print({s25 + QStringLiteral("Marqueurs du 2ème trimestre: ")});
     p.setBold(false);
-    p.print({s25 + QStringLiteral("Uniquement si les marqueurs du 1er trimestre n'ont pu être faits.")});
+    p.print({s25 +
+             QStringLiteral("Uniquement si les marqueurs du 1er trimestre n'ont pu être faits.")});
     p.print({s25 + q(d.serumSecond)});
     p.print();
 
@@ -82,14 +92,17 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
 
     p.print({QStringLiteral("Votre congé prénatal débutera le ") + q(d.leave[0]) + "."});
     p.print();
-    p.print({QStringLiteral("Il pourra vous être accordé un congé pathologique à partir du ") + q(d.leave[1]) + "."});
+    p.print({QStringLiteral("Il pourra vous être accordé un congé pathologique à partir du ") +
+             q(d.leave[1]) + "."});
 }
 
 void printPlanningPreview(ReportPrinter& p, const QString& header, const QString& letter) {
     p.setFontSize(12);
-    for (int i = 0; i < 4; ++i) p.print();
+    for (int i = 0; i < 4; ++i)
+        p.print();
     p.print({header});
-    for (int i = 0; i < 4; ++i) p.print();
+    for (int i = 0; i < 4; ++i)
+        p.print();
     p.print({letter});
 }
 

@@ -17,6 +17,7 @@ void IMPRIME(ReportPrinter& printer, const PlanningData& data);
 void printPlanningPreview(ReportPrinter& printer, const QString& header, const QString& letter);
 
 inline const QString kPlanningDocumentName = QStringLiteral("Planning de grossesse");
-inline const QString kPatientNamePrompt = QStringLiteral("Saisissez le Nom et prénom de la Patiente.");
+inline const QString kPatientNamePrompt =
+    QStringLiteral("Saisissez le Nom et prénom de la Patiente.");
 
 } // namespace tovimar

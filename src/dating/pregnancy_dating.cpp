@@ -5,7 +5,9 @@
 namespace tovimar {
 namespace {
 
-int floorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int floorDiv(int a, int b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 } // namespace
 
@@ -13,11 +15,17 @@ std::string weeksDaysText(int weeks, int rest) {
     return formatFrenchNumber(weeks + rest / 10.0);
 }
 
-std::string GestationalAge::text() const { return weeksDaysText(weeks, rest); }
+std::string GestationalAge::text() const {
+    return weeksDaysText(weeks, rest);
+}
 
-VbDate DEBUT_DEPUIS_DDR(VbDate lmp) { return lmp.plusDays(14); }
+VbDate DEBUT_DEPUIS_DDR(VbDate lmp) {
+    return lmp.plusDays(14);
+}
 
-VbDate TERME_DEPUIS_DEBUT(VbDate start) { return start.plusMonths(9); }
+VbDate TERME_DEPUIS_DEBUT(VbDate start) {
+    return start.plusMonths(9);
+}
 
 GestationalAge AGE_DEPUIS_DEBUT(VbDate start, VbDate date) {
     GestationalAge age;
@@ -40,8 +48,12 @@ std::string MOIS_JOURS(VbDate start, VbDate date) {
     return std::to_string(months) + " mois, " + std::to_string(days) + " jours";
 }
 
-VbDate DATE_POUR_SA(VbDate start, int weeks) { return start.plusDays((weeks - 2) * 7); }
+VbDate DATE_POUR_SA(VbDate start, int weeks) {
+    return start.plusDays((weeks - 2) * 7);
+}
 
-VbDate DATE_100_POURCENT(VbDate start) { return start.plusMonths(5); }
+VbDate DATE_100_POURCENT(VbDate start) {
+    return start.plusMonths(5);
+}
 
 } // namespace tovimar

@@ -19,7 +19,8 @@ TermSettings TermSettings::editorDefaults() {
 TermSettingsReading readTermSettings(std::string_view bytes) {
     const SettingsReading reading = readSettingsRecord(bytes, TermSettings::Count);
     TermSettingsReading result{TermSettings::editorDefaults(), reading.complete};
-    for (std::size_t i = 0; i < reading.values.size(); ++i) result.settings.values[i] = reading.values[i];
+    for (std::size_t i = 0; i < reading.values.size(); ++i)
+        result.settings.values[i] = reading.values[i];
     return result;
 }
 
@@ -30,7 +31,8 @@ std::optional<TermSettings> decodeTermSettings(std::string_view bytes) {
 }
 
 std::string encodeTermSettings(const TermSettings& settings) {
-    return encodeSettingsRecord(std::vector<std::string>(settings.values.begin(), settings.values.end()));
+    return encodeSettingsRecord(
+        std::vector<std::string>(settings.values.begin(), settings.values.end()));
 }
 
 std::optional<std::string> anaesthesiaDaysToWeeksText(std::string_view daysText) {

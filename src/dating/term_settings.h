@@ -11,17 +11,17 @@ namespace tovimar {
 
 struct TermSettings {
     enum Index {
-        TerminationLimitWeeks = 0,   // IvgText: legal limit, weeks of pregnancy
-        MedicationLimitWeeks = 1,    // RuText: latest term for the medication method
-        SerumSecondFrom = 2,         // Text1: 2nd-trimester serum window, days of amenorrhoea
-        SerumSecondTo = 3,           // Text2
-        SerumFirstFrom = 4,          // Text9: 1st-trimester serum window, days of amenorrhoea
-        SerumFirstTo = 5,            // Text10
-        AnaesthesiaFrom = 6,         // Text7: days after the start of pregnancy
-        AnaesthesiaTo = 7,           // Text8
-        AmniocentesisThreshold = 8,  // TxtRisqueLim: N of a risk 1/N
-        UltrasoundFirstFrom = 9,     // Text15: 1st-trimester ultrasound, days of amenorrhoea
-        UltrasoundFirstTo = 10,      // Text16
+        TerminationLimitWeeks = 0,  // IvgText: legal limit, weeks of pregnancy
+        MedicationLimitWeeks = 1,   // RuText: latest term for the medication method
+        SerumSecondFrom = 2,        // Text1: 2nd-trimester serum window, days of amenorrhoea
+        SerumSecondTo = 3,          // Text2
+        SerumFirstFrom = 4,         // Text9: 1st-trimester serum window, days of amenorrhoea
+        SerumFirstTo = 5,           // Text10
+        AnaesthesiaFrom = 6,        // Text7: days after the start of pregnancy
+        AnaesthesiaTo = 7,          // Text8
+        AmniocentesisThreshold = 8, // TxtRisqueLim: N of a risk 1/N
+        UltrasoundFirstFrom = 9,    // Text15: 1st-trimester ultrasound, days of amenorrhoea
+        UltrasoundFirstTo = 10,     // Text16
         Count = 11
     };
 

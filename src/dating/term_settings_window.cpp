@@ -53,7 +53,8 @@ QHBoxLayout* rangeRow(const QString& from, QLineEdit* a, QLineEdit* b, const QSt
 TermSettingsWindow::TermSettingsWindow(WindowRegistry& windows)
     : TermSettingsWindow(windows.platform()) {}
 
-TermSettingsWindow::TermSettingsWindow(Platform& platform) : QWidget(nullptr, Qt::Window), platform_(platform) {
+TermSettingsWindow::TermSettingsWindow(Platform& platform)
+    : QWidget(nullptr, Qt::Window), platform_(platform) {
     build();
     load();
 }
@@ -63,19 +64,27 @@ void TermSettingsWindow::build() {
     setWindowTitle(QStringLiteral("Modifications"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* intro = caption(QStringLiteral("Mise à jour du nombre des semaines d'amenorrhée concernant "
-                                         "le triple test et les dates légales d'IVG"),
-                          nullptr, true);
+    auto* intro =
+        caption(QStringLiteral("Mise à jour du nombre des semaines d'amenorrhée concernant "
+                               "le triple test et les dates légales d'IVG"),
+                nullptr, true);
     intro->setStyleSheet("font-weight: bold");
     layout->addWidget(intro);
 
     auto* ivg = new QGroupBox(QStringLiteral("IVG"), this);
     auto* ivgGrid = new QGridLayout(ivg);
-    IvgText = numberField(ivg, "IvgText", QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"));
-    RuText = numberField(ivg, "RuText", QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"));
-    ivgGrid->addWidget(caption(QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"), IvgText), 0, 0);
+    IvgText = numberField(ivg, "IvgText",
+                          QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"));
+    RuText =
+        numberField(ivg, "RuText",
+                    QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"));
+    ivgGrid->addWidget(
+        caption(QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"), IvgText), 0, 0);
     ivgGrid->addWidget(IvgText, 0, 1);
-    ivgGrid->addWidget(caption(QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"), RuText), 1, 0);
+    ivgGrid->addWidget(
+        caption(QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"),
+                RuText),
+        1, 0);
     ivgGrid->addWidget(RuText, 1, 1);
     auto* note = caption(QStringLiteral("Modifier le nombre de semaines en fonction de la loi"));
     note->setStyleSheet("font-style: italic");
@@ -84,8 +93,10 @@ void TermSettingsWindow::build() {
 
     auto* threshold = new QGroupBox(QStringLiteral("Seuil pour l'amniocentèse"), this);
     auto* thresholdRow = new QHBoxLayout(threshold);
-    TxtRisqueLim = numberField(threshold, "TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
-    thresholdRow->addWidget(caption(QStringLiteral("Amniocentèse préconisée si Tri test supérieur à :"), TxtRisqueLim));
+    TxtRisqueLim =
+        numberField(threshold, "TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
+    thresholdRow->addWidget(
+        caption(QStringLiteral("Amniocentèse préconisée si Tri test supérieur à :"), TxtRisqueLim));
     thresholdRow->addWidget(caption(QStringLiteral("1/")));
     thresholdRow->addWidget(TxtRisqueLim);
     thresholdRow->addStretch();
@@ -93,29 +104,39 @@ void TermSettingsWindow::build() {
 
     auto* anaesthesia = new QGroupBox(QStringLiteral("Consultation anesthèsistes"), this);
     auto* anaesthesiaBox = new QVBoxLayout(anaesthesia);
-    Text5 = numberField(anaesthesia, "Text5", QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
-    Text6 = numberField(anaesthesia, "Text6", QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
+    Text5 = numberField(anaesthesia, "Text5",
+                        QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
+    Text6 = numberField(anaesthesia, "Text6",
+                        QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
     // The day counts that are saved stay hidden: the screen shows weeks.
-    Text7 = numberField(anaesthesia, "Text7", QStringLiteral("Consultation anesthèsistes, premier jour"));
-    Text8 = numberField(anaesthesia, "Text8", QStringLiteral("Consultation anesthèsistes, dernier jour"));
+    Text7 = numberField(anaesthesia, "Text7",
+                        QStringLiteral("Consultation anesthèsistes, premier jour"));
+    Text8 = numberField(anaesthesia, "Text8",
+                        QStringLiteral("Consultation anesthèsistes, dernier jour"));
     Text7->hide();
     Text8->hide();
     anaesthesiaBox->addWidget(caption(QStringLiteral("A effectuer")));
-    anaesthesiaBox->addLayout(rangeRow(QStringLiteral("entre"), Text5, Text6, QStringLiteral("Sem. A.")));
+    anaesthesiaBox->addLayout(
+        rangeRow(QStringLiteral("entre"), Text5, Text6, QStringLiteral("Sem. A.")));
     layout->addWidget(anaesthesia);
 
     const QString example = QStringLiteral("Ex: 13,6 SA = (13 X 7)+6 = 97");
     auto* serum = new QGroupBox(QStringLiteral("Triple test"), this);
     auto* serumBox = new QVBoxLayout(serum);
-    Text9 = numberField(serum, "Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
-    Text10 = numberField(serum, "Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
-    Text1 = numberField(serum, "Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
+    Text9 =
+        numberField(serum, "Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
+    Text10 =
+        numberField(serum, "Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
+    Text1 =
+        numberField(serum, "Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
     Text2 = numberField(serum, "Text2", QStringLiteral("Tri Test à Effectuer: 2T, et (Jours A.)"));
     serumBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
     serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 1T")));
-    serumBox->addLayout(rangeRow(QStringLiteral("Entre"), Text9, Text10, QStringLiteral("Jours A.")));
+    serumBox->addLayout(
+        rangeRow(QStringLiteral("Entre"), Text9, Text10, QStringLiteral("Jours A.")));
     serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 2T")));
-    serumBox->addLayout(rangeRow(QStringLiteral("Entre"), Text1, Text2, QStringLiteral("Jours A.")));
+    serumBox->addLayout(
+        rangeRow(QStringLiteral("Entre"), Text1, Text2, QStringLiteral("Jours A.")));
     serumBox->addWidget(caption(example));
     layout->addWidget(serum);
 
@@ -125,13 +146,15 @@ void TermSettingsWindow::build() {
     Text16 = numberField(echo, "Text16", QStringLiteral("Echo 1T à pratiquer, et (Jours A.)"));
     echoBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
     echoBox->addWidget(caption(QStringLiteral("Echo 1T à pratiquer")));
-    echoBox->addLayout(rangeRow(QStringLiteral("Entre"), Text15, Text16, QStringLiteral("Jours A.")));
+    echoBox->addLayout(
+        rangeRow(QStringLiteral("Entre"), Text15, Text16, QStringLiteral("Jours A.")));
     echoBox->addWidget(caption(example));
     layout->addWidget(echo);
 
-    auto* restart = caption(QStringLiteral("Veuillez relancer le programme pour que TOVIMAR prenne en "
-                                           "compte les modifications"),
-                            nullptr, true);
+    auto* restart =
+        caption(QStringLiteral("Veuillez relancer le programme pour que TOVIMAR prenne en "
+                               "compte les modifications"),
+                nullptr, true);
     restart->setStyleSheet("color: #800000");
     layout->addWidget(restart);
     auto* buttons = new QHBoxLayout;
@@ -144,8 +167,10 @@ void TermSettingsWindow::build() {
     buttons->addWidget(CmdQuitter);
     layout->addLayout(buttons);
 
-    for (QLineEdit* f : {IvgText, RuText, TxtRisqueLim, Text15, Text16}) acceptDigitsOnly(f);
-    for (QLineEdit* f : {Text1, Text2, Text9, Text10}) acceptDecimal(f);
+    for (QLineEdit* f : {IvgText, RuText, TxtRisqueLim, Text15, Text16})
+        acceptDigitsOnly(f);
+    for (QLineEdit* f : {Text1, Text2, Text9, Text10})
+        acceptDecimal(f);
     connect(Text5, &QLineEdit::textChanged, this, [this] { convertWeeksToDays(Text5, Text7); });
     connect(Text6, &QLineEdit::textChanged, this, [this] { convertWeeksToDays(Text6, Text8); });
     connect(CmdEnregistrer, &QPushButton::clicked, this, &TermSettingsWindow::save);
@@ -171,14 +196,15 @@ void TermSettingsWindow::build() {
 }
 
 QLineEdit* TermSettingsWindow::field(int index) const {
-    QLineEdit* const fields[TermSettings::Count] = {IvgText, RuText, Text1,        Text2,  Text9, Text10,
-                                                    Text7,   Text8,  TxtRisqueLim, Text15, Text16};
+    QLineEdit* const fields[TermSettings::Count] = {
+        IvgText, RuText, Text1, Text2, Text9, Text10, Text7, Text8, TxtRisqueLim, Text15, Text16};
     return fields[index];
 }
 
 void TermSettingsWindow::load() {
     // What could be read is shown; the defaults stand for the rest.
-    const TermSettingsReading reading = readTermSettings(platform_.settings.read(kFileName).value_or(""));
+    const TermSettingsReading reading =
+        readTermSettings(platform_.settings.read(kFileName).value_or(""));
     for (int i = 0; i < TermSettings::Count; ++i)
         field(i)->setText(QString::fromStdString(reading.settings.values[i]));
     if (!reading.complete) {
@@ -199,13 +225,16 @@ void TermSettingsWindow::convertWeeksToDays(QLineEdit* weeks, QLineEdit* days) {
 
 TermSettings TermSettingsWindow::currentSettings() const {
     TermSettings s;
-    for (int i = 0; i < TermSettings::Count; ++i) s.values[i] = field(i)->text().toStdString();
+    for (int i = 0; i < TermSettings::Count; ++i)
+        s.values[i] = field(i)->text().toStdString();
     return s;
 }
 
 void TermSettingsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
-    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName, encodeTermSettings(currentSettings()))) close();
+    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName,
+                         encodeTermSettings(currentSettings())))
+        close();
 }
 
 } // namespace tovimar

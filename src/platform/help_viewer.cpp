@@ -37,12 +37,16 @@ bool HelpWindow::load(const QString& path) {
     return true;
 }
 
-void HelpWindow::showAnchor(const QString& anchor) { browser_->scrollToAnchor(anchor); }
+void HelpWindow::showAnchor(const QString& anchor) {
+    browser_->scrollToAnchor(anchor);
+}
 
 HelpWindowViewer::HelpWindowViewer(QString helpFilePath, Messages& messages)
     : path_(std::move(helpFilePath)), messages_(messages) {}
 
-HelpWindowViewer::~HelpWindowViewer() { delete window_; }
+HelpWindowViewer::~HelpWindowViewer() {
+    delete window_;
+}
 
 void HelpWindowViewer::showTopic(int topic) {
     if (!window_) {

@@ -33,7 +33,9 @@ class PdfReportPrinter : public ReportPrinter {
     void setBold(bool on) override { painter_->setBold(on); }
     void setItalic(bool on) override { painter_->setItalic(on); }
     void setVerticalPosition(double cm) override { painter_->setVerticalPosition(cm); }
-    void print(const QStringList& items, bool continueLine) override { painter_->print(items, continueLine); }
+    void print(const QStringList& items, bool continueLine) override {
+        painter_->print(items, continueLine);
+    }
     bool choosePrinter() override { return painter_->choosePrinter(); }
     bool endDocument(QString* error) override { return painter_->endDocument(error); }
 
@@ -56,11 +58,12 @@ PrinterDestination::Dialogs PrinterDestination::systemDialogs() {
     d.printersAvailable = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
     d.chooseFolder = [](const QString& start) {
         return QFileDialog::getExistingDirectory(
-            nullptr, QStringLiteral("Aucune imprimante : dossier où enregistrer les pages en PDF"), start);
+            nullptr, QStringLiteral("Aucune imprimante : dossier où enregistrer les pages en PDF"),
+            start);
     };
     d.chooseFile = [](const QString& suggested) {
-        return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Enregistrer en PDF"), suggested,
-                                            QStringLiteral("Document PDF (*.pdf)"));
+        return QFileDialog::getSaveFileName(nullptr, QStringLiteral("Enregistrer en PDF"),
+                                            suggested, QStringLiteral("Document PDF (*.pdf)"));
     };
     d.choosePrinter = PainterReportPrinter::printDialogChoice();
     return d;
@@ -88,15 +91,18 @@ std::optional<ReportJob> PrinterDestination::pdfJob(const QString& path, bool wi
 
 std::optional<ReportJob> PrinterDestination::start(PrintMode mode, const QString& documentName) {
     refusal_.clear();
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
-    const QString fileName = safeFileName(documentName + QStringLiteral(" ") + stamp + QStringLiteral(".pdf"));
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
+    const QString fileName =
+        safeFileName(documentName + QStringLiteral(" ") + stamp + QStringLiteral(".pdf"));
     if (mode == PrintMode::PdfFile) {
         QString folder = memory_.value(kFolderKey).toString();
         if (folder.isEmpty() || !QFileInfo(folder).isDir())
             folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QString path = dialogs_.chooseFile(QDir(folder).filePath(fileName));
         if (path.isEmpty()) return std::nullopt;
-        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+            path += QStringLiteral(".pdf");
         memory_.setValue(kFolderKey, QFileInfo(path).absolutePath());
         return pdfJob(path, false);
     }
@@ -104,15 +110,17 @@ std::optional<ReportJob> PrinterDestination::start(PrintMode mode, const QString
         // Nothing composed is dropped: the page goes to a file.
         const QString folder = pdfFolder();
         if (folder.isEmpty()) {
-            refusal_ = QStringLiteral("Aucune imprimante n'est disponible et aucun dossier n'a été choisi "
-                                      "pour enregistrer la page en PDF : rien n'a été imprimé.");
+            refusal_ =
+                QStringLiteral("Aucune imprimante n'est disponible et aucun dossier n'a été choisi "
+                               "pour enregistrer la page en PDF : rien n'a été imprimé.");
             return std::nullopt;
         }
         return pdfJob(QDir(folder).filePath(fileName), false);
     }
     if (!systemPrinter_) systemPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     systemPrinter_->setDocName(documentName);
-    auto choice = mode == PrintMode::ChoosePrinter ? dialogs_.choosePrinter : [](QPrinter&) { return true; };
+    auto choice =
+        mode == PrintMode::ChoosePrinter ? dialogs_.choosePrinter : [](QPrinter&) { return true; };
     return ReportJob{std::make_unique<PainterReportPrinter>(*systemPrinter_, choice), QString()};
 }
 
@@ -132,8 +140,9 @@ bool printReport(ReportDestination& destination, Messages& messages, PrintMode m
         return false;
     }
     if (!job->pdfPath.isEmpty())
-        messages.inform(QStringLiteral("La page a été enregistrée au format PDF dans le fichier :\n%1")
-                            .arg(QDir::toNativeSeparators(job->pdfPath)));
+        messages.inform(
+            QStringLiteral("La page a été enregistrée au format PDF dans le fichier :\n%1")
+                .arg(QDir::toNativeSeparators(job->pdfPath)));
     return true;
 }
 

@@ -41,7 +41,7 @@ class PrinterDestination : public ReportDestination {
   public:
     struct Dialogs {
         std::function<bool()> printersAvailable;
-        std::function<QString(const QString& startFolder)> chooseFolder;  // empty: cancelled
+        std::function<QString(const QString& startFolder)> chooseFolder; // empty: cancelled
         std::function<QString(const QString& suggestedPath)> chooseFile; // empty: cancelled
         std::function<bool(QPrinter&)> choosePrinter;
     };

@@ -47,13 +47,17 @@ std::optional<std::string> SettingsFolder::read(const QString& fileName) const {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-bool SettingsFolder::write(const QString& fileName, const std::string& bytes, QString* error) const {
+bool SettingsFolder::write(const QString& fileName, const std::string& bytes,
+                           QString* error) const {
     QSaveFile file(settingsDir_ + "/" + fileName);
     bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) ok = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-                 static_cast<qint64>(bytes.size());
-    if (ok) ok = file.commit();
-    else file.cancelWriting();
+    if (ok)
+        ok = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+             static_cast<qint64>(bytes.size());
+    if (ok)
+        ok = file.commit();
+    else
+        file.cancelWriting();
     if (!ok && error)
         *error = QStringLiteral("Impossible d'enregistrer le fichier %1 dans le dossier %2 (%3). "
                                 "Le fichier précédent est conservé tel quel.")

@@ -178,7 +178,9 @@ PracticeOptions PracticeOptionsWindow::currentOptions() const {
 
 void PracticeOptionsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
-    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName, encodePracticeOptions(currentOptions()))) close();
+    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName,
+                         encodePracticeOptions(currentOptions())))
+        close();
 }
 
 PracticeOptions loadPracticeOptions(Platform& platform) {

@@ -10,6 +10,8 @@ double GetMoonDate(VbDate day) {
     return x - std::floor(x);
 }
 
-std::string moonDirection(double phase) { return phase < 0.5 ? "Descendante" : "Montante"; }
+std::string moonDirection(double phase) {
+    return phase < 0.5 ? "Descendante" : "Montante";
+}
 
 } // namespace tovimar

@@ -21,7 +21,8 @@ namespace {
 
 QStringList entries(const QListWidget* list) {
     QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
     return out;
 }
 
@@ -61,7 +62,11 @@ TEST_F(MainWindowDating, TypingTheLmpFillsTheWholeWindow) {
 }
 
 TEST_F(MainWindowDating, AgeTodayRoundsAtFourDays) {
-    struct Case { const char* start; const char* sa; const char* days; } cases[] = {
+    struct Case {
+        const char* start;
+        const char* sa;
+        const char* days;
+    } cases[] = {
         {"01/01/2010", "12,3  Sem. A.", "73 jours"}, // 73 days before 15/03/2010
         {"31/12/2009", "12,4  Sem. A.", "74 jours"},
         {"16/03/2010", "1,6  Sem. A.", "-1 jours"},
@@ -79,7 +84,8 @@ TEST_F(MainWindowDating, AgeTodayRoundsAtFourDays) {
 TEST_F(MainWindowDating, DateKeysAreFilteredWithTheFormatMessage) {
     typeText(window->DateDR, "1a/");
     EXPECT_EQ(window->DateDR->text(), "1/");
-    EXPECT_EQ(fake.messages.shown, QStringList({"Veuillez saisir la date selon le format JJ/MM/AA"}));
+    EXPECT_EQ(fake.messages.shown,
+              QStringList({"Veuillez saisir la date selon le format JJ/MM/AA"}));
     typeText(window->DateDG, "é.");
     EXPECT_EQ(window->DateDG->text(), "");
     EXPECT_EQ(fake.messages.shown.size(), 3);
@@ -95,8 +101,8 @@ TEST_F(MainWindowDating, DateKeysAreFilteredWithTheFormatMessage) {
 }
 
 TEST_F(MainWindowDating, PastedGarbageIsIgnoredNotRead) {
-    const QString pasted[] = {"31/02/2010", " 15/01/2010", "é/ù/€", QString(5000, '9'), "15/1/10/",
-                              "\n15/01/2010", "-1/-1/-1"};
+    const QString pasted[] = {"31/02/2010", " 15/01/2010",  "é/ù/€",   QString(5000, '9'),
+                              "15/1/10/",   "\n15/01/2010", "-1/-1/-1"};
     window->DateDG->setText("15/01/2010");
     for (const QString& text : pasted) {
         window->DateDR->setText(text);
@@ -150,15 +156,22 @@ TEST_F(MainWindowDating, AChangeOfStartStopsTheReminder) {
 }
 
 TEST(MainWindowSchedule, ABoundThatIsNotANumberStopsTheRecomputationThere) {
-    struct Case { QByteArray term; bool serum1, serum2, anaesthesia, exams, echo1, echoes, fullCover; } cases[] = {
+    struct Case {
+        QByteArray term;
+        bool serum1, serum2, anaesthesia, exams, echo1, echoes, fullCover;
+    } cases[] = {
         // Empty windows everywhere: nothing after the first serum window.
-        {"\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n", false, false, false, false, false, false, false},
+        {"\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n", false, false, false, false,
+         false, false, false},
         // The anaesthesia window is not a number: the serum windows only.
-        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"x\",\"238\",\"250\",\"77\",\"97\"\r\n", true, true, false, false, false, false, false},
+        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"x\",\"238\",\"250\",\"77\",\"97\"\r\n", true,
+         true, false, false, false, false, false},
         // The ultrasound window is empty: the examinations come before it.
-        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"210\",\"238\",\"250\",\"\",\"97\"\r\n", true, true, true, true, false, false, false},
+        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"210\",\"238\",\"250\",\"\",\"97\"\r\n", true,
+         true, true, true, false, false, false},
         // A decimal bound rounds half to even: 97,5 -> 98.
-        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97,5\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n", true, true, true, true, true, true, true},
+        {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97,5\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n",
+         true, true, true, true, true, true, true},
     };
     for (const auto& c : cases) {
         FakePlatform fake;

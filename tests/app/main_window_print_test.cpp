@@ -23,9 +23,9 @@ using namespace tovimar::testing;
 
 namespace {
 
-const QByteArray kLetterhead =
-    "\"Madame\",\"Martin\",\"\xc9lise\",\"Sage-femme\",\"Maternit\xe9 des Lilas\",\"12, rue de l'\xc9glise\","
-    "\"B\xe2timent B\",\"Lyon\",\"69\",\"04 78 00 00 00\"\r\n";
+const QByteArray kLetterhead = "\"Madame\",\"Martin\",\"\xc9lise\",\"Sage-femme\",\"Maternit\xe9 "
+                               "des Lilas\",\"12, rue de l'\xc9glise\","
+                               "\"B\xe2timent B\",\"Lyon\",\"69\",\"04 78 00 00 00\"\r\n";
 
 class PlanningFromTheMainWindow : public ::testing::Test {
   protected:
@@ -55,7 +55,8 @@ TEST_F(PlanningFromTheMainWindow, DirectPrintingAsksTheNameAndEndsTheDocument) {
     EXPECT_EQ(lines[2], "Madame Élise Martin");
     EXPECT_EQ(lines[8], "Madame Zoé Lefèvre,");
     EXPECT_TRUE(lines.contains("Votre grossesse a été déclarée du 15/01/2010."));
-    EXPECT_TRUE(lines.contains("Le terme de cette grossesse est prévu au plus tard le 15/10/2010."));
+    EXPECT_TRUE(
+        lines.contains("Le terme de cette grossesse est prévu au plus tard le 15/10/2010."));
     EXPECT_TRUE(lines.contains("Votre congé prénatal débutera le 03/09/2010."));
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
@@ -106,7 +107,9 @@ TEST_F(PlanningFromTheMainWindow, ThePreviewIsEditableAndPrintsWhatItShows) {
     EXPECT_EQ(header[5], "          69          Lyon");
     QStringList letter = preview->letterText().split("\r\n");
     EXPECT_EQ(letter[0], "              Madame Zoé Lefèvre");
-    EXPECT_EQ(letter.last(), QString(18, ' ') + "Il pourra vous être accordé un congé pathologique à partir du : 20/08/2010");
+    EXPECT_EQ(letter.last(),
+              QString(18, ' ') +
+                  "Il pourra vous être accordé un congé pathologique à partir du : 20/08/2010");
 
     // Edited in the preview: the printout follows, the main window does not.
     letter[0] = "              Madame Zoé Lefèvre-Durand";
@@ -150,7 +153,8 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
     dialogs.chooseFile = [](const QString&) { return QString(); };
     dialogs.choosePrinter = [](QPrinter&) { return false; };
     PrinterDestination destination(memory, dialogs);
-    Platform platform{fake.messages, fake.prompt, fake.clock, *fake.settings, fake.help, destination};
+    Platform platform{fake.messages,  fake.prompt, fake.clock,
+                      *fake.settings, fake.help,   destination};
     WindowRegistry windows(platform);
     MainWindow window(windows);
     window.DateDG->setText("15/01/2010");
@@ -168,11 +172,12 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
     pdftotext.start("pdftotext", {"-layout", out.path() + "/" + pdfs[0], "-"});
     ASSERT_TRUE(pdftotext.waitForFinished(20000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char* expected : {"Maternité des Lilas", "Madame Élise Martin", "Madame Zoé Lefèvre,",
-                                 "Votre grossesse a été déclarée du 15/01/2010.", "15/10/2010",
-                                 "Examen du 4ème mois : 15/04/2010 --> 15/05/2010",
-                                 "Echographie du 2ème trimestre, à partir du : 04/06/2010",
-                                 "Consultation auprès de l'anesthésiste."})
+    for (const char* expected :
+         {"Maternité des Lilas", "Madame Élise Martin", "Madame Zoé Lefèvre,",
+          "Votre grossesse a été déclarée du 15/01/2010.", "15/10/2010",
+          "Examen du 4ème mois : 15/04/2010 --> 15/05/2010",
+          "Echographie du 2ème trimestre, à partir du : 04/06/2010",
+          "Consultation auprès de l'anesthésiste."})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
     EXPECT_LT(text.indexOf("Maternité"), text.indexOf("Madame Zoé"));
 }

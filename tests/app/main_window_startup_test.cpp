@@ -42,7 +42,8 @@ TEST(MainWindowStartUp, TitleSaintProverbListAndMoonOfToday) {
     Started s("01/01/2010");
     EXPECT_EQ(s.window->windowTitle(), "Calculette Obstétricale" + QString(40, ' ') + "01/01/2010");
     EXPECT_EQ(s.window->LblSaint->text(), "Jour de l'an");
-    EXPECT_EQ(s.window->LblAlmanach->text(), "Au jour de l'an,\nLes jours croissent d'un vol de faisan.");
+    EXPECT_EQ(s.window->LblAlmanach->text(),
+              "Au jour de l'an,\nLes jours croissent d'un vol de faisan.");
     ASSERT_EQ(s.window->ListeSA->count(), 42);
     EXPECT_EQ(s.window->ListeSA->item(0)->text(), "2");
     EXPECT_EQ(s.window->ListeSA->item(41)->text(), "43");
@@ -64,8 +65,8 @@ TEST(MainWindowStartUp, EmptyDaysOfTheAlmanacEmptyTheLabels) {
 
 TEST(MainWindowStartUp, ADueReminderShowsAndBlinks) {
     Started s("10/01/2011");
-    EXPECT_EQ(s.window->LblAvertir->text(),
-              "Plus que 5 jours pour payer les charges de la Secrétaire\n\n(Dernier délai le 15 Janvier)");
+    EXPECT_EQ(s.window->LblAvertir->text(), "Plus que 5 jours pour payer les charges de la "
+                                            "Secrétaire\n\n(Dernier délai le 15 Janvier)");
     EXPECT_TRUE(s.window->Timer1->isActive());
     EXPECT_EQ(s.window->Timer1->interval(), 800);
     const bool before = s.window->LblAvertir->isHidden();
@@ -74,8 +75,9 @@ TEST(MainWindowStartUp, ADueReminderShowsAndBlinks) {
 }
 
 TEST(MainWindowStartUp, AFaultyTermFileGivesTheMessageAndTheDefaults) {
-    const QByteArray faulty[] = {"", "\"10\",\"5\"\r\n", QByteArray("\x00\x01\x02\xff", 4),
-                                 "\"14\",\"7\",\"98,\"125\",\"77\",\"97\",\"210\",\"238\",\"250\",\"77\",\"97"};
+    const QByteArray faulty[] = {
+        "", "\"10\",\"5\"\r\n", QByteArray("\x00\x01\x02\xff", 4),
+        "\"14\",\"7\",\"98,\"125\",\"77\",\"97\",\"210\",\"238\",\"250\",\"77\",\"97"};
     for (const QByteArray& bytes : faulty) {
         Started s("15/03/2010", bytes);
         EXPECT_EQ(s.fake.messages.shown, QStringList({"Fichier Term.tvx absent ou erronné."}));
@@ -139,30 +141,56 @@ TEST(MainWindowMoon, DrawsADarkDiscWithItsLitPart) {
 TEST(MainWindowMenus, EveryCaptionAndTheToolsNotYetBuiltGreyed) {
     Started s("15/03/2010");
     const std::pair<const char*, const char*> captions[] = {
-        {"Quitter", "&Quitter"}, {"Imprimer", "&Imprimer"}, {"Aperçu", "Aperçu avant Impression"},
-        {"Impression", "Impression Directe"}, {"Impression1", "Impression avec choix de l'imprimante"},
+        {"Quitter", "&Quitter"},
+        {"Imprimer", "&Imprimer"},
+        {"Aperçu", "Aperçu avant Impression"},
+        {"Impression", "Impression Directe"},
+        {"Impression1", "Impression avec choix de l'imprimante"},
         {"ImpressionPdf", "Enregistrer en PDF…"},
-        {"Biometries", "&Biometrie"}, {"Biometrie", "&Biometrie"}, {"Courbes", "Co&urbes"},
-        {"Biparietal", "Bipariétal"}, {"Cc", "Circonf. Céphalique"}, {"Cervelet", "Cervelet"},
-        {"AQ", "Abdominal Transverse"}, {"CA", "Circonf. Abdominale"}, {"Femur", "Fémur"},
-        {"Pied", "Pied"}, {"Ivg", "I&VG"}, {"T21", "T&21"}, {"MAP", "&MAP"}, {"THS", "T&HS"},
-        {"Options", "&Options"}, {"Entete", "En-tête, mise à jour"},
-        {"Miseajour", "Dates limites IVG, mise à jour"}, {"Anesth", "Dates Consultation anesthésistes"},
-        {"Tritest", "Dates Marqueurs HT21"}, {"Echo1T", "Dates Echographie 1T"},
-        {"Seuil", "Seuil pour l'amniocentèse"}, {"Outils", "Ou&tils"}, {"Euro", "Euro Convertisseur"},
-        {"CodePost", "Codes Postaux"}, {"feries", "Les jours fériés"}, {"amp", "AMP - FIV"},
-        {"Score01", "Score réponse ovarienne"}, {"Score02", "Score transfert embryonnaire"},
-        {"scosiris", "Score OSIRIS"}, {"Tarifs", "&Tarifs"}, {"Aide", "&Aide"}, {"AproposDe", "&?"},
+        {"Biometries", "&Biometrie"},
+        {"Biometrie", "&Biometrie"},
+        {"Courbes", "Co&urbes"},
+        {"Biparietal", "Bipariétal"},
+        {"Cc", "Circonf. Céphalique"},
+        {"Cervelet", "Cervelet"},
+        {"AQ", "Abdominal Transverse"},
+        {"CA", "Circonf. Abdominale"},
+        {"Femur", "Fémur"},
+        {"Pied", "Pied"},
+        {"Ivg", "I&VG"},
+        {"T21", "T&21"},
+        {"MAP", "&MAP"},
+        {"THS", "T&HS"},
+        {"Options", "&Options"},
+        {"Entete", "En-tête, mise à jour"},
+        {"Miseajour", "Dates limites IVG, mise à jour"},
+        {"Anesth", "Dates Consultation anesthésistes"},
+        {"Tritest", "Dates Marqueurs HT21"},
+        {"Echo1T", "Dates Echographie 1T"},
+        {"Seuil", "Seuil pour l'amniocentèse"},
+        {"Outils", "Ou&tils"},
+        {"Euro", "Euro Convertisseur"},
+        {"CodePost", "Codes Postaux"},
+        {"feries", "Les jours fériés"},
+        {"amp", "AMP - FIV"},
+        {"Score01", "Score réponse ovarienne"},
+        {"Score02", "Score transfert embryonnaire"},
+        {"scosiris", "Score OSIRIS"},
+        {"Tarifs", "&Tarifs"},
+        {"Aide", "&Aide"},
+        {"AproposDe", "&?"},
     };
     for (const auto& [name, caption] : captions) {
         QAction* action = s.window->action(QString::fromUtf8(name));
         ASSERT_NE(action, nullptr) << name;
         EXPECT_EQ(action->text(), QString::fromUtf8(caption)) << name;
     }
-    for (const char* ready : {"Quitter", "Aperçu", "Impression", "Impression1", "ImpressionPdf", "Entete",
-                              "Miseajour", "Anesth", "Tritest", "Echo1T", "Seuil", "Aide", "AproposDe"})
+    for (const char* ready :
+         {"Quitter", "Aperçu", "Impression", "Impression1", "ImpressionPdf", "Entete", "Miseajour",
+          "Anesth", "Tritest", "Echo1T", "Seuil", "Aide", "AproposDe"})
         EXPECT_TRUE(s.window->action(QString::fromUtf8(ready))->isEnabled()) << ready;
-    for (const char* later : {"Biometrie", "Ivg", "T21", "MAP", "THS", "Euro", "Tarifs", "Score01", "scosiris"})
+    for (const char* later :
+         {"Biometrie", "Ivg", "T21", "MAP", "THS", "Euro", "Tarifs", "Score01", "scosiris"})
         EXPECT_FALSE(s.window->action(later)->isEnabled()) << later;
 }
 
@@ -191,7 +219,8 @@ TEST(MainWindowMenus, AboutBoxNamesTheProgramAndItsVersion) {
     EXPECT_EQ(about.windowTitle(), "À propos de Tovimar-S");
     EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "Tovimar-S");
     EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 6.2.0");
-    EXPECT_EQ(about.findChild<QLabel*>("lblDescription")->text(), "Logiciel d'aide à la pratique de l'Obstétrique");
+    EXPECT_EQ(about.findChild<QLabel*>("lblDescription")->text(),
+              "Logiciel d'aide à la pratique de l'Obstétrique");
     about.show();
     QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
@@ -215,7 +244,8 @@ TEST(MainWindowDatePickers, ADoubleClickOpensTheCalendarWhoseDayFillsTheField) {
     QTest::mouseDClick(s.window->DateDG, Qt::LeftButton);
     EXPECT_EQ(s.windows.existing<DatePickerWindow>(), picker);
     EXPECT_EQ(picker->windowTitle(), "Date du début de grossesse");
-    EXPECT_EQ(picker->calendar(DatePickerWindow::StartOfPregnancy)->selectedDate(), QDate(2010, 1, 15));
+    EXPECT_EQ(picker->calendar(DatePickerWindow::StartOfPregnancy)->selectedDate(),
+              QDate(2010, 1, 15));
     QTest::mouseDClick(s.window->DateX, Qt::LeftButton);
     EXPECT_EQ(picker->windowTitle(), "Date de l'échographie");
     emit picker->calendar(DatePickerWindow::UltrasoundDay)->clicked(QDate(2010, 2, 28));
@@ -236,9 +266,11 @@ TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
     for (int i = 0; i < 6; ++i) {
         order << w->objectName();
         w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled()) w = w->nextInFocusChain();
+        while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled())
+            w = w->nextInFocusChain();
     }
-    EXPECT_EQ(order, QStringList({"DateDR", "DateDG", "DateAP", "NbreSA", "NbreMois", "NbreJours"}));
+    EXPECT_EQ(order,
+              QStringList({"DateDR", "DateDG", "DateAP", "NbreSA", "NbreMois", "NbreJours"}));
 }
 
 } // namespace
@@ -250,7 +282,8 @@ TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
 namespace {
 
 TEST(Pictures, EveryPictureIsBuiltIntoTheProgram) {
-    for (const char* name : {"app_icon", "icon_compute", "icon_reset", "main_decor", "splash_tile", "splash_picture"})
+    for (const char* name :
+         {"app_icon", "icon_compute", "icon_reset", "main_decor", "splash_tile", "splash_picture"})
         EXPECT_FALSE(picture(name).isNull()) << name;
     Started s("15/03/2010");
     EXPECT_FALSE(s.window->Command1->icon().isNull());

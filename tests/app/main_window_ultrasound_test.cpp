@@ -46,27 +46,37 @@ TEST_F(UltrasoundFrame, AnUltrasoundDateFirstAsksIfItIsNotToday) {
     window->Sac->setText("10");
     window->DateX->setText("01/03/2010");
     compute();
-    EXPECT_EQ(fake.messages.shown,
-              QStringList({"La date de l'échographie n'est pas la date d'aujourd'hui, n'est ce pas ?"}));
+    EXPECT_EQ(
+        fake.messages.shown,
+        QStringList({"La date de l'échographie n'est pas la date d'aujourd'hui, n'est ce pas ?"}));
     EXPECT_EQ(window->SemA->text(), "5,2");
     EXPECT_EQ(window->DateDG->text(), "06/02/2010");
 }
 
 TEST_F(UltrasoundFrame, MessagesChangeNothing) {
-    struct Case { const char *sac, *crl, *bip, *fem, *semA, *dateX, *message; } cases[] = {
+    struct Case {
+        const char *sac, *crl, *bip, *fem, *semA, *dateX, *message;
+    } cases[] = {
         {"2", "", "", "", "", "", "Valeur du Sac trop petite"},
-        {"41", "", "", "", "", "", "Valeur du Sac trop élevée, Calculez l 'âge gestationnel à l'aide du LCC ou du Fémur et du Bip"},
+        {"41", "", "", "", "", "",
+         "Valeur du Sac trop élevée, Calculez l 'âge gestationnel à l'aide du LCC ou du Fémur et "
+         "du Bip"},
         {"", "", "", "", "", "", "Veuillez entrer une valeur pour calculer le début de grossesse."},
-        {"", "", "", "", "", "01/03/2010", "Veuillez entrer une valeur pour calculer le début de grossesse."},
-        {"", "0", "", "", "", "", "Veuillez entrer une valeur pour calculer le début de grossesse."},
-        {"", "45", "50", "", "", "", "Choisissez le calcul, soit par le Sac, soit par le LCC, soit par le Bip et Fémur."},
-        {"", "45", "", "40", "", "", "Choisissez le calcul, soit par leSac, soit par le LCC, soit par le Bip et Fémur."},
+        {"", "", "", "", "", "01/03/2010",
+         "Veuillez entrer une valeur pour calculer le début de grossesse."},
+        {"", "0", "", "", "", "",
+         "Veuillez entrer une valeur pour calculer le début de grossesse."},
+        {"", "45", "50", "", "", "",
+         "Choisissez le calcul, soit par le Sac, soit par le LCC, soit par le Bip et Fémur."},
+        {"", "45", "", "40", "", "",
+         "Choisissez le calcul, soit par leSac, soit par le LCC, soit par le Bip et Fémur."},
         {"", "", "25", "", "", "", "Veuillez calculer le début de grossesse à partir du CRL."},
         {"", "", "94", "", "", "", "Valeur de Bip d'un enfant à terme voire plus."},
         {"", "", "96", "60", "", "", "Valeur de Bip d'un enfant à terme, voire plus."},
         {"", "", "", "81", "", "", "Valeur de Fémur d'un enfant à terme, voire plus."},
         {"", "", "", "12", "", "", "Veuillez calculer le début de grossesse à partir du CRL."},
-        {"", "", "", "", "12", "1er mars", "Veuillez saisir la date de l'échographie selon le format JJ/MM/AAAA."},
+        {"", "", "", "", "12", "1er mars",
+         "Veuillez saisir la date de l'échographie selon le format JJ/MM/AAAA."},
     };
     for (const auto& c : cases) {
         window->DateDG->setText("01/01/2010");
@@ -85,10 +95,12 @@ TEST_F(UltrasoundFrame, MessagesChangeNothing) {
 }
 
 TEST_F(UltrasoundFrame, DiameterAndFemurGiveWholeWeeks) {
-    struct Case { const char *bip, *fem, *dateX, *semA, *start; } cases[] = {
-        {"93", "", "", "40", "22/09/2009"},     // 15/06/2010 - 38 weeks
-        {"93", "60", "", "36", "20/10/2009"},   // (41 + 31) / 2
-        {"50", "43", "", "22", "26/01/2010"},   // (21 + 24) / 2 truncated
+    struct Case {
+        const char *bip, *fem, *dateX, *semA, *start;
+    } cases[] = {
+        {"93", "", "", "40", "22/09/2009"},   // 15/06/2010 - 38 weeks
+        {"93", "60", "", "36", "20/10/2009"}, // (41 + 31) / 2
+        {"50", "43", "", "22", "26/01/2010"}, // (21 + 24) / 2 truncated
         {"", "60", "01/03/2010", "31", "10/08/2009"},
     };
     for (const auto& c : cases) {
@@ -124,9 +136,9 @@ TEST_F(UltrasoundFrame, ASecondPressAfterASacDatingClearsTheDating) {
     ASSERT_EQ(window->ListeCONGE->count(), 2);
     window->DateDR->setText("01/01/2010");
     compute();
-    for (QLineEdit* e : {window->Sac, window->Bip, window->CRL, window->Fem, window->DateX, window->SemA,
-                         window->DateDR, window->DateDG, window->DateAP, window->NbreSA, window->NbreMois,
-                         window->NbreJours, window->DatesHT21_1T})
+    for (QLineEdit* e : {window->Sac, window->Bip, window->CRL, window->Fem, window->DateX,
+                         window->SemA, window->DateDR, window->DateDG, window->DateAP,
+                         window->NbreSA, window->NbreMois, window->NbreJours, window->DatesHT21_1T})
         EXPECT_TRUE(e->text().isEmpty()) << e->objectName().toStdString();
     EXPECT_EQ(window->ListeUS->count(), 0);
     EXPECT_EQ(window->ListePN->count(), 0);
@@ -145,9 +157,10 @@ TEST_F(UltrasoundFrame, ResetEmptiesTheDatingAndShowsTodaysMoon) {
     window->Command2->click();
     QTest::mouseClick(window->Command3, Qt::LeftButton);
     EXPECT_EQ(window->TxtDateJ->text(), "15/06/2010");
-    for (QLineEdit* e : {window->Sac, window->Bip, window->CRL, window->Fem, window->DateX, window->SemA,
-                         window->DateDR, window->DateDG, window->DateAP, window->NbreSA, window->NbreMois,
-                         window->NbreJours, window->DatesHT21_1T, window->NbrEnf})
+    for (QLineEdit* e :
+         {window->Sac, window->Bip, window->CRL, window->Fem, window->DateX, window->SemA,
+          window->DateDR, window->DateDG, window->DateAP, window->NbreSA, window->NbreMois,
+          window->NbreJours, window->DatesHT21_1T, window->NbrEnf})
         EXPECT_TRUE(e->text().isEmpty()) << e->objectName().toStdString();
     EXPECT_EQ(window->ListeUS->count(), 0);
     EXPECT_EQ(window->ListePN->count(), 0);

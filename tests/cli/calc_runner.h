@@ -15,21 +15,24 @@ struct CalcRun {
 
 inline std::string shellQuoted(const std::string& arg) {
     std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : arg)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return q + "'";
 }
 
 // stderr goes with stdout when `withErrors`, else it is dropped.
 inline CalcRun calc(const std::vector<std::string>& args, bool withErrors = false) {
     std::string command = shellQuoted(TOVIMAR_CALC_PATH);
-    for (const std::string& a : args) command += " " + shellQuoted(a);
+    for (const std::string& a : args)
+        command += " " + shellQuoted(a);
     command += withErrors ? " 2>&1" : " 2>/dev/null";
     CalcRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     char buf[512];
     std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
+        run.out.append(buf, n);
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return run;

@@ -53,7 +53,8 @@ TEST(ReadersRobustness, AnyFileIsReadOrRefusedAndAnyRecordRoundTrips) {
         ASSERT_LE(reading.values.size(), 3u);
         if (reading.complete) ASSERT_EQ(reading.values.size(), 3u);
 
-        std::vector<std::string> values = {randomText(rng, 10), randomText(rng, 10), randomText(rng, 10)};
+        std::vector<std::string> values = {randomText(rng, 10), randomText(rng, 10),
+                                           randomText(rng, 10)};
         // What a field can hold: printable text without line breaks, in Windows-1252.
         for (std::string& v : values) {
             std::string clean;

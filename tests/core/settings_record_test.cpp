@@ -14,20 +14,24 @@ TEST(SettingsRecord, WritesOneQuotedWindows1252LineEndingWithCrLf) {
 }
 
 TEST(SettingsRecord, RoundTripsAnyText) {
-    const Values values = {"Dr", "Zo\xc3\xa9", "12, rue de l'\xc3\x89glise", "a \"b\" c", "",
-                           "\xe2\x82\xac \xc5\x93"};
+    const Values values = {"Dr",        "Zo\xc3\xa9", "12, rue de l'\xc3\x89glise",
+                           "a \"b\" c", "",           "\xe2\x82\xac \xc5\x93"};
     EXPECT_EQ(decodeSettingsRecord(encodeSettingsRecord(values), values.size()), values);
 }
 
 TEST(SettingsRecord, ReadsWhatTheFileHolds) {
-    struct Case { const char* bytes; std::size_t count; Values expected; } cases[] = {
+    struct Case {
+        const char* bytes;
+        std::size_t count;
+        Values expected;
+    } cases[] = {
         {"\"a\",\"b\"\r\n", 2, {"a", "b"}},
-        {"a,b\r\n", 2, {"a", "b"}},                         // unquoted values
-        {" 10 , \"x,y\" \r\n", 2, {"10", "x,y"}},           // comma kept inside quotes
+        {"a,b\r\n", 2, {"a", "b"}},                        // unquoted values
+        {" 10 , \"x,y\" \r\n", 2, {"10", "x,y"}},          // comma kept inside quotes
         {"\"1\",\"2\"\r\n\"3\",\"4\"\r\n", 2, {"3", "4"}}, // last complete record wins
         {"\"1\",\"2\",\"3\"\r\n", 2, {"1", "2"}},          // an incomplete record is ignored
-        {"\"a\"\n\"b\"", 2, {"a", "b"}},                    // values across lines, no final CR LF
-        {"\"a\",\r\n", 2, {"a", ""}},                       // a trailing comma ends with an empty value
+        {"\"a\"\n\"b\"", 2, {"a", "b"}},                   // values across lines, no final CR LF
+        {"\"a\",\r\n", 2, {"a", ""}}, // a trailing comma ends with an empty value
         {"\"\xe9t\xe9\",\"\x80\"", 2, {"\xc3\xa9t\xc3\xa9", "\xe2\x82\xac"}},
     };
     for (const auto& c : cases)
@@ -37,10 +41,17 @@ TEST(SettingsRecord, ReadsWhatTheFileHolds) {
 TEST(SettingsRecord, RefusesShortMalformedOrBinaryFiles) {
     using namespace std::string_literals;
     const std::string refused[] = {
-        "",      "\r\n",       "\"a\"\r\n",          "\"a\",\"b",         "\"a\"x,\"b\"",
-        "a\0b,c"s, "\x01\x02\x03,\x04", "\"unclosed,\"b\"\r\n",
+        "",
+        "\r\n",
+        "\"a\"\r\n",
+        "\"a\",\"b",
+        "\"a\"x,\"b\"",
+        "a\0b,c"s,
+        "\x01\x02\x03,\x04",
+        "\"unclosed,\"b\"\r\n",
     };
-    for (const auto& bytes : refused) EXPECT_FALSE(decodeSettingsRecord(bytes, 2)) << bytes;
+    for (const auto& bytes : refused)
+        EXPECT_FALSE(decodeSettingsRecord(bytes, 2)) << bytes;
 }
 
 TEST(Windows1252, ConvertsBothWays) {
@@ -50,12 +61,15 @@ TEST(Windows1252, ConvertsBothWays) {
 }
 
 TEST(SettingsRecord, AFailedReadingKeepsWhatCameBeforeTheFailure) {
-    struct Case { const char* bytes; Values read; } cases[] = {
-        {"\"a\",\"b\"", {"a", "b"}},           // short: three values wanted
-        {"\"a\",\"b", {"a"}},                  // quote never closed
-        {"", {}},                              // missing or empty
-        {"\"a\",\x01", {}},                    // not text at all
-        {"1,2,3\r\n4,\"5", {"4", "2", "3"}},   // a broken second record over the first
+    struct Case {
+        const char* bytes;
+        Values read;
+    } cases[] = {
+        {"\"a\",\"b\"", {"a", "b"}},         // short: three values wanted
+        {"\"a\",\"b", {"a"}},                // quote never closed
+        {"", {}},                            // missing or empty
+        {"\"a\",\x01", {}},                  // not text at all
+        {"1,2,3\r\n4,\"5", {"4", "2", "3"}}, // a broken second record over the first
     };
     for (const auto& c : cases) {
         const SettingsReading reading = readSettingsRecord(c.bytes, 3);

@@ -5,8 +5,10 @@
 using namespace tovimar;
 
 TEST(VbDate, SerialNumbersFollowTheOfficeCalendar) {
-    struct Case { int y, m, d, serial; } cases[] = {
-        {1899, 12, 30, 0}, {1899, 12, 31, 1}, {1900, 1, 1, 2}, {1900, 3, 1, 61},
+    struct Case {
+        int y, m, d, serial;
+    } cases[] = {
+        {1899, 12, 30, 0},   {1899, 12, 31, 1},    {1900, 1, 1, 2},      {1900, 3, 1, 61},
         {2000, 1, 6, 36531}, {2010, 1, 15, 40193}, {1800, 1, 1, -36522}, {9999, 12, 31, 2958465},
     };
     for (const auto& c : cases) {
@@ -31,11 +33,15 @@ TEST(VbDate, RoundTripsEveryDayOverFourCenturies) {
 }
 
 TEST(VbDate, MonthAdditionKeepsTheDayOrTakesTheLastDay) {
-    struct Case { const char* from; int months; const char* to; } cases[] = {
-        {"31/05/2011", 9, "29/02/2012"}, {"31/05/2010", 9, "28/02/2011"},
-        {"15/01/2010", 9, "15/10/2010"}, {"31/01/2010", 3, "30/04/2010"},
-        {"31/01/2010", 1, "28/02/2010"}, {"29/02/2012", 12, "28/02/2013"},
-        {"30/11/2010", 2, "30/01/2011"}, {"15/03/2010", -3, "15/12/2009"},
+    struct Case {
+        const char* from;
+        int months;
+        const char* to;
+    } cases[] = {
+        {"31/05/2011", 9, "29/02/2012"},  {"31/05/2010", 9, "28/02/2011"},
+        {"15/01/2010", 9, "15/10/2010"},  {"31/01/2010", 3, "30/04/2010"},
+        {"31/01/2010", 1, "28/02/2010"},  {"29/02/2012", 12, "28/02/2013"},
+        {"30/11/2010", 2, "30/01/2011"},  {"15/03/2010", -3, "15/12/2009"},
         {"31/03/2010", -1, "28/02/2010"}, {"31/12/2010", 0, "31/12/2010"},
     };
     for (const auto& c : cases)
@@ -51,7 +57,10 @@ TEST(VbDate, ComposeRollsOverLikeOrdinaryDateComposition) {
 }
 
 TEST(FrenchDateReader, AcceptsTheShortFormsOfTheFrenchConvention) {
-    struct Case { const char* text; const char* date; } cases[] = {
+    struct Case {
+        const char* text;
+        const char* date;
+    } cases[] = {
         {"15/01/2010", "15/01/2010"}, {"5/1/2010", "05/01/2010"}, {"05/01/10", "05/01/2010"},
         {"1/1/00", "01/01/2000"},     {"31/12/29", "31/12/2029"}, {"01/01/30", "01/01/1930"},
         {"29/02/2012", "29/02/2012"}, {"29/2/12", "29/02/2012"},  {"01/01/99", "01/01/1999"},
@@ -65,11 +74,32 @@ TEST(FrenchDateReader, AcceptsTheShortFormsOfTheFrenchConvention) {
 
 TEST(FrenchDateReader, RefusesEverythingElse) {
     const char* refused[] = {
-        "",           "/",           "//",          "31/02/2010", "29/02/2010", "00/01/2010",
-        "01/13/2010", "01/00/2010",  " 15/01/2010", "15/01/2010 ", "15-01-2010", "15.01.2010",
-        "15/01",      "15/01/201",   "15/01/20101", "015/01/2010", "15/001/2010", "a5/01/2010",
-        "15/01/2010/", "+5/01/2010", "15/1/-10",    "15/01/0099",  "1/1/1",     "15 /01/2010",
+        "",
+        "/",
+        "//",
+        "31/02/2010",
+        "29/02/2010",
+        "00/01/2010",
+        "01/13/2010",
+        "01/00/2010",
+        " 15/01/2010",
+        "15/01/2010 ",
+        "15-01-2010",
+        "15.01.2010",
+        "15/01",
+        "15/01/201",
+        "15/01/20101",
+        "015/01/2010",
+        "15/001/2010",
+        "a5/01/2010",
+        "15/01/2010/",
+        "+5/01/2010",
+        "15/1/-10",
+        "15/01/0099",
+        "1/1/1",
+        "15 /01/2010",
         "\xc3\xa9/01/2010",
     };
-    for (const char* text : refused) EXPECT_FALSE(readFrenchDate(text)) << '"' << text << '"';
+    for (const char* text : refused)
+        EXPECT_FALSE(readFrenchDate(text)) << '"' << text << '"';
 }

@@ -5,7 +5,9 @@
 using namespace tovimar;
 
 namespace {
-VbDate d(const char* text) { return *readFrenchDate(text); }
+VbDate d(const char* text) {
+    return *readFrenchDate(text);
+}
 } // namespace
 
 TEST(FollowUpSchedule, CompulsoryExaminationsFollowCalendarMonths) {
@@ -14,7 +16,8 @@ TEST(FollowUpSchedule, CompulsoryExaminationsFollowCalendarMonths) {
         "15/07/2010 --> 15/08/2010", "15/08/2010 --> 30/08/2010", "15/09/2010 --> 30/09/2010",
     };
     const auto exams = EXAMENS_OBLIGATOIRES(d("15/01/2010"));
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(exams[i].text(), expected[i]) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(exams[i].text(), expected[i]) << i;
 }
 
 TEST(FollowUpSchedule, ExaminationsTakeTheLastDayOfAShorterMonth) {
@@ -37,10 +40,18 @@ TEST(FollowUpSchedule, UltrasoundsAndWindows) {
 }
 
 TEST(FollowUpSchedule, LeaveDependsOnTwinsTripletsAndChildren) {
-    struct Case { bool twins, triplets; long long children; const char* prenatal; const char* patho; } cases[] = {
-        {false, false, 2, "20/08/2010", "06/08/2010"}, {true, false, 0, "23/07/2010", "09/07/2010"},
-        {false, true, 0, "30/04/2010", "16/04/2010"},  {false, false, 1, "03/09/2010", "20/08/2010"},
-        {false, false, 0, "03/09/2010", "20/08/2010"}, {true, true, 5, "23/07/2010", "09/07/2010"},
+    struct Case {
+        bool twins, triplets;
+        long long children;
+        const char* prenatal;
+        const char* patho;
+    } cases[] = {
+        {false, false, 2, "20/08/2010", "06/08/2010"},
+        {true, false, 0, "23/07/2010", "09/07/2010"},
+        {false, true, 0, "30/04/2010", "16/04/2010"},
+        {false, false, 1, "03/09/2010", "20/08/2010"},
+        {false, false, 0, "03/09/2010", "20/08/2010"},
+        {true, true, 5, "23/07/2010", "09/07/2010"},
     };
     for (const auto& c : cases) {
         const LeaveStarts leave = DEBUTS_CONGE(d("15/10/2010"), c.twins, c.triplets, c.children);

@@ -21,14 +21,13 @@ std::vector<std::string> lines(const std::string& text) {
     }
 }
 
-
 } // namespace
 
 TEST(PlanningPreview, HeaderHasSevenLinesOfTheLetterhead) {
     const PlanningPreview p = planningPreview(sampleSchedule());
     const std::vector<std::string> expected = {
-        "          Madame Élise Martin", "          Sage-femme", "          Maternité des Lilas",
-        "          12, rue de l'Église", "          Bâtiment B", "          69          Lyon",
+        "          Madame Élise Martin",  "          Sage-femme", "          Maternité des Lilas",
+        "          12, rue de l'Église",  "          Bâtiment B", "          69          Lyon",
         "          Tel : 04 78 00 00 00",
     };
     EXPECT_EQ(lines(p.header), expected);
@@ -44,10 +43,12 @@ TEST(PlanningPreview, LetterLineByLine) {
         "              Le terme de cette grossesse est prévu au plus tard le 15/10/2010.",
         "",
         "",
-        s10 + "    Voici ci dessous les dates importantes et le planning de vos rendez-vous à prendre.",
+        s10 + "    Voici ci dessous les dates importantes et le planning de vos rendez-vous à "
+              "prendre.",
         "",
         "",
-        s10 + "        Dates des examens obligatoires (consultations à passer entre les deux dates indiquées).",
+        s10 + "        Dates des examens obligatoires (consultations à passer entre les deux dates "
+              "indiquées).",
         s25 + "Examen du 4ème mois : 15/04/2010 --> 15/05/2010",
         s25 + "Examen du 5ème mois : 15/05/2010 --> 15/06/2010",
         s25 + "Examen du 6ème mois : 15/06/2010 --> 15/07/2010",
@@ -67,7 +68,8 @@ TEST(PlanningPreview, LetterLineByLine) {
         s25 + "Marqueuts du 2ème trimestre09/04/2010 --> 06/05/2010",
         "",
         s10 + "        Consultation auprès de l'anesthésiste.",
-        "                    La consultation auprès de l'anesthésiste en vue de la péridurale et de l'accouchement",
+        "                    La consultation auprès de l'anesthésiste en vue de la péridurale et "
+        "de l'accouchement",
         "                    est obligatoire entre le 13/08/2010 et le 10/09/2010",
         "",
         s10 + "        Votre congé prénatal débutera le : 03/09/2010",
@@ -88,5 +90,7 @@ TEST(PlanningPreview, AnEmptyScheduleLeavesTheLabelsAlone) {
     ASSERT_EQ(letter.size(), 35u);
     EXPECT_EQ(letter[0], std::string(10, ' ') + "    Madame ");
     EXPECT_EQ(letter[11], std::string(25, ' ') + "Examen du 4ème mois : ");
-    EXPECT_EQ(letter[34], std::string(10, ' ') + "        Il pourra vous être accordé un congé pathologique à partir du : ");
+    EXPECT_EQ(letter[34],
+              std::string(10, ' ') +
+                  "        Il pourra vous être accordé un congé pathologique à partir du : ");
 }

@@ -12,7 +12,6 @@ using namespace tovimar::testing;
 
 namespace {
 
-
 struct Expected {
     QString text;
     bool bold;
@@ -38,7 +37,8 @@ TEST(PlanningPage, LinesStylesAndPositions) {
         {"Votre grossesse a été déclarée du 15/01/2010.", false, 12},
         {"Le terme de cette grossesse est prévu au plus tard le 15/10/2010.", false, 12},
         {"", false, 12},
-        {"Voici ci dessous les dates importantes et le planning de vos rendez-vous à prendre.", false, 12},
+        {"Voici ci dessous les dates importantes et le planning de vos rendez-vous à prendre.",
+         false, 12},
         {"", false, 12},
         {"Dates des consultations obligatoires.", true, 12},
         {"(A passer entre les 2 dates indiquées).", false, 12},
@@ -114,17 +114,20 @@ TEST(PlanningPage, WithoutLeaveOrLetterheadTheLabelsStillPrint) {
 
     RecordingReportPrinter withoutLeave;
     IMPRIME(withoutLeave, sampleSchedule(false));
-    EXPECT_EQ(withoutLeave.lines().last(), "Il pourra vous être accordé un congé pathologique à partir du .");
+    EXPECT_EQ(withoutLeave.lines().last(),
+              "Il pourra vous être accordé un congé pathologique à partir du .");
 }
 
 TEST(PlanningPage, ThePreviewPrintsItsTwoTextsInTheDefaultUnit) {
     RecordingReportPrinter printer;
     printPlanningPreview(printer, "  En-tête\r\n  ligne 2", "Lettre\r\nfin");
-    const QStringList expected = {"", "", "", "", "  En-tête", "  ligne 2", "", "", "", "", "Lettre", "fin"};
+    const QStringList expected = {"", "", "", "", "  En-tête", "  ligne 2",
+                                  "", "", "", "", "Lettre",    "fin"};
     EXPECT_EQ(printer.lines(), expected);
     for (const ReportLine& line : printer.lineDetails()) {
         EXPECT_FALSE(line.grid.centimetres);
-        for (const TextPiece& piece : line.pieces) EXPECT_EQ(piece.style.points, 12);
+        for (const TextPiece& piece : line.pieces)
+            EXPECT_EQ(piece.style.points, 12);
     }
 }
 

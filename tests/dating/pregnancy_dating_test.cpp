@@ -13,7 +13,12 @@ VbDate d(const char* text) {
 } // namespace
 
 TEST(PregnancyDating, StartTermAndFullCover) {
-    struct Case { const char* lmp; const char* start; const char* term; const char* fullCover; } cases[] = {
+    struct Case {
+        const char* lmp;
+        const char* start;
+        const char* term;
+        const char* fullCover;
+    } cases[] = {
         {"01/01/2010", "15/01/2010", "15/10/2010", "15/06/2010"},
         {"17/05/2011", "31/05/2011", "29/02/2012", "31/10/2011"},
         {"16/05/2010", "30/05/2010", "28/02/2011", "30/10/2010"},
@@ -29,10 +34,14 @@ TEST(PregnancyDating, StartTermAndFullCover) {
 }
 
 TEST(PregnancyDating, AgeInWeeksOfAmenorrhoeaAndItsRounding) {
-    struct Case { int days; const char* text; int rounded; } cases[] = {
-        {0, "2", 2},    {73, "12,3", 12}, {74, "12,4", 13}, {76, "12,6", 13}, {77, "13", 13},
-        {-20, "-0,9", -1}, {-3, "1,4", 2}, {-1, "1,6", 2},  {-7, "1", 1},     {-14, "0", 0},
-        {280, "42", 42},
+    struct Case {
+        int days;
+        const char* text;
+        int rounded;
+    } cases[] = {
+        {0, "2", 2},    {73, "12,3", 12},  {74, "12,4", 13}, {76, "12,6", 13},
+        {77, "13", 13}, {-20, "-0,9", -1}, {-3, "1,4", 2},   {-1, "1,6", 2},
+        {-7, "1", 1},   {-14, "0", 0},     {280, "42", 42},
     };
     const VbDate start = d("15/01/2010");
     for (const auto& c : cases) {
@@ -46,14 +55,19 @@ TEST(PregnancyDating, AgeInWeeksOfAmenorrhoeaAndItsRounding) {
 }
 
 TEST(PregnancyDating, MonthsAndDaysCountMonthBoundaries) {
-    struct Case { const char* start; const char* date; const char* text; } cases[] = {
+    struct Case {
+        const char* start;
+        const char* date;
+        const char* text;
+    } cases[] = {
         {"20/01/2010", "05/03/2010", "2 mois, -15 jours"},
         {"15/01/2010", "18/06/2010", "5 mois, 3 jours"},
         {"15/01/2010", "15/01/2010", "0 mois, 0 jours"},
         {"31/12/2009", "01/01/2010", "1 mois, -30 jours"},
         {"15/03/2010", "10/01/2010", "-2 mois, -5 jours"},
     };
-    for (const auto& c : cases) EXPECT_EQ(MOIS_JOURS(d(c.start), d(c.date)), c.text);
+    for (const auto& c : cases)
+        EXPECT_EQ(MOIS_JOURS(d(c.start), d(c.date)), c.text);
 }
 
 TEST(PregnancyDating, DateForAWeekOfAmenorrhoea) {

@@ -22,8 +22,9 @@ TEST(TermSettings, EmptyFieldsSaveAsElevenEmptyQuotedValues) {
 }
 
 TEST(TermSettings, TheSecondOfTwoRecordsIsInForce) {
-    auto s = decodeTermSettings("1,2,3,4,5,6,7,8,9,10,11\r\n"
-                                "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",\"j\",\"k\"\r\n");
+    auto s =
+        decodeTermSettings("1,2,3,4,5,6,7,8,9,10,11\r\n"
+                           "\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",\"j\",\"k\"\r\n");
     ASSERT_TRUE(s);
     EXPECT_EQ(s->values[0], "a");
     EXPECT_EQ(s->values[10], "k");
@@ -31,17 +32,25 @@ TEST(TermSettings, TheSecondOfTwoRecordsIsInForce) {
 }
 
 TEST(TermSettings, AnaesthesiaWindowConvertsBetweenDaysAndWeeks) {
-    struct Case { const char* days; const char* weeks; } toWeeks[] = {
+    struct Case {
+        const char* days;
+        const char* weeks;
+    } toWeeks[] = {
         {"200", "30,6"}, {"210", "32"}, {"238", "36"}, {"0", "2"}, {"203", "31"},
     };
-    for (const auto& c : toWeeks) EXPECT_EQ(anaesthesiaDaysToWeeksText(c.days), c.weeks);
+    for (const auto& c : toWeeks)
+        EXPECT_EQ(anaesthesiaDaysToWeeksText(c.days), c.weeks);
     EXPECT_FALSE(anaesthesiaDaysToWeeksText(""));
     EXPECT_FALSE(anaesthesiaDaysToWeeksText("abc"));
 
-    struct Back { const char* weeks; long long days; } toDays[] = {
+    struct Back {
+        const char* weeks;
+        long long days;
+    } toDays[] = {
         {"30,6", 200}, {"32", 210}, {"36", 238}, {"2", 0}, {"30,5", 200}, {"30,7", 201},
     };
-    for (const auto& c : toDays) EXPECT_EQ(anaesthesiaWeeksToDays(c.weeks), c.days) << c.weeks;
+    for (const auto& c : toDays)
+        EXPECT_EQ(anaesthesiaWeeksToDays(c.weeks), c.days) << c.weeks;
     EXPECT_FALSE(anaesthesiaWeeksToDays("32.5"));
     EXPECT_FALSE(anaesthesiaWeeksToDays(""));
 }

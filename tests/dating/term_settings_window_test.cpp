@@ -36,7 +36,8 @@ TEST(TermSettingsWindow, LoadsTheFileAndShowsTheAnaesthesiaWindowInWeeks) {
 
 TEST(TermSettingsWindow, WeeksConvertToDaysRoundedHalfToEven) {
     FakePlatform fake;
-    fake.writeFile("term.tvx", "\"10\",\"5\",\"\",\"\",\"\",\"\",\"200\",\"\",\"250\",\"\",\"\"\r\n");
+    fake.writeFile("term.tvx",
+                   "\"10\",\"5\",\"\",\"\",\"\",\"\",\"200\",\"\",\"250\",\"\",\"\"\r\n");
     TermSettingsWindow editor(*fake.platform);
     EXPECT_EQ(editor.Text5->text(), "30,6");
     EXPECT_EQ(editor.Text7->text(), "200");
@@ -50,7 +51,8 @@ TEST(TermSettingsWindow, WeeksConvertToDaysRoundedHalfToEven) {
 TEST(TermSettingsWindow, KeyFilters) {
     FakePlatform fake;
     TermSettingsWindow editor(*fake.platform);
-    for (QLineEdit* f : {editor.IvgText, editor.RuText, editor.TxtRisqueLim, editor.Text15, editor.Text16}) {
+    for (QLineEdit* f :
+         {editor.IvgText, editor.RuText, editor.TxtRisqueLim, editor.Text15, editor.Text16}) {
         f->clear();
         typeText(f, "1a,.é2");
         EXPECT_EQ(f->text(), "12") << f->objectName().toStdString();
@@ -77,8 +79,9 @@ TEST(TermSettingsWindow, SavesWhatIsTypedAndClosesThenReopensTheSame) {
     editor.Text8->setText("0"); // replaced by the conversion below
     editor.Text6->setText("36,0");
     QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
-    EXPECT_EQ(fake.readFile("term.tvx"),
-              "\"14\",\"7\",\"98\",\"125\",\"97,5\",\"97\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n");
+    EXPECT_EQ(
+        fake.readFile("term.tvx"),
+        "\"14\",\"7\",\"98\",\"125\",\"97,5\",\"97\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n");
     QCoreApplication::processEvents();
     EXPECT_EQ(windows.existing<TermSettingsWindow>(), nullptr); // closed and gone
     auto& again = windows.get<TermSettingsWindow>();
@@ -90,9 +93,11 @@ TEST(TermSettingsWindow, SavesWhatIsTypedAndClosesThenReopensTheSame) {
 TEST(TermSettingsWindow, EmptyFieldsSaveElevenEmptyValues) {
     FakePlatform fake;
     TermSettingsWindow editor(*fake.platform);
-    for (QLineEdit* f : editor.findChildren<QLineEdit*>()) f->clear();
+    for (QLineEdit* f : editor.findChildren<QLineEdit*>())
+        f->clear();
     QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
-    EXPECT_EQ(fake.readFile("term.tvx"), "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(fake.readFile("term.tvx"),
+              "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
 }
 
 TEST(TermSettingsWindow, QuitDoesNotWrite) {

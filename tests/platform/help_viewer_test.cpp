@@ -24,11 +24,12 @@ TEST(HelpFile, HasTheContentsPageAndEveryTopicTheWindowsAskFor) {
         const QString anchor = QStringLiteral("name=\"%1\"").arg(helpAnchor(topic));
         EXPECT_EQ(html.count(anchor), 1) << anchor.toStdString();
     }
-    for (const char* page : {"datation", "reglages-terme", "calendrier-suivi", "conges", "datation-echo",
-                             "impression-planning", "en-tete"})
+    for (const char* page : {"datation", "reglages-terme", "calendrier-suivi", "conges",
+                             "datation-echo", "impression-planning", "en-tete"})
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(page))) << page;
     // The shipped settings are explained.
-    for (const char* fact : {"14 semaines de grossesse", "77", "97", "98", "125", "210", "238", "250"})
+    for (const char* fact :
+         {"14 semaines de grossesse", "77", "97", "98", "125", "210", "238", "250"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(fact))) << fact;
 }
 
@@ -38,7 +39,8 @@ TEST(HelpWindow, OpensAtATopicAndReportsAMissingFile) {
     viewer.showTopic(HelpViewer::kContents);
     auto* browser = [] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "HelpWindow" && w->isVisible()) return w->findChild<QTextBrowser*>();
+            if (w->objectName() == "HelpWindow" && w->isVisible())
+                return w->findChild<QTextBrowser*>();
         return static_cast<QTextBrowser*>(nullptr);
     }();
     ASSERT_NE(browser, nullptr);

@@ -567,8 +567,10 @@ TEST_F(ReportPrinterPdf, ComposedPageComesOutWithItsAccentsInOrderAndOnTheGrid) 
     // Regular, bold and italic faces of the sans font were used.
     const QString fonts = runTool(QStringLiteral("pdffonts"), {pdfPath()});
     EXPECT_TRUE(fonts.contains(QStringLiteral("DejaVuSansCondensed-Bold"))) << fonts.toStdString();
-    EXPECT_TRUE(fonts.contains(QStringLiteral("DejaVuSansCondensed-Oblique"))) << fonts.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(DejaVuSansCondensed\s)")).match(fonts).hasMatch())
+    EXPECT_TRUE(fonts.contains(QStringLiteral("DejaVuSansCondensed-Oblique")))
+        << fonts.toStdString();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral(R"(DejaVuSansCondensed\s)")).match(fonts).hasMatch())
         << fonts.toStdString();
 }
 

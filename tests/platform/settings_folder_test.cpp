@@ -57,10 +57,12 @@ TEST(SettingsFolder, AFailedSaveLeavesThePreviousFileWholeAndSaysWhy) {
     write(program.filePath("term.tvx"), "\"previous\"\r\n");
     SettingsFolder folder(program.path(), QString());
     // A folder that does not exist stands for a full or vanished disk.
-    SettingsFolder gone(program.filePath("nowhere"), QString(), [](const QString&) { return true; });
+    SettingsFolder gone(program.filePath("nowhere"), QString(),
+                        [](const QString&) { return true; });
     QString error;
     EXPECT_FALSE(gone.write("term.tvx", "\"new\"\r\n", &error));
-    EXPECT_TRUE(error.startsWith("Impossible d'enregistrer le fichier term.tvx")) << error.toStdString();
+    EXPECT_TRUE(error.startsWith("Impossible d'enregistrer le fichier term.tvx"))
+        << error.toStdString();
     EXPECT_TRUE(error.contains("Le fichier précédent est conservé"));
     // A folder standing where the file should be cannot be replaced.
     QDir(program.path()).mkdir("options.tvx");

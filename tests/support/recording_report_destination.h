@@ -43,7 +43,9 @@ class RecordingReportDestination : public ReportDestination {
         void setBold(bool on) override { to_.setBold(on); }
         void setItalic(bool on) override { to_.setItalic(on); }
         void setVerticalPosition(double cm) override { to_.setVerticalPosition(cm); }
-        void print(const QStringList& items, bool continueLine) override { to_.print(items, continueLine); }
+        void print(const QStringList& items, bool continueLine) override {
+            to_.print(items, continueLine);
+        }
         bool choosePrinter() override { return to_.choosePrinter(); }
         bool endDocument(QString* error) override { return to_.endDocument(error); }
 

@@ -7,7 +7,11 @@
 using namespace tovimar;
 
 TEST(MoonPhase, KnownNewAndFullMoons) {
-    struct Case { const char* day; double phase; const char* direction; } cases[] = {
+    struct Case {
+        const char* day;
+        double phase;
+        const char* direction;
+    } cases[] = {
         {"06/01/2000", 0.470, "Descendante"}, // new moon
         {"21/01/2000", 0.978, "Montante"},    // full moon
         {"30/12/1899", 0.4137, "Descendante"},
