@@ -244,7 +244,9 @@ void MainWindow::computeLeave() {
 }
 
 void MainWindow::onTxtDateJChanged() {
-    // Text that is not a date leaves the moon as it was.
+    // Text that is not a date leaves the moon as it was. The day is read as
+    // every date field reads it: picking the day and month out of fixed
+    // character positions would misread "5/1/2000" or a four-digit year.
     const auto day = dateIn(TxtDateJ);
     if (!day) return;
     lastMoonText_ = TxtDateJ->text();

@@ -291,3 +291,17 @@ TEST(Pictures, EveryPictureIsBuiltIntoTheProgram) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MainWindowMoon, ShortAndLongFormsOfADayShowTheSameMoon) {
+    Started s("06/01/2000");
+    s.window->TxtDateJ->setText("21/1/00");
+    const double shortForm = s.window->Picture1->phase();
+    s.window->TxtDateJ->setText("06/01/2000");
+    s.window->TxtDateJ->setText("21/01/2000");
+    EXPECT_EQ(s.window->Picture1->phase(), shortForm);
+    EXPECT_EQ(s.window->Label11->text(), "Montante");
+}
+
+} // namespace
