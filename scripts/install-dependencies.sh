@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
           libqt6sql6-sqlite qt6-translations-l10n xvfb xauth xdotool poppler-utils
-          fonts-dejavu-core hyperfine)
+          fonts-dejavu-core fonts-dejavu-extra hyperfine)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
