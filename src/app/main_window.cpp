@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -25,6 +24,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "platform/screen_placement.h"
 #include "platform/settings_folder.h"
 #include "utilities/payment_reminders.h"
 #include "utilities/saint_of_the_day.h"
@@ -405,10 +405,8 @@ QWidget* MainWindow::buildAlmanacPanel() {
 
 void MainWindow::loadAtStartUp() {
     const VbDate today = platform_.clock.today();
-    if (const QScreen* screen = this->screen()) {
-        adjustSize();
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    adjustSize();
+    centreOnScreen(this);
     const SaintOfTheDay saint = SAINT_DU_JOUR(today);
     LblSaint->setText(QString::fromStdString(saint.saint));
     LblAlmanach->setText(QString::fromStdString(toLineFeeds(saint.proverb)));

@@ -1,9 +1,9 @@
 #include "app/splash_window.h"
 
 #include "app/images.h"
+#include "platform/screen_placement.h"
 
 #include <QPainter>
-#include <QScreen>
 
 namespace tovimar {
 
@@ -13,8 +13,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     setObjectName("Form10");
     setWindowTitle(QStringLiteral("Calculette Obstétricale"));
     setFixedSize(480, 300);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void SplashWindow::paintEvent(QPaintEvent*) {

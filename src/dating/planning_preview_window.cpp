@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 #include "app/window_registry.h"
 #include "dating/planning_letter.h"
 #include "dating/planning_printout.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
+#include "platform/screen_placement.h"
 
 namespace tovimar {
 namespace {
@@ -75,8 +75,7 @@ PlanningPreviewWindow::PlanningPreviewWindow(WindowRegistry& windows)
     connect(Imprimer02, &QAction::triggered, this, &PlanningPreviewWindow::printTexts);
     connect(Quitte, &QAction::triggered, this, &QWidget::close);
     resize(900, 700);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void PlanningPreviewWindow::setTexts(const PlanningPreview& preview) {

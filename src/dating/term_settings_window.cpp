@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/key_filters.h"
 #include "app/window_registry.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "platform/screen_placement.h"
 #include "platform/settings_folder.h"
 
 namespace tovimar {
@@ -191,8 +191,7 @@ void TermSettingsWindow::build() {
 
     setMinimumWidth(560);
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 QLineEdit* TermSettingsWindow::field(int index) const {

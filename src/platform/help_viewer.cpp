@@ -2,11 +2,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "platform/messages.h"
+#include "platform/screen_placement.h"
 
 namespace tovimar {
 
@@ -26,8 +26,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(720, 640);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 bool HelpWindow::load(const QString& path) {

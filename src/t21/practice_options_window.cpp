@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/window_registry.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "platform/screen_placement.h"
 #include "platform/settings_folder.h"
 
 namespace tovimar {
@@ -140,8 +140,7 @@ void PracticeOptionsWindow::build() {
 
     setMinimumWidth(480);
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void PracticeOptionsWindow::load() {
