@@ -8,11 +8,16 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "app/window_registry.h"
 #include "core/vb_date.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
+#include "platform/qt_dates.h"
 
 namespace tovimar {
 
-DatePickerWindow::DatePickerWindow(WindowRegistry&) : QWidget(nullptr, Qt::Window) {
+DatePickerWindow::DatePickerWindow(WindowRegistry& windows)
+    : QWidget(nullptr, Qt::Window), clock_(windows.platform().clock) {
     setObjectName("Form6");
     auto* layout = new QVBoxLayout(this);
     stack_ = new QStackedLayout;
@@ -45,14 +50,8 @@ void DatePickerWindow::openFor(Target target, QLineEdit* field, const QString& t
     setWindowTitle(title);
     stack_->setCurrentIndex(target);
     // Opens on the field's own date when it holds one, else on today.
-    if (field) {
-        if (auto d = readFrenchDate(field->text().toStdString())) {
-            const YearMonthDay ymd = d->ymd();
-            calendars_[target]->setSelectedDate(QDate(ymd.year, ymd.month, ymd.day));
-        } else {
-            calendars_[target]->setSelectedDate(QDate::currentDate());
-        }
-    }
+    const auto shown = field ? readFrenchDate(field->text().toStdString()) : std::nullopt;
+    calendars_[target]->setSelectedDate(toQDate(shown.value_or(clock_.today())));
     // Centred across, 3500 twips (about 233 pixels) from the top of the screen.
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -66,8 +65,7 @@ void DatePickerWindow::openFor(Target target, QLineEdit* field, const QString& t
 
 void DatePickerWindow::pick(Target target, QDate day) {
     if (QLineEdit* field = fields_[target])
-        field->setText(QString::fromStdString(
-            VbDate::fromYmd(day.year(), day.month(), day.day()).value_or(VbDate()).toText()));
+        field->setText(QString::fromStdString(toVbDate(day).toText()));
 }
 
 } // namespace tovimar

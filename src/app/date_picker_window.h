@@ -13,6 +13,7 @@ class QStackedLayout;
 
 namespace tovimar {
 
+class Clock;
 class WindowRegistry;
 
 class DatePickerWindow : public QWidget {
@@ -32,6 +33,7 @@ class DatePickerWindow : public QWidget {
     std::array<QCalendarWidget*, 5> calendars_{};
     std::array<QPointer<QLineEdit>, 5> fields_{};
     QStackedLayout* stack_;
+    const Clock& clock_;
 };
 
 } // namespace tovimar

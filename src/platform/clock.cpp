@@ -1,12 +1,11 @@
 #include "platform/clock.h"
 
-#include <QDate>
+#include "platform/qt_dates.h"
 
 namespace tovimar {
 
 VbDate SystemClock::today() const {
-    const QDate d = QDate::currentDate();
-    return VbDate::fromYmd(d.year(), d.month(), d.day()).value_or(VbDate());
+    return toVbDate(QDate::currentDate());
 }
 
 } // namespace tovimar

@@ -305,3 +305,16 @@ TEST(MainWindowMoon, ShortAndLongFormsOfADayShowTheSameMoon) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MainWindowDatePickers, ACalendarOnAnEmptyFieldOpensOnToday) {
+    Started s("15/03/2010");
+    QTest::mouseDClick(s.window->DateX, Qt::LeftButton);
+    DatePickerWindow* picker = s.windows.existing<DatePickerWindow>();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->calendar(DatePickerWindow::UltrasoundDay)->selectedDate(),
+              QDate(2010, 3, 15));
+}
+
+} // namespace
