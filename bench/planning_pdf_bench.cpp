@@ -9,7 +9,7 @@
 
 #include "dating/planning_printout.h"
 #include "platform/painter_report_printer.h"
-#include "platform/recording_report_printer.h"
+#include "support/recording_report_printer.h"
 #include "support/sample_planning.h"
 
 using namespace tovimar;

@@ -51,7 +51,9 @@ TEST(ReadersRobustness, AnyFileIsReadOrRefusedAndAnyRecordRoundTrips) {
         const std::string bytes = randomText(rng, 80);
         const SettingsReading reading = readSettingsRecord(bytes, 3);
         ASSERT_LE(reading.values.size(), 3u);
-        if (reading.complete) ASSERT_EQ(reading.values.size(), 3u);
+        if (reading.complete) {
+            ASSERT_EQ(reading.values.size(), 3u);
+        }
 
         std::vector<std::string> values = {randomText(rng, 10), randomText(rng, 10),
                                            randomText(rng, 10)};

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_report_printer.h"
+#include "support/recording_report_printer.h"
 #include "support/fake_platform.h"
 #include "support/sample_planning.h"
 
@@ -94,8 +94,11 @@ TEST(PlanningPage, LinesStylesAndPositions) {
     EXPECT_TRUE(salutation.pieces[2].style.bold);
     // The letterhead begins at the grid's origin and lines go down the page.
     EXPECT_DOUBLE_EQ(lines[0].top, 0.0);
-    for (std::size_t i = 1; i < lines.size(); ++i)
-        if (i != 8) EXPECT_GT(lines[i].top, lines[i - 1].top) << i;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (i != 8) {
+            EXPECT_GT(lines[i].top, lines[i - 1].top) << i;
+        }
+    }
     EXPECT_FALSE(printer.ended()); // ending is the caller's
 }
 

@@ -1,5 +1,5 @@
 #include "platform/painter_report_printer.h"
-#include "platform/recording_report_printer.h"
+#include "support/recording_report_printer.h"
 
 #include <QFile>
 #include <QFontMetricsF>

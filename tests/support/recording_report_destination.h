@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/recording_report_printer.h"
+#include "support/recording_report_printer.h"
 #include "platform/report_destination.h"
 
 namespace tovimar::testing {

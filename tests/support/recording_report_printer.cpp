@@ -1,4 +1,4 @@
-#include "platform/recording_report_printer.h"
+#include "support/recording_report_printer.h"
 
 namespace tovimar {
 
