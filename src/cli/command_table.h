@@ -48,5 +48,10 @@ void addDatingCommands(CommandTable& table);
 void addUtilityCommands(CommandTable& table);
 void addUltrasoundCommands(CommandTable& table);
 void addScheduleCommands(CommandTable& table);
+void addBiometryCommands(CommandTable& table);
+void addT21Commands(CommandTable& table);
+void addObstetricsCommands(CommandTable& table);
+void addFertilityCommands(CommandTable& table);
+void addMenopauseCommands(CommandTable& table);
 
 } // namespace tovimar::cli

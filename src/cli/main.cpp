@@ -18,6 +18,11 @@ CommandTable allCommands() {
     addScheduleCommands(table);
     addUtilityCommands(table);
     addUltrasoundCommands(table);
+    addBiometryCommands(table);
+    addT21Commands(table);
+    addObstetricsCommands(table);
+    addFertilityCommands(table);
+    addMenopauseCommands(table);
     return table;
 }
 

@@ -1,0 +1,9 @@
+#include "cli/command_table.h"
+
+namespace tovimar::cli {
+
+void addT21Commands(CommandTable& table) {
+    (void)table;
+}
+
+} // namespace tovimar::cli
