@@ -35,8 +35,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Le froid sera de la partie."},
     {"0801", "Ste Gudule",
      "À la Sainte-Gudule,\r"
-     "Le jour s'allonge,\r"
-     "Mais le froid ne recule."},
+     "Le froid pince\r"
+     "Et la bûche brûle."},
     {"0901", "St Julien",
      "Janvier d'eau chiche\r"
      "Fait le paysan riche."},
@@ -110,8 +110,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "La neige\r"
      "Couvre encore la campagne."},
     {"2901", "St Sulpice le Bon",
-     "Saint Sulpice clair et serein\r"
-     "Promet bon grain."},
+     "À la Saint-Sulpice,\r"
+     "Le givre\r"
+     "Sur les vitres se tisse."},
     {"3001", "Ste Martine",
      "Pour la Sainte-Martine,\r"
      "La bise souffle\r"
@@ -163,9 +164,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Sainte Eulalie beau soleil,\r"
      "Pommes et cidre à merveille."},
     {"1302", "Ste Béatrice",
-     "Quand il pleut à la Sainte-Béatrice,\r"
-     "Il pleut quarante jours\r"
-     "Sans que ça finisse."},
+     "Neige de la Sainte-Béatrice\r"
+     "Au blé d'hiver\r"
+     "Est propice."},
     {"1402", "St Valentin",
      "À la Saint-Valentin,\r"
      "Gèle la vigne\r"
@@ -188,9 +189,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Le pinson\r"
      "Reprend sa chanson."},
     {"2002", "St Sylvain",
-     "Février, s'il est beau,\r"
-     "Remplit de grain\r"
-     "Le sac et le boisseau."},
+     "À la Saint-Sylvain,\r"
+     "Gelée qui pince\r"
+     "Promet bon grain."},
     {"2102", "St Pépin",
      "À la Saint-Pépin,\r"
      "Taille ta vigne\r"
@@ -232,8 +233,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Mars sec et avril mouillé\r"
      "Remplissent le grenier de blé."},
     {"0303", "Ste Cunégonde",
-     "Pluie de Sainte-Cunégonde\r"
-     "Rend la terre féconde."},
+     "À la Sainte-Cunégonde,\r"
+     "Le vent de mars\r"
+     "Fait sa ronde."},
     {"0403", "St Adrien",
      "Quand mars fait avril,\r"
      "Avril fait mars."},
@@ -249,13 +251,13 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Le vent d'hiver\r"
      "Encore nous pique."},
     {"0803", "St Jean (De Dieu)",
-     "Mars poudreux,\r"
-     "Avril pluvieux\r"
-     "Et mai joyeux."},
+     "À la Saint-Jean-de-Dieu,\r"
+     "Le saule\r"
+     "Montre ses chatons soyeux."},
     {"0903", "Ste Françoise",
-     "Pour la Sainte-Françoise,\r"
-     "La grive chante\r"
-     "Et se pavoise."},
+     "À la Sainte-Françoise,\r"
+     "Le gel blanchit\r"
+     "Encore les ardoises."},
     {"1003", "St Vivien",
      "S'il pleut à la Saint-Vivien,\r"
      "L'été n'en vaut rien."},
@@ -395,8 +397,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Qu'il soit mort ou vif."},
     {"1604", "St Fructueux",
      "À la Saint-Fructueux,\r"
-     "Quand le ciel est beau,\r"
-     "Le verger est fructueux."},
+     "Si le ciel est pluvieux,\r"
+     "Le cerisier fleurit peu."},
     {"1704", "St Anicet",
      "Avril venteux\r"
      "Rend le paysan heureux."},
@@ -500,17 +502,17 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Après Saint-Servais,\r"
      "Plus de gelée."},
     {"1405", "St Boniface",
-     "Après la Saint-Boniface,\r"
-     "Le gel\r"
-     "N'a plus de place."},
+     "Pour la Saint-Boniface,\r"
+     "Mets tes tomates en terre\r"
+     "Et tes courges en place."},
     {"1505", "Ste Denise",
      "À la Sainte-Denise,\r"
      "Le froid\r"
      "N'est plus de mise."},
     {"1605", "St Honoré",
-     "S'il gèle à la Saint-Honoré,\r"
-     "Le vin et le blé\r"
-     "Sont en danger."},
+     "Beau temps à la Saint-Honoré,\r"
+     "Le blé du boulanger\r"
+     "Est assuré."},
     {"1705", "St Pascal",
      "Chaleur de mai,\r"
      "Vignes et blés\r"
@@ -565,8 +567,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Pousse à travers champs."},
     {"3105", "Ste Pétronille",
      "S'il pleut à la Sainte-Pétronille,\r"
-     "Pendant quarante jours\r"
-     "Le temps grésille."},
+     "Le raisin\r"
+     "S'en va en guenille."},
     // Juin
     {"0106", "St Fortuné",
      "Au mois de juin,\r"
@@ -626,8 +628,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "À moitié pourrie."},
     {"1606", "St Cyr",
      "À la Saint-Cyr,\r"
-     "Le foin\r"
-     "Est bon à cueillir."},
+     "La fraise des bois\r"
+     "Est bonne à cueillir."},
     {"1706", "St Regis",
      "En juin,\r"
      "Trop de pluie\r"
@@ -665,8 +667,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Le foin\r"
      "Doit être rentré."},
     {"2606", "St Anthelme",
-     "Orage de juin\r"
-     "Ne fait que du bien."},
+     "Saint Anthelme sans orage,\r"
+     "Foin rentré\r"
+     "Sans dommage."},
     {"2706", "St Fernand",
      "À la Saint-Fernand,\r"
      "La faux\r"
@@ -688,9 +691,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Juillet sans orage,\r"
      "Famine au village."},
     {"0207", "La Visitation",
-     "S'il pleut à la Visitation,\r"
-     "Il pleut quarante jours\r"
-     "Sans interruption."},
+     "À la Visitation,\r"
+     "Le faneur\r"
+     "Achève la fenaison."},
     {"0307", "St Anatole",
      "À la Saint-Anatole,\r"
      "La cigale\r"
@@ -732,16 +735,16 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Le grain sera gras."},
     {"1307", "St Hippolyte",
      "À la Saint-Hippolyte,\r"
-     "Le soleil\r"
-     "Cuit la terre au plus vite."},
+     "La source tarit\r"
+     "Et la terre s'effrite."},
     {"1407", "St Thuriau",
      "Au quatorze juillet,\r"
      "Le soleil\r"
      "Est de la fête."},
     {"1507", "St Henri (le Boîteux)",
-     "S'il pleut à la Saint-Henri,\r"
-     "Le blé\r"
-     "Est à demi pourri."},
+     "À la Saint-Henri,\r"
+     "Mets les gerbes\r"
+     "À l'abri."},
     {"1607", "Notre Dame du Mt Carmel",
      "À Notre-Dame du Carmel,\r"
      "Le blé est mûr\r"
@@ -752,8 +755,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Est à son midi."},
     {"1807", "st Arnoul",
      "À la Saint-Arnoul,\r"
-     "Le houblon grimpe\r"
-     "Et la chope se remplit."},
+     "L'orage\r"
+     "Sur la moisson roule."},
     {"1907", "St Vincent de Paul",
      "Quand juillet est pluvieux,\r"
      "Le grenier\r"
@@ -774,9 +777,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Le soleil\r"
      "Fait bouillir la terre."},
     {"2407", "Ste Christine",
-     "À la Sainte-Christine,\r"
-     "Le raisin\r"
-     "Change de mine."},
+     "Nuit lourde à la Sainte-Christine,\r"
+     "L'orage\r"
+     "Gronde dès matines."},
     {"2507", "St Jacques",
      "Beau temps à la Saint-Jacques,\r"
      "Hiver froid\r"
@@ -795,8 +798,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Est à foison."},
     {"2907", "Ste Marthe",
      "À la Sainte-Marthe,\r"
-     "La ménagère\r"
-     "Fait sa tarte."},
+     "Ciel clair,\r"
+     "Et l'orage s'écarte."},
     {"3007", "St Abdon",
      "S'il pleut à la Saint-Abdon,\r"
      "Le regain\r"
@@ -936,11 +939,11 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
     {"0309", "St Grégoire",
      "À la Saint-Grégoire de septembre,\r"
      "Le raisin\r"
-     "Est doux comme l'ambre."},
+     "Prend la couleur de l'ambre."},
     {"0409", "Ste Rosalie",
-     "À la Sainte-Rosalie,\r"
-     "Le raisin\r"
-     "Rougit et se plie."},
+     "Pluie de la Sainte-Rosalie\r"
+     "Fait pourrir\r"
+     "La grappe mûrie."},
     {"0509", "Ste Raïssa",
      "En septembre,\r"
      "Si tu es prudent,\r"
@@ -1054,8 +1057,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "La semence\r"
      "Est dans les champs."},
     {"0510", "St Placide",
-     "Octobre vineux\r"
-     "Rend le buveur heureux."},
+     "À la Saint-Placide,\r"
+     "Le ciel\r"
+     "Se fait gris et humide."},
     {"0610", "St Bruno",
      "À la Saint-Bruno,\r"
      "Commencent\r"
@@ -1072,9 +1076,9 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Les vendanges\r"
      "Sont finies."},
     {"1010", "St Ghislain",
-     "En octobre,\r"
-     "Qui ne fume rien\r"
-     "Ne récolte rien."},
+     "À la Saint-Ghislain,\r"
+     "Les semailles\r"
+     "Vont bon train."},
     {"1110", "St Gomer",
      "Octobre glacé\r"
      "Fait vermine trépasser."},
@@ -1084,8 +1088,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Tombent à nos pieds."},
     {"1310", "St Géraud",
      "À la Saint-Géraud,\r"
-     "Sème ton blé\r"
-     "Sans défaut."},
+     "Blé semé tôt\r"
+     "Emplit le boisseau."},
     {"1410", "St Calixte",
      "À la Saint-Calixte,\r"
      "Le temps\r"
@@ -1226,16 +1230,16 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Tient jusqu'en décembre."},
     {"1911", "Ste Elisabeth",
      "À la Sainte-Élisabeth,\r"
-     "L'hiver\r"
-     "Montre sa tête."},
+     "La première neige\r"
+     "Blanchit le faîte."},
     {"2011", "St Tanguy",
      "À la Saint-Tanguy,\r"
      "Le jour\r"
      "S'enfuit."},
     {"2111", "St Felix",
-     "À la Présentation,\r"
-     "L'hiver\r"
-     "Reprend sa saison."},
+     "À la Saint-Félix, gelée blanche,\r"
+     "Pluie\r"
+     "Avant dimanche."},
     {"2211", "Ste Cécile",
      "À la Sainte-Cécile,\r"
      "Sème tes fèves :\r"
@@ -1318,8 +1322,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Et grand vent."},
     {"1312", "Ste Odile",
      "À la Sainte-Odile,\r"
-     "Le jour ne croît\r"
-     "Que d'un fil."},
+     "Le jour s'amenuise\r"
+     "Encore d'un fil."},
     {"1412", "St Nicaise",
      "À la Saint-Nicaise,\r"
      "Au coin du feu\r"
@@ -1345,8 +1349,8 @@ constexpr std::array<SaintEntry, 366> kCalendar{{
      "Et endors-toi."},
     {"2012", "St Théophile",
      "À la Saint-Théophile,\r"
-     "Le gel\r"
-     "Rend la mare immobile."},
+     "Le vent\r"
+     "Siffle dans les tuiles."},
     {"2112", "St Thomas",
      "À la Saint-Thomas,\r"
      "Les jours sont les plus bas."},

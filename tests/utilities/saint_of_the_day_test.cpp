@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace tovimar;
@@ -224,5 +226,15 @@ TEST(SaintOfTheDay, TheYearDoesNotMatter) {
             ASSERT_EQ(got.saint, expected.saint) << d.toText();
             ASSERT_EQ(got.proverb, expected.proverb) << d.toText();
         }
+    }
+}
+
+TEST(SaintOfTheDay, NoTwoDaysShareAProverb) {
+    // A saying copied onto a second day reads as a mistake in the table.
+    std::map<std::string_view, std::string_view> seen;
+    for (const SaintEntry& entry : saintCalendar()) {
+        if (entry.proverb.empty()) continue;
+        const auto [it, inserted] = seen.emplace(entry.proverb, entry.key);
+        EXPECT_TRUE(inserted) << entry.key << " repeats " << it->second;
     }
 }
