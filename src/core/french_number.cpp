@@ -1,9 +1,13 @@
 #include "core/french_number.h"
 
-#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
+#include <system_error>
+
+// Every conversion here goes through std::from_chars / std::to_chars: they
+// ignore the C library's locale, which Qt sets from the user's (a French
+// machine would otherwise read "30.6" as 30 and write 30.6 as "30,6" twice over).
 
 namespace tovimar {
 namespace {
@@ -15,6 +19,28 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Reads an unsigned decimal in C notation (digits, at most one '.', optional
+// exponent); nullopt when it overflows. A value too small for a double is 0.
+std::optional<double> readUnsignedAscii(const std::string& ascii) {
+    double value = 0;
+    const char* first = ascii.data();
+    const char* last = first + ascii.size();
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::result_out_of_range) {
+        // Underflow when every digit before an exponent-free point is 0, or when the exponent
+        // is negative; overflow otherwise.
+        const auto e = ascii.find_first_of("eE");
+        if (e != std::string::npos)
+            return ascii.find('-', e) != std::string::npos ? std::optional<double>(0.0)
+                                                           : std::nullopt;
+        for (char c : ascii.substr(0, ascii.find('.')))
+            if (c != '0') return std::nullopt;
+        return 0.0;
+    }
+    if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 std::optional<double> readFrenchNumber(std::string_view text) {
@@ -24,9 +50,10 @@ std::optional<double> readFrenchNumber(std::string_view text) {
     while (e > b && isBlank(text[e - 1]))
         --e;
     std::string_view s = text.substr(b, e - b);
-    std::string ascii;
+    bool negative = false;
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ascii += s[i++];
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    std::string ascii;
     bool digits = false, comma = false;
     for (; i < s.size(); ++i) {
         if (isDigit(s[i])) {
@@ -40,16 +67,23 @@ std::optional<double> readFrenchNumber(std::string_view text) {
         }
     }
     if (!digits) return std::nullopt;
-    return std::strtod(ascii.c_str(), nullptr);
+    // from_chars wants a digit before the point.
+    if (ascii.front() == '.') ascii.insert(ascii.begin(), '0');
+    if (ascii.back() == '.') ascii.pop_back();
+    const auto value = readUnsignedAscii(ascii);
+    if (!value) return std::nullopt; // too large for any field
+    return negative ? -*value : *value;
 }
 
 double readLeadingNumber(std::string_view text) {
     std::string compact;
     for (char c : text)
         if (!isBlank(c) && c != '\n' && c != '\r') compact += c;
-    std::string ascii;
+    bool negative = false;
     std::size_t i = 0;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) ascii += compact[i++];
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+        negative = compact[i++] == '-';
+    std::string ascii;
     bool digits = false, point = false;
     for (; i < compact.size(); ++i) {
         const char c = compact[i];
@@ -64,6 +98,8 @@ double readLeadingNumber(std::string_view text) {
         }
     }
     if (!digits) return 0.0;
+    if (ascii.front() == '.') ascii.insert(ascii.begin(), '0');
+    if (ascii.back() == '.') ascii.pop_back();
     // An exponent counts only when followed by at least one digit.
     if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E')) {
         std::size_t j = i + 1;
@@ -74,15 +110,19 @@ double readLeadingNumber(std::string_view text) {
             exp += compact[k++];
         if (k > j) ascii += exp;
     }
-    const double v = std::strtod(ascii.c_str(), nullptr);
-    return std::isfinite(v) ? v : 0.0;
+    const auto value = readUnsignedAscii(ascii);
+    if (!value) return 0.0; // too large: no number
+    return negative ? -*value : *value;
 }
 
 std::string formatFrenchNumber(double value) {
     if (value == 0.0 || !std::isfinite(value)) return "0";
+    // 15 significant digits, in the form of C's "%.15g".
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    std::string s = buf;
+    const auto [end, error] =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    if (error != std::errc()) return "0";
+    const std::string s(buf, end);
     std::string mantissa = s, exponent;
     if (auto e = s.find('e'); e != std::string::npos) {
         mantissa = s.substr(0, e);
@@ -99,21 +139,48 @@ std::string formatFrenchNumber(double value) {
 }
 
 double roundHalfEven(double value, int decimals) {
-    if (!std::isfinite(value)) return value;
-    const double scale = std::pow(10.0, decimals);
-    const double scaled = value * scale;
-    if (!std::isfinite(scaled)) return value;
-    const double lower = std::floor(scaled);
-    const double fraction = scaled - lower;
-    // Tolerance for a decimal half that binary stores as x.4999999999.
-    const double tolerance = 1e-9 * std::max(1.0, std::fabs(scaled));
-    double rounded;
-    if (std::fabs(fraction - 0.5) <= tolerance)
-        rounded = std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-    else
-        rounded = fraction < 0.5 ? lower : lower + 1.0;
-    const double result = rounded / scale;
-    return result == 0.0 ? 0.0 : result;
+    if (!std::isfinite(value) || value == 0.0) return value == 0.0 ? 0.0 : value;
+    // The value as it is written with 15 significant digits (as the program
+    // shows it): a half is a half in that decimal writing, whatever the binary
+    // error below it, and nothing else is.
+    constexpr int kDigits = 15;
+    char buf[64];
+    const auto [end, error] = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                            std::chars_format::scientific, kDigits - 1);
+    if (error != std::errc()) return value;
+    // buf: d.dddddddddddddde[+-]XX
+    const std::string s(buf, end);
+    std::string digits;
+    for (char c : s.substr(0, s.find('e')))
+        if (isDigit(c)) digits += c;
+    int exponent = 0;
+    {
+        const std::string e = s.substr(s.find('e') + 1);
+        const char* first = e.data() + (e[0] == '+' ? 1 : 0);
+        std::from_chars(first, e.data() + e.size(), exponent);
+    }
+    // Number of leading digits that stay: the integer digits plus the decimals.
+    const long long keep = static_cast<long long>(exponent) + 1 + decimals;
+    if (keep >= kDigits) return value; // nothing to round at this precision
+    if (keep < 0) return 0.0;          // below half of the last decimal kept
+    std::int64_t kept = 0;
+    for (long long k = 0; k < keep; ++k)
+        kept = kept * 10 + (digits[static_cast<std::size_t>(k)] - '0');
+    const int dropped = digits[static_cast<std::size_t>(keep)] - '0';
+    bool restNonZero = false;
+    for (std::size_t k = static_cast<std::size_t>(keep) + 1; k < digits.size(); ++k)
+        restNonZero = restNonZero || digits[k] != '0';
+    const bool up = dropped > 5 || (dropped == 5 && (restNonZero || kept % 2 == 1));
+    if (up) ++kept;
+    if (kept == 0) return 0.0;
+    // kept × 10^-decimals, read back as the double nearest to that decimal.
+    char out[64];
+    auto [p, e1] = std::to_chars(out, out + 32, kept);
+    *p++ = 'e';
+    auto [q, e2] = std::to_chars(p, out + sizeof out, -decimals);
+    double result = 0;
+    std::from_chars(out, q, result);
+    return value < 0 ? -result : result;
 }
 
 } // namespace tovimar

@@ -11,6 +11,8 @@ namespace tovimar {
 // The regional-format reader: optional blanks around, an optional sign,
 // digits with at most one decimal comma, at least one digit. Nothing else
 // (no full stop, no grouping, no exponent): "97,5" -> 97.5, "12.5" -> nullopt.
+// A number too large for a double is no number (nullopt); one too small is 0.
+// None of these conversions depends on the C library's locale.
 std::optional<double> readFrenchNumber(std::string_view text);
 inline bool isFrenchNumber(std::string_view text) {
     return readFrenchNumber(text).has_value();
@@ -27,8 +29,10 @@ double readLeadingNumber(std::string_view text);
 std::string formatFrenchNumber(double value);
 
 // Rounds to n decimals, a half going to the even neighbour (30.55 -> 30.6,
-// 0.125 -> 0.12, 2.5 -> 2). A value that is a half once written in decimal
-// (as the user typed it) counts as a half even when binary can't hold it exactly.
+// 0.125 -> 0.12, 2.5 -> 2). The value is judged as written with 15 significant
+// digits (as the program shows it): a half there counts as a half even when
+// binary can't hold it exactly (30.55), and only a half does (1234567.8945 to
+// two decimals is 1234567.89; 403256.12532 is 403256.13).
 double roundHalfEven(double value, int decimals = 0);
 
 } // namespace tovimar
