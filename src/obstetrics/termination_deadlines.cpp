@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/french_number.h"
+#include "obstetrics/calendar_bounds.h"
 
 namespace tovimar {
 namespace {
@@ -69,11 +70,19 @@ TerminationOutcome DELAIS_IVG(VbDate start, std::string_view legalLimitText,
     const std::optional<int> r = limitWeeks(medicationLimitText);
     if (!w || !r) return outcome;
 
+    const VbDate legal = start.plusDays(7 * *w);
+    const VbDate medication = start.plusDays(7 * *r);
+    const VbDate firstRow = start.plusDays(7 * kFirstRowWeeksAfterStart);
+    const VbDate lastRow = firstRow.plusDays(7 * 8);
+    // A date that would fall outside the calendar has no form to show: refused.
+    for (VbDate date : {legal, medication, firstRow, lastRow})
+        if (!inWritableCalendar(date)) return outcome;
+
     TerminationDeadlines d;
-    d.dateIvg = start.plusDays(7 * *w).toText();
-    d.dateRu = start.plusDays(7 * *r).toText();
+    d.dateIvg = legal.toText();
+    d.dateRu = medication.toText();
     for (std::size_t i = 0; i < d.weeks.size(); ++i)
-        d.weeks[i] = start.plusDays(7 * (kFirstRowWeeksAfterStart + static_cast<int>(i))).toText();
+        d.weeks[i] = firstRow.plusDays(7 * static_cast<int>(i)).toText();
     d.legalPassed = reached(d.dateIvg, today);
     d.medicationPassed = reached(d.dateRu, today);
     d.marker = weekMarker(static_cast<long long>(today - start));

@@ -43,7 +43,8 @@ struct TerminationOutcome {
     // A limit is missing from the settings: the message to show (the two
     // texts differ by a trailing blank, the legal limit's having one).
     std::string message;
-    // The deadlines, when both limits are whole numbers.
+    // The deadlines, when both limits are whole numbers and every date falls
+    // within the calendar (years 100 to 9999).
     std::optional<TerminationDeadlines> deadlines;
 };
 

@@ -1,5 +1,7 @@
 #include "obstetrics/termination_deadlines.h"
 
+#include "obstetrics/calendar_bounds.h"
+
 #include <gtest/gtest.h>
 
 using namespace tovimar;
@@ -110,10 +112,19 @@ TEST(TerminationDeadlines, LimitsThatAreNotWholeNumbersStopTheComputationSilentl
     EXPECT_EQ(limitWeeks("14,0"), 14);
     EXPECT_EQ(limitWeeks("32767"), 32767);
     EXPECT_EQ(limitWeeks("-32768"), -32768);
-    // The far ends of the 16-bit range still give dates, never a failure.
-    const auto far = DELAIS_IVG(d("31/12/9999"), "32767", "-32768", d("01/01/2000"));
-    ASSERT_TRUE(far.deadlines);
-    EXPECT_FALSE(far.deadlines->legalPassed);
+}
+
+TEST(TerminationDeadlines, DatesBeyondTheCalendarAreRefusedNotShown) {
+    // Any date that would leave years 100 to 9999 has no DD/MM/YYYY form.
+    EXPECT_FALSE(DELAIS_IVG(d("31/12/9999"), "32767", "7", d("01/01/2000")).deadlines);
+    EXPECT_FALSE(DELAIS_IVG(d("01/01/0100"), "14", "-32768", d("01/01/2000")).deadlines);
+    EXPECT_FALSE(DELAIS_IVG(d("01/12/9999"), "14", "7", d("01/01/2000")).deadlines);
+    const auto last = DELAIS_IVG(d("31/12/9999").plusDays(-98), "14", "7", d("01/01/2000"));
+    ASSERT_TRUE(last.deadlines);
+    EXPECT_EQ(last.deadlines->dateIvg, "31/12/9999");
+    EXPECT_EQ(startFromLmp(d("17/12/9999")), d("31/12/9999"));
+    EXPECT_FALSE(startFromLmp(d("18/12/9999")));
+    EXPECT_EQ(startFromLmp(d("01/01/2010")), d("15/01/2010"));
 }
 
 TEST(TerminationDeadlines, CaptionsAndRedRowsFollowTheLegalLimit) {
