@@ -4,8 +4,19 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tovimar {
+
+// What the weight and ratio buttons say when a field they need is empty.
+inline constexpr std::string_view kShepardFieldsMessage =
+    "Il faut au moins une valeur pour le Bip et la Circonf. abdominale pour l'estimation selon "
+    "Shephard.";
+inline constexpr std::string_view kDudleyFieldsMessage =
+    "Il faut au moins une valeur pour la Circonf. Céphalique, la Circonf. abdominale et le fémur "
+    "pour l'estimation selon Dudley.";
+inline constexpr std::string_view kRatioFieldsMessage =
+    "Veuillez saisir une valeur pour Pied, Fémur, Orbites et Bip";
 
 // Hadlock FP et al., "Estimation of fetal weight with the use of head, body,
 // and femur measurements", Am J Obstet Gynecol 1985; 151: 333-337 (HC, AC, FL).
