@@ -1,0 +1,19 @@
+#pragma once
+// The key a French reader sorts and compares town names by: accents and case
+// ignored (É with E, Œ as OE, ß as SS), hyphens and apostrophes read as
+// blanks, runs of blanks as one. "Saint-Étienne", "SAINT ETIENNE" and
+// "saint  étienne" share the key "SAINT ETIENNE", and a typed "E" comes
+// before "ÉPINAL" instead of after "Z" as raw bytes would.
+
+#include <string>
+#include <string_view>
+
+namespace tovimar {
+
+// The folded key of a UTF-8 text: ASCII capitals, digits and punctuation, one
+// blank between words, no leading blank (a trailing one is kept, so that
+// "SAINT " sorts after "SAINT" and before "SAINTE"). Letters outside the Latin
+// alphabet are kept as they are; a byte that is not UTF-8 is kept as it is.
+std::string foldFrenchText(std::string_view utf8);
+
+} // namespace tovimar
