@@ -1,7 +1,7 @@
 #include "cli/command_table.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "core/french_number.h"
 
@@ -40,6 +40,17 @@ double numberArg(const std::vector<std::string>& args, std::size_t i, const std:
     return *value;
 }
 
+void requireInCalendar(long long serial) {
+    if (!VbDate::inCalendar(serial))
+        throw UsageError("La date calculée tombe hors du calendrier (années 100 à 9999) : "
+                         "vérifiez les valeurs saisies.");
+}
+
+std::string dateText(VbDate date) {
+    requireInCalendar(date.serial());
+    return date.toText();
+}
+
 std::string jsonString(const std::string& s) {
     std::string out = "\"";
     for (unsigned char c : s) {
@@ -61,9 +72,10 @@ std::string jsonString(const std::string& s) {
             break;
         default:
             if (c < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
+                static const char hex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[c >> 4];
+                out += hex[c & 0xF];
             } else {
                 out += static_cast<char>(c);
             }
@@ -74,9 +86,10 @@ std::string jsonString(const std::string& s) {
 
 std::string jsonNumber(double value) {
     if (!std::isfinite(value)) return "null";
+    // The shortest form that reads back as the same double, whatever the locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g", value);
-    return buf;
+    const auto [end, error] = std::to_chars(buf, buf + sizeof buf, value);
+    return error == std::errc() ? std::string(buf, end) : "null";
 }
 
 } // namespace tovimar::cli

@@ -40,6 +40,12 @@ VbDate dateArg(const std::vector<std::string>& args, std::size_t i, const std::s
 long long wholeArg(const std::vector<std::string>& args, std::size_t i, const std::string& name);
 double numberArg(const std::vector<std::string>& args, std::size_t i, const std::string& name);
 
+// A computed date as DD/MM/YYYY; a date outside the calendar (years 100 to
+// 9999) has no such form and is refused like a bad argument.
+std::string dateText(VbDate date);
+// Refuses a computed day count that falls outside the calendar.
+void requireInCalendar(long long serial);
+
 std::string jsonString(const std::string& utf8);
 std::string jsonNumber(double value);
 

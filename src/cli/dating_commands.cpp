@@ -6,7 +6,7 @@ namespace {
 
 Result dateResult(VbDate date) {
     Result r;
-    r.text = date.toText();
+    r.text = dateText(date);
     r.field("date", r.text);
     return r;
 }

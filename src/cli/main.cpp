@@ -1,8 +1,12 @@
 // tovimar-calc: the program's calculations from the command line.
 //   tovimar-calc TERME_DEPUIS_DEBUT 31/05/2011   ->  29/02/2012
 //   tovimar-calc --json AGE_DEPUIS_DEBUT 15/01/2010 29/03/2010
+#include <cerrno>
+#include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,21 +30,55 @@ CommandTable allCommands() {
     return table;
 }
 
-void printHelp(const CommandTable& table) {
-    std::cout << "Usage : tovimar-calc [--json] FONCTION ARGUMENTS...\n"
-                 "Les dates s'écrivent JJ/MM/AAAA (ou JJ/MM/AA), les nombres avec la virgule "
-                 "décimale.\n\nFonctions :\n";
+void printHelp(const CommandTable& table, std::ostream& out) {
+    out << "Usage : tovimar-calc [--json] FONCTION ARGUMENTS...\n"
+           "Les dates s'écrivent JJ/MM/AAAA (ou JJ/MM/AA), les nombres avec la virgule "
+           "décimale.\n\nFonctions :\n";
     for (const Command& c : table) {
-        std::cout << "  " << c.name;
+        out << "  " << c.name;
         for (const std::string& p : c.params)
-            std::cout << " <" << p << ">";
-        std::cout << "\n      " << c.summary << "\n";
+            out << " <" << p << ">";
+        out << "\n      " << c.summary << "\n";
     }
+}
+
+// The cause of a failed write, in French.
+std::string writeFailure(int error) {
+    switch (error) {
+    case ENOSPC:
+        return "le disque est plein";
+    case EBADF:
+        return "la sortie est fermée";
+    case EPIPE:
+        return "la sortie a été fermée par le programme qui la lisait";
+    case EDQUOT:
+        return "le quota du disque est atteint";
+    case EFBIG:
+        return "le fichier de sortie a atteint sa taille maximale";
+    case EIO:
+        return "erreur d'entrée-sortie";
+    default:
+        return "erreur système " + std::to_string(error);
+    }
+}
+
+// Everything written reached the output; else a French message and status 1.
+int finish(int status) {
+    errno = 0;
+    std::cout.flush();
+    const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    if (written) return status;
+    const int error = errno;
+    std::cerr << "tovimar-calc : impossible d'écrire le résultat (" << writeFailure(error)
+              << ").\n";
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // Like any program, the user's locale; the numbers are converted without it.
+    std::setlocale(LC_ALL, "");
     std::vector<std::string> args(argv + 1, argv + argc);
     bool json = false;
     std::vector<std::string> rest;
@@ -51,9 +89,14 @@ int main(int argc, char** argv) {
             rest.push_back(a);
     }
     const CommandTable table = allCommands();
-    if (rest.empty() || rest[0] == "--help" || rest[0] == "-h") {
-        printHelp(table);
-        return rest.empty() ? 2 : 0;
+    if (rest.empty()) {
+        // No command: the usage is an error message.
+        printHelp(table, std::cerr);
+        return 2;
+    }
+    if (rest[0] == "--help" || rest[0] == "-h") {
+        printHelp(table, std::cout);
+        return finish(0);
     }
     const Command* command = nullptr;
     for (const Command& c : table)
@@ -88,5 +131,5 @@ int main(int argc, char** argv) {
     } else if (!result.text.empty()) {
         std::cout << result.text << "\n";
     }
-    return 0;
+    return finish(0);
 }

@@ -18,9 +18,16 @@ bool yesNoArg(const std::vector<std::string>& args, std::size_t i, const std::st
     throw UsageError("« " + args[i] + " » : répondez oui ou non (" + name + ").");
 }
 
+// A window's text, once both of its dates are known to lie in the calendar.
+std::string windowText(const DateWindow& w) {
+    requireInCalendar(w.first.serial());
+    requireInCalendar(w.last.serial());
+    return w.text();
+}
+
 Result windowResult(const DateWindow& w) {
     Result r;
-    r.text = w.text();
+    r.text = windowText(w);
     r.field("du", w.first.toText()).field("au", w.last.toText());
     return r;
 }
@@ -40,10 +47,14 @@ void addScheduleCommands(CommandTable& t) {
                  {"début", "premier_jour", "dernier_jour"},
                  "consultation d'anesthésie, jours comptés depuis le début de grossesse",
                  [](const auto& a) {
+                     const VbDate start = dateArg(a, 0, "début de grossesse");
+                     const int first = boundArg(a, 1, "premier jour");
+                     const int last = boundArg(a, 2, "dernier jour");
+                     // The window's two dates are the start plus each bound.
+                     requireInCalendar(static_cast<long long>(start.serial()) + first);
+                     requireInCalendar(static_cast<long long>(start.serial()) + last);
                      Result r;
-                     r.text = CONSULTATION_ANESTHESIE(dateArg(a, 0, "début de grossesse"),
-                                                      boundArg(a, 1, "premier jour"),
-                                                      boundArg(a, 2, "dernier jour"));
+                     r.text = CONSULTATION_ANESTHESIE(start, first, last);
                      r.field("texte", r.text);
                      return r;
                  }});
@@ -55,8 +66,9 @@ void addScheduleCommands(CommandTable& t) {
                      int month = 4;
                      for (const DateWindow& w :
                           EXAMENS_OBLIGATOIRES(dateArg(a, 0, "début de grossesse"))) {
-                         r.text += (r.text.empty() ? "" : "\n") + w.text();
-                         r.field("mois_" + std::to_string(month++), w.text());
+                         const std::string text = windowText(w);
+                         r.text += (r.text.empty() ? "" : "\n") + text;
+                         r.field("mois_" + std::to_string(month++), text);
                      }
                      return r;
                  }});
@@ -64,7 +76,7 @@ void addScheduleCommands(CommandTable& t) {
         {"ECHOGRAPHIES_RECOMMANDEES", {"début"}, "échographies de 22 et 32 SA", [](const auto& a) {
              const auto us = ECHOGRAPHIES_RECOMMANDEES(dateArg(a, 0, "début de grossesse"));
              Result r;
-             r.text = us[0].toText() + "\n" + us[1].toText();
+             r.text = dateText(us[0]) + "\n" + dateText(us[1]);
              r.field("echo_22_sa", us[0].toText()).field("echo_32_sa", us[1].toText());
              return r;
          }});
@@ -76,7 +88,7 @@ void addScheduleCommands(CommandTable& t) {
                          dateArg(a, 0, "terme"), yesNoArg(a, 1, "jumeaux"),
                          yesNoArg(a, 2, "triplés"), wholeArg(a, 3, "nombre d'enfants"));
                      Result r;
-                     r.text = leave.prenatal.toText() + "\n" + leave.pathological.toText();
+                     r.text = dateText(leave.prenatal) + "\n" + dateText(leave.pathological);
                      r.field("conge_prenatal", leave.prenatal.toText())
                          .field("conge_pathologique", leave.pathological.toText());
                      return r;

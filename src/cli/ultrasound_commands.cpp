@@ -46,7 +46,7 @@ Result ultrasoundDating(const std::vector<std::string>& a) {
     case UltrasoundOutcome::Kind::Dated: {
         // The weeks field shows the result, or the weeks as typed when they were the input.
         const std::string semA = out.semA.value_or(f.semA);
-        r.text += "Début de grossesse : " + out.start.toText() + "\nSem. d'amenorrhée : " + semA;
+        r.text += "Début de grossesse : " + dateText(out.start) + "\nSem. d'amenorrhée : " + semA;
         r.field("issue", "datation")
             .field("debut_grossesse", out.start.toText())
             .field("sem_a", semA)

@@ -1,7 +1,6 @@
 #include "core/vb_date.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace tovimar {
 namespace {
@@ -84,9 +83,19 @@ VbDate VbDate::plusMonths(int n) const {
 
 std::string VbDate::toText() const {
     const YearMonthDay d = ymd();
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", d.day, d.month, d.year);
-    return buf;
+    const auto digits = [](int value, int width) {
+        std::string text;
+        const bool negative = value < 0;
+        long long v = negative ? -static_cast<long long>(value) : value;
+        do {
+            text.insert(text.begin(), static_cast<char>('0' + v % 10));
+            v /= 10;
+        } while (v > 0);
+        while (static_cast<int>(text.size()) < width)
+            text.insert(text.begin(), '0');
+        return negative ? "-" + text : text;
+    };
+    return digits(d.day, 2) + "/" + digits(d.month, 2) + "/" + digits(d.year, 4);
 }
 
 std::optional<VbDate> readFrenchDate(std::string_view text) {

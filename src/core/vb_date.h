@@ -37,7 +37,19 @@ class VbDate {
     // day of a shorter month (31/05 + 9 months = 28 or 29/02).
     VbDate plusMonths(int n) const;
 
-    // DD/MM/YYYY.
+    // The calendar the program reads and writes: 01/01/0100 to 31/12/9999.
+    // A date computed outside it has no DD/MM/YYYY form: it is refused, never shown.
+    static constexpr int firstSerial = -657434; // 01/01/0100
+    static constexpr int lastSerial = 2958465;  // 31/12/9999
+    constexpr bool inCalendar() const { return serial_ >= firstSerial && serial_ <= lastSerial; }
+    // A day count as a date of the calendar; nullopt outside it.
+    static constexpr std::optional<VbDate> inCalendar(long long serial) {
+        if (serial < firstSerial || serial > lastSerial) return std::nullopt;
+        return VbDate(static_cast<int>(serial));
+    }
+
+    // DD/MM/YYYY, for a date of the calendar (outside it the year has more or
+    // fewer than four digits, which no reader takes back).
     std::string toText() const;
 
     friend constexpr int operator-(VbDate a, VbDate b) { return a.serial_ - b.serial_; }

@@ -78,3 +78,106 @@ TEST(DatingCli, HelpListsEveryFunction) {
           "DATATION_ECHOGRAPHIQUE", "SAINT_DU_JOUR", "RAPPEL_ECHEANCES", "GetMoonDate"})
         EXPECT_NE(run.out.find(name), std::string::npos) << name;
 }
+
+namespace {
+
+// Runs a shell command line around tovimar-calc: `before` and `after` hold
+// environment settings and redirections.
+CalcRun shell(const std::string& before, const std::vector<std::string>& args,
+              const std::string& after) {
+    std::string command = before + " " + shellQuoted(TOVIMAR_CALC_PATH);
+    for (const std::string& a : args)
+        command += " " + shellQuoted(a);
+    command += " " + after;
+    CalcRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buf[512];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
+        run.out.append(buf, n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+} // namespace
+
+TEST(DatingCli, ADateOutsideTheCalendarIsRefusedAndNothingIsPrinted) {
+    const std::vector<std::vector<std::string>> outside = {
+        {"DEBUT_DEPUIS_DDR", "25/12/9999"},
+        {"TERME_DEPUIS_DEBUT", "01/04/9999"},
+        {"DATE_100_POURCENT", "01/08/9999"},
+        {"DATE_POUR_SA", "01/01/0100", "1"},
+        {"DATE_POUR_SA", "01/01/9000", "100000"},
+        {"FENETRE_AMENORRHEE", "01/01/0100", "0", "20"},
+        {"CONSULTATION_ANESTHESIE", "31/12/9999", "0", "1"},
+        {"EXAMENS_OBLIGATOIRES", "01/06/9999"},
+        {"ECHOGRAPHIES_RECOMMANDEES", "01/10/9999"},
+        {"DEBUTS_CONGE", "05/01/0100", "non", "non", "1"},
+        {"--json", "DEBUT_DEPUIS_DDR", "25/12/9999"},
+    };
+    for (const auto& args : outside) {
+        const CalcRun run = calc(args);
+        EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
+        EXPECT_EQ(run.out, "") << args[0] << " " << args[1];
+        EXPECT_NE(calc(args, true).out.find("hors du calendrier (années 100 à 9999)"),
+                  std::string::npos)
+            << args[0] << " " << args[1];
+    }
+    // The first and last days of the calendar are dates like any other.
+    EXPECT_EQ(calc({"DEBUT_DEPUIS_DDR", "17/12/9999"}).out, "31/12/9999\n");
+    EXPECT_EQ(calc({"DATE_POUR_SA", "15/01/0100", "0"}).out, "01/01/0100\n");
+    EXPECT_EQ(calc({"TERME_DEPUIS_DEBUT", "31/03/9999"}).out, "31/12/9999\n");
+}
+
+TEST(DatingCli, FrenchAndCLocalesGiveTheSameBytes) {
+    // Decimal commas in, decimal commas and JSON numbers out: all that a French
+    // locale could change if a conversion followed it.
+    const std::vector<std::vector<std::string>> commands = {
+        {"FENETRE_AMENORRHEE", "15/01/2010", "77", "97,5"},
+        {"FENETRE_AMENORRHEE", "15/01/2010", "96,5", "96,6"},
+        {"AGE_DEPUIS_DEBUT", "15/01/2010", "29/03/2010"},
+        {"--json", "AGE_DEPUIS_DEBUT", "15/01/2010", "26/12/2009"},
+        {"GetMoonDate", "21/01/2000"},
+        {"--json", "GetMoonDate", "21/01/2000"},
+        {"EUROFRANCS2", "61476"},
+        {"FRANCEUROS2", "1000,5"},
+        {"RISK_RELATIF", "12,3"},
+        {"DATATION_ECHOGRAPHIQUE", "", "45", "", "", "", "15/03/2010", "15/03/2010"},
+    };
+    for (const auto& args : commands) {
+        const CalcRun french = shell("LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8", args, "2>&1");
+        const CalcRun c = shell("LANG=C LC_ALL=C", args, "2>&1");
+        EXPECT_EQ(french.status, c.status) << args[0];
+        EXPECT_EQ(french.out, c.out) << args[0];
+    }
+    // Against the hand count: the 77th day of amenorrhoea from a start on 15/01/2010 is
+    // 19/03/2010; 96,5 days rounds to 96 (even), 96,6 to 97.
+    EXPECT_EQ(
+        shell("LC_ALL=fr_FR.UTF-8", {"FENETRE_AMENORRHEE", "15/01/2010", "96,5", "96,6"}, "").out,
+        "07/04/2010 --> 08/04/2010\n");
+    EXPECT_EQ(
+        shell("LC_ALL=fr_FR.UTF-8", {"--json", "GetMoonDate", "21/01/2000"}, "").out.substr(0, 12),
+        "{\"phase\": 0.");
+}
+
+TEST(DatingCli, AnOutputThatCannotBeWrittenGivesAFrenchErrorAndAFailureStatus) {
+    const std::vector<std::string> args = {"TERME_DEPUIS_DEBUT", "31/05/2011"};
+    const CalcRun full = shell("", args, "2>&1 >/dev/full");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.out, "tovimar-calc : impossible d'écrire le résultat (le disque est plein).\n");
+    const CalcRun closed = shell("", args, "2>&1 >&-");
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_EQ(closed.out,
+              "tovimar-calc : impossible d'écrire le résultat (la sortie est fermée).\n");
+    EXPECT_EQ(shell("", {"--help"}, ">/dev/full 2>/dev/null").status, 1);
+}
+
+TEST(DatingCli, WithoutACommandTheUsageGoesToStandardError) {
+    const CalcRun quiet = shell("", {}, "2>/dev/null");
+    EXPECT_EQ(quiet.status, 2);
+    EXPECT_EQ(quiet.out, "");
+    const CalcRun loud = shell("", {}, "2>&1");
+    EXPECT_EQ(loud.out.rfind("Usage : tovimar-calc", 0), 0u) << loud.out;
+}

@@ -103,3 +103,31 @@ TEST(FrenchDateReader, RefusesEverythingElse) {
     for (const char* text : refused)
         EXPECT_FALSE(readFrenchDate(text)) << '"' << text << '"';
 }
+
+TEST(VbDate, TheCalendarRunsFromTheYear100ToTheYear9999) {
+    EXPECT_EQ(VbDate::fromYmd(100, 1, 1)->serial(), VbDate::firstSerial);
+    EXPECT_EQ(VbDate::fromYmd(9999, 12, 31)->serial(), VbDate::lastSerial);
+    struct Case {
+        long long serial;
+        bool inside;
+    } cases[] = {
+        {VbDate::firstSerial, true},
+        {VbDate::lastSerial, true},
+        {VbDate::firstSerial - 1LL, false},
+        {VbDate::lastSerial + 1LL, false},
+        {0, true},
+        {1LL << 40, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(VbDate::inCalendar(c.serial).has_value(), c.inside) << c.serial;
+        if (c.inside) EXPECT_TRUE(VbDate(static_cast<int>(c.serial)).inCalendar());
+    }
+    EXPECT_FALSE(VbDate(VbDate::lastSerial + 1).inCalendar());
+    // The ends are written with four-digit years and read back.
+    EXPECT_EQ(VbDate(VbDate::firstSerial).toText(), "01/01/0100");
+    EXPECT_EQ(VbDate(VbDate::lastSerial).toText(), "31/12/9999");
+    EXPECT_EQ(readFrenchDate("01/01/0100"), VbDate(VbDate::firstSerial));
+    // Past the end the year has five digits, which no reader takes for a date.
+    EXPECT_EQ(VbDate(VbDate::lastSerial + 9).toText(), "09/01/10000");
+    EXPECT_FALSE(readFrenchDate(VbDate(VbDate::lastSerial + 9).toText()));
+}
