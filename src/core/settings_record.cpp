@@ -87,6 +87,10 @@ std::string encodeSettingsRecord(const std::vector<std::string>& values) {
 SettingsReading readSettingsRecord(std::string_view bytes, std::size_t count) {
     SettingsReading reading;
     if (count == 0) return reading;
+    // A power cut during a save can leave the file's blocks allocated but
+    // never written: zeros after the last line. They hold nothing.
+    while (!bytes.empty() && bytes.back() == '\0')
+        bytes.remove_suffix(1);
     std::vector<std::string> values;
     const bool wellFormed = tokenize(bytes, values);
     const std::size_t records = values.size() / count;
@@ -105,6 +109,14 @@ SettingsReading readSettingsRecord(std::string_view bytes, std::size_t count) {
     reading.values.assign(first, first + static_cast<std::ptrdiff_t>(count));
     reading.complete = true;
     return reading;
+}
+
+std::string charactersOutsideWindows1252(const std::vector<std::string>& values) {
+    std::string found;
+    for (const std::string& value : values)
+        for (const std::string& c : unrepresentableInWindows1252(value))
+            if (found.find(c) == std::string::npos) found += (found.empty() ? "" : " ") + c;
+    return found;
 }
 
 std::optional<std::vector<std::string>> decodeSettingsRecord(std::string_view bytes,

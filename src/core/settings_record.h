@@ -26,8 +26,14 @@ struct SettingsReading {
 // commas or line ends), taken `count` at a time; the last complete record
 // wins. nullopt when there are fewer than `count` values, a quote is never
 // closed, text follows a closing quote, or the bytes are not text (a NUL or
-// other control character).
+// other control character). NUL bytes at the very end (what a power cut
+// leaves after the last line) are no part of the file.
 SettingsReading readSettingsRecord(std::string_view bytes, std::size_t count);
+
+// The characters of the values that Windows-1252 cannot hold (they would be
+// written as '?'), each once, in order, separated by a blank; empty when all
+// can be saved. A save should name them to the user instead of losing them.
+std::string charactersOutsideWindows1252(const std::vector<std::string>& values);
 
 // The complete record only.
 std::optional<std::vector<std::string>> decodeSettingsRecord(std::string_view bytes,

@@ -46,14 +46,19 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string utf8ToWindows1252(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
+namespace {
+
+// What a byte that is not UTF-8 is shown as: U+FFFD.
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+// Walks the UTF-8 text; `take` gets each character's Windows-1252 byte ('?'
+// when it has none) with the text of the character.
+template <class Take> void eachCharacter(std::string_view s, Take take) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
         int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
         if (len == 0 || i + len > s.size()) {
-            out += '?';
+            take('?', kReplacement, false);
             ++i;
             continue;
         }
@@ -64,10 +69,31 @@ std::string utf8ToWindows1252(std::string_view s) {
             if ((cont & 0xC0) != 0x80) valid = false;
             c = (c << 6) | (cont & 0x3F);
         }
-        out += valid ? toByte(c) : '?';
-        i += valid ? len : 1;
+        const std::size_t n = valid ? static_cast<std::size_t>(len) : 1;
+        const char byte = toByte(c);
+        if (valid)
+            take(byte, s.substr(i, n), byte != '?' || c == '?');
+        else
+            take('?', kReplacement, false);
+        i += n;
     }
+}
+
+} // namespace
+
+std::string utf8ToWindows1252(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    eachCharacter(s, [&](char byte, std::string_view, bool) { out += byte; });
     return out;
+}
+
+std::vector<std::string> unrepresentableInWindows1252(std::string_view s) {
+    std::vector<std::string> found;
+    eachCharacter(s, [&](char, std::string_view text, bool held) {
+        if (!held) found.emplace_back(text);
+    });
+    return found;
 }
 
 } // namespace tovimar

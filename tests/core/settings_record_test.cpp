@@ -77,3 +77,29 @@ TEST(SettingsRecord, AFailedReadingKeepsWhatCameBeforeTheFailure) {
         EXPECT_EQ(reading.values, c.read) << c.bytes;
     }
 }
+
+TEST(SettingsRecord, ZerosLeftAfterTheLastLineByAPowerCutAreNoPartOfTheFile) {
+    using namespace std::string_literals;
+    const std::string record = "\"a\",\"b\"\r\n"s;
+    EXPECT_EQ(decodeSettingsRecord(record + std::string(4096, '\0'), 2), (Values{"a", "b"}));
+    EXPECT_EQ(decodeSettingsRecord("\"a\",\"b\""s + std::string(3, '\0'), 2), (Values{"a", "b"}));
+    // Zeros anywhere else still make the file unreadable, and so do zeros alone.
+    EXPECT_FALSE(decodeSettingsRecord("\"a\"\0,\"b\"\r\n"s, 2));
+    EXPECT_FALSE(decodeSettingsRecord(std::string(512, '\0'), 2));
+    EXPECT_FALSE(decodeSettingsRecord("\"a\"\r\n"s + std::string(8, '\0'), 2));
+}
+
+TEST(SettingsRecord, NamesTheCharactersWindows1252CannotHold) {
+    struct Case {
+        Values values;
+        std::string named;
+    } cases[] = {
+        {{"Dr", "\xc3\x89lise \xc5\x92uvre \xe2\x82\xac \xe2\x80\x99"}, ""},   // É Œ € ’ fit
+        {{"Ng\xe1\xbb\x8d", "\xc4\x90\xe1\xbb\x8d"}, "\xe1\xbb\x8d \xc4\x90"}, // ọ then Đ, once
+        {{"a?b"}, ""},                                                         // a true '?'
+        {{"\xf0\x9f\x98\x80", "x"}, "\xf0\x9f\x98\x80"},                       // an emoji
+        {{"bad \xff byte"}, "\xef\xbf\xbd"},                                   // not UTF-8
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(charactersOutsideWindows1252(c.values), c.named) << c.values[0];
+}

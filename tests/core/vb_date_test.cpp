@@ -120,7 +120,9 @@ TEST(VbDate, TheCalendarRunsFromTheYear100ToTheYear9999) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(VbDate::inCalendar(c.serial).has_value(), c.inside) << c.serial;
-        if (c.inside) EXPECT_TRUE(VbDate(static_cast<int>(c.serial)).inCalendar());
+        if (c.inside) {
+            EXPECT_TRUE(VbDate(static_cast<int>(c.serial)).inCalendar());
+        }
     }
     EXPECT_FALSE(VbDate(VbDate::lastSerial + 1).inCalendar());
     // The ends are written with four-digit years and read back.
