@@ -1,0 +1,250 @@
+#include "t21/risk_calculation.h"
+
+#include <cmath>
+
+#include "core/french_number.h"
+#include "t21/risk_model.h"
+
+namespace tovimar {
+namespace {
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+// The serum risk "1 in N" needs N of at least 1: 0 would divide by zero and a
+// negative N means nothing.
+std::optional<double> serumValue(std::string_view text) {
+    const std::optional<double> n = t21Number(text);
+    if (!n || *n < 1) return std::nullopt;
+    return n;
+}
+
+// Results that come from a nuchal translucency measurement, and the
+// integrated risks built on them: emptied when the measurement on screen does
+// not give them, so that no later step reads a previous patient's figures.
+void forgetTranslucencyResults(T21Slots& s) {
+    s.LblMedCn.clear();
+    s.LblMultMed.clear();
+    s.LblRisqRelatif.clear();
+    s.LblRapVrai.clear();
+    s.LblRCNT.clear();
+    s.LblRCN.clear();
+    s.Frame8.clear();
+    s.LblRiskInt.clear();
+    s.LblRiskIntT.clear();
+}
+
+struct TranslucencyRisk {
+    double median, mom, relativeRisk, likelihoodRatio, termN, atGaN;
+};
+
+std::optional<TranslucencyRisk> translucencyRisk(const T21RiskState& st, double crl, double nt) {
+    TranslucencyRisk r;
+    r.median = MEDIANE_CN(crl);
+    // Below 0.78 MoM the likelihood ratio would rise again: 0.78 is its minimum.
+    r.mom = std::max(roundHalfEven(nt / r.median, 3), 0.78);
+    r.relativeRisk = RISK_RELATIF(t21Number(st.gaWeeksDays).value_or(0));
+    r.likelihoodRatio = RAP_VRAIS(r.mom);
+    r.termN = std::max(roundHalfEven(1 + st.termOdds / r.likelihoodRatio), 2.0);
+    r.atGaN = std::max(roundHalfEven((1 + st.termOdds / r.relativeRisk) / r.likelihoodRatio), 2.0);
+    if (!allFinite({r.median, r.mom, r.relativeRisk, r.likelihoodRatio, r.termN, r.atGaN}) ||
+        r.likelihoodRatio <= 0 || r.relativeRisk <= 0)
+        return std::nullopt;
+    return r;
+}
+
+std::string gestationCaption(const std::string& weeksDays) {
+    return "Risque à " + weeksDays + " SA";
+}
+
+} // namespace
+
+std::string failureMessage(T21Failure failure) {
+    switch (failure) {
+    case T21Failure::None:
+        return {};
+    case T21Failure::AgeMissing:
+        return "Il faut renseigner sur l'âge maternel.";
+    case T21Failure::AgeAbove50:
+        return "L'âge maternel doit être inférieur à 50 ans.";
+    case T21Failure::NuchalTranslucencyMissing:
+        return "Il faut une mesure correcte de la CLARTE NUCALE pour obtenir le risque lié à la "
+               "clarté nucale et le risque intégré.";
+    case T21Failure::CrlOutOfRange:
+        return "Vous devez respecter la technique de calcul mise au point par NICOLAIDES et ses "
+               "collaborateurs. Pour le calcul du risque lié à la clarté nucale et celui du "
+               "risque intégré, ce formulaire ne fonctionnera donc que pour des LCC "
+               "embryonnaires comprises entre 45 mm et 84 mm.";
+    }
+    return {};
+}
+
+T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& in) {
+    T21RiskState& st = screen.state;
+    T21Slots& s = screen.slots;
+    T21Failure failure = T21Failure::None;
+    auto fail = [&](T21Failure f) {
+        if (failure == T21Failure::None) failure = f;
+    };
+
+    // Steps 1 to 7 need a maternal age of more than 0 and at most 50 years.
+    const std::optional<double> age = t21Number(in.age);
+    if (!age || *age <= 0) {
+        fail(T21Failure::AgeMissing);
+    } else if (*age > 50) {
+        fail(T21Failure::AgeAbove50);
+    } else {
+        st.maternalAge = in.age;
+        const AgeTermRisk term = ODDS_AGETERME(*age, in.previousTrisomy21);
+        st.termProbability = term.probability;
+        st.ageTermN = term.n;
+        st.termOdds = term.odds;
+        s.LblAgeT = riskText(st.ageTermN);
+
+        // The age risk at the scan's gestation, when the CRL gave one.
+        if (const std::optional<double> ga = t21Number(st.gaWeeksDays); ga && *ga < 41) {
+            st.relativeRisk = RISK_RELATIF(*ga);
+            st.gaOdds = st.termOdds / st.relativeRisk;
+            st.ageAtGaN = roundHalfEven(1 + st.gaOdds);
+            s.LblAge = riskText(st.ageAtGaN);
+            s.Frame12 = gestationCaption(st.gaWeeksDays);
+        } else {
+            s.LblAge.clear();
+        }
+
+        // The laboratory's risk at 15-18 weeks; a previous trisomy 21 adds
+        // 0.34 percentage points to it. At term the risk is 1.27 times lower.
+        if (const std::optional<double> x = serumValue(in.serum)) {
+            const double serumN = in.previousTrisomy21 ? 100 / (100 / *x + 0.34) : *x;
+            const double serumTermN = 1.27 * serumN;
+            if (allFinite({serumN, serumTermN})) {
+                st.serumN = serumN;
+                st.serumTermN = serumTermN;
+                s.LblRiskSero = riskText(serumN);
+                s.LblRiskSeroT = riskText(serumTermN);
+            }
+        }
+
+        st.crlText = in.crl;
+        st.ntText = in.nt;
+        const std::optional<double> nt = t21Number(in.nt);
+        if (in.crl.empty() && in.nt.empty()) {
+            forgetTranslucencyResults(s);
+        } else if (!nt || *nt <= 0) {
+            // A translucency of 0 would get the most reassuring ratio of all.
+            forgetTranslucencyResults(s);
+            fail(T21Failure::NuchalTranslucencyMissing);
+        } else if (const std::optional<double> crl = t21Number(in.crl);
+                   !crl || !(*crl > 44 && *crl < 86)) {
+            forgetTranslucencyResults(s);
+            fail(T21Failure::CrlOutOfRange);
+        } else if (const std::optional<TranslucencyRisk> r = translucencyRisk(st, *crl, *nt)) {
+            st.ntMedian = r->median;
+            st.mom = r->mom;
+            st.relativeRisk = r->relativeRisk;
+            st.likelihoodRatio = r->likelihoodRatio;
+            st.ntTermN = r->termN;
+            st.ntAtGaN = r->atGaN;
+            s.LblMedCn = t21NumberText(roundHalfEven(st.ntMedian, 1)) + " mm";
+            s.LblMultMed = t21NumberText(st.mom);
+            s.LblRisqRelatif = t21NumberText(roundHalfEven(st.relativeRisk, 3));
+            s.LblRapVrai = t21NumberText(st.likelihoodRatio);
+            s.LblRCNT = riskText(st.ntTermN);
+            s.LblRCN = riskText(st.ntAtGaN);
+            s.Frame8 = gestationCaption(st.gaWeeksDays);
+        } else {
+            // A translucency so far out that the risk cannot be computed.
+            forgetTranslucencyResults(s);
+            fail(T21Failure::NuchalTranslucencyMissing);
+        }
+    }
+
+    // The integrated risk: the serum risk divided by the translucency's
+    // likelihood ratio (Hutchon), from the values the state holds.
+    if (t21Number(s.LblMultMed) && serumValue(in.serum) && st.serumN) {
+        st.likelihoodRatio = RAP_VRAIS(st.mom);
+        const double integratedN = std::max((*st.serumN - 1) / st.likelihoodRatio, 2.0);
+        const double integratedTermN = std::max(1.27 * integratedN, 2.0);
+        if (allFinite({integratedN, integratedTermN})) {
+            st.integratedN = integratedN;
+            st.integratedTermN = integratedTermN;
+            s.LblRiskInt = riskText(integratedN);
+            s.LblRiskIntT = riskText(integratedTermN);
+        }
+    }
+
+    return {CALCULE_ECHO(std::move(screen)), failure};
+}
+
+T21Screen CALCULE_ECHO(T21Screen screen) {
+    T21RiskState& st = screen.state;
+    T21Slots& s = screen.slots;
+    const double c = st.markerCoefficient;
+    auto take = [&](double baseN) {
+        st.afterScanN = baseN / c;
+        st.afterScanRounded = roundHalfEven(st.afterScanN);
+        s.LblRiskEcho = riskText(st.afterScanRounded);
+        s.LblRGlobal = t21NumberText(st.afterScanRounded);
+    };
+    // The best risk at term available; a later rule overrides an earlier one.
+    // With both a serum and a translucency risk but no integrated one, the
+    // previous after-scan figures stay.
+    if (s.LblRiskSeroT.empty() && s.LblRCNT.empty() && !s.LblAgeT.empty()) take(st.ageTermN);
+    if (!s.LblRiskSeroT.empty() && s.LblRCNT.empty()) take(st.serumTermN);
+    if (s.LblRiskSeroT.empty() && !s.LblRCNT.empty()) take(st.ntTermN);
+    if (!s.LblRiskIntT.empty()) take(st.integratedTermN);
+    if (st.afterScanN < 2) {
+        st.afterScanN = 2;
+        st.afterScanRounded = 2;
+        s.LblRiskEcho = "1/2";
+        s.LblRGlobal = "2";
+    }
+    if (s.LblAgeT.empty() && s.LblRCNT.empty() && s.LblRiskSeroT.empty()) {
+        s.LblRiskEcho.clear();
+        s.LblRGlobal.clear();
+    }
+    return screen;
+}
+
+T21Screen tickSign(T21Screen screen, std::size_t index, bool ticked) {
+    if (index < kSignCount) screen.state.markerFactors[index] = signFactor(index, ticked);
+    screen.state.markerCoefficient = markerCoefficient(screen.state.markerFactors);
+    return CALCULE_ECHO(std::move(screen));
+}
+
+std::string enterCrl(T21RiskState& state, std::string_view crlText) {
+    const std::optional<CrlGestationalAge> age = AGE_GESTA_LCC(crlText);
+    if (!age) return {};
+    state.gaWeeksDays = age->weeksDays;
+    return age->display();
+}
+
+T21Screen resetT21Screen(T21Screen screen) {
+    screen.state.gaWeeksDays.clear();
+    screen.state.markerFactors = kNoSignTicked;
+    screen.state.markerCoefficient = 1;
+    screen.slots = T21Slots{};
+    return screen;
+}
+
+T21RedResults redResults(const T21Screen& screen) {
+    const T21RiskState& st = screen.state;
+    const T21Slots& s = screen.slots;
+    auto red = [](const std::string& text, double n) { return !text.empty() && isHighRisk(n); };
+    T21RedResults r;
+    r.LblAgeT = red(s.LblAgeT, st.ageTermN);
+    r.LblAge = red(s.LblAge, st.ageAtGaN);
+    r.LblRCNT = red(s.LblRCNT, st.ntTermN);
+    r.LblRCN = red(s.LblRCN, st.ntAtGaN);
+    r.LblRiskSero = red(s.LblRiskSero, st.serumN.value_or(0));
+    r.LblRiskSeroT = red(s.LblRiskSeroT, st.serumTermN);
+    r.LblRiskInt = red(s.LblRiskInt, st.integratedN);
+    r.LblRiskIntT = red(s.LblRiskIntT, st.integratedTermN);
+    r.LblRiskEcho = red(s.LblRiskEcho, st.afterScanN) && !s.LblAgeT.empty();
+    return r;
+}
+
+} // namespace tovimar

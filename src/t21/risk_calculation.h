@@ -1,0 +1,117 @@
+#pragma once
+// The trisomy 21 calculation: from the screen's inputs (age, previous
+// trisomy 21, serum risk, CRL, nuchal translucency) to the risk at term and at
+// the scan's gestation for each source, the integrated risk and the risk after
+// the morphology scan. The state and the result texts go in and come out
+// whole, so that one calculation builds on the previous ones as the screen does.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "t21/ultrasound_signs.h"
+
+namespace tovimar {
+
+// What one screen remembers between calculations. An empty value counts as 0.
+struct T21RiskState {
+    std::string maternalAge;
+    std::string gaWeeksDays; // gestational age from the CRL, "12,3"; set by the CRL field
+    std::string crlText, ntText;
+    double termProbability = 0;
+    double ageTermN = 0; // rounded
+    double termOdds = 0; // not rounded
+    double relativeRisk = 0;
+    double gaOdds = 0;
+    double ageAtGaN = 0; // rounded
+    double ntMedian = 0;
+    double mom = 0;
+    double likelihoodRatio = 0;   // rounded to 3 decimals
+    double ntTermN = 0;           // rounded, at least 2
+    double ntAtGaN = 0;           // rounded, at least 2
+    std::optional<double> serumN; // nothing until a serum risk has been taken
+    double serumTermN = 0;
+    double integratedN = 0;     // at least 2
+    double integratedTermN = 0; // at least 2
+    SignFactors markerFactors = kNoSignTicked;
+    double markerCoefficient = 1;
+    double afterScanN = 0; // not rounded, at least 2 once computed
+    double afterScanRounded = 0;
+};
+
+// The result texts, named after the labels that show them; a result is shown
+// when its text is not empty.
+struct T21Slots {
+    std::string LblAgeT, LblAge;            // age: at term, at the scan's gestation
+    std::string Frame12;                    // caption over LblAge: "Risque à 12,3 SA"
+    std::string LblRiskSero, LblRiskSeroT;  // serum: at 15-18 weeks, at term
+    std::string LblMedCn, LblMultMed;       // nuchal translucency: median, multiple of it
+    std::string LblRisqRelatif, LblRapVrai; // relative risk, likelihood ratio
+    std::string LblRCNT, LblRCN;            // translucency with age: at term, at gestation
+    std::string Frame8;                     // caption over LblRCN
+    std::string LblRiskInt, LblRiskIntT;    // integrated: at 15-18 weeks, at term
+    std::string LblRiskEcho;                // after the morphology scan
+    std::string LblRGlobal;                 // the after-scan N alone, for the letter
+};
+
+struct T21Screen {
+    T21RiskState state;
+    T21Slots slots;
+};
+
+// The texts of the input fields when "Calcule" is pressed.
+struct T21Inputs {
+    std::string age;
+    bool previousTrisomy21 = false;
+    std::string serum; // N of the laboratory's 1/N risk at 15-18 weeks
+    std::string crl;   // mm
+    std::string nt;    // nuchal translucency, mm
+};
+
+enum class T21Failure {
+    None,
+    AgeMissing,
+    AgeAbove50,
+    NuchalTranslucencyMissing,
+    CrlOutOfRange,
+};
+
+// The message box text of a failure; empty for None.
+std::string failureMessage(T21Failure failure);
+
+struct T21Calculation {
+    T21Screen screen;
+    T21Failure failure = T21Failure::None; // the first met; the calculation goes on
+};
+
+// The whole calculation of the "Calcule" button.
+T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& inputs);
+
+// The risk after the morphology scan: the best available risk at term divided
+// by the signs' coefficient, never below 1/2. Also runs on every tick.
+T21Screen CALCULE_ECHO(T21Screen screen);
+
+// A sign ticked or unticked: its factor, the coefficient, then CALCULE_ECHO.
+// An index outside the list changes no factor.
+T21Screen tickSign(T21Screen screen, std::size_t index, bool ticked);
+
+// A new CRL text: the gestational age it gives, kept in the state; a text that
+// gives none leaves the last valid age in use. Returns the display text
+// ("11,1 S.A." or empty).
+std::string enterCrl(T21RiskState& state, std::string_view crlText);
+
+// The reset of a new patient: no gestational age, no sign ticked, no result
+// shown; the other remembered values stay.
+T21Screen resetT21Screen(T21Screen screen);
+
+// Which results are shown on red (high risk), judged on the unrounded N of
+// each; an empty result is never red. The after-scan result is red only while
+// the age result is shown.
+struct T21RedResults {
+    bool LblAgeT = false, LblAge = false, LblRCNT = false, LblRCN = false;
+    bool LblRiskSero = false, LblRiskSeroT = false, LblRiskInt = false, LblRiskIntT = false;
+    bool LblRiskEcho = false;
+};
+T21RedResults redResults(const T21Screen& screen);
+
+} // namespace tovimar
