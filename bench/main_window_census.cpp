@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/images.h"
+#include "ui/pictures.h"
 #include "platform/messages.h"
 
 namespace tovimar {

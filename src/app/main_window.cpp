@@ -16,107 +16,20 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/images.h"
-#include "app/key_filters.h"
 #include "app/moon_widget.h"
-#include "app/window_registry.h"
 #include "core/text_lines.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "platform/screen_placement.h"
-#include "platform/settings_folder.h"
+#include "dating/term_settings_access.h"
 #include "utilities/payment_reminders.h"
 #include "utilities/saint_of_the_day.h"
+#include "ui/controls.h"
+#include "ui/pictures.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
-namespace {
-
-template <class W> W* named(W* widget, const char* name, const QString& accessibleName) {
-    widget->setObjectName(name);
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-QLineEdit* lineEdit(const char* name, const QString& accessibleName, bool readOnly = false) {
-    auto* edit = named(new QLineEdit, name, accessibleName);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-QGroupBox* frame(const QString& title, QWidget* content) {
-    auto* box = new QGroupBox(title);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->addWidget(content);
-    return box;
-}
-
-// A result shown as text that can be selected, framed like a field.
-QLabel* resultLabel(const char* name, const QString& accessibleName) {
-    auto* l = named(new QLabel, name, accessibleName);
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    l->setMinimumHeight(l->fontMetrics().height() + 8);
-    l->setMargin(2);
-    l->setBackgroundRole(QPalette::Base);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
-QLabel* label(const QString& text, QWidget* buddy = nullptr) {
-    auto* l = new QLabel(text);
-    if (buddy) l->setBuddy(buddy);
-    return l;
-}
-
-// A list box of fixed captions shown beside a result list, line for line.
-QListWidget* captionList(const char* name, const QStringList& captions) {
-    auto* list = named(new QListWidget, name, captions.join(", "));
-    list->addItems(captions);
-    list->setFocusPolicy(Qt::NoFocus);
-    list->setSelectionMode(QAbstractItemView::NoSelection);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int widest = 0;
-    for (const QString& c : captions)
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(c));
-    list->setFixedWidth(widest + 2 * list->frameWidth() + 10);
-    return list;
-}
-
-QListWidget* resultList(const char* name, const QString& accessibleName, int rows) {
-    auto* list = named(new QListWidget, name, accessibleName);
-    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setMinimumWidth(190);
-    list->setFixedHeight(list->fontMetrics().height() * rows + 10);
-    return list;
-}
-
-// A list and its fixed captions side by side, the same height.
-QWidget* pairedLists(QListWidget* captions, QListWidget* results) {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    captions->setFixedHeight(results->height());
-    layout->addWidget(captions);
-    layout->addWidget(results, 1);
-    return row;
-}
-
-void colour(QWidget* widget, const QColor& text, const QColor& background) {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Text, text);
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::Base, background);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
-} // namespace
 
 MainWindow::MainWindow(WindowRegistry& windows) : windows_(windows), platform_(windows.platform()) {
     setObjectName("Form1");
@@ -166,11 +79,11 @@ QWidget* MainWindow::buildDatingPanel() {
     NbreSA = lineEdit("NbreSA", QStringLiteral("Age gestationnel, S;A."), true);
     NbreMois = lineEdit("NbreMois", QStringLiteral("Age gestationnel, Mois"), true);
     NbreJours = lineEdit("NbreJours", QStringLiteral("Age gestationnel, Jours de G"), true);
-    ageGrid->addWidget(label(QStringLiteral("S;A."), NbreSA), 0, 0);
+    ageGrid->addWidget(caption(QStringLiteral("S;A."), NbreSA), 0, 0);
     ageGrid->addWidget(NbreSA, 0, 1);
-    ageGrid->addWidget(label(QStringLiteral("Mois"), NbreMois), 1, 0);
+    ageGrid->addWidget(caption(QStringLiteral("Mois"), NbreMois), 1, 0);
     ageGrid->addWidget(NbreMois, 1, 1);
-    ageGrid->addWidget(label(QStringLiteral("Jours de G"), NbreJours), 2, 0);
+    ageGrid->addWidget(caption(QStringLiteral("Jours de G"), NbreJours), 2, 0);
     ageGrid->addWidget(NbreJours, 2, 1);
     layout->addWidget(age, 1, 0, 1, 3);
 
@@ -194,8 +107,8 @@ QWidget* MainWindow::buildConversionPanel() {
         named(new QListWidget, "ListeSA", QStringLiteral("Conversion SA vers date, semaines"));
     ListeSA->setFixedWidth(ListeSA->fontMetrics().horizontalAdvance("4444") + 30);
     ListeSA->setFixedHeight(ListeSA->fontMetrics().height() * 4 + 10);
-    TXTsa = named(new QLabel(QStringLiteral("xx Sa le...")), "TXTsa",
-                  QStringLiteral("Semaines choisies"));
+    TXTsa = resultText("TXTsa", QStringLiteral("Conversion SA, date choisie"),
+                       QStringLiteral("xx Sa le..."));
     DateSA = lineEdit("DateSA", QStringLiteral("Conversion SA, date"));
     DateSA->setMaxLength(10);
     SA = lineEdit("SA", QStringLiteral("Conversion SA, âge à la date"), true);
@@ -213,10 +126,8 @@ QWidget* MainWindow::buildUltrasoundPanel() {
     Sac = lineEdit("Sac", QStringLiteral("Sac"));
     CRL = lineEdit("CRL", QStringLiteral("LCC"));
     CRL->setToolTip(QStringLiteral("Cacul âge gestationnel par le LCC"));
-    CRLscroll = named(new QScrollBar(Qt::Horizontal), "CRLscroll", QStringLiteral("LCC, réglage"));
-    CRLscroll->setRange(1, 85);
+    CRLscroll = scrollBar("CRLscroll", QStringLiteral("LCC, réglage"), 1, 85, 30);
     CRLscroll->setPageStep(10);
-    CRLscroll->setValue(30);
     Bip = lineEdit("Bip", QStringLiteral("Bip"));
     Fem = lineEdit("Fem", QStringLiteral("Fém."));
     DateX = lineEdit("DateX", QStringLiteral("Date de l'écho"));
@@ -228,18 +139,18 @@ QWidget* MainWindow::buildUltrasoundPanel() {
         e->setMaxLength(6);
         e->setMaximumWidth(60);
     }
-    layout->addWidget(label(QStringLiteral("Sac"), Sac), 0, 0);
+    layout->addWidget(caption(QStringLiteral("Sac"), Sac), 0, 0);
     layout->addWidget(Sac, 0, 1);
-    layout->addWidget(label(QStringLiteral("LCC"), CRL), 0, 2);
+    layout->addWidget(caption(QStringLiteral("LCC"), CRL), 0, 2);
     layout->addWidget(CRL, 0, 3);
     layout->addWidget(CRLscroll, 0, 4, 1, 2);
-    layout->addWidget(label(QStringLiteral("Bip"), Bip), 1, 0);
+    layout->addWidget(caption(QStringLiteral("Bip"), Bip), 1, 0);
     layout->addWidget(Bip, 1, 1);
-    layout->addWidget(label(QStringLiteral("Fém."), Fem), 1, 2);
+    layout->addWidget(caption(QStringLiteral("Fém."), Fem), 1, 2);
     layout->addWidget(Fem, 1, 3);
-    layout->addWidget(label(QStringLiteral("Date de l'écho"), DateX), 2, 0, 1, 2);
+    layout->addWidget(caption(QStringLiteral("Date de l'écho"), DateX), 2, 0, 1, 2);
     layout->addWidget(DateX, 2, 2, 1, 2);
-    layout->addWidget(label(QStringLiteral("Sem. d'amenorrhée"), SemA), 3, 0, 1, 2);
+    layout->addWidget(caption(QStringLiteral("Sem. d'amenorrhée"), SemA), 3, 0, 1, 2);
     layout->addWidget(SemA, 3, 2);
     Command1 = named(new QToolButton, "Command1",
                      QStringLiteral("Calculer le début de grossesse à partir de l'échographie"));
@@ -272,7 +183,7 @@ QWidget* MainWindow::buildSchedulePanel() {
     auto* echoLayout = new QVBoxLayout(echoes);
     auto* firstRow = new QHBoxLayout;
     LblEcho1T = resultLabel("LblEcho1T", QStringLiteral("Echo 1T"));
-    firstRow->addWidget(label(QStringLiteral("Echo 1T")));
+    firstRow->addWidget(caption(QStringLiteral("Echo 1T")));
     firstRow->addWidget(LblEcho1T, 1);
     echoLayout->addLayout(firstRow);
     ListeUS = resultList("ListeUS", QStringLiteral("Echographies"), 2);
@@ -298,22 +209,16 @@ QWidget* MainWindow::buildSchedulePanel() {
     NbrEnf = lineEdit("NbrEnf", QStringLiteral("Nbre Enf."));
     NbrEnf->setMaximumWidth(40);
     NbrEnf->setMaxLength(2);
-    NbrEnfScroll =
-        named(new QScrollBar(Qt::Horizontal), "NbrEnfScroll", QStringLiteral("Nbre Enf., réglage"));
-    NbrEnfScroll->setRange(0, 10);
-    NbrEnfScroll->setValue(1);
+    NbrEnfScroll = scrollBar("NbrEnfScroll", QStringLiteral("Nbre Enf., réglage"), 0, 10, 1);
     NbrEnfScroll->setMinimumWidth(60);
-    leaveLayout->addWidget(label(QStringLiteral("Nbre Enf."), NbrEnf), 1, 0);
+    leaveLayout->addWidget(caption(QStringLiteral("Nbre Enf."), NbrEnf), 1, 0);
     leaveLayout->addWidget(NbrEnf, 1, 1);
     leaveLayout->addWidget(NbrEnfScroll, 1, 2, 1, 2);
-    Gemell = named(new QCheckBox(QStringLiteral("Gr. Gemell.")), "Gemell",
-                   QStringLiteral("Gr. Gemell."));
-    Triple =
-        named(new QCheckBox(QStringLiteral("Gr. Triple")), "Triple", QStringLiteral("Gr. Triple"));
+    Gemell = checkBox("Gemell", QStringLiteral("Gr. Gemell."));
+    Triple = checkBox("Triple", QStringLiteral("Gr. Triple"));
     leaveLayout->addWidget(Gemell, 2, 0, 1, 2);
     leaveLayout->addWidget(Triple, 2, 2, 1, 2);
-    Command2 = named(new QPushButton(QStringLiteral("&Calcule Congés")), "Command2",
-                     QStringLiteral("Calcule Congés"));
+    Command2 = button("Command2", QStringLiteral("&Calcule Congés"));
     leaveLayout->addWidget(Command2, 3, 0, 1, 4);
     layout->addWidget(leave);
     layout->addStretch();
@@ -326,7 +231,7 @@ QWidget* MainWindow::buildAlmanacPanel() {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    LblSaint = named(new QLabel, "LblSaint", QStringLiteral("Saint du jour"));
+    LblSaint = resultText("LblSaint", QStringLiteral("Saint du jour"));
     LblSaint->setAlignment(Qt::AlignCenter);
     LblSaint->setMargin(4);
     QFont saintFont = LblSaint->font();
@@ -335,8 +240,8 @@ QWidget* MainWindow::buildAlmanacPanel() {
     colour(LblSaint, Qt::red, QColor(0xC0, 0xFF, 0xFF));
     layout->addWidget(LblSaint);
 
-    LblAlmanach = named(new QLabel(QStringLiteral("Almanach")), "LblAlmanach",
-                        QStringLiteral("Dicton du jour"));
+    LblAlmanach =
+        resultText("LblAlmanach", QStringLiteral("Dicton du jour"), QStringLiteral("Almanach"));
     LblAlmanach->setAlignment(Qt::AlignCenter);
     LblAlmanach->setMargin(6);
     LblAlmanach->setMinimumHeight(LblAlmanach->fontMetrics().height() * 5);
@@ -364,8 +269,8 @@ QWidget* MainWindow::buildAlmanacPanel() {
     Picture1 = named(new MoonWidget, "Picture1", QStringLiteral("Lune"));
     Picture1->setToolTip(
         QStringLiteral("Double clic sur la garde, ou entrer une date pour voir la lune"));
-    Label11 = named(new QLabel(QStringLiteral("Descendante")), "Label11",
-                    QStringLiteral("Sens de la lune"));
+    Label11 =
+        resultText("Label11", QStringLiteral("Sens de la lune"), QStringLiteral("Descendante"));
     Label11->setAlignment(Qt::AlignCenter);
     moonLayout->addWidget(CmdDateMoins, 0, 0);
     moonLayout->addWidget(TxtDateJ, 0, 1);
@@ -380,7 +285,7 @@ QWidget* MainWindow::buildAlmanacPanel() {
     layout->addWidget(Image1);
 
     LblAvertir =
-        named(new QLabel(QStringLiteral("Attention")), "LblAvertir", QStringLiteral("Rappel"));
+        resultText("LblAvertir", QStringLiteral("Rappel"), QStringLiteral("Attention"));
     LblAvertir->setAlignment(Qt::AlignCenter);
     LblAvertir->setMargin(6);
     QFont warningFont = LblAvertir->font();
@@ -426,11 +331,8 @@ void MainWindow::loadAtStartUp() {
         const QSignalBlocker quiet(ListeSA);
         ListeSA->setCurrentRow(4);
     }
-    const TermSettingsReading reading =
-        readTermSettings(platform_.settings.read("term.tvx").value_or(""));
-    termSettings_ = reading.settings;
-    if (!reading.complete)
-        platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
+    termSettings_ = readTermSettingsFile(platform_).settings;
+    termBounds_ = TermBounds::of(termSettings_);
     TxtDateJ->setText(QString::fromStdString(today.toText()));
 }
 

@@ -33,6 +33,12 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     QAction* action(const QString& name) const;
+    WindowRegistry& windows() const { return windows_; }
+    Platform& platform() const { return platform_; }
+
+    // The planning printouts (the "Imprimer" menu).
+    void printPlanning(PrintMode mode);
+    void previewPlanning();
     // The term settings read at start-up (the schedule's windows).
     const TermSettings& termSettings() const { return termSettings_; }
 
@@ -94,17 +100,12 @@ class MainWindow : public QMainWindow {
     void onTxtDateJChanged();
     void stepMoonDay(int days);
 
-    // Menus.
-    void openTermSettings();
-
-    // The planning printouts.
     PlanningData planningData(const QString& patientName);
-    void printPlanning(PrintMode mode);
-    void previewPlanning();
 
     WindowRegistry& windows_;
     Platform& platform_;
     TermSettings termSettings_;
+    TermBounds termBounds_; // parsed once, at start-up
     QString lastMoonText_;
     bool listChosenByChange_ = false;
     std::map<QString, QAction*> actions_;

@@ -11,11 +11,11 @@
 #include <QToolButton>
 #include <optional>
 
-#include "app/date_picker_window.h"
-#include "app/key_filters.h"
+#include "ui/date_picker_window.h"
+#include "ui/key_filters.h"
 #include "app/main_window.h"
 #include "app/moon_widget.h"
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "dating/follow_up_schedule.h"
 #include "dating/pregnancy_dating.h"
 #include "platform/clock.h"
@@ -145,7 +145,7 @@ void MainWindow::onDateDGChanged() {
 
 bool MainWindow::recomputeSchedule(VbDate start) {
     using S = TermSettings;
-    auto bound = [this](S::Index i) { return windowBoundDays(termSettings_[i]); };
+    auto bound = [this](S::Index i) { return termBounds_[i]; };
     auto amenorrhoeaWindow = [&](S::Index from, S::Index to) -> std::optional<QString> {
         const auto a = bound(from), b = bound(to);
         if (!a || !b) return std::nullopt;

@@ -1,102 +1,121 @@
 // The main window's menu bar: every tool of the program, by its caption.
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <map>
 
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "app/window_registry.h"
-#include "dating/term_settings_window.h"
+#include "app/menu_table.h"
+#include "dating/term_settings_access.h"
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "t21/practice_options_window.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
+namespace {
 
-void MainWindow::buildMenus() {
-    QMenuBar* bar = menuBar();
-    // An entry whose tool is not in this version yet stays visible, greyed.
-    auto add = [this](QWidget* menu, const char* name, const QString& caption, auto handler) {
-        auto* action = new QAction(caption, this);
-        action->setObjectName(name);
-        if constexpr (std::is_same_v<decltype(handler), std::nullptr_t>)
-            action->setEnabled(false);
-        else
-            connect(action, &QAction::triggered, this, handler);
-        menu->addAction(action);
-        actions_[name] = action;
-        return action;
-    };
-    auto submenu = [this](auto* parent, const char* name, const QString& caption) {
-        QMenu* menu = parent->addMenu(caption);
-        menu->setObjectName(name);
-        menu->menuAction()->setObjectName(name);
-        actions_[name] = menu->menuAction();
-        return menu;
-    };
-
-    add(bar, "Quitter", QStringLiteral("&Quitter"), [this] { close(); });
-
-    QMenu* print = submenu(bar, "Imprimer", QStringLiteral("&Imprimer"));
-    add(print, "Aperçu", QStringLiteral("Aperçu avant Impression"), [this] { previewPlanning(); });
-    add(print, "Impression", QStringLiteral("Impression Directe"),
-        [this] { printPlanning(PrintMode::CurrentPrinter); });
-    add(print, "Impression1", QStringLiteral("Impression avec choix de l'imprimante"),
-        [this] { printPlanning(PrintMode::ChoosePrinter); });
-    // Practitioners e-mail the planning: the same page, into a PDF file.
-    add(print, "ImpressionPdf", QStringLiteral("Enregistrer en PDF…"),
-        [this] { printPlanning(PrintMode::PdfFile); });
-
-    QMenu* biometry = submenu(bar, "Biometries", QStringLiteral("&Biometrie"));
-    add(biometry, "Biometrie", QStringLiteral("&Biometrie"), nullptr);
-    QMenu* charts = submenu(biometry, "Courbes", QStringLiteral("Co&urbes"));
-    add(charts, "Biparietal", QStringLiteral("Bipariétal"), nullptr);
-    add(charts, "Cc", QStringLiteral("Circonf. Céphalique"), nullptr);
-    add(charts, "Cervelet", QStringLiteral("Cervelet"), nullptr);
-    add(charts, "AQ", QStringLiteral("Abdominal Transverse"), nullptr);
-    add(charts, "CA", QStringLiteral("Circonf. Abdominale"), nullptr);
-    add(charts, "Femur", QStringLiteral("Fémur"), nullptr);
-    add(charts, "Pied", QStringLiteral("Pied"), nullptr);
-
-    add(bar, "Ivg", QStringLiteral("I&VG"), nullptr);
-    add(bar, "T21", QStringLiteral("T&21"), nullptr);
-    add(bar, "MAP", QStringLiteral("&MAP"), nullptr);
-    add(bar, "THS", QStringLiteral("T&HS"), nullptr);
-
-    QMenu* options = submenu(bar, "Options", QStringLiteral("&Options"));
-    add(options, "Entete", QStringLiteral("En-tête, mise à jour"),
-        [this] { windows_.open<PracticeOptionsWindow>(); });
-    add(options, "Miseajour", QStringLiteral("Dates limites IVG, mise à jour"),
-        [this] { openTermSettings(); });
-    add(options, "Anesth", QStringLiteral("Dates Consultation anesthésistes"),
-        [this] { openTermSettings(); });
-    add(options, "Tritest", QStringLiteral("Dates Marqueurs HT21"), [this] { openTermSettings(); });
-    add(options, "Echo1T", QStringLiteral("Dates Echographie 1T"), [this] { openTermSettings(); });
-    add(options, "Seuil", QStringLiteral("Seuil pour l'amniocentèse"),
-        [this] { openTermSettings(); });
-
-    QMenu* tools = submenu(bar, "Outils", QStringLiteral("Ou&tils"));
-    add(tools, "Euro", QStringLiteral("Euro Convertisseur"), nullptr);
-    add(tools, "CodePost", QStringLiteral("Codes Postaux"), nullptr);
-    add(tools, "feries", QStringLiteral("Les jours fériés"), nullptr);
-    QMenu* fertility = submenu(tools, "amp", QStringLiteral("AMP - FIV"));
-    add(fertility, "Score01", QStringLiteral("Score réponse ovarienne"), nullptr);
-    add(fertility, "Score02", QStringLiteral("Score transfert embryonnaire"), nullptr);
-    add(tools, "scosiris", QStringLiteral("Score OSIRIS"), nullptr);
-
-    add(bar, "Tarifs", QStringLiteral("&Tarifs"), nullptr);
-    add(bar, "Aide", QStringLiteral("&Aide"),
-        [this] { platform_.help.showTopic(HelpViewer::kContents); });
-    add(bar, "AproposDe", QStringLiteral("&?"), [this] {
-        AboutBox about(this);
-        about.exec();
-    });
+// An entry that shows a tool window (created on first use, then raised).
+template <class W> MenuAction opens() {
+    return [](MainWindow& main) { main.windows().open<W>(); };
 }
 
-void MainWindow::openTermSettings() {
-    windows_.open<TermSettingsWindow>();
+MenuRow submenu(const char* name, const char* parent, const QString& caption) {
+    return {name, parent, caption, {}, true};
+}
+
+const MenuAction termSettings = [](MainWindow& main) { openTermSettingsEditor(main.windows()); };
+
+} // namespace
+
+const std::vector<MenuRow>& menuRows() {
+    static const std::vector<MenuRow> rows = {
+        {"Quitter", nullptr, QStringLiteral("&Quitter"), [](MainWindow& m) { m.close(); }},
+
+        submenu("Imprimer", nullptr, QStringLiteral("&Imprimer")),
+        {"Aperçu", "Imprimer", QStringLiteral("Aperçu avant Impression"),
+         [](MainWindow& m) { m.previewPlanning(); }},
+        {"Impression", "Imprimer", QStringLiteral("Impression Directe"),
+         [](MainWindow& m) { m.printPlanning(PrintMode::CurrentPrinter); }},
+        {"Impression1", "Imprimer", QStringLiteral("Impression avec choix de l'imprimante"),
+         [](MainWindow& m) { m.printPlanning(PrintMode::ChoosePrinter); }},
+        // Practitioners e-mail the planning: the same page, into a PDF file.
+        {"ImpressionPdf", "Imprimer", QStringLiteral("Enregistrer en PDF…"),
+         [](MainWindow& m) { m.printPlanning(PrintMode::PdfFile); }},
+
+        submenu("Biometries", nullptr, QStringLiteral("&Biometrie")),
+        {"Biometrie", "Biometries", QStringLiteral("&Biometrie"), {}},
+        submenu("Courbes", "Biometries", QStringLiteral("Co&urbes")),
+        {"Biparietal", "Courbes", QStringLiteral("Bipariétal"), {}},
+        {"Cc", "Courbes", QStringLiteral("Circonf. Céphalique"), {}},
+        {"Cervelet", "Courbes", QStringLiteral("Cervelet"), {}},
+        {"AQ", "Courbes", QStringLiteral("Abdominal Transverse"), {}},
+        {"CA", "Courbes", QStringLiteral("Circonf. Abdominale"), {}},
+        {"Femur", "Courbes", QStringLiteral("Fémur"), {}},
+        {"Pied", "Courbes", QStringLiteral("Pied"), {}},
+
+        {"Ivg", nullptr, QStringLiteral("I&VG"), {}},
+        {"T21", nullptr, QStringLiteral("T&21"), {}},
+        {"MAP", nullptr, QStringLiteral("&MAP"), {}},
+        {"THS", nullptr, QStringLiteral("T&HS"), {}},
+
+        submenu("Options", nullptr, QStringLiteral("&Options")),
+        {"Entete", "Options", QStringLiteral("En-tête, mise à jour"),
+         opens<PracticeOptionsWindow>()},
+        {"Miseajour", "Options", QStringLiteral("Dates limites IVG, mise à jour"), termSettings},
+        {"Anesth", "Options", QStringLiteral("Dates Consultation anesthésistes"), termSettings},
+        {"Tritest", "Options", QStringLiteral("Dates Marqueurs HT21"), termSettings},
+        {"Echo1T", "Options", QStringLiteral("Dates Echographie 1T"), termSettings},
+        {"Seuil", "Options", QStringLiteral("Seuil pour l'amniocentèse"), termSettings},
+
+        submenu("Outils", nullptr, QStringLiteral("Ou&tils")),
+        {"Euro", "Outils", QStringLiteral("Euro Convertisseur"), {}},
+        {"CodePost", "Outils", QStringLiteral("Codes Postaux"), {}},
+        {"feries", "Outils", QStringLiteral("Les jours fériés"), {}},
+        submenu("amp", "Outils", QStringLiteral("AMP - FIV")),
+        {"Score01", "amp", QStringLiteral("Score réponse ovarienne"), {}},
+        {"Score02", "amp", QStringLiteral("Score transfert embryonnaire"), {}},
+        {"scosiris", "Outils", QStringLiteral("Score OSIRIS"), {}},
+
+        {"Tarifs", nullptr, QStringLiteral("&Tarifs"), {}},
+        {"Aide", nullptr, QStringLiteral("&Aide"),
+         [](MainWindow& m) { m.platform().help.showTopic(HelpViewer::kContents); }},
+        {"AproposDe", nullptr, QStringLiteral("&?"),
+         [](MainWindow& m) {
+             AboutBox about(&m);
+             about.exec();
+         }},
+    };
+    return rows;
+}
+
+void MainWindow::buildMenus() {
+    std::map<QString, QMenu*> menus;
+    for (const MenuRow& row : menuRows()) {
+        QMenu* parent = row.parent ? menus.at(QString::fromLatin1(row.parent)) : nullptr;
+        const QString name = QString::fromUtf8(row.name);
+        QAction* action;
+        if (row.submenu) {
+            QMenu* menu = parent ? parent->addMenu(row.caption) : menuBar()->addMenu(row.caption);
+            menu->setObjectName(name);
+            menus[name] = menu;
+            action = menu->menuAction();
+        } else {
+            action = new QAction(row.caption, this);
+            if (row.action)
+                connect(action, &QAction::triggered, this, [this, run = row.action] { run(*this); });
+            else
+                action->setEnabled(false); // visible, greyed: not in this version yet
+            if (parent)
+                parent->addAction(action);
+            else
+                menuBar()->addAction(action);
+        }
+        action->setObjectName(name);
+        actions_[name] = action;
+    }
 }
 
 } // namespace tovimar

@@ -5,7 +5,7 @@
 #include <QListWidget>
 
 #include "app/main_window.h"
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "dating/planning_letter.h"
 #include "dating/planning_preview_window.h"
 #include "dating/planning_printout.h"

@@ -1,6 +1,6 @@
 #include "app/splash_window.h"
 
-#include "app/images.h"
+#include "ui/pictures.h"
 #include "platform/screen_placement.h"
 
 #include <QPainter>

@@ -14,10 +14,10 @@
 #include <memory>
 #include <utility>
 
-#include "app/images.h"
+#include "ui/pictures.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "dating/planning_letter.h"
 #include "dating/planning_printout.h"
 #include "platform/platform.h"
@@ -32,9 +32,7 @@ QString withLf(const std::string& text) {
 } // namespace
 
 PlanningPreviewWindow::PlanningPreviewWindow(WindowRegistry& windows)
-    : QWidget(nullptr, Qt::Window), platform_(windows.platform()) {
-    setObjectName("Form2");
-    setWindowTitle(QStringLiteral("Imprime"));
+    : ToolWindow(windows, "Form2", QStringLiteral("Imprime")) {
     auto* layout = new QGridLayout(this);
     auto* bar = new QMenuBar(this);
     Imprimer02 = bar->addAction(QStringLiteral("Imprimer"));
@@ -74,6 +72,7 @@ PlanningPreviewWindow::PlanningPreviewWindow(WindowRegistry& windows)
 
     connect(Imprimer02, &QAction::triggered, this, &PlanningPreviewWindow::printTexts);
     connect(Quitte, &QAction::triggered, this, &QWidget::close);
+    setEscapeAction(Quitte);
     resize(900, 700);
     centreOnScreen(this);
 }
@@ -92,7 +91,7 @@ QString PlanningPreviewWindow::letterText() const {
 
 void PlanningPreviewWindow::printTexts() {
     const QString header = headerText(), letter = letterText();
-    printReport(platform_.reports, platform_.messages, PrintMode::ChoosePrinter,
+    printReport(platform().reports, platform().messages, PrintMode::ChoosePrinter,
                 kPlanningDocumentName,
                 [&](ReportPrinter& printer) { printPlanningPreview(printer, header, letter); });
 }

@@ -2,7 +2,7 @@
 // Form2, "Imprime": the planning as two editable texts, the letterhead and
 // the letter, printed as they stand.
 
-#include <QWidget>
+#include "ui/tool_window.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -13,7 +13,7 @@ class WindowRegistry;
 struct Platform;
 struct PlanningPreview;
 
-class PlanningPreviewWindow : public QWidget {
+class PlanningPreviewWindow : public ToolWindow {
     Q_OBJECT
   public:
     explicit PlanningPreviewWindow(WindowRegistry& windows);
@@ -28,8 +28,6 @@ class PlanningPreviewWindow : public QWidget {
 
   private:
     void printTexts();
-
-    Platform& platform_;
 };
 
 } // namespace tovimar

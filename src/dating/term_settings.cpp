@@ -47,6 +47,13 @@ std::optional<long long> anaesthesiaWeeksToDays(std::string_view weeksText) {
     return static_cast<long long>(roundHalfEven(*weeks * 7 - 14));
 }
 
+TermBounds TermBounds::of(const TermSettings& settings) {
+    TermBounds bounds;
+    for (int i = 0; i < TermSettings::Count; ++i)
+        bounds.values[i] = windowBoundDays(settings.values[i]);
+    return bounds;
+}
+
 std::optional<int> windowBoundDays(std::string_view text) {
     const auto value = readFrenchNumber(text);
     // Beyond a few centuries a bound is no date any more.

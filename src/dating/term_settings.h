@@ -34,6 +34,16 @@ struct TermSettings {
     std::string& operator[](Index i) { return values[i]; }
 };
 
+// The settings as whole days (or weeks, or N), parsed once when read or
+// saved: a value that is not a number stays empty, and what depends on it
+// is not computed.
+struct TermBounds {
+    std::array<std::optional<int>, TermSettings::Count> values;
+
+    static TermBounds of(const TermSettings& settings);
+    std::optional<int> operator[](TermSettings::Index i) const { return values[i]; }
+};
+
 struct TermSettingsReading {
     // The values read; where the reading failed, the editor's defaults for
     // the values that could not be read.

@@ -8,60 +8,35 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/key_filters.h"
-#include "app/window_registry.h"
-#include "platform/messages.h"
-#include "platform/platform.h"
-#include "platform/screen_placement.h"
-#include "platform/settings_folder.h"
+#include "dating/term_settings_access.h"
+#include "ui/controls.h"
+#include "ui/key_filters.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {
 
-const QString kFileName = QStringLiteral("term.tvx");
-
-QLineEdit* numberField(QWidget* parent, const char* name, const QString& accessibleName) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setAccessibleName(accessibleName);
+QLineEdit* numberField(const char* name, const QString& accessibleName) {
+    auto* edit = lineEdit(name, accessibleName);
     edit->setMaximumWidth(60);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
 
-QLabel* caption(const QString& text, QWidget* buddy = nullptr, bool wrap = false) {
-    auto* label = new QLabel(text);
-    label->setWordWrap(wrap);
-    if (buddy) label->setBuddy(buddy);
-    return label;
-}
-
 // "Entre [a] et [b] Jours A."
 QHBoxLayout* rangeRow(const QString& from, QLineEdit* a, QLineEdit* b, const QString& unit) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(caption(from, a));
-    row->addWidget(a);
-    row->addWidget(caption(QStringLiteral("et"), b));
-    row->addWidget(b);
-    row->addWidget(caption(unit));
-    row->addStretch();
-    return row;
+    return row({caption(from, a), a, caption(QStringLiteral("et"), b), b, caption(unit)});
 }
 
 } // namespace
 
 TermSettingsWindow::TermSettingsWindow(WindowRegistry& windows)
-    : TermSettingsWindow(windows.platform()) {}
-
-TermSettingsWindow::TermSettingsWindow(Platform& platform)
-    : QWidget(nullptr, Qt::Window), platform_(platform) {
+    : ToolWindow(windows, "Form9", QStringLiteral("Modifications")), file_(termSettingsFile(platform())) {
     build();
     load();
 }
 
 void TermSettingsWindow::build() {
-    setObjectName("Form9");
-    setWindowTitle(QStringLiteral("Modifications"));
     auto* layout = new QVBoxLayout(this);
 
     auto* intro =
@@ -73,10 +48,10 @@ void TermSettingsWindow::build() {
 
     auto* ivg = new QGroupBox(QStringLiteral("IVG"), this);
     auto* ivgGrid = new QGridLayout(ivg);
-    IvgText = numberField(ivg, "IvgText",
+    IvgText = numberField("IvgText",
                           QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"));
     RuText =
-        numberField(ivg, "RuText",
+        numberField("RuText",
                     QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"));
     ivgGrid->addWidget(
         caption(QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"), IvgText), 0, 0);
@@ -94,7 +69,7 @@ void TermSettingsWindow::build() {
     auto* threshold = new QGroupBox(QStringLiteral("Seuil pour l'amniocentèse"), this);
     auto* thresholdRow = new QHBoxLayout(threshold);
     TxtRisqueLim =
-        numberField(threshold, "TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
+        numberField("TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
     thresholdRow->addWidget(
         caption(QStringLiteral("Amniocentèse préconisée si Tri test supérieur à :"), TxtRisqueLim));
     thresholdRow->addWidget(caption(QStringLiteral("1/")));
@@ -104,14 +79,14 @@ void TermSettingsWindow::build() {
 
     auto* anaesthesia = new QGroupBox(QStringLiteral("Consultation anesthèsistes"), this);
     auto* anaesthesiaBox = new QVBoxLayout(anaesthesia);
-    Text5 = numberField(anaesthesia, "Text5",
+    Text5 = numberField("Text5",
                         QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
-    Text6 = numberField(anaesthesia, "Text6",
+    Text6 = numberField("Text6",
                         QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
     // The day counts that are saved stay hidden: the screen shows weeks.
-    Text7 = numberField(anaesthesia, "Text7",
+    Text7 = numberField("Text7",
                         QStringLiteral("Consultation anesthèsistes, premier jour"));
-    Text8 = numberField(anaesthesia, "Text8",
+    Text8 = numberField("Text8",
                         QStringLiteral("Consultation anesthèsistes, dernier jour"));
     Text7->hide();
     Text8->hide();
@@ -124,12 +99,12 @@ void TermSettingsWindow::build() {
     auto* serum = new QGroupBox(QStringLiteral("Triple test"), this);
     auto* serumBox = new QVBoxLayout(serum);
     Text9 =
-        numberField(serum, "Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
+        numberField("Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
     Text10 =
-        numberField(serum, "Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
+        numberField("Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
     Text1 =
-        numberField(serum, "Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
-    Text2 = numberField(serum, "Text2", QStringLiteral("Tri Test à Effectuer: 2T, et (Jours A.)"));
+        numberField("Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
+    Text2 = numberField("Text2", QStringLiteral("Tri Test à Effectuer: 2T, et (Jours A.)"));
     serumBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
     serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 1T")));
     serumBox->addLayout(
@@ -142,8 +117,8 @@ void TermSettingsWindow::build() {
 
     auto* echo = new QGroupBox(QStringLiteral("Echo 1er Ter"), this);
     auto* echoBox = new QVBoxLayout(echo);
-    Text15 = numberField(echo, "Text15", QStringLiteral("Echo 1T à pratiquer, entre (Jours A.)"));
-    Text16 = numberField(echo, "Text16", QStringLiteral("Echo 1T à pratiquer, et (Jours A.)"));
+    Text15 = numberField("Text15", QStringLiteral("Echo 1T à pratiquer, entre (Jours A.)"));
+    Text16 = numberField("Text16", QStringLiteral("Echo 1T à pratiquer, et (Jours A.)"));
     echoBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
     echoBox->addWidget(caption(QStringLiteral("Echo 1T à pratiquer")));
     echoBox->addLayout(
@@ -158,10 +133,9 @@ void TermSettingsWindow::build() {
     restart->setStyleSheet("color: #800000");
     layout->addWidget(restart);
     auto* buttons = new QHBoxLayout;
-    CmdEnregistrer = new QPushButton(QStringLiteral("E&nregistrer Quitter"), this);
-    CmdEnregistrer->setObjectName("CmdEnregistrer");
-    CmdQuitter = new QPushButton(QStringLiteral("&Quitter"), this);
-    CmdQuitter->setObjectName("CmdQuitter");
+    CmdEnregistrer = button("CmdEnregistrer", QStringLiteral("E&nregistrer Quitter"));
+    CmdQuitter = button("CmdQuitter", QStringLiteral("&Quitter"));
+    setEscapeButton(CmdQuitter);
     buttons->addStretch();
     buttons->addWidget(CmdEnregistrer);
     buttons->addWidget(CmdQuitter);
@@ -176,22 +150,11 @@ void TermSettingsWindow::build() {
     connect(CmdEnregistrer, &QPushButton::clicked, this, &TermSettingsWindow::save);
     connect(CmdQuitter, &QPushButton::clicked, this, &QWidget::close);
 
-    setTabOrder(IvgText, RuText);
-    setTabOrder(RuText, TxtRisqueLim);
-    setTabOrder(TxtRisqueLim, Text5);
-    setTabOrder(Text5, Text6);
-    setTabOrder(Text6, Text9);
-    setTabOrder(Text9, Text10);
-    setTabOrder(Text10, Text1);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Text15);
-    setTabOrder(Text15, Text16);
-    setTabOrder(Text16, CmdEnregistrer);
-    setTabOrder(CmdEnregistrer, CmdQuitter);
+    setReadingOrder({IvgText, RuText, TxtRisqueLim, Text5, Text6, Text9, Text10, Text1, Text2,
+                     Text15, Text16, CmdEnregistrer, CmdQuitter});
 
     setMinimumWidth(560);
-    adjustSize();
-    centreOnScreen(this);
+    placeOnScreen();
 }
 
 QLineEdit* TermSettingsWindow::field(int index) const {
@@ -202,14 +165,10 @@ QLineEdit* TermSettingsWindow::field(int index) const {
 
 void TermSettingsWindow::load() {
     // What could be read is shown; the defaults stand for the rest.
-    const TermSettingsReading reading =
-        readTermSettings(platform_.settings.read(kFileName).value_or(""));
+    const TermSettingsReading reading = file_.read(readTermSettings);
     for (int i = 0; i < TermSettings::Count; ++i)
         field(i)->setText(QString::fromStdString(reading.settings.values[i]));
-    if (!reading.complete) {
-        platform_.messages.inform(QStringLiteral("Fichier Term.tvx absent ou erronné."));
-        return;
-    }
+    if (!reading.complete) return;
     // Shown in weeks; converting back gives the same whole days.
     if (auto weeks = anaesthesiaDaysToWeeksText(Text7->text().toStdString()))
         Text5->setText(QString::fromStdString(*weeks));
@@ -231,9 +190,7 @@ TermSettings TermSettingsWindow::currentSettings() const {
 
 void TermSettingsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
-    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName,
-                         encodeTermSettings(currentSettings())))
-        close();
+    if (file_.save(encodeTermSettings(currentSettings()))) close();
 }
 
 } // namespace tovimar

@@ -2,23 +2,19 @@
 // "Modifications": shows and rewrites term.tvx. Other windows read the
 // current values from here (what is on screen, saved or not).
 
-#include <QWidget>
-
 #include "dating/term_settings.h"
+#include "ui/settings_file.h"
+#include "ui/tool_window.h"
 
 class QLineEdit;
 class QPushButton;
 
 namespace tovimar {
 
-class WindowRegistry;
-struct Platform;
-
-class TermSettingsWindow : public QWidget {
+class TermSettingsWindow : public ToolWindow {
     Q_OBJECT
   public:
     explicit TermSettingsWindow(WindowRegistry& windows);
-    explicit TermSettingsWindow(Platform& platform);
 
     // The eleven values as the fields hold them now.
     TermSettings currentSettings() const;
@@ -35,7 +31,7 @@ class TermSettingsWindow : public QWidget {
     void convertWeeksToDays(QLineEdit* weeks, QLineEdit* days);
     QLineEdit* field(int index) const;
 
-    Platform& platform_;
+    SettingsFile file_;
 };
 
 } // namespace tovimar

@@ -8,56 +8,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/window_registry.h"
-#include "platform/messages.h"
-#include "platform/platform.h"
-#include "platform/screen_placement.h"
-#include "platform/settings_folder.h"
+#include "ui/controls.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {
 
-const QString kFileName = QStringLiteral("options.tvx");
-const QString kReadFailure = QStringLiteral("Fichier Options.tvx absent ou erronné.");
-
-// Reads the file; a failure is reported and what was read is kept.
-PracticeOptions readFile(Platform& platform) {
-    const PracticeOptionsReading reading =
-        readPracticeOptions(platform.settings.read(kFileName).value_or(""));
-    if (!reading.complete) platform.messages.inform(kReadFailure);
-    return reading.options;
-}
-
-QLineEdit* textField(QWidget* parent, const char* name, const QString& accessibleName) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setAccessibleName(accessibleName);
-    return edit;
-}
-
-// Free text: the practitioner types any title; nothing is offered.
-QComboBox* freeTextCombo(QWidget* parent, const char* name, const QString& accessibleName) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setEditable(true);
-    // Enter must not turn what was typed into a list entry.
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->setAccessibleName(accessibleName);
-    combo->lineEdit()->setAccessibleName(accessibleName);
-    return combo;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAccessibleName(text);
-    return b;
-}
-
-QLabel* caption(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
+SettingsFile optionsFile(Platform& platform) {
+    return SettingsFile(platform, QStringLiteral("options.tvx"), QStringLiteral("Options.tvx"));
 }
 
 void setComboText(QComboBox* combo, const std::string& text) {
@@ -67,29 +25,25 @@ void setComboText(QComboBox* combo, const std::string& text) {
 } // namespace
 
 PracticeOptionsWindow::PracticeOptionsWindow(WindowRegistry& windows)
-    : PracticeOptionsWindow(windows.platform()) {}
-
-PracticeOptionsWindow::PracticeOptionsWindow(Platform& platform)
-    : QWidget(nullptr, Qt::Window), platform_(platform) {
+    : ToolWindow(windows, "Form5", QStringLiteral("En tête et seuil pour l'amniocentèse")),
+      file_(optionsFile(platform())) {
     build();
     load();
 }
 
 void PracticeOptionsWindow::build() {
-    setObjectName("Form5");
-    setWindowTitle(QStringLiteral("En tête et seuil pour l'amniocentèse"));
     auto* layout = new QVBoxLayout(this);
 
-    Combo1 = freeTextCombo(this, "Combo1", QStringLiteral("Civilité"));
-    Text1 = textField(this, "Text1", QStringLiteral("NOM"));
-    Text2 = textField(this, "Text2", QStringLiteral("Prénom"));
-    Combo2 = freeTextCombo(this, "Combo2", QStringLiteral("Spécialité"));
-    Text3 = textField(this, "Text3", QStringLiteral("Etablissement"));
-    Text4 = textField(this, "Text4", QStringLiteral("Adresse 1"));
-    Text5 = textField(this, "Text5", QStringLiteral("Adresse 2"));
-    Text6 = textField(this, "Text6", QStringLiteral("Ville"));
-    Text7 = textField(this, "Text7", QStringLiteral("Département"));
-    Text8 = textField(this, "Text8", QStringLiteral("Télephone"));
+    Combo1 = comboBox("Combo1", QStringLiteral("Civilité"), true);
+    Text1 = lineEdit("Text1", QStringLiteral("NOM"));
+    Text2 = lineEdit("Text2", QStringLiteral("Prénom"));
+    Combo2 = comboBox("Combo2", QStringLiteral("Spécialité"), true);
+    Text3 = lineEdit("Text3", QStringLiteral("Etablissement"));
+    Text4 = lineEdit("Text4", QStringLiteral("Adresse 1"));
+    Text5 = lineEdit("Text5", QStringLiteral("Adresse 2"));
+    Text6 = lineEdit("Text6", QStringLiteral("Ville"));
+    Text7 = lineEdit("Text7", QStringLiteral("Département"));
+    Text8 = lineEdit("Text8", QStringLiteral("Télephone"));
 
     // Label, field, and for the paired lines a second label and field.
     auto* grid = new QGridLayout;
@@ -118,9 +72,9 @@ void PracticeOptionsWindow::build() {
     grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
 
-    Annuler = button(this, "Annuler", QStringLiteral("Effacer"));
-    Quitte = button(this, "Quitte", QStringLiteral("Quitter"));
-    Enregistre = button(this, "Enregistre", QStringLiteral("Enregistrer Quitter"));
+    Annuler = button("Annuler", QStringLiteral("Effacer"));
+    Quitte = button("Quitte", QStringLiteral("Quitter"));
+    Enregistre = button("Enregistre", QStringLiteral("Enregistrer Quitter"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Annuler);
@@ -133,18 +87,16 @@ void PracticeOptionsWindow::build() {
     connect(Enregistre, &QPushButton::clicked, this, &PracticeOptionsWindow::save);
 
     // Reading order: line by line, left to right, then the buttons.
-    QWidget* const order[] = {Combo1, Text1, Text2, Combo2,  Text3,  Text4,     Text5,
-                              Text6,  Text7, Text8, Annuler, Quitte, Enregistre};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    setReadingOrder({Combo1, Text1, Text2, Combo2, Text3, Text4, Text5, Text6, Text7, Text8,
+                     Annuler, Quitte, Enregistre});
+    setEscapeButton(Quitte);
 
     setMinimumWidth(480);
-    adjustSize();
-    centreOnScreen(this);
+    placeOnScreen();
 }
 
 void PracticeOptionsWindow::load() {
-    showOptions(readFile(platform_));
+    showOptions(file_.read(readPracticeOptions).options);
 }
 
 void PracticeOptionsWindow::showOptions(const PracticeOptions& o) {
@@ -177,13 +129,11 @@ PracticeOptions PracticeOptionsWindow::currentOptions() const {
 
 void PracticeOptionsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
-    if (saveSettingsFile(platform_.settings, platform_.messages, kFileName,
-                         encodePracticeOptions(currentOptions())))
-        close();
+    if (file_.save(encodePracticeOptions(currentOptions()))) close();
 }
 
 PracticeOptions loadPracticeOptions(Platform& platform) {
-    return readFile(platform);
+    return optionsFile(platform).read(readPracticeOptions).options;
 }
 
 PracticeOptions currentPracticeOptions(WindowRegistry& windows) {

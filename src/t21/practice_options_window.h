@@ -3,9 +3,9 @@
 // kept in options.tvx. The printouts read the letterhead from here while the
 // screen is open (what is on screen, saved or not), else from the file.
 
-#include <QWidget>
-
 #include "t21/practice_options.h"
+#include "ui/settings_file.h"
+#include "ui/tool_window.h"
 
 class QComboBox;
 class QLineEdit;
@@ -16,11 +16,10 @@ namespace tovimar {
 class WindowRegistry;
 struct Platform;
 
-class PracticeOptionsWindow : public QWidget {
+class PracticeOptionsWindow : public ToolWindow {
     Q_OBJECT
   public:
     explicit PracticeOptionsWindow(WindowRegistry& windows);
-    explicit PracticeOptionsWindow(Platform& platform);
 
     // The ten fields as the screen holds them now.
     PracticeOptions currentOptions() const;
@@ -35,7 +34,7 @@ class PracticeOptionsWindow : public QWidget {
     void showOptions(const PracticeOptions& options);
     void save();
 
-    Platform& platform_;
+    SettingsFile file_;
 };
 
 // The letterhead from options.tvx, for a printout while the screen is closed.

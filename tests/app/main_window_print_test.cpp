@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "dating/planning_preview_window.h"
 #include "platform/report_destination.h"
 #include "support/fake_platform.h"

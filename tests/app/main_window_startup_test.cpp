@@ -15,10 +15,10 @@
 #include <gtest/gtest.h>
 
 #include "app/about_box.h"
-#include "app/date_picker_window.h"
+#include "ui/date_picker_window.h"
 #include "app/main_window.h"
 #include "app/moon_widget.h"
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "dating/term_settings_window.h"
 #include "support/fake_platform.h"
 
@@ -277,7 +277,7 @@ TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
 
 #include <QToolButton>
 
-#include "app/images.h"
+#include "ui/pictures.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 

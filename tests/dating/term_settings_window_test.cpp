@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/window_registry.h"
+#include "ui/window_registry.h"
 #include "dating/term_settings_window.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
@@ -17,7 +17,7 @@ namespace {
 
 TEST(TermSettingsWindow, LoadsTheFileAndShowsTheAnaesthesiaWindowInWeeks) {
     FakePlatform fake;
-    TermSettingsWindow editor(*fake.platform);
+    TermSettingsWindow editor(fake.windows());
     EXPECT_EQ(editor.windowTitle(), "Modifications");
     EXPECT_EQ(editor.IvgText->text(), "14");
     EXPECT_EQ(editor.RuText->text(), "7");
@@ -38,7 +38,7 @@ TEST(TermSettingsWindow, WeeksConvertToDaysRoundedHalfToEven) {
     FakePlatform fake;
     fake.writeFile("term.tvx",
                    "\"10\",\"5\",\"\",\"\",\"\",\"\",\"200\",\"\",\"250\",\"\",\"\"\r\n");
-    TermSettingsWindow editor(*fake.platform);
+    TermSettingsWindow editor(fake.windows());
     EXPECT_EQ(editor.Text5->text(), "30,6");
     EXPECT_EQ(editor.Text7->text(), "200");
     EXPECT_EQ(editor.Text6->text(), "");
@@ -50,7 +50,7 @@ TEST(TermSettingsWindow, WeeksConvertToDaysRoundedHalfToEven) {
 
 TEST(TermSettingsWindow, KeyFilters) {
     FakePlatform fake;
-    TermSettingsWindow editor(*fake.platform);
+    TermSettingsWindow editor(fake.windows());
     for (QLineEdit* f :
          {editor.IvgText, editor.RuText, editor.TxtRisqueLim, editor.Text15, editor.Text16}) {
         f->clear();
@@ -92,7 +92,7 @@ TEST(TermSettingsWindow, SavesWhatIsTypedAndClosesThenReopensTheSame) {
 
 TEST(TermSettingsWindow, EmptyFieldsSaveElevenEmptyValues) {
     FakePlatform fake;
-    TermSettingsWindow editor(*fake.platform);
+    TermSettingsWindow editor(fake.windows());
     for (QLineEdit* f : editor.findChildren<QLineEdit*>())
         f->clear();
     QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
@@ -102,7 +102,7 @@ TEST(TermSettingsWindow, EmptyFieldsSaveElevenEmptyValues) {
 
 TEST(TermSettingsWindow, QuitDoesNotWrite) {
     FakePlatform fake;
-    TermSettingsWindow editor(*fake.platform);
+    TermSettingsWindow editor(fake.windows());
     editor.show();
     editor.IvgText->setText("99");
     QTest::mouseClick(editor.CmdQuitter, Qt::LeftButton);
@@ -113,7 +113,7 @@ TEST(TermSettingsWindow, QuitDoesNotWrite) {
 TEST(TermSettingsWindow, AFaultyFileGivesTheMessageAndTheDefaults) {
     FakePlatform fake;
     fake.writeFile("term.tvx", "\"16\",\"9\",\"98\"\r\n");
-    TermSettingsWindow editor(*fake.platform);
+    TermSettingsWindow editor(fake.windows());
     EXPECT_EQ(fake.messages.shown, QStringList({"Fichier Term.tvx absent ou erronné."}));
     EXPECT_EQ(editor.IvgText->text(), "16"); // read before the failure
     EXPECT_EQ(editor.Text1->text(), "98");
@@ -122,7 +122,7 @@ TEST(TermSettingsWindow, AFaultyFileGivesTheMessageAndTheDefaults) {
     EXPECT_EQ(editor.Text5->text(), ""); // the conversion is skipped
 
     QFile::remove(fake.folder() + "/term.tvx");
-    TermSettingsWindow missing(*fake.platform);
+    TermSettingsWindow missing(fake.windows());
     EXPECT_EQ(fake.messages.shown.size(), 2);
     EXPECT_EQ(missing.IvgText->text(), "10");
     EXPECT_EQ(missing.RuText->text(), "5");
@@ -130,7 +130,7 @@ TEST(TermSettingsWindow, AFaultyFileGivesTheMessageAndTheDefaults) {
 
 TEST(TermSettingsWindow, AFailedSaveKeepsThePreviousFileAndTheEditorOpen) {
     FakePlatform fake;
-    TermSettingsWindow editor(*fake.platform);
+    TermSettingsWindow editor(fake.windows());
     editor.show();
     editor.IvgText->setText("15");
     // A folder in the file's place: the new file cannot replace it.

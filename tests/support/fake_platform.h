@@ -15,6 +15,7 @@
 #include "platform/settings_folder.h"
 #include "platform/text_prompt.h"
 #include "support/recording_report_destination.h"
+#include "ui/window_registry.h"
 
 namespace tovimar::testing {
 
@@ -63,6 +64,11 @@ class FakePlatform {
     QByteArray readFile(const QString& name) const;
     QString folder() const { return dir.path(); }
     void setToday(const char* text) { clock.day = *readFrenchDate(text); }
+    // A window registry over this platform, for building windows in a test.
+    WindowRegistry& windows() {
+        if (!registry) registry = std::make_unique<WindowRegistry>(*platform);
+        return *registry;
+    }
 
     QTemporaryDir dir;
     RecordingMessages messages;
@@ -72,6 +78,7 @@ class FakePlatform {
     RecordingReportDestination reports;
     std::unique_ptr<SettingsFolder> settings;
     std::unique_ptr<Platform> platform;
+    std::unique_ptr<WindowRegistry> registry; // last: its windows close before the platform goes
 };
 
 inline const QByteArray kShippedTerm =

@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/window_registry.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {
@@ -71,7 +71,7 @@ class FailingSaves {
 TEST(PracticeOptionsWindow, OpeningShowsTheLastLineOfTheFileWithoutAMessage) {
     FakePlatform fake;
     fake.writeFile("options.tvx", kTwoLines);
-    PracticeOptionsWindow w(*fake.platform);
+    PracticeOptionsWindow w(fake.windows());
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join("|").toStdString();
     const QStringList expected = {"Docteur",
                                   "DUPONT",
@@ -107,7 +107,7 @@ TEST(PracticeOptionsWindow, AMissingOrBrokenFileIsReportedAndTheScreenStaysUsabl
     for (const Case& c : cases) {
         FakePlatform fake;
         if (c.file) fake.writeFile("options.tvx", *c.file);
-        PracticeOptionsWindow w(*fake.platform);
+        PracticeOptionsWindow w(fake.windows());
         EXPECT_EQ(fake.messages.shown, QStringList{kReadFailure}) << c.name;
         EXPECT_EQ(fieldTexts(w), c.shown) << c.name;
 
@@ -127,7 +127,7 @@ TEST(PracticeOptionsWindow, AMissingOrBrokenFileIsReportedAndTheScreenStaysUsabl
 TEST(PracticeOptionsWindow, SavingWritesTheTypedTextsInWindows1252AndCloses) {
     FakePlatform fake;
     fake.writeFile("options.tvx", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
-    PracticeOptionsWindow w(*fake.platform);
+    PracticeOptionsWindow w(fake.windows());
     w.show();
     typeText(w.Combo1->lineEdit(), "Docteur");
     typeText(w.Text1, "D'ARC");
@@ -149,14 +149,14 @@ TEST(PracticeOptionsWindow, SavingWritesTheTypedTextsInWindows1252AndCloses) {
     EXPECT_EQ(fake.readFile("options.tvx"), expected);
 
     // The next opening shows exactly what was typed.
-    PracticeOptionsWindow again(*fake.platform);
+    PracticeOptionsWindow again(fake.windows());
     EXPECT_EQ(fieldTexts(again), fieldTexts(w));
 }
 
 TEST(PracticeOptionsWindow, AFailedSaveIsReportedAndKeepsTheScreenOpenWithItsTexts) {
     FakePlatform fake;
     fake.writeFile("options.tvx", kTwoLines);
-    PracticeOptionsWindow w(*fake.platform);
+    PracticeOptionsWindow w(fake.windows());
     w.show();
     w.Text1->clear();
     typeText(w.Text1, "NOUVEAU");
@@ -182,7 +182,7 @@ TEST(PracticeOptionsWindow, AFailedSaveIsReportedAndKeepsTheScreenOpenWithItsTex
 TEST(PracticeOptionsWindow, EffacerEmptiesTheFieldsAndQuitterLeavesTheFileAlone) {
     FakePlatform fake;
     fake.writeFile("options.tvx", kTwoLines);
-    PracticeOptionsWindow w(*fake.platform);
+    PracticeOptionsWindow w(fake.windows());
     w.show();
     w.Annuler->click();
     EXPECT_EQ(fieldTexts(w), QStringList(10, QString()));
@@ -195,7 +195,7 @@ TEST(PracticeOptionsWindow, EffacerEmptiesTheFieldsAndQuitterLeavesTheFileAlone)
 TEST(PracticeOptionsWindow, ControlsAreNamedLabelledAndInReadingOrder) {
     FakePlatform fake;
     fake.writeFile("options.tvx", kTwoLines);
-    PracticeOptionsWindow w(*fake.platform);
+    PracticeOptionsWindow w(fake.windows());
     w.show();
     EXPECT_EQ(w.objectName(), "Form5");
     EXPECT_EQ(w.windowTitle(), "En tête et seuil pour l'amniocentèse");

@@ -1,4 +1,4 @@
-#include "app/date_picker_window.h"
+#include "ui/date_picker_window.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -8,7 +8,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "app/window_registry.h"
+#include "ui/controls.h"
+#include "ui/window_registry.h"
 #include "core/vb_date.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
@@ -16,19 +17,43 @@
 
 namespace tovimar {
 
+namespace {
+
+// Each calendar is named after the field it fills.
+const char* const kCalendarNames[] = {
+    "Calendrier du début de grossesse", "Calendrier des dernières règles",
+    "Calendrier de l'échographie", "Calendrier du début de grossesse (biométrie)",
+    "Calendrier du jour de l'échographie (biométrie)"};
+
+// The month and year buttons of a calendar's navigation bar, in French.
+void nameNavigation(QCalendarWidget* calendar) {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"qt_calendar_prevmonth", "Mois précédent"},
+        {"qt_calendar_nextmonth", "Mois suivant"},
+        {"qt_calendar_monthbutton", "Choisir le mois"},
+        {"qt_calendar_yearbutton", "Choisir l'année"},
+        {"qt_calendar_yearedit", "Année"},
+        {"qt_calendar_calendarview", "Jours du mois"}};
+    for (const auto& [name, spoken] : buttons)
+        if (auto* w = calendar->findChild<QWidget*>(QLatin1String(name)))
+            w->setAccessibleName(QString::fromUtf8(spoken));
+}
+
+} // namespace
+
 DatePickerWindow::DatePickerWindow(WindowRegistry& windows)
-    : QWidget(nullptr, Qt::Window), clock_(windows.platform().clock) {
-    setObjectName("Form6");
+    : ToolWindow(windows, "Form6", QStringLiteral("Calendrier")), clock_(windows.platform().clock) {
     auto* layout = new QVBoxLayout(this);
     stack_ = new QStackedLayout;
     for (int i = 0; i < 5; ++i) {
         auto* calendar = new QCalendarWidget(this);
         calendar->setObjectName(QStringLiteral("Calendar%1").arg(i + 1));
-        calendar->setAccessibleName(QStringLiteral("Calendrier"));
+        calendar->setAccessibleName(QString::fromUtf8(kCalendarNames[i]));
         calendar->setLocale(QLocale(QLocale::French, QLocale::France));
         calendar->setFirstDayOfWeek(Qt::Monday);
         calendar->setGridVisible(true);
         calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        nameNavigation(calendar);
         const auto target = static_cast<Target>(i);
         connect(calendar, &QCalendarWidget::clicked, this,
                 [this, target](QDate d) { pick(target, d); });
@@ -38,17 +63,21 @@ DatePickerWindow::DatePickerWindow(WindowRegistry& windows)
         stack_->addWidget(calendar);
     }
     layout->addLayout(stack_);
-    auto* quit = new QPushButton(QStringLiteral("Quitter"), this);
-    quit->setObjectName("CmdQuitter");
+    auto* quit = button("CmdQuitter", QStringLiteral("Quitter"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(quit, 0, Qt::AlignRight);
+    setEscapeButton(quit);
     adjustSize();
 }
 
 void DatePickerWindow::openFor(Target target, QLineEdit* field, const QString& title) {
     fields_[target] = field;
     setWindowTitle(title);
+    setAccessibleName(title);
     stack_->setCurrentIndex(target);
+    // Wide enough for the title bar to show the whole title.
+    const int titleWidth = fontMetrics().horizontalAdvance(title) + 120;
+    if (width() < titleWidth) resize(titleWidth, height());
     // Opens on the field's own date when it holds one, else on today.
     const auto shown = field ? readFrenchDate(field->text().toStdString()) : std::nullopt;
     calendars_[target]->setSelectedDate(toQDate(shown.value_or(clock_.today())));

@@ -1,4 +1,4 @@
-#include "app/images.h"
+#include "ui/pictures.h"
 
 #include <QGuiApplication>
 

@@ -4,8 +4,9 @@
 // field, which reacts as if typed. The window stays open between picks.
 
 #include <QPointer>
-#include <QWidget>
 #include <array>
+
+#include "ui/tool_window.h"
 
 class QCalendarWidget;
 class QLineEdit;
@@ -16,7 +17,7 @@ namespace tovimar {
 class Clock;
 class WindowRegistry;
 
-class DatePickerWindow : public QWidget {
+class DatePickerWindow : public ToolWindow {
     Q_OBJECT
   public:
     enum Target { StartOfPregnancy, LastPeriod, UltrasoundDay, BiometryStart, BiometryScanDay };

@@ -1,0 +1,172 @@
+#include "ui/controls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/accessibility.h"
+
+namespace tovimar {
+
+QString spokenCaption(const QString& caption) {
+    QString spoken;
+    for (int i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i; // "&&" is a literal ampersand, "&x" marks the access key x
+        }
+        spoken += caption[i];
+    }
+    return spoken.simplified();
+}
+
+QLineEdit* lineEdit(const char* name, const QString& accessibleName, bool readOnly) {
+    auto* edit = named(new QLineEdit, name, accessibleName);
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+QLabel* caption(const QString& text, QWidget* buddy, bool wrap) {
+    auto* label = new QLabel(text);
+    label->setWordWrap(wrap);
+    if (buddy) label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton* button(const char* name, const QString& caption) {
+    return named(new QPushButton(caption), name, spokenCaption(caption));
+}
+
+QCheckBox* checkBox(const char* name, const QString& caption) {
+    return named(new QCheckBox(caption), name, spokenCaption(caption));
+}
+
+QRadioButton* radioButton(const char* name, const QString& caption) {
+    return named(new QRadioButton(caption), name, spokenCaption(caption));
+}
+
+QScrollBar* scrollBar(const char* name, const QString& accessibleName, int minimum, int maximum,
+                      int value) {
+    auto* bar = named(new QScrollBar(Qt::Horizontal), name, accessibleName);
+    bar->setRange(minimum, maximum);
+    bar->setValue(value);
+    return bar;
+}
+
+QComboBox* comboBox(const char* name, const QString& accessibleName, bool editable) {
+    auto* combo = named(new QComboBox, name, accessibleName);
+    combo->setEditable(editable);
+    if (editable) {
+        // Enter must not turn what was typed into a list entry.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->lineEdit()->setAccessibleName(accessibleName);
+    }
+    return combo;
+}
+
+void readAsResult(QLabel* label, const QString& caption) {
+    announceAsResult(label, spokenCaption(caption));
+}
+
+QLabel* resultLabel(const char* name, const QString& caption) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    readAsResult(label, caption);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setMinimumHeight(label->fontMetrics().height() + 8);
+    label->setMargin(2);
+    label->setBackgroundRole(QPalette::Base);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QLabel* resultText(const char* name, const QString& caption, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    readAsResult(label, caption);
+    return label;
+}
+
+QGroupBox* frame(const QString& title, QWidget* content) {
+    auto* layout = new QVBoxLayout;
+    layout->addWidget(content);
+    return frame(title, layout);
+}
+
+QGroupBox* frame(const QString& title, QLayout* content) {
+    auto* box = new QGroupBox(title);
+    content->setContentsMargins(6, 4, 6, 6);
+    box->setLayout(content);
+    return box;
+}
+
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd) {
+    auto* layout = new QHBoxLayout;
+    for (QWidget* w : widgets)
+        layout->addWidget(w);
+    if (stretchAtEnd) layout->addStretch();
+    return layout;
+}
+
+QListWidget* captionList(const char* name, const QStringList& captions) {
+    auto* list = named(new QListWidget, name, captions.join(QStringLiteral(", ")));
+    list->addItems(captions);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int widest = 0;
+    for (const QString& c : captions)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(c));
+    list->setFixedWidth(widest + 2 * list->frameWidth() + 10);
+    return list;
+}
+
+QListWidget* resultList(const char* name, const QString& accessibleName, int rows) {
+    auto* list = named(new QListWidget, name, accessibleName);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setMinimumWidth(190);
+    list->setFixedHeight(list->fontMetrics().height() * rows + 10);
+    return list;
+}
+
+QWidget* pairedLists(QListWidget* captions, QListWidget* results) {
+    auto* pair = new QWidget;
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    captions->setFixedHeight(results->height());
+    layout->addWidget(captions);
+    layout->addWidget(results, 1);
+    return pair;
+}
+
+void colour(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::Base, background);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+void setReadingOrder(std::initializer_list<QWidget*> controls) {
+    const QWidget* previous = nullptr;
+    for (QWidget* w : controls) {
+        if (previous) QWidget::setTabOrder(const_cast<QWidget*>(previous), w);
+        previous = w;
+    }
+}
+
+} // namespace tovimar

@@ -1,0 +1,78 @@
+#pragma once
+// The little builders every window uses. Each control gets its object name
+// (the name tests and the program use) and a French accessible name, so the
+// program reads the same to a screen reader as on screen.
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace tovimar {
+
+// A caption as a screen reader should hear it: without the access-key
+// marker and the blanks around it ("&Calcule" -> "Calcule").
+QString spokenCaption(const QString& caption);
+
+// Gives a widget its object name and accessible name.
+template <class W> W* named(W* widget, const char* objectName, const QString& accessibleName);
+
+QLineEdit* lineEdit(const char* name, const QString& accessibleName, bool readOnly = false);
+// A caption; its buddy takes the focus on the caption's access key.
+QLabel* caption(const QString& text, QWidget* buddy = nullptr, bool wrap = false);
+QPushButton* button(const char* name, const QString& caption);
+QCheckBox* checkBox(const char* name, const QString& caption);
+QRadioButton* radioButton(const char* name, const QString& caption);
+QScrollBar* scrollBar(const char* name, const QString& accessibleName, int minimum, int maximum,
+                      int value);
+// A list whose typed text never becomes an entry: text matching an entry selects it.
+QComboBox* comboBox(const char* name, const QString& accessibleName, bool editable = false);
+
+// A result the program writes: selectable text framed like a field. A screen
+// reader hears its caption and the value it shows now ("Terme : 29/02/2012").
+QLabel* resultLabel(const char* name, const QString& caption);
+// Makes any label read as "caption : value", kept current as its text changes.
+void readAsResult(QLabel* label, const QString& caption);
+// A plain label that shows a result without a frame, read the same way.
+QLabel* resultText(const char* name, const QString& caption, const QString& text = {});
+
+// A frame with a title around one control or layout.
+QGroupBox* frame(const QString& title, QWidget* content);
+QGroupBox* frame(const QString& title, QLayout* content);
+// A row of controls, left to right, with a stretch at the end.
+QHBoxLayout* row(std::initializer_list<QWidget*> widgets, bool stretchAtEnd = true);
+
+// A list box of fixed captions shown beside a result list, line for line.
+QListWidget* captionList(const char* name, const QStringList& captions);
+QListWidget* resultList(const char* name, const QString& accessibleName, int rows);
+// A list and its fixed captions side by side, the same height.
+QWidget* pairedLists(QListWidget* captions, QListWidget* results);
+
+// Text and background colours of a control.
+void colour(QWidget* widget, const QColor& text, const QColor& background);
+
+// The keyboard's reading order: Tab goes from each control to the next.
+void setReadingOrder(std::initializer_list<QWidget*> controls);
+
+// ---- implementation of the template
+
+template <class W> W* named(W* widget, const char* objectName, const QString& accessibleName) {
+    widget->setObjectName(QString::fromLatin1(objectName));
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+} // namespace tovimar

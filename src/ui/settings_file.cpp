@@ -1,0 +1,25 @@
+#include "ui/settings_file.h"
+
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "platform/settings_folder.h"
+
+namespace tovimar {
+
+SettingsFile::SettingsFile(Platform& platform, QString fileName, QString shownName)
+    : platform_(platform), fileName_(std::move(fileName)), shownName_(std::move(shownName)) {}
+
+std::string SettingsFile::bytes() const {
+    return platform_.settings.read(fileName_).value_or(std::string());
+}
+
+void SettingsFile::reportUnreadable() const {
+    platform_.messages.inform(QStringLiteral("Fichier ") + shownName_ +
+                              QStringLiteral(" absent ou erronné."));
+}
+
+bool SettingsFile::save(const std::string& bytes) const {
+    return saveSettingsFile(platform_.settings, platform_.messages, fileName_, bytes);
+}
+
+} // namespace tovimar

@@ -1,0 +1,42 @@
+#pragma once
+// A settings file that a window shows and rewrites (term.tvx, options.tvx,
+// tarifs.tvx): read with the file's own French message when it is missing or
+// not whole, saved atomically with the cause of a failure told in French.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace tovimar {
+
+struct Platform;
+
+class SettingsFile {
+  public:
+    // fileName on disk ("term.tvx"); shownName in the message ("Term.tvx").
+    SettingsFile(Platform& platform, QString fileName, QString shownName);
+
+    // Decodes the file's bytes (a missing file reads as no bytes) with
+    // `decode`, whose result tells `complete`; when it is not complete the
+    // user reads "Fichier <shownName> absent ou erronné." and gets what could be read.
+    template <class Decode> auto read(Decode decode) const {
+        auto reading = decode(std::string_view(bytes()));
+        if (!reading.complete) reportUnreadable();
+        return reading;
+    }
+
+    // Replaces the file with these bytes, whole or not at all. False when it
+    // could not be saved: the user has been told why, the previous file is
+    // untouched, and the window should stay open with what was typed.
+    bool save(const std::string& bytes) const;
+
+  private:
+    std::string bytes() const;
+    void reportUnreadable() const;
+
+    Platform& platform_;
+    QString fileName_;
+    QString shownName_;
+};
+
+} // namespace tovimar

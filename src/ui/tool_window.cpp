@@ -1,0 +1,51 @@
+#include "ui/tool_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QKeyEvent>
+#include <QPointer>
+
+#include "platform/screen_placement.h"
+#include "ui/accessibility.h"
+#include "ui/window_registry.h"
+
+namespace tovimar {
+
+ToolWindow::ToolWindow(WindowRegistry& windows, const char* objectName, const QString& title)
+    : QWidget(nullptr, Qt::Window), windows_(windows) {
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(title);
+    setAccessibleName(title);
+    announceAsWindow(this);
+}
+
+Platform& ToolWindow::platform() const {
+    return windows_.platform();
+}
+
+void ToolWindow::setEscapeButton(QAbstractButton* button) {
+    escape_ = [b = QPointer<QAbstractButton>(button)] {
+        if (b && b->isEnabled()) b->click();
+    };
+}
+
+void ToolWindow::setEscapeAction(QAction* action) {
+    escape_ = [a = QPointer<QAction>(action)] {
+        if (a && a->isEnabled()) a->trigger();
+    };
+}
+
+void ToolWindow::placeOnScreen() {
+    adjustSize();
+    centreOnScreen(this);
+}
+
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && escape_) {
+        escape_();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace tovimar

@@ -1,0 +1,40 @@
+#pragma once
+// The base of every tool window: built by the window registry, named and
+// titled, centred on its screen, reported as a window to screen readers, and
+// closed by Escape as by its own close button.
+
+#include <QWidget>
+#include <functional>
+
+class QAbstractButton;
+class QAction;
+
+namespace tovimar {
+
+class WindowRegistry;
+struct Platform;
+
+class ToolWindow : public QWidget {
+    Q_OBJECT
+  public:
+    ToolWindow(WindowRegistry& windows, const char* objectName, const QString& title);
+
+    WindowRegistry& windows() const { return windows_; }
+    Platform& platform() const;
+
+  protected:
+    // Escape presses this button (the window's "Quitter"); without one, Escape does nothing.
+    void setEscapeButton(QAbstractButton* button);
+    // Escape triggers this action (a "Quitter" of the window's own menu bar).
+    void setEscapeAction(QAction* action);
+    // Sizes the window to its content and centres it on its screen; call once built.
+    void placeOnScreen();
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    WindowRegistry& windows_;
+    std::function<void()> escape_;
+};
+
+} // namespace tovimar

@@ -1,0 +1,3 @@
+#include "dating/editor_window.h"
+#include "t21/risk_window.h"
+#include "app/main.h"
