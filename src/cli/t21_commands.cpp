@@ -124,9 +124,9 @@ Result afterScan(const std::vector<std::string>& a) {
     T21Screen screen = tickAll({}, signsArg(a, 1));
     // The base risk stands where the age risk at term would.
     screen.state.ageTermN = n;
-    screen.slots.LblAgeT = riskText(n);
+    screen.results.LblAgeT = riskText(n);
     screen = CALCULE_ECHO(std::move(screen));
-    Result r = oneLine(screen.slots.LblRiskEcho, "LblRiskEcho");
+    Result r = oneLine(screen.results.LblRiskEcho, "LblRiskEcho");
     r.number("N", jsonNumber(screen.state.afterScanN))
         .number("coefficient", jsonNumber(screen.state.markerCoefficient))
         .number("rouge", isHighRisk(screen.state.afterScanN) ? "true" : "false");
@@ -170,7 +170,7 @@ Result wholeScreen(const std::vector<std::string>& a) {
     in.crl = crl;
     in.nt = typedDecimal(fieldArg(a, 4));
     const T21Calculation calc = calculateT21Risk(std::move(screen), in);
-    const T21Slots& s = calc.screen.slots;
+    const T21Slots& s = calc.screen.results;
     const T21RedResults red = redResults(calc.screen);
     const std::optional<std::string> coef = coefficientText(calc.screen.state.markerCoefficient);
 

@@ -84,7 +84,7 @@ std::string failureMessage(T21Failure failure) {
 
 T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& in) {
     T21RiskState& st = screen.state;
-    T21Slots& s = screen.slots;
+    T21Slots& s = screen.results;
     T21Failure failure = T21Failure::None;
     auto fail = [&](T21Failure f) {
         if (failure == T21Failure::None) failure = f;
@@ -181,7 +181,7 @@ T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& in) {
 
 T21Screen CALCULE_ECHO(T21Screen screen) {
     T21RiskState& st = screen.state;
-    T21Slots& s = screen.slots;
+    T21Slots& s = screen.results;
     const double c = st.markerCoefficient;
     auto take = [&](double baseN) {
         st.afterScanN = baseN / c;
@@ -226,13 +226,13 @@ T21Screen resetT21Screen(T21Screen screen) {
     screen.state.gaWeeksDays.clear();
     screen.state.markerFactors = kNoSignTicked;
     screen.state.markerCoefficient = 1;
-    screen.slots = T21Slots{};
+    screen.results = T21Slots{};
     return screen;
 }
 
 T21RedResults redResults(const T21Screen& screen) {
     const T21RiskState& st = screen.state;
-    const T21Slots& s = screen.slots;
+    const T21Slots& s = screen.results;
     auto red = [](const std::string& text, double n) { return !text.empty() && isHighRisk(n); };
     T21RedResults r;
     r.LblAgeT = red(s.LblAgeT, st.ageTermN);

@@ -56,7 +56,7 @@ struct T21Slots {
 
 struct T21Screen {
     T21RiskState state;
-    T21Slots slots;
+    T21Slots results;
 };
 
 // The texts of the input fields when "Calcule" is pressed.

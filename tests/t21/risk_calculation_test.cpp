@@ -22,10 +22,10 @@ T21Inputs inputs(std::string age, std::string serum = "", std::string crl = "", 
 TEST(T21Calculation, AgeAloneGivesTheAgeRiskAndTheAfterScanRisk) {
     const T21Calculation c = calculate(inputs("35"));
     EXPECT_EQ(c.failure, T21Failure::None);
-    EXPECT_EQ(c.screen.slots.LblAgeT, "1/347");
-    EXPECT_EQ(c.screen.slots.LblAge, "");
-    EXPECT_EQ(c.screen.slots.LblRiskEcho, "1/347");
-    EXPECT_EQ(c.screen.slots.LblRGlobal, "347");
+    EXPECT_EQ(c.screen.results.LblAgeT, "1/347");
+    EXPECT_EQ(c.screen.results.LblAge, "");
+    EXPECT_EQ(c.screen.results.LblRiskEcho, "1/347");
+    EXPECT_EQ(c.screen.results.LblRGlobal, "347");
     EXPECT_EQ(c.screen.state.maternalAge, "35");
 }
 
@@ -43,12 +43,12 @@ TEST(T21Calculation, AgeLimits) {
     for (const Case& c : cases) {
         const T21Calculation r = calculate(inputs(c.age, "1000", "60", "1,5"));
         EXPECT_EQ(r.failure, c.failure) << c.age;
-        EXPECT_EQ(r.screen.slots.LblAgeT, c.ageT) << c.age;
+        EXPECT_EQ(r.screen.results.LblAgeT, c.ageT) << c.age;
         if (c.failure != T21Failure::None) {
             // Only the integrated risk and the after-scan step run: nothing to show.
-            EXPECT_EQ(r.screen.slots.LblRiskSero, "") << c.age;
-            EXPECT_EQ(r.screen.slots.LblRCNT, "") << c.age;
-            EXPECT_EQ(r.screen.slots.LblRiskEcho, "") << c.age;
+            EXPECT_EQ(r.screen.results.LblRiskSero, "") << c.age;
+            EXPECT_EQ(r.screen.results.LblRCNT, "") << c.age;
+            EXPECT_EQ(r.screen.results.LblRiskEcho, "") << c.age;
         }
     }
 }
@@ -57,11 +57,11 @@ TEST(T21Calculation, AFailedAgeKeepsThePreviousResults) {
     const T21Calculation first = calculate(inputs("35", "1000", "60", "1,5"));
     const T21Calculation second = calculateT21Risk(first.screen, inputs("51", "500", "60", "3"));
     EXPECT_EQ(second.failure, T21Failure::AgeAbove50);
-    EXPECT_EQ(second.screen.slots.LblAgeT, "1/347");
-    EXPECT_EQ(second.screen.slots.LblRiskSero, "1/1000");
-    EXPECT_EQ(second.screen.slots.LblRCNT, first.screen.slots.LblRCNT);
+    EXPECT_EQ(second.screen.results.LblAgeT, "1/347");
+    EXPECT_EQ(second.screen.results.LblRiskSero, "1/1000");
+    EXPECT_EQ(second.screen.results.LblRCNT, first.screen.results.LblRCNT);
     // The integrated step runs on the state as it stands (serum and MoM of the first).
-    EXPECT_EQ(second.screen.slots.LblRiskIntT, first.screen.slots.LblRiskIntT);
+    EXPECT_EQ(second.screen.results.LblRiskIntT, first.screen.results.LblRiskIntT);
 }
 
 TEST(T21Calculation, SerumRisk) {
@@ -85,15 +85,15 @@ TEST(T21Calculation, SerumRisk) {
     for (const Case& c : cases) {
         const T21Calculation r = calculate(inputs("35", c.serum, "", "", c.previous));
         EXPECT_EQ(r.failure, T21Failure::None) << c.serum;
-        EXPECT_EQ(r.screen.slots.LblRiskSero, c.sero) << c.serum;
-        EXPECT_EQ(r.screen.slots.LblRiskSeroT, c.seroT) << c.serum;
-        EXPECT_EQ(r.screen.slots.LblRiskEcho, c.echo) << c.serum;
+        EXPECT_EQ(r.screen.results.LblRiskSero, c.sero) << c.serum;
+        EXPECT_EQ(r.screen.results.LblRiskSeroT, c.seroT) << c.serum;
+        EXPECT_EQ(r.screen.results.LblRiskEcho, c.echo) << c.serum;
     }
 }
 
 TEST(T21Calculation, NuchalTranslucencyWithAgeAndIntegratedRisk) {
     const T21Calculation c = calculate(inputs("35", "1000", "60", "1,5"));
-    const T21Slots& s = c.screen.slots;
+    const T21Slots& s = c.screen.results;
     EXPECT_EQ(c.failure, T21Failure::None);
     EXPECT_EQ(c.screen.state.gaWeeksDays, "12,2");
     EXPECT_EQ(s.Frame12, "Risque à 12,2 SA");
@@ -139,10 +139,10 @@ TEST(T21Calculation, TranslucencyEdges) {
         const T21Calculation r = calculate(inputs("35", "", c.crl, c.nt));
         const std::string label = std::string(c.crl) + " / " + c.nt;
         EXPECT_EQ(r.failure, c.failure) << label;
-        EXPECT_EQ(r.screen.slots.LblMultMed, c.mom) << label;
-        EXPECT_EQ(r.screen.slots.LblRapVrai, c.ratio) << label;
-        EXPECT_EQ(r.screen.slots.LblRCNT, c.rcnt) << label;
-        EXPECT_EQ(r.screen.slots.LblAgeT, "1/347") << label;
+        EXPECT_EQ(r.screen.results.LblMultMed, c.mom) << label;
+        EXPECT_EQ(r.screen.results.LblRapVrai, c.ratio) << label;
+        EXPECT_EQ(r.screen.results.LblRCNT, c.rcnt) << label;
+        EXPECT_EQ(r.screen.results.LblAgeT, "1/347") << label;
     }
     // The translucency is judged before the CRL: the first failure met is reported.
     EXPECT_EQ(calculate(inputs("35", "", "30", "")).failure, T21Failure::NuchalTranslucencyMissing);
@@ -150,14 +150,14 @@ TEST(T21Calculation, TranslucencyEdges) {
 
 TEST(T21Calculation, NewMeasurementsThatFailForgetThePreviousOnes) {
     const T21Calculation first = calculate(inputs("35", "1000", "60", "2,5"));
-    ASSERT_EQ(first.screen.slots.LblRCNT, "1/174");
-    ASSERT_FALSE(first.screen.slots.LblRiskIntT.empty());
+    ASSERT_EQ(first.screen.results.LblRCNT, "1/174");
+    ASSERT_FALSE(first.screen.results.LblRiskIntT.empty());
     for (const T21Inputs& next :
          {inputs("35", "1000", "40", "2,5"), inputs("35", "1000", "60", "0"),
           inputs("35", "1000", "60", "abc"), inputs("35", "1000", "", "")}) {
         T21Screen screen = first.screen;
         enterCrl(screen.state, next.crl);
-        const T21Slots s = calculateT21Risk(screen, next).screen.slots;
+        const T21Slots s = calculateT21Risk(screen, next).screen.results;
         const std::string label = next.crl + " / " + next.nt;
         for (const std::string* emptied :
              {&s.LblMedCn, &s.LblMultMed, &s.LblRisqRelatif, &s.LblRapVrai, &s.LblRCNT, &s.LblRCN,
@@ -172,14 +172,14 @@ TEST(T21Calculation, NewMeasurementsThatFailForgetThePreviousOnes) {
 TEST(T21Calculation, IntegratedRisk) {
     // A serum N of 1 gives 0, raised to 2; at term 1.27 x 2 = 2.54.
     const T21Calculation one = calculate(inputs("35", "1", "60", "1,5"));
-    EXPECT_EQ(one.screen.slots.LblRiskInt, "1/2");
-    EXPECT_EQ(one.screen.slots.LblRiskIntT, "1/3");
-    EXPECT_EQ(one.screen.slots.LblRiskEcho, "1/3");
+    EXPECT_EQ(one.screen.results.LblRiskInt, "1/2");
+    EXPECT_EQ(one.screen.results.LblRiskIntT, "1/3");
+    EXPECT_EQ(one.screen.results.LblRiskEcho, "1/3");
 
     // A normal scan after a serum risk of 1/10000: far beyond a 16-bit N.
     const T21Calculation low = calculate(inputs("35", "10000", "60", "1,2"));
-    EXPECT_EQ(low.screen.slots.LblRiskIntT, "1/77906");
-    EXPECT_EQ(low.screen.slots.LblRGlobal, "77906");
+    EXPECT_EQ(low.screen.results.LblRiskIntT, "1/77906");
+    EXPECT_EQ(low.screen.results.LblRGlobal, "77906");
 }
 
 TEST(T21Calculation, NoIntegratedRiskWithoutASerumRiskTaken) {
@@ -188,9 +188,9 @@ TEST(T21Calculation, NoIntegratedRiskWithoutASerumRiskTaken) {
     const T21Calculation first = calculate(inputs("35", "", "60", "1,5"));
     const T21Calculation second = calculateT21Risk(first.screen, inputs("", "1000", "60", "1,5"));
     EXPECT_EQ(second.failure, T21Failure::AgeMissing);
-    EXPECT_EQ(second.screen.slots.LblRiskInt, "");
-    EXPECT_EQ(second.screen.slots.LblRiskIntT, "");
-    EXPECT_EQ(second.screen.slots.LblRiskEcho, first.screen.slots.LblRiskEcho);
+    EXPECT_EQ(second.screen.results.LblRiskInt, "");
+    EXPECT_EQ(second.screen.results.LblRiskIntT, "");
+    EXPECT_EQ(second.screen.results.LblRiskEcho, first.screen.results.LblRiskEcho);
 }
 
 TEST(T21Calculation, AfterScanRules) {
@@ -214,13 +214,13 @@ TEST(T21Calculation, AfterScanRules) {
         screen.state.integratedTermN = 600;
         screen.state.afterScanN = 700;
         screen.state.markerCoefficient = 2;
-        screen.slots.LblAgeT = c.ageT;
-        screen.slots.LblRiskSeroT = c.seroT;
-        screen.slots.LblRCNT = c.rcnt;
-        screen.slots.LblRiskIntT = c.intT;
-        screen.slots.LblRiskEcho = "1/350";
+        screen.results.LblAgeT = c.ageT;
+        screen.results.LblRiskSeroT = c.seroT;
+        screen.results.LblRCNT = c.rcnt;
+        screen.results.LblRiskIntT = c.intT;
+        screen.results.LblRiskEcho = "1/350";
         const T21Screen after = CALCULE_ECHO(screen);
-        EXPECT_EQ(after.slots.LblRiskEcho, c.echo)
+        EXPECT_EQ(after.results.LblRiskEcho, c.echo)
             << c.ageT << "|" << c.seroT << "|" << c.rcnt << "|" << c.intT;
     }
 }
@@ -228,24 +228,24 @@ TEST(T21Calculation, AfterScanRules) {
 TEST(T21Calculation, SignsDivideTheBestRisk) {
     T21Screen screen = calculate(inputs("35")).screen;
     screen = tickSign(screen, 2, true); // short femur
-    EXPECT_EQ(screen.slots.LblRiskEcho, "1/231");
+    EXPECT_EQ(screen.results.LblRiskEcho, "1/231");
     screen = tickSign(screen, 2, false);
     screen = tickSign(screen, 0, true); // nasal bones present
-    EXPECT_EQ(screen.slots.LblRiskEcho, "1/1284");
+    EXPECT_EQ(screen.results.LblRiskEcho, "1/1284");
     EXPECT_EQ(screen.state.afterScanRounded, 1284);
     screen = tickSign(screen, 0, false);
     EXPECT_EQ(screen.state.markerCoefficient, 1);
-    EXPECT_EQ(screen.slots.LblRiskEcho, "1/347");
+    EXPECT_EQ(screen.results.LblRiskEcho, "1/347");
 
     T21Screen old = calculate(inputs("40")).screen;
     old = tickSign(old, 6, true); // nasal bones absent: 97 / 146, never below 1/2
-    EXPECT_EQ(old.slots.LblRiskEcho, "1/2");
-    EXPECT_EQ(old.slots.LblRGlobal, "2");
+    EXPECT_EQ(old.results.LblRiskEcho, "1/2");
+    EXPECT_EQ(old.results.LblRGlobal, "2");
     EXPECT_EQ(old.state.afterScanN, 2);
 
     // Ticks before any calculation show nothing.
     const T21Screen fresh = tickSign(resetT21Screen({}), 3, true);
-    EXPECT_EQ(fresh.slots.LblRiskEcho, "");
+    EXPECT_EQ(fresh.results.LblRiskEcho, "");
     EXPECT_DOUBLE_EQ(fresh.state.markerCoefficient, 6.7);
 }
 
@@ -253,8 +253,8 @@ TEST(T21Calculation, RedFollowsTheUnroundedRisk) {
     // 1/200 both times on screen; only the N at or below 200 is red.
     const T21Calculation above = calculate(inputs("30", "200,4"));
     const T21Calculation below = calculate(inputs("30", "199,6"));
-    EXPECT_EQ(above.screen.slots.LblRiskSero, "1/200");
-    EXPECT_EQ(below.screen.slots.LblRiskSero, "1/200");
+    EXPECT_EQ(above.screen.results.LblRiskSero, "1/200");
+    EXPECT_EQ(below.screen.results.LblRiskSero, "1/200");
     EXPECT_FALSE(redResults(above.screen).LblRiskSero);
     EXPECT_TRUE(redResults(below.screen).LblRiskSero);
 
@@ -269,9 +269,9 @@ TEST(T21Calculation, RedFollowsTheUnroundedRisk) {
     // The after-scan result is red only while the age result is shown.
     T21Screen noAge;
     noAge.state.afterScanN = 50;
-    noAge.slots.LblRiskEcho = "1/50";
+    noAge.results.LblRiskEcho = "1/50";
     EXPECT_FALSE(redResults(noAge).LblRiskEcho);
-    noAge.slots.LblAgeT = "1/347";
+    noAge.results.LblAgeT = "1/347";
     EXPECT_TRUE(redResults(noAge).LblRiskEcho);
 }
 
@@ -291,17 +291,17 @@ TEST(T21Calculation, ResetForgetsTheGestationAndTheSigns) {
     EXPECT_EQ(reset.state.gaWeeksDays, "");
     EXPECT_EQ(reset.state.markerCoefficient, 1);
     EXPECT_EQ(reset.state.markerFactors, kNoSignTicked);
-    EXPECT_EQ(reset.slots.LblAgeT, "");
-    EXPECT_EQ(reset.slots.LblRiskIntT, "");
-    EXPECT_EQ(reset.slots.Frame12, "");
+    EXPECT_EQ(reset.results.LblAgeT, "");
+    EXPECT_EQ(reset.results.LblRiskIntT, "");
+    EXPECT_EQ(reset.results.Frame12, "");
     // Other remembered values stay.
     EXPECT_EQ(reset.state.maternalAge, "35");
     EXPECT_EQ(reset.state.ageTermN, 347);
 
     // Age alone after the reset: no gestational age in use any more.
     const T21Calculation again = calculateT21Risk(reset, inputs("35"));
-    EXPECT_EQ(again.screen.slots.LblAge, "");
-    EXPECT_EQ(again.screen.slots.LblRiskEcho, "1/347");
+    EXPECT_EQ(again.screen.results.LblAge, "");
+    EXPECT_EQ(again.screen.results.LblRiskEcho, "1/347");
 }
 
 TEST(T21Calculation, FailureMessages) {
