@@ -4,13 +4,13 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/command_table.h"
+#include "core/system_error_text.h"
 
 using namespace tovimar::cli;
 
@@ -42,26 +42,6 @@ void printHelp(const CommandTable& table, std::ostream& out) {
     }
 }
 
-// The cause of a failed write, in French.
-std::string writeFailure(int error) {
-    switch (error) {
-    case ENOSPC:
-        return "le disque est plein";
-    case EBADF:
-        return "la sortie est fermée";
-    case EPIPE:
-        return "la sortie a été fermée par le programme qui la lisait";
-    case EDQUOT:
-        return "le quota du disque est atteint";
-    case EFBIG:
-        return "le fichier de sortie a atteint sa taille maximale";
-    case EIO:
-        return "erreur d'entrée-sortie";
-    default:
-        return "erreur système " + std::to_string(error);
-    }
-}
-
 // Everything written reached the output; else a French message and status 1.
 int finish(int status) {
     errno = 0;
@@ -69,7 +49,7 @@ int finish(int status) {
     const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (written) return status;
     const int error = errno;
-    std::cerr << "tovimar-calc : impossible d'écrire le résultat (" << writeFailure(error)
+    std::cerr << "tovimar-calc : impossible d'écrire le résultat (" << tovimar::frenchErrorCause(error)
               << ").\n";
     return 1;
 }
