@@ -55,15 +55,18 @@ std::string_view weekMarker(long long daysSinceStart) {
     return kMarkers[(daysSinceStart - 29) / 7 + 1];
 }
 
+std::optional<std::string_view> missingLimitMessage(std::string_view legalLimitText,
+                                                    std::string_view medicationLimitText) {
+    if (legalLimitText.empty()) return kMissingLegalLimit;
+    if (medicationLimitText.empty()) return kMissingLimitsOnOpening;
+    return std::nullopt;
+}
+
 TerminationOutcome DELAIS_IVG(VbDate start, std::string_view legalLimitText,
                               std::string_view medicationLimitText, VbDate today) {
     TerminationOutcome outcome;
-    if (legalLimitText.empty()) {
-        outcome.message = kMissingLegalLimit;
-        return outcome;
-    }
-    if (medicationLimitText.empty()) {
-        outcome.message = kMissingLimitsOnOpening;
+    if (auto message = missingLimitMessage(legalLimitText, medicationLimitText)) {
+        outcome.message = *message;
         return outcome;
     }
     const std::optional<int> w = limitWeeks(legalLimitText);

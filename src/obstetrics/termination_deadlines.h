@@ -48,14 +48,20 @@ struct TerminationOutcome {
     std::optional<TerminationDeadlines> deadlines;
 };
 
-// W (legal limit) and R (medication method) are the texts of the term settings.
-TerminationOutcome DELAIS_IVG(VbDate start, std::string_view legalLimitText,
-                              std::string_view medicationLimitText, VbDate today);
-
 // The message when opening the window with a limit missing.
 inline constexpr std::string_view kMissingLimitsOnOpening =
     "Veuillez saisir des données dans la boîte d'options";
 inline constexpr std::string_view kMissingLegalLimit =
     "Veuillez saisir des données dans la boîte d'options ";
+
+// The message when a limit is missing from the settings, coming from a change
+// of the start of pregnancy: the legal limit's ends with a blank, the
+// medication method's has none; nullopt when both are there.
+std::optional<std::string_view> missingLimitMessage(std::string_view legalLimitText,
+                                                    std::string_view medicationLimitText);
+
+// W (legal limit) and R (medication method) are the texts of the term settings.
+TerminationOutcome DELAIS_IVG(VbDate start, std::string_view legalLimitText,
+                              std::string_view medicationLimitText, VbDate today);
 
 } // namespace tovimar
