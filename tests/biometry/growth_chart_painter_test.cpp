@@ -1,0 +1,127 @@
+// The growth charts drawn by the program: the mapping from (week, mm) to the
+// device, what is painted where, and the chart page saved as SVG and PDF.
+#include "biometry/growth_chart_painter.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "biometry/chart_page.h"
+
+using namespace tovimar;
+
+namespace {
+
+QImage render(const GrowthChart& chart, QSize size, const ChartDrawing& drawing = {}) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.setDotsPerMeterX(3780); // 96 dpi
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    paintGrowthChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), chart, drawing);
+    return image;
+}
+
+// Whether a pixel near the point has about that colour.
+bool colourNear(const QImage& image, QPointF at, QColor colour, int radius = 2) {
+    for (int dx = -radius; dx <= radius; ++dx)
+        for (int dy = -radius; dy <= radius; ++dy) {
+            const QPoint p(int(at.x()) + dx, int(at.y()) + dy);
+            if (!image.rect().contains(p)) continue;
+            const QColor c = image.pixelColor(p);
+            if (std::abs(c.red() - colour.red()) < 60 &&
+                std::abs(c.green() - colour.green()) < 60 &&
+                std::abs(c.blue() - colour.blue()) < 60)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+TEST(GrowthChartPainter, CurvesAreDrawnWhereTheMappingPutsThem) {
+    const GrowthChart bip = *growthChart(Measure::Bip);
+    for (QSize size : {QSize(640, 420), QSize(1200, 900)}) {
+        const QImage image = render(bip, size);
+        const ChartMapping map(bip, QRectF(QPointF(0, 0), QSizeF(size)), 96 / 72.0, ChartDrawing{});
+        // The median curve passes 47 mm at 20 weeks; the 3rd centile 41,5 mm.
+        EXPECT_TRUE(colourNear(image, map.toDevice(20, 47), QColor(0x00, 0x64, 0x00)));
+        EXPECT_TRUE(colourNear(image, map.toDevice(20, 41.5), QColor(0xC0, 0x00, 0x00), 3));
+        // Away from the curves the chart is white, inside and outside the plot.
+        EXPECT_EQ(image.pixelColor(map.toDevice(36, 30).toPoint()), QColor(Qt::white));
+        EXPECT_EQ(image.pixelColor(QPoint(size.width() - 6, size.height() / 2)), QColor(Qt::white));
+        // The plot fills most of the area at any size.
+        EXPECT_GT(map.plotArea().width(), size.width() * 0.75);
+        EXPECT_GT(map.plotArea().height(), size.height() * 0.7);
+    }
+}
+
+TEST(GrowthChartPainter, MappingIsLinearAndPointsBeyondTheAxesAreClamped) {
+    const GrowthChart hc = *growthChart(Measure::Cc);
+    const ChartMapping map(hc, QRectF(10, 20, 800, 600), 96 / 72.0, ChartDrawing{});
+    const QRectF plot = map.plotArea();
+    EXPECT_NEAR(map.toDevice(16, 0).x(), plot.left(), 1e-9);
+    EXPECT_NEAR(map.toDevice(40, 0).x(), plot.right(), 1e-9);
+    EXPECT_NEAR(map.toDevice(16, 0).y(), plot.bottom(), 1e-9);
+    EXPECT_NEAR(map.toDevice(16, 400).y(), plot.top(), 1e-9);
+    EXPECT_NEAR(map.toDevice(28, 200).x(), plot.center().x(), 1e-9);
+    EXPECT_NEAR(map.toDevice(28, 200).y(), plot.center().y(), 1e-9);
+
+    EXPECT_TRUE(map.insidePlot(30, 250));
+    EXPECT_FALSE(map.insidePlot(42, 250));
+    EXPECT_FALSE(map.insidePlot(30, 999));
+    EXPECT_FALSE(map.insidePlot(30, -5));
+    EXPECT_EQ(map.clampedToPlot(42, 250), map.toDevice(40, 250));
+    EXPECT_EQ(map.clampedToPlot(30, 999), map.toDevice(30, 400));
+    EXPECT_EQ(map.clampedToPlot(10, -5), map.toDevice(16, 0));
+}
+
+TEST(GrowthChartPainter, PatientPointIsACrossAtItsPlace) {
+    const GrowthChart fem = *growthChart(Measure::Fem);
+    ChartDrawing drawing;
+    drawing.point = ChartPoint{30, 20, "20", "30 Sem. A.", "< 3 ème Percentile"};
+    const QSize size(700, 480);
+    const QImage with = render(fem, size, drawing);
+    const QImage without = render(fem, size);
+    const ChartMapping map(fem, QRectF(QPointF(0, 0), QSizeF(size)), 96 / 72.0, drawing);
+    EXPECT_TRUE(colourNear(with, map.toDevice(30, 20), Qt::black, 1));
+    EXPECT_FALSE(colourNear(without, map.toDevice(30, 20), Qt::black, 1));
+}
+
+TEST(GrowthChartPainter, ChartPageSavedAsSvgAndPdf) {
+    QTemporaryDir dir;
+    ChartPage page;
+    page.letterhead.establishment = "Maternité des Lilas";
+    page.title = "Diamètre Bipariétal";
+    page.source = "Courbe CFEF";
+    page.details = "Mesure : 53 mm à 22 Sem. A., le 10/12/2026.";
+    page.chart = *growthChart(Measure::Bip);
+    page.drawing.point = ChartPoint{22, 53, "53", "22 Sem. A.", "50 ème à 90 ème Percentile"};
+
+    QString error;
+    const QString svg = dir.filePath("courbe.svg");
+    ASSERT_TRUE(saveChartSvg(svg, page, &error)) << error.toStdString();
+    QFile svgFile(svg);
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QString svgText = QString::fromUtf8(svgFile.readAll());
+    EXPECT_TRUE(svgText.contains("<svg"));
+    EXPECT_TRUE(svgText.contains("Maternité des Lilas"));
+    EXPECT_TRUE(svgText.contains("Mesure : 53 mm à 22 Sem. A."));
+    EXPECT_TRUE(svgText.contains("C 97"));
+
+    const QString pdf = dir.filePath("courbe.pdf");
+    ASSERT_TRUE(saveChartPdf(pdf, page, &error)) << error.toStdString();
+    QFile pdfFile(pdf);
+    ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdfFile.read(4) == "%PDF");
+    EXPECT_FALSE(QFile::exists(pdf + ".partiel"));
+
+    // A folder that does not exist: a French reason, and no file left behind.
+    const QString nowhere = dir.filePath("absent/courbe.svg");
+    EXPECT_FALSE(saveChartSvg(nowhere, page, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(saveChartPdf(dir.filePath("absent/courbe.pdf"), page, &error));
+    EXPECT_FALSE(QFile::exists(dir.filePath("absent/courbe.pdf")));
+}
