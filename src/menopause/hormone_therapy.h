@@ -1,0 +1,71 @@
+#pragma once
+// The hormone therapy specialities of VESTRA.mdb, table SPECIALITES, read
+// only. Each row is one speciality of a kind of treatment (NUMSPE):
+//   1  oestrogen and progestogen combined, treatment with periods
+//   2  oestrogen and progestogen combined, treatment without periods
+//   3  oestrogen alone
+//   4  progestogen alone
+//   5  other treatments (SERM and the like)
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+#include "platform/database.h"
+
+namespace tovimar {
+
+enum class TherapyKind {
+    CombinedWithPeriods = 1,
+    CombinedWithoutPeriods,
+    Oestrogen,
+    Progestogen,
+    Other
+};
+
+// Where a value of a speciality is shown.
+enum class TherapyField {
+    OestrogenTitle,      // the oestrogen panel's caption
+    ProgestogenTitle,    // the progestogen panel's caption
+    Oestrogen,           // LblOE
+    Dosage,              // LblDosage
+    Route,               // LblVoie
+    OestrogenLab,        // LblLabo_Oe
+    OestrogenPosology,   // LblPoso_E
+    Progestogen,         // LblPg
+    ProgestogenDosage,   // LblDosage_P
+    ProgestogenLab,      // LblLabo_Pg
+    ProgestogenPosology, // LblPoso_Pg
+    OtherMolecule,       // LblAutre
+    OtherLab,            // LblLabo_Autre
+    Posology             // LblPoso
+};
+
+struct TherapyText {
+    TherapyField field;
+    QString text;
+    bool operator==(const TherapyText&) const = default;
+};
+
+// The values of a speciality in the order they are shown. A column without a
+// value ends the list there: what follows it is left unshown.
+std::vector<TherapyText> therapyTexts(TherapyKind kind, const Row& speciality);
+
+class HormoneTherapyCatalogue {
+  public:
+    explicit HormoneTherapyCatalogue(QString databasePath);
+
+    // The names of a kind, in French alphabetical order; nullopt when the
+    // file or its table cannot be read.
+    std::optional<QStringList> names(TherapyKind kind) const;
+    // The speciality of that kind and name; nullopt when it cannot be read or
+    // is not there.
+    std::optional<Row> speciality(TherapyKind kind, const QString& name) const;
+
+  private:
+    DatabaseFile file_;
+};
+
+} // namespace tovimar

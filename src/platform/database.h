@@ -1,0 +1,178 @@
+#pragma once
+// The two small databases of the program (the hormone therapy specialities
+// and the postal directory) are SQLite files read and written through Qt SQL.
+//
+// A RecordSet is a live view of the rows of one table that match some
+// conditions, in a given order, with a current row: it can be stepped
+// through, searched, and its current row read, changed or deleted. It keeps
+// only the query and where its current row lies: every operation opens the
+// file, runs one or two small indexed queries and closes it again, so that
+// another copy of the program, or a file replaced meanwhile, is always seen
+// as it is now, and nothing is loaded whole.
+//
+// Values only ever travel as bound parameters; names of tables and columns
+// come from the program and are quoted. A file that is missing is never
+// created: opening it fails.
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+class QSqlDatabase;
+class QSqlQuery;
+
+namespace tovimar {
+
+class SettingsFolder;
+
+struct DatabaseFile {
+    enum class Access { ReadOnly, ReadWrite };
+    QString path;
+    Access access = Access::ReadOnly;
+};
+
+// A condition "column op value" on one column.
+struct Criterion {
+    enum class Op { Equal, GreaterOrEqual };
+    QString column;
+    Op op = Op::Equal;
+    QVariant value;
+};
+
+// Column values, by column name matched without regard to case.
+class Row {
+  public:
+    void set(const QString& column, const QVariant& value);
+    // A column that is missing or holds no value reads as a null QVariant.
+    QVariant value(const QString& column) const;
+    bool has(const QString& column) const;
+    const std::vector<std::pair<QString, QVariant>>& columns() const { return columns_; }
+
+  private:
+    std::vector<std::pair<QString, QVariant>> columns_;
+};
+
+// One open connection to a database file, closed when destroyed.
+class DatabaseConnection {
+  public:
+    explicit DatabaseConnection(const DatabaseFile& file);
+    ~DatabaseConnection();
+    DatabaseConnection(const DatabaseConnection&) = delete;
+    DatabaseConnection& operator=(const DatabaseConnection&) = delete;
+
+    bool isOpen() const { return open_; }
+    QSqlDatabase handle() const;
+    const QString& error() const { return error_; }
+
+  private:
+    QString name_;
+    bool open_ = false;
+    QString error_;
+};
+
+class RecordSet {
+  public:
+    // The rows of `table` matching every condition of `where`, sorted by the
+    // columns of `orderBy` (then by insertion). The order columns must hold
+    // values. Nothing is read until open().
+    RecordSet(DatabaseFile file, QString table, std::vector<Criterion> where, QStringList orderBy);
+
+    // Reads the first row. False when the file cannot be opened or read (the
+    // set then has no current row). An empty set is at its start and end.
+    bool open();
+    // Reads every row of the set in one go, for filling a list; the set then
+    // stands after its last row. Nullopt when the file cannot be read.
+    std::optional<std::vector<Row>> readAll();
+
+    bool isBof() const { return position_ == Position::BeforeFirst || isEmpty(); }
+    bool isEof() const { return position_ == Position::AfterLast || isEmpty(); }
+    bool hasCurrentRow() const { return position_ == Position::OnRow; }
+    // True after a findFirst that found nothing.
+    bool noMatch() const { return noMatch_; }
+
+    // Each move returns false when the file cannot be read, or when the move
+    // makes no sense (stepping on from the end, an unopened set): then nothing
+    // changes. Moving past the last row leaves the set at its end (isEof), past
+    // the first at its start (isBof), without a current row.
+    bool moveNext();
+    bool movePrevious();
+    bool moveFirst();
+    bool moveLast();
+    // The first row of the set, in its order, that meets the criterion becomes
+    // the current row; when none does, noMatch() is set and there is no
+    // current row. False only when the file cannot be read.
+    bool findFirst(const Criterion& criterion);
+
+    // The current row's value of a column (null without a current row).
+    QVariant value(const QString& column) const { return current_.value(column); }
+    const Row& currentRow() const { return current_; }
+
+    // Adds a row; it joins the set after its last row (whatever its values)
+    // until the set is opened again. The current row does not change. True
+    // only when the engine has stored exactly one row.
+    bool addNew(const Row& values);
+    // Changes columns of the current row; true only when exactly that row was
+    // changed. Without a current row, false and nothing is written.
+    bool edit(const Row& values);
+    // Deletes the current row; the set then has no current row until a move.
+    bool deleteCurrent();
+
+    // The engine's own words for the last failure (for diagnostics).
+    const QString& lastError() const { return lastError_; }
+
+  private:
+    enum class Position { Closed, BeforeFirst, OnRow, AfterLast, Deleted };
+    struct Located {
+        bool found = false;
+        Row row;
+    };
+
+    bool isEmpty() const { return position_ != Position::Closed && empty_; }
+    QString selectPrefix() const;
+    QString whereClause(const std::vector<Criterion>& extra, const QString& keyComparison) const;
+    QString orderClause(bool descending) const;
+    std::optional<Located> fetchOne(DatabaseConnection& connection,
+                                    const std::vector<Criterion>& extra,
+                                    const QString& keyComparison, bool descending);
+    std::optional<Located> fetchByRowId(DatabaseConnection& connection, qint64 rowId,
+                                        const std::optional<Criterion>& criterion);
+    void bindWhere(QSqlQuery& query, const std::vector<Criterion>& extra) const;
+    void setCurrent(Row row, std::optional<std::size_t> appendedIndex);
+    bool fail(const QString& error);
+    bool openedConnection(DatabaseConnection& connection);
+    bool stepForwardFromCurrent(DatabaseConnection& connection);
+    bool stepBackwardFromCurrent(DatabaseConnection& connection);
+    bool goFirst(DatabaseConnection& connection);
+    bool goLast(DatabaseConnection& connection);
+
+    DatabaseFile file_;
+    QString table_;
+    std::vector<Criterion> where_;
+    QStringList orderBy_;
+
+    Position position_ = Position::Closed;
+    bool empty_ = false;
+    bool noMatch_ = false;
+    Row current_;
+    // Where the current (or just deleted) row lies: its order values and rowid.
+    QVariantList key_;
+    // Rows added to this set, in order: they follow its last row.
+    std::vector<qint64> appended_;
+    std::optional<std::size_t> appendedIndex_;
+    QString lastError_;
+};
+
+// Quotes a table or column name for SQL text.
+QString quoteSqlName(const QString& name);
+
+// The path of a database the practitioner may change. The program's folder
+// holds the shipped file; when the settings live in the user's data folder
+// (the program's folder cannot be written), the file is first copied there,
+// as the settings files are, and that copy is used from then on.
+QString writableDatabasePath(const SettingsFolder& folder, const QString& fileName);
+
+} // namespace tovimar

@@ -1,0 +1,117 @@
+#include "utilities/postal_directory.h"
+
+#include "core/french_folding.h"
+
+namespace tovimar {
+namespace {
+
+const QString kTable = QStringLiteral("LISTECOM");
+const QString kTown = QStringLiteral("Ville");
+const QString kCode = QStringLiteral("Code");
+const QString kKey = QStringLiteral("CLE");
+
+QString foldedKey(const QString& text) {
+    return QString::fromStdString(foldFrenchText(text.toStdString()));
+}
+
+Row rowOf(const PostalEntry& entry) {
+    Row row;
+    row.set(kTown, entry.town);
+    row.set(kCode, entry.code);
+    row.set(kKey, foldedKey(entry.town));
+    return row;
+}
+
+} // namespace
+
+QString postalEntryText(const PostalEntry& entry) {
+    return entry.town + QStringLiteral("   ") + entry.code;
+}
+
+PostalDirectory::PostalDirectory(QString databasePath)
+    : file_{std::move(databasePath), DatabaseFile::Access::ReadWrite} {}
+
+RecordSet PostalDirectory::allTowns() const {
+    return RecordSet(file_, kTable, {}, {kKey, kTown, kCode});
+}
+
+PostalEntry PostalDirectory::currentEntry() const {
+    return {current_->value(kTown).toString(), current_->value(kCode).toString()};
+}
+
+PostalDirectory::Result PostalDirectory::findTown(const QString& text) {
+    current_ = allTowns();
+    if (!current_->open()) return {Outcome::Failed, {}};
+    if (!current_->findFirst({kKey, Criterion::Op::GreaterOrEqual, foldedKey(text)}))
+        return {Outcome::Failed, {}};
+    if (current_->noMatch()) return {Outcome::NotFound, {}};
+    return {Outcome::Done, currentEntry()};
+}
+
+std::optional<QStringList> PostalDirectory::townsWithCode(const QString& code) {
+    current_ = RecordSet(file_, kTable, {{kCode, Criterion::Op::Equal, code}}, {kKey, kTown});
+    const auto rows = current_->readAll();
+    if (!rows) return std::nullopt;
+    QStringList towns;
+    for (const Row& row : *rows)
+        towns << row.value(kTown).toString();
+    return towns;
+}
+
+std::optional<PostalEntry> PostalDirectory::step(bool forward) {
+    if (!current_) return std::nullopt;
+    // A copy is moved, so that a failure halfway leaves the current row as it was.
+    RecordSet moved = *current_;
+    if (!(forward ? moved.moveNext() : moved.movePrevious())) return std::nullopt;
+    if (forward ? moved.isEof() : moved.isBof()) {
+        if (!(forward ? moved.moveLast() : moved.moveFirst())) return std::nullopt;
+    }
+    if (!moved.hasCurrentRow()) return std::nullopt;
+    current_ = std::move(moved);
+    return currentEntry();
+}
+
+std::optional<PostalEntry> PostalDirectory::previous() {
+    return step(false);
+}
+
+std::optional<PostalEntry> PostalDirectory::next() {
+    return step(true);
+}
+
+PostalDirectory::Result PostalDirectory::add(const PostalEntry& entry) {
+    if (entry.town.trimmed().isEmpty()) return {Outcome::EmptyTown, {}};
+    RecordSet set = allTowns();
+    if (!set.open() || !set.addNew(rowOf(entry))) return {Outcome::Failed, {}};
+    // The new row follows the last one until the next search.
+    current_ = std::move(set);
+    if (!current_->moveLast() || !current_->hasCurrentRow()) return {Outcome::Failed, {}};
+    return {Outcome::Done, currentEntry()};
+}
+
+PostalDirectory::Result PostalDirectory::modifyCurrent(const PostalEntry& entry) {
+    if (!hasCurrentEntry()) return {Outcome::NoCurrentEntry, {}};
+    if (entry.town.trimmed().isEmpty()) return {Outcome::EmptyTown, {}};
+    if (!current_->edit(rowOf(entry))) return {Outcome::Failed, {}};
+    return {Outcome::Done, currentEntry()};
+}
+
+PostalDirectory::Result PostalDirectory::remove(const PostalEntry& entry) {
+    RecordSet set(
+        file_, kTable,
+        {{kTown, Criterion::Op::Equal, entry.town}, {kCode, Criterion::Op::Equal, entry.code}},
+        {kKey});
+    // A file that cannot be read leaves the current entry as it was.
+    if (!set.open()) return {Outcome::Failed, {}};
+    if (!set.hasCurrentRow()) {
+        current_ = std::move(set);
+        return {Outcome::NotFound, {}};
+    }
+    const PostalEntry deleted{set.value(kTown).toString(), set.value(kCode).toString()};
+    const bool ok = set.deleteCurrent();
+    current_ = std::move(set);
+    if (!ok) return {Outcome::Failed, {}};
+    return {Outcome::Done, deleted};
+}
+
+} // namespace tovimar
