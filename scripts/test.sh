@@ -27,3 +27,6 @@ ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 
 echo "== Fuzzing, ${FUZZ_SECONDS:-25} s par cible (build-fuzz)"
 scripts/fuzz.sh "${FUZZ_SECONDS:-25}"
+
+echo "== Paquet Debian : construit, installé dans une racine Debian 12 neuve, essayé (build)"
+packaging/test-package.sh build
