@@ -3,7 +3,7 @@
 // kept in options.tvx. The printouts read the letterhead from here while the
 // screen is open (what is on screen, saved or not), else from the file.
 
-#include "t21/practice_options.h"
+#include "t21/practice_options_access.h"
 #include "ui/settings_file.h"
 #include "ui/tool_window.h"
 
@@ -36,14 +36,5 @@ class PracticeOptionsWindow : public ToolWindow {
 
     SettingsFile file_;
 };
-
-// The letterhead from options.tvx, for a printout while the screen is closed.
-// A missing or broken file is reported as the screen reports it; the fields
-// read before the failure are kept, the others are empty.
-PracticeOptions loadPracticeOptions(Platform& platform);
-
-// The letterhead a printout uses: the open screen's fields when it exists,
-// else the file.
-PracticeOptions currentPracticeOptions(WindowRegistry& windows);
 
 } // namespace tovimar

@@ -1,11 +1,13 @@
 #include "ui/controls.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +96,22 @@ QLabel* resultText(const char* name, const QString& caption, const QString& text
     label->setObjectName(QString::fromLatin1(name));
     readAsResult(label, caption);
     return label;
+}
+
+QCalendarWidget* frenchCalendar(const char* name, const QString& accessibleName) {
+    auto* calendar = named(new QCalendarWidget, name, accessibleName);
+    calendar->setLocale(QLocale(QLocale::French, QLocale::France));
+    calendar->setFirstDayOfWeek(Qt::Monday);
+    calendar->setGridVisible(true);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    const std::pair<const char*, const char*> parts[] = {
+        {"qt_calendar_prevmonth", "Mois précédent"},  {"qt_calendar_nextmonth", "Mois suivant"},
+        {"qt_calendar_monthbutton", "Choisir le mois"}, {"qt_calendar_yearbutton", "Choisir l'année"},
+        {"qt_calendar_yearedit", "Année"},            {"qt_calendar_calendarview", "Jours du mois"}};
+    for (const auto& [part, spoken] : parts)
+        if (auto* w = calendar->findChild<QWidget*>(QLatin1String(part)))
+            w->setAccessibleName(QString::fromUtf8(spoken));
+    return calendar;
 }
 
 QGroupBox* frame(const QString& title, QWidget* content) {

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <initializer_list>
 
+class QCalendarWidget;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -48,6 +49,10 @@ QLabel* resultLabel(const char* name, const QString& caption);
 void readAsResult(QLabel* label, const QString& caption);
 // A plain label that shows a result without a frame, read the same way.
 QLabel* resultText(const char* name, const QString& caption, const QString& text = {});
+
+// A month calendar in French (Monday first, French month and day names, its
+// navigation buttons named for a screen reader).
+QCalendarWidget* frenchCalendar(const char* name, const QString& accessibleName);
 
 // A frame with a title around one control or layout.
 QGroupBox* frame(const QString& title, QWidget* content);

@@ -25,20 +25,6 @@ const char* const kCalendarNames[] = {
     "Calendrier de l'échographie", "Calendrier du début de grossesse (biométrie)",
     "Calendrier du jour de l'échographie (biométrie)"};
 
-// The month and year buttons of a calendar's navigation bar, in French.
-void nameNavigation(QCalendarWidget* calendar) {
-    const std::pair<const char*, const char*> buttons[] = {
-        {"qt_calendar_prevmonth", "Mois précédent"},
-        {"qt_calendar_nextmonth", "Mois suivant"},
-        {"qt_calendar_monthbutton", "Choisir le mois"},
-        {"qt_calendar_yearbutton", "Choisir l'année"},
-        {"qt_calendar_yearedit", "Année"},
-        {"qt_calendar_calendarview", "Jours du mois"}};
-    for (const auto& [name, spoken] : buttons)
-        if (auto* w = calendar->findChild<QWidget*>(QLatin1String(name)))
-            w->setAccessibleName(QString::fromUtf8(spoken));
-}
-
 } // namespace
 
 DatePickerWindow::DatePickerWindow(WindowRegistry& windows)
@@ -46,14 +32,8 @@ DatePickerWindow::DatePickerWindow(WindowRegistry& windows)
     auto* layout = new QVBoxLayout(this);
     stack_ = new QStackedLayout;
     for (int i = 0; i < 5; ++i) {
-        auto* calendar = new QCalendarWidget(this);
-        calendar->setObjectName(QStringLiteral("Calendar%1").arg(i + 1));
-        calendar->setAccessibleName(QString::fromUtf8(kCalendarNames[i]));
-        calendar->setLocale(QLocale(QLocale::French, QLocale::France));
-        calendar->setFirstDayOfWeek(Qt::Monday);
-        calendar->setGridVisible(true);
-        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        nameNavigation(calendar);
+        const QByteArray name = "Calendar" + QByteArray::number(i + 1);
+        auto* calendar = frenchCalendar(name.constData(), QString::fromUtf8(kCalendarNames[i]));
         const auto target = static_cast<Target>(i);
         connect(calendar, &QCalendarWidget::clicked, this,
                 [this, target](QDate d) { pick(target, d); });

@@ -1,0 +1,20 @@
+#pragma once
+// The letterhead the printouts use, for any window that prints.
+
+#include "t21/practice_options.h"
+
+namespace tovimar {
+
+class WindowRegistry;
+struct Platform;
+
+// The letterhead from options.tvx, for a printout while the screen is closed.
+// A missing or broken file is reported as the screen reports it; the fields
+// read before the failure are kept, the others are empty.
+PracticeOptions loadPracticeOptions(Platform& platform);
+
+// The letterhead a printout uses: the open screen's fields when it exists,
+// else the file.
+PracticeOptions currentPracticeOptions(WindowRegistry& windows);
+
+} // namespace tovimar

@@ -1,0 +1,149 @@
+// The window kit: what a screen reader hears, the keyboard, and the
+// read/save cycle of a settings file.
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <csignal>
+
+#include "app/main_window.h"
+#include "core/settings_record.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+#include "ui/controls.h"
+#include "ui/settings_file.h"
+#include "ui/tool_window.h"
+#include "ui/window_registry.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+QString spokenName(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+QAccessible::Role spokenRole(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->role() : QAccessible::NoRole;
+}
+
+// A small tool window, as a later subsystem writes one.
+class SampleWindow : public ToolWindow {
+  public:
+    explicit SampleWindow(WindowRegistry& windows)
+        : ToolWindow(windows, "FormTest", QStringLiteral("Essai")) {
+        auto* layout = new QVBoxLayout(this);
+        first = lineEdit("First", QStringLiteral("Premier"));
+        second = lineEdit("Second", QStringLiteral("Second"));
+        result = resultLabel("LblResult", QStringLiteral("Résultat"));
+        quit = button("CmdQuitter", QStringLiteral("&Quitter"));
+        for (QWidget* w : std::initializer_list<QWidget*>{first, result, second, quit})
+            layout->addWidget(w);
+        connect(quit, &QPushButton::clicked, this, &QWidget::close);
+        setReadingOrder({first, second, quit});
+        setEscapeButton(quit);
+        placeOnScreen();
+    }
+    QLineEdit *first, *second;
+    QLabel* result;
+    QPushButton* quit;
+};
+
+TEST(WindowKit, ButtonsAreReadWithoutTheirAccessKeyMarker) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&Calcule", "Calcule"}, {"E&nregistrer Quitter", "Enregistrer Quitter"},
+        {"Tom && Jerry", "Tom & Jerry"}, {" &Quitter ", "Quitter"}, {"", ""}};
+    for (const auto& [caption, spoken] : cases)
+        EXPECT_EQ(spokenCaption(QString::fromUtf8(caption)), QString::fromUtf8(spoken)) << caption;
+    std::unique_ptr<QPushButton> b(button("Cmd", QStringLiteral("&Calcule Congés")));
+    EXPECT_EQ(b->objectName(), "Cmd");
+    EXPECT_EQ(b->accessibleName(), "Calcule Congés");
+}
+
+TEST(WindowKit, AResultIsReadWithItsCaptionAndItsCurrentValue) {
+    std::unique_ptr<QLabel> label(resultLabel("LblTerme", QStringLiteral("Terme")));
+    EXPECT_EQ(spokenName(label.get()), "Terme");
+    label->setText(QStringLiteral("29/02/2012"));
+    EXPECT_EQ(spokenName(label.get()), "Terme : 29/02/2012");
+    label->setText(QStringLiteral("entre le 13/08/2010\net le 10/09/2010"));
+    EXPECT_EQ(spokenName(label.get()), "Terme : entre le 13/08/2010 et le 10/09/2010");
+    label->clear();
+    EXPECT_EQ(spokenName(label.get()), "Terme");
+}
+
+TEST(WindowKit, ToolWindowsAreWindowsTabFollowsReadingAndEscapeCloses) {
+    FakePlatform fake;
+    SampleWindow& w = fake.windows().open<SampleWindow>();
+    EXPECT_EQ(w.objectName(), "FormTest");
+    EXPECT_EQ(w.windowTitle(), "Essai");
+    EXPECT_EQ(spokenRole(&w), QAccessible::Window);
+    EXPECT_EQ(w.first->nextInFocusChain(), w.second);
+    EXPECT_EQ(w.second->nextInFocusChain(), w.quit);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fake.windows().existing<SampleWindow>(), nullptr);
+}
+
+struct Pair {
+    std::vector<std::string> values;
+    bool complete = false;
+};
+Pair readPair(std::string_view bytes) {
+    const SettingsReading r = readSettingsRecord(bytes, 2);
+    return {r.values, r.complete};
+}
+
+TEST(WindowKit, ASettingsFileIsReadWithItsOwnMessageAndSavedWhole) {
+    FakePlatform fake;
+    SettingsFile file(*fake.platform, QStringLiteral("paire.tvx"), QStringLiteral("Paire.tvx"));
+    EXPECT_FALSE(file.read(readPair).complete);
+    EXPECT_EQ(fake.messages.shown, QStringList({"Fichier Paire.tvx absent ou erronné."}));
+
+    fake.messages.shown.clear();
+    ASSERT_TRUE(file.save(encodeSettingsRecord({"1", "deux"})));
+    const Pair again = file.read(readPair);
+    EXPECT_TRUE(again.complete);
+    EXPECT_EQ(again.values, (std::vector<std::string>{"1", "deux"}));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(WindowKit, ASaveThatCannotBeWrittenKeepsThePreviousFileAndSaysSo) {
+    FakePlatform fake;
+    SettingsFile file(*fake.platform, QStringLiteral("paire.tvx"), QStringLiteral("Paire.tvx"));
+    ASSERT_TRUE(file.save(encodeSettingsRecord({"1", "2"})));
+    // Writes beyond a few bytes fail as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit tiny = old;
+    tiny.rlim_cur = 4;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    const bool saved = file.save(encodeSettingsRecord({"une valeur longue", "et une autre"}));
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(file.read(readPair).values, (std::vector<std::string>{"1", "2"}));
+}
+
+TEST(WindowKit, TheMainWindowsResultsAreReadWithTheirValues) {
+    FakePlatform fake;
+    fake.setToday("15/03/2010");
+    MainWindow window(fake.windows());
+    typeText(window.DateDR, "01/01/2010");
+    EXPECT_EQ(spokenName(window.LblCentDate), "100% Sécu à partir du : 15/06/2010");
+    EXPECT_EQ(spokenName(window.LblAnesth),
+              "Consultation anesthésistes : entre le 13/08/2010 et le 10/09/2010");
+    EXPECT_EQ(spokenName(window.LblEcho1T), "Echo 1T : 19/03/2010 --> 08/04/2010");
+    EXPECT_TRUE(spokenName(window.LblSaint).startsWith("Saint du jour : ")) << spokenName(window.LblSaint).toStdString();
+    EXPECT_TRUE(spokenName(window.Label11).startsWith("Sens de la lune : "));
+}
+
+} // namespace
