@@ -16,11 +16,31 @@ TermSettings TermSettings::editorDefaults() {
     return s;
 }
 
+namespace {
+
+// Written as a number yet too large for any of the file's fields (more than
+// 100000 days or weeks, or more than a double holds): the file is damaged.
+bool numberTooLarge(std::string_view text) {
+    // The same text with every digit a zero has the number's form and a small value.
+    std::string zeroed(text);
+    for (char& c : zeroed)
+        if (c >= '0' && c <= '9') c = '0';
+    return readFrenchNumber(zeroed).has_value() && !windowBoundDays(text).has_value();
+}
+
+} // namespace
+
 TermSettingsReading readTermSettings(std::string_view bytes) {
     const SettingsReading reading = readSettingsRecord(bytes, TermSettings::Count);
     TermSettingsReading result{TermSettings::editorDefaults(), reading.complete};
-    for (std::size_t i = 0; i < reading.values.size(); ++i)
+    for (std::size_t i = 0; i < reading.values.size(); ++i) {
+        // Such a value is refused with the file's message, never shown nor saved again.
+        if (numberTooLarge(reading.values[i])) {
+            result.complete = false;
+            continue;
+        }
         result.settings.values[i] = reading.values[i];
+    }
     return result;
 }
 

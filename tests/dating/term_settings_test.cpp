@@ -82,3 +82,26 @@ TEST(TermSettings, AShortFileKeepsTheDefaultsForWhatItLacks) {
     EXPECT_EQ(reading.settings[TermSettings::SerumSecondTo], "");
     EXPECT_EQ(reading.settings[TermSettings::AmniocentesisThreshold], "250");
 }
+
+TEST(TermSettings, ANumberTooLargeForItsFieldIsRefusedWithTheFilesMessage) {
+    // Value 7 (the anaesthesia window's first day) as a power cut or an editor could leave it.
+    const std::string huge(400, '9');
+    for (const std::string& value :
+         {std::string("250000"), std::string("-100001"), huge, std::string("1") + huge + ",5"}) {
+        const std::string bytes = "\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"" + value +
+                                  "\",\"238\",\"250\",\"77\",\"97\"\r\n";
+        const TermSettingsReading reading = readTermSettings(bytes);
+        EXPECT_FALSE(reading.complete) << value.substr(0, 12);
+        // Refused, not kept to be written back: the editor's default stands in its place.
+        EXPECT_EQ(reading.settings[TermSettings::AnaesthesiaFrom], "") << value.substr(0, 12);
+        EXPECT_EQ(reading.settings[TermSettings::AnaesthesiaTo], "238");
+    }
+    // Text that is no number at all is read as it is (the main window stops at it).
+    const TermSettingsReading text = readTermSettings(
+        "\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"x\",\"238\",\"250\",\"77\",\"97\"\r\n");
+    EXPECT_TRUE(text.complete);
+    EXPECT_EQ(text.settings[TermSettings::AnaesthesiaFrom], "x");
+    EXPECT_TRUE(readTermSettings("\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"100000\",\"238\","
+                                 "\"250\",\"77\",\"97\"\r\n")
+                    .complete);
+}
