@@ -1,15 +1,18 @@
 // tovimar-calc: the program's calculations from the command line.
 //   tovimar-calc TERME_DEPUIS_DEBUT 31/05/2011   ->  29/02/2012
 //   tovimar-calc --json AGE_DEPUIS_DEBUT 15/01/2010 29/03/2010
+//   tovimar-calc --verifier                      the published cases re-run
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/command_table.h"
+#include "cli/verifier.h"
 #include "core/system_error_text.h"
 
 using namespace tovimar::cli;
@@ -54,6 +57,26 @@ int finish(int status) {
     return 1;
 }
 
+// --verifier [FILE]: the published cases built in, or those of a file.
+int verify(const CommandTable& table, const std::vector<std::string>& rest) {
+    std::vector<ReferenceCase> cases = referenceCases();
+    if (rest.size() > 2) {
+        std::cerr << "tovimar-calc : --verifier prend au plus un fichier de cas.\n";
+        return 2;
+    }
+    if (rest.size() == 2) {
+        std::ifstream file(rest[1]);
+        std::string error = file.is_open() ? std::string() : std::string("illisible");
+        if (error.empty()) cases = readReferenceCases(file, error);
+        if (!error.empty()) {
+            std::cerr << "tovimar-calc : fichier de cas « " << rest[1] << " », " << error << ".\n";
+            return 2;
+        }
+    }
+    std::cout << "tovimar-calc, Tovimar-S " TOVIMAR_VERSION "\n\n";
+    return verifyReferenceCases(table, cases, std::cout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -74,6 +97,7 @@ int main(int argc, char** argv) {
         printHelp(table, std::cerr);
         return 2;
     }
+    if (rest[0] == "--verifier") return finish(verify(table, rest));
     if (rest[0] == "--help" || rest[0] == "-h") {
         printHelp(table, std::cout);
         return finish(0);

@@ -1,0 +1,212 @@
+// The reference cases of tovimar-calc --verifier. Each expected value comes
+// from the publication or the rule cited, worked by hand from it (a published
+// formula applied to the case's measurements, a date counted on the calendar),
+// never from a run of this program. The expected text is written as the
+// program shows it (dates JJ/MM/AAAA, decimal comma).
+
+#include "cli/verifier.h"
+
+namespace tovimar::cli {
+
+const std::vector<ReferenceCase>& referenceCases() {
+    static const std::string kTerm =
+        "Convention obstétricale française : le terme est fixé 9 mois après le début de "
+        "grossesse, soit 41 SA (CNGOF, Recommandations pour la pratique clinique « Grossesse "
+        "prolongée et terme dépassé », 2011)";
+    static const std::string kRobinson =
+        "Robinson HP, Fleming JEE. A critical evaluation of sonar crown-rump length "
+        "measurements. Br J Obstet Gynaecol 1975;82:702-10 : âge (jours) = 8,052 × √LCC(mm) "
+        "+ 23,73";
+    static const std::string kHadlock =
+        "Hadlock FP, Harrist RB, Sharman RS, Deter RL, Park SK. Estimation of fetal weight "
+        "with the use of head, body, and femur measurements. Am J Obstet Gynecol "
+        "1985;151:333-7 : log10 PF = 1,326 − 0,00326 CA×LF + 0,0107 CC + 0,0438 CA + 0,158 LF "
+        "(cm)";
+    static const std::string kShepard =
+        "Shepard MJ, Richards VA, Berkowitz RL, Warsof SL, Hobbins JC. An evaluation of two "
+        "equations for predicting fetal weight by ultrasound. Am J Obstet Gynecol "
+        "1982;142:47-54 : log10 PF(kg) = −1,7492 + 0,166 BIP + 0,046 CA − 2,646 CA×BIP/1000 "
+        "(cm)";
+    static const std::string kSnijders =
+        "Snijders RJM, Sundberg K, Holzgreve W, Henry G, Nicolaides KH. Maternal age- and "
+        "gestation-specific risk for trisomy 21. Ultrasound Obstet Gynecol 1999;13:167-70, "
+        "risque à terme selon l'âge";
+    static const std::string kEaster =
+        "Date de Pâques du calendrier grégorien (comput ecclésiastique, tables de l'IMCCE) ; "
+        "lundi de Pâques, Ascension (+39 j) et lundi de Pentecôte (+50 j) en découlent "
+        "(code du travail, art. L3133-1)";
+    static const std::string kOsiris =
+        "Sedrine WB, Chevallier T, Zegels B et al. Development and assessment of the "
+        "Osteoporosis Index of Risk (OSIRIS) to facilitate selection of women for bone "
+        "densitometry. Gynecol Endocrinol 2002;16:245-50 : 0,2 × (poids − âge) + 2 si THS "
+        "− 2 si fracture";
+    static const std::string kEuro =
+        "Règlement (CE) n° 2866/98 du Conseil du 31 décembre 1998 : 1 euro = 6,55957 francs ; "
+        "arrondi au centime le plus proche (règlement (CE) n° 1103/97, art. 5)";
+    static const std::string kLeave =
+        "Code du travail, art. L1225-17 à L1225-19 : congé prénatal de 6 semaines (8 à partir "
+        "du troisième enfant, 12 pour des jumeaux) avant la date présumée de l'accouchement";
+
+    static const std::vector<ReferenceCase> cases = {
+        {"Début de grossesse : 14 jours après le premier jour des dernières règles",
+         "Convention de datation : pour un cycle de 28 jours, la conception (début de "
+         "grossesse) a lieu 14 jours après le premier jour des dernières règles",
+         "DEBUT_DEPUIS_DDR",
+         {"01/01/2024"},
+         "15/01/2024"},
+        {"Terme : début de grossesse + 9 mois",
+         kTerm,
+         "TERME_DEPUIS_DEBUT",
+         {"15/01/2024"},
+         "15/10/2024"},
+        {"Terme : 9 mois tombant dans un mois plus court (fin février bissextile)",
+         kTerm,
+         "TERME_DEPUIS_DEBUT",
+         {"31/05/2011"},
+         "29/02/2012"},
+        {"Âge gestationnel : semaines révolues depuis le début de grossesse + 2 SA",
+         "Semaines d'aménorrhée comptées depuis le premier jour des dernières règles, 14 jours "
+         "avant le début de grossesse : 73 jours après le début = 10 semaines 3 jours + 2 SA",
+         "AGE_DEPUIS_DEBUT",
+         {"15/01/2010", "29/03/2010"},
+         "12,3"},
+        {"Datation par la longueur cranio-caudale : LCC 45 mm",
+         kRobinson,
+         "AGE_GESTA_LCC",
+         {"45"},
+         "11,1 S.A."},
+        {"Datation par la longueur cranio-caudale : LCC 60 mm",
+         kRobinson,
+         "AGE_GESTA_LCC",
+         {"60"},
+         "12,2 S.A."},
+        {"Poids fœtal estimé, Hadlock : CC 320, CA 330, fémur 72 mm",
+         kHadlock,
+         "POIDS_HADLOCK",
+         {"320", "330", "72"},
+         "2998 g"},
+        {"Poids fœtal estimé, Shepard : BIP 90, CA 330 mm",
+         kShepard,
+         "POIDS_SHEPHARD",
+         {"90", "330"},
+         "2999 g"},
+        {"Risque de trisomie 21 à terme selon l'âge maternel : 25 ans",
+         kSnijders,
+         "ODDS_AGETERME",
+         {"25", "non"},
+         "1/1352",
+         1,
+         0.10},
+        {"Risque de trisomie 21 à terme selon l'âge maternel : 30 ans",
+         kSnijders,
+         "ODDS_AGETERME",
+         {"30", "non"},
+         "1/895",
+         1,
+         0.10},
+        {"Risque de trisomie 21 à terme selon l'âge maternel : 35 ans",
+         kSnijders,
+         "ODDS_AGETERME",
+         {"35", "non"},
+         "1/356",
+         1,
+         0.10},
+        {"Risque de trisomie 21 à terme selon l'âge maternel : 40 ans",
+         kSnijders,
+         "ODDS_AGETERME",
+         {"40", "non"},
+         "1/97",
+         1,
+         0.10},
+        {"Risque de trisomie 21 à terme selon l'âge maternel : 45 ans",
+         kSnijders,
+         "ODDS_AGETERME",
+         {"45", "non"},
+         "1/23",
+         1,
+         0.10},
+        {"Pâques 2024 le dimanche 31 mars : lundi de Pâques",
+         kEaster,
+         "JOURS_FERIES",
+         {"2024"},
+         "Le lundi de Pâques est le lundi 01 avril 2024",
+         2},
+        {"Pâques 2024 le dimanche 31 mars : Ascension",
+         kEaster,
+         "JOURS_FERIES",
+         {"2024"},
+         "L'ascension est le jeudi 09 mai 2024",
+         5},
+        {"Pâques 2024 le dimanche 31 mars : lundi de Pentecôte",
+         kEaster,
+         "JOURS_FERIES",
+         {"2024"},
+         "Le lundi de pentecote est le lundi 20 mai 2024",
+         6},
+        {"Pâques 2025 le dimanche 20 avril",
+         kEaster,
+         "JOURS_FERIES",
+         {"2025"},
+         "Le lundi de Pâques est le lundi 21 avril 2025",
+         2},
+        {"Pâques 2038 le dimanche 25 avril, la plus tardive possible",
+         kEaster,
+         "JOURS_FERIES",
+         {"2038"},
+         "Le lundi de Pâques est le lundi 26 avril 2038",
+         2},
+        {"Pâques 2008 le dimanche 23 mars",
+         kEaster,
+         "JOURS_FERIES",
+         {"2008"},
+         "Le lundi de Pâques est le lundi 24 mars 2008",
+         2},
+        {"Délai légal de l'IVG : fin de la 14e semaine de grossesse (16 SA)",
+         "Code de la santé publique, art. L2212-1 (loi n° 2022-295 du 2 mars 2022) : "
+         "début de grossesse le 01/03/2024 + 14 semaines = premier jour hors délai",
+         "DELAIS_IVG",
+         {"01/03/2024", "14", "7", "01/04/2024"},
+         "DateIVG=07/06/2024"},
+        {"Congé prénatal, premier enfant : 6 semaines avant le terme",
+         kLeave,
+         "DEBUTS_CONGE",
+         {"15/10/2024", "non", "non", "1"},
+         "03/09/2024"},
+        {"Congé prénatal, troisième enfant : 8 semaines avant le terme",
+         kLeave,
+         "DEBUTS_CONGE",
+         {"15/10/2024", "non", "non", "2"},
+         "20/08/2024"},
+        {"Congé prénatal, jumeaux : 12 semaines avant le terme",
+         kLeave,
+         "DEBUTS_CONGE",
+         {"15/10/2024", "oui", "non", "0"},
+         "23/07/2024"},
+        {"Score OSIRIS : 70 ans, 60 kg, sans THS ni fracture",
+         kOsiris,
+         "SCORE_OSIRIS",
+         {"70", "60", "non", "non"},
+         "-2"},
+        {"Score OSIRIS : 55 ans, 70 kg, sous THS",
+         kOsiris,
+         "SCORE_OSIRIS",
+         {"55", "70", "oui", "non"},
+         "5"},
+        {"Score OSIRIS : 80 ans, 50 kg, après une fracture",
+         kOsiris,
+         "SCORE_OSIRIS",
+         {"80", "50", "non", "oui"},
+         "-8"},
+        {"Indice de masse corporelle : 70 kg pour 1,75 m",
+         "Organisation mondiale de la santé : IMC = poids (kg) / taille (m)² ; 70 / 1,75² = "
+         "22,86",
+         "IMC",
+         {"70", "175"},
+         "22,9"},
+        {"Conversion : 100 euros en francs", kEuro, "EUROFRANCS2", {"100"}, "655,96"},
+        {"Conversion : 1000 francs en euros", kEuro, "FRANCEUROS2", {"1000"}, "152,45"},
+    };
+    return cases;
+}
+
+} // namespace tovimar::cli
