@@ -25,6 +25,17 @@ class ResultAccessible : public QAccessibleWidget {
         if (t == QAccessible::Value) return value;
         return QAccessibleWidget::text(t);
     }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
+};
+
+class WindowAccessible : public QAccessibleWidget {
+  public:
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
 };
 
 // Factories are asked for each class of an object's hierarchy, most derived
@@ -36,7 +47,7 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
         return new ResultAccessible(static_cast<QLabel*>(widget));
     if (object->property(kWindowRole).toBool() &&
         className == QLatin1String(object->metaObject()->className()))
-        return new QAccessibleWidget(widget, QAccessible::Window);
+        return new WindowAccessible(widget);
     return nullptr;
 }
 
@@ -50,17 +61,28 @@ void installFactoryOnce() {
 
 } // namespace
 
+// With a screen reader running, Qt may have built the widget's interface
+// already (a label announces its text as it is built): drop it so that the
+// next question builds ours.
+template <class Ours> void replaceInterface(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    if (face && !dynamic_cast<Ours*>(face))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+}
+
 void announceAsResult(QLabel* label, const QString& caption) {
     installFactoryOnce();
     // The name is composed when asked: an accessible name set by hand would
     // freeze it, and a label without one tells the reader when its text changes.
     label->setAccessibleName(QString());
     label->setProperty(kResultCaption, caption);
+    replaceInterface<ResultAccessible>(label);
 }
 
 void announceAsWindow(QWidget* window) {
     installFactoryOnce();
     window->setProperty(kWindowRole, true);
+    replaceInterface<WindowAccessible>(window);
 }
 
 } // namespace tovimar
