@@ -11,7 +11,7 @@
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
-#include "t21/practice_options_window.h"
+#include "utilities/practice_options_window.h"
 #include "ui/window_registry.h"
 
 namespace tovimar {

@@ -12,7 +12,7 @@
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "platform/text_prompt.h"
-#include "t21/practice_options_access.h"
+#include "utilities/practice_options_access.h"
 
 namespace tovimar {
 namespace {

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "biometry/growth_chart_painter.h"
-#include "t21/practice_options.h"
+#include "utilities/practice_options.h"
 
 class QPainter;
 class QPrinter;

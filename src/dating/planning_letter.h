@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "t21/practice_options.h"
+#include "utilities/practice_options.h"
 
 namespace tovimar {
 

@@ -3,7 +3,7 @@
 // kept in options.tvx. The printouts read the letterhead from here while the
 // screen is open (what is on screen, saved or not), else from the file.
 
-#include "t21/practice_options_access.h"
+#include "utilities/practice_options_access.h"
 #include "ui/settings_file.h"
 #include "ui/tool_window.h"
 

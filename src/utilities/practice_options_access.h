@@ -1,7 +1,7 @@
 #pragma once
 // The letterhead the printouts use, for any window that prints.
 
-#include "t21/practice_options.h"
+#include "utilities/practice_options.h"
 
 namespace tovimar {
 
@@ -16,5 +16,8 @@ PracticeOptions loadPracticeOptions(Platform& platform);
 // The letterhead a printout uses: the open screen's fields when it exists,
 // else the file.
 PracticeOptions currentPracticeOptions(WindowRegistry& windows);
+
+// Shows the letterhead screen.
+void openPracticeOptions(WindowRegistry& windows);
 
 } // namespace tovimar

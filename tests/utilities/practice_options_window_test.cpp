@@ -1,4 +1,4 @@
-#include "t21/practice_options_window.h"
+#include "utilities/practice_options_window.h"
 
 #include <QComboBox>
 #include <QDir>

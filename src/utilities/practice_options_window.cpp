@@ -1,4 +1,4 @@
-#include "t21/practice_options_window.h"
+#include "utilities/practice_options_window.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -134,6 +134,10 @@ void PracticeOptionsWindow::save() {
 
 PracticeOptions loadPracticeOptions(Platform& platform) {
     return optionsFile(platform).read(readPracticeOptions).options;
+}
+
+void openPracticeOptions(WindowRegistry& windows) {
+    windows.open<PracticeOptionsWindow>();
 }
 
 PracticeOptions currentPracticeOptions(WindowRegistry& windows) {

@@ -1,4 +1,4 @@
-#include "t21/practice_options.h"
+#include "utilities/practice_options.h"
 
 #include <gtest/gtest.h>
 
