@@ -8,11 +8,13 @@
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "dating/term_settings_access.h"
+#include "menopause/hormone_therapy_window.h"
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "utilities/practice_options_window.h"
 #include "ui/window_registry.h"
+#include "utilities/postal_directory_window.h"
 
 namespace tovimar {
 namespace {
@@ -59,7 +61,7 @@ const std::vector<MenuRow>& menuRows() {
         {"Ivg", nullptr, QStringLiteral("I&VG"), {}},
         {"T21", nullptr, QStringLiteral("T&21"), {}},
         {"MAP", nullptr, QStringLiteral("&MAP"), {}},
-        {"THS", nullptr, QStringLiteral("T&HS"), {}},
+        {"THS", nullptr, QStringLiteral("T&HS"), opens<HormoneTherapyWindow>()},
 
         submenu("Options", nullptr, QStringLiteral("&Options")),
         {"Entete", "Options", QStringLiteral("En-tête, mise à jour"),
@@ -72,7 +74,7 @@ const std::vector<MenuRow>& menuRows() {
 
         submenu("Outils", nullptr, QStringLiteral("Ou&tils")),
         {"Euro", "Outils", QStringLiteral("Euro Convertisseur"), {}},
-        {"CodePost", "Outils", QStringLiteral("Codes Postaux"), {}},
+        {"CodePost", "Outils", QStringLiteral("Codes Postaux"), opens<PostalDirectoryWindow>()},
         {"feries", "Outils", QStringLiteral("Les jours fériés"), {}},
         submenu("amp", "Outils", QStringLiteral("AMP - FIV")),
         {"Score01", "amp", QStringLiteral("Score réponse ovarienne"), {}},

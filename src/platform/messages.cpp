@@ -25,4 +25,22 @@ Messages::Answer MessageBoxes::askYesNoCancel(const QString& text) {
     }
 }
 
+Messages::Answer MessageBoxes::askWarning(const QString& title, const QString& text, Icon icon,
+                                          bool withCancel) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel) buttons |= QMessageBox::Cancel;
+    QMessageBox box(icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::Question, title, text,
+                    buttons, QApplication::activeWindow());
+    // No is the safe answer to a deletion: Enter alone never confirms it.
+    box.setDefaultButton(QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 } // namespace tovimar

@@ -15,6 +15,18 @@ class Messages {
     virtual ~Messages() = default;
     virtual void inform(const QString& text) = 0;
     virtual Answer askYesNoCancel(const QString& text) = 0;
+
+    // A warning question in a box of its own title: a question mark or a stop
+    // sign, Yes and No, and Cancel when asked for. Without a box of its own,
+    // it is asked like any question.
+    enum class Icon { Question, Stop };
+    virtual Answer askWarning(const QString& title, const QString& text, Icon icon,
+                              bool withCancel) {
+        (void)title;
+        (void)icon;
+        (void)withCancel;
+        return askYesNoCancel(text);
+    }
 };
 
 // Message boxes over the active window.
@@ -22,6 +34,8 @@ class MessageBoxes : public Messages {
   public:
     void inform(const QString& text) override;
     Answer askYesNoCancel(const QString& text) override;
+    Answer askWarning(const QString& title, const QString& text, Icon icon,
+                      bool withCancel) override;
 };
 
 } // namespace tovimar

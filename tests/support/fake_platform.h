@@ -29,7 +29,14 @@ class RecordingMessages : public Messages {
         answers.pop_front();
         return a;
     }
+    Answer askWarning(const QString& title, const QString& text, Icon icon,
+                      bool withCancel) override {
+        warnings.append(title + (icon == Icon::Stop ? " [stop" : " [question") +
+                        (withCancel ? ", annuler]" : "]"));
+        return askYesNoCancel(text);
+    }
     QStringList shown;
+    QStringList warnings; // title and icon of each warning question
     std::deque<Answer> answers;
 };
 

@@ -1,0 +1,51 @@
+#pragma once
+// "Codes Postaux": finds French postal codes by town and towns by code, and
+// lets the practitioner add, correct and delete entries of Codespost.mdb.
+
+#include "ui/tool_window.h"
+#include "utilities/postal_directory.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace tovimar {
+
+class PostalDirectoryWindow : public ToolWindow {
+    Q_OBJECT
+  public:
+    explicit PostalDirectoryWindow(WindowRegistry& windows);
+
+    QLineEdit *TxtVilles, *TxtCodes;
+    QListWidget* List1;
+    QLabel* Label1;
+    QPushButton *Command1, *Command2, *CmdNouv, *CmdModif, *CmdQuitter;
+    QGroupBox *Frame1, *Frame2;
+    QLineEdit *TxtVilNew, *TxtCodeNew, *TxtVilModif, *TxtCodeModif;
+    QPushButton *CmdEnregNew, *Command3, *CmdEnregMod, *Command5, *Command4;
+    QAction *Quitter, *Aide;
+
+  private:
+    void build();
+    void onTownEdited(const QString& text);
+    void onCodeEdited(const QString& text);
+    void searchTown(const QString& text);
+    void searchCode(const QString& text);
+    void chooseListedTown(QListWidgetItem* item);
+    void step(bool forward);
+    void showEntry(const PostalEntry& entry);
+    void openPanel(QGroupBox* panel, QLineEdit* firstField);
+    void saveNew();
+    void saveCorrection();
+    void deleteEntry();
+    void setArrowsVisible(bool visible);
+    void tellConnectionFault();
+
+    PostalDirectory directory_;
+};
+
+} // namespace tovimar
