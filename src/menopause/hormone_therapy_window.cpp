@@ -45,6 +45,13 @@ QLabel* detail(QGridLayout* grid, const char* name, const QString& captionText) 
     return value;
 }
 
+// A posology runs over several lines: its label keeps room for them, so
+// that the window need not grow when one is shown.
+void tallEnoughFor(QLabel* label, int lines) {
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(label->fontMetrics().lineSpacing() * lines + 8);
+}
+
 } // namespace
 
 HormoneTherapyWindow::HormoneTherapyWindow(WindowRegistry& windows)
@@ -139,6 +146,7 @@ void HormoneTherapyWindow::build() {
     LblVoie = detail(oestrogen, "LblVoie", QStringLiteral("Voie d'administration"));
     LblLabo_Oe = detail(oestrogen, "LblLabo_Oe", QStringLiteral("Laboratoire"));
     LblPoso_E = detail(oestrogen, "LblPoso_E", QStringLiteral("Posologie"));
+    tallEnoughFor(LblPoso_E, 7);
     oestrogen->setRowStretch(oestrogen->rowCount(), 1);
     Frame16 = namedFrame("Frame16", QStringLiteral("Progestatif"), QStringLiteral("Progestatif"));
     auto* progestogen = new QGridLayout(Frame16);
@@ -146,13 +154,14 @@ void HormoneTherapyWindow::build() {
     LblDosage_P = detail(progestogen, "LblDosage_P", QStringLiteral("Dosage"));
     LblLabo_Pg = detail(progestogen, "LblLabo_Pg", QStringLiteral("Laboratoire"));
     LblPoso_Pg = detail(progestogen, "LblPoso_Pg", QStringLiteral("Posologie"));
+    tallEnoughFor(LblPoso_Pg, 7);
     progestogen->setRowStretch(progestogen->rowCount(), 1);
     Frame17 = namedFrame("Frame17", QString(), QStringLiteral("Traitement autre"));
     auto* other = new QGridLayout(Frame17);
     LblAutre = detail(other, "LblAutre", QStringLiteral("Molécule"));
     LblLabo_Autre = detail(other, "LblLabo_Autre", QStringLiteral("Laboratoire"));
     for (QGroupBox* box : {Frame15, Frame16, Frame17}) {
-        box->setMinimumWidth(340);
+        box->setMinimumWidth(420);
         box->hide();
     }
     auto* panels = new QHBoxLayout;
@@ -163,6 +172,8 @@ void HormoneTherapyWindow::build() {
 
     LblPoso = resultLabel("LblPoso", QStringLiteral("Posologie"));
     LblPoso->setWordWrap(true);
+    tallEnoughFor(LblPoso, 3);
+    layout->addWidget(caption(QStringLiteral("Posologie"), LblPoso));
     layout->addWidget(LblPoso);
 
     Fermer = button("Fermer", QStringLiteral("&Fermer"));
@@ -202,7 +213,7 @@ void HormoneTherapyWindow::build() {
                      LblDosage_P,    LblLabo_Pg,     LblPoso_Pg,    LblAutre,       LblLabo_Autre,
                      LblPoso,        Fermer});
     setEscapeButton(Fermer);
-    setMinimumWidth(760);
+    setMinimumWidth(900);
     placeOnScreen();
 }
 

@@ -29,14 +29,15 @@ const QString kConnectionFault =
 const QString kNoTownChosen = QStringLiteral("Pas de ville selectionnée");
 const QString kEmptyTown = QStringLiteral("Veuillez saisir le nom de la ville.");
 
-// Town names are written in capitals: letters a to z typed or pasted become
-// A to Z (accented letters are left as typed; the search ignores accents).
+// Town names are written in capitals: small letters typed or pasted become
+// capitals, accented ones too (é becomes É, not a lone small letter in a
+// name in capitals).
 class CapitalsValidator : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         for (QChar& c : input)
-            if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+            if (c.isLower() && c.toUpper().isUpper()) c = c.toUpper();
         return Acceptable;
     }
 };
