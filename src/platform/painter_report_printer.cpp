@@ -110,6 +110,11 @@ bool PainterReportPrinter::endDocument(QString* error) {
     metrics.lineHeight = [this](const TextStyle& style) {
         return QFontMetricsF(fontFor(style), &printer_).lineSpacing();
     };
+    // A line longer than the page goes on below, within the margins, instead of being cut.
+    metrics.printableWidth = printer_.width();
+    metrics.textWidth = [this](const TextStyle& style, const QString& text) {
+        return QFontMetricsF(fontFor(style), &printer_).horizontalAdvance(text);
+    };
     ReportLayout layout(std::move(metrics));
     for (const ReportOperation& operation : operations)
         layout.apply(operation);

@@ -20,7 +20,8 @@ namespace tovimar {
 // printer choice, which may change the printer, can come after the page has been composed.
 // The text is drawn in DejaVu Sans Condensed, 10 pt unless set otherwise. A line advances by
 // QFontMetricsF::lineSpacing() of the font in force (height plus the font's leading). Text that
-// runs past the right edge is cut; lines past the bottom go on a new page.
+// would run past the right edge goes on at the left edge of the next line, broken between
+// words; lines past the bottom go on a new page.
 class PainterReportPrinter : public ReportPrinter {
   public:
     using PrinterChoice = std::function<bool(QPrinter&)>;

@@ -74,13 +74,30 @@ PrinterDestination::PrinterDestination(QSettings& memory, Dialogs dialogs)
 
 PrinterDestination::~PrinterDestination() = default;
 
+QString PrinterDestination::offeredFolder() const {
+    const QString remembered = memory_.value(kFolderKey).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+    // A folder that exists, so that the dialog opens on it: the user's documents
+    // folder (made if missing), else the home folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir().mkpath(documents)) return documents;
+    return QDir::homePath();
+}
+
 QString PrinterDestination::pdfFolder() {
     const QString remembered = memory_.value(kFolderKey).toString();
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
-    const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString chosen = dialogs_.chooseFolder(start);
+    const QString chosen = dialogs_.chooseFolder(offeredFolder());
     if (!chosen.isEmpty()) memory_.setValue(kFolderKey, chosen);
     return chosen;
+}
+
+std::optional<ReportJob> PrinterDestination::namedPdfJob(const QString& fileName) {
+    QString path = dialogs_.chooseFile(QDir(offeredFolder()).filePath(fileName));
+    if (path.isEmpty()) return std::nullopt;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    memory_.setValue(kFolderKey, QFileInfo(path).absolutePath());
+    return pdfJob(path, false);
 }
 
 std::optional<ReportJob> PrinterDestination::pdfJob(const QString& path, bool withChoice) {
@@ -95,18 +112,11 @@ std::optional<ReportJob> PrinterDestination::start(PrintMode mode, const QString
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH'h'mm'm'ss"));
     const QString fileName =
         safeFileName(documentName + QStringLiteral(" ") + stamp + QStringLiteral(".pdf"));
-    if (mode == PrintMode::PdfFile) {
-        QString folder = memory_.value(kFolderKey).toString();
-        if (folder.isEmpty() || !QFileInfo(folder).isDir())
-            folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QString path = dialogs_.chooseFile(QDir(folder).filePath(fileName));
-        if (path.isEmpty()) return std::nullopt;
-        if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-            path += QStringLiteral(".pdf");
-        memory_.setValue(kFolderKey, QFileInfo(path).absolutePath());
-        return pdfJob(path, false);
-    }
-    if (!dialogs_.printersAvailable()) {
+    if (mode == PrintMode::PdfFile) return namedPdfJob(fileName);
+    const bool printers = dialogs_.printersAvailable();
+    // Asking to choose the printer when there is none: the choice left is the file's name.
+    if (!printers && mode == PrintMode::ChoosePrinter) return namedPdfJob(fileName);
+    if (!printers) {
         // Nothing composed is dropped: the page goes to a file.
         const QString folder = pdfFolder();
         if (folder.isEmpty()) {

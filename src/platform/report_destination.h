@@ -1,7 +1,8 @@
 #pragma once
 // Where a printed report goes: the system's printers, or a PDF file. When no
 // printer is available the page is not lost: it goes to a PDF file in a
-// folder the user chooses once (remembered), and the user is told where.
+// folder the user chooses once (remembered), and the user is told where; when
+// the user asked to choose the printer, the file's name is asked every time.
 
 #include <QString>
 #include <functional>
@@ -56,7 +57,11 @@ class PrinterDestination : public ReportDestination {
 
   private:
     std::optional<ReportJob> pdfJob(const QString& path, bool withChoice);
+    // A PDF file whose name the user gives, offered in the remembered folder.
+    std::optional<ReportJob> namedPdfJob(const QString& fileName);
     QString pdfFolder();
+    // The folder the dialogs open on: the remembered one, else one that exists.
+    QString offeredFolder() const;
 
     QSettings& memory_;
     Dialogs dialogs_;

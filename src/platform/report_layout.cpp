@@ -29,6 +29,7 @@ void ReportLayout::setCentimetreGrid(double leftCm, double topCm) {
     grid_ = PageGrid{true, leftCm, topCm};
     // The position goes to the grid's origin; a line left open stays where it was printed.
     position_ = 0;
+    x_ = 0;
     lineOpen_ = false;
     midLine_ = false;
 }
@@ -120,10 +121,57 @@ double ReportLayout::toGridUnit(double dots) const {
     return dots * cmPerInch / metrics_.dotsPerInch;
 }
 
-void ReportLayout::addText(const QString& text) {
+bool ReportLayout::wraps() const {
+    return metrics_.textWidth && metrics_.printableWidth > 0;
+}
+
+double ReportLayout::roomLeft() const {
+    const double left = grid_.centimetres ? grid_.leftCm * metrics_.dotsPerInch / cmPerInch : 0.0;
+    return metrics_.printableWidth - left - x_;
+}
+
+void ReportLayout::addPiece(const QString& text) {
     if (text.isEmpty()) return;
     openLine();
     lines_.back().pieces.push_back(TextPiece{text, style_});
+    if (wraps()) x_ += metrics_.textWidth(style_, text);
+}
+
+void ReportLayout::addText(const QString& text) {
+    if (!wraps()) return addPiece(text);
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        const double room = roomLeft();
+        if (metrics_.textWidth(style_, rest) <= room) return addPiece(rest);
+        // The longest run of whole words that fits, breaking after a blank.
+        qsizetype cut = -1;
+        for (qsizetype i = rest.size() - 1; i > 0; --i) {
+            if (rest[i] != QLatin1Char(' ') || rest[i - 1] == QLatin1Char(' ')) continue;
+            if (metrics_.textWidth(style_, rest.left(i)) <= room) {
+                cut = i;
+                break;
+            }
+        }
+        const bool lineStart = x_ <= 0;
+        if (cut < 0 && !lineStart) {
+            // Not even the first word fits after what the line holds: it starts the next line.
+            endLine();
+            while (rest.startsWith(QLatin1Char(' ')))
+                rest.remove(0, 1);
+            continue;
+        }
+        if (cut < 0) {
+            // One word wider than the whole line: as many of its characters as fit, at least one.
+            cut = 1;
+            while (cut < rest.size() && metrics_.textWidth(style_, rest.left(cut + 1)) <= room)
+                ++cut;
+        }
+        addPiece(rest.left(cut));
+        endLine();
+        rest.remove(0, cut);
+        while (rest.startsWith(QLatin1Char(' ')))
+            rest.remove(0, 1);
+    }
 }
 
 void ReportLayout::openLine() {
@@ -151,6 +199,7 @@ void ReportLayout::endLine() {
     position_ += lineHeight();
     lineOpen_ = false;
     midLine_ = false;
+    x_ = 0;
 }
 
 } // namespace tovimar

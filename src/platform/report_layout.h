@@ -77,6 +77,11 @@ struct DeviceMetrics {
     double printableHeight = 0; // in dots; 0 for no page limit
     // Distance from one line to the next for a font, in dots.
     std::function<double(const TextStyle&)> lineHeight;
+    // Width of the printable area, in dots, and of a text in a font; with both, a
+    // line too long for the page goes on at the left edge of the next line,
+    // broken between words (inside a word only when the word alone is too long).
+    double printableWidth = 0;
+    std::function<double(const TextStyle&, const QString&)> textWidth;
 };
 
 // The line model shared by the printers: tracks the print position, the font in force and the
@@ -114,6 +119,9 @@ class ReportLayout {
   private:
     double toGridUnit(double dots) const;
     void addText(const QString& text);
+    void addPiece(const QString& text);
+    bool wraps() const;
+    double roomLeft() const; // in dots, from the print position to the right edge
     void openLine();
     void endLine();
 
@@ -124,6 +132,7 @@ class ReportLayout {
     int page_ = 0;
     bool lineOpen_ = false;
     bool midLine_ = false; // the position was moved while a line was open
+    double x_ = 0;         // print position from the grid's left edge, in dots
     std::vector<ReportLine> lines_;
 };
 

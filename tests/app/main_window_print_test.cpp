@@ -2,6 +2,7 @@
 // printer choice, the preview, and a real PDF when there is no printer.
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -150,7 +151,11 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
         ++foldersAsked;
         return out.path();
     };
-    dialogs.chooseFile = [](const QString&) { return QString(); };
+    int filesAsked = 0;
+    dialogs.chooseFile = [&](const QString&) {
+        ++filesAsked;
+        return out.filePath("choisi.pdf");
+    };
     dialogs.choosePrinter = [](QPrinter&) { return false; };
     PrinterDestination destination(memory, dialogs);
     Platform platform{fake.messages,  fake.prompt, fake.clock,
@@ -161,11 +166,17 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
     fake.prompt.answer = "Zoé Lefèvre";
 
     window.action("Impression")->trigger();
-    window.action("Impression1")->trigger();
+    window.action("Impression")->trigger();
     EXPECT_EQ(foldersAsked, 1); // remembered
+    // Asked to choose the printer, there is none to choose: the file's name is asked each time.
+    window.action("Impression1")->trigger();
+    window.action("Impression1")->trigger();
+    EXPECT_EQ(foldersAsked, 1);
+    EXPECT_EQ(filesAsked, 2);
+    EXPECT_TRUE(QFile::exists(out.filePath("choisi.pdf")));
     const QStringList pdfs = QDir(out.path()).entryList({"*.pdf"});
-    ASSERT_GE(pdfs.size(), 1);
-    ASSERT_EQ(fake.messages.shown.size(), 2);
+    ASSERT_GE(pdfs.size(), 2);
+    ASSERT_EQ(fake.messages.shown.size(), 4);
     EXPECT_TRUE(fake.messages.shown[0].contains(out.path()));
 
     QProcess pdftotext;

@@ -17,6 +17,7 @@
 #include <limits>
 #include <optional>
 #include <ostream>
+#include <set>
 
 namespace tovimar {
 
@@ -663,6 +664,88 @@ TEST_F(ReportPrinterPdf, UnwritableFileIsReportedAsAFailure) {
     EXPECT_FALSE(report.endDocument(&error));
     EXPECT_TRUE(error.contains(QStringLiteral("page.pdf"))) << error.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("absent/page.pdf"))));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lines longer than the page.
+
+// Ten dots a character, 254 dots an inch (100 a centimetre), a 5 cm wide page.
+DeviceMetrics narrowPage() {
+    DeviceMetrics metrics;
+    metrics.dotsPerInch = 254;
+    metrics.printableWidth = 500;
+    metrics.lineHeight = [](const TextStyle&) { return 50.0; };
+    metrics.textWidth = [](const TextStyle&, const QString& text) { return 10.0 * text.size(); };
+    return metrics;
+}
+
+QStringList layoutLines(const ReportLayout& layout) {
+    QStringList out;
+    for (const ReportLine& line : layout.lines())
+        out << line.text();
+    return out;
+}
+
+TEST(ReportPrinterLineModel, ALineTooLongForThePageGoesOnBelowBetweenWords) {
+    struct Case {
+        QString name;
+        QStringList lines;
+    } cases[] = {
+        // 3 cm of grid leave 20 characters a line; "Madame " takes 7 of the first.
+        {u"Anne Marie Louise Dupont-Martin de la Roche"_s,
+         {u"Madame Anne Marie"_s, u"Louise Dupont-Martin"_s, u"de la Roche,"_s}},
+        {u"Zoé Lefèvre"_s, {u"Madame Zoé Lefèvre,"_s}}, // fits: unchanged
+        // A word longer than a whole line is cut where the line ends.
+        {QString(45, u'X'), {u"Madame "_s, QString(20, u'X'), QString(20, u'X'), u"XXXXX,"_s}},
+    };
+    for (const auto& c : cases) {
+        ReportLayout layout(narrowPage());
+        layout.setCentimetreGrid(3, 0);
+        layout.print({u"Madame "_s}, true);
+        layout.setBold(true);
+        layout.print({c.name, u","_s}, false);
+        layout.setBold(false);
+        layout.print({u"suite"_s}, false);
+        QStringList expected = c.lines;
+        expected << u"suite"_s;
+        EXPECT_EQ(layoutLines(layout), expected) << c.name.toStdString();
+        // The name keeps its bold on every line it takes.
+        for (std::size_t i = 1; i + 1 < layout.lines().size(); ++i)
+            EXPECT_TRUE(layout.lines()[i].pieces.front().style.bold) << i;
+        // And each line starts one line height lower.
+        for (std::size_t i = 0; i < layout.lines().size(); ++i)
+            EXPECT_NEAR(layout.lines()[i].top, i * 0.5, 1e-9);
+    }
+}
+
+TEST_F(ReportPrinterPdf, ALongPatientNameStaysWithinTheMargins) {
+    PainterReportPrinter report(printer, countingChoice(true));
+    report.setCentimetreGrid(3, 3);
+    report.setFontSize(12);
+    report.setVerticalPosition(6);
+    report.print({QStringLiteral(u"Madame ")}, true);
+    report.setBold(true);
+    QString name;
+    for (int i = 0; i < 12; ++i)
+        name += QStringLiteral(u"Marie-Hélène%1 ").arg(i);
+    report.print({name.trimmed(), QStringLiteral(u",")});
+    QString error;
+    ASSERT_TRUE(report.endDocument(&error)) << error.toStdString();
+
+    const std::vector<WordBox> words = pdfWords(pdfPath());
+    ASSERT_FALSE(words.empty()) << "pdftotext failed";
+    const double rightMargin = 595.28 - 10 / 25.4 * 72;
+    std::set<int> lineTops;
+    for (const WordBox& word : words) {
+        EXPECT_LE(word.xMax, rightMargin + 0.5) << word.text.toStdString();
+        if (word.text.startsWith(QStringLiteral(u"Marie"))) lineTops.insert(int(word.yMin));
+    }
+    // Every part of the name is printed, over several lines.
+    for (int i = 0; i < 12; ++i)
+        EXPECT_TRUE(findWord(words, QStringLiteral(u"Marie-Hélène%1").arg(i)) ||
+                    findWord(words, QStringLiteral(u"Marie-Hélène%1,").arg(i)))
+            << i;
+    EXPECT_GE(lineTops.size(), 2u);
 }
 
 } // namespace
