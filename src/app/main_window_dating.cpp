@@ -37,6 +37,20 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// The window writes only dates of the calendar it can read back (years 100 to
+// 9999): a date typed near either end whose derived dates would leave it is
+// refused with this message, and nothing is written.
+const QString kOutsideCalendar =
+    QStringLiteral("Les dates calculées à partir de cette date sortiraient du calendrier "
+                   "(années 100 à 9999) : vérifiez la date saisie.");
+
+// From the LMP (14 days before the start) to the weeks list's last entry, 43
+// weeks of amenorrhoea: every date the window derives from a start.
+bool derivedDatesInCalendar(VbDate start) {
+    return VbDate::inCalendar(start.serial() - 14LL) &&
+           VbDate::inCalendar(start.serial() + 41LL * 7);
+}
+
 void fillList(QListWidget* list, const QStringList& entries) {
     list->clear();
     list->addItems(entries);
@@ -120,12 +134,18 @@ void MainWindow::stopReminder() {
 }
 
 void MainWindow::onDateDRChanged() {
-    if (const auto lmp = dateIn(DateDR)) DateDG->setText(text(DEBUT_DEPUIS_DDR(*lmp)));
+    const auto lmp = dateIn(DateDR);
+    if (!lmp) return;
+    const VbDate start = DEBUT_DEPUIS_DDR(*lmp);
+    if (!derivedDatesInCalendar(start)) return platform_.messages.inform(kOutsideCalendar);
+    DateDG->setText(text(start));
 }
 
 void MainWindow::onDateDGChanged() {
     stopReminder();
     const auto start = dateIn(DateDG);
+    if (start && !derivedDatesInCalendar(*start))
+        return platform_.messages.inform(kOutsideCalendar);
     if (start) {
         const VbDate today = platform_.clock.today();
         DateAP->setText(text(TERME_DEPUIS_DEBUT(*start)));
@@ -149,7 +169,12 @@ bool MainWindow::recomputeSchedule(VbDate start) {
     auto amenorrhoeaWindow = [&](S::Index from, S::Index to) -> std::optional<QString> {
         const auto a = bound(from), b = bound(to);
         if (!a || !b) return std::nullopt;
-        return text(FENETRE_AMENORRHEE(start, *a, *b).text());
+        const DateWindow w = FENETRE_AMENORRHEE(start, *a, *b);
+        if (!w.first.inCalendar() || !w.last.inCalendar()) {
+            platform_.messages.inform(kOutsideCalendar);
+            return std::nullopt;
+        }
+        return text(w.text());
     };
 
     const auto serumFirst = amenorrhoeaWindow(S::SerumFirstFrom, S::SerumFirstTo);
@@ -162,6 +187,11 @@ bool MainWindow::recomputeSchedule(VbDate start) {
 
     const auto anaesthesiaFrom = bound(S::AnaesthesiaFrom), anaesthesiaTo = bound(S::AnaesthesiaTo);
     if (!anaesthesiaFrom || !anaesthesiaTo) return false;
+    if (!VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaFrom) ||
+        !VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaTo)) {
+        platform_.messages.inform(kOutsideCalendar);
+        return false;
+    }
     LblAnesth->setText(text(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo)));
 
     QStringList exams;
@@ -240,6 +270,8 @@ void MainWindow::computeLeave() {
     }
     const LeaveStarts leave =
         DEBUTS_CONGE(*term, Gemell->isChecked(), Triple->isChecked(), children);
+    if (!leave.prenatal.inCalendar() || !leave.pathological.inCalendar())
+        return platform_.messages.inform(kOutsideCalendar);
     fillList(ListeCONGE, {text(leave.prenatal), text(leave.pathological)});
 }
 
@@ -256,7 +288,8 @@ void MainWindow::onTxtDateJChanged() {
 }
 
 void MainWindow::stepMoonDay(int days) {
-    if (const auto day = dateIn(TxtDateJ)) TxtDateJ->setText(text(day->plusDays(days)));
+    const auto day = dateIn(TxtDateJ);
+    if (day && day->plusDays(days).inCalendar()) TxtDateJ->setText(text(day->plusDays(days)));
 }
 
 } // namespace tovimar

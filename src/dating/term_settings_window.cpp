@@ -190,7 +190,9 @@ TermSettings TermSettingsWindow::currentSettings() const {
 
 void TermSettingsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
-    if (file_.save(encodeTermSettings(currentSettings()))) close();
+    const TermSettings settings = currentSettings();
+    if (!file_.canHold({settings.values.begin(), settings.values.end()})) return;
+    if (file_.save(encodeTermSettings(settings))) close();
 }
 
 } // namespace tovimar

@@ -6,6 +6,7 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tovimar {
 
@@ -24,6 +25,11 @@ class SettingsFile {
         if (!reading.complete) reportUnreadable();
         return reading;
     }
+
+    // True when the file's code page (Windows-1252) can hold every character
+    // of the values; else the user is told which ones cannot, to replace them
+    // before saving (instead of their becoming '?').
+    bool canHold(const std::vector<std::string>& values) const;
 
     // Replaces the file with these bytes, whole or not at all. False when it
     // could not be saved: the user has been told why, the previous file is

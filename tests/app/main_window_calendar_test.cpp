@@ -1,0 +1,88 @@
+// The main window never shows a date it could not read back: a date typed near
+// either end of the calendar (years 100 to 9999) whose derived dates would
+// leave it is refused with a French message, and nothing is written.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "support/fake_platform.h"
+#include "ui/window_registry.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+const QString kRefusal = "Les dates calculées à partir de cette date sortiraient du calendrier "
+                         "(années 100 à 9999) : vérifiez la date saisie.";
+
+class MainWindowCalendar : public ::testing::Test {
+  protected:
+    MainWindowCalendar() {
+        fake.setToday("15/03/2010");
+        window = std::make_unique<MainWindow>(windows);
+        fake.messages.shown.clear();
+    }
+    // What the window shows, to see that a refusal changed none of it.
+    QStringList shown() const {
+        return {window->DateDG->text(),       window->DateAP->text(),
+                window->NbreSA->text(),       window->LblCentDate->text(),
+                window->DatesHT21_1T->text(), window->LblAnesth->text(),
+                window->TxtDateJ->text(),     QString::number(window->ListePN->count())};
+    }
+    FakePlatform fake;
+    WindowRegistry windows{*fake.platform};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingIsWritten) {
+    struct Case {
+        QLineEdit* MainWindow::*field;
+        const char* typed;
+    } cases[] = {
+        {&MainWindow::DateDR, "25/12/9999"}, // the start would be in the year 10000
+        {&MainWindow::DateDR, "01/06/9999"}, // the term would be
+        {&MainWindow::DateDG, "01/06/9999"},
+        {&MainWindow::DateDG, "05/01/0100"}, // the LMP would be in the year 99
+    };
+    for (const auto& c : cases) {
+        window->DateDR->setText("01/01/2010");
+        const QStringList before = shown();
+        fake.messages.shown.clear();
+        QLineEdit* field = window.get()->*c.field;
+        // In one change, as the date picker or a paste writes it (typed, "25/12/99" on the way
+        // would be a date of 1999).
+        field->setText(c.typed);
+        EXPECT_EQ(fake.messages.shown, QStringList({kRefusal})) << c.typed;
+        QStringList after = shown();
+        if (field == window->DateDG) after[0] = before[0]; // the typed text itself stays
+        EXPECT_EQ(after, before) << c.typed;
+    }
+}
+
+TEST_F(MainWindowCalendar, TheLastDatesOfTheCalendarAreShownLikeAnyOther) {
+    // A start whose 43rd week of amenorrhoea is 31/12/9999.
+    window->DateDG->setText("18/03/9999");
+    EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join(" | ").toStdString();
+    EXPECT_EQ(window->DateAP->text(), "18/12/9999");
+    window->DateDR->setText("01/01/0100");
+    EXPECT_EQ(window->DateDG->text(), "15/01/0100");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowCalendar, ASettingsWindowPastTheCalendarIsRefused) {
+    // A screening window 100000 days after the LMP lies in the 25th century
+    // for a start today, but past 9999 for a start in 9800.
+    fake.writeFile("term.tvx", "\"14\",\"7\",\"98\",\"125\",\"77\",\"99000\",\"210\",\"238\","
+                               "\"250\",\"77\",\"97\"\r\n");
+    auto again = std::make_unique<MainWindow>(windows);
+    fake.messages.shown.clear();
+    again->DateDG->setText("15/01/9800");
+    EXPECT_EQ(fake.messages.shown, QStringList({kRefusal}));
+    EXPECT_EQ(again->DatesHT21_1T->text(), "");
+    EXPECT_EQ(again->DateAP->text(), "15/10/9800");
+}
+
+} // namespace
