@@ -18,6 +18,7 @@
 #include "ui/window_registry.h"
 #include "dating/follow_up_schedule.h"
 #include "dating/pregnancy_dating.h"
+#include "obstetrics/termination_window.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
@@ -155,12 +156,16 @@ void MainWindow::onDateDGChanged() {
         NbreMois->setText(text(MOIS_JOURS(*start, today)));
         NbreJours->setText(QString::number(age.days) + QStringLiteral(" jours"));
         // A window bound that is not a number stops the whole reaction silently.
-        if (!recomputeSchedule(*start)) return;
+        if (!recomputeSchedule(*start)) {
+            // Even so, the termination window never keeps another patient's deadlines.
+            windows_.get<TerminationWindow>().setStartOfPregnancy(DateDG->text());
+            return;
+        }
     }
     // The biometry window receives the start as typed, date or not.
     if (!start) return;
     LblCentDate->setText(text(DATE_100_POURCENT(*start)));
-    // The termination window receives the start here.
+    windows_.get<TerminationWindow>().setStartOfPregnancy(DateDG->text());
 }
 
 bool MainWindow::recomputeSchedule(VbDate start) {

@@ -1,5 +1,6 @@
 // The main window's menu bar: every tool of the program, by its caption.
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <map>
@@ -9,6 +10,8 @@
 #include "app/menu_table.h"
 #include "dating/term_settings_access.h"
 #include "menopause/hormone_therapy_window.h"
+#include "obstetrics/preterm_labour_window.h"
+#include "obstetrics/termination_window.h"
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
@@ -58,9 +61,13 @@ const std::vector<MenuRow>& menuRows() {
         {"Femur", "Courbes", QStringLiteral("Fémur"), {}},
         {"Pied", "Courbes", QStringLiteral("Pied"), {}},
 
-        {"Ivg", nullptr, QStringLiteral("I&VG"), {}},
+        {"Ivg", nullptr, QStringLiteral("I&VG"), opens<TerminationWindow>()},
         {"T21", nullptr, QStringLiteral("T&21"), {}},
-        {"MAP", nullptr, QStringLiteral("&MAP"), {}},
+        {"MAP", nullptr, QStringLiteral("&MAP"),
+         [](MainWindow& main) {
+             // The preterm labour window starts from the start of pregnancy typed here.
+             main.windows().open<PretermLabourWindow>().setStartOfPregnancy(main.DateDG->text());
+         }},
         {"THS", nullptr, QStringLiteral("T&HS"), opens<HormoneTherapyWindow>()},
 
         submenu("Options", nullptr, QStringLiteral("&Options")),

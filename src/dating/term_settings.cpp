@@ -10,8 +10,11 @@ namespace tovimar {
 
 TermSettings TermSettings::editorDefaults() {
     TermSettings s;
-    s[TerminationLimitWeeks] = "10";
-    s[MedicationLimitWeeks] = "5";
+    // Today's law: 14 weeks of pregnancy (16 of amenorrhoea), and 7 (9 of
+    // amenorrhoea) for the medication method outside hospital; a missing file
+    // must not bring back the limits of an older law.
+    s[TerminationLimitWeeks] = "14";
+    s[MedicationLimitWeeks] = "7";
     s[AmniocentesisThreshold] = "250";
     return s;
 }

@@ -27,7 +27,7 @@ struct TermSettings {
 
     std::array<std::string, Count> values;
 
-    // The editor's own defaults: limits 10 and 5, threshold 250, no windows.
+    // The editor's own defaults: limits 14 and 7, threshold 250, no windows.
     static TermSettings editorDefaults();
 
     const std::string& operator[](Index i) const { return values[i]; }

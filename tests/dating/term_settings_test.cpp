@@ -8,7 +8,7 @@ TEST(TermSettings, FileRoundTripKeepsADecimalCommaInsideItsQuotes) {
     TermSettings s = TermSettings::editorDefaults();
     s[TermSettings::SerumFirstFrom] = "97,5";
     const std::string bytes = encodeTermSettings(s);
-    EXPECT_EQ(bytes, "\"10\",\"5\",\"\",\"\",\"97,5\",\"\",\"\",\"\",\"250\",\"\",\"\"\r\n");
+    EXPECT_EQ(bytes, "\"14\",\"7\",\"\",\"\",\"97,5\",\"\",\"\",\"\",\"250\",\"\",\"\"\r\n");
     auto back = decodeTermSettings(bytes);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->values, s.values);

@@ -1,0 +1,69 @@
+#pragma once
+// "MAP" (window Main): threatened preterm labour. From the start of pregnancy,
+// today's age in weeks of amenorrhoea and the mean fetal weight of that week;
+// "Go" reads the risk of preterm delivery from the answers.
+
+#include <optional>
+
+#include "ui/single_calendar_window.h"
+#include "ui/tool_window.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace tovimar {
+
+// The two calendars of the window: a day chosen is written and the calendar closes.
+class PretermStartCalendar : public SingleCalendarWindow {
+  public:
+    explicit PretermStartCalendar(WindowRegistry& windows)
+        : SingleCalendarWindow(windows, "Calendrier", QStringLiteral("Début de grossesse")) {}
+};
+
+class PretermLmpCalendar : public SingleCalendarWindow {
+  public:
+    explicit PretermLmpCalendar(WindowRegistry& windows)
+        : SingleCalendarWindow(windows, "Calendrier2", QStringLiteral("Dernières règles")) {}
+};
+
+class PretermLabourWindow : public ToolWindow {
+    Q_OBJECT
+  public:
+    explicit PretermLabourWindow(WindowRegistry& windows);
+
+    // The main window's start of pregnancy, copied when the window is opened.
+    void setStartOfPregnancy(const QString& text);
+
+    QLineEdit *DateDR, *DateDG, *TxtCol, *Text1;
+    QSlider* Slider1;
+    QRadioButton *OpPosFibro, *OpNegFibro, *OpNulli, *OpMulti;
+    QCheckBox* ChkPrema;
+    QGroupBox *FrParite, *Frame6;
+    QLabel *LblSA, *Label1, *LblPds, *LblResultat;
+    QPushButton *CmdCalcule, *CmdEfface, *Command1;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build();
+    void onDateDRChanged();
+    void onDateDGChanged();
+    void onCervixTyped();
+    void onPreviousPretermToggled(bool ticked);
+    void computeRisk();
+    void clearWindow();
+    void clearAnswers();
+
+    QButtonGroup *fibronectin_, *parity_;
+    // The age derived from the last start of pregnancy; none before a date or after "Nouveau".
+    std::optional<double> sa_;
+};
+
+} // namespace tovimar

@@ -1,0 +1,375 @@
+#include "obstetrics/termination_window.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dating/term_settings_access.h"
+#include "obstetrics/calendar_bounds.h"
+#include "obstetrics/termination_deadlines.h"
+#include "platform/clock.h"
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "ui/controls.h"
+#include "ui/key_filters.h"
+#include "ui/window_registry.h"
+
+namespace tovimar {
+namespace {
+
+constexpr int kHelpTopic = 60;
+
+struct WeekRow {
+    const char* weekName;
+    const char* weekCaption;
+    const char* dateName;
+    const char* placeholder;
+    const char* lengthName;
+    const char* lengthCaption;
+};
+
+constexpr WeekRow kRows[9] = {
+    {"Label15", "6 Semaines A.", "Sem6", "06/00/00", "Label16", "LCC = 4 mm"},
+    {"Label7", "7 Semaines A.", "Sem7", "07/00/00", "Label17", "LCC = 10 mm"},
+    {"Label8", "8 Semaines A.", "Sem8", "08/00/00", "Label18", "LCC = 15 mm"},
+    {"Label9", "9 Semaines A.", "Sem9", "09/00/00", "Label19", "LCC = 22 mm"},
+    {"Label10", "10 Semaines A.", "Sem10", "10/00/00", "Label20", "LCC = 30 mm"},
+    {"Label11", "11 Semaines A.", "Sem11", "11/00/00", "Label21", "LCC = 41 mm"},
+    {"Label12", "12 Semaines A.", "Sem12", "12/00/00", "Label22", "LCC = 54 mm"},
+    {"Label13", "13 Semaines A.", "Sem13", "13/00/00", "Label23", "LCC = 66 mm"},
+    {"Label14", "14 Semaines A.", "Sem14", "14/00/00", "Label24", "LCC = 78 mm"},
+};
+
+struct Marker {
+    const char* name;
+    const char* spoken;
+};
+
+constexpr Marker kMarkers[10] = {
+    {"Picture_6", "Aujourd'hui : avant 6 semaines d'aménorrhée"},
+    {"Picture6_7", "Aujourd'hui : entre 6 et 7 semaines d'aménorrhée"},
+    {"Picture7_8", "Aujourd'hui : entre 7 et 8 semaines d'aménorrhée"},
+    {"Picture8_9", "Aujourd'hui : entre 8 et 9 semaines d'aménorrhée"},
+    {"Picture9_10", "Aujourd'hui : entre 9 et 10 semaines d'aménorrhée"},
+    {"Picture10_11", "Aujourd'hui : entre 10 et 11 semaines d'aménorrhée"},
+    {"Picture11_12", "Aujourd'hui : entre 11 et 12 semaines d'aménorrhée"},
+    {"Picture12_13", "Aujourd'hui : entre 12 et 13 semaines d'aménorrhée"},
+    {"Picture13_14", "Aujourd'hui : entre 13 et 14 semaines d'aménorrhée"},
+    {"Picture14_", "Aujourd'hui : après 14 semaines d'aménorrhée"},
+};
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// "Aujourd'hui" with an arrow pointing at the rows: where today falls.
+QPixmap todayMarker() {
+    const qreal ratio = 2;
+    QPixmap pixmap(QSize(104, 16) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor blue(0x00, 0x40, 0xC0);
+    QFont font = p.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(blue);
+    p.drawText(QRectF(0, 0, 80, 16), Qt::AlignVCenter | Qt::AlignRight,
+               QStringLiteral("Aujourd'hui"));
+    QPainterPath arrow;
+    arrow.moveTo(84, 5);
+    arrow.lineTo(94, 5);
+    arrow.lineTo(94, 1);
+    arrow.lineTo(103, 8);
+    arrow.lineTo(94, 15);
+    arrow.lineTo(94, 11);
+    arrow.lineTo(84, 11);
+    arrow.closeSubpath();
+    p.fillPath(arrow, blue);
+    return pixmap;
+}
+
+// A red warning triangle: a deadline has passed.
+QPixmap warningSign() {
+    const qreal ratio = 2;
+    QPixmap pixmap(QSize(28, 24) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath triangle;
+    triangle.moveTo(14, 1);
+    triangle.lineTo(27, 23);
+    triangle.lineTo(1, 23);
+    triangle.closeSubpath();
+    p.fillPath(triangle, QColor(0xFF, 0x00, 0x00));
+    p.setPen(Qt::white);
+    QFont font = p.font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(0, 6, 28, 18), Qt::AlignCenter, QStringLiteral("!"));
+    return pixmap;
+}
+
+QLabel* namedCaption(const char* name, const QString& textShown) {
+    QLabel* label = caption(textShown);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLabel* pictureLabel(const char* name, const QString& spoken, const QPixmap& pixmap) {
+    auto* label = named(new QLabel, name, spoken);
+    label->setPixmap(pixmap);
+    label->hide();
+    return label;
+}
+
+void paintRed(QLabel* label, bool red) {
+    if (!red) {
+        label->setPalette(QPalette());
+        return;
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+    palette.setColor(QPalette::Text, QColor(0xFF, 0x00, 0x00));
+    label->setPalette(palette);
+}
+
+} // namespace
+
+TerminationWindow::TerminationWindow(WindowRegistry& windows)
+    : ToolWindow(windows, "Form8", QStringLiteral("IVG")) {
+    build();
+    const TermSettings settings = currentTermSettings(this->windows());
+    showLimitCaptions(settings[TermSettings::TerminationLimitWeeks]);
+    Frame1->hide();
+}
+
+void TerminationWindow::build() {
+    auto* layout = new QVBoxLayout(this);
+    auto* menus = new QMenuBar(this);
+    mnuQuitter = menus->addAction(QStringLiteral("&Quitter"));
+    mnuQuitter->setObjectName("mnuQuitter");
+    mnuAide = menus->addAction(QStringLiteral("&Aide"));
+    mnuAide->setObjectName("mnuAide");
+    layout->setMenuBar(menus);
+
+    Text2 = lineEdit("Text2", QStringLiteral("Dernières Règles"));
+    Text1 = lineEdit("Text1", QStringLiteral("Début de grossesse"));
+    Label6 = namedCaption("Label6", QStringLiteral("Dernières Règles"));
+    Label2 = namedCaption("Label2", QStringLiteral("Début de grossesse"));
+    Label6->setBuddy(Text2);
+    Label2->setBuddy(Text1);
+    Label25 = namedCaption("Label25", QStringLiteral("JJ/MM/AA"));
+    Label26 = namedCaption("Label26", QStringLiteral("JJ/MM/AA"));
+    auto* entry = new QGridLayout;
+    entry->addWidget(Label6, 0, 0);
+    entry->addWidget(Text2, 0, 1);
+    entry->addWidget(Label25, 0, 2);
+    entry->addWidget(Label2, 1, 0);
+    entry->addWidget(Text1, 1, 1);
+    entry->addWidget(Label26, 1, 2);
+    entry->setColumnStretch(3, 1);
+    for (QLineEdit* date : {Text2, Text1}) {
+        date->setMaximumWidth(110);
+        acceptDateCharacters(date, [] {});
+    }
+    layout->addLayout(entry);
+
+    Label1 = namedCaption("Label1", QStringLiteral("Dates légales de l'IVG"));
+    QFont title = Label1->font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.2);
+    Label1->setFont(title);
+    Label27 = resultText("Label27", QStringLiteral("Limite légale"));
+    layout->addLayout(row({Label1, Label27}));
+
+    // Rows of weeks, with the places where today's marker can stand between them.
+    auto* weeks = new QGridLayout;
+    weeks->setVerticalSpacing(1);
+    weeks->setHorizontalSpacing(12);
+    const QPixmap marker = todayMarker();
+    for (int i = 0; i < 10; ++i) {
+        markers[i] = pictureLabel(kMarkers[i].name, QString::fromUtf8(kMarkers[i].spoken), marker);
+        weeks->addWidget(markers[i], 2 * i, 0);
+    }
+    for (int i = 0; i < 9; ++i) {
+        const WeekRow& r = kRows[i];
+        weekLabels[i] = namedCaption(r.weekName, QString::fromUtf8(r.weekCaption));
+        weekDates[i] = resultText(r.dateName, QString::fromUtf8(r.weekCaption),
+                                  QString::fromLatin1(r.placeholder));
+        weekDates[i]->setStyleSheet("font-weight: bold");
+        lengthLabels[i] = namedCaption(r.lengthName, QString::fromUtf8(r.lengthCaption));
+        weeks->addWidget(weekLabels[i], 2 * i + 1, 1);
+        weeks->addWidget(weekDates[i], 2 * i + 1, 2);
+        weeks->addWidget(lengthLabels[i], 2 * i + 1, 3);
+    }
+    weeks->setColumnMinimumWidth(0, marker.width() / marker.devicePixelRatio());
+    weeks->setColumnStretch(4, 1);
+    layout->addLayout(weeks);
+    Sem6 = weekDates[0], Sem7 = weekDates[1], Sem8 = weekDates[2], Sem9 = weekDates[3];
+    Sem10 = weekDates[4], Sem11 = weekDates[5], Sem12 = weekDates[6], Sem13 = weekDates[7];
+    Sem14 = weekDates[8];
+
+    const QPixmap warning = warningSign();
+    Frame1 = named(new QFrame, "Frame1", QStringLiteral("Date limite d'IVG"));
+    Frame1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Label3 = namedCaption("Label3", QStringLiteral("Date limite d'IVG autorisée "));
+    Tmaxi = namedCaption("Tmaxi", QStringLiteral("Le terme maximum était le"));
+    DateIVG = resultText("DateIVG", QStringLiteral("Date limite d'IVG autorisée"),
+                         QStringLiteral("00/0/00"));
+    Label4 = resultText("Label4", QStringLiteral("Limite légale"));
+    Depasse = namedCaption("Depasse", QStringLiteral("Terme dépassé IVG non autorisée"));
+    Picture1 = pictureLabel("Picture1", QStringLiteral("Terme dépassé"), warning);
+    QFont strong = DateIVG->font();
+    strong.setBold(true);
+    strong.setPointSizeF(strong.pointSizeF() * 1.15);
+    DateIVG->setFont(strong);
+    Depasse->setFont(strong);
+    Depasse->setStyleSheet("color: #FF0000");
+    Tmaxi->hide();
+    Depasse->hide();
+    auto* panel = new QVBoxLayout(Frame1);
+    panel->addLayout(row({Label3, Tmaxi, DateIVG, Label4}));
+    panel->addLayout(row({Picture1, Depasse}));
+    layout->addWidget(Frame1);
+
+    Label5 = namedCaption("Label5", QStringLiteral("Date ultime d'utilisation du RU"));
+    DateRU = resultText("DateRU", QStringLiteral("Date ultime d'utilisation du RU"),
+                        QStringLiteral("00/00/00"));
+    DateRU->setFont(strong);
+    Picture2 = pictureLabel("Picture2", QStringLiteral("Date du RU dépassée"), warning);
+    layout->addLayout(row({Label5, DateRU, Picture2}));
+
+    Command1 = button("Command1", QStringLiteral("&Quitter"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    layout->addLayout(buttons);
+
+    connect(Text2, &QLineEdit::textChanged, this, [this] {
+        const auto lmp = readFrenchDate(Text2->text().toStdString());
+        if (!lmp) return;
+        if (const auto start = startFromLmp(*lmp)) Text1->setText(text(start->toText()));
+    });
+    connect(Text1, &QLineEdit::textChanged, this, &TerminationWindow::compute);
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuQuitter, &QAction::triggered, this, &QWidget::close);
+    connect(mnuAide, &QAction::triggered, this, [this] { platform().help.showTopic(kHelpTopic); });
+
+    setReadingOrder({Text2, Text1, Command1});
+    setEscapeButton(Command1);
+    placeOnScreen();
+}
+
+void TerminationWindow::setStartOfPregnancy(const QString& start) {
+    if (Text1->text() == start)
+        compute();
+    else
+        Text1->setText(start);
+}
+
+bool TerminationWindow::limitsMissingOnOpening() {
+    const TermSettings settings = currentTermSettings(windows());
+    if (!settings[TermSettings::TerminationLimitWeeks].empty() &&
+        !settings[TermSettings::MedicationLimitWeeks].empty())
+        return false;
+    platform().messages.inform(text(std::string(kMissingLimitsOnOpening)));
+    openTermSettingsEditor(windows());
+    return true;
+}
+
+void TerminationWindow::setVisible(bool visible) {
+    if (!visible || isVisible()) {
+        ToolWindow::setVisible(visible);
+        return;
+    }
+    if (limitsMissingOnOpening()) return;
+    setWindowTitle(QStringLiteral("IVG") + QString(20, QLatin1Char(' ')) +
+                   text(platform().clock.today().toText()));
+    // What is shown is computed with the limits in force now.
+    compute();
+    ToolWindow::setVisible(true);
+}
+
+void TerminationWindow::showLimitCaptions(const std::string& legalLimit) {
+    Label27->setText(text(limitCaption(legalLimit)));
+    Label4->setText(text(limitCaptionInParentheses(legalLimit)));
+    // With a legal limit of 10 weeks or less, 13 and 14 weeks are out of time.
+    const bool red = lateRowsInRed(legalLimit);
+    for (int i : {7, 8})
+        for (QLabel* label : {weekLabels[i], weekDates[i], lengthLabels[i]})
+            paintRed(label, red);
+}
+
+void TerminationWindow::showPlaceholders() {
+    for (int i = 0; i < 9; ++i)
+        weekDates[i]->setText(QString::fromLatin1(kRows[i].placeholder));
+    DateIVG->setText(QStringLiteral("00/0/00"));
+    DateRU->setText(QStringLiteral("00/00/00"));
+    for (QLabel* m : markers)
+        m->hide();
+}
+
+void TerminationWindow::showMarker(std::string_view name) {
+    for (int i = 0; i < 10; ++i)
+        markers[i]->setVisible(name == kMarkers[i].name);
+}
+
+void TerminationWindow::compute() {
+    const TermSettings settings = currentTermSettings(windows());
+    const std::string& legal = settings[TermSettings::TerminationLimitWeeks];
+    const std::string& medication = settings[TermSettings::MedicationLimitWeeks];
+    if (const auto message = missingLimitMessage(legal, medication)) {
+        platform().messages.inform(text(std::string(*message)));
+        openTermSettingsEditor(windows());
+        hide();
+        return;
+    }
+    // The captions always name the limit the dates below are computed with.
+    showLimitCaptions(legal);
+
+    const auto start = readFrenchDate(Text1->text().toStdString());
+    Frame1->setVisible(start.has_value());
+    for (QLabel* hidden : {Picture1, Picture2, Depasse, Tmaxi})
+        hidden->hide();
+    Label3->show();
+    Label4->show();
+
+    const TerminationOutcome outcome =
+        start ? DELAIS_IVG(*start, legal, medication, platform().clock.today())
+              : TerminationOutcome{};
+    if (!outcome.deadlines) {
+        // No start, or limits that give no date: no date of another pregnancy stays.
+        showPlaceholders();
+        return;
+    }
+    const TerminationDeadlines& d = *outcome.deadlines;
+    DateIVG->setText(text(d.dateIvg));
+    DateRU->setText(text(d.dateRu));
+    for (int i = 0; i < 9; ++i)
+        weekDates[i]->setText(text(d.weeks[i]));
+    if (d.legalPassed) {
+        Picture1->show();
+        Depasse->show();
+        Tmaxi->show();
+        Label3->hide();
+        Label4->hide();
+    }
+    Picture2->setVisible(d.medicationPassed);
+    showMarker(d.marker);
+}
+
+} // namespace tovimar

@@ -1,0 +1,53 @@
+#pragma once
+// "IVG" (window Form8): the termination of pregnancy deadlines for one
+// pregnancy, with the limits of the term settings; the dates of 6 to 14 weeks
+// of amenorrhoea and where today falls among them.
+
+#include <array>
+
+#include "ui/tool_window.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace tovimar {
+
+class TerminationWindow : public ToolWindow {
+    Q_OBJECT
+  public:
+    explicit TerminationWindow(WindowRegistry& windows);
+
+    // The main window's start of pregnancy; the deadlines are computed again
+    // even when the text is the same, so they follow the limits in force.
+    void setStartOfPregnancy(const QString& text);
+
+    // Opening shows the window only when both limits are set; otherwise the
+    // user is sent to the term settings and the window stays hidden.
+    void setVisible(bool visible) override;
+
+    QLineEdit *Text2, *Text1;
+    QLabel *Label6, *Label2, *Label25, *Label26, *Label1, *Label27;
+    // The rows of 6 to 14 weeks of amenorrhoea: week caption, date, crown-rump length.
+    std::array<QLabel*, 9> weekLabels{}, weekDates{}, lengthLabels{};
+    QLabel *Sem6, *Sem7, *Sem8, *Sem9, *Sem10, *Sem11, *Sem12, *Sem13, *Sem14;
+    // Where today falls: before 6 weeks, between two rows, after 14 weeks.
+    std::array<QLabel*, 10> markers{};
+    QFrame* Frame1;
+    QLabel *Label3, *Label4, *DateIVG, *Tmaxi, *Depasse, *Picture1;
+    QLabel *Label5, *DateRU, *Picture2;
+    QPushButton* Command1;
+    QAction *mnuQuitter, *mnuAide;
+
+  private:
+    void build();
+    void compute();
+    void showLimitCaptions(const std::string& legalLimit);
+    void showPlaceholders();
+    void showMarker(std::string_view name);
+    bool limitsMissingOnOpening();
+};
+
+} // namespace tovimar
