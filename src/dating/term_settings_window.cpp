@@ -88,8 +88,10 @@ void TermSettingsWindow::build() {
                         QStringLiteral("Consultation anesthèsistes, premier jour"));
     Text8 = numberField("Text8",
                         QStringLiteral("Consultation anesthèsistes, dernier jour"));
-    Text7->hide();
-    Text8->hide();
+    for (QLineEdit* hidden : {Text7, Text8}) {
+        hidden->setParent(anaesthesia);
+        hidden->hide();
+    }
     anaesthesiaBox->addWidget(caption(QStringLiteral("A effectuer")));
     anaesthesiaBox->addLayout(
         rangeRow(QStringLiteral("entre"), Text5, Text6, QStringLiteral("Sem. A.")));
