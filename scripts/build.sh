@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds everything into build/ (the program, the calculator, the tests, the benchmarks).
+# Extra arguments go to CMake (scripts/test.sh asks for warnings as errors).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-dependencies.sh
