@@ -17,6 +17,9 @@
 #include "platform/report_destination.h"
 #include "utilities/practice_options_window.h"
 #include "ui/window_registry.h"
+#include "utilities/converter_window.h"
+#include "utilities/fees_window.h"
+#include "utilities/public_holidays_window.h"
 #include "utilities/postal_directory_window.h"
 
 namespace tovimar {
@@ -80,15 +83,15 @@ const std::vector<MenuRow>& menuRows() {
         {"Seuil", "Options", QStringLiteral("Seuil pour l'amniocentèse"), termSettings},
 
         submenu("Outils", nullptr, QStringLiteral("Ou&tils")),
-        {"Euro", "Outils", QStringLiteral("Euro Convertisseur"), {}},
+        {"Euro", "Outils", QStringLiteral("Euro Convertisseur"), opens<ConverterWindow>()},
         {"CodePost", "Outils", QStringLiteral("Codes Postaux"), opens<PostalDirectoryWindow>()},
-        {"feries", "Outils", QStringLiteral("Les jours fériés"), {}},
+        {"feries", "Outils", QStringLiteral("Les jours fériés"), opens<PublicHolidaysWindow>()},
         submenu("amp", "Outils", QStringLiteral("AMP - FIV")),
         {"Score01", "amp", QStringLiteral("Score réponse ovarienne"), {}},
         {"Score02", "amp", QStringLiteral("Score transfert embryonnaire"), {}},
         {"scosiris", "Outils", QStringLiteral("Score OSIRIS"), {}},
 
-        {"Tarifs", nullptr, QStringLiteral("&Tarifs"), {}},
+        {"Tarifs", nullptr, QStringLiteral("&Tarifs"), opens<FeesWindow>()},
         {"Aide", nullptr, QStringLiteral("&Aide"),
          [](MainWindow& m) { m.platform().help.showTopic(HelpViewer::kContents); }},
         {"AproposDe", nullptr, QStringLiteral("&?"),

@@ -1,0 +1,204 @@
+#include "utilities/fees_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "core/settings_record.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "platform/settings_folder.h"
+#include "ui/controls.h"
+#include "ui/key_filters.h"
+
+namespace tovimar {
+namespace {
+
+const QString kFileName = QStringLiteral("tarifs.tvx");
+
+// The fields in file order.
+constexpr QLineEdit* FeesWindow::*kFields[kFeeCount] = {
+    &FeesWindow::TxtEC,     &FeesWindow::TxtECs,    &FeesWindow::TxtMCS,    &FeesWindow::TxtMPC,
+    &FeesWindow::TxtENuit,  &FeesWindow::TxtEFerie, &FeesWindow::TxtGyn01,  &FeesWindow::TxtGyn02,
+    &FeesWindow::TxtGyn03,  &FeesWindow::TxtGyn04,  &FeesWindow::TxtGyn05,  &FeesWindow::TxtGyn06,
+    &FeesWindow::TxtGyn07,  &FeesWindow::TxtGyn08,  &FeesWindow::TxtGyn09,  &FeesWindow::TxtGyn10,
+    &FeesWindow::TxtPMA01,  &FeesWindow::TxtPMA02,  &FeesWindow::TxtPMA03,  &FeesWindow::TxtPMA04,
+    &FeesWindow::TxtPMA05,  &FeesWindow::TxtEObs01, &FeesWindow::TxtEObs02, &FeesWindow::TxtEObs03,
+    &FeesWindow::TxtEObs04, &FeesWindow::TxtEObs05, &FeesWindow::TxtEObs06, &FeesWindow::TxtEObs07,
+    &FeesWindow::TxtEObs08, &FeesWindow::TxtEObs09, &FeesWindow::TxtEObs10, &FeesWindow::TxtEObs11,
+    &FeesWindow::TxtEObs12, &FeesWindow::TxtEObs13, &FeesWindow::TxtEObs14, &FeesWindow::TxtEObs15,
+    &FeesWindow::TxtEObs16, &FeesWindow::TxtEGyn01, &FeesWindow::TxtEGyn02, &FeesWindow::TxtEGyn03,
+    &FeesWindow::TxtEGyn04, &FeesWindow::TxtEGyn05, &FeesWindow::TxtEGyn06, &FeesWindow::TxtEGyn07,
+};
+
+// The consultation amounts that take only a decimal number.
+bool isDecimalOnly(std::string_view control) {
+    return control == "TxtEC" || control == "TxtECs" || control == "TxtENuit" ||
+           control == "TxtEFerie";
+}
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+FeesWindow::FeesWindow(WindowRegistry& windows)
+    : ToolWindow(windows, "FrmTarifs", QStringLiteral("Tarifs habituels")),
+      file_(platform(), kFileName, QStringLiteral("Tarifs.tvx")) {
+    build();
+    load();
+}
+
+QLineEdit*& FeesWindow::fieldAt(std::size_t index) {
+    return this->*kFields[index];
+}
+
+void FeesWindow::build() {
+    // One grid per frame, a row per act: its name, its code, the amount.
+    // The obstetric scans, twice as many as the others, run in two columns.
+    constexpr int kObstetricRowsPerColumn = 8;
+    QGridLayout* grids[5] = {};
+    int rowsIn[5] = {};
+    for (std::size_t i = 0; i < kFeeCount; ++i) {
+        const FeeField& fee = feeFields()[i];
+        const QString act = text(fee.act);
+        const QString code = text(fee.code);
+        QLineEdit* field =
+            lineEdit(std::string(fee.control).c_str(),
+                     code.isEmpty() ? act : act + QStringLiteral(" (") + code + u')');
+        field->setText(text(fee.defaultAmount));
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00000,00")) +
+                             16);
+        if (isDecimalOnly(fee.control)) acceptDecimal(field);
+        fieldAt(i) = field;
+
+        const int p = static_cast<int>(fee.panel);
+        if (!grids[p]) grids[p] = new QGridLayout;
+        int row = rowsIn[p]++;
+        int column = 0;
+        if (fee.panel == FeePanel::ObstetricScan && row >= kObstetricRowsPerColumn) {
+            row -= kObstetricRowsPerColumn;
+            column = 4;
+        }
+        QLabel* label = caption(act, field, true);
+        label->setMinimumWidth(150);
+        label->setMaximumWidth(230);
+        grids[p]->addWidget(label, row, column);
+        if (!code.isEmpty()) grids[p]->addWidget(new QLabel(code), row, column + 1);
+        grids[p]->addWidget(field, row, column + 2);
+    }
+    QGridLayout* obstetric = grids[static_cast<int>(FeePanel::ObstetricScan)];
+    obstetric->setColumnMinimumWidth(3, 18);
+
+    LblCsMcs = resultLabel("LblCsMcs", QStringLiteral("CS + MCS"));
+    LblCMcsMpc = resultLabel("LblCMcsMpc", QStringLiteral("CS + MCS + MPC"));
+    QGridLayout* consultation = grids[static_cast<int>(FeePanel::Consultation)];
+    for (QLabel* total : {LblCsMcs, LblCMcsMpc}) {
+        const int row = consultation->rowCount();
+        total->setMinimumWidth(TxtEC->maximumWidth());
+        consultation->addWidget(caption(total == LblCsMcs ? QStringLiteral("CS + MCS")
+                                                          : QStringLiteral("CS + MCS + MPC")),
+                                row, 0);
+        consultation->addWidget(total, row, 2);
+    }
+
+    auto panel = [&](FeePanel p) {
+        return frame(text(feePanelCaption(p)), grids[static_cast<int>(p)]);
+    };
+    auto* acts = new QHBoxLayout;
+    acts->addWidget(panel(FeePanel::Consultation), 0, Qt::AlignTop);
+    acts->addWidget(panel(FeePanel::Technical), 0, Qt::AlignTop);
+    acts->addWidget(panel(FeePanel::AssistedReproduction), 0, Qt::AlignTop);
+    acts->addStretch();
+    auto* scans = new QHBoxLayout;
+    scans->addWidget(panel(FeePanel::ObstetricScan), 0, Qt::AlignTop);
+    scans->addWidget(panel(FeePanel::GynaecologicScan), 0, Qt::AlignTop);
+    scans->addStretch();
+
+    auto* content = new QWidget;
+    auto* rows = new QVBoxLayout(content);
+    rows->addLayout(acts);
+    rows->addWidget(frame(text(kScanPanelsCaption), scans));
+    rows->addStretch();
+
+    // On a small screen the fees scroll; the buttons stay in sight.
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+
+    Enregistrer = button("Enregistrer", QStringLiteral("&Enregistrer"));
+    Quitter = button("Quitter", QStringLiteral("&Annuler / Quitter"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Enregistrer);
+    buttons->addWidget(Quitter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(buttons);
+
+    connect(Enregistrer, &QPushButton::clicked, this, &FeesWindow::save);
+    connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
+    setEscapeButton(Quitter);
+
+    // The keyboard goes through the amounts in the file's order, then the buttons.
+    for (std::size_t i = 1; i < kFeeCount; ++i)
+        QWidget::setTabOrder(fieldAt(i - 1), fieldAt(i));
+    QWidget::setTabOrder(fieldAt(kFeeCount - 1), Enregistrer);
+    QWidget::setTabOrder(Enregistrer, Quitter);
+
+    // As large as the content, within the screen.
+    QSize room(1280, 900);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        room = screen->availableGeometry().size() - QSize(40, 120);
+    scroll->setMinimumSize(content->sizeHint().boundedTo(room));
+    placeOnScreen();
+}
+
+void FeesWindow::load() {
+    const FeeReading reading = readFeeSchedule(platform().settings.read(kFileName));
+    if (!reading.valid)
+        platform().messages.inform(QStringLiteral("Fichier Tarifs.tvx absent ou erronné."));
+    for (std::size_t i = 0; i < reading.amounts.size() && i < kFeeCount; ++i)
+        fieldAt(i)->setText(QString::fromStdString(reading.amounts[i]));
+    if (reading.totals) {
+        LblCsMcs->setText(QString::fromStdString(reading.totals->csMcs));
+        LblCMcsMpc->setText(QString::fromStdString(reading.totals->csMcsMpc));
+    }
+}
+
+FeeSchedule FeesWindow::amounts() const {
+    FeeSchedule values;
+    for (std::size_t i = 0; i < kFeeCount; ++i)
+        values[i] = (this->*kFields[i])->text().toStdString();
+    return values;
+}
+
+void FeesWindow::save() {
+    const FeeSchedule values = amounts();
+    // The file's code page cannot hold every character: rather than write
+    // them as '?', say which ones and let the practitioner replace them.
+    const std::string outside =
+        charactersOutsideWindows1252(std::vector<std::string>(values.begin(), values.end()));
+    if (!outside.empty()) {
+        platform().messages.inform(
+            QStringLiteral("Ces caractères ne peuvent pas être enregistrés dans Tarifs.tvx : ") +
+            QString::fromStdString(outside) +
+            QStringLiteral("\nRemplacez-les, puis enregistrez de nouveau."));
+        return;
+    }
+    // A failed save has been explained to the user; every typed amount stays on screen.
+    if (file_.save(encodeFeeSchedule(values))) close();
+}
+
+} // namespace tovimar

@@ -1,0 +1,214 @@
+#include "utilities/converter_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "support/fake_platform.h"
+#include "support/typing.h"
+#include "utilities/desktop_calculator.h"
+
+namespace tovimar {
+namespace {
+
+using testing::FakePlatform;
+using testing::typeText;
+
+// The next control Tab reaches.
+QWidget* nextTabStop(QWidget* from) {
+    QWidget* w = from->nextInFocusChain();
+    while (w != from && !((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()))
+        w = w->nextInFocusChain();
+    return w;
+}
+
+void paste(QLineEdit* field, const QString& text) {
+    QApplication::clipboard()->setText(text);
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
+
+TEST(ConverterWindow, ConvertsAsTheAmountIsTyped) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    EXPECT_EQ(w.objectName(), "Form25");
+    EXPECT_EQ(w.windowTitle(), "Convertisseur € / F");
+    w.show();
+
+    struct Step {
+        QString typed;
+        QString francs;
+    };
+    const Step steps[] = {{"1", "6,56"}, {".", "6,56"}, {"5", "9,84"}, {"0", "9,84"}};
+    QString euros;
+    for (const Step& s : steps) {
+        typeText(w.Text1, s.typed);
+        euros += s.typed == "." ? "," : s.typed;
+        EXPECT_EQ(w.Text1->text(), euros); // the typed amount is never rewritten
+        EXPECT_EQ(w.Text2->text(), s.francs) << euros.toStdString();
+    }
+
+    QTest::keyClick(w.Text1, Qt::Key_Backspace);
+    QTest::keyClick(w.Text1, Qt::Key_Backspace);
+    QTest::keyClick(w.Text1, Qt::Key_Backspace);
+    EXPECT_EQ(w.Text1->text(), "1");
+    EXPECT_EQ(w.Text2->text(), "6,56");
+    QTest::keyClick(w.Text1, Qt::Key_Backspace);
+    EXPECT_EQ(w.Text2->text(), ""); // an empty amount empties the other field
+
+    w.Text2->selectAll();
+    typeText(w.Text2, "100");
+    EXPECT_EQ(w.Text1->text(), "15,24");
+    EXPECT_EQ(w.Text2->text(), "100");
+}
+
+TEST(ConverterWindow, KeysThatAreNotPartOfAnAmountAreDropped) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    typeText(w.Text1, "a-1 2€e");
+    EXPECT_EQ(w.Text1->text(), "12");
+    EXPECT_EQ(w.Text2->text(), "78,71");
+
+    // A comma alone, or a second comma, is no amount.
+    w.Text1->clear();
+    typeText(w.Text1, ",");
+    EXPECT_EQ(w.Text2->text(), "");
+    typeText(w.Text1, "5,");
+    EXPECT_EQ(w.Text1->text(), ",5,");
+    EXPECT_EQ(w.Text2->text(), "");
+}
+
+TEST(ConverterWindow, AtMostTwelveDigitsBeforeTheComma) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    typeText(w.Text1, "9999999999999");
+    EXPECT_EQ(w.Text1->text(), "999999999999");
+    EXPECT_EQ(w.Text2->text(), "6559569999993,44");
+    typeText(w.Text1, ",9999");
+    EXPECT_EQ(w.Text2->text(), "6559570000000");
+    // Typing in front of a full amount is refused too; after the comma it is not.
+    w.Text1->setCursorPosition(0);
+    typeText(w.Text1, "1");
+    EXPECT_EQ(w.Text1->text(), "999999999999,9999");
+    // Replacing a selection counts what remains.
+    w.Text1->selectAll();
+    typeText(w.Text1, "2");
+    EXPECT_EQ(w.Text1->text(), "2");
+    EXPECT_EQ(w.Text2->text(), "13,12");
+}
+
+TEST(ConverterWindow, PastedTextIsReadSafely) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    typeText(w.Text1, "1");
+    paste(w.Text1, QStringLiteral("12 345,6 €"));
+    EXPECT_EQ(w.Text2->text(), "");
+    paste(w.Text1, QStringLiteral("1234567890123456"));
+    EXPECT_EQ(w.Text2->text(), ""); // beyond what the fields hold
+    paste(w.Text1, QStringLiteral("61476"));
+    EXPECT_EQ(w.Text2->text(), "403256,13");
+    paste(w.Text2, QStringLiteral("1,2,3"));
+    EXPECT_EQ(w.Text1->text(), "");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(ConverterWindow, ClearEmptiesBothAndReturnsToTheEuros) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.Text2->setFocus();
+    typeText(w.Text2, "100");
+    w.Command1->click();
+    EXPECT_EQ(w.Text1->text(), "");
+    EXPECT_EQ(w.Text2->text(), "");
+    EXPECT_TRUE(w.Text1->hasFocus());
+    EXPECT_EQ(w.Command1->accessibleName(), "Effacer");
+    EXPECT_FALSE(w.Command1->icon().isNull());
+}
+
+// Runs the test with PATH set to one folder, then puts it back.
+class PathOnly {
+  public:
+    explicit PathOnly(const QString& folder) : saved_(qgetenv("PATH")) {
+        qputenv("PATH", folder.toLocal8Bit());
+    }
+    ~PathOnly() { qputenv("PATH", saved_); }
+
+  private:
+    QByteArray saved_;
+};
+
+TEST(ConverterWindow, TheCalculatorButtonStartsTheFirstCalculatorFound) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    EXPECT_EQ(w.Command2->accessibleName(), "Calculatrice");
+
+    QTemporaryDir bin;
+    const QString marker = bin.path() + "/started";
+    // Two calculators: the one looked for first is started, without a shell
+    // between (its name holds no shell syntax to interpret anyway).
+    for (const char* name : {"xcalc", "galculator"}) {
+        QFile script(bin.path() + "/" + name);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QByteArray("#!/bin/sh\necho ") + name + " > '" + marker.toLocal8Bit() + "'\n");
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner);
+    }
+    {
+        PathOnly path(bin.path());
+        EXPECT_EQ(findDesktopCalculator(), bin.path() + "/galculator");
+        w.Command2->click();
+    }
+    QFile started(marker);
+    for (int i = 0; i < 100 && !started.exists(); ++i)
+        QTest::qWait(50);
+    ASSERT_TRUE(started.open(QIODevice::ReadOnly));
+    EXPECT_EQ(started.readAll().trimmed(), "galculator");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST(ConverterWindow, WithoutACalculatorTheButtonDoesNothing) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    QTemporaryDir empty;
+    PathOnly path(empty.path());
+    EXPECT_EQ(findDesktopCalculator(), "");
+    EXPECT_FALSE(startDesktopCalculator());
+    w.Command2->click();
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST(ConverterWindow, QuitterAndEscapeClose) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    EXPECT_EQ(w.Label1->buddy(), w.Text1);
+    EXPECT_EQ(w.Label2->buddy(), w.Text2);
+    EXPECT_EQ(w.Text1->accessibleName(), "€uros");
+    EXPECT_EQ(nextTabStop(w.Text1), w.Text2);
+    w.Command3->click();
+    EXPECT_FALSE(w.isVisible());
+    ConverterWindow again(fake.windows());
+    again.show();
+    QTest::keyClick(&again, Qt::Key_Escape);
+    EXPECT_FALSE(again.isVisible());
+}
+
+} // namespace
+} // namespace tovimar
