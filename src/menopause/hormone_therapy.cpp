@@ -90,8 +90,7 @@ std::optional<QStringList> HormoneTherapyCatalogue::names(TherapyKind kind) cons
 std::optional<Row> HormoneTherapyCatalogue::speciality(TherapyKind kind,
                                                        const QString& name) const {
     RecordSet set(file_, kTable, {{kKind, Criterion::Op::Equal, static_cast<int>(kind)}}, {});
-    if (!set.open()) return std::nullopt;
-    if (!set.findFirst({kName, Criterion::Op::Equal, name}) || set.noMatch()) return std::nullopt;
+    if (!set.openAt({kName, Criterion::Op::Equal, name}) || set.noMatch()) return std::nullopt;
     return set.currentRow();
 }
 

@@ -463,10 +463,26 @@ bool RecordSet::moveLast() {
     return goLast(connection);
 }
 
+bool RecordSet::openAt(const Criterion& criterion) {
+    appended_.clear();
+    appendedIndex_.reset();
+    current_ = Row();
+    key_.clear();
+    position_ = Position::Closed;
+    empty_ = false;
+    DatabaseConnection connection(file_);
+    if (!openedConnection(connection)) return false;
+    return findFirstIn(connection, criterion);
+}
+
 bool RecordSet::findFirst(const Criterion& criterion) {
     if (position_ == Position::Closed) return fail(QStringLiteral("Ensemble non ouvert."));
     DatabaseConnection connection(file_);
     if (!openedConnection(connection)) return false;
+    return findFirstIn(connection, criterion);
+}
+
+bool RecordSet::findFirstIn(DatabaseConnection& connection, const Criterion& criterion) {
     const auto found = fetchOne(connection, {criterion}, QString(), false);
     if (!found) return false;
     if (found->found) {

@@ -84,6 +84,9 @@ class RecordSet {
     // Reads the first row. False when the file cannot be opened or read (the
     // set then has no current row). An empty set is at its start and end.
     bool open();
+    // Opens the set and finds its first row meeting the criterion, in one
+    // visit to the file: open() then findFirst(), for a search at each key.
+    bool openAt(const Criterion& criterion);
     // Reads every row of the set in one go, for filling a list; the set then
     // stands after its last row. Nullopt when the file cannot be read.
     std::optional<std::vector<Row>> readAll();
@@ -147,6 +150,7 @@ class RecordSet {
     bool stepForwardFromCurrent(DatabaseConnection& connection);
     bool stepBackwardFromCurrent(DatabaseConnection& connection);
     bool goFirst(DatabaseConnection& connection);
+    bool findFirstIn(DatabaseConnection& connection, const Criterion& criterion);
     bool goLast(DatabaseConnection& connection);
 
     DatabaseFile file_;

@@ -41,8 +41,7 @@ PostalEntry PostalDirectory::currentEntry() const {
 
 PostalDirectory::Result PostalDirectory::findTown(const QString& text) {
     current_ = allTowns();
-    if (!current_->open()) return {Outcome::Failed, {}};
-    if (!current_->findFirst({kKey, Criterion::Op::GreaterOrEqual, foldedKey(text)}))
+    if (!current_->openAt({kKey, Criterion::Op::GreaterOrEqual, foldedKey(text)}))
         return {Outcome::Failed, {}};
     if (current_->noMatch()) return {Outcome::NotFound, {}};
     return {Outcome::Done, currentEntry()};

@@ -101,6 +101,16 @@ TEST_F(DatabaseTest, FindFirstLandsAtOrAfterTheValueOrLeavesNoCurrentRow) {
     ASSERT_TRUE(set.moveNext());
     EXPECT_EQ(shown(set), "PARIS 75001");
 
+    // Opening at a row is the same search in one visit to the file.
+    RecordSet opened = allTowns();
+    ASSERT_TRUE(opened.openAt({"CLE", Criterion::Op::GreaterOrEqual, "E"}));
+    EXPECT_EQ(shown(opened), "ÉPINAL 88000");
+    ASSERT_TRUE(opened.movePrevious());
+    EXPECT_EQ(shown(opened), "BERRE L'ETANG 13130");
+    ASSERT_TRUE(opened.openAt({"CLE", Criterion::Op::GreaterOrEqual, "ZZZ"}));
+    EXPECT_TRUE(opened.noMatch());
+    EXPECT_FALSE(opened.hasCurrentRow());
+
     ASSERT_TRUE(set.findFirst({"CLE", Criterion::Op::GreaterOrEqual, "ZZZ"}));
     EXPECT_TRUE(set.noMatch());
     EXPECT_FALSE(set.hasCurrentRow());
