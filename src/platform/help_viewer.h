@@ -1,11 +1,22 @@
 #pragma once
-// The help file TOVIMAR.HLP: one HTML document, a section per topic.
+// The help file TOVIMAR.HLP: one HTML document, a section per topic, shown by
+// a help window with its contents list, back and forward, search and print.
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <vector>
 
+#include "platform/help_document.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPrinter;
+class QPushButton;
 class QTextBrowser;
+class QUrl;
 
 namespace tovimar {
 
@@ -25,14 +36,56 @@ QString helpAnchor(int topic);
 class HelpWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit HelpWindow(QWidget* parent = nullptr);
-    // False when the file cannot be read.
+    // Asks where to print (the system's print dialog, which also offers a PDF
+    // file); false when the user cancels.
+    using PrinterChoice = std::function<bool(QPrinter&, QWidget* parent)>;
+
+    explicit HelpWindow(QWidget* parent = nullptr, PrinterChoice choosePrinter = {});
+    // False when the file cannot be read or holds no section.
     bool load(const QString& path);
-    void showAnchor(const QString& anchor);
+    // Shows the section holding the anchor, scrolled to it; it joins the
+    // history. False (nothing changes) when no section holds it.
+    bool showAnchor(const QString& anchor);
+
+    void back();
+    void forward();
+    // Lists the sections holding the words and shows the first, its
+    // occurrences marked. False when no section holds them.
+    bool search(const QString& words);
+    // The next occurrence of the searched words, in this section or the next
+    // one found.
+    void findNext();
+    // Prints the section shown. False when the user cancelled.
+    bool print();
+
     QTextBrowser* browser() const { return browser_; }
+    const HelpDocument& document() const { return document_; }
+    // The anchor of the section shown ("sommaire", "sujet-40"...).
+    QString currentSection() const;
 
   private:
+    void showSection(int index, const QString& anchor);
+    void followLink(const QUrl& url);
+    void markOccurrences();
+    void listSections(const std::vector<int>& shown);
+    void updateButtons();
+
+    HelpDocument document_;
+    PrinterChoice choosePrinter_;
+    QPushButton* back_;
+    QPushButton* forward_;
+    QPushButton* home_;
+    QPushButton* print_;
+    QLineEdit* searchField_;
+    QPushButton* findNext_;
+    QLabel* searchStatus_;
+    QListWidget* contents_;
     QTextBrowser* browser_;
+    int current_ = -1;
+    std::vector<QString> history_; // anchors visited
+    int position_ = -1;            // where in the history the window is
+    QString searched_;             // the words of the last search
+    std::vector<int> found_;       // the sections holding them
 };
 
 // Shows the help in one window, created on first use.
@@ -41,6 +94,7 @@ class HelpWindowViewer : public HelpViewer {
     HelpWindowViewer(QString helpFilePath, Messages& messages);
     ~HelpWindowViewer() override;
     void showTopic(int topic) override;
+    HelpWindow* window() const { return window_; }
 
   private:
     QString path_;
