@@ -1,0 +1,650 @@
+#include "biometry/biometry_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <climits>
+#include <cmath>
+
+#include "biometry/biometry_report.h"
+#include "biometry/customised_centile.h"
+#include "biometry/fetal_weight.h"
+#include "biometry/percentile_band.h"
+#include "biometry/plotting_window.h"
+#include "biometry/reference_charts.h"
+#include "core/french_number.h"
+#include "core/vb_date.h"
+#include "dating/pregnancy_dating.h"
+#include "platform/clock.h"
+#include "platform/help_viewer.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "platform/text_prompt.h"
+#include "ui/controls.h"
+#include "ui/date_picker_window.h"
+#include "ui/key_filters.h"
+#include "ui/window_registry.h"
+#include "utilities/practice_options_access.h"
+
+namespace tovimar {
+namespace {
+
+const QColor kOrange(0xFF, 0xC0, 0x80);
+const QColor kYellow(0xFF, 0xFF, 0xC0);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kGreen(0xC0, 0xFF, 0xC0);
+const QColor kCyan(0xC0, 0xFF, 0xFF);
+
+const QString kNotANumberMessage = QStringLiteral(
+    "Une mesure saisie n'est pas un nombre utilisable (utilisez la virgule décimale) : "
+    "l'estimation qui en dépend n'est pas calculée.");
+const QString kRatioNotANumberMessage = QStringLiteral(
+    "Une mesure saisie n'est pas un nombre (utilisez la virgule décimale) : le rapport qui en "
+    "dépend n'est pas calculé.");
+
+std::optional<double> number(const QLineEdit* field) {
+    return readFrenchNumber(field->text().toStdString());
+}
+
+std::optional<VbDate> date(const QLineEdit* field) {
+    return readFrenchDate(field->text().toStdString());
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Blue at 8 points, or red at 10 points for a band that calls for attention.
+void styleBand(QLabel* label, bool emphasised) {
+    QFont font = label->font();
+    font.setPointSizeF(emphasised ? 10 : 8);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, emphasised ? QColor(0xFF, 0, 0) : QColor(0, 0, 0xFF));
+    label->setPalette(palette);
+}
+
+// The position of the entry the list's text names; -1 when it names none.
+int position(const QComboBox* list) {
+    return list->findText(list->currentText(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+}
+
+QLineEdit* measurementField(const char* name, const QString& caption, bool hadlock) {
+    QLineEdit* f = lineEdit(name, caption);
+    colour(f, Qt::black, hadlock ? kOrange : kYellow);
+    return f;
+}
+
+} // namespace
+
+BiometryWindow::BiometryWindow(WindowRegistry& windows)
+    : ToolWindow(windows, "Form3", QStringLiteral("Biometrie")) {
+    build();
+    connectReactions();
+    placeOnScreen();
+}
+
+void BiometryWindow::build() {
+    auto* layout = new QVBoxLayout(this);
+
+    menu = new QMenuBar(this);
+    menu->setObjectName(QStringLiteral("menuBiometrie"));
+    QAction* quit = menu->addAction(QStringLiteral("&Quitter"));
+    QAction* print = menu->addAction(QStringLiteral("Im&primer"));
+    QAction* help = menu->addAction(QStringLiteral("&Aide"));
+    layout->setMenuBar(menu);
+    connect(quit, &QAction::triggered, this, &QWidget::hide);
+    connect(print, &QAction::triggered, this, [this] { printReport(PrintMode::ChoosePrinter); });
+    connect(help, &QAction::triggered, this, [this] { platform().help.showTopic(40); });
+    setEscapeAction(quit);
+
+    DateDGf3 = lineEdit("DateDGf3", QStringLiteral("Début de Grossesse"));
+    colour(DateDGf3, Qt::white, kRed);
+    DateJourF3 = lineEdit("DateJourF3", QStringLiteral("Date de l'échographie"));
+    for (QLineEdit* f : {DateDGf3, DateJourF3}) {
+        f->setPlaceholderText(QStringLiteral("JJ/MM/AAAA"));
+        f->setMaximumWidth(120);
+        f->installEventFilter(this);
+    }
+    auto* top = new QHBoxLayout;
+    top->addWidget(caption(QStringLiteral("Début de &Grossesse"), DateDGf3));
+    top->addWidget(DateDGf3);
+    top->addSpacing(24);
+    top->addWidget(caption(QStringLiteral("&Date"), DateJourF3));
+    top->addWidget(DateJourF3);
+    top->addStretch();
+    layout->addLayout(top);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildMeasurements(), 3);
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildMedians());
+    right->addWidget(buildRatios());
+    right->addStretch();
+    middle->addLayout(right, 2);
+    layout->addLayout(middle);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(buildWeights(), 2);
+    lower->addWidget(buildCustomised(), 3);
+    layout->addLayout(lower);
+
+    Courbes = button("Courbes", QStringLiteral("&Courbes"));
+    Imprimer = button("Imprimer", QStringLiteral("&Imprimer"));
+    QuitterF3 = button("QuitterF3", QStringLiteral("&Quitter"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Courbes);
+    buttons->addWidget(Imprimer);
+    buttons->addWidget(QuitterF3);
+    layout->addLayout(buttons);
+
+    setReadingOrder({DateDGf3,    DateJourF3,  Orb,       OrbScroll,  Bip,       BipScroll,
+                     Cc,          CCScroll,    Dat,       DatScroll,  CA,        CAScroll,
+                     Fem,         FemurScroll, Pied,      PiedScroll, Hum,       HumScroll,
+                     Cer,         CerScroll,   SAF3,      SaScroll,   CBip,      CCc,
+                     CDat,        CCa,         CFem,      CPied,      CHum,      CCer,
+                     Command1,    DioBip,      FemPied,   TxtPoids2,  TxtPoids1, TxtPoids0,
+                     Command2,    TxtPds,      TxtTaille, CmbSexe,    CmbEthnie, CmbParite,
+                     TxtNbrJours, TxtNbrSA,    SaGScroll, TxtPoidsF,  Command3,  Command4,
+                     Courbes,     Imprimer,    QuitterF3});
+}
+
+QGroupBox* BiometryWindow::buildMeasurements() {
+    struct Row {
+        Measure m;
+        const char* field;
+        const char* scroll;
+        const char* label;
+        int min, max, page, start;
+    };
+    const Row rows[] = {
+        {Measure::Orb, "Orb", "OrbScroll", "LabelDio", 0, 50, 1, 20},
+        {Measure::Bip, "Bip", "BipScroll", "LabelBip", 10, 130, 10, 50},
+        {Measure::Cc, "Cc", "CCScroll", "LabelCc", 100, 360, 20, 270},
+        {Measure::Dat, "Dat", "DatScroll", "LabelDat", 10, 150, 10, 50},
+        {Measure::CA, "CA", "CAScroll", "LabelCa", 50, 400, 20, 250},
+        {Measure::Fem, "Fem", "FemurScroll", "LabelFem", 5, 100, 10, 50},
+        {Measure::Pied, "Pied", "PiedScroll", "LabelPied", 5, 90, 1, 50},
+        {Measure::Hum, "Hum", "HumScroll", "LabelHum", 5, 90, 1, 45},
+        {Measure::Cer, "Cer", "CerScroll", "LabelCer", 5, 55, 1, 5},
+    };
+    auto* grid = new QGridLayout;
+    int line = 0;
+    for (const Row& r : rows) {
+        const int i = measureIndex(r.m);
+        const QString name =
+            QString::fromUtf8(measureCaption(r.m).data(), int(measureCaption(r.m).size()));
+        const bool hadlock = r.m == Measure::Cc || r.m == Measure::CA || r.m == Measure::Fem;
+        fields_[i] = measurementField(r.field, name + QStringLiteral(" (mm)"), hadlock);
+        fields_[i]->setMaximumWidth(70);
+        scrolls_[i] =
+            scrollBar(r.scroll, name + QStringLiteral(", réglage"), r.min, r.max, r.start);
+        scrolls_[i]->setPageStep(r.page);
+        scrolls_[i]->setSingleStep(1);
+        scrolls_[i]->setMinimumWidth(110);
+        bands_[i] = resultText(r.label, name + QStringLiteral(", percentile"));
+        bands_[i]->setObjectName(QString::fromLatin1(r.label));
+        styleBand(bands_[i], false);
+        bands_[i]->setMinimumWidth(
+            QFontMetrics(QFont(font().family(), 10))
+                .horizontalAdvance(QStringLiteral("90 ème à 97,5 ème Percentile")) +
+            12);
+        grid->addWidget(caption(name, fields_[i]), line, 0);
+        grid->addWidget(fields_[i], line, 1);
+        grid->addWidget(scrolls_[i], line, 2);
+        grid->addWidget(bands_[i], line, 3);
+        ++line;
+    }
+    grid->setColumnStretch(3, 1);
+    Orb = fields_[0], Bip = fields_[1], Cc = fields_[2], Dat = fields_[3], CA = fields_[4];
+    Fem = fields_[5], Pied = fields_[6], Hum = fields_[7], Cer = fields_[8];
+    OrbScroll = scrolls_[0], BipScroll = scrolls_[1], CCScroll = scrolls_[2];
+    DatScroll = scrolls_[3], CAScroll = scrolls_[4], FemurScroll = scrolls_[5];
+    PiedScroll = scrolls_[6], HumScroll = scrolls_[7], CerScroll = scrolls_[8];
+    LabelDio = bands_[0], LabelBip = bands_[1], LabelCc = bands_[2], LabelDat = bands_[3];
+    LabelCa = bands_[4], LabelFem = bands_[5], LabelPied = bands_[6], LabelHum = bands_[7];
+    LabelCer = bands_[8];
+    return frame(QStringLiteral("Centiles d'après les courbes du CFEF"), grid);
+}
+
+QGroupBox* BiometryWindow::buildMedians() {
+    SAF3 = lineEdit("SAF3", QStringLiteral("S.A., âge en semaines d'aménorrhée"));
+    SAF3->setMaximumWidth(60);
+    acceptDigitsOnly(SAF3);
+    SaScroll = scrollBar("SaScroll", QStringLiteral("S.A., réglage"), 13, 41, 22);
+    SaScroll->setPageStep(5);
+    auto* grid = new QGridLayout;
+    grid->addWidget(caption(QStringLiteral("&S.A."), SAF3), 0, 0);
+    grid->addWidget(SAF3, 0, 1);
+    grid->addWidget(SaScroll, 0, 2, 1, 3);
+    struct Median {
+        Measure m;
+        const char* name;
+        const char* caption;
+    };
+    const Median medians[] = {
+        {Measure::Bip, "CBip", "Bip"},     {Measure::Cc, "CCc", "Circonf. Céphal."},
+        {Measure::Dat, "CDat", "Dat"},     {Measure::CA, "CCa", "Circonf. Abdo."},
+        {Measure::Fem, "CFem", "Fémur"},   {Measure::Pied, "CPied", "Pied"},
+        {Measure::Hum, "CHum", "Humerus"}, {Measure::Cer, "CCer", "Cervelet"},
+    };
+    int k = 0;
+    for (const Median& m : medians) {
+        const QString name = QString::fromUtf8(m.caption);
+        QLineEdit* f = lineEdit(m.name, name + QStringLiteral(", médiane (mm)"), true);
+        colour(f, Qt::white, kRed);
+        f->setMaximumWidth(60);
+        medians_[measureIndex(m.m)] = f;
+        grid->addWidget(caption(name, f), 1 + k / 2, (k % 2) * 2 + (k % 2));
+        grid->addWidget(f, 1 + k / 2, (k % 2) * 2 + (k % 2) + 1);
+        ++k;
+    }
+    CBip = medians_[1], CCc = medians_[2], CDat = medians_[3], CCa = medians_[4];
+    CFem = medians_[5], CPied = medians_[6], CHum = medians_[7], CCer = medians_[8];
+    return frame(QStringLiteral("Centiles 50"), grid);
+}
+
+QGroupBox* BiometryWindow::buildRatios() {
+    Command1 = button("Command1", QStringLiteral("C&alcule"));
+    DioBip = lineEdit("DioBip", QStringLiteral("Dio / Bip"), true);
+    FemPied = lineEdit("FemPied", QStringLiteral("Pied / Fem"), true);
+    for (QLineEdit* f : {DioBip, FemPied}) {
+        colour(f, Qt::black, kCyan);
+        f->setMaximumWidth(70);
+    }
+    auto* grid = new QGridLayout;
+    grid->addWidget(Command1, 0, 0, 2, 1);
+    grid->addWidget(caption(QStringLiteral("Dio / Bip"), DioBip), 0, 1);
+    grid->addWidget(DioBip, 0, 2);
+    grid->addWidget(caption(QStringLiteral("Pied / Fem"), FemPied), 1, 1);
+    grid->addWidget(FemPied, 1, 2);
+    return frame(QStringLiteral("Rapports"), grid);
+}
+
+QGroupBox* BiometryWindow::buildWeights() {
+    TxtPoids2 = lineEdit("TxtPoids2", QStringLiteral("Poids estimé, Hadlock"), true);
+    TxtPoids1 = lineEdit("TxtPoids1", QStringLiteral("Poids estimé, Shephard"), true);
+    TxtPoids0 = lineEdit("TxtPoids0", QStringLiteral("Poids estimé, Dudley"), true);
+    colour(TxtPoids2, Qt::black, kOrange);
+    colour(TxtPoids1, Qt::black, kGreen);
+    colour(TxtPoids0, Qt::black, kGreen);
+    Command2 = button("Command2", QStringLiteral("Calc&ule"));
+    Label22 = resultText("Label22", QStringLiteral("Poids théorique, Hadlock"));
+    QPalette red = Label22->palette();
+    red.setColor(QPalette::WindowText, kRed);
+    Label22->setPalette(red);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("Poids estimé")), 0, 0, 1, 2);
+    grid->addWidget(caption(QStringLiteral("Hadlock"), TxtPoids2), 1, 0);
+    grid->addWidget(TxtPoids2, 1, 1);
+    grid->addWidget(caption(QStringLiteral("Shephard"), TxtPoids1), 2, 0);
+    grid->addWidget(TxtPoids1, 2, 1);
+    grid->addWidget(caption(QStringLiteral("Dudley"), TxtPoids0), 3, 0);
+    grid->addWidget(TxtPoids0, 3, 1);
+    grid->addWidget(Command2, 4, 0, 1, 2);
+    auto* theoretical = new QHBoxLayout;
+    theoretical->addWidget(new QLabel(QStringLiteral("Hadlock")));
+    theoretical->addWidget(Label22, 1);
+    grid->addWidget(frame(QStringLiteral("Poids Théorique"), theoretical), 5, 0, 1, 2);
+    return frame(QStringLiteral("Poids"), grid);
+}
+
+QGroupBox* BiometryWindow::buildCustomised() {
+    TxtPds = lineEdit("TxtPds", QStringLiteral("Poids (Kgs) maternel"));
+    TxtTaille = lineEdit("TxtTaille", QStringLiteral("Taille (cm) de la mère"));
+    CmbSexe = comboBox("CmbSexe", QStringLiteral("Sexe Foetal"), true);
+    CmbSexe->addItems({QStringLiteral("Masculin"), QStringLiteral("Féminin")});
+    CmbSexe->setCurrentIndex(1);
+    CmbEthnie = comboBox("CmbEthnie", QStringLiteral("Ethnie"), true);
+    CmbEthnie->addItems({QStringLiteral("Européenne"), QStringLiteral("Indienne"),
+                         QStringLiteral("Pakistannais"), QStringLiteral("Bangladesh"),
+                         QStringLiteral("Afro-Caraibe"), QStringLiteral("Africaine"),
+                         QStringLiteral("Moyen Orient"), QStringLiteral("Extreme Orient"),
+                         QStringLiteral("Asie Sud Est"), QStringLiteral("Autres")});
+    CmbEthnie->setCurrentIndex(0);
+    CmbParite = comboBox("CmbParite", QStringLiteral("Parité"), true);
+    for (int p = 0; p <= 9; ++p)
+        CmbParite->addItem(QString::number(p));
+    CmbParite->setCurrentIndex(-1);
+    CmbParite->clearEditText();
+    TxtNbrJours = lineEdit("TxtNbrJours", QStringLiteral("Nbr. de jours de G"));
+    TxtNbrSA = lineEdit("TxtNbrSA", QStringLiteral("En S.A."));
+    SaGScroll = scrollBar("SaGScroll", QStringLiteral("En S.A., réglage"), 13, 41, 22);
+    TxtPoidsF = lineEdit("TxtPoidsF", QStringLiteral("Poids Foetal estimé"));
+    for (QLineEdit* f : {TxtPds, TxtTaille, TxtNbrJours, TxtNbrSA}) {
+        colour(f, Qt::black, kGreen);
+        acceptDecimal(f);
+        f->setMaximumWidth(80);
+    }
+    colour(TxtPoidsF, Qt::black, kOrange);
+    acceptDecimal(TxtPoidsF);
+    TxtPoidsF->setMaximumWidth(80);
+    Command3 = button("Command3", QStringLiteral("Calcule le Centile"));
+    Command4 = button("Command4", QStringLiteral("Efface"));
+    LblPdsCustom = resultLabel("LblPdsCustom", QStringLiteral("Poids customisé attendu"));
+    LblCentile = resultLabel("LblCentile", QStringLiteral("Centile"));
+    LblCentile->setMinimumWidth(50);
+    LblCentile->setAlignment(Qt::AlignCenter);
+
+    auto* grid = new QGridLayout;
+    auto put = [&](int r, int c, const QString& text, QWidget* w) {
+        grid->addWidget(caption(text, w), r, c);
+        grid->addWidget(w, r, c + 1);
+    };
+    put(0, 0, QStringLiteral("Poids (Kgs) maternel"), TxtPds);
+    put(0, 2, QStringLiteral("Taille (cm) de la mère"), TxtTaille);
+    put(1, 0, QStringLiteral("Sexe Foetal"), CmbSexe);
+    put(1, 2, QStringLiteral("Ethnie"), CmbEthnie);
+    put(2, 0, QStringLiteral("Parité"), CmbParite);
+    put(3, 0, QStringLiteral("Nbr. de jours de G"), TxtNbrJours);
+    put(3, 2, QStringLiteral("En S.A."), TxtNbrSA);
+    grid->addWidget(SaGScroll, 4, 2, 1, 2);
+    put(5, 0, QStringLiteral("Poids Foetal estimé"), TxtPoidsF);
+    grid->addWidget(Command3, 6, 0, 1, 2);
+    grid->addWidget(Command4, 6, 2, 1, 2);
+    put(7, 0, QStringLiteral("Poids customisé attendu"), LblPdsCustom);
+    put(7, 2, QStringLiteral("Centile"), LblCentile);
+    return frame(QStringLiteral("Percentile du Poids foetal customisé selon Gardosi"), grid);
+}
+
+void BiometryWindow::connectReactions() {
+    for (Measure m : kMeasuresOnScreen) {
+        const int i = measureIndex(m);
+        connect(fields_[i], &QLineEdit::textChanged, this, [this, m] { measurementChanged(m); });
+        // A move of the scroll bar writes its position into the field; typing
+        // into the field leaves the scroll bar where it is.
+        connect(scrolls_[i], &QScrollBar::valueChanged, this,
+                [this, i](int value) { fields_[i]->setText(QString::number(value)); });
+    }
+    connect(DateDGf3, &QLineEdit::textChanged, this, &BiometryWindow::startChanged);
+    connect(DateJourF3, &QLineEdit::textChanged, this, &BiometryWindow::scanDayChanged);
+    connect(SAF3, &QLineEdit::textChanged, this, &BiometryWindow::ageChanged);
+    connect(SaScroll, &QScrollBar::valueChanged, this,
+            [this](int value) { SAF3->setText(QString::number(value)); });
+    connect(Command1, &QPushButton::clicked, this, &BiometryWindow::computeRatios);
+    connect(Command2, &QPushButton::clicked, this, &BiometryWindow::computeWeights);
+    connect(Command3, &QPushButton::clicked, this, &BiometryWindow::computeCustomisedCentile);
+    connect(Command4, &QPushButton::clicked, this, &BiometryWindow::eraseCustomised);
+    connect(TxtNbrJours, &QLineEdit::textChanged, this, &BiometryWindow::daysChanged);
+    connect(TxtNbrSA, &QLineEdit::textEdited, this, &BiometryWindow::weeksTyped);
+    connect(SaGScroll, &QScrollBar::valueChanged, this, [this](int weeks) {
+        TxtNbrSA->setText(QString::number(weeks));
+        TxtNbrJours->setText(QString::number(7 * weeks - 14));
+    });
+    connect(Courbes, &QPushButton::clicked, this, &BiometryWindow::openCharts);
+    connect(Imprimer, &QPushButton::clicked, this,
+            [this] { printReport(PrintMode::CurrentPrinter); });
+    connect(QuitterF3, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void BiometryWindow::closeEvent(QCloseEvent* event) {
+    // The window is only hidden: its fields keep their values, and the main
+    // window goes on writing into it.
+    event->ignore();
+    hide();
+}
+
+bool BiometryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == DateDGf3) {
+            windows().get<DatePickerWindow>().openFor(DatePickerWindow::BiometryStart, DateDGf3,
+                                                      QStringLiteral("Date du début de grossesse"));
+            return true;
+        }
+        if (watched == DateJourF3) {
+            windows().get<DatePickerWindow>().openFor(DatePickerWindow::BiometryScanDay, DateJourF3,
+                                                      QStringLiteral("Date de l'échographie"));
+            return true;
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void BiometryWindow::setWeeksOfAmenorrhoea(int weeks) {
+    SAF3->setText(QString::number(weeks));
+}
+
+void BiometryWindow::setStartOfPregnancy(const QString& start) {
+    DateDGf3->setText(start);
+}
+
+void BiometryWindow::clearWeeks() {
+    SAF3->clear();
+}
+
+QString BiometryWindow::measurementText(Measure m) const {
+    return field(m)->text();
+}
+QString BiometryWindow::bandText(Measure m) const {
+    return band(m)->text();
+}
+QString BiometryWindow::weeksText() const {
+    return SAF3->text();
+}
+
+void BiometryWindow::measurementChanged(Measure m) {
+    // Results computed from earlier values never stay beside changed measurements.
+    for (QLineEdit* box : {TxtPoids0, TxtPoids1, TxtPoids2})
+        box->clear();
+    if (m != Measure::Hum) {
+        FemPied->clear();
+        DioBip->clear();
+    }
+    const std::string typed = field(m)->text().toStdString();
+    const BandLabel label = BANDE_CENTILE(m, SAF3->text().toStdString(), typed);
+    styleBand(band(m), label.emphasised);
+    if (!label.keep) band(m)->setText(text(label.caption));
+    // An emptied field never keeps a band beside it (the report prints both).
+    if (typed.empty()) band(m)->clear();
+}
+
+void BiometryWindow::startChanged() {
+    if (DateJourF3->text().isEmpty()) DateJourF3->setText(text(platform().clock.today().toText()));
+    const auto start = date(DateDGf3);
+    const auto scan = date(DateJourF3);
+    if (!start || !scan) return;
+    const int days = *scan - *start;
+    if (days < SHRT_MIN || days > SHRT_MAX) return; // too far apart to be one pregnancy
+    TxtNbrJours->setText(QString::number(days));
+    SAF3->setText(QString::number(SA_ARRONDIE(*start, *scan)));
+}
+
+void BiometryWindow::scanDayChanged() {
+    const auto start = date(DateDGf3);
+    const auto scan = date(DateJourF3);
+    if (!start || !scan) return;
+    const int days = *scan - *start;
+    if (days < SHRT_MIN || days > SHRT_MAX) return;
+    SAF3->setText(QString::number(SA_ARRONDIE(*start, *scan)));
+}
+
+void BiometryWindow::ageChanged() {
+    const QString typed = SAF3->text();
+    if (typed.isEmpty()) {
+        for (QLineEdit* f : fields_)
+            f->clear();
+        for (QLineEdit* f : medians_)
+            if (f) f->clear();
+        return;
+    }
+    // Only a whole number of weeks goes on (a pasted "22,5" or "abc" stops here).
+    const auto age = readFrenchNumber(typed.toStdString());
+    if (!age || *age != std::floor(*age)) return;
+    const int weeks = *age < -1000 ? -1000 : *age > 1000 ? 1000 : static_cast<int>(*age);
+
+    const auto medians = MEDIANES_SA(weeks);
+    if (weeks < 13) {
+        for (Measure m : kMeasuresOnScreen)
+            if (m != Measure::Orb) band(m)->clear();
+    }
+    for (Measure m : kMeasuresOnScreen) {
+        QLineEdit* f = medians_[measureIndex(m)];
+        if (!f) continue;
+        const auto median = medians[measureIndex(m)];
+        f->setText(median ? QString::number(*median) : QString());
+    }
+    if (weeks > 41) {
+        if (auto* charts = windows().existing<PlottingWindow>()) charts->clearWeek();
+    }
+    const auto theoretical = theoreticalWeight(weeks);
+    Label22->setText(theoretical ? text(gramsText(*theoretical)) : QString());
+    for (Measure m : kMeasuresOnScreen)
+        if (const auto median = medians[measureIndex(m)])
+            scrolls_[measureIndex(m)]->setValue(*median);
+    // Every measurement typed for the previous age is emptied.
+    for (QLineEdit* f : fields_)
+        f->clear();
+}
+
+void BiometryWindow::computeWeights() {
+    Messages& messages = platform().messages;
+    bool unusable = false;
+    if (Bip->text().isEmpty() || CA->text().isEmpty()) {
+        messages.inform(text(std::string(kShepardFieldsMessage)));
+    } else {
+        const auto bip = number(Bip), ca = number(CA);
+        const auto shepard = bip && ca ? POIDS_SHEPHARD(*bip, *ca) : std::nullopt;
+        if (shepard)
+            TxtPoids1->setText(text(gramsText(*shepard)));
+        else
+            unusable = true;
+        // Hadlock's fields missing are named by the Dudley message below.
+        if (!Cc->text().isEmpty() && !Fem->text().isEmpty()) {
+            const auto cc = number(Cc), fem = number(Fem);
+            const auto hadlock = cc && ca && fem ? POIDS_HADLOCK(*cc, *ca, *fem) : std::nullopt;
+            if (hadlock) {
+                TxtPoids2->setText(text(gramsText(*hadlock)));
+                TxtPoidsF->setText(QString::number(*hadlock));
+            } else {
+                unusable = true;
+            }
+        }
+    }
+    if (CA->text().isEmpty() || Cc->text().isEmpty() || Fem->text().isEmpty()) {
+        messages.inform(text(std::string(kDudleyFieldsMessage)));
+    } else {
+        const auto cc = number(Cc), ca = number(CA), fem = number(Fem);
+        const auto dudley = cc && ca && fem ? POIDS_DUDLEY(*cc, *ca, *fem) : std::nullopt;
+        if (dudley)
+            TxtPoids0->setText(text(gramsText(*dudley)));
+        else
+            unusable = true;
+    }
+    if (unusable) messages.inform(kNotANumberMessage);
+}
+
+void BiometryWindow::computeRatios() {
+    if (Pied->text().isEmpty() || Fem->text().isEmpty() || Orb->text().isEmpty() ||
+        Bip->text().isEmpty()) {
+        platform().messages.inform(text(std::string(kRatioFieldsMessage)));
+        return;
+    }
+    const auto pied = number(Pied), fem = number(Fem), orb = number(Orb), bip = number(Bip);
+    // A zero divisor leaves its ratio empty; the other is still shown.
+    const auto footFemur = pied && fem ? ratioText(*pied, *fem) : std::nullopt;
+    const auto orbitBip = orb && bip ? ratioText(*orb, *bip) : std::nullopt;
+    FemPied->setText(footFemur ? text(*footFemur) : QString());
+    DioBip->setText(orbitBip ? text(*orbitBip) : QString());
+    if (!pied || !fem || !orb || !bip) platform().messages.inform(kRatioNotANumberMessage);
+}
+
+void BiometryWindow::computeCustomisedCentile() {
+    const auto days = number(TxtNbrJours), weight = number(TxtPds), height = number(TxtTaille),
+               fetal = number(TxtPoidsF);
+    if (!days || !weight || !height || !fetal) return; // labels left as they were
+    const CustomisedCentile c = CENTILE_GARDOSI(*days, *weight, *height, *fetal, position(CmbSexe),
+                                                position(CmbEthnie), position(CmbParite));
+    switch (c.status) {
+    case CustomisedCentile::Status::BadInput:
+        return;
+    case CustomisedCentile::Status::OutOfRange:
+        LblPdsCustom->clear();
+        LblCentile->clear();
+        LblCentile->setAutoFillBackground(false);
+        LblCentile->setPalette(QPalette());
+        platform().messages.inform(text(std::string(kCustomisedRangeMessage)));
+        return;
+    case CustomisedCentile::Status::Computed:
+        break;
+    }
+    LblPdsCustom->setText(QString::number(c.expectedWeight) + QStringLiteral("g"));
+    LblCentile->setText(QString::number(c.centile));
+    if (c.alarm)
+        colour(LblCentile, Qt::white, QColor(0xFF, 0, 0));
+    else
+        colour(LblCentile, Qt::black, kOrange);
+}
+
+void BiometryWindow::eraseCustomised() {
+    for (QLineEdit* f : {TxtNbrJours, TxtNbrSA, TxtPds, TxtTaille, TxtPoidsF})
+        f->clear();
+    for (QComboBox* list : {CmbEthnie, CmbParite, CmbSexe}) {
+        list->setCurrentIndex(-1);
+        list->clearEditText();
+    }
+    LblPdsCustom->clear();
+    LblCentile->clear();
+}
+
+void BiometryWindow::daysChanged() {
+    // The weeks are not rewritten while the practitioner is typing them ("22," stays).
+    if (weeksBeingTyped_) return;
+    if (const auto days = number(TxtNbrJours)) TxtNbrSA->setText(text(weeksFromDaysText(*days)));
+}
+
+void BiometryWindow::weeksTyped() {
+    const auto weeks = number(TxtNbrSA);
+    if (!weeks) return;
+    weeksBeingTyped_ = true;
+    TxtNbrJours->setText(text(daysFromWeeksText(*weeks)));
+    weeksBeingTyped_ = false;
+}
+
+void BiometryWindow::openCharts() {
+    auto& charts = windows().open<PlottingWindow>();
+    charts.openFromBiometry(SAF3->text());
+}
+
+BiometryReportData BiometryWindow::reportData(const QString& patientName) const {
+    BiometryReportData d;
+    d.letterhead = currentPracticeOptions(windows());
+    d.patientName = patientName.toStdString();
+    d.start = DateDGf3->text().toStdString();
+    d.weeks = SAF3->text().toStdString();
+    // The day the measurements were taken: the scan day, or today without one.
+    const auto scan = date(DateJourF3);
+    d.measuredOn = scan ? scan->toText() : platform().clock.today().toText();
+    d.interOrbital = Orb->text().toStdString();
+    const Measure order[8] = {Measure::Bip, Measure::Cc,   Measure::Dat, Measure::CA,
+                              Measure::Fem, Measure::Pied, Measure::Hum, Measure::Cer};
+    for (int k = 0; k < 8; ++k) {
+        const int i = measureIndex(order[k]);
+        d.lines[k] = {fields_[i]->text().toStdString(), bands_[i]->text().toStdString(),
+                      medians_[i]->text().toStdString()};
+    }
+    d.dioBip = DioBip->text().toStdString();
+    d.femPied = FemPied->text().toStdString();
+    d.theoreticalWeight = Label22->text().toStdString();
+    d.estimatedWeight = TxtPoids0->text().toStdString();
+    return d;
+}
+
+void BiometryWindow::printReport(PrintMode mode) {
+    // Cancelling the name gives an empty name; the printing goes on.
+    const BiometryReportData data = reportData(
+        platform().prompt.ask(QStringLiteral("Saisissez le Nom et prénom de la Patiente.")));
+    tovimar::printReport(platform().reports, platform().messages, mode, kBiometryDocumentName,
+                         [&](ReportPrinter& printer) { printBiometryReport(printer, data); });
+}
+
+} // namespace tovimar

@@ -1,0 +1,107 @@
+#pragma once
+// Form3, "Biometrie": a fetal ultrasound examination. The start of pregnancy
+// and the scan day give the age in weeks of amenorrhoea; the nine
+// measurements are placed in their percentile bands beside the week's
+// medians; the weights, the ratios and the customised weight centile are
+// computed on demand; a one-page report is printed for the patient.
+// Closing only hides it: the main window keeps writing into it.
+
+#include <QString>
+#include <array>
+
+#include "biometry/biometry_measures.h"
+#include "platform/report_destination.h"
+#include "ui/tool_window.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+
+namespace tovimar {
+
+struct BiometryReportData;
+
+class BiometryWindow : public ToolWindow {
+    Q_OBJECT
+  public:
+    explicit BiometryWindow(WindowRegistry& windows);
+
+    // The main window's start of pregnancy changed: it writes the age on
+    // today's date first (when its text is a date), then the start as typed.
+    void setWeeksOfAmenorrhoea(int weeks);
+    void setStartOfPregnancy(const QString& text);
+    // The main window's ultrasound dating was reset.
+    void clearWeeks();
+
+    // What the plotting window reads: a measurement field's text and its band caption.
+    QString measurementText(Measure m) const;
+    QString bandText(Measure m) const;
+    QString weeksText() const;
+
+    // Controls, named as the system names them.
+    QLineEdit *DateDGf3, *DateJourF3;
+    QLineEdit *Orb, *Bip, *Cc, *Dat, *CA, *Fem, *Pied, *Hum, *Cer;
+    QScrollBar *OrbScroll, *BipScroll, *CCScroll, *DatScroll, *CAScroll, *FemurScroll, *PiedScroll,
+        *HumScroll, *CerScroll;
+    QLabel *LabelDio, *LabelBip, *LabelCc, *LabelDat, *LabelCa, *LabelFem, *LabelPied, *LabelHum,
+        *LabelCer;
+    QLineEdit* SAF3;
+    QScrollBar* SaScroll;
+    QLineEdit *CBip, *CCc, *CDat, *CCa, *CFem, *CPied, *CHum, *CCer;
+    QPushButton* Command1;
+    QLineEdit *DioBip, *FemPied;
+    QLineEdit *TxtPoids2, *TxtPoids1, *TxtPoids0;
+    QPushButton* Command2;
+    QLabel* Label22;
+    QLineEdit *TxtPds, *TxtTaille;
+    QComboBox *CmbSexe, *CmbEthnie, *CmbParite;
+    QLineEdit *TxtNbrJours, *TxtNbrSA;
+    QScrollBar* SaGScroll;
+    QLineEdit* TxtPoidsF;
+    QPushButton *Command3, *Command4;
+    QLabel *LblPdsCustom, *LblCentile;
+    QPushButton *Courbes, *Imprimer, *QuitterF3;
+    QMenuBar* menu;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build();
+    QGroupBox* buildMeasurements();
+    QGroupBox* buildMedians();
+    QGroupBox* buildRatios();
+    QGroupBox* buildWeights();
+    QGroupBox* buildCustomised();
+    void connectReactions();
+
+    void measurementChanged(Measure m);
+    void startChanged();
+    void scanDayChanged();
+    void ageChanged();
+    void computeWeights();
+    void computeRatios();
+    void computeCustomisedCentile();
+    void eraseCustomised();
+    void daysChanged();
+    void weeksTyped();
+    void openCharts();
+    void printReport(PrintMode mode);
+    BiometryReportData reportData(const QString& patientName) const;
+
+    QLineEdit* field(Measure m) const { return fields_[measureIndex(m)]; }
+    QLabel* band(Measure m) const { return bands_[measureIndex(m)]; }
+
+    std::array<QLineEdit*, 9> fields_{};
+    std::array<QScrollBar*, 9> scrolls_{};
+    std::array<QLabel*, 9> bands_{};
+    std::array<QLineEdit*, 9> medians_{}; // none for the inter-orbital distance
+    bool weeksBeingTyped_ = false;
+};
+
+} // namespace tovimar

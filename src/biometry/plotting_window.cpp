@@ -1,0 +1,443 @@
+#include "biometry/plotting_window.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "biometry/biometry_window.h"
+#include "biometry/chart_page.h"
+#include "biometry/growth_chart_widget.h"
+#include "biometry/illustrations.h"
+#include "biometry/percentile_band.h"
+#include "core/french_number.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "ui/controls.h"
+#include "ui/key_filters.h"
+#include "ui/window_registry.h"
+#include "utilities/practice_options_access.h"
+
+namespace tovimar {
+namespace {
+
+struct ChartButton {
+    Measure m;
+    const char* name;
+    const char* caption;
+    const char* title;
+    const char* source;
+};
+const ChartButton kButtons[7] = {
+    {Measure::Bip, "CmdBip", "Bip", "Diamètre Bipariétal", "Courbe CFEF"},
+    {Measure::Cc, "CmdCc", "&Circonf. Céphal.", "Circonférence Céphalique", "Courbe CFEF"},
+    {Measure::Dat, "CmdDat", "&D.A.T.", "Abdominal Transverse", "Courbe CFEF"},
+    {Measure::CA, "CmdCa", "Circonf. &Abdo.", "Circonférence Abdominale", "Courbe CFEF"},
+    {Measure::Fem, "CmdFem", "&Fémur", "Fémur", "Courbe CFEF"},
+    {Measure::Pied, "CmdPied", "&Pied", "Pied", ""},
+    {Measure::Cer, "CmdCerv", "Cervelet", "Cervelet", "Courbe CFEF"},
+};
+const char* const kChartNames[7] = {"BipCourbe", "CcCourbe", "DatCourbe", "CaCourbe",
+                                    "FemCourbe", "LpCourbe", "CervCourbe"};
+
+int buttonIndex(Measure m) {
+    for (int i = 0; i < 7; ++i)
+        if (kButtons[i].m == m) return i;
+    return 0;
+}
+
+std::optional<int> wholeWeeks(const QString& text) {
+    const auto weeks = readFrenchNumber(text.toStdString());
+    if (!weeks || std::fabs(*weeks) > 1000) return std::nullopt;
+    return static_cast<int>(roundHalfEven(*weeks));
+}
+
+QLabel* colouredLabel(const char* name, const QColor& colour, const QString& accessible) {
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    readAsResult(label, accessible); // read as "caption : what it shows now"
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    palette.setColor(QPalette::Window, QColor(255, 255, 255, 230));
+    label->setPalette(palette);
+    label->hide();
+    return label;
+}
+
+// The patient's point: a black cross, drawn at any size.
+class CrossWidget : public QWidget {
+  public:
+    explicit CrossWidget(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFixedSize(17, 17);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::black, 2.2));
+        p.drawLine(QPointF(2, 2), QPointF(width() - 2, height() - 2));
+        p.drawLine(QPointF(2, height() - 2), QPointF(width() - 2, 2));
+    }
+};
+
+} // namespace
+
+PlottingWindow::PlottingWindow(WindowRegistry& windows)
+    : ToolWindow(windows, "Form7", QStringLiteral("Courbes biometriques")) {
+    chooseSaveFile = [this](const QString& suggested, const QString& filter) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la courbe"),
+                                            suggested, filter);
+    };
+    choosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    printersAvailable = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
+    build();
+    placeOnScreen();
+}
+
+void PlottingWindow::build() {
+    auto* layout = new QVBoxLayout(this);
+    auto* menu = new QMenuBar(this);
+    QAction* quit = menu->addAction(QStringLiteral("&Quitter"));
+    layout->setMenuBar(menu);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    Label1 = new QLabel(QStringLiteral("Courbes biometriques"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont big = Label1->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    Label1->setFont(big);
+    Label2 = new QLabel;
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3 = new QLabel(QStringLiteral(
+        "Les courbes biométriques foetales sont pour la plupart celles données par Le Collège "
+        "Français d'Echographie Foetale. Elles representent le 3 ème, 10 ème, 50 ème, 90 ème et "
+        "97 ème percentile."));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
+    auto* titles = new QHBoxLayout;
+    titles->addWidget(Label1);
+    titles->addSpacing(16);
+    titles->addWidget(Label2);
+    titles->addStretch();
+    layout->addLayout(titles);
+
+    auto* body = new QHBoxLayout;
+    // The charts, all at the same place, with the point's marks over them.
+    chartArea_ = new QWidget;
+    chartArea_->setMinimumSize(360, 260);
+    chartArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    chartArea_->installEventFilter(this);
+    ChartDrawing drawing;
+    drawing.axisCaptions = true;
+    drawing.roomBelowLines = 1.4; // for the week under the cross
+    for (int i = 0; i < 7; ++i) {
+        charts_[i] = new GrowthChartWidget(kButtons[i].m, drawing, chartArea_);
+        charts_[i]->setObjectName(QString::fromLatin1(kChartNames[i]));
+        charts_[i]->setAccessibleName(QStringLiteral("Courbe : ") +
+                                      QString::fromUtf8(kButtons[i].title));
+        charts_[i]->hide();
+    }
+    BipCourbe = charts_[0], CcCourbe = charts_[1], DatCourbe = charts_[2], CaCourbe = charts_[3];
+    FemCourbe = charts_[4], LpCourbe = charts_[5], CervCourbe = charts_[6];
+    Label3->setParent(chartArea_);
+    Label3->setAlignment(Qt::AlignCenter);
+    Croix = new CrossWidget(chartArea_);
+    Croix->setObjectName(QStringLiteral("Croix"));
+    Croix->setAccessibleName(QStringLiteral("Point de la patiente"));
+    Croix->hide();
+    Ordonnee = colouredLabel("Ordonnee", QColor(0xFF, 0, 0), QStringLiteral("Valeur mesurée"));
+    Abscisse = colouredLabel("Abscisse", QColor(0, 0, 0x80), QStringLiteral("Semaine"));
+    Centile = colouredLabel("Centile", QColor(0, 0, 0xFF), QStringLiteral("Percentile"));
+    HorsCourbes = colouredLabel("HorsCourbes", Qt::black, QStringLiteral("Point hors courbes"));
+    HorsCourbes->setText(kOutsideChartNote);
+    for (QLabel* l : {Ordonnee, Abscisse, Centile, HorsCourbes})
+        l->setParent(chartArea_);
+    body->addWidget(chartArea_, 1);
+
+    auto* side = new QVBoxLayout;
+    std::array<QPushButton*, 7> buttons{};
+    for (int i = 0; i < 7; ++i) {
+        buttons[i] = button(kButtons[i].name, QString::fromUtf8(kButtons[i].caption));
+        const Measure m = kButtons[i].m;
+        connect(buttons[i], &QPushButton::clicked, this, [this, m] { showMeasure(m); });
+        side->addWidget(buttons[i]);
+    }
+    CmdBip = buttons[0], CmdCc = buttons[1], CmdDat = buttons[2], CmdCa = buttons[3];
+    CmdFem = buttons[4], CmdPied = buttons[5], CmdCerv = buttons[6];
+    Sem_Entier = lineEdit("Sem_Entier", QStringLiteral("Sem. A."));
+    acceptDigitsOnly(Sem_Entier);
+    Sem_Entier->setMaximumWidth(60);
+    SemFrame = frame(QStringLiteral("Sem. A."), Sem_Entier);
+    SemFrame->setObjectName(QStringLiteral("SemFrame"));
+    side->addWidget(SemFrame);
+    side->addStretch();
+    echo = new IllustrationWidget;
+    echo->setObjectName(QStringLiteral("echo"));
+    echo->setAccessibleName(QStringLiteral("Illustration de la mesure"));
+    echo->setFixedSize(180, 135);
+    side->addWidget(echo);
+    body->addLayout(side);
+    layout->addLayout(body, 1);
+
+    ImprimerCourbe = button("ImprimerCourbe", QStringLiteral("&Imprimer la courbe"));
+    PdfCourbe = button("PdfCourbe", QStringLiteral("Enregistrer en P&DF"));
+    SvgCourbe = button("SvgCourbe", QStringLiteral("Enregistrer en &SVG"));
+    Quitter = button("Quitter", QStringLiteral("&Quitter"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(ImprimerCourbe);
+    bottom->addWidget(PdfCourbe);
+    bottom->addWidget(SvgCourbe);
+    bottom->addStretch();
+    bottom->addWidget(Quitter);
+    layout->addLayout(bottom);
+    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
+        b->setEnabled(false);
+
+    connect(Sem_Entier, &QLineEdit::textChanged, this, &PlottingWindow::weekChanged);
+    connect(ImprimerCourbe, &QPushButton::clicked, this, &PlottingWindow::printChart);
+    connect(PdfCourbe, &QPushButton::clicked, this, [this] { saveChart(false); });
+    connect(SvgCourbe, &QPushButton::clicked, this, [this] { saveChart(true); });
+    connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
+    setEscapeButton(Quitter);
+    setReadingOrder({CmdBip, CmdCc, CmdDat, CmdCa, CmdFem, CmdPied, CmdCerv, Sem_Entier,
+                     ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
+    resize(900, 600);
+}
+
+bool PlottingWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == chartArea_ && event->type() == QEvent::Resize) {
+        for (GrowthChartWidget* chart : charts_)
+            chart->setGeometry(chartArea_->rect());
+        Label3->setGeometry(chartArea_->rect().adjusted(24, 24, -24, -24));
+        placePoint();
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+GrowthChartWidget* PlottingWindow::shownChart() const {
+    return shown_ ? charts_[buttonIndex(*shown_)] : nullptr;
+}
+
+QPointF PlottingWindow::crossCentre() const {
+    return QPointF(Croix->geometry().center()) + QPointF(0.5, 0.5);
+}
+
+void PlottingWindow::openFromBiometry(const QString& weeks) {
+    SemFrame->hide();
+    for (GrowthChartWidget* chart : charts_)
+        chart->hide();
+    Centile->hide();
+    hidePoint();
+    Sem_Entier->setText(weeks);
+}
+
+void PlottingWindow::clearWeek() {
+    Sem_Entier->clear();
+}
+
+void PlottingWindow::hidePoint() {
+    point_.reset();
+    for (QWidget* w : std::initializer_list<QWidget*>{Croix, Ordonnee, HorsCourbes})
+        w->hide();
+}
+
+void PlottingWindow::weekChanged() {
+    const auto weeks = wholeWeeks(Sem_Entier->text());
+    if (!weeks) {
+        // No age: no cross nor value stays from an earlier measure.
+        hidePoint();
+        Abscisse->hide();
+        return;
+    }
+    Abscisse->setText(QString::number(*weeks) + QStringLiteral(" Sem. A."));
+    placePoint();
+}
+
+void PlottingWindow::showMeasure(Measure m) {
+    const int i = buttonIndex(m);
+    SemFrame->hide();
+    Label3->hide();
+    shown_ = m;
+    for (int k = 0; k < 7; ++k)
+        charts_[k]->setVisible(k == i);
+    echo->setIllustration(illustrationPath(m));
+    Label1->setText(QString::fromUtf8(kButtons[i].title));
+    Label2->setText(QString::fromUtf8(kButtons[i].source));
+    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
+        b->setEnabled(true);
+
+    // The biometry window is read now; later changes there need another press.
+    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
+    const QString typed = biometry ? biometry->measurementText(m) : QString();
+    const bool holdsNumber = isMeasurementNumber(typed.toStdString());
+    Centile->setText(biometry && holdsNumber ? biometry->bandText(m) : QString());
+    Centile->setVisible(holdsNumber && !Centile->text().isEmpty());
+
+    const auto weeks = wholeWeeks(Sem_Entier->text());
+    if (weeks && holdsNumber) {
+        point_ = {double(*weeks), bandValue(typed.toStdString())};
+        Ordonnee->setText(typed);
+        Abscisse->setText(QString::number(*weeks) + QStringLiteral(" Sem. A."));
+    } else {
+        hidePoint();
+    }
+    placePoint();
+}
+
+void PlottingWindow::placePoint() {
+    GrowthChartWidget* chart = shownChart();
+    if (!chart) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Croix, Ordonnee, HorsCourbes, Abscisse})
+            w->hide();
+        return;
+    }
+    const ChartMapping map = chart->mapping();
+    const QRectF plot = map.plotArea();
+
+    // Labels stay inside the plot, clear of the axes' labels.
+    auto keepInside = [&](QLabel* label, QPointF topLeft) {
+        label->adjustSize();
+        const double x = std::clamp(topLeft.x(), plot.left() + 2,
+                                    std::max(plot.left() + 2, plot.right() - label->width() - 2));
+        const double y = std::clamp(topLeft.y(), plot.top() + 2,
+                                    std::max(plot.top() + 2, plot.bottom() - label->height() - 2));
+        label->move(int(x), int(y));
+        label->show();
+        label->raise();
+    };
+
+    // The week, under the axis at its abscissa.
+    const auto weeks = wholeWeeks(Sem_Entier->text());
+    if (weeks) {
+        const double week = point_ ? point_->first : double(*weeks);
+        const double x = map.clampedToPlot(week, 0).x();
+        Abscisse->adjustSize();
+        Abscisse->move(int(std::clamp(x - Abscisse->width() / 2.0, plot.left(),
+                                      std::max(plot.left(), plot.right() - Abscisse->width()))),
+                       chart->height() - Abscisse->height() - 2);
+        Abscisse->show();
+        Abscisse->raise();
+    } else {
+        Abscisse->hide();
+    }
+
+    if (!point_) {
+        for (QWidget* w : std::initializer_list<QWidget*>{Croix, Ordonnee, HorsCourbes})
+            w->hide();
+        if (!Centile->isHidden()) keepInside(Centile, plot.topLeft() + QPointF(8, 8));
+        return;
+    }
+    const auto [week, mm] = *point_;
+    const bool inside = map.insidePlot(week, mm);
+    const QPointF at = map.clampedToPlot(week, mm);
+    Croix->move(int(std::lround(at.x() - Croix->width() / 2.0)),
+                int(std::lround(at.y() - Croix->height() / 2.0)));
+    Croix->show();
+    Croix->raise();
+
+    // The value, the band and the note on the side of the cross with room.
+    Ordonnee->adjustSize();
+    Centile->adjustSize();
+    HorsCourbes->adjustSize();
+    const int widest = std::max({Ordonnee->width(), Centile->isHidden() ? 0 : Centile->width(),
+                                 inside ? 0 : HorsCourbes->width()});
+    const bool toLeft = at.x() + 14 + widest > plot.right();
+    auto besideX = [&](QLabel* label) {
+        return toLeft ? at.x() - 12 - label->width() : at.x() + 12;
+    };
+    keepInside(Ordonnee, QPointF(besideX(Ordonnee), at.y() - Ordonnee->height() / 2.0));
+    double below = Ordonnee->geometry().bottom() + 2;
+    if (!Centile->isHidden()) {
+        keepInside(Centile, QPointF(besideX(Centile), below));
+        below = Centile->geometry().bottom() + 2;
+    }
+    if (!inside)
+        keepInside(HorsCourbes, QPointF(besideX(HorsCourbes), below));
+    else
+        HorsCourbes->hide();
+}
+
+std::optional<ChartPage> PlottingWindow::currentPage() const {
+    GrowthChartWidget* chart = shownChart();
+    if (!chart) return std::nullopt;
+    const int i = buttonIndex(*shown_);
+    ChartPage page;
+    page.letterhead = currentPracticeOptions(windows());
+    page.title = QString::fromUtf8(kButtons[i].title);
+    page.source = QString::fromUtf8(kButtons[i].source);
+    page.chart = chart->chart();
+    const QString today = QString::fromStdString(platform().clock.today().toText());
+    if (point_) {
+        ChartPoint point;
+        point.week = point_->first;
+        point.mm = point_->second;
+        point.valueText = Ordonnee->text();
+        point.weekText = Abscisse->text();
+        point.bandText = Centile->isHidden() ? QString() : Centile->text();
+        page.drawing.point = point;
+        page.details =
+            QStringLiteral("Mesure : ") + Ordonnee->text() + QStringLiteral(" mm à ") +
+            Abscisse->text() +
+            (point.bandText.isEmpty() ? QString() : QStringLiteral(" (") + point.bandText + ")") +
+            QStringLiteral(", le ") + today + ".";
+    } else {
+        page.details = QStringLiteral("Courbe imprimée le ") + today + ".";
+    }
+    return page;
+}
+
+void PlottingWindow::printChart() {
+    if (!shownChart()) return;
+    if (!printersAvailable()) {
+        platform().messages.inform(QStringLiteral(
+            "Aucune imprimante n'est installée : enregistrez la courbe en PDF pour l'imprimer "
+            "ailleurs."));
+        return;
+    }
+    const auto page = currentPage();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choosePrinter(printer)) return;
+    QString error;
+    if (!printChartPage(printer, *page, &error)) platform().messages.inform(error);
+}
+
+void PlottingWindow::saveChart(bool svg) {
+    const auto page = currentPage();
+    if (!page) return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested =
+        QDir(folder).filePath(QStringLiteral("Courbe ") + page->title + (svg ? ".svg" : ".pdf"));
+    const QString path = chooseSaveFile(suggested, svg ? QStringLiteral("Image SVG (*.svg)")
+                                                       : QStringLiteral("Document PDF (*.pdf)"));
+    if (path.isEmpty()) return; // cancelled
+    QString error;
+    const bool saved = svg ? saveChartSvg(path, *page, &error) : saveChartPdf(path, *page, &error);
+    if (!saved) platform().messages.inform(error);
+}
+
+} // namespace tovimar

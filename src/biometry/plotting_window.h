@@ -1,0 +1,80 @@
+#pragma once
+// Form7, "Courbes biometriques" opened from the biometry window: each measure
+// button shows its growth chart and places a cross at the patient's point
+// (the age of the pregnancy, the value typed in the biometry window), with the
+// value, the week and the band beside it. The chart shown, with its point,
+// can be printed or saved as PDF or SVG under the letterhead.
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "biometry/biometry_measures.h"
+#include "ui/tool_window.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+
+namespace tovimar {
+
+class GrowthChartWidget;
+class IllustrationWidget;
+struct ChartPage;
+
+class PlottingWindow : public ToolWindow {
+    Q_OBJECT
+  public:
+    explicit PlottingWindow(WindowRegistry& windows);
+
+    // Opened by "Courbes" of the biometry window, on its age.
+    void openFromBiometry(const QString& weeks);
+    // The biometry window's age went beyond 41 weeks.
+    void clearWeek();
+    // Presses the button of a measure.
+    void showMeasure(Measure m);
+
+    // The chart shown, or nothing.
+    GrowthChartWidget* shownChart() const;
+    // Where the cross stands: its centre, in the chart's coordinates.
+    QPointF crossCentre() const;
+
+    // The dialogs of the printing and saving, replaceable by tests.
+    std::function<QString(const QString& suggestedPath, const QString& filter)> chooseSaveFile;
+    std::function<bool(QPrinter&)> choosePrinter;
+    std::function<bool()> printersAvailable;
+
+    QLabel *Label1, *Label2, *Label3;
+    GrowthChartWidget *BipCourbe, *CcCourbe, *DatCourbe, *CaCourbe, *FemCourbe, *LpCourbe,
+        *CervCourbe;
+    IllustrationWidget* echo;
+    QWidget* Croix;
+    QLabel *Ordonnee, *Abscisse, *Centile, *HorsCourbes;
+    QGroupBox* SemFrame;
+    QLineEdit* Sem_Entier;
+    QPushButton *CmdBip, *CmdCc, *CmdDat, *CmdCa, *CmdFem, *CmdPied, *CmdCerv;
+    QPushButton *ImprimerCourbe, *PdfCourbe, *SvgCourbe, *Quitter;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build();
+    void weekChanged();
+    void placePoint();
+    void hidePoint();
+    std::optional<ChartPage> currentPage() const;
+    void printChart();
+    void saveChart(bool svg);
+
+    std::array<GrowthChartWidget*, 7> charts_{};
+    QWidget* chartArea_ = nullptr;
+    std::optional<Measure> shown_;
+    // The point plotted: whole week and millimetres as the band lookup reads them.
+    std::optional<std::pair<double, double>> point_;
+};
+
+} // namespace tovimar

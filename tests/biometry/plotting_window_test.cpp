@@ -1,0 +1,200 @@
+// The chart windows: the cross at the patient's point on the chart drawn, the
+// band beside it, stale points hidden; the viewer opened on each chart.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "biometry/biometry_window.h"
+#include "biometry/chart_viewer_window.h"
+#include "biometry/growth_chart_widget.h"
+#include "biometry/illustrations.h"
+#include "biometry/plotting_window.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+struct Scan {
+    Scan() {
+        fake.writeFile("options.tvx", "\"Madame\",\"Martin\",\"Elise\",\"Sage-femme\",\"Maternite "
+                                      "des Lilas\",\"\",\"\",\"Lyon\",\"69\",\"\"\r\n");
+    }
+    FakePlatform fake;
+    BiometryWindow& biometry = fake.windows().get<BiometryWindow>();
+    PlottingWindow& charts() {
+        QTest::mouseClick(biometry.Courbes, Qt::LeftButton);
+        return *fake.windows().existing<PlottingWindow>();
+    }
+};
+
+} // namespace
+
+TEST(PlottingWindow, CrossStandsAtTheWeekAndValueOfTheChartDrawn) {
+    Scan scan;
+    scan.biometry.SAF3->setText("22");
+    scan.biometry.Bip->setText("53");
+    PlottingWindow& w = scan.charts();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.Sem_Entier->isVisible());
+    EXPECT_EQ(w.Sem_Entier->text(), "22");
+    EXPECT_FALSE(w.Croix->isVisible());
+    EXPECT_TRUE(w.Label3->isVisible());
+
+    QTest::mouseClick(w.CmdBip, Qt::LeftButton);
+    EXPECT_TRUE(w.BipCourbe->isVisible());
+    EXPECT_FALSE(w.CcCourbe->isVisible());
+    EXPECT_FALSE(w.Label3->isVisible());
+    EXPECT_EQ(w.Label1->text(), "Diamètre Bipariétal");
+    EXPECT_EQ(w.Label2->text(), "Courbe CFEF");
+    EXPECT_EQ(w.echo->illustration(), illustrationPath(Measure::Bip));
+    ASSERT_TRUE(w.Croix->isVisible());
+    EXPECT_EQ(w.Ordonnee->text(), "53");
+    EXPECT_EQ(w.Abscisse->text(), "22 Sem. A.");
+    EXPECT_EQ(w.Centile->text(), "50 ème Percentile");
+    EXPECT_FALSE(w.HorsCourbes->isVisible());
+
+    // At two window sizes, the cross's centre is the chart's own point.
+    for (QSize size : {QSize(800, 560), QSize(1300, 900)}) {
+        w.resize(size);
+        QCoreApplication::processEvents();
+        const QPointF expected = w.BipCourbe->mapping().toDevice(22, 53);
+        EXPECT_NEAR(w.crossCentre().x(), expected.x(), 1.0);
+        EXPECT_NEAR(w.crossCentre().y(), expected.y(), 1.0);
+        // The value and the band stay inside the plot.
+        const QRectF plot = w.BipCourbe->mapping().plotArea();
+        EXPECT_TRUE(plot.contains(w.Ordonnee->geometry()));
+        EXPECT_TRUE(plot.contains(w.Centile->geometry()));
+    }
+}
+
+TEST(PlottingWindow, ValueOnABandLimitLiesOnTheCurve) {
+    Scan scan;
+    scan.biometry.SAF3->setText("16");
+    scan.biometry.Cc->setText("108"); // between the < 3 and the 3-10 bands: on the 3rd centile
+    PlottingWindow& w = scan.charts();
+    QTest::mouseClick(w.CmdCc, Qt::LeftButton);
+    EXPECT_EQ(w.Centile->text(), "3 ème à 10 ème Percentile");
+    const GrowthChart& chart = w.CcCourbe->chart();
+    const ChartCurve& c3 = chart.curves.back();
+    ASSERT_EQ(c3.legend, "C 3");
+    EXPECT_EQ(c3.points.front().week, 16);
+    EXPECT_DOUBLE_EQ(c3.points.front().mm, 108);
+    const QPointF onCurve = w.CcCourbe->mapping().toDevice(16, c3.points.front().mm);
+    EXPECT_NEAR(w.crossCentre().x(), onCurve.x(), 1.0);
+    EXPECT_NEAR(w.crossCentre().y(), onCurve.y(), 1.0);
+}
+
+TEST(PlottingWindow, NoCrossWithoutANumberAndNoStaleCross) {
+    Scan scan;
+    scan.biometry.SAF3->setText("30");
+    scan.biometry.Fem->setText("57");
+    PlottingWindow& w = scan.charts();
+    QTest::mouseClick(w.CmdFem, Qt::LeftButton);
+    ASSERT_TRUE(w.Croix->isVisible());
+    // The femur field empty: no band, no cross, no value.
+    QTest::mouseClick(w.CmdPied, Qt::LeftButton);
+    EXPECT_EQ(w.Label2->text(), "");
+    EXPECT_FALSE(w.Centile->isVisible());
+    EXPECT_FALSE(w.Croix->isVisible());
+    EXPECT_FALSE(w.Ordonnee->isVisible());
+    // The age emptied: the cross of an earlier measure does not stay.
+    QTest::mouseClick(w.CmdFem, Qt::LeftButton);
+    ASSERT_TRUE(w.Croix->isVisible());
+    w.clearWeek();
+    EXPECT_FALSE(w.Croix->isVisible());
+    EXPECT_FALSE(w.Ordonnee->isVisible());
+    QTest::mouseClick(w.CmdFem, Qt::LeftButton);
+    EXPECT_FALSE(w.Croix->isVisible());
+    EXPECT_TRUE(w.Centile->isVisible()); // the band is still shown, from the biometry window
+}
+
+TEST(PlottingWindow, PointBeyondTheAxesIsClippedWithANote) {
+    Scan scan;
+    scan.biometry.SAF3->setText("30");
+    scan.biometry.Bip->setText("150");
+    PlottingWindow& w = scan.charts();
+    QTest::mouseClick(w.CmdBip, Qt::LeftButton);
+    ASSERT_TRUE(w.Croix->isVisible());
+    EXPECT_TRUE(w.HorsCourbes->isVisible());
+    EXPECT_EQ(w.HorsCourbes->text(), "hors courbes");
+    const QRectF plot = w.BipCourbe->mapping().plotArea();
+    EXPECT_NEAR(w.crossCentre().y(), plot.top(), 1.0);
+    EXPECT_TRUE(plot.contains(w.HorsCourbes->geometry()));
+}
+
+TEST(PlottingWindow, ChartSavedAsPdfAndSvgWithThePoint) {
+    Scan scan;
+    scan.biometry.SAF3->setText("22");
+    scan.biometry.Bip->setText("53");
+    PlottingWindow& w = scan.charts();
+    EXPECT_FALSE(w.PdfCourbe->isEnabled());
+    QTest::mouseClick(w.CmdBip, Qt::LeftButton);
+    QTemporaryDir dir;
+    QString chosen = dir.filePath("bip.svg");
+    w.chooseSaveFile = [&](const QString&, const QString&) { return chosen; };
+    QTest::mouseClick(w.SvgCourbe, Qt::LeftButton);
+    QFile svg(chosen);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    EXPECT_TRUE(text.contains("Mesure : 53 mm à 22 Sem. A. (50 ème Percentile), le 15/03/2010."))
+        << text.toStdString();
+    chosen = dir.filePath("bip.pdf");
+    QTest::mouseClick(w.PdfCourbe, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(chosen));
+    // No printer installed: a message instead of a lost page.
+    w.printersAvailable = [] { return false; };
+    QTest::mouseClick(w.ImprimerCourbe, Qt::LeftButton);
+    ASSERT_EQ(scan.fake.messages.shown.size(), 1)
+        << scan.fake.messages.shown.join("|").toStdString();
+    EXPECT_TRUE(scan.fake.messages.shown[0].contains("PDF"));
+    // "Quitter" unloads the window.
+    QTest::mouseClick(w.Quitter, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(scan.fake.windows().existing<PlottingWindow>(), nullptr);
+}
+
+TEST(ChartViewerWindow, EachChartWithItsCaptionsAndIllustration) {
+    FakePlatform fake;
+    auto& viewer = fake.windows().get<ChartViewerWindow>();
+    EXPECT_EQ(viewer.objectName(), "Form4");
+    EXPECT_EQ(viewer.windowTitle(), "Courbes biometriques");
+    struct Case {
+        QPushButton* button;
+        GrowthChartWidget* chart;
+        Measure m;
+        const char* title;
+        const char* source;
+    } cases[] = {
+        {viewer.BoutonBip, viewer.ImageBip, Measure::Bip, "Diamètre Bipariétal", "Courbes du CFEF"},
+        {viewer.BoutonDat, viewer.ImageDat, Measure::Dat, "Abdominal transverse",
+         "Courbes du CFEF"},
+        {viewer.BoutonCc, viewer.ImageCc, Measure::Cc, "Circonférence céphalique",
+         "Courbes du CFEF"},
+        {viewer.BoutonCa, viewer.ImageCa, Measure::CA, "Circonférence abdominale",
+         "Courbes du CFEF"},
+        {viewer.BoutonFem, viewer.ImageFem, Measure::Fem, "Fémur", "Courbes du CFEF"},
+        {viewer.BoutonPied, viewer.ImagePied, Measure::Pied, "Pied", ""},
+        {viewer.BoutonCerv, viewer.ImageCerv, Measure::Cer, "Cervelet", "Courbes du CFEF"},
+    };
+    viewer.show();
+    for (const auto& c : cases) {
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        EXPECT_EQ(viewer.shownChart(), c.chart);
+        EXPECT_EQ(c.chart->measure(), c.m);
+        EXPECT_EQ(viewer.Label1->text(), c.title);
+        EXPECT_EQ(viewer.Label2->text(), c.source);
+        EXPECT_EQ(viewer.Image2->illustration(), illustrationPath(c.m));
+    }
+    EXPECT_EQ(viewer.AxeMm->text(), "mm.");
+    EXPECT_EQ(viewer.AxeSemaines->text(), "Semaines d'amenorrhée");
+    // "Quitter" only hides it.
+    QTest::mouseClick(viewer.Quitter, Qt::LeftButton);
+    EXPECT_FALSE(viewer.isVisible());
+    EXPECT_EQ(fake.windows().existing<ChartViewerWindow>(), &viewer);
+}
