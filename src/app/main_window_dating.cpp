@@ -14,6 +14,7 @@
 #include "ui/date_picker_window.h"
 #include "ui/key_filters.h"
 #include "app/main_window.h"
+#include "biometry/biometry_window.h"
 #include "app/moon_widget.h"
 #include "ui/window_registry.h"
 #include "dating/follow_up_schedule.h"
@@ -152,7 +153,7 @@ void MainWindow::onDateDGChanged() {
         DateAP->setText(text(TERME_DEPUIS_DEBUT(*start)));
         const GestationalAge age = AGE_DEPUIS_DEBUT(*start, today);
         NbreSA->setText(text(age.text()) + QStringLiteral("  Sem. A."));
-        // The biometry window (when it exists in this program) receives SA_ARRONDIE here.
+        windows_.get<BiometryWindow>().setWeeksOfAmenorrhoea(SA_ARRONDIE(*start, today));
         NbreMois->setText(text(MOIS_JOURS(*start, today)));
         NbreJours->setText(QString::number(age.days) + QStringLiteral(" jours"));
         // A window bound that is not a number stops the whole reaction silently.
@@ -163,6 +164,7 @@ void MainWindow::onDateDGChanged() {
         }
     }
     // The biometry window receives the start as typed, date or not.
+    windows_.get<BiometryWindow>().setStartOfPregnancy(DateDG->text());
     if (!start) return;
     LblCentDate->setText(text(DATE_100_POURCENT(*start)));
     windows_.get<TerminationWindow>().setStartOfPregnancy(DateDG->text());

@@ -7,6 +7,8 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "biometry/biometry_window.h"
+#include "biometry/chart_viewer_window.h"
 #include "app/menu_table.h"
 #include "dating/term_settings_access.h"
 #include "menopause/hormone_therapy_window.h"
@@ -34,6 +36,11 @@ MenuRow submenu(const char* name, const char* parent, const QString& caption) {
     return {name, parent, caption, {}, true};
 }
 
+// A growth chart of the viewer, as its own button shows it.
+MenuAction showsChart(Measure m) {
+    return [m](MainWindow& main) { main.windows().get<ChartViewerWindow>().showMeasure(m); };
+}
+
 const MenuAction termSettings = [](MainWindow& main) { openTermSettingsEditor(main.windows()); };
 
 } // namespace
@@ -54,15 +61,15 @@ const std::vector<MenuRow>& menuRows() {
          [](MainWindow& m) { m.printPlanning(PrintMode::PdfFile); }},
 
         submenu("Biometries", nullptr, QStringLiteral("&Biometrie")),
-        {"Biometrie", "Biometries", QStringLiteral("&Biometrie"), {}},
+        {"Biometrie", "Biometries", QStringLiteral("&Biometrie"), opens<BiometryWindow>()},
         submenu("Courbes", "Biometries", QStringLiteral("Co&urbes")),
-        {"Biparietal", "Courbes", QStringLiteral("Bipariétal"), {}},
-        {"Cc", "Courbes", QStringLiteral("Circonf. Céphalique"), {}},
-        {"Cervelet", "Courbes", QStringLiteral("Cervelet"), {}},
-        {"AQ", "Courbes", QStringLiteral("Abdominal Transverse"), {}},
-        {"CA", "Courbes", QStringLiteral("Circonf. Abdominale"), {}},
-        {"Femur", "Courbes", QStringLiteral("Fémur"), {}},
-        {"Pied", "Courbes", QStringLiteral("Pied"), {}},
+        {"Biparietal", "Courbes", QStringLiteral("Bipariétal"), showsChart(Measure::Bip)},
+        {"Cc", "Courbes", QStringLiteral("Circonf. Céphalique"), showsChart(Measure::Cc)},
+        {"Cervelet", "Courbes", QStringLiteral("Cervelet"), showsChart(Measure::Cer)},
+        {"AQ", "Courbes", QStringLiteral("Abdominal Transverse"), showsChart(Measure::Dat)},
+        {"CA", "Courbes", QStringLiteral("Circonf. Abdominale"), showsChart(Measure::CA)},
+        {"Femur", "Courbes", QStringLiteral("Fémur"), showsChart(Measure::Fem)},
+        {"Pied", "Courbes", QStringLiteral("Pied"), showsChart(Measure::Pied)},
 
         {"Ivg", nullptr, QStringLiteral("I&VG"), opens<TerminationWindow>()},
         {"T21", nullptr, QStringLiteral("T&21"), {}},

@@ -5,6 +5,8 @@
 #include <QListWidget>
 
 #include "app/main_window.h"
+#include "biometry/biometry_window.h"
+#include "ui/window_registry.h"
 #include "dating/ultrasound_dating.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -49,7 +51,7 @@ void MainWindow::clearDatingDisplays() {
 void MainWindow::resetDating() {
     TxtDateJ->setText(QString::fromStdString(platform_.clock.today().toText()));
     clearDatingDisplays();
-    // The biometry window's weeks are emptied here too, once it exists in this program.
+    if (auto* biometry = windows_.existing<BiometryWindow>()) biometry->clearWeeks();
     Gemell->setChecked(false);
     Triple->setChecked(false);
     NbrEnf->clear();
