@@ -337,9 +337,11 @@ void PlottingWindow::placePoint() {
         const double week = point_ ? point_->first : double(*weeks);
         const double x = map.clampedToPlot(week, 0).x();
         Abscisse->adjustSize();
-        Abscisse->move(int(std::clamp(x - Abscisse->width() / 2.0, plot.left(),
-                                      std::max(plot.left(), plot.right() - Abscisse->width()))),
-                       chart->height() - Abscisse->height() - 2);
+        Abscisse->move(
+            int(std::clamp(x - Abscisse->width() / 2.0, plot.left(),
+                           std::max(plot.left(), plot.right() - Abscisse->width()))),
+            // Between the week labels and the axis caption, in the room kept for it.
+            int(plot.bottom() + (chart->height() - plot.bottom()) / 2 - Abscisse->height() / 2.0));
         Abscisse->show();
         Abscisse->raise();
     } else {
