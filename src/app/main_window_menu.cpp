@@ -11,7 +11,10 @@
 #include "biometry/chart_viewer_window.h"
 #include "app/menu_table.h"
 #include "dating/term_settings_access.h"
+#include "fertility/ovarian_response_window.h"
+#include "fertility/transfer_score_window.h"
 #include "menopause/hormone_therapy_window.h"
+#include "menopause/osiris_window.h"
 #include "obstetrics/preterm_labour_window.h"
 #include "obstetrics/termination_window.h"
 #include "platform/help_viewer.h"
@@ -94,9 +97,11 @@ const std::vector<MenuRow>& menuRows() {
         {"CodePost", "Outils", QStringLiteral("Codes Postaux"), opens<PostalDirectoryWindow>()},
         {"feries", "Outils", QStringLiteral("Les jours fériés"), opens<PublicHolidaysWindow>()},
         submenu("amp", "Outils", QStringLiteral("AMP - FIV")),
-        {"Score01", "amp", QStringLiteral("Score réponse ovarienne"), {}},
-        {"Score02", "amp", QStringLiteral("Score transfert embryonnaire"), {}},
-        {"scosiris", "Outils", QStringLiteral("Score OSIRIS"), {}},
+        {"Score01", "amp", QStringLiteral("Score réponse ovarienne"),
+         opens<OvarianResponseWindow>()},
+        {"Score02", "amp", QStringLiteral("Score transfert embryonnaire"),
+         opens<TransferScoreWindow>()},
+        {"scosiris", "Outils", QStringLiteral("Score OSIRIS"), opens<OsirisWindow>()},
 
         {"Tarifs", nullptr, QStringLiteral("&Tarifs"), opens<FeesWindow>()},
         {"Aide", nullptr, QStringLiteral("&Aide"),

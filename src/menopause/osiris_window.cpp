@@ -1,0 +1,268 @@
+#include "menopause/osiris_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "core/french_number.h"
+#include "core/vb_date.h"
+#include "menopause/osiris_about.h"
+#include "menopause/score_osiris.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
+#include "ui/controls.h"
+#include "ui/pictures.h"
+
+namespace tovimar {
+namespace {
+
+const char* const kPictures[] = {"osiris_gymnast", "osiris_cane", "osiris_swing", "osiris_sporty"};
+const char* const kPictureNames[] = {
+    "Jeune gymnaste en plein saut : risque léger",
+    "Femme âgée voûtée marchant avec une canne : risque sérieux",
+    "Femme âgée riant sur une balançoire : risque intermédiaire",
+    "Femme mûre souriante en tenue de sport",
+};
+
+QColor rgb(unsigned value) {
+    return QColor(QRgb(value));
+}
+
+// A slider with its scale written under it, every `labelEvery` units.
+QWidget* sliderWithScale(QSlider* slider, int labelEvery) {
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(labelEvery);
+    layout->addWidget(slider);
+    auto* scale = new QHBoxLayout;
+    scale->setContentsMargins(0, 0, 0, 0);
+    for (int v = slider->minimum(); v <= slider->maximum(); v += labelEvery) {
+        if (v > slider->minimum()) scale->addStretch();
+        auto* mark = new QLabel(QString::number(v));
+        QFont small = mark->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        mark->setFont(small);
+        scale->addWidget(mark);
+    }
+    layout->addLayout(scale);
+    return box;
+}
+
+QSlider* slider(const char* name, const QString& accessibleName, int minimum, int maximum, int page,
+                int value) {
+    auto* s = named(new QSlider(Qt::Horizontal), name, accessibleName);
+    s->setRange(minimum, maximum);
+    s->setSingleStep(1);
+    s->setPageStep(page);
+    s->setValue(value);
+    s->setFocusPolicy(Qt::StrongFocus);
+    s->setMinimumWidth(260);
+    return s;
+}
+
+// Moving the slider, by the mouse or the keyboard, writes its value into the field.
+void writesInto(QSlider* s, QLineEdit* field) {
+    QObject::connect(s, &QSlider::actionTriggered, field,
+                     [s, field] { field->setText(QString::number(s->sliderPosition())); });
+}
+
+QLabel* legend(const QString& title, const QString& rule, unsigned background) {
+    auto* label = new QLabel(title + QLatin1Char('\n') + rule);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    colour(label, Qt::black, rgb(background));
+    label->setMargin(3);
+    label->setAccessibleName(title + QStringLiteral(" : ") + rule);
+    return label;
+}
+
+void showCommentLine(QLabel* label, const OsirisCommentLine& line, const QPalette& base) {
+    label->setText(QString::fromStdString(line.text));
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, line.rgb ? rgb(*line.rgb) : base.color(QPalette::WindowText));
+    label->setPalette(p);
+    QFont f = label->font();
+    f.setBold(line.bold);
+    f.setUnderline(line.underline);
+    label->setFont(f);
+}
+
+} // namespace
+
+OsirisWindow::OsirisWindow(WindowRegistry& windows)
+    : ToolWindow(windows, "osiris", QStringLiteral("Score Osiris (OS Index RISk)")) {
+    TxtAge = lineEdit("TxtAge", QStringLiteral("Age en années"));
+    TxtAge->setText(QStringLiteral("50"));
+    SliderAge = slider("SliderAge", QStringLiteral("Age, de 40 à 90 ans"), 40, 90, 5, 50);
+    TxtPds = lineEdit("TxtPds", QStringLiteral("Poids en kilos"));
+    TxtPds->setText(QStringLiteral("60"));
+    SliderPds = slider("SliderPds", QStringLiteral("Poids, de 30 à 150 kilos"), 30, 150, 10, 60);
+    TxtDateNaiss = lineEdit("TxtDateNaiss", QStringLiteral("Date de Naissance"));
+    TxtDateNaiss->setPlaceholderText(QStringLiteral("JJ/MM/AA"));
+    for (QLineEdit* f : {TxtAge, TxtPds, TxtDateNaiss})
+        f->setMaximumWidth(100);
+    ChkTHS = checkBox("ChkTHS", QStringLiteral("Prise d'un &THS"));
+    ChkFract = checkBox("ChkFract", QStringLiteral("ATCD de &Fracture"));
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(caption(QStringLiteral("&Age"), TxtAge), 0, 0);
+    inputs->addWidget(TxtAge, 0, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("Ans")), 0, 2);
+    inputs->addWidget(sliderWithScale(SliderAge, 10), 0, 3);
+    inputs->addWidget(caption(QStringLiteral("&Poids"), TxtPds), 1, 0);
+    inputs->addWidget(TxtPds, 1, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("Kilos")), 1, 2);
+    inputs->addWidget(sliderWithScale(SliderPds, 10), 1, 3);
+    inputs->addWidget(caption(QStringLiteral("&Date de Naissance"), TxtDateNaiss), 2, 0);
+    inputs->addWidget(TxtDateNaiss, 2, 1);
+    inputs->addWidget(new QLabel(QStringLiteral("JJ/MM/AA")), 2, 2);
+    inputs->addLayout(row({ChkTHS, ChkFract}), 3, 0, 1, 4);
+    inputs->setColumnStretch(3, 1);
+
+    // The risk panel: the bar, the score and the three legends.
+    ProgressBar1 = named(new QProgressBar, "ProgressBar1", QStringLiteral("Evaluation du risque"));
+    ProgressBar1->setRange(0, 13);
+    ProgressBar1->setValue(4);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setMinimumWidth(220);
+    LblScore2 = resultText("LblScore2", QStringLiteral("Score OSIRIS"), QStringLiteral("2"));
+    LblScore2->setAlignment(Qt::AlignCenter);
+    LblScore2->setMinimumWidth(48);
+    LblScore2->setAutoFillBackground(true);
+    QFont bold = LblScore2->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    LblScore2->setFont(bold);
+    auto* riskGrid = new QGridLayout;
+    riskGrid->addWidget(ProgressBar1, 0, 0, 1, 2);
+    riskGrid->addWidget(new QLabel(QStringLiteral("Score OSIRIS")), 0, 2, Qt::AlignRight);
+    riskGrid->addWidget(LblScore2, 0, 3);
+    auto* legends = new QHBoxLayout;
+    legends->addWidget(
+        legend(QStringLiteral("Risque léger"), QStringLiteral("Score >= 1"), 0x00FF00));
+    legends->addWidget(legend(QStringLiteral("Risque intermédiaire"),
+                              QStringLiteral("1 > Score >  -3 "), 0xFFFF00));
+    legends->addWidget(
+        legend(QStringLiteral("Risque sérieux"), QStringLiteral("Score =< -3"), 0xFF0000));
+    riskGrid->addLayout(legends, 1, 0, 1, 4);
+
+    // The picture and the advice.
+    Image1 = new QLabel;
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedSize(124, 124);
+    Image1->setAlignment(Qt::AlignCenter);
+    LblScore = resultText("LblScore", QStringLiteral("Résultat"), QStringLiteral("Score Osiris"));
+    LblCommenta =
+        resultText("LblCommenta", QStringLiteral("Commentaire"), QStringLiteral("SCORE OSIRIS"));
+    LblCommentb = resultText("LblCommentb", QStringLiteral("Commentaire"),
+                             QStringLiteral("Saisissez l'âge en années"));
+    LblCommentc = resultText("LblCommentc", QStringLiteral("Commentaire"),
+                             QStringLiteral("Saisissez le poids en kilos"));
+    LblCommentd = resultText("LblCommentd", QStringLiteral("Commentaire"),
+                             QStringLiteral("Cochez si prise de THS et ou antécédent de fracture"));
+    auto* advice = new QVBoxLayout;
+    advice->addWidget(LblScore);
+    for (QLabel* l : {LblCommenta, LblCommentb, LblCommentc, LblCommentd}) {
+        l->setWordWrap(true);
+        l->setMinimumWidth(380);
+        advice->addWidget(l);
+    }
+    advice->addStretch();
+    auto* adviceRow = new QHBoxLayout;
+    adviceRow->addWidget(Image1);
+    adviceRow->addLayout(advice, 1);
+    showPicture(4);
+    colour(LblScore2, Qt::black, rgb(0x00FF00));
+
+    auto* menu = new QMenuBar(this);
+    QAction* quit = menu->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("Quitter"));
+    QMenu* about = menu->addMenu(QStringLiteral("A propos"));
+    about->setObjectName(QStringLiteral("APropos"));
+    for (const OsirisAboutEntry& entry : osirisAboutEntries()) {
+        const QString caption = QString::fromStdString(entry.caption);
+        const QString message = QString::fromStdString(entry.message)
+                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QAction* a = about->addAction(caption);
+        connect(a, &QAction::triggered, this,
+                [this, message] { platform().messages.inform(message); });
+    }
+    about->addSeparator();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menu);
+    layout->addLayout(inputs);
+    layout->addWidget(frame(QStringLiteral("Evaluation du risque"), riskGrid));
+    layout->addLayout(adviceRow);
+
+    setReadingOrder({TxtAge, SliderAge, TxtPds, SliderPds, TxtDateNaiss, ChkTHS, ChkFract});
+    setEscapeAction(quit);
+
+    // The opening values are those of 50 years, 60 kilos and no tick; they
+    // are set above without computing, and every change recomputes from here.
+    writesInto(SliderAge, TxtAge);
+    writesInto(SliderPds, TxtPds);
+    connect(TxtAge, &QLineEdit::textChanged, this, &OsirisWindow::CALCULE);
+    connect(TxtPds, &QLineEdit::textChanged, this, &OsirisWindow::CALCULE);
+    connect(ChkTHS, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);
+    connect(ChkFract, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);
+    connect(TxtDateNaiss, &QLineEdit::textChanged, this, &OsirisWindow::dateOfBirthChanged);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    placeOnScreen();
+}
+
+void OsirisWindow::showPicture(int index) {
+    picture_ = index;
+    Image1->setPixmap(picture(QString::fromLatin1(kPictures[index - 1])));
+    Image1->setAccessibleName(QString::fromUtf8(kPictureNames[index - 1]));
+}
+
+void OsirisWindow::CALCULE() {
+    const auto age = readFrenchNumber(TxtAge->text().toStdString());
+    const auto weight = readFrenchNumber(TxtPds->text().toStdString());
+    const auto s = age && weight
+                       ? SCORE_OSIRIS(*age, *weight, ChkTHS->isChecked(), ChkFract->isChecked())
+                       : std::nullopt;
+    if (!s) {
+        for (QLabel* l : {LblScore, LblScore2, LblCommenta, LblCommentb, LblCommentc, LblCommentd})
+            l->clear();
+        return;
+    }
+    const QString score = QString::fromStdString(formatFrenchNumber(s->score));
+    LblScore->setText(QStringLiteral("Score Osiris = ") + score);
+    LblScore2->setText(score);
+    ProgressBar1->setValue(s->bar);
+    const OsirisAdvice advice = osirisAdvice(s->risk);
+    showPicture(advice.picture);
+    colour(LblScore2, Qt::black, rgb(advice.scoreBackground));
+    LblScore2->setAccessibleDescription(QString::fromStdString(advice.className));
+    ProgressBar1->setAccessibleDescription(QString::fromStdString(advice.className));
+    QLabel* const lines[] = {LblCommenta, LblCommentb, LblCommentc, LblCommentd};
+    for (int i = 0; i < 4; ++i)
+        showCommentLine(lines[i], advice.lines[i], palette());
+}
+
+void OsirisWindow::dateOfBirthChanged() {
+    const auto birth = readFrenchDate(TxtDateNaiss->text().toStdString());
+    if (!birth) return;
+    const int age = osirisAgeFromBirth(*birth, platform().clock.today());
+    TxtAge->setText(QString::number(age));
+    // The slider shows the age within its range, without writing back into
+    // the field: an age of 95 stays 95 while the slider stands at its end.
+    const QSignalBlocker quiet(SliderAge);
+    SliderAge->setValue(age);
+}
+
+} // namespace tovimar

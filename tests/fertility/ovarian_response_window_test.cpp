@@ -1,0 +1,163 @@
+// The ovarian response window: live BMI and ratio, the score and its verdict, clearing.
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "fertility/ovarian_response_window.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+void fill(OvarianResponseWindow& w, const QString& age, const QString& weight,
+          const QString& height, const QString& fsh, const QString& lh) {
+    const std::pair<QLineEdit*, QString> fields[] = {
+        {w.TxtAge, age}, {w.TxtPds, weight}, {w.TxtTaille, height}, {w.TxtFSH, fsh}, {w.TxtLh, lh}};
+    for (const auto& [field, text] : fields) {
+        field->clear();
+        typeText(field, text);
+    }
+}
+
+TEST(OvarianResponseWindow, OpensEmptyWithBothPanelsHidden) {
+    FakePlatform fake;
+    OvarianResponseWindow w(fake.windows());
+    EXPECT_EQ(w.objectName(), "Form11");
+    EXPECT_EQ(w.windowTitle(), "Score Réponse Ovarienne (Pr Parinaud)");
+    for (QLineEdit* f : {w.TxtAge, w.TxtPds, w.TxtTaille, w.TxtFSH, w.TxtLh})
+        EXPECT_TRUE(f->text().isEmpty());
+    EXPECT_FALSE(w.Frame4->isVisibleTo(&w));
+    EXPECT_FALSE(w.Frame3->isVisibleTo(&w));
+    EXPECT_EQ(w.Frame4->title(), "Protocole AGONISTE Long");
+    EXPECT_EQ(w.Frame3->title(), "Protocole ANTAGONISTE");
+    EXPECT_EQ(w.LblStimAgo->text(), "Démarrer à 150 UI de FSRr");
+    EXPECT_EQ(w.LblStimAnta->text(), "Démarrer à J2 avec 150 UI de FSHr");
+    EXPECT_FALSE(w.AgeVals->isVisibleTo(&w));
+}
+
+TEST(OvarianResponseWindow, KeyFiltersAndTheDecimalComma) {
+    FakePlatform fake;
+    OvarianResponseWindow w(fake.windows());
+    for (QLineEdit* f : {w.TxtAge, w.TxtPds, w.TxtTaille}) {
+        typeText(f, "3a,.é5");
+        EXPECT_EQ(f->text(), "35") << f->objectName().toStdString();
+    }
+    typeText(w.TxtFSH, "7.6x");
+    EXPECT_EQ(w.TxtFSH->text(), "7,6");
+    typeText(w.TxtLh, "3,2é");
+    EXPECT_EQ(w.TxtLh->text(), "3,2");
+}
+
+TEST(OvarianResponseWindow, BmiAndRatioFollowTheTyping) {
+    FakePlatform fake;
+    OvarianResponseWindow w(fake.windows());
+    typeText(w.TxtPds, "70");
+    EXPECT_EQ(w.LblBmi->text(), "");
+    typeText(w.TxtTaille, "164");
+    EXPECT_EQ(w.LblBmi->text(), "26");
+    typeText(w.TxtFSH, "8");
+    typeText(w.TxtLh, "3");
+    EXPECT_EQ(w.LblLhFsh->text(), "0,38");
+    w.TxtTaille->setText("0"); // a pasted zero: no division
+    EXPECT_EQ(w.LblBmi->text(), "");
+    w.TxtFSH->setText("0");
+    EXPECT_EQ(w.LblLhFsh->text(), "");
+    w.TxtFSH->setText("huit");
+    EXPECT_EQ(w.LblLhFsh->text(), "");
+}
+
+TEST(OvarianResponseWindow, CalculeShowsPointsVerdictAndPanels) {
+    struct Case {
+        const char *age, *weight, *height, *fsh, *lh;
+        const char* points; // age bmi fsh lh/fsh
+        const char *total, *repond, *demar, *stimAgo, *stimAnta;
+        bool ago, anta;
+    } cases[] = {
+        {"25", "52", "161", "5", "10", "-1 0 0 -1", "-2", "Hyper répondeuse",
+         " Aucune experience des Antagonistes, Plutôt Agonistes si LH élevée",
+         "Démarrer avec 100 UI de FSHr", "Démarrer à J2 avec 150 UI de FSHr", true, false},
+        {"39", "60", "165", "5", "3", "2 0 0 0", "2", "Normo répondeuse limite mauvaise répondeuse",
+         " Agonistes ou Antagonistes au choix", "Démarrer avec 300 UI de FSHr",
+         "Démarrer à J2 avec 250 UI de FSHr", true, true},
+        {"40", "81", "164", "12", "2,4", "2 1 2 1", "6", "Hypo répondeuse",
+         " Préfèrer Antagonistes, oestrogénothérapie préalable", "Démarrer avec 450 UI de FSHr",
+         "Démarrer à J2 avec 300 UI de FSHr", false, true},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        OvarianResponseWindow w(fake.windows());
+        fill(w, c.age, c.weight, c.height, c.fsh, c.lh);
+        QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+        const QString points = w.AgeVals->text() + " " + w.BmiVals->text() + " " +
+                               w.FshVals->text() + " " + w.LhFshVals->text();
+        EXPECT_EQ(points, c.points) << c.age;
+        EXPECT_EQ(w.LblRo->text(), c.total);
+        EXPECT_EQ(w.LblRepond->text(), c.repond);
+        EXPECT_EQ(w.LblDemar->text(), c.demar);
+        EXPECT_EQ(w.LblStimAgo->text(), c.stimAgo);
+        EXPECT_EQ(w.LblStimAnta->text(), c.stimAnta);
+        EXPECT_EQ(w.Frame4->isVisibleTo(&w), c.ago) << c.total;
+        EXPECT_EQ(w.Frame3->isVisibleTo(&w), c.anta) << c.total;
+    }
+}
+
+TEST(OvarianResponseWindow, AVerdictStaysUntilTheNextCalculeAndEffaceKeepsTheDoses) {
+    FakePlatform fake;
+    OvarianResponseWindow w(fake.windows());
+    fill(w, "39", "60", "165", "5", "3");
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblRo->text(), "2");
+    // A change of an input updates the BMI, not the verdict.
+    w.TxtPds->clear();
+    typeText(w.TxtPds, "90");
+    EXPECT_EQ(w.LblBmi->text(), "33,1");
+    EXPECT_EQ(w.LblRo->text(), "2");
+    // Emptying the weight empties the BMI, and "&Calcule" then changes nothing.
+    w.TxtPds->clear();
+    EXPECT_EQ(w.LblBmi->text(), "");
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblRo->text(), "2");
+    EXPECT_EQ(w.LblRepond->text(), "Normo répondeuse limite mauvaise répondeuse");
+
+    QTest::mouseClick(w.BtnEfface, Qt::LeftButton);
+    for (QLineEdit* f : {w.TxtAge, w.TxtPds, w.TxtTaille, w.TxtFSH, w.TxtLh})
+        EXPECT_TRUE(f->text().isEmpty());
+    for (QLabel* l : {w.LblBmi, w.LblLhFsh, w.LblRo, w.LblDemar, w.LblRepond})
+        EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
+    EXPECT_FALSE(w.Frame4->isVisibleTo(&w));
+    EXPECT_FALSE(w.Frame3->isVisibleTo(&w));
+    EXPECT_EQ(w.LblStimAgo->text(), "Démarrer avec 300 UI de FSHr");
+    EXPECT_EQ(w.LblStimAnta->text(), "Démarrer à J2 avec 250 UI de FSHr");
+    EXPECT_EQ(w.AgeVals->text(), "2");
+}
+
+TEST(OvarianResponseWindow, PastedTextIsNeverScored) {
+    FakePlatform fake;
+    OvarianResponseWindow w(fake.windows());
+    fill(w, "30", "60", "165", "5", "3");
+    w.TxtAge->setText("trente"); // a paste passes the key filter
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblRo->text(), "");
+    EXPECT_FALSE(w.Frame4->isVisibleTo(&w));
+}
+
+TEST(OvarianResponseWindow, HelpOpensAtTopic130AndFermerCloses) {
+    FakePlatform fake;
+    auto& w = fake.windows().open<OvarianResponseWindow>();
+    QAction* help = w.findChild<QAction*>("Aide");
+    ASSERT_TRUE(help);
+    help->trigger();
+    EXPECT_EQ(fake.help.topics, std::vector<int>{130});
+    QTest::mouseClick(w.BtnFermer, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fake.windows().existing<OvarianResponseWindow>(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,202 @@
+// The embryo transfer window: criterion scores as they are entered, the
+// transfer score on "Calcule", clearing, the scroll bars and the method window.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "fertility/transfer_score_window.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+void retype(QLineEdit* field, const QString& text) {
+    field->clear();
+    typeText(field, text);
+}
+
+int picturesShown(const TransferScoreWindow& w) {
+    int n = 0;
+    for (QLabel* image : {w.Image1, w.Image2, w.Image3, w.Image4})
+        n += image->isVisibleTo(&w) ? 1 : 0;
+    return n;
+}
+
+TEST(TransferScoreWindow, OpensWithOnlyTheEmbryoScore) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    EXPECT_EQ(w.objectName(), "Form18");
+    EXPECT_EQ(w.LblScoreE->text(), "1");
+    EXPECT_TRUE(w.Opt1->isChecked());
+    for (QLabel* l : {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11,
+                      w.Label13, w.Label12})
+        EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
+    EXPECT_EQ(picturesShown(w), 0);
+    EXPECT_EQ(w.HScroll1->value(), 30);
+    EXPECT_EQ(w.HScroll2->value(), 1000);
+    EXPECT_EQ(w.HScroll3->value(), 100);
+}
+
+TEST(TransferScoreWindow, CriteriaAreScoredAsTheyAreEntered) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    const std::pair<const char*, const char*> ages[] = {
+        {"30", "3"}, {"31", "2"}, {"36", "2"}, {"36,5", "1"}, {"37", "1"}};
+    for (const auto& [age, score] : ages) {
+        retype(w.TxtAge, age);
+        EXPECT_EQ(w.LblScoreAge->text(), score) << age;
+    }
+    EXPECT_EQ(w.Label5->text(), "Mauvais score");
+    retype(w.TxtAge, "abc"); // not a number: the score stays
+    EXPECT_EQ(w.LblScoreAge->text(), "1");
+
+    retype(w.TxtFSH, "1000");
+    const std::pair<const char*, const char*> e2s[] = {
+        {"470", "2"}, {"464", "1"}, {"474", "2"}, {"1124", "2"}, {"1126", "3"}};
+    for (const auto& [e2, score] : e2s) {
+        retype(w.TxtE2, e2);
+        EXPECT_EQ(w.LblScoreRep->text(), score) << e2;
+    }
+    EXPECT_EQ(w.Label11->text(), "Bon Score");
+    retype(w.TxtFSH, "0"); // no units: no ratio, the shown score stays
+    EXPECT_EQ(w.LblScoreRep->text(), "3");
+
+    w.Opt4->click();
+    EXPECT_EQ(w.LblScoreE->text(), "3");
+    EXPECT_EQ(w.Label13->text(), "Bon score");
+    w.Opt3->click();
+    EXPECT_EQ(w.LblScoreE->text(), "2");
+    EXPECT_EQ(w.Label13->text(), "Score moyen");
+}
+
+TEST(TransferScoreWindow, CalculeGivesTheNumberOfEmbryosAndItsPictures) {
+    struct Case {
+        const char *age, *e2, *fsh;
+        QRadioButton* TransferScoreWindow::*option;
+        const char *total, *embryos, *verdict;
+        int pictures;
+    } cases[] = {
+        {"37", "470", "1000", &TransferScoreWindow::Opt3, "5", "4", " Mauvais score", 4},
+        {"33", "470", "1000", &TransferScoreWindow::Opt3, "6", "3", "Score moyen", 3},
+        {"25", "1126", "1000,5", &TransferScoreWindow::Opt4, "9", "2", "Bon score", 2},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        TransferScoreWindow w(fake.windows());
+        retype(w.TxtAge, c.age);
+        retype(w.TxtE2, c.e2);
+        retype(w.TxtFSH, c.fsh);
+        (w.*c.option)->click();
+        QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+        EXPECT_EQ(w.LblScoreT->text(), c.total);
+        EXPECT_EQ(w.LblNbrE->text(), c.embryos);
+        EXPECT_EQ(w.Label12->text(), c.verdict);
+        EXPECT_EQ(picturesShown(w), c.pictures) << c.total;
+        EXPECT_FALSE(w.Image1->pixmap().isNull());
+    }
+}
+
+TEST(TransferScoreWindow, CalculeWaitsForAnAgeAndARatio) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    retype(w.TxtAge, "30");
+    retype(w.TxtE2, "470"); // no FSH yet
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreT->text(), "");
+    retype(w.TxtFSH, "1000");
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreT->text(), "6");
+    // An emptied E2 gives no further score, though its last score is still shown.
+    w.TxtE2->clear();
+    w.Opt4->click();
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreT->text(), "6");
+}
+
+TEST(TransferScoreWindow, EffaceForgetsWhatWasEntered) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    retype(w.TxtDateNaiss, "12/05/1980");
+    retype(w.TxtE2, "1200");
+    retype(w.TxtFSH, "1000");
+    w.Opt4->click();
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreT->text(), "9"); // 30 years in 2010, a ratio of 1,2, a score-4 embryo
+    QTest::mouseClick(w.BtnEfface, Qt::LeftButton);
+    for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAge, w.TxtE2, w.TxtFSH})
+        EXPECT_TRUE(f->text().isEmpty());
+    for (QLabel* l : {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11,
+                      w.Label13, w.Label12})
+        EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
+    EXPECT_TRUE(w.Opt1->isChecked());
+    EXPECT_EQ(w.LblScoreE->text(), "1");
+    EXPECT_EQ(picturesShown(w), 0);
+    // A new age alone does not reuse the ratio typed before "Efface".
+    retype(w.TxtAge, "32");
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreT->text(), "");
+}
+
+TEST(TransferScoreWindow, AgeFromTheDateOfBirthInCalendarYears) {
+    FakePlatform fake;
+    fake.setToday("01/01/2010");
+    TransferScoreWindow w(fake.windows());
+    typeText(w.TxtDateNaiss, "31/12/1975");
+    EXPECT_EQ(w.TxtAge->text(), "35");
+    EXPECT_EQ(w.LblScoreAge->text(), "2");
+    retype(w.TxtDateNaiss, "31/02/1975"); // not a date: nothing changes
+    EXPECT_EQ(w.TxtAge->text(), "35");
+    retype(w.TxtDateNaiss, "05/06/2010"); // this year: 0, which scores 3
+    EXPECT_EQ(w.TxtAge->text(), "0");
+    EXPECT_EQ(w.LblScoreAge->text(), "3");
+}
+
+TEST(TransferScoreWindow, ScrollBarsWriteTheirValueButTypingDoesNotMoveThem) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    QTest::keyClick(w.HScroll1, Qt::Key_Right);
+    EXPECT_EQ(w.TxtAge->text(), "31");
+    EXPECT_EQ(w.LblScoreAge->text(), "2");
+    QTest::keyClick(w.HScroll2, Qt::Key_PageUp);
+    EXPECT_EQ(w.TxtE2->text(), "1100");
+    QTest::keyClick(w.HScroll3, Qt::Key_Right);
+    EXPECT_EQ(w.TxtFSH->text(), "110");
+    EXPECT_EQ(w.LblScoreRep->text(), "3");
+    retype(w.TxtAge, "95"); // beyond the bar: the field keeps it
+    EXPECT_EQ(w.HScroll1->value(), 31);
+    EXPECT_EQ(w.TxtAge->text(), "95");
+    QTest::keyClick(w.HScroll1, Qt::Key_End);
+    EXPECT_EQ(w.TxtAge->text(), "50");
+}
+
+TEST(TransferScoreWindow, MethodWindowShowsTheTextAndClosesWithTheScore) {
+    FakePlatform fake;
+    auto& w = fake.windows().open<TransferScoreWindow>();
+    QAction* about = w.findChild<QAction*>("APropos");
+    ASSERT_TRUE(about);
+    about->trigger();
+    auto* method = fake.windows().existing<TransferMethodWindow>();
+    ASSERT_TRUE(method);
+    EXPECT_EQ(method->objectName(), "Form19");
+    EXPECT_TRUE(method->isVisible());
+    const QString text = method->Text1->toPlainText();
+    EXPECT_TRUE(text.startsWith("              METHODE DE CALCUL DU SCORE DE TRANSFERT\n\n"));
+    EXPECT_TRUE(text.endsWith("Score de Transfert > 6 : Transfert de 2 Embryons."));
+    EXPECT_EQ(text.count('\n'), 24);
+    EXPECT_TRUE(method->Text1->isReadOnly());
+    w.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fake.windows().existing<TransferMethodWindow>(), nullptr);
+    EXPECT_EQ(fake.windows().existing<TransferScoreWindow>(), nullptr);
+}
+
+} // namespace

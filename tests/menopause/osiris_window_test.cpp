@@ -1,0 +1,182 @@
+// The OSIRIS window: its opening state, the score at every change, the
+// sliders, the date of birth and the information messages.
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "menopause/osiris_window.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+void retype(QLineEdit* field, const QString& text) {
+    field->clear();
+    typeText(field, text);
+}
+
+QColor background(const QLabel* label) {
+    return label->palette().color(QPalette::Window);
+}
+
+TEST(OsirisWindow, OpensWithTheValuesOfFiftyYearsAndSixtyKilos) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    EXPECT_EQ(w.objectName(), "osiris");
+    EXPECT_EQ(w.windowTitle(), "Score Osiris (OS Index RISk)");
+    EXPECT_EQ(w.TxtAge->text(), "50");
+    EXPECT_EQ(w.TxtPds->text(), "60");
+    EXPECT_EQ(w.SliderAge->value(), 50);
+    EXPECT_EQ(w.SliderPds->value(), 60);
+    EXPECT_EQ(w.ProgressBar1->value(), 4);
+    EXPECT_EQ(w.LblScore2->text(), "2");
+    EXPECT_EQ(background(w.LblScore2), QColor(0x00, 0xFF, 0x00));
+    EXPECT_EQ(w.LblScore->text(), "Score Osiris");
+    EXPECT_EQ(w.pictureIndex(), 4);
+    EXPECT_FALSE(w.Image1->pixmap().isNull());
+    EXPECT_EQ(w.LblCommenta->text(), "SCORE OSIRIS");
+    EXPECT_EQ(w.LblCommentb->text(), "Saisissez l'âge en années");
+    EXPECT_EQ(w.LblCommentc->text(), "Saisissez le poids en kilos");
+    EXPECT_EQ(w.LblCommentd->text(), "Cochez si prise de THS et ou antécédent de fracture");
+}
+
+TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
+    struct Case {
+        const char *age, *weight;
+        bool ths, fracture;
+        const char* score;
+        int bar, picture;
+        QColor back;
+        const char* lineA;
+        QColor colourA;
+        bool boldA, boldC, underlineD;
+    } cases[] = {
+        {"63", "60", false, false, "-1", 7, 3, QColor(0xFF, 0xFF, 0x00),
+         "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
+        {"75", "55", false, false, "-4", 10, 2, QColor(0xFF, 0x00, 0x00),
+         "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
+        {"70", "55", true, true, "-3", 9, 2, QColor(0xFF, 0x00, 0x00),
+         "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
+        {"50", "67,5", false, false, "4", 2, 1, QColor(0x00, 0xFF, 0x00),
+         "Risque d'ostéoporose léger.", QColor(0x00, 0x00, 0xFF), false, false, false},
+        {"90", "30", false, true, "-14", 13, 2, QColor(0xFF, 0x00, 0x00),
+         "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        OsirisWindow w(fake.windows());
+        retype(w.TxtAge, c.age);
+        retype(w.TxtPds, c.weight);
+        if (c.ths) QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
+        if (c.fracture) QTest::mouseClick(w.ChkFract, Qt::LeftButton);
+        EXPECT_EQ(w.LblScore2->text(), c.score) << c.age << " " << c.weight;
+        EXPECT_EQ(w.LblScore->text(), QString("Score Osiris = ") + c.score);
+        EXPECT_EQ(w.ProgressBar1->value(), c.bar) << c.score;
+        EXPECT_EQ(w.pictureIndex(), c.picture) << c.score;
+        EXPECT_EQ(background(w.LblScore2), c.back) << c.score;
+        EXPECT_EQ(w.LblCommenta->text(), c.lineA);
+        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), c.colourA) << c.score;
+        EXPECT_EQ(w.LblCommenta->font().bold(), c.boldA) << c.score;
+        EXPECT_EQ(w.LblCommentc->font().bold(), c.boldC) << c.score;
+        EXPECT_EQ(w.LblCommentd->font().underline(), c.underlineD) << c.score;
+    }
+}
+
+TEST(OsirisWindow, ATickRemovedRecomputesAndPlainLinesTakeTheWindowTextColour) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    retype(w.TxtAge, "70");
+    retype(w.TxtPds, "55");
+    EXPECT_EQ(w.LblScore2->text(), "-3");
+    QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
+    EXPECT_EQ(w.LblScore2->text(), "-1");
+    EXPECT_EQ(w.LblCommentc->text(), "L'OSTEODENSITOMETRIE est donc fortement indiquée.");
+    EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
+    QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
+    EXPECT_EQ(w.LblScore2->text(), "-3");
+    EXPECT_EQ(w.LblCommentc->text(), "Ostéodensitométrie est ici diagnostique et pronostique.");
+    EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText),
+              w.palette().color(QPalette::WindowText));
+    EXPECT_FALSE(w.LblCommentc->font().bold());
+}
+
+TEST(OsirisWindow, TextThatIsNotANumberEmptiesTheScoreAndAdviceOnly) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    retype(w.TxtAge, "75");
+    retype(w.TxtPds, "55");
+    w.TxtPds->setText("55.5"); // a full stop: not a number here
+    for (QLabel* l :
+         {w.LblScore, w.LblScore2, w.LblCommenta, w.LblCommentb, w.LblCommentc, w.LblCommentd})
+        EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
+    EXPECT_EQ(w.ProgressBar1->value(), 10); // the bar and the picture keep their state
+    EXPECT_EQ(w.pictureIndex(), 2);
+    w.TxtPds->setText("55,5");
+    EXPECT_EQ(w.LblScore2->text(), "-4");
+}
+
+TEST(OsirisWindow, SlidersWriteTheirValueButTypingDoesNotMoveThem) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    QTest::keyClick(w.SliderAge, Qt::Key_PageUp);
+    EXPECT_EQ(w.TxtAge->text(), "55");
+    EXPECT_EQ(w.LblScore2->text(), "1");
+    QTest::keyClick(w.SliderPds, Qt::Key_Left);
+    EXPECT_EQ(w.TxtPds->text(), "59");
+    EXPECT_EQ(w.LblScore2->text(), "1"); // 11,8 - 11 = 0,8
+    retype(w.TxtAge, "82");
+    EXPECT_EQ(w.SliderAge->value(), 55);
+    QTest::keyClick(w.SliderPds, Qt::Key_End);
+    EXPECT_EQ(w.TxtPds->text(), "150");
+}
+
+TEST(OsirisWindow, DateOfBirthSetsTheAgeAndTheSliderShowsItWithinItsRange) {
+    FakePlatform fake;
+    fake.setToday("02/01/2010");
+    OsirisWindow w(fake.windows());
+    typeText(w.TxtDateNaiss, "15/06/1950");
+    EXPECT_EQ(w.TxtAge->text(), "60");
+    EXPECT_EQ(w.SliderAge->value(), 60);
+    EXPECT_EQ(w.LblScore2->text(), "0");
+    retype(w.TxtDateNaiss, "15/06/1915"); // 95: beyond the slider
+    EXPECT_EQ(w.TxtAge->text(), "95");
+    EXPECT_EQ(w.SliderAge->value(), 90);
+    EXPECT_EQ(w.LblScore2->text(), "-7");
+    retype(w.TxtDateNaiss, "01/01/2030"); // in the future: an age of -20, computed, not refused
+    EXPECT_EQ(w.TxtAge->text(), "-20");
+    EXPECT_EQ(w.SliderAge->value(), 40);
+    EXPECT_EQ(w.LblScore2->text(), "16");
+    retype(w.TxtDateNaiss, "32/01/1950"); // not a date: nothing changes
+    EXPECT_EQ(w.TxtAge->text(), "-20");
+}
+
+TEST(OsirisWindow, APropoMenuShowsTheFiveMessages) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    auto* about = w.findChild<QMenu*>("APropos");
+    ASSERT_TRUE(about);
+    QStringList captions;
+    for (QAction* a : about->actions()) {
+        if (a->isSeparator()) continue;
+        captions << a->text();
+        a->trigger();
+    }
+    EXPECT_EQ(captions, QStringList({"But de l'outil", "Algorythme de calcul",
+                                     "Methode de validation", "Bibliographie", "Interprétation"}));
+    ASSERT_EQ(fake.messages.shown.size(), 5);
+    EXPECT_EQ(fake.messages.shown[1], "Score OSIRIS =\n[ 2 x (Poids /10) ] - [2 x (Age/10) ] + "
+                                      "[ 2(siTHS) ] - [ 2(Si Fracture) ]");
+    EXPECT_TRUE(fake.messages.shown[3].startsWith("BIBLIOGRAPHIE\n"));
+    EXPECT_TRUE(about->actions().last()->isSeparator());
+}
+
+} // namespace
