@@ -9,6 +9,9 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 out=$(mktemp -d)
 hyperfine --warmup 5 --runs "${RUNS:-40}" -N \
   "build/bench/pdf_once minimal $out/minimal.pdf" \
-  "build/bench/pdf_once planning $out/planning.pdf"
+  "build/bench/pdf_once planning $out/planning.pdf" \
+  "build/bench/biometry_pdf_once report $out/biometry.pdf" \
+  "build/bench/biometry_pdf_once chart $out/chart.pdf"
 build/bench/planning_pdf_bench
+build/bench/chart_paint_bench
 rm -rf "$out"
