@@ -159,6 +159,8 @@ TerminationWindow::TerminationWindow(WindowRegistry& windows)
 
 void TerminationWindow::build() {
     auto* layout = new QVBoxLayout(this);
+    // The window grows with the deadline panel when a date shows it.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     auto* menus = new QMenuBar(this);
     mnuQuitter = menus->addAction(QStringLiteral("&Quitter"));
     mnuQuitter->setObjectName("mnuQuitter");
@@ -242,8 +244,8 @@ void TerminationWindow::build() {
     Tmaxi->hide();
     Depasse->hide();
     auto* panel = new QVBoxLayout(Frame1);
-    panel->addLayout(row({Label3, Tmaxi, DateIVG, Label4}));
-    panel->addLayout(row({Picture1, Depasse}));
+    panel->addLayout(row({Label3, Tmaxi, DateIVG}));
+    panel->addLayout(row({Label4, Picture1, Depasse}));
     layout->addWidget(Frame1);
 
     Label5 = namedCaption("Label5", QStringLiteral("Date ultime d'utilisation du RU"));
