@@ -21,11 +21,12 @@
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "utilities/practice_options_window.h"
+#include "t21/t21_risk_window.h"
 #include "ui/window_registry.h"
 #include "utilities/converter_window.h"
 #include "utilities/fees_window.h"
-#include "utilities/public_holidays_window.h"
 #include "utilities/postal_directory_window.h"
+#include "utilities/public_holidays_window.h"
 
 namespace tovimar {
 namespace {
@@ -75,7 +76,7 @@ const std::vector<MenuRow>& menuRows() {
         {"Pied", "Courbes", QStringLiteral("Pied"), showsChart(Measure::Pied)},
 
         {"Ivg", nullptr, QStringLiteral("I&VG"), opens<TerminationWindow>()},
-        {"T21", nullptr, QStringLiteral("T&21"), {}},
+        {"T21", nullptr, QStringLiteral("T&21"), opens<T21RiskWindow>()},
         {"MAP", nullptr, QStringLiteral("&MAP"),
          [](MainWindow& main) {
              // The preterm labour window starts from the start of pregnancy typed here.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/french_number.h"
+#include "core/vb_date.h"
 #include "t21/risk_model.h"
 
 namespace tovimar {
@@ -220,6 +221,14 @@ std::string enterCrl(T21RiskState& state, std::string_view crlText) {
     if (!age) return {};
     state.gaWeeksDays = age->weeksDays;
     return age->display();
+}
+
+std::optional<std::string> maternalAgeFromBirthDate(std::string_view birthDate,
+                                                    std::string_view examinationDate) {
+    const std::optional<VbDate> birth = readFrenchDate(birthDate);
+    const std::optional<VbDate> exam = readFrenchDate(examinationDate);
+    if (!birth || !exam) return std::nullopt;
+    return std::to_string(exam->year() - birth->year());
 }
 
 T21Screen resetT21Screen(T21Screen screen) {

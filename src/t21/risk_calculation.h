@@ -100,6 +100,12 @@ T21Screen tickSign(T21Screen screen, std::size_t index, bool ticked);
 // ("11,1 S.A." or empty).
 std::string enterCrl(T21RiskState& state, std::string_view crlText);
 
+// The maternal age from a date of birth: the year of the examination minus the
+// year of birth, a count of calendar years and not of birthdays (born on
+// 31/12/1980, seen on 02/01/2010: 30). Nothing while either text is not a date.
+std::optional<std::string> maternalAgeFromBirthDate(std::string_view birthDate,
+                                                    std::string_view examinationDate);
+
 // The reset of a new patient: no gestational age, no sign ticked, no result
 // shown; the other remembered values stay.
 T21Screen resetT21Screen(T21Screen screen);

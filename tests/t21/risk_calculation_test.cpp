@@ -318,3 +318,18 @@ TEST(T21Calculation, FailureMessages) {
               "intégré, ce formulaire ne fonctionnera donc que pour des LCC embryonnaires "
               "comprises entre 45 mm et 84 mm.");
 }
+
+TEST(T21Calculation, AgeFromTheBirthDateCountsCalendarYears) {
+    struct Case {
+        const char* birth;
+        const char* exam;
+        std::optional<std::string> age;
+    } cases[] = {
+        {"15/06/1975", "10/03/2010", "35"}, {"31/12/1980", "02/01/2010", "30"},
+        {"01/01/80", "31/12/2010", "30"},   {"15/06/2010", "10/03/2010", "0"},
+        {"15/06/197", "10/03/2010", {}},    {"15/06/1975", "", {}},
+        {"15/06/1975", "hier", {}},         {"31/02/1975", "10/03/2010", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(maternalAgeFromBirthDate(c.birth, c.exam), c.age) << c.birth << " " << c.exam;
+}

@@ -1,0 +1,90 @@
+#include "t21/patient_letter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/french_number.h"
+
+namespace tovimar {
+
+std::optional<T21LetterData> letterFromScreen(const T21Screen& screen) {
+    const T21Slots& s = screen.results;
+    const std::optional<std::string> n = letterRiskN(s.LblRGlobal);
+    if (!n) return std::nullopt;
+    T21LetterData d;
+    // The age and the measurements the risks were computed from, not what may
+    // have been typed since.
+    d.age = screen.state.maternalAge;
+    d.nuchalTranslucency = screen.state.ntText;
+    d.crl = screen.state.crlText;
+    d.LblAgeT = s.LblAgeT;
+    d.LblAge = s.LblAge;
+    d.LblRCNT = s.LblRCNT;
+    d.LblRCN = s.LblRCN;
+    d.LblRiskSero = s.LblRiskSero;
+    d.LblRiskSeroT = s.LblRiskSeroT;
+    d.LblRiskInt = s.LblRiskInt;
+    d.LblRiskIntT = s.LblRiskIntT;
+    d.afterScanShown = screen.state.markerCoefficient != 1;
+    d.LblRiskEcho = s.LblRiskEcho;
+    d.globalN = *n;
+    return d;
+}
+
+std::optional<long long> letterThreshold(std::string_view text) {
+    const std::optional<double> value = readFrenchNumber(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    const double whole = roundHalfEven(*value);
+    if (whole < -32768 || whole > 32767) return std::nullopt;
+    return static_cast<long long>(whole);
+}
+
+std::optional<std::string> letterRiskN(std::string_view text) {
+    std::size_t b = 0, e = text.size();
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
+    const std::string_view digits = text.substr(b, e - b);
+    if (digits.empty() ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    std::string n(digits);
+    n.erase(0, std::min(n.find_first_not_of('0'), n.size() - 1));
+    return n;
+}
+
+bool letterRiskIsLow(std::string_view n, long long threshold) {
+    // N is a whole number without leading zeros, perhaps beyond 64 bits.
+    if (threshold < 0) return true;
+    const std::string t = std::to_string(threshold);
+    if (n.size() != t.size()) return n.size() > t.size();
+    return n > std::string_view(t);
+}
+
+std::vector<std::string> adviceLines(bool lowRisk, long long threshold) {
+    if (lowRisk)
+        return {
+            "Ce risque est considéré comme faible car inferieur à 1/" + std::to_string(threshold) +
+                ". Bien que faible ce ",
+            "risque existe et seul un examen prénatal spécialisé comme l'amniocentèse pourrait ",
+            "renseigner avec certitude si l'enfant à venir est trisomique ou pas. Cependant ",
+            "l'amniocentèse comporte ses propres risques et en particulier celui de fausse ",
+            "couche spontanée qui est aux environs de 1/200. ",
+            "Il appartient à vous seule de prendre les risques ou non d'une amniocentèse en "
+            "toute ",
+            "connaissance de cause, laquelle dans ce cas considéré comme faible ne serait pas "
+            "prise en ",
+            "charge par la sécurité sociale."};
+    return {"Ce risque est considéré comme relativement élevé mais cela ne signifie en aucun ",
+            "cas que votre enfant à naître est trisomique. Seul un examen prénatal spécialisé ",
+            "comme l'amniocentèse peut renseigner avec certitude si votre enfant est trisomique ",
+            "ou pas. L'amniocentèse vous est donc conseillée puisque le risque est considéré ",
+            "comme important. La décision d'amniocentèse n'appartient toutefois qu'à vous même, ",
+            "cet examen comportant des risques notamment de fausse couche que l'on peut estimer ",
+            "en moyenne à 1/200 (risque plus faible que celui de donner naissance à un enfant ",
+            "trisomique). Si vous faîtes réaliser cette amniocentèse elle sera prise en charge ",
+            "par la sécurité sociale."};
+}
+
+} // namespace tovimar

@@ -1,0 +1,51 @@
+#pragma once
+// The trisomy 21 letter handed to the patient: what it prints, read from the
+// risk window as it stands, and the advice chosen against the practitioner's
+// amniocentesis threshold.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "t21/risk_calculation.h"
+#include "utilities/practice_options.h"
+
+namespace tovimar {
+
+struct T21LetterData {
+    PracticeOptions letterhead;
+    std::string patientName;
+    std::string age; // years, as the calculation took it
+    std::string LblAgeT, LblAge;
+    std::string nuchalTranslucency, crl; // mm, the measurement the risks come from
+    std::string LblRCNT, LblRCN;
+    std::string LblRiskSero, LblRiskSeroT;
+    std::string LblRiskInt, LblRiskIntT;
+    bool afterScanShown = false; // a sign changes the risk: the after-scan section is printed
+    std::string LblRiskEcho;
+    std::string globalN;     // the overall risk's N, whole, as text
+    long long threshold = 0; // T: at N <= T the risk counts as high
+};
+
+// The results of the risk window as they stand, with the age and the
+// measurements they were computed from; no overall risk when there is none.
+// The letterhead, the name and the threshold are the caller's.
+std::optional<T21LetterData> letterFromScreen(const T21Screen& screen);
+
+// The threshold T from the term settings' text: a number rounded to a whole
+// one (halves to even) that fits the settings' 16-bit field; nothing otherwise.
+std::optional<long long> letterThreshold(std::string_view text);
+
+// N from the text of the overall risk: a whole number of any size (a serum
+// risk of 1/10000 with a normal scan gives more than 32767); nothing when
+// there is no overall risk yet.
+std::optional<std::string> letterRiskN(std::string_view text);
+
+// N > T: the risk is lower than 1 in T.
+bool letterRiskIsLow(std::string_view n, long long threshold);
+
+// The advice paragraph, line by line.
+std::vector<std::string> adviceLines(bool lowRisk, long long threshold);
+
+} // namespace tovimar

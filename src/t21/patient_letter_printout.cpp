@@ -1,0 +1,89 @@
+#include "t21/patient_letter_printout.h"
+
+#include "platform/report_printer.h"
+
+namespace tovimar {
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString spaces(int n) {
+    return QString(n, ' ');
+}
+
+// The two lines of a risk: at term, then at 15-18 weeks.
+void printRiskPair(ReportPrinter& p, const std::string& atTerm, const std::string& atGestation) {
+    p.print({spaces(25) + QStringLiteral("A Terme : ") + q(atTerm)});
+    p.print({spaces(25) + QStringLiteral("A 15 - 18 SA : ") + q(atGestation)});
+}
+
+} // namespace
+
+void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
+    const PracticeOptions& h = d.letterhead;
+    p.setCentimetreGrid(3, 3);
+
+    p.setFontSize(20);
+    p.print();
+    p.print({q(h.establishment)});
+
+    p.setFontSize(12);
+    p.print({q(h.civility) + " " + q(h.firstName) + " " + q(h.lastName) + "\r" + q(h.speciality) +
+             "\r" + q(h.address1) + "\r" + q(h.address2) + "\r" + q(h.town) + spaces(6) +
+             q(h.department) + "\r" + QStringLiteral("Tel :  ") + q(h.telephone)});
+
+    // The salutation stands 6 cm below the origin, under the letterhead.
+    p.setVerticalPosition(6);
+    p.print({QStringLiteral("Madame ")}, true);
+    p.setBold(true);
+    p.print({q(d.patientName) + ", " + q(d.age) + QStringLiteral(" ans")});
+    p.print({QStringLiteral("\nEVALUATION DU RISQUE DE TRISOMIE 21")});
+    p.setBold(false);
+
+    p.print({QStringLiteral("\n  - RISQUE LIE  A L'AGE: ")});
+    printRiskPair(p, d.LblAgeT, d.LblAge);
+
+    if (!d.LblRCN.empty()) {
+        p.print({QStringLiteral("  - RISQUE LIE A LA CLARTE NUCALE COMBINE à L'AGE")});
+        p.print({spaces(10) + QStringLiteral(" La mesure de la clarté nucale est de ") +
+                 q(d.nuchalTranslucency) +
+                 QStringLiteral(" mm pour une longueur cranio caudale\r\nde ") + q(d.crl) +
+                 QStringLiteral(" mm. Le risque lié à la clarté nucale est alors :")});
+        printRiskPair(p, d.LblRCNT, d.LblRCN);
+    }
+    if (!d.LblRiskSero.empty()) {
+        p.print({QStringLiteral("  - RISQUE SEROLOGIQUE")});
+        p.print({spaces(10) + QStringLiteral("Les résultats isolés de la prise de sang (triple "
+                                             "test) donnent un risque de :")});
+        printRiskPair(p, d.LblRiskSeroT, d.LblRiskSero);
+    }
+    if (!d.LblRiskInt.empty()) {
+        p.print({QStringLiteral("  - RISQUE INTEGRE")});
+        p.print(
+            {spaces(10) +
+             QStringLiteral("C'est le risque résultant de l'âge maternel, de la mesure de la "
+                            "clarté nucale et\r\n du résultat de la prise de sang. Il est de :")});
+        printRiskPair(p, d.LblRiskIntT, d.LblRiskInt);
+    }
+    if (d.afterScanShown) {
+        p.print({QStringLiteral("  - APRES EXAMEN ECHOGRAPHIQUE MORPHOLOGIQUE")});
+        p.print({spaces(10) + QStringLiteral("Le risque intégré global est de :")});
+        p.print({spaces(25) + QStringLiteral("A Terme : ") + q(d.LblRiskEcho)});
+    }
+
+    p.print();
+    p.print({spaces(10) +
+             QStringLiteral("Le risque global de donner naissance à un enfant trisomique après "
+                            "les \r\nexamens qui vous ont été pratiqués est estimé à 1/") +
+             q(d.globalN) + "."});
+
+    QString advice;
+    const std::vector<std::string> lines =
+        adviceLines(letterRiskIsLow(d.globalN, d.threshold), d.threshold);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        advice += q(lines[i]) + (i + 1 < lines.size() ? QStringLiteral("\r\n") : QString());
+    p.print({advice});
+}
+
+} // namespace tovimar

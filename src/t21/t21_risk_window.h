@@ -1,0 +1,73 @@
+#pragma once
+// "Risque de trisomie 21": the practitioner types what is known of one
+// pregnancy (age or date of birth, CRL and nuchal translucency, the
+// laboratory's serum risk, the signs seen at the scans) and reads each risk
+// in its own panel, red when high; prints the letter for the patient.
+
+#include "t21/risk_calculation.h"
+#include "ui/tool_window.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QMenuBar;
+class QPushButton;
+class QScrollBar;
+
+namespace tovimar {
+
+class T21RiskWindow : public ToolWindow {
+    Q_OBJECT
+  public:
+    explicit T21RiskWindow(WindowRegistry& windows);
+
+    // The state and the results as the window holds them now.
+    const T21Screen& screen() const { return screen_; }
+
+    // Inputs.
+    QLineEdit *TxtDateNaiss, *TxtAgeMat, *TxtDatEcho, *TxtLCC, *TxtNC, *TxtRiskSero;
+    QScrollBar *ScrAgeMat, *ScrLCC, *ScrCN, *ScrRSero;
+    QCheckBox* Check1;
+    QListWidget* List1;
+    // Panels and result frames.
+    QWidget* Frame16;
+    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7, *Frame8, *Frame9,
+        *Frame10, *Frame11, *Frame12, *Frame13, *Frame14, *Frame15;
+    // Results.
+    QLabel *LblAgeT, *LblAge, *LblAgeGesta, *LblMedCn, *LblMultMed, *LblRisqRelatif, *LblRapVrai,
+        *LblRCNT, *LblRCN, *LblRiskSero, *LblRiskSeroT, *LblRiskInt, *LblRiskIntT, *LblRiskEcho,
+        *LblRGlobal, *LblCoef, *LblSignes;
+    // Pictures standing in for the results until there are some.
+    QLabel *ImgAge, *ImgCN, *ImgSero, *ImgInt, *ImgEchoMorph;
+    QPushButton *CmdCalcule, *CmdEfface, *Command1;
+    QMenuBar* menuBar;
+    QAction *actionPrint, *actionLetterhead, *actionThreshold, *actionHelp, *actionAbout;
+
+  private:
+    void build();
+    QWidget* buildInputs();
+    QGroupBox* buildAgePanel();
+    QGroupBox* buildNuchalPanel();
+    QGroupBox* buildSerumPanel();
+    QGroupBox* buildIntegratedPanel();
+    QGroupBox* buildSignsPanel();
+    void buildMenus();
+
+    void calculate();
+    void newPatient();
+    void reset();
+    void showResults();
+    void showSigns();
+    void signTicked(QListWidgetItem* item);
+    void signSelected(int row);
+    void birthDateChanged();
+    void printLetter();
+
+    T21Screen screen_;
+};
+
+} // namespace tovimar

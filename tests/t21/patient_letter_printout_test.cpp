@@ -1,0 +1,147 @@
+// The trisomy 21 letter as the printer receives it.
+#include "t21/patient_letter_printout.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_report_printer.h"
+
+using namespace tovimar;
+
+namespace {
+
+T21LetterData ageAlone() {
+    T21LetterData d;
+    d.letterhead.civility = "Docteur";
+    d.letterhead.firstName = "Hélène";
+    d.letterhead.lastName = "Durand";
+    d.letterhead.speciality = "Gynécologue obstétricien";
+    d.letterhead.establishment = "Clinique du Parc";
+    d.letterhead.address1 = "3, place Bellecour";
+    d.letterhead.town = "Lyon";
+    d.letterhead.department = "69";
+    d.letterhead.telephone = "04 78 11 22 33";
+    d.patientName = "Zoé Lefèvre";
+    d.age = "35";
+    d.LblAgeT = "1/347";
+    d.LblRiskEcho = "1/347";
+    d.globalN = "347";
+    d.threshold = 250;
+    return d;
+}
+
+} // namespace
+
+TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
+    RecordingReportPrinter printer;
+    printT21Letter(printer, ageAlone());
+    const QString s10(10, ' '), s25(25, ' ');
+    const QStringList expected = {
+        "",
+        "Clinique du Parc",
+        "Docteur Hélène Durand",
+        "Gynécologue obstétricien",
+        "3, place Bellecour",
+        "",
+        "Lyon      69",
+        "Tel :  04 78 11 22 33",
+        "Madame Zoé Lefèvre, 35 ans",
+        "",
+        "EVALUATION DU RISQUE DE TRISOMIE 21",
+        "",
+        "  - RISQUE LIE  A L'AGE: ",
+        s25 + "A Terme : 1/347",
+        s25 + "A 15 - 18 SA : ",
+        "",
+        s10 + "Le risque global de donner naissance à un enfant trisomique après les ",
+        "examens qui vous ont été pratiqués est estimé à 1/347.",
+        "Ce risque est considéré comme faible car inferieur à 1/250. Bien que faible ce ",
+        "risque existe et seul un examen prénatal spécialisé comme l'amniocentèse pourrait ",
+        "renseigner avec certitude si l'enfant à venir est trisomique ou pas. Cependant ",
+        "l'amniocentèse comporte ses propres risques et en particulier celui de fausse ",
+        "couche spontanée qui est aux environs de 1/200. ",
+        "Il appartient à vous seule de prendre les risques ou non d'une amniocentèse en toute ",
+        "connaissance de cause, laquelle dans ce cas considéré comme faible ne serait pas prise "
+        "en ",
+        "charge par la sécurité sociale.",
+    };
+    EXPECT_EQ(printer.lines(), expected);
+
+    // Margins of 3 cm; the salutation 6 cm below the origin, the name in bold.
+    const auto& lines = printer.lineDetails();
+    EXPECT_EQ(lines[0].grid.leftCm, 3);
+    EXPECT_EQ(lines[0].grid.topCm, 3);
+    EXPECT_EQ(lines[0].pieces.empty() ? 20 : lines[0].pieces[0].style.points, 20);
+    const auto& salutation = lines[8];
+    EXPECT_DOUBLE_EQ(salutation.top, 6);
+    ASSERT_EQ(salutation.pieces.size(), 2u);
+    EXPECT_FALSE(salutation.pieces[0].style.bold);
+    EXPECT_TRUE(salutation.pieces[1].style.bold);
+    EXPECT_EQ(salutation.pieces[1].style.points, 12);
+    EXPECT_TRUE(lines[10].pieces[0].style.bold); // the title
+    EXPECT_FALSE(lines[12].pieces[0].style.bold);
+    EXPECT_FALSE(printer.ended()); // sending the page is the caller's
+}
+
+TEST(T21LetterPage, ThresholdEqualToTheRiskGivesTheHighRiskAdvice) {
+    T21LetterData d = ageAlone();
+    d.threshold = 347;
+    RecordingReportPrinter printer;
+    printT21Letter(printer, d);
+    const QStringList lines = printer.lines();
+    EXPECT_TRUE(lines.contains(
+        "Ce risque est considéré comme relativement élevé mais cela ne signifie en aucun "));
+    EXPECT_FALSE(lines.join('\n').contains("faible car inferieur"));
+    EXPECT_EQ(lines.last(), "par la sécurité sociale.");
+}
+
+TEST(T21LetterPage, EverySectionThatHasAResult) {
+    T21LetterData d = ageAlone();
+    d.patientName.clear();
+    d.LblAge = "1/245";
+    d.nuchalTranslucency = "1,5";
+    d.crl = "60";
+    d.LblRCNT = "1/1723";
+    d.LblRCN = "1/1219";
+    d.LblRiskSero = "1/10000";
+    d.LblRiskSeroT = "1/12700";
+    d.LblRiskInt = "1/61344";
+    d.LblRiskIntT = "1/77906";
+    d.afterScanShown = true;
+    d.LblRiskEcho = "1/28025";
+    d.globalN = "28025";
+    RecordingReportPrinter printer;
+    printT21Letter(printer, d);
+    const QString s10(10, ' '), s25(25, ' ');
+    const QStringList lines = printer.lines();
+    const QStringList middle = {
+        "Madame , 35 ans", // an empty name
+        "",
+        "EVALUATION DU RISQUE DE TRISOMIE 21",
+        "",
+        "  - RISQUE LIE  A L'AGE: ",
+        s25 + "A Terme : 1/347",
+        s25 + "A 15 - 18 SA : 1/245",
+        "  - RISQUE LIE A LA CLARTE NUCALE COMBINE à L'AGE",
+        s10 + " La mesure de la clarté nucale est de 1,5 mm pour une longueur cranio caudale",
+        "de 60 mm. Le risque lié à la clarté nucale est alors :",
+        s25 + "A Terme : 1/1723",
+        s25 + "A 15 - 18 SA : 1/1219",
+        "  - RISQUE SEROLOGIQUE",
+        s10 + "Les résultats isolés de la prise de sang (triple test) donnent un risque de :",
+        s25 + "A Terme : 1/12700",
+        s25 + "A 15 - 18 SA : 1/10000",
+        "  - RISQUE INTEGRE",
+        s10 + "C'est le risque résultant de l'âge maternel, de la mesure de la clarté nucale et",
+        " du résultat de la prise de sang. Il est de :",
+        s25 + "A Terme : 1/77906",
+        s25 + "A 15 - 18 SA : 1/61344",
+        "  - APRES EXAMEN ECHOGRAPHIQUE MORPHOLOGIQUE",
+        s10 + "Le risque intégré global est de :",
+        s25 + "A Terme : 1/28025",
+        "",
+        s10 + "Le risque global de donner naissance à un enfant trisomique après les ",
+        "examens qui vous ont été pratiqués est estimé à 1/28025.",
+    };
+    ASSERT_GE(lines.size(), 8 + middle.size());
+    EXPECT_EQ(lines.mid(8, middle.size()), middle);
+}

@@ -1,0 +1,388 @@
+// The trisomy 21 window used as in a first-trimester consultation.
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "dating/term_settings_window.h"
+#include "support/fake_platform.h"
+#include "support/typing.h"
+#include "t21/t21_about_window.h"
+#include "t21/t21_risk_window.h"
+#include "ui/window_registry.h"
+#include "utilities/practice_options_window.h"
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+struct Consultation {
+    FakePlatform fake;
+    T21RiskWindow& w;
+
+    Consultation() : w(fake.windows().open<T21RiskWindow>()) {}
+
+    void type(QLineEdit* field, const QString& text) {
+        field->clear();
+        typeText(field, text);
+    }
+    void fill(const QString& age, const QString& crl, const QString& nt, const QString& serum) {
+        type(w.TxtAgeMat, age);
+        type(w.TxtLCC, crl);
+        type(w.TxtNC, nt);
+        type(w.TxtRiskSero, serum);
+    }
+    void calculate() { QTest::mouseClick(w.CmdCalcule, Qt::LeftButton); }
+    void tick(int row, bool on) {
+        w.List1->item(row)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+    bool shown(QWidget* widget) const { return widget->isVisibleTo(&w); }
+    bool red(QLabel* label) const {
+        return label->palette().color(label->backgroundRole()) == QColor(0xFF, 0, 0);
+    }
+};
+
+TEST(T21RiskWindow, OpensEmptyWithItsPictures) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    EXPECT_EQ(w.objectName(), "Form12");
+    EXPECT_EQ(w.windowTitle(), "Risque de trisomie 21");
+    EXPECT_EQ(w.TxtDatEcho->text(), "15/03/2010");
+    for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAgeMat, w.TxtLCC, w.TxtNC, w.TxtRiskSero})
+        EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
+    for (QGroupBox* f : {w.Frame5, w.Frame6, w.Frame7, w.Frame8, w.Frame9, w.Frame10, w.Frame11,
+                         w.Frame12, w.Frame13, w.Frame15})
+        EXPECT_FALSE(c.shown(f)) << f->objectName().toStdString();
+    for (QLabel* img : {w.ImgAge, w.ImgCN, w.ImgSero, w.ImgInt, w.ImgEchoMorph}) {
+        EXPECT_TRUE(c.shown(img)) << img->objectName().toStdString();
+        EXPECT_FALSE(img->pixmap().isNull()) << img->objectName().toStdString();
+    }
+    EXPECT_FALSE(c.shown(w.LblCoef));
+    EXPECT_FALSE(c.shown(w.LblSignes));
+    EXPECT_FALSE(c.shown(w.LblRGlobal));
+    ASSERT_EQ(w.List1->count(), 8);
+    EXPECT_EQ(w.List1->item(0)->text(), "OPN présents au 1er trimestre");
+    EXPECT_EQ(w.List1->item(7)->text(), "Pyelectasie");
+    EXPECT_EQ(w.CmdCalcule->text(), "&Calcule");
+    EXPECT_EQ(w.CmdEfface->text(), "&Nouvelle Patiente");
+    EXPECT_EQ(w.Command1->text(), "&Quitter");
+    EXPECT_EQ(w.Frame1->title(), "Risque lié à l'AGE");
+    EXPECT_EQ(w.Frame3->title(), "RISQUE SEROLOGIQUE (HT21)");
+    EXPECT_EQ(w.Frame14->title(), "Risque Intégré après Echographie Morphologique (Avant 20 SA)");
+}
+
+TEST(T21RiskWindow, ScrollBarsAndTypingWriteTheFields) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    w.ScrCN->setValue(23);
+    EXPECT_EQ(w.TxtNC->text(), "2,3");
+    w.ScrCN->setValue(0);
+    EXPECT_EQ(w.TxtNC->text(), "0");
+    w.ScrAgeMat->setValue(60);
+    EXPECT_EQ(w.TxtAgeMat->text(), "60");
+    w.ScrRSero->setValue(250);
+    EXPECT_EQ(w.TxtRiskSero->text(), "250");
+    w.ScrLCC->setValue(45);
+    EXPECT_EQ(w.TxtLCC->text(), "45");
+    EXPECT_EQ(w.LblAgeGesta->text(), "11,1 S.A.");
+
+    c.type(w.TxtNC, "2.3");
+    EXPECT_EQ(w.TxtNC->text(), "2,3");
+    c.type(w.TxtAgeMat, "35.5");
+    EXPECT_EQ(w.TxtAgeMat->text(), "35,5");
+    c.type(w.TxtLCC, "120");
+    EXPECT_EQ(w.LblAgeGesta->text(), "");
+}
+
+TEST(T21RiskWindow, AgeFromTheBirthDate) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.type(w.TxtDatEcho, "10/03/2010");
+    c.type(w.TxtDateNaiss, "15/06/1975");
+    EXPECT_EQ(w.TxtAgeMat->text(), "35");
+    c.type(w.TxtDateNaiss, "31/12/1980");
+    c.type(w.TxtDatEcho, "02/01/2010");
+    EXPECT_EQ(w.TxtAgeMat->text(), "30"); // unchanged by the examination date alone
+    w.TxtDatEcho->setText("bientôt");
+    c.type(w.TxtDateNaiss, "01/01/1970");
+    EXPECT_EQ(w.TxtAgeMat->text(), "30");
+    // The same year: an age of 0, which the calculation refuses as no age.
+    c.type(w.TxtDatEcho, "10/03/2010");
+    c.type(w.TxtDateNaiss, "01/01/2010");
+    EXPECT_EQ(w.TxtAgeMat->text(), "0");
+    c.calculate();
+    EXPECT_EQ(c.fake.messages.shown, QStringList{"Il faut renseigner sur l'âge maternel."});
+}
+
+TEST(T21RiskWindow, EverySourceOfRisk) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fill("35", "60", "1,5", "1000");
+    EXPECT_EQ(w.LblAgeGesta->text(), "12,2 S.A.");
+    c.calculate();
+    EXPECT_TRUE(c.fake.messages.shown.isEmpty());
+    EXPECT_EQ(w.LblAgeT->text(), "1/347");
+    EXPECT_EQ(w.LblAge->text(), "1/245");
+    EXPECT_EQ(w.Frame12->title(), "Risque à 12,2 SA");
+    EXPECT_EQ(w.LblRCNT->text(), "1/1723");
+    EXPECT_EQ(w.LblRCN->text(), "1/1219");
+    EXPECT_EQ(w.Frame8->title(), "Risque à 12,2 SA");
+    EXPECT_EQ(w.LblMedCn->text(), "1,6 mm");
+    EXPECT_EQ(w.LblMultMed->text(), "0,961");
+    EXPECT_EQ(w.LblRisqRelatif->text(), "1,419");
+    EXPECT_EQ(w.LblRapVrai->text(), "0,201");
+    EXPECT_EQ(w.LblRiskSero->text(), "1/1000");
+    EXPECT_EQ(w.LblRiskSeroT->text(), "1/1270");
+    EXPECT_EQ(w.LblRiskInt->text(), "1/4970");
+    EXPECT_EQ(w.LblRiskIntT->text(), "1/6312");
+    EXPECT_EQ(w.LblRiskEcho->text(), "1/6312");
+    EXPECT_EQ(w.LblRGlobal->text(), "6312");
+    for (QGroupBox* f : {w.Frame5, w.Frame6, w.Frame7, w.Frame8, w.Frame9, w.Frame10, w.Frame11,
+                         w.Frame12, w.Frame13})
+        EXPECT_TRUE(c.shown(f)) << f->objectName().toStdString();
+    for (QLabel* img : {w.ImgAge, w.ImgCN, w.ImgSero, w.ImgInt})
+        EXPECT_FALSE(c.shown(img)) << img->objectName().toStdString();
+    EXPECT_FALSE(c.shown(w.Frame15)); // no sign ticked
+    for (QLabel* l : {w.LblAgeT, w.LblRCNT, w.LblRiskSero, w.LblRiskIntT, w.LblRiskEcho})
+        EXPECT_FALSE(c.red(l)) << l->objectName().toStdString();
+    EXPECT_EQ(w.LblAgeT->palette().color(w.LblAgeT->foregroundRole()), QColor(0, 0, 0x40));
+    EXPECT_EQ(w.LblAgeT->palette().color(w.LblAgeT->backgroundRole()), QColor(0xE0, 0xE0, 0xE0));
+}
+
+TEST(T21RiskWindow, HighRisksAreRedOnTheUnroundedN) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fill("40", "", "", "199,6");
+    c.calculate();
+    EXPECT_EQ(w.LblAgeT->text(), "1/97");
+    EXPECT_TRUE(c.red(w.LblAgeT));
+    EXPECT_EQ(w.LblAgeT->palette().color(w.LblAgeT->foregroundRole()), QColor(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(w.LblRiskSero->text(), "1/200");
+    EXPECT_TRUE(c.red(w.LblRiskSero));
+    EXPECT_FALSE(c.red(w.LblRiskSeroT)); // 253.5
+    // The same text 1/200, from an N above 200: back to grey.
+    c.type(w.TxtRiskSero, "200,4");
+    c.calculate();
+    EXPECT_EQ(w.LblRiskSero->text(), "1/200");
+    EXPECT_FALSE(c.red(w.LblRiskSero));
+}
+
+TEST(T21RiskWindow, FailuresAreToldAndTheRestIsComputed) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fill("35", "44", "1,5", "");
+    c.calculate();
+    ASSERT_EQ(c.fake.messages.shown.size(), 1);
+    EXPECT_TRUE(c.fake.messages.shown[0].startsWith(
+        "Vous devez respecter la technique de calcul mise au point par NICOLAIDES et ses "
+        "collaborateurs. Pour le calcul"));
+    EXPECT_EQ(w.LblAgeT->text(), "1/347");
+    EXPECT_FALSE(c.shown(w.Frame13));
+    EXPECT_TRUE(c.shown(w.ImgCN));
+
+    c.fake.messages.shown.clear();
+    c.fill("50,5", "60", "1,5", "1000");
+    c.calculate();
+    EXPECT_EQ(c.fake.messages.shown, QStringList{"L'âge maternel doit être inférieur à 50 ans."});
+
+    // Pasted text in every field: messages, never a garbage risk.
+    c.fake.messages.shown.clear();
+    c.type(w.TxtAgeMat, "35");
+    w.TxtLCC->setText("soixante");
+    w.TxtNC->setText("1,5 mm");
+    w.TxtRiskSero->setText("1/1000");
+    c.calculate();
+    EXPECT_EQ(c.fake.messages.shown,
+              QStringList{"Il faut une mesure correcte de la CLARTE NUCALE pour obtenir le risque "
+                          "lié à la clarté nucale et le risque intégré."});
+    EXPECT_EQ(w.LblRiskEcho->text(), "1/347");
+    EXPECT_EQ(w.LblRCNT->text(), "");
+    EXPECT_EQ(w.LblRiskIntT->text(), "");
+}
+
+TEST(T21RiskWindow, SignsChangeTheAfterScanRisk) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fill("35", "", "", "");
+    c.calculate();
+    // The list's current row is another sign: the factor is the ticked one's.
+    w.List1->setCurrentRow(0);
+    c.tick(2, true);
+    EXPECT_EQ(w.LblCoef->text(), "Coefficient de risque = 1,5");
+    EXPECT_TRUE(c.shown(w.LblCoef));
+    EXPECT_TRUE(c.shown(w.Frame15));
+    EXPECT_EQ(w.LblRiskEcho->text(), "1/231");
+    c.tick(2, false);
+    EXPECT_FALSE(c.shown(w.LblCoef));
+    EXPECT_FALSE(c.shown(w.Frame15));
+    EXPECT_EQ(w.LblRiskEcho->text(), "1/347");
+
+    // The space bar on the current sign ticks it.
+    w.List1->setFocus();
+    w.List1->setCurrentRow(6);
+    QTest::keyClick(w.List1, Qt::Key_Space);
+    EXPECT_EQ(w.List1->item(6)->checkState(), Qt::Checked);
+    EXPECT_EQ(w.LblCoef->text(), "Coefficient de risque = 146");
+    EXPECT_EQ(w.LblRiskEcho->text(), "1/2");
+    EXPECT_TRUE(c.red(w.LblRiskEcho));
+
+    // Selecting a sign explains it in place of the picture.
+    const QRect second = w.List1->visualItemRect(w.List1->item(4));
+    QTest::mouseClick(w.List1->viewport(), Qt::LeftButton, {}, second.center());
+    EXPECT_TRUE(c.shown(w.LblSignes));
+    EXPECT_FALSE(c.shown(w.ImgEchoMorph));
+    EXPECT_EQ(w.LblSignes->text(),
+              "Foyer hyperéchogènique intra-cardiaque à T2, multiplie le risque par 1,8\n"
+              " Nyberg JUM, 20:1053-1063' 2001");
+}
+
+TEST(T21RiskWindow, NewPatientClearsEverything) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fill("35", "60", "1,5", "1000");
+    w.Check1->setChecked(true);
+    c.type(w.TxtDateNaiss, "15/06/1975");
+    c.calculate();
+    c.tick(0, true);
+    c.tick(3, true);
+    w.List1->setCurrentRow(3);
+    QTest::mouseClick(w.CmdEfface, Qt::LeftButton);
+
+    for (int i = 0; i < w.List1->count(); ++i)
+        EXPECT_EQ(w.List1->item(i)->checkState(), Qt::Unchecked);
+    for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAgeMat, w.TxtLCC, w.TxtNC, w.TxtRiskSero})
+        EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
+    EXPECT_FALSE(w.Check1->isChecked());
+    for (QGroupBox* f : {w.Frame5, w.Frame6, w.Frame7, w.Frame8, w.Frame9, w.Frame10, w.Frame11,
+                         w.Frame12, w.Frame13, w.Frame15})
+        EXPECT_FALSE(c.shown(f)) << f->objectName().toStdString();
+    for (QLabel* l : {w.LblAgeT, w.LblAge, w.LblRCNT, w.LblRiskEcho, w.LblRGlobal, w.LblAgeGesta})
+        EXPECT_EQ(l->text(), "") << l->objectName().toStdString();
+    EXPECT_FALSE(c.shown(w.LblSignes));
+    EXPECT_TRUE(c.shown(w.ImgEchoMorph));
+    EXPECT_EQ(w.Frame12->title(), "");
+    EXPECT_EQ(w.screen().state.markerCoefficient, 1);
+
+    // No gestational age in use any more.
+    c.type(w.TxtAgeMat, "35");
+    c.calculate();
+    EXPECT_EQ(w.LblAge->text(), "");
+    EXPECT_EQ(w.LblRiskEcho->text(), "1/347");
+}
+
+TEST(T21RiskWindow, MenusOpenTheirWindows) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    ASSERT_TRUE(w.menuBar);
+    QStringList titles;
+    for (QAction* a : w.menuBar->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&Imprimer", "&Options", "&Aide", "A &propos"}));
+
+    w.actionHelp->trigger();
+    EXPECT_EQ(c.fake.help.topics, std::vector<int>{70});
+
+    w.actionAbout->trigger();
+    auto* about = c.fake.windows().existing<T21AboutWindow>();
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), "A propos du calcul de risque");
+    EXPECT_TRUE(about->Text1->isReadOnly());
+    EXPECT_TRUE(about->Text1->toPlainText().contains("Cuckle"));
+    EXPECT_TRUE(about->Text1->toPlainText().contains("10. "));
+    EXPECT_EQ(about->Command1->text(), "Fermer");
+
+    w.actionLetterhead->trigger();
+    auto* options = c.fake.windows().existing<PracticeOptionsWindow>();
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->isVisible());
+
+    w.actionThreshold->trigger();
+    auto* editor = c.fake.windows().existing<TermSettingsWindow>();
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(w.isVisible()); // nothing blocks the risk window
+}
+
+QStringList letterLines(Consultation& c) {
+    return c.fake.reports.printers.empty() ? QStringList() : c.fake.reports.last().lines();
+}
+
+TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fill("35", "", "", "");
+    c.calculate();
+    c.fake.prompt.answer = "Zoé Lefèvre";
+    w.actionPrint->trigger();
+    EXPECT_EQ(c.fake.prompt.asked, QStringList{"Saisissez le Nom et prénom de la Patiente."});
+    ASSERT_EQ(c.fake.reports.printers.size(), 1u);
+    EXPECT_EQ(c.fake.reports.modes.back(), PrintMode::ChoosePrinter);
+    EXPECT_EQ(c.fake.reports.names.back(), "Risque de trisomie 21");
+    const QStringList low = letterLines(c);
+    EXPECT_TRUE(low.contains("Madame Zoé Lefèvre, 35 ans"));
+    EXPECT_TRUE(low.contains(
+        "Ce risque est considéré comme faible car inferieur à 1/250. Bien que faible ce "));
+    EXPECT_FALSE(low.join('\n').contains("APRES EXAMEN"));
+    EXPECT_TRUE(c.fake.reports.last().ended());
+
+    // The threshold typed in the editor, not saved: N = T gives the high-risk advice.
+    auto& editor = c.fake.windows().open<TermSettingsWindow>();
+    editor.TxtRisqueLim->setText("347");
+    w.actionPrint->trigger();
+    ASSERT_EQ(c.fake.reports.printers.size(), 2u);
+    const QStringList high = letterLines(c);
+    EXPECT_TRUE(high.contains(
+        "Ce risque est considéré comme relativement élevé mais cela ne signifie en aucun "));
+
+    // A sign ticked: the after-scan section.
+    c.tick(2, true);
+    w.actionPrint->trigger();
+    const QString withSign = letterLines(c).join('\n');
+    EXPECT_TRUE(withSign.contains("  - APRES EXAMEN ECHOGRAPHIQUE MORPHOLOGIQUE"));
+    EXPECT_TRUE(withSign.contains("est estimé à 1/231."));
+}
+
+TEST(T21RiskWindow, NoLetterWithoutARiskOrAThreshold) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    w.actionPrint->trigger(); // nothing calculated yet
+    EXPECT_TRUE(c.fake.prompt.asked.isEmpty());
+    EXPECT_TRUE(c.fake.reports.printers.empty());
+
+    c.fill("35", "", "", "");
+    c.calculate();
+    auto& editor = c.fake.windows().open<TermSettingsWindow>();
+    editor.TxtRisqueLim->setText("40000");
+    w.actionPrint->trigger();
+    EXPECT_TRUE(c.fake.prompt.asked.isEmpty());
+    EXPECT_TRUE(c.fake.reports.printers.empty());
+    EXPECT_TRUE(c.fake.messages.shown.isEmpty());
+}
+
+TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fill("35", "60", "1,2", "10000");
+    c.tick(1, true);
+    c.calculate();
+    EXPECT_EQ(w.LblRGlobal->text(), "216580");
+    // Typed after the calculation: the letter keeps the measurement the risk comes from.
+    c.type(w.TxtNC, "3,5");
+    w.actionPrint->trigger();
+    const QString letter = letterLines(c).join('\n');
+    EXPECT_TRUE(letter.contains("est estimé à 1/216580."));
+    EXPECT_TRUE(letter.contains("La mesure de la clarté nucale est de 1,2 mm"));
+    EXPECT_TRUE(letter.contains("  - RISQUE INTEGRE"));
+}
+
+} // namespace
