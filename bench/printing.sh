@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Printing the planning into a PDF, timed as whole processes against a
+# Printing the planning and the trisomy 21 letter into a PDF, timed as whole processes against a
 # minimal one-page PDF written with QPrinter, in the same run; then the
 # in-process figures of planning_pdf_bench. Run from the repository after a build.
 set -euo pipefail
@@ -10,6 +10,7 @@ out=$(mktemp -d)
 hyperfine --warmup 5 --runs "${RUNS:-40}" -N \
   "build/bench/pdf_once minimal $out/minimal.pdf" \
   "build/bench/pdf_once planning $out/planning.pdf" \
+  "build/bench/t21_letter_pdf_once $out/t21_letter.pdf" \
   "build/bench/biometry_pdf_once report $out/biometry.pdf" \
   "build/bench/biometry_pdf_once chart $out/chart.pdf"
 build/bench/planning_pdf_bench
