@@ -247,8 +247,15 @@ void HormoneTherapyWindow::clear(std::initializer_list<QLabel*> labels) {
 }
 
 void HormoneTherapyWindow::resetCaptions() {
-    Frame15->setTitle(kOestrogenCaption);
-    Frame16->setTitle(kProgestogenCaption);
+    setPanelTitle(Frame15, kOestrogenCaption, kOestrogenCaption);
+    setPanelTitle(Frame16, kProgestogenCaption, kProgestogenCaption);
+}
+
+// A screen reader hears the panel's part and the speciality it shows.
+void HormoneTherapyWindow::setPanelTitle(QGroupBox* panel, const QString& part,
+                                         const QString& title) {
+    panel->setTitle(title);
+    panel->setAccessibleName(title == part ? part : part + QStringLiteral(" : ") + title);
 }
 
 // What a new family or form empties: the details, the lists' choices, the
@@ -320,10 +327,10 @@ void HormoneTherapyWindow::chooseSpeciality(QComboBox* list) {
 void HormoneTherapyWindow::showValue(const TherapyText& text) {
     switch (text.field) {
     case TherapyField::OestrogenTitle:
-        Frame15->setTitle(text.text);
+        setPanelTitle(Frame15, kOestrogenCaption, text.text);
         break;
     case TherapyField::ProgestogenTitle:
-        Frame16->setTitle(text.text);
+        setPanelTitle(Frame16, kProgestogenCaption, text.text);
         break;
     case TherapyField::Oestrogen:
         LblOE->setText(text.text);

@@ -42,6 +42,7 @@ class HormoneTherapyWindow : public ToolWindow {
     void chooseSpeciality(QComboBox* list);
     void resetForNewChoice();
     void resetCaptions();
+    void setPanelTitle(QGroupBox* panel, const QString& part, const QString& title);
     void clear(std::initializer_list<QLabel*> labels);
     void showValue(const TherapyText& text);
 

@@ -131,6 +131,7 @@ TEST_F(TherapyWindowTest, ACombinedSpecialityShowsItsWholeComposition) {
     choose(w->CmbSpe_OEPg_SR, "DUOVA 1 mg/2,5 mg");
     EXPECT_EQ(w->Frame15->title(), "DUOVA 1 mg/2,5 mg");
     EXPECT_EQ(w->Frame16->title(), "DUOVA 1 mg/2,5 mg");
+    EXPECT_EQ(w->Frame16->accessibleName(), "Progesterone : DUOVA 1 mg/2,5 mg");
     EXPECT_EQ(w->LblOE->text(), "Valérate d'estradiol");
     EXPECT_EQ(w->LblDosage->text(), "1 mg");
     EXPECT_EQ(w->LblVoie->text(), "Orale");
