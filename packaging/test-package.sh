@@ -94,6 +94,9 @@ in_root install -d -o sage -g sage -m 700 /tmp/runtime-sage
 check "tovimar-calc installé répond comme le programme" \
   bash -c "[ \"\$(chroot --userspec=sage:sage '$root' env -i HOME=/home/sage PATH=/usr/bin:/bin \
             tovimar-calc TERME_DEPUIS_DEBUT 31/05/2011)\" = 29/02/2012 ]"
+check "tovimar-calc --verifier installé : tous les cas publiés concordent" \
+  bash -c "chroot --userspec=sage:sage '$root' env -i HOME=/home/sage PATH=/usr/bin:/bin \
+           tovimar-calc --verifier >/dev/null"
 check "le manuel de tovimar-calc est installé" test -s "$root/usr/share/man/man1/tovimar-calc.1.gz"
 check "l'entrée de menu et l'icône sont installées" \
   test -s "$root/usr/share/applications/fr.tovimar.TovimarS.desktop" -a \

@@ -31,6 +31,15 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* description =
         new QLabel(QStringLiteral("Logiciel d'aide à la pratique de l'Obstétrique"), this);
     description->setObjectName("lblDescription");
+    // The calculations can be checked against the published cases they follow.
+    auto* verification = new QLabel(
+        QStringLiteral("Pour refaire les cas publiés qui servent de référence aux calculs, "
+                       "tapez dans un terminal :<br><code>tovimar-calc --verifier</code><br>"
+                       "(voir l'aide, « Installation, réglages et vérification des calculs »)."),
+        this);
+    verification->setObjectName("lblVerification");
+    verification->setWordWrap(true);
+    verification->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
@@ -38,6 +47,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     text->addWidget(title);
     text->addWidget(version);
     text->addWidget(description);
+    text->addSpacing(8);
+    text->addWidget(verification);
     text->addStretch();
     text->addWidget(ok, 0, Qt::AlignRight);
     layout->addLayout(text);

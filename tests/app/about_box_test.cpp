@@ -1,0 +1,16 @@
+// The about box names the version and how to check the calculations.
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include "app/about_box.h"
+
+using namespace tovimar;
+
+TEST(AboutBox, NamesTheVersionAndHowToRerunThePublishedCases) {
+    AboutBox about;
+    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(),
+              QStringLiteral("Version " TOVIMAR_VERSION));
+    const QString howTo = about.findChild<QLabel*>("lblVerification")->text();
+    EXPECT_TRUE(howTo.contains("tovimar-calc --verifier")) << howTo.toStdString();
+    EXPECT_TRUE(howTo.contains("Installation, réglages et vérification des calculs"));
+}
