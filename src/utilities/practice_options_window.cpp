@@ -129,7 +129,12 @@ PracticeOptions PracticeOptionsWindow::currentOptions() const {
 
 void PracticeOptionsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
-    if (file_.save(encodePracticeOptions(currentOptions()))) close();
+    const PracticeOptions options = currentOptions();
+    std::vector<std::string> values;
+    for (const std::string* field : options.fields())
+        values.push_back(*field);
+    if (!file_.canHold(values)) return;
+    if (file_.save(encodePracticeOptions(options))) close();
 }
 
 PracticeOptions loadPracticeOptions(Platform& platform) {
