@@ -1,15 +1,12 @@
 #include "obstetrics/calendar_bounds.h"
 
+#include "dating/pregnancy_dating.h"
+
 namespace tovimar {
 
-bool inWritableCalendar(VbDate date) {
-    const int year = date.year();
-    return year >= 100 && year <= 9999;
-}
-
 std::optional<VbDate> startFromLmp(VbDate lmp) {
-    const VbDate start = lmp.plusDays(14);
-    if (!inWritableCalendar(start)) return std::nullopt;
+    const VbDate start = DEBUT_DEPUIS_DDR(lmp);
+    if (!start.inCalendar()) return std::nullopt;
     return start;
 }
 

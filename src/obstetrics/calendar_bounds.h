@@ -8,8 +8,6 @@
 
 namespace tovimar {
 
-bool inWritableCalendar(VbDate date);
-
 // The start of pregnancy, 14 days after the LMP; nullopt when it would fall
 // beyond the calendar.
 std::optional<VbDate> startFromLmp(VbDate lmp);

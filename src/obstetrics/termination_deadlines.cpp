@@ -79,7 +79,7 @@ TerminationOutcome DELAIS_IVG(VbDate start, std::string_view legalLimitText,
     const VbDate lastRow = firstRow.plusDays(7 * 8);
     // A date that would fall outside the calendar has no form to show: refused.
     for (VbDate date : {legal, medication, firstRow, lastRow})
-        if (!inWritableCalendar(date)) return outcome;
+        if (!date.inCalendar()) return outcome;
 
     TerminationDeadlines d;
     d.dateIvg = legal.toText();
