@@ -14,7 +14,10 @@ TermSettingsReading readTermSettingsFile(Platform& platform) {
 }
 
 TermSettings currentTermSettings(WindowRegistry& windows) {
-    return windows.get<TermSettingsWindow>().currentSettings();
+    if (auto* editor = windows.existing<TermSettingsWindow>()) return editor->currentSettings();
+    // The editor is not loaded: its values would be the file's. A faulty file
+    // was told at start-up; asking for the values does not tell it again.
+    return termSettingsFile(windows.platform()).readQuietly(readTermSettings).settings;
 }
 
 void openTermSettingsEditor(WindowRegistry& windows) {

@@ -15,8 +15,9 @@ SettingsFile termSettingsFile(Platform& platform);
 // term.tvx read (the message shown when it is missing or not whole).
 TermSettingsReading readTermSettingsFile(Platform& platform);
 
-// The values the term settings editor shows now, saved or not. When the
-// editor is not open it is created hidden, from term.tvx.
+// The values the term settings editor shows now, saved or not; when the
+// editor is not loaded, term.tvx's, read without a word (its fault, if any,
+// was told when the program started).
 TermSettings currentTermSettings(WindowRegistry& windows);
 // Shows the term settings editor.
 void openTermSettingsEditor(WindowRegistry& windows);

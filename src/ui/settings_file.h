@@ -25,6 +25,11 @@ class SettingsFile {
         if (!reading.complete) reportUnreadable();
         return reading;
     }
+    // The same, telling nobody: for a window that needs the values while the
+    // file's fault has already been told (at start-up, or by its editor).
+    template <class Decode> auto readQuietly(Decode decode) const {
+        return decode(std::string_view(bytes()));
+    }
 
     // True when the file's code page (Windows-1252) can hold every character
     // of the values; else the user is told which ones cannot, to replace them
