@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 quick=0
 [ "${1:-}" = "--rapide" ] && quick=1
-scripts/build.sh
+scripts/build.sh -DTOVIMAR_WARNINGS_AS_ERRORS=ON
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 [ $quick -eq 1 ] && exit 0
