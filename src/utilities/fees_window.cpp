@@ -135,6 +135,9 @@ void FeesWindow::build() {
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from fee to fee, and the area scrolls to the one reached: the
+    // area itself is no stop for the keyboard or the screen reader.
+    scroll->setFocusPolicy(Qt::NoFocus);
 
     Enregistrer = button("Enregistrer", QStringLiteral("&Enregistrer"));
     Quitter = button("Quitter", QStringLiteral("&Annuler / Quitter"));
