@@ -48,4 +48,9 @@ void ToolWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void ToolWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (isVisible()) keepOnScreen(this);
+}
+
 } // namespace tovimar

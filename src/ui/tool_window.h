@@ -1,7 +1,7 @@
 #pragma once
 // The base of every tool window: built by the window registry, named and
-// titled, centred on its screen, reported as a window to screen readers, and
-// closed by Escape as by its own close button.
+// titled, centred on its screen and kept within it as it grows, reported as a
+// window to screen readers, and closed by Escape as by its own close button.
 
 #include <QWidget>
 #include <functional>
@@ -31,6 +31,8 @@ class ToolWindow : public QWidget {
     void placeOnScreen();
 
     void keyPressEvent(QKeyEvent* event) override;
+    // A window that grows (a panel of results shown) stays within the screen.
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     WindowRegistry& windows_;

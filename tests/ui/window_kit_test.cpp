@@ -92,6 +92,21 @@ TEST(WindowKit, ToolWindowsAreWindowsTabFollowsReadingAndEscapeCloses) {
     EXPECT_EQ(fake.windows().existing<SampleWindow>(), nullptr);
 }
 
+TEST(WindowKit, AToolWindowThatGrowsStaysOnItsScreen) {
+    FakePlatform fake;
+    SampleWindow& w = fake.windows().open<SampleWindow>();
+    const QRect screen = w.screen()->availableGeometry();
+    // Moved near the bottom right corner, then grown by a panel of results.
+    w.move(screen.right() - w.frameGeometry().width() - 5,
+           screen.bottom() - w.frameGeometry().height() - 5);
+    w.resize(w.width() + 200, w.height() + 150);
+    EXPECT_TRUE(screen.contains(w.frameGeometry())) << w.frameGeometry().x() << ","
+                                                    << w.frameGeometry().y();
+    // Larger than the screen: its top left corner stays in sight.
+    w.resize(screen.width() + 100, screen.height() + 100);
+    EXPECT_TRUE(screen.contains(w.frameGeometry().topLeft()));
+}
+
 struct Pair {
     std::vector<std::string> values;
     bool complete = false;
