@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "platform/settings_folder.h"
 #include "ui/controls.h"
+#include "ui/pictures.h"
 
 namespace tovimar {
 namespace {
@@ -84,7 +85,20 @@ void PostalDirectoryWindow::build() {
     big.setBold(true);
     title->setFont(big);
     title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
+    // Two small pictures decorate the title: a letter and a town on the map.
+    auto decoration = [](const char* name, const char* pictureName) {
+        auto* label = new QLabel;
+        label->setObjectName(QString::fromLatin1(name));
+        label->setPixmap(picture(QString::fromLatin1(pictureName)));
+        return label;
+    };
+    Image1 = decoration("Image1", "postal_envelope");
+    Image2 = decoration("Image2", "postal_pin");
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(Image1);
+    heading->addWidget(title, 1);
+    heading->addWidget(Image2);
+    layout->addLayout(heading);
 
     // The searches.
     TxtVilles = townField("TxtVilles", QStringLiteral("Ville à rechercher"), this);

@@ -23,6 +23,7 @@ class PostalDirectoryWindow : public ToolWindow {
     QLineEdit *TxtVilles, *TxtCodes;
     QListWidget* List1;
     QLabel* Label1;
+    QLabel *Image1, *Image2; // the two pictures beside the title
     QPushButton *Command1, *Command2, *CmdNouv, *CmdModif, *CmdQuitter;
     QGroupBox *Frame1, *Frame2;
     QLineEdit *TxtVilNew, *TxtCodeNew, *TxtVilModif, *TxtCodeModif;

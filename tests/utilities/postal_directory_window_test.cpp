@@ -76,6 +76,11 @@ TEST_F(PostalWindowTest, OpensEmptyWithBothPanelsHidden) {
     EXPECT_FALSE(w->Frame2->isVisible());
     EXPECT_TRUE(w->Command1->isVisible());
     EXPECT_TRUE(w->Command2->isVisible());
+    // The title's two pictures are drawn.
+    for (QLabel* picture : {w->Image1, w->Image2}) {
+        EXPECT_TRUE(picture->isVisible());
+        EXPECT_FALSE(picture->pixmap().isNull());
+    }
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     w->Aide->trigger();
     EXPECT_EQ(fake.help.topics, std::vector<int>{142});
