@@ -19,14 +19,11 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOVIMAR_SANITIZE=ON \
       -DTOVIMAR_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
-# The calculations and the command line; the window tests under the sanitizers are
-# still to be proven on a quiet machine before CI depends on them.
-cmake --build build-asan -j"$(nproc)" --target calc_tests cli_tests tovimar-calc
+cmake --build build-asan -j"$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-build-asan/tests/calc_tests
-build-asan/tests/cli_tests
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 
 echo "== Fuzzing, ${FUZZ_SECONDS:-25} s par cible (build-fuzz)"
 scripts/fuzz.sh "${FUZZ_SECONDS:-25}"
