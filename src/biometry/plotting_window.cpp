@@ -14,7 +14,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -26,6 +25,7 @@
 #include "core/french_number.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
+#include "platform/report_destination.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
@@ -431,7 +431,8 @@ void PlottingWindow::printChart() {
 void PlottingWindow::saveChart(bool svg) {
     const auto page = currentPage();
     if (!page) return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The dialog opens on a folder that exists, as for the printed pages.
+    const QString folder = documentsFolder();
     const QString suggested =
         QDir(folder).filePath(QStringLiteral("Courbe ") + page->title + (svg ? ".svg" : ".pdf"));
     const QString path = chooseSaveFile(suggested, svg ? QStringLiteral("Image SVG (*.svg)")

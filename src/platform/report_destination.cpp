@@ -77,8 +77,10 @@ PrinterDestination::~PrinterDestination() = default;
 QString PrinterDestination::offeredFolder() const {
     const QString remembered = memory_.value(kFolderKey).toString();
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
-    // A folder that exists, so that the dialog opens on it: the user's documents
-    // folder (made if missing), else the home folder.
+    return documentsFolder();
+}
+
+QString documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QDir().mkpath(documents)) return documents;
     return QDir::homePath();

@@ -69,6 +69,10 @@ class PrinterDestination : public ReportDestination {
     QString refusal_;
 };
 
+// A folder that exists for a file dialog to open on: the user's documents
+// folder (made if missing), else the home folder.
+QString documentsFolder();
+
 // Runs a report through a destination: asks for a job, composes, offers the
 // printer choice when asked, ends the document and tells the user where a
 // PDF went or why nothing was printed. False when nothing was printed.

@@ -1,5 +1,6 @@
 // The chart windows: the cross at the patient's point on the chart drawn, the
 // band beside it, stale points hidden; the viewer opened on each chart.
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,8 +138,26 @@ TEST(PlottingWindow, ChartSavedAsPdfAndSvgWithThePoint) {
     QTest::mouseClick(w.CmdBip, Qt::LeftButton);
     QTemporaryDir dir;
     QString chosen = dir.filePath("bip.svg");
-    w.chooseSaveFile = [&](const QString&, const QString&) { return chosen; };
-    QTest::mouseClick(w.SvgCourbe, Qt::LeftButton);
+    QString suggested;
+    w.chooseSaveFile = [&](const QString& offered, const QString&) {
+        suggested = offered;
+        return chosen;
+    };
+    {
+        // A user without a documents folder: the dialog opens on one made for it.
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+        QTest::mouseClick(w.SvgCourbe, Qt::LeftButton);
+        EXPECT_EQ(QFileInfo(suggested).absolutePath(), home.filePath("Documents"));
+        EXPECT_TRUE(QFileInfo(home.filePath("Documents")).isDir());
+        qputenv("HOME", savedHome);
+        if (savedConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
     QFile svg(chosen);
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(svg.readAll());
