@@ -189,17 +189,8 @@ FeeSchedule FeesWindow::amounts() const {
 
 void FeesWindow::save() {
     const FeeSchedule values = amounts();
-    // The file's code page cannot hold every character: rather than write
-    // them as '?', say which ones and let the practitioner replace them.
-    const std::string outside =
-        charactersOutsideWindows1252(std::vector<std::string>(values.begin(), values.end()));
-    if (!outside.empty()) {
-        platform().messages.inform(
-            QStringLiteral("Ces caractères ne peuvent pas être enregistrés dans Tarifs.tvx : ") +
-            QString::fromStdString(outside) +
-            QStringLiteral("\nRemplacez-les, puis enregistrez de nouveau."));
-        return;
-    }
+    // Characters the file's code page cannot hold are named to be replaced, not saved as '?'.
+    if (!file_.canHold(std::vector<std::string>(values.begin(), values.end()))) return;
     // A failed save has been explained to the user; every typed amount stays on screen.
     if (file_.save(encodeFeeSchedule(values))) close();
 }
