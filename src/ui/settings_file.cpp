@@ -10,8 +10,8 @@ namespace tovimar {
 SettingsFile::SettingsFile(Platform& platform, QString fileName, QString shownName)
     : platform_(platform), fileName_(std::move(fileName)), shownName_(std::move(shownName)) {}
 
-std::string SettingsFile::bytes() const {
-    return platform_.settings.read(fileName_).value_or(std::string());
+std::optional<std::string> SettingsFile::bytesIfPresent() const {
+    return platform_.settings.read(fileName_);
 }
 
 void SettingsFile::reportUnreadable() const {

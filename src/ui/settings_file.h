@@ -4,8 +4,10 @@
 // not whole, saved atomically with the cause of a failure told in French.
 
 #include <QString>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tovimar {
@@ -17,18 +19,23 @@ class SettingsFile {
     // fileName on disk ("term.tvx"); shownName in the message ("Term.tvx").
     SettingsFile(Platform& platform, QString fileName, QString shownName);
 
-    // Decodes the file's bytes (a missing file reads as no bytes) with
-    // `decode`, whose result tells `complete`; when it is not complete the
-    // user reads "Fichier <shownName> absent ou erronné." and gets what could be read.
+    // Decodes the file's bytes with `decode`, whose result tells `complete`;
+    // when it is not complete the user reads "Fichier <shownName> absent ou
+    // erronné." and gets what could be read. A missing file reads as no bytes,
+    // or as nullopt for a decoder taking std::optional<std::string> (one that
+    // tells a missing file from an empty one).
     template <class Decode> auto read(Decode decode) const {
-        auto reading = decode(std::string_view(bytes()));
+        auto reading = readQuietly(decode);
         if (!reading.complete) reportUnreadable();
         return reading;
     }
     // The same, telling nobody: for a window that needs the values while the
     // file's fault has already been told (at start-up, or by its editor).
     template <class Decode> auto readQuietly(Decode decode) const {
-        return decode(std::string_view(bytes()));
+        if constexpr (std::is_invocable_v<Decode, const std::optional<std::string>&>)
+            return decode(bytesIfPresent());
+        else
+            return decode(std::string_view(bytesIfPresent().value_or(std::string())));
     }
 
     // True when the file's code page (Windows-1252) can hold every character
@@ -42,7 +49,7 @@ class SettingsFile {
     bool save(const std::string& bytes) const;
 
   private:
-    std::string bytes() const;
+    std::optional<std::string> bytesIfPresent() const;
     void reportUnreadable() const;
 
     Platform& platform_;

@@ -115,7 +115,7 @@ FeeReading readFeeSchedule(const std::optional<std::string>& bytes) {
     if (!bytes) return reading;
     if (holdsNoValue(*bytes)) {
         // Nothing to read is not an error: the window keeps its amounts.
-        reading.valid = true;
+        reading.complete = true;
         reading.totals = ConsultationTotals{"0", "0"};
         return reading;
     }
@@ -124,7 +124,7 @@ FeeReading readFeeSchedule(const std::optional<std::string>& bytes) {
     if (!record.complete) return reading;
     reading.totals = consultationTotals(reading.amounts[kFeeCs], reading.amounts[kFeeMcs],
                                         reading.amounts[kFeeMpc]);
-    reading.valid = reading.totals.has_value();
+    reading.complete = reading.totals.has_value();
     return reading;
 }
 

@@ -68,7 +68,7 @@ struct FeeReading {
     std::vector<std::string> amounts;
     // No message: the file holds its 44 fields and numeric CS, MCS and MPC,
     // or it is empty.
-    bool valid = false;
+    bool complete = false;
     // The totals to show; "0" and "0" for an empty file, nothing after a failure.
     std::optional<ConsultationTotals> totals;
 };

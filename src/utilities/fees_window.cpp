@@ -169,9 +169,8 @@ void FeesWindow::build() {
 }
 
 void FeesWindow::load() {
-    const FeeReading reading = readFeeSchedule(platform().settings.read(kFileName));
-    if (!reading.valid)
-        platform().messages.inform(QStringLiteral("Fichier Tarifs.tvx absent ou erronné."));
+    // An empty file is no fault: it leaves the amounts shown, without a word.
+    const FeeReading reading = file_.read(readFeeSchedule);
     for (std::size_t i = 0; i < reading.amounts.size() && i < kFeeCount; ++i)
         fieldAt(i)->setText(QString::fromStdString(reading.amounts[i]));
     if (reading.totals) {

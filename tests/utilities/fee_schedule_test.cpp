@@ -67,7 +67,7 @@ TEST(FeeSchedule, ConsultationTotals) {
 
 TEST(FeeSchedule, ReadingAWholeFile) {
     const FeeReading reading = readFeeSchedule(defaultLine());
-    EXPECT_TRUE(reading.valid);
+    EXPECT_TRUE(reading.complete);
     ASSERT_EQ(reading.amounts.size(), kFeeCount);
     EXPECT_EQ(reading.amounts[19], "");
     EXPECT_EQ(reading.amounts[4], "25,15");
@@ -81,7 +81,7 @@ TEST(FeeSchedule, TheLastCompleteLineWins) {
     second[kFeeCs] = "23,5";
     second[43] = "50";
     const FeeReading reading = readFeeSchedule(defaultLine() + encodeFeeSchedule(second));
-    EXPECT_TRUE(reading.valid);
+    EXPECT_TRUE(reading.complete);
     EXPECT_EQ(reading.amounts[43], "50");
     EXPECT_EQ(reading.totals->csMcs, "25,5");
     EXPECT_EQ(reading.totals->csMcsMpc, "27,5");
@@ -95,20 +95,20 @@ TEST(FeeSchedule, AmountsComeBackExactlyAsTyped) {
     typed[9] = "a,b";
     typed[10] = "";
     const FeeReading reading = readFeeSchedule(encodeFeeSchedule(typed));
-    ASSERT_TRUE(reading.valid);
+    ASSERT_TRUE(reading.complete);
     EXPECT_EQ(std::vector<std::string>(typed.begin(), typed.end()), reading.amounts);
 }
 
 TEST(FeeSchedule, MissingShortOrDamagedFiles) {
     // Nothing read: the window keeps its amounts and shows the message.
     const FeeReading missing = readFeeSchedule(std::nullopt);
-    EXPECT_FALSE(missing.valid);
+    EXPECT_FALSE(missing.complete);
     EXPECT_TRUE(missing.amounts.empty());
     EXPECT_FALSE(missing.totals.has_value());
 
     // Fields read before the file stops short still replace the first amounts.
     const FeeReading shortFile = readFeeSchedule("\"21\",\"24\",\"3\"\r\n");
-    EXPECT_FALSE(shortFile.valid);
+    EXPECT_FALSE(shortFile.complete);
     EXPECT_EQ(shortFile.amounts, (std::vector<std::string>{"21", "24", "3"}));
     EXPECT_FALSE(shortFile.totals.has_value());
 
@@ -116,7 +116,7 @@ TEST(FeeSchedule, MissingShortOrDamagedFiles) {
     FeeSchedule badCs = defaultFeeSchedule();
     badCs[kFeeCs] = "23.5";
     const FeeReading wrongTotal = readFeeSchedule(encodeFeeSchedule(badCs));
-    EXPECT_FALSE(wrongTotal.valid);
+    EXPECT_FALSE(wrongTotal.complete);
     EXPECT_EQ(wrongTotal.amounts.size(), kFeeCount);
     EXPECT_EQ(wrongTotal.amounts[kFeeCs], "23.5");
     EXPECT_FALSE(wrongTotal.totals.has_value());
@@ -124,7 +124,7 @@ TEST(FeeSchedule, MissingShortOrDamagedFiles) {
     for (std::string damaged : {std::string("\x00\x01\x02\xff", 4), std::string("\"20\",\"23"),
                                 std::string("\"20\"x,\"23\"")}) {
         const FeeReading reading = readFeeSchedule(damaged);
-        EXPECT_FALSE(reading.valid);
+        EXPECT_FALSE(reading.complete);
         EXPECT_FALSE(reading.totals.has_value());
         EXPECT_LT(reading.amounts.size(), kFeeCount);
     }
@@ -133,7 +133,7 @@ TEST(FeeSchedule, MissingShortOrDamagedFiles) {
 TEST(FeeSchedule, AnEmptyFileIsNoErrorAndTotalsNothing) {
     for (std::string empty : {"", "\r\n", "  \r\n\r\n"}) {
         const FeeReading reading = readFeeSchedule(empty);
-        EXPECT_TRUE(reading.valid);
+        EXPECT_TRUE(reading.complete);
         EXPECT_TRUE(reading.amounts.empty());
         ASSERT_TRUE(reading.totals.has_value());
         EXPECT_EQ(reading.totals->csMcs, "0");
