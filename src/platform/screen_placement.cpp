@@ -1,8 +1,8 @@
 #include "platform/screen_placement.h"
 
 #include <QScreen>
-#include <algorithm>
 #include <QWidget>
+#include <algorithm>
 
 namespace tovimar {
 

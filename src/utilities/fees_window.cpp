@@ -12,10 +12,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "core/settings_record.h"
-#include "platform/messages.h"
 #include "platform/platform.h"
-#include "platform/settings_folder.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 
