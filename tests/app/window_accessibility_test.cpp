@@ -83,6 +83,11 @@ bool namedInFrench(QWidget* w) {
     return !name.isEmpty() && !soundsLikeCode(name) && !soundsEnglish(name);
 }
 
+// A control and what it says, for the failure message.
+QString heard(QWidget* w) {
+    return tableName(w) + " = \"" + spokenName(w) + "\"";
+}
+
 // The controls shown that a mouse can use, reachable by Tab or not.
 QStringList unnamedControls(QWidget* window) {
     QStringList unnamed;
@@ -97,7 +102,7 @@ QStringList unnamedControls(QWidget* window) {
         if (qobject_cast<QAbstractSlider*>(w) && w->parentWidget() &&
             w->parentWidget()->objectName().startsWith("qt_scrollarea"))
             continue;
-        if (!namedInFrench(w)) unnamed << tableName(w) + " = \"" + spokenName(w) + "\"";
+        if (!namedInFrench(w)) unnamed << heard(w);
     }
     return unnamed;
 }
@@ -126,8 +131,7 @@ QStringList tabWalk(QWidget* window, QStringList& unnamed) {
     QWidget* current = first;
     for (int steps = 0; steps < 120; ++steps) {
         order << tableName(current);
-        if (!namedInFrench(current))
-            unnamed << tableName(current) + " = \"" + spokenName(current) + "\"";
+        if (!namedInFrench(current)) unnamed << heard(current);
         QTest::keyClick(current, Qt::Key_Tab);
         QWidget* next = QApplication::focusWidget();
         if (!next || next == first) break;
