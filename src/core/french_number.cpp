@@ -59,7 +59,8 @@ std::optional<double> readFrenchNumber(std::string_view text) {
         if (isDigit(s[i])) {
             digits = true;
             ascii += s[i];
-        } else if (s[i] == ',' && !comma) {
+        } else if ((s[i] == ',' || s[i] == '.') && !comma) {
+            // A full stop typed or pasted for the decimal comma means the same.
             comma = true;
             ascii += '.';
         } else {
@@ -117,25 +118,32 @@ double readLeadingNumber(std::string_view text) {
 
 std::string formatFrenchNumber(double value) {
     if (value == 0.0 || !std::isfinite(value)) return "0";
-    // 15 significant digits, in the form of C's "%.15g".
+    // 15 significant digits, as C's "%.15g" would keep them, but always written
+    // out in full: a reader of a French page never meets "2E+19".
     char buf[64];
-    const auto [end, error] =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    const auto [end, error] = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                            std::chars_format::scientific, 14);
     if (error != std::errc()) return "0";
-    const std::string s(buf, end);
-    std::string mantissa = s, exponent;
-    if (auto e = s.find('e'); e != std::string::npos) {
-        mantissa = s.substr(0, e);
-        exponent = "E" + s.substr(e + 1);
+    const std::string s(buf, end); // d.dddddddddddddde[+-]XX
+    std::string digits;
+    for (char c : s.substr(0, s.find('e')))
+        if (isDigit(c)) digits += c;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    int exponent = 0;
+    const std::string e = s.substr(s.find('e') + 1);
+    std::from_chars(e.data() + (e[0] == '+' ? 1 : 0), e.data() + e.size(), exponent);
+    std::string out;
+    const int integerDigits = exponent + 1;
+    if (integerDigits <= 0) {
+        out = "0," + std::string(static_cast<std::size_t>(-integerDigits), '0') + digits;
+    } else if (static_cast<std::size_t>(integerDigits) >= digits.size()) {
+        out = digits + std::string(static_cast<std::size_t>(integerDigits) - digits.size(), '0');
+    } else {
+        const auto split = static_cast<std::size_t>(integerDigits);
+        out = digits.substr(0, split) + "," + digits.substr(split);
     }
-    if (mantissa.find('.') != std::string::npos) {
-        while (!mantissa.empty() && mantissa.back() == '0')
-            mantissa.pop_back();
-        if (!mantissa.empty() && mantissa.back() == '.') mantissa.pop_back();
-    }
-    for (char& c : mantissa)
-        if (c == '.') c = ',';
-    return mantissa + exponent;
+    return value < 0 ? "-" + out : out;
 }
 
 double roundHalfEven(double value, int decimals) {

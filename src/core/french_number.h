@@ -9,8 +9,10 @@
 namespace tovimar {
 
 // The regional-format reader: optional blanks around, an optional sign,
-// digits with at most one decimal comma, at least one digit. Nothing else
-// (no full stop, no grouping, no exponent): "97,5" -> 97.5, "12.5" -> nullopt.
+// digits with at most one decimal separator, at least one digit. The separator
+// is the comma, or a full stop typed or pasted for it, as every field and
+// command reads it: "97,5" -> 97.5, "12.5" -> 12.5. Nothing else (no second
+// separator, no grouping, no exponent): "1.234,5" -> nullopt.
 // A number too large for a double is no number (nullopt); one too small is 0.
 // None of these conversions depends on the C library's locale.
 std::optional<double> readFrenchNumber(std::string_view text);

@@ -8,13 +8,14 @@
 
 using namespace tovimar;
 
-TEST(FrenchNumberReader, ReadsTheDecimalComma) {
+TEST(FrenchNumberReader, ReadsTheDecimalCommaOrAFullStopForIt) {
     struct Case {
         const char* text;
         double value;
     } cases[] = {
         {"97,5", 97.5}, {"12", 12},      {"0,78", 0.78},   {",5", 0.5}, {"5,", 5},
         {"-3", -3},     {"+4,25", 4.25}, {" 30,6 ", 30.6}, {"007", 7},
+        {"12.5", 12.5}, {"420.5", 420.5}, {".5", 0.5},
     };
     for (const auto& c : cases) {
         auto v = readFrenchNumber(c.text);
@@ -23,12 +24,14 @@ TEST(FrenchNumberReader, ReadsTheDecimalComma) {
     }
 }
 
-TEST(FrenchNumberReader, RefusesFullStopsGroupingAndGarbage) {
+TEST(FrenchNumberReader, RefusesASecondSeparatorGroupingAndGarbage) {
     const char* refused[] = {"",
                              " ",
                              ",",
-                             "12.5",
+                             ".",
                              "1,2,3",
+                             "1.234,5",
+                             "1,5.",
                              "1 234",
                              "1e3",
                              "abc",
@@ -54,13 +57,15 @@ TEST(LeadingNumberReader, ReadsTheLeadingNumberWithAFullStop) {
         EXPECT_DOUBLE_EQ(readLeadingNumber(c.text), c.value) << c.text;
 }
 
-TEST(FrenchNumberWriter, WritesTheShortestFormWithAComma) {
+TEST(FrenchNumberWriter, WritesTheShortestFormWithACommaNeverAnExponent) {
     struct Case {
         double value;
         const char* text;
     } cases[] = {
         {8.3, "8,3"},       {0.78, "0,78"}, {1634, "1634"}, {12, "12"},      {-0.9, "-0,9"},
-        {0.1 + 0.2, "0,3"}, {-0.0, "0"},    {30.6, "30,6"}, {1e20, "1E+20"}, {12.3, "12,3"},
+        {0.1 + 0.2, "0,3"}, {-0.0, "0"},    {30.6, "30,6"}, {1e20, "100000000000000000000"}, {12.3, "12,3"},
+        {2e19 + 4096, "20000000000000000000"}, {1.5e-7, "0,00000015"}, {-123456.789, "-123456,789"},
+        {0.1234567890123456, "0,123456789012346"}, {1e15, "1000000000000000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatFrenchNumber(c.value), c.text) << c.value;
@@ -144,7 +149,7 @@ TEST(FrenchNumbers, ReadAndWriteTheSameUnderAFrenchLocale) {
     EXPECT_EQ(*value, 30.6);
     EXPECT_EQ(leading, 12.5);
     EXPECT_EQ(written, "1234,5");
-    EXPECT_EQ(large, "1E+20");
+    EXPECT_EQ(large, "100000000000000000000");
     EXPECT_EQ(rounded, 30.6);
 }
 
