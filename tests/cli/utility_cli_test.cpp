@@ -53,13 +53,21 @@ TEST(UtilityCli, WeekdayAndConverterPrintWhatTheWindowsShow) {
 }
 
 TEST(UtilityCli, SameAnswersUnderTheFrenchLocale) {
-    // The converter and the dates never go through the C library's number formats.
-    for (const char* amount : {"1", "1234567,8945", "0,00225"}) {
-        const CalcRun c = calc({"EUROFRANCS2", amount});
+    // The converter never goes through the C library's number formats: under C
+    // and under fr_FR.UTF-8 it prints the exact product rounded to the centime
+    // (1234567,8945 x 6,55957 = 8098234,5237...; 0,00225 x 6,55957 = 0,01475...).
+    struct Case {
+        const char* amount;
+        const char* francs;
+    } cases[] = {{"1", "6,56\n"}, {"1234567,8945", "8098234,52\n"}, {"0,00225", "0,01\n"}};
+    for (const Case& c : cases) {
+        const CalcRun inC = calc({"EUROFRANCS2", c.amount});
         setenv("LC_ALL", "fr_FR.UTF-8", 1);
-        const CalcRun fr = calc({"EUROFRANCS2", amount});
+        const CalcRun fr = calc({"EUROFRANCS2", c.amount});
         unsetenv("LC_ALL");
-        EXPECT_EQ(c.out, fr.out) << amount;
+        EXPECT_EQ(inC.out, c.francs) << c.amount;
+        EXPECT_EQ(fr.out, c.francs) << c.amount;
+        EXPECT_EQ(fr.status, 0) << c.amount;
     }
 }
 
