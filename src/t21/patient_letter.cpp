@@ -70,21 +70,17 @@ std::vector<std::string> adviceLines(bool lowRisk, long long threshold) {
             "risque existe et seul un examen prénatal spécialisé comme l'amniocentèse pourrait ",
             "renseigner avec certitude si l'enfant à venir est trisomique ou pas. Cependant ",
             "l'amniocentèse comporte ses propres risques et en particulier celui de fausse ",
-            "couche spontanée qui est aux environs de 1/200. ",
+            "couche, que l'on estime aujourd'hui de l'ordre de 1 sur 300 à 1 sur 1\u00a0000. ",
             "Il appartient à vous seule de prendre les risques ou non d'une amniocentèse en "
             "toute ",
-            "connaissance de cause, laquelle dans ce cas considéré comme faible ne serait pas "
-            "prise en ",
-            "charge par la sécurité sociale."};
+            "connaissance de cause."};
     return {"Ce risque est considéré comme relativement élevé mais cela ne signifie en aucun ",
             "cas que votre enfant à naître est trisomique. Seul un examen prénatal spécialisé ",
             "comme l'amniocentèse peut renseigner avec certitude si votre enfant est trisomique ",
             "ou pas. L'amniocentèse vous est donc conseillée puisque le risque est considéré ",
             "comme important. La décision d'amniocentèse n'appartient toutefois qu'à vous même, ",
-            "cet examen comportant des risques notamment de fausse couche que l'on peut estimer ",
-            "en moyenne à 1/200 (risque plus faible que celui de donner naissance à un enfant ",
-            "trisomique). Si vous faîtes réaliser cette amniocentèse elle sera prise en charge ",
-            "par la sécurité sociale."};
+            "cet examen comportant des risques notamment de fausse couche que l'on estime ",
+            "aujourd'hui de l'ordre de 1 sur 300 à 1 sur 1\u00a0000."};
 }
 
 } // namespace tovimar

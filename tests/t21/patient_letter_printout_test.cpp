@@ -58,11 +58,9 @@ TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
         "risque existe et seul un examen prénatal spécialisé comme l'amniocentèse pourrait ",
         "renseigner avec certitude si l'enfant à venir est trisomique ou pas. Cependant ",
         "l'amniocentèse comporte ses propres risques et en particulier celui de fausse ",
-        "couche spontanée qui est aux environs de 1/200. ",
+        "couche, que l'on estime aujourd'hui de l'ordre de 1 sur 300 à 1 sur 1\u00a0000. ",
         "Il appartient à vous seule de prendre les risques ou non d'une amniocentèse en toute ",
-        "connaissance de cause, laquelle dans ce cas considéré comme faible ne serait pas prise "
-        "en ",
-        "charge par la sécurité sociale.",
+        "connaissance de cause.",
     };
     EXPECT_EQ(printer.lines(), expected);
 
@@ -91,7 +89,7 @@ TEST(T21LetterPage, ThresholdEqualToTheRiskGivesTheHighRiskAdvice) {
     EXPECT_TRUE(lines.contains(
         "Ce risque est considéré comme relativement élevé mais cela ne signifie en aucun "));
     EXPECT_FALSE(lines.join('\n').contains("faible car inferieur"));
-    EXPECT_EQ(lines.last(), "par la sécurité sociale.");
+    EXPECT_EQ(lines.last(), "aujourd'hui de l'ordre de 1 sur 300 à 1 sur 1\u00a0000.");
 }
 
 TEST(T21LetterPage, EverySectionThatHasAResult) {

@@ -43,15 +43,23 @@ TEST(T21Letter, LowRiskWhenNIsAboveTheThreshold) {
 
 TEST(T21Letter, AdviceParagraphs) {
     const std::vector<std::string> low = adviceLines(true, 250);
-    ASSERT_EQ(low.size(), 8u);
+    ASSERT_EQ(low.size(), 7u);
     EXPECT_EQ(low.front(), "Ce risque est considéré comme faible car inferieur à 1/250. Bien que "
                            "faible ce ");
-    EXPECT_EQ(low.back(), "charge par la sécurité sociale.");
+    EXPECT_EQ(low.back(), "connaissance de cause.");
     const std::vector<std::string> high = adviceLines(false, 347);
-    ASSERT_EQ(high.size(), 9u);
+    ASSERT_EQ(high.size(), 7u);
     EXPECT_EQ(high.front(),
               "Ce risque est considéré comme relativement élevé mais cela ne signifie en aucun ");
-    EXPECT_EQ(high.back(), "par la sécurité sociale.");
+    EXPECT_EQ(high.back(), "aujourd'hui de l'ordre de 1 sur 300 à 1 sur 1\u00a0000.");
+    // Today's miscarriage risk of amniocentesis, and nothing dated about reimbursement.
+    for (const auto* lines : {&low, &high}) {
+        std::string text;
+        for (const std::string& l : *lines) text += l;
+        EXPECT_NE(text.find("1 sur 300 à 1 sur 1\u00a0000"), std::string::npos) << text;
+        EXPECT_EQ(text.find("1/200"), std::string::npos) << text;
+        EXPECT_EQ(text.find("sécurité sociale"), std::string::npos) << text;
+    }
 }
 
 TEST(T21Letter, ReadFromTheScreenAsItStands) {
