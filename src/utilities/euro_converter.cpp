@@ -8,91 +8,124 @@
 namespace tovimar {
 namespace {
 
-using Wide = __int128; // a count of ten-thousandths times the rate's 100000ths
+// 6,55957 F for 1 €, in hundred-thousandths of a franc.
+constexpr std::int64_t kRateHundredThousandths = 655957;
 
-constexpr std::int64_t kRateHundredThousandths = 655957;      // 6,55957 F for 1 €
-constexpr std::int64_t kAmountLimit = 10'000'000'000'000'000; // 10^12 in ten-thousandths
-
-// a / b to the nearest whole number, a half going to the even neighbour (b > 0).
-Wide divideHalfEven(Wide a, Wide b) {
-    const bool negative = a < 0;
-    const Wide magnitude = negative ? -a : a;
-    Wide quotient = magnitude / b;
-    const Wide twiceRemainder = 2 * (magnitude % b);
-    if (twiceRemainder > b || (twiceRemainder == b && quotient % 2 != 0)) ++quotient;
-    return negative ? -quotient : quotient;
-}
+// A non-negative whole number of any size, as its decimal digits, the most
+// significant first; a binary double cannot hold twelve integer digits and
+// the decimals of an amount exactly, and the product needs five more.
+using Digits = std::string;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The typed amount as a count of ten-thousandths, rounded half to even on its
-// decimal digits. The text is first checked by the common French number
-// reader; the digits are then taken one by one because a binary double cannot
-// hold twelve integer digits and four decimals exactly.
-std::optional<std::int64_t> tenThousandths(std::string_view text) {
-    if (!isFrenchNumber(text)) return std::nullopt;
-    bool negative = false;
-    std::int64_t count = 0;     // integer part, then ten-thousandths
-    int decimals = -1;          // -1 before the comma
-    int firstDropped = -1;      // the fifth decimal, when there is one
-    bool droppedBeyond = false; // a non-zero digit after the fifth decimal
-    for (char c : text) {
-        if (c == '-') negative = true;
-        if (c == ',') decimals = 0;
-        if (!isDigit(c)) continue;
-        const int digit = c - '0';
-        if (decimals < 4) {
-            // The final count is at least this one: once past the limit, too many digits.
-            count = count * 10 + digit;
-            if (count >= kAmountLimit) return std::nullopt;
-            if (decimals >= 0) ++decimals;
-        } else if (firstDropped < 0) {
-            firstDropped = digit;
-        } else if (digit != 0) {
-            droppedBeyond = true;
-        }
-    }
-    for (int d = decimals < 0 ? 0 : decimals; d < 4; ++d) {
-        if (count >= kAmountLimit / 10) return std::nullopt;
-        count *= 10;
-    }
-    if (firstDropped > 5 || (firstDropped == 5 && (droppedBeyond || count % 2 != 0))) ++count;
-    if (count >= kAmountLimit) return std::nullopt;
-    return negative ? -count : count;
+Digits withoutLeadingZeros(Digits n) {
+    const auto first = n.find_first_not_of('0');
+    return first == Digits::npos ? Digits("0") : n.substr(first);
 }
 
-// A count of ten-thousandths shown to 2 decimals, in its shortest form.
-std::string shownToCents(Wide tenThousandthsCount) {
-    const Wide cents = divideHalfEven(tenThousandthsCount, 100);
-    const bool negative = cents < 0;
-    const Wide magnitude = negative ? -cents : cents;
-    std::string text = std::to_string(static_cast<long long>(magnitude / 100));
-    const int fraction = static_cast<int>(magnitude % 100);
-    if (fraction != 0) {
-        text += ',';
-        text += static_cast<char>('0' + fraction / 10);
-        if (fraction % 10 != 0) text += static_cast<char>('0' + fraction % 10);
+Digits times(const Digits& n, std::int64_t factor) {
+    Digits product(n.size(), '0');
+    std::int64_t carry = 0;
+    for (std::size_t i = n.size(); i-- > 0;) {
+        const std::int64_t v = (n[i] - '0') * factor + carry;
+        product[i] = static_cast<char>('0' + v % 10);
+        carry = v / 10;
     }
-    return negative ? "-" + text : text;
+    for (; carry > 0; carry /= 10)
+        product.insert(product.begin(), static_cast<char>('0' + carry % 10));
+    return withoutLeadingZeros(product);
+}
+
+// The whole part of n / divisor.
+Digits dividedBy(const Digits& n, std::int64_t divisor) {
+    Digits quotient;
+    std::int64_t remainder = 0;
+    for (char c : n) {
+        remainder = remainder * 10 + (c - '0');
+        quotient += static_cast<char>('0' + remainder / divisor);
+        remainder %= divisor;
+    }
+    return withoutLeadingZeros(quotient);
+}
+
+// n / 10^count, its whole part.
+Digits shiftedRight(const Digits& n, std::size_t count) {
+    return count >= n.size() ? Digits("0") : n.substr(0, n.size() - count);
+}
+
+// The typed amount, exactly: its digits as one whole number and how many of
+// them are decimals. Nothing when the text is not a number or has more than
+// twelve digits before the comma.
+struct Amount {
+    bool negative = false;
+    Digits digits;
+    std::size_t decimals = 0;
+};
+
+std::optional<Amount> readAmount(std::string_view text) {
+    if (!isFrenchNumber(text)) return std::nullopt;
+    Amount a;
+    Digits whole, fraction;
+    bool afterComma = false;
+    for (char c : text) {
+        if (c == '-') a.negative = true;
+        if (c == ',' || c == '.') afterComma = true;
+        if (isDigit(c)) (afterComma ? fraction : whole) += c;
+    }
+    whole = withoutLeadingZeros(whole);
+    if (whole.size() > static_cast<std::size_t>(kConverterIntegerDigits)) return std::nullopt;
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    a.digits = withoutLeadingZeros(whole + fraction);
+    a.decimals = fraction.size();
+    return a;
+}
+
+// A count of thousandths rounded once to the centime, a half away from zero,
+// in its shortest form with a comma.
+std::string centimesShown(bool negative, const Digits& thousandths) {
+    const bool up = thousandths.back() >= '5';
+    Digits cents = shiftedRight(thousandths, 1);
+    if (up) {
+        // Adds one to the count of centimes.
+        std::size_t i = cents.size();
+        while (i > 0 && cents[i - 1] == '9')
+            cents[--i] = '0';
+        if (i == 0)
+            cents.insert(cents.begin(), '1');
+        else
+            ++cents[i - 1];
+    }
+    while (cents.size() < 3)
+        cents.insert(cents.begin(), '0');
+    std::string text = cents.substr(0, cents.size() - 2);
+    std::string fraction = cents.substr(cents.size() - 2);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty()) text += ',' + fraction;
+    return negative && text != "0" ? "-" + text : text;
 }
 
 } // namespace
 
 std::string EUROFRANCS2(std::string_view euros) {
-    const auto amount = tenThousandths(euros);
+    const auto amount = readAmount(euros);
     if (!amount) return {};
-    // The exact product has nine decimals; back to four, halves to even.
-    const Wide francs = divideHalfEven(Wide(*amount) * kRateHundredThousandths, 100000);
-    return shownToCents(francs);
+    // francs = digits x 655957 / 10^(decimals + 5); in thousandths of a franc, the
+    // exact product loses its last decimals + 2 digits.
+    const Digits product = times(amount->digits, kRateHundredThousandths);
+    return centimesShown(amount->negative, shiftedRight(product, amount->decimals + 2));
 }
 
 std::string FRANCEUROS2(std::string_view francs) {
-    const auto amount = tenThousandths(francs);
+    const auto amount = readAmount(francs);
     if (!amount) return {};
-    const Wide euros = divideHalfEven(Wide(*amount) * 100000, kRateHundredThousandths);
-    return shownToCents(euros);
+    // euros = digits x 10^5 / (655957 x 10^decimals); in thousandths of a euro,
+    // the whole part of digits x 10^8 / 655957 loses its last `decimals` digits.
+    const Digits quotient = dividedBy(amount->digits + "00000000", kRateHundredThousandths);
+    return centimesShown(amount->negative, shiftedRight(quotient, amount->decimals));
 }
 
 } // namespace tovimar

@@ -1,10 +1,11 @@
 #pragma once
 // Euros and French francs at the fixed rate of 6,55957 francs to the euro.
 //
-// Amounts are counts of ten-thousandths, as the former currency fields were:
-// the typed amount is rounded to 4 decimals, converted and rounded again to 4
-// decimals, then shown to 2 decimals; every rounding sends a half to the even
-// neighbour (1 € -> 6,5596 -> 6,56 F; 100 F -> 15,2449 -> 15,24 €).
+// The conversion is exact decimal arithmetic on the digits typed: the typed
+// amount times 6,55957 (or divided by it) is computed without any loss, then
+// rounded once, to the nearest centime, a half going away from zero, as the
+// regulation on the introduction of the euro requires (500 € -> 3279,785 ->
+// 3279,79 F; 3788,25 F -> 577,51498... -> 577,51 €).
 
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ inline constexpr int kConverterIntegerDigits = 12;
 
 // The francs for a typed amount of euros, in its shortest form with a decimal
 // comma ("6,56"); empty when the text is not a number or has more than 12
-// digits before the comma once rounded.
+// digits before the comma. A full stop typed for the comma reads as one.
 std::string EUROFRANCS2(std::string_view euros);
 
 // The euros for a typed amount of francs; the same rules.

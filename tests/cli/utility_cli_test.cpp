@@ -40,7 +40,8 @@ TEST(UtilityCli, WeekdayAndConverterPrintWhatTheWindowsShow) {
         {{"FRANCEUROS2", "999999999999,9999"}, "152449017237,41\n"},
         {{"EUROFRANCS2", ""}, ""},
         {{"EUROFRANCS2", ","}, ""},
-        {{"EUROFRANCS2", "1.5"}, ""},
+        {{"EUROFRANCS2", "1.5"}, "9,84\n"},       // a full stop reads as the comma
+        {{"FRANCEUROS2", "3788,25"}, "577,51\n"}, // 577,51499: rounded once
         {{"FRANCEUROS2", "1234567890123456"}, ""},
     };
     for (const auto& c : cases) {

@@ -17,18 +17,23 @@ struct Case {
 
 TEST(EuroConverter, EurosToFrancs) {
     const Case cases[] = {
-        {"1", "6,56"}, // 6,55957 -> 6,5596 -> 6,56
+        {"1", "6,56"}, // 6,55957
         {"100", "655,96"},
         {"0", "0"},
         {"1,5", "9,84"},
         {"0,01", "0,07"},
-        {"61476", "403256,13"}, // 403256,12532 -> ,1253: above the half, not a half
-        {"1234567,8945", "8098234,52"},
-        {"0,42", "2,76"}, // 2,7550 exactly: the half goes to the even 6
-        {"1,51", "9,9"},  // 9,9050 exactly: to the even 0, in its shortest form
-        {"35", "229,58"}, // 229,58495 -> ,5850 (even), then ,58|50 -> ,58 (even)
-        {"5", "32,8"},    // 32,79785 -> 32,7978 (even) -> 32,80
-        {"15", "98,39"},  // 98,39355 -> 98,3936 (even) -> 98,39
+        {"61476", "403256,13"},         // 403256,12532
+        {"1234567,8945", "8098234,52"}, // 8098234,523725365
+        {"0,42", "2,76"},               // 2,7550194
+        {"1,51", "9,9"},                // 9,9049507, in its shortest form
+        {"35", "229,58"},     // 229,58495: below the half, though ,5850 to four decimals is above
+        {"5", "32,8"},        // 32,79785
+        {"15", "98,39"},      // 98,39355
+        {"500", "3279,79"},   // 3279,785 exactly: a half goes away from zero, not to the even 8
+        {"-500", "-3279,79"}, // away from zero on either side
+        {"1500", "9839,36"},  // 9839,355 exactly
+        {"0,005", "0,03"},    // 0,03279785
+        {"1.5", "9,84"},      // a full stop typed for the comma
         {"12,345", "80,98"},
         {" 2 ", "13,12"},
         {"+2", "13,12"},
@@ -43,29 +48,68 @@ TEST(EuroConverter, EurosToFrancs) {
 
 TEST(EuroConverter, FrancsToEuros) {
     const Case cases[] = {
-        {"100", "15,24"},         {"6,56", "1"},
-        {"655,957", "100"},       {"1", "0,15"},
-        {"0,04", "0,01"},         {"0,03", "0"},
-        {"1000000", "152449,02"}, {"12345678,9", "1882086,62"},
-        {"-100", "-15,24"},       {"999999999999,9999", "152449017237,41"},
+        {"100", "15,24"},
+        {"6,56", "1"},
+        {"655,957", "100"},
+        {"1", "0,15"},
+        {"0,04", "0,01"},
+        {"0,03", "0"},
+        {"1000000", "152449,02"},
+        {"12345678,9", "1882086,62"},
+        {"-100", "-15,24"},
+        {"999999999999,9999", "152449017237,41"},
+        // 577,51498954...: to four decimals 577,5150, whose half went up to ,52.
+        {"3788,25", "577,51"},
+        {"3788.25", "577,51"},
+        {"-3788,25", "-577,51"},
+        {"3788,2501", "577,52"}, // 577,515004...
+        {"0,03279785", "0,01"},
+        {"-0,03279785", "-0,01"}, // 0,005 exactly: away from zero
+        {"0,03279784", "0"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(FRANCEUROS2(c.typed), c.shown) << c.typed;
 }
 
-TEST(EuroConverter, TypedAmountRoundedToFourDecimalsOnItsDigits) {
-    // A typed half at the fifth decimal goes to the even neighbour; anything
-    // beyond it, however far, makes it more than a half.
+TEST(EuroConverter, EveryTypedDigitCountsBeforeTheOneRounding) {
+    // The typed amount is not rounded first: its last digit, however far, can tip the centime.
     const Case euros[] = {
-        {"0,00225", "0,01"},     // 0,0022 -> 0,01443 -> 0,01
-        {"0,002250001", "0,02"}, // 0,0023 -> 0,01509 -> 0,02
-        {"0,00235", "0,02"},     // 0,0024 (even)
-        {"0,00005", "0"},        {"1,0000000000000000000000000000001", "6,56"},
+        {"0,00225", "0,01"},     // 0,0147590325
+        {"0,00075", "0"},        // 0,0049196775 (rounded first to 0,0008, it gave 0,01)
+        {"0,000762245", "0"},    // 0,0049999994...
+        {"0,000762246", "0,01"}, // 0,0050000059...
+        {"0,00005", "0"},
+        {"1,0000000000000000000000000000001", "6,56"},
+        {"999999999999,99995", "6559570000000"}, // twelve digits before the comma
     };
     for (const Case& c : euros)
         EXPECT_EQ(EUROFRANCS2(c.typed), c.shown) << c.typed;
-    EXPECT_EQ(FRANCEUROS2("0,09805"), "0,01"); // 0,098 -> 0,0149
-    EXPECT_EQ(FRANCEUROS2("0,098050001"), "0,02");
+    EXPECT_EQ(FRANCEUROS2("0,09805"), "0,01");   // 0,0149477...
+    EXPECT_EQ(FRANCEUROS2("0,0983935"), "0,01"); // 0,014999998...
+    EXPECT_EQ(FRANCEUROS2("0,0983936"), "0,02"); // 0,015000013...
+}
+
+TEST(EuroConverter, EachCentimeAmountAgreesWithIntegerArithmetic) {
+    // n centimes of one currency: the other's centimes are n x 6,55957 (or n / 6,55957)
+    // rounded half away from zero, which whole numbers compute exactly.
+    for (long long n = 0; n <= 2'000'000; n += 7) {
+        std::string typed = std::to_string(n / 100);
+        if (n % 100 != 0) typed += "," + std::to_string(n % 100 / 10) + std::to_string(n % 10);
+        const long long francs = (2 * n * 655957 + 100000) / 200000;
+        const long long euros = (2 * n * 100000 + 655957) / (2 * 655957);
+        auto shown = [](long long cents) {
+            std::string text = std::to_string(cents / 100);
+            if (cents % 100 != 0) {
+                text += "," + std::to_string(cents % 100 / 10);
+                if (cents % 10 != 0) text += std::to_string(cents % 10);
+            }
+            return text;
+        };
+        ASSERT_EQ(EUROFRANCS2(typed), shown(francs)) << typed;
+        ASSERT_EQ(FRANCEUROS2(typed), shown(euros)) << typed;
+        ASSERT_EQ(FRANCEUROS2("-" + typed), n == 0 || euros == 0 ? "0" : "-" + shown(euros))
+            << typed;
+    }
 }
 
 TEST(EuroConverter, TextsThatAreNotAmountsGiveNothing) {
@@ -74,7 +118,8 @@ TEST(EuroConverter, TextsThatAreNotAmountsGiveNothing) {
         ",",
         " ",
         "-",
-        "1.5",
+        "1.5.",
+        "1,5.",
         "1,2,3",
         "abc",
         "12a",
@@ -82,9 +127,9 @@ TEST(EuroConverter, TextsThatAreNotAmountsGiveNothing) {
         "1 000",
         "--1",
         "1,5€",
-        "1000000000000",      // thirteen digits before the comma
-        "999999999999,99995", // rounds up to thirteen digits
-        "1234567890123456",   // overflows a count of ten-thousandths
+        "1000000000000",    // thirteen digits before the comma
+        "-1000000000000,5", // the same, with a sign and decimals
+        "1234567890123456",
         "99999999999999999999999999999999999999",
         "\xc3\xa9",
     };
