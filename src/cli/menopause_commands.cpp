@@ -21,6 +21,13 @@ Result scoreOsiris(const std::vector<std::string>& a) {
     Result r;
     // An age or a weight that is not a number empties the score and the advice.
     if (!age || !weight) return r;
+    // An implausible age or weight: the window's message in place of the score and the advice.
+    const std::string refusal = osirisRefusal(*age, *weight);
+    if (!refusal.empty()) {
+        r.text = refusal;
+        r.field("message", refusal);
+        return r;
+    }
     const auto s = SCORE_OSIRIS(*age, *weight, ths, fracture);
     if (!s) return r;
     const OsirisAdvice advice = osirisAdvice(s->risk);

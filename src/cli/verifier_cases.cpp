@@ -40,9 +40,17 @@ const std::vector<ReferenceCase>& referenceCases() {
         "Osteoporosis Index of Risk (OSIRIS) to facilitate selection of women for bone "
         "densitometry. Gynecol Endocrinol 2002;16:245-50 : 0,2 × (poids − âge) + 2 si THS "
         "− 2 si fracture";
+    static const std::string kOsirisClasses =
+        kOsiris + " ; Reginster JY, Ben Sedrine W et al. Validation of OSIRIS. Gynecol "
+                  "Endocrinol 2004;18:3-8 : risque faible au-dessus de 1, intermédiaire de −3 "
+                  "à 1 inclus, élevé au-dessous de −3";
     static const std::string kEuro =
         "Règlement (CE) n° 2866/98 du Conseil du 31 décembre 1998 : 1 euro = 6,55957 francs ; "
         "arrondi au centime le plus proche (règlement (CE) n° 1103/97, art. 5)";
+    static const std::string kEuroHalf =
+        "Règlement (CE) n° 2866/98 du Conseil du 31 décembre 1998 : 1 euro = 6,55957 francs ; "
+        "règlement (CE) n° 1103/97, art. 5 : le montant converti est arrondi au centime le plus "
+        "proche, un résultat tombant exactement à mi-chemin étant arrondi au centime supérieur";
     static const std::string kLeave =
         "Code du travail, art. L1225-17 à L1225-19 : congé prénatal de 6 semaines (8 à partir "
         "du troisième enfant, 12 pour des jumeaux) avant la date présumée de l'accouchement";
@@ -203,8 +211,57 @@ const std::vector<ReferenceCase>& referenceCases() {
          "IMC",
          {"70", "175"},
          "22,9"},
+        {"Score OSIRIS : 66 ans, 63 kg : 0,2 × (63 − 66) = −0,6, arrondi à −1",
+         kOsiris,
+         "SCORE_OSIRIS",
+         {"66", "63", "non", "non"},
+         "-1"},
+        {"Score OSIRIS : 77 ans, 59 kg, sous THS : 0,2 × (59 − 77) + 2 = −1,6, arrondi à −2",
+         kOsiris,
+         "SCORE_OSIRIS",
+         {"77", "59", "oui", "non"},
+         "-2"},
+        {"Score OSIRIS : 58 ans, 64 kg : 0,2 × (64 − 58) = 1,2, arrondi à 1",
+         kOsiris,
+         "SCORE_OSIRIS",
+         {"58", "64", "non", "non"},
+         "1"},
+        {"Classe OSIRIS d'un score de 1 exactement (55 ans, 60 kg) : intermédiaire",
+         kOsirisClasses,
+         "SCORE_OSIRIS",
+         {"55", "60", "non", "non"},
+         "Risque intermédiaire",
+         2},
+        {"Classe OSIRIS d'un score de −3 exactement (73 ans, 58 kg) : intermédiaire",
+         kOsirisClasses,
+         "SCORE_OSIRIS",
+         {"73", "58", "non", "non"},
+         "Risque intermédiaire",
+         2},
+        {"Classe OSIRIS d'un score de 2 (60 ans, 70 kg) : faible",
+         kOsirisClasses,
+         "SCORE_OSIRIS",
+         {"60", "70", "non", "non"},
+         "Risque léger",
+         2},
+        {"Classe OSIRIS de 81 ans, 63 kg : 0,2 × (63 − 81) = −3,6, arrondi à −4 : élevé",
+         kOsirisClasses,
+         "SCORE_OSIRIS",
+         {"81", "63", "non", "non"},
+         "Risque sérieux",
+         2},
         {"Conversion : 100 euros en francs", kEuro, "EUROFRANCS2", {"100"}, "655,96"},
         {"Conversion : 1000 francs en euros", kEuro, "FRANCEUROS2", {"1000"}, "152,45"},
+        {"Conversion : 3 788,25 francs en euros (577,51499 €, arrondi une seule fois)",
+         kEuro,
+         "FRANCEUROS2",
+         {"3788,25"},
+         "577,51"},
+        {"Conversion : 500 euros en francs (3 279,785 F, exactement à mi-chemin)",
+         kEuroHalf,
+         "EUROFRANCS2",
+         {"500"},
+         "3279,79"},
     };
     return cases;
 }

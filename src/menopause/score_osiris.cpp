@@ -8,8 +8,30 @@
 
 namespace tovimar {
 
+namespace {
+
+bool within(const OsirisLimit& limit, double value) {
+    // A NaN fails both comparisons and is refused too.
+    return value >= limit.minimum && value <= limit.maximum;
+}
+
+std::string refusal(const OsirisLimit& limit) {
+    return std::string(limit.field) + " doit être compris entre " +
+           formatFrenchNumber(limit.minimum) + " et " + formatFrenchNumber(limit.maximum) + " " +
+           limit.unit + ".";
+}
+
+} // namespace
+
+std::string osirisRefusal(double age, double weightKg) {
+    if (!within(kOsirisAgeLimit, age)) return refusal(kOsirisAgeLimit);
+    if (!within(kOsirisWeightLimit, weightKg)) return refusal(kOsirisWeightLimit);
+    return {};
+}
+
 std::optional<OsirisScore> SCORE_OSIRIS(double age, double weightKg, bool hormoneTherapy,
                                         bool fracture) {
+    if (!osirisRefusal(age, weightKg).empty()) return std::nullopt;
     const double weightTerm = (2 * weightKg) / 10;
     const double ageTerm = (2 * age) / 10;
     OsirisScore s;
@@ -22,8 +44,8 @@ std::optional<OsirisScore> SCORE_OSIRIS(double age, double weightKg, bool hormon
 }
 
 OsirisRisk osirisRisk(double score) {
-    if (score >= 1) return OsirisRisk::Light;
-    if (score <= -3) return OsirisRisk::Serious;
+    if (score > 1) return OsirisRisk::Light;
+    if (score < -3) return OsirisRisk::Serious;
     return OsirisRisk::Intermediate;
 }
 

@@ -21,12 +21,33 @@ struct OsirisScore {
     int bar = 0; // 6 - score, held to 0..13: a longer bar, a higher risk
 };
 
-// Nothing when the score would not be finite (an age or weight too large to
-// compute with).
+// The values a woman's age and weight can plausibly take. They are wide on
+// purpose, so that no real patient falls outside: the oldest documented
+// human lived 122 years, and a menopause, premature ovarian insufficiency
+// included, does not come before 15; the lightest adults of severe anorexia
+// weigh about 20 kg, the heaviest patients a clinic weighs under 400 kg.
+// Outside them the figure is a slip of the keyboard (600 for 60, -1, 10^20),
+// and a score computed from it would mislead.
+struct OsirisLimit {
+    const char* field; // as the message names it: "L'âge", "Le poids"
+    double minimum, maximum;
+    const char* unit;
+};
+inline constexpr OsirisLimit kOsirisAgeLimit{"L'âge", 15, 125, "ans"};
+inline constexpr OsirisLimit kOsirisWeightLimit{"Le poids", 15, 400, "kilos"};
+
+// The message refusing an age or a weight outside its limits (the age named
+// first), or an empty text when both are plausible:
+// "Le poids doit être compris entre 15 et 400 kilos."
+std::string osirisRefusal(double age, double weightKg);
+
+// Nothing when the age or the weight is outside its limits (osirisRefusal
+// says why) or not a finite number.
 std::optional<OsirisScore> SCORE_OSIRIS(double age, double weightKg, bool hormoneTherapy,
                                         bool fracture);
 
-// Score >= 1: light; score <= -3: serious; in between: intermediate.
+// The published interpretation: score > 1: light; score < -3: serious; from
+// -3 to 1, both included: intermediate, to be assessed by densitometry.
 OsirisRisk osirisRisk(double score);
 
 // One line of advice and how it is drawn.

@@ -32,8 +32,9 @@ TEST(MenopauseCli, OsirisScoreClassBarAndAdvice) {
         {{"SCORE_OSIRIS", "50", "60", "non", "non"}, "2\n" + kLight + "4\n" + kLightAdvice},
         {{"SCORE_OSIRIS", "63", "60", "non", "non"}, "-1\n" + kMiddle + "7\n" + kMiddleAdvice},
         {{"SCORE_OSIRIS", "75", "55", "non", "non"}, "-4\n" + kSerious + "10\n" + kSeriousAdvice},
-        {{"SCORE_OSIRIS", "70", "55", "oui", "oui"}, "-3\n" + kSerious + "9\n" + kSeriousAdvice},
-        {{"SCORE_OSIRIS", "55", "60", "non", "non"}, "1\n" + kLight + "5\n" + kLightAdvice},
+        // Exactly -3 and exactly 1 are intermediate, as the interpretation "Entre +1 et -3" says.
+        {{"SCORE_OSIRIS", "70", "55", "oui", "oui"}, "-3\n" + kMiddle + "9\n" + kMiddleAdvice},
+        {{"SCORE_OSIRIS", "55", "60", "non", "non"}, "1\n" + kMiddle + "5\n" + kMiddleAdvice},
         {{"SCORE_OSIRIS", "50", "62,5", "non", "non"}, "2\n" + kLight + "4\n" + kLightAdvice},
         {{"SCORE_OSIRIS", "50", "67,5", "non", "non"}, "4\n" + kLight + "2\n" + kLightAdvice},
         {{"SCORE_OSIRIS", "62,5", "60", "non", "non"}, "0\n" + kMiddle + "6\n" + kMiddleAdvice},
@@ -42,13 +43,37 @@ TEST(MenopauseCli, OsirisScoreClassBarAndAdvice) {
         {{"SCORE_OSIRIS", "95", "60", "oui", "non"}, "-5\n" + kSerious + "11\n" + kSeriousAdvice},
         // An age or a weight that is not a number empties the score and the advice.
         {{"SCORE_OSIRIS", "", "60", "non", "non"}, ""},
-        {{"SCORE_OSIRIS", "50", "60.5", "non", "non"}, ""},
+        {{"SCORE_OSIRIS", "50", "60 kg", "non", "non"}, ""},
+        // A full stop typed for the comma reads as one: 60,5 kg.
+        {{"SCORE_OSIRIS", "50", "60.5", "non", "non"}, "2\n" + kLight + "4\n" + kLightAdvice},
     };
     for (const auto& c : cases) {
         const CalcRun run = calc(c.args);
         EXPECT_EQ(run.status, 0) << c.args[1] << " " << c.args[2];
         EXPECT_EQ(run.out, c.out) << c.args[1] << " " << c.args[2];
     }
+}
+
+TEST(MenopauseCli, ImplausibleAgeOrWeightPrintsTheMessageInPlaceOfAScore) {
+    const std::string age = "L'âge doit être compris entre 15 et 125 ans.\n";
+    const std::string weight = "Le poids doit être compris entre 15 et 400 kilos.\n";
+    struct Case {
+        std::string age, weight, out;
+    } cases[] = {
+        {"50", "-1", weight}, {"100000000000000000000", "60", age},
+        {"2", "60", age},     {"50", "600", weight},
+        {"130", "0", age},    {"50", "400,5", weight},
+    };
+    for (const auto& c : cases) {
+        const CalcRun run = calc({"SCORE_OSIRIS", c.age, c.weight, "non", "oui"});
+        EXPECT_EQ(run.status, 0) << c.age << " " << c.weight;
+        EXPECT_EQ(run.out, c.out) << c.age << " " << c.weight;
+    }
+    const std::string json = calc({"--json", "SCORE_OSIRIS", "50", "-1", "non", "non"}).out;
+    EXPECT_NE(json.find("\"message\": \"Le poids doit être compris entre 15 et 400 kilos.\""),
+              std::string::npos)
+        << json;
+    EXPECT_EQ(json.find("score"), std::string::npos) << json;
 }
 
 TEST(MenopauseCli, JsonAndLocale) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "menopause/osiris_about.h"
 
@@ -19,10 +20,8 @@ TEST(ScoreOsiris, ScoreClassAndBar) {
         {50, 60, false, false, 2, 2, OsirisRisk::Light, 4},
         {63, 60, false, false, -0.6, -1, OsirisRisk::Intermediate, 7},
         {75, 55, false, false, -4, -4, OsirisRisk::Serious, 10},
-        {70, 55, true, true, -3, -3, OsirisRisk::Serious, 9},
         {70, 55, true, false, -1, -1, OsirisRisk::Intermediate, 7},
         {70, 55, false, true, -5, -5, OsirisRisk::Serious, 11},
-        {55, 60, false, false, 1, 1, OsirisRisk::Light, 5},
         {60, 60, false, false, 0, 0, OsirisRisk::Intermediate, 6},
         {70, 60, false, false, -2, -2, OsirisRisk::Intermediate, 8},
         {50, 62.5, false, false, 2.5, 2, OsirisRisk::Light, 4}, // halves to even
@@ -31,7 +30,6 @@ TEST(ScoreOsiris, ScoreClassAndBar) {
         {62.5, 60, false, false, -0.5, 0, OsirisRisk::Intermediate, 6},
         {67.5, 60, false, false, -1.5, -2, OsirisRisk::Intermediate, 8},
         {72.5, 60, false, false, -2.5, -2, OsirisRisk::Intermediate, 8},
-        {73, 60, false, false, -2.6, -3, OsirisRisk::Serious, 9},
         {40, 150, false, false, 22, 22, OsirisRisk::Light, 0},    // bar held at 0
         {90, 30, false, true, -14, -14, OsirisRisk::Serious, 13}, // bar held at 13
         {95, 60, false, false, -7, -7, OsirisRisk::Serious, 13},
@@ -46,14 +44,61 @@ TEST(ScoreOsiris, ScoreClassAndBar) {
     }
 }
 
-TEST(ScoreOsiris, ValuesBeyondComputingGiveNoScore) {
+TEST(ScoreOsiris, ScoresOfExactlyOneAndMinusThreeAreIntermediate) {
+    // "> 1 = Normal", "< -3 = Patho", "Entre +1 et -3 évaluer par la DMO": both ends are
+    // intermediate, whether the score lands on them exactly or by rounding.
+    struct Case {
+        double age, weight;
+        bool ths, fracture;
+        double score;
+        int bar;
+    } cases[] = {
+        {55, 60, false, false, 1, 5},    // exactly 1
+        {70, 55, true, true, -3, 9},     // exactly -3
+        {57.5, 60, false, false, 0, 6},  // 0,5 -> 0
+        {52.6, 60, false, false, 1, 5},  // 1,48 -> 1
+        {72.6, 60, false, false, -3, 9}, // -2,52 -> -3
+        {73, 60, false, false, -3, 9},   // -2,6 -> -3
+        {77.4, 60, false, false, -3, 9}, // -3,48 -> -3
+    };
+    for (const auto& c : cases) {
+        const auto s = SCORE_OSIRIS(c.age, c.weight, c.ths, c.fracture);
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->score, c.score) << c.age << " " << c.weight;
+        EXPECT_EQ(s->risk, OsirisRisk::Intermediate) << c.age << " " << c.weight;
+        EXPECT_EQ(s->bar, c.bar) << c.age << " " << c.weight;
+    }
+    EXPECT_EQ(osirisRisk(1), OsirisRisk::Intermediate);
+    EXPECT_EQ(osirisRisk(-3), OsirisRisk::Intermediate);
+    EXPECT_EQ(osirisRisk(2), OsirisRisk::Light);
+    EXPECT_EQ(osirisRisk(-4), OsirisRisk::Serious);
+}
+
+TEST(ScoreOsiris, AgesAndWeightsOutsidePlausibleLimitsGiveNoScoreButAMessage) {
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_FALSE(SCORE_OSIRIS(inf, 60, false, false));
-    EXPECT_FALSE(SCORE_OSIRIS(inf, inf, false, false));
-    const auto big = SCORE_OSIRIS(50, 1e300, false, false);
-    ASSERT_TRUE(big); // huge but finite: a light risk with an empty bar
-    EXPECT_EQ(big->risk, OsirisRisk::Light);
-    EXPECT_EQ(big->bar, 0);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::string age = "L'âge doit être compris entre 15 et 125 ans.";
+    const std::string weight = "Le poids doit être compris entre 15 et 400 kilos.";
+    struct Case {
+        double age, weight;
+        std::string message;
+    } cases[] = {
+        {50, -1, weight},  {50, 1e300, weight}, {1e20, 60, age},    {inf, 60, age},
+        {inf, inf, age},   {50, nan, weight},   {2, 60, age},       {-20, 60, age},
+        {14.9, 60, age},   {125.1, 60, age},    {50, 14.9, weight}, {50, 400.5, weight},
+        {50, 600, weight}, {0, 0, age},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(osirisRefusal(c.age, c.weight), c.message) << c.age << " " << c.weight;
+        EXPECT_FALSE(SCORE_OSIRIS(c.age, c.weight, false, false)) << c.age << " " << c.weight;
+        EXPECT_FALSE(SCORE_OSIRIS(c.age, c.weight, true, true)) << c.age << " " << c.weight;
+    }
+    // The limits themselves are plausible and scored.
+    for (double a : {15.0, 125.0})
+        for (double w : {15.0, 400.0}) {
+            EXPECT_EQ(osirisRefusal(a, w), "") << a << " " << w;
+            EXPECT_TRUE(SCORE_OSIRIS(a, w, false, false)) << a << " " << w;
+        }
 }
 
 TEST(ScoreOsiris, AdviceOfEachClass) {
