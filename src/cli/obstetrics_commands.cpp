@@ -1,4 +1,6 @@
 // The preterm labour window and the termination deadlines window, from the command line.
+#include <utility>
+
 #include "cli/command_table.h"
 #include "core/french_number.h"
 #include "obstetrics/preterm_labour.h"
@@ -82,7 +84,16 @@ Result delaisIvg(const std::vector<std::string>& a) {
         r.field("message", out.message);
         return r;
     }
-    // Limits that are not whole numbers: nothing is computed, nothing printed.
+    // A limit given that is not a whole number of weeks is an argument the calculation
+    // cannot take.
+    const std::pair<std::size_t, const char*> limits[] = {{1, "semaines_ivg"}, {2, "semaines_ru"}};
+    for (const auto& [i, name] : limits)
+        if (!limitWeeks(a.at(i)))
+            throw UsageError("« " + a[i] +
+                             " » : la limite doit être un nombre entier de "
+                             "semaines (" +
+                             name + ").");
+    // Dates beyond the calendar: nothing is computed, nothing printed.
     if (!out.deadlines) return r;
     const TerminationDeadlines& d = *out.deadlines;
     addLine(r, "DateIVG", d.dateIvg);

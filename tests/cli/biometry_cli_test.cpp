@@ -78,7 +78,7 @@ TEST(BiometryCli, BadArgumentsGetAFrenchMessageAndStatusTwo) {
         {"MEDIANES_SA", "20,5"},
         {"MEDIANES_SA", "vingt"},
         {"POIDS_HADLOCK", "320", "abc", "72"},
-        {"POIDS_SHEPHARD", "90.5", "330"},
+        {"POIDS_SHEPHARD", "90,5 mm", "330"},
         {"CENTILE_GARDOSI", "238", "64", "163", "2502", "masculin", "0", "0"},
         {"CENTILE_GARDOSI", "238", "soixante", "163", "2502", "1", "0", "0"},
         {"BANDE_CENTILE", "Bip", "20"},

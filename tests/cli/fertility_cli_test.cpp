@@ -32,7 +32,7 @@ TEST(FertilityCli, DerivedValuesAsTheLabelsShowThem) {
         {{"IMC", "82,5", "171"}, "28,2\n"},
         {{"IMC", "70", "0"}, ""}, // no height: an empty label
         {{"IMC", "70", ""}, ""},
-        {{"IMC", "70", "1.70"}, ""}, // a full stop is not a decimal separator
+        {{"IMC", "70", "170.5"}, "24,1\n"}, // a full stop reads as the decimal comma
         {{"RAPPORT_LH_FSH", "3", "8"}, "0,38\n"},
         {{"RAPPORT_LH_FSH", "7", "5"}, "1,4\n"},
         {{"RAPPORT_LH_FSH", "5,5", "6,3"}, "0,87\n"},

@@ -67,9 +67,36 @@ TEST(ObstetricsCli, TerminationDeadlinesAsTheWindowShowsThem) {
          "Veuillez saisir des données dans la boîte d'options \n"},
         {{"DELAIS_IVG", "01/03/2010", "14", "", "29/03/2010"},
          "Veuillez saisir des données dans la boîte d'options\n"},
-        {{"DELAIS_IVG", "01/03/2010", "14,5", "7", "29/03/2010"}, ""},
+        {{"DELAIS_IVG", "01/03/2010", "14.0", "7", "29/03/2010"},
+         "DateIVG=07/06/2010\nDepasse=non\nDateRU=19/04/2010\nPicture2=non\n"
+         "Sem6=29/03/2010\nSem7=05/04/2010\nSem8=12/04/2010\nSem9=19/04/2010\n"
+         "Sem10=26/04/2010\nSem11=03/05/2010\nSem12=10/05/2010\nSem13=17/05/2010\n"
+         "Sem14=24/05/2010\nRepere=Picture_6\n"},
         {{"DELAIS_IVG", "25/12/9999", "14", "7", "29/03/2010"}, ""},
     });
+}
+
+TEST(ObstetricsCli, TerminationLimitThatIsNotAWholeNumberExitsWithStatusTwo) {
+    struct Case {
+        std::string legal, medication, named;
+    } cases[] = {
+        {"14,5", "7",
+         "« 14,5 » : la limite doit être un nombre entier de semaines (semaines_ivg)."},
+        {"14.5", "7", "(semaines_ivg)"},
+        {"14", "7,5", "« 7,5 » : la limite doit être un nombre entier de semaines (semaines_ru)."},
+        {"quatorze", "7", "(semaines_ivg)"},
+        {"14", "1e3", "(semaines_ru)"},
+        {"99999", "7", "(semaines_ivg)"},
+    };
+    for (const auto& c : cases) {
+        const CalcRun quiet =
+            calc({"DELAIS_IVG", "01/03/2010", c.legal, c.medication, "29/03/2010"});
+        EXPECT_EQ(quiet.status, 2) << c.legal << " " << c.medication;
+        EXPECT_EQ(quiet.out, "") << c.legal << " " << c.medication; // nothing on standard output
+        const CalcRun run =
+            calc({"DELAIS_IVG", "01/03/2010", c.legal, c.medication, "29/03/2010"}, true);
+        EXPECT_NE(run.out.find(c.named), std::string::npos) << run.out;
+    }
 }
 
 TEST(ObstetricsCli, SameAnswersUnderTheFrenchLocale) {
@@ -104,7 +131,7 @@ TEST(ObstetricsCli, BadArgumentsGetAFrenchMessageAndStatusTwo) {
         {{"RISQUE_MAP", "peut-être", "-", "-", "20", "30"}, "répondez oui ou non"},
         {{"RISQUE_MAP", "non", "primipare", "-", "20", "30"}, "la parité vaut"},
         {{"RISQUE_MAP", "non", "-", "oui", "20", "30"}, "fibronectine vaut"},
-        {{"RISQUE_MAP", "non", "-", "-", "20", "30.5"}, "n'est pas un nombre"},
+        {{"RISQUE_MAP", "non", "-", "-", "20", "30,5 SA"}, "n'est pas un nombre"},
         {{"DELAIS_IVG", "x", "14", "7", "01/03/2010"}, "n'est pas une date"},
         {{"DELAIS_IVG", "01/03/2010", "14", "7", "1/3"}, "n'est pas une date"},
         {{"DELAIS_IVG", "01/03/2010", "14", "7"}, "attend 4 argument"},
