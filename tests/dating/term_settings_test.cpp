@@ -51,7 +51,9 @@ TEST(TermSettings, AnaesthesiaWindowConvertsBetweenDaysAndWeeks) {
     };
     for (const auto& c : toDays)
         EXPECT_EQ(anaesthesiaWeeksToDays(c.weeks), c.days) << c.weeks;
-    EXPECT_FALSE(anaesthesiaWeeksToDays("32.5"));
+    EXPECT_EQ(anaesthesiaWeeksToDays("32.5"), anaesthesiaWeeksToDays("32,5")); // full stop: comma
+    EXPECT_TRUE(anaesthesiaWeeksToDays("32.5"));
+    EXPECT_FALSE(anaesthesiaWeeksToDays("3.2,5"));
     EXPECT_FALSE(anaesthesiaWeeksToDays(""));
 }
 

@@ -165,7 +165,7 @@ TEST(PretermRisk, MessagesForAMissingAgeOrABadCervicalLength) {
         {answers(true, P::Unanswered, F::Positive, "", 30), cervix},
         {answers(true, P::Unanswered, F::Positive, "abc", 30), cervix},
         {answers(true, P::Unanswered, F::Positive, "2 5", 30), cervix},
-        {answers(true, P::Unanswered, F::Positive, "12.5", 30), cervix},
+        {answers(true, P::Unanswered, F::Positive, "12,5 mm", 30), cervix},
         {answers(true, P::Unanswered, F::Positive, "-3", 30), cervix},
     };
     for (const auto& c : cases) {
@@ -173,6 +173,12 @@ TEST(PretermRisk, MessagesForAMissingAgeOrABadCervicalLength) {
         EXPECT_EQ(risk.message, c.message) << c.a.cervixText;
         EXPECT_EQ(risk.result, "") << c.a.cervixText;
     }
+    // A full stop reads as the comma: 12.5 mm is 12,5 mm.
+    const PretermRisk dot = RISQUE_MAP(answers(true, P::Unanswered, F::Positive, "12.5", 30));
+    const PretermRisk comma = RISQUE_MAP(answers(true, P::Unanswered, F::Positive, "12,5", 30));
+    EXPECT_EQ(dot.message, "");
+    EXPECT_FALSE(dot.result.empty());
+    EXPECT_EQ(dot.result, comma.result);
     // 41 itself is an age, beyond the table's last column.
     EXPECT_EQ(RISQUE_MAP(answers(true, P::Unanswered, F::Positive, "20", 41)).message, "");
 }

@@ -100,7 +100,7 @@ TEST(TerminationDeadlines, MissingLimitsGiveTheirMessages) {
 
 TEST(TerminationDeadlines, LimitsThatAreNotWholeNumbersStopTheComputationSilently) {
     const VbDate start = d("01/03/2010");
-    for (const char* bad : {"14,5", "abc", " ", "1 4", "14.0", "32768", "-32769", "1e3"}) {
+    for (const char* bad : {"14,5", "14.5", "abc", " ", "1 4", "32768", "-32769", "1e3"}) {
         for (const auto& [w, r] : {std::pair{bad, "7"}, std::pair{"14", bad}}) {
             const auto out = DELAIS_IVG(start, w, r, start);
             EXPECT_EQ(out.message, "") << w << " / " << r;
@@ -110,6 +110,7 @@ TEST(TerminationDeadlines, LimitsThatAreNotWholeNumbersStopTheComputationSilentl
     EXPECT_EQ(limitWeeks("14"), 14);
     EXPECT_EQ(limitWeeks(" 14 "), 14);
     EXPECT_EQ(limitWeeks("14,0"), 14);
+    EXPECT_EQ(limitWeeks("14.0"), 14); // a full stop reads as the comma
     EXPECT_EQ(limitWeeks("32767"), 32767);
     EXPECT_EQ(limitWeeks("-32768"), -32768);
 }

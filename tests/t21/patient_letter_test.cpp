@@ -11,7 +11,7 @@ TEST(T21Letter, ThresholdIsAWholeNumberOfTheSettingsField) {
     } cases[] = {
         {"250", 250},       {" 250 ", 250}, {"250,5", 250},         {"251,5", 252},
         {"32767", 32767},   {"32768", {}},  {"-32768", -32768},     {"", {}},
-        {"deux cents", {}}, {"250.5", {}},  {"99999999999999", {}},
+        {"deux cents", {}}, {"250.5", 250}, {"99999999999999", {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(letterThreshold(c.text), c.t) << c.text;

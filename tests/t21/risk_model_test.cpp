@@ -34,7 +34,7 @@ TEST(T21RiskModel, GestationalAgeFromTheCrl) {
         {"45", "11,1", 78}, {"60", "12,2", 86},   {"84", "14", 98},     {"85", "14", 98},
         {"85,9", "14", 98}, {" 53 ", "11,5", 82}, {"44,5", "11", 77}, // the comma ends the CRL
         {"0", "3,3", 24},   {"86", nullptr, 0},   {"120", nullptr, 0},  {"-5", nullptr, 0},
-        {"", nullptr, 0},   {"abc", nullptr, 0},  {"45.5", nullptr, 0}, {"45 mm", nullptr, 0},
+        {"", nullptr, 0},   {"abc", nullptr, 0},  {"45.5", "11,1", 78}, {"45 mm", nullptr, 0},
     };
     for (const Case& c : cases) {
         const auto age = AGE_GESTA_LCC(c.crl);
@@ -95,7 +95,8 @@ TEST(T21RiskModel, RisksAndRatiosAreWrittenWithoutExponent) {
 
 TEST(T21RiskModel, FieldNumbersAreFrenchAndFinite) {
     EXPECT_EQ(t21Number(" 12,5 "), 12.5);
-    EXPECT_FALSE(t21Number("12.5"));
+    EXPECT_EQ(t21Number("12.5"), 12.5); // a full stop reads as the comma
+    EXPECT_FALSE(t21Number("1.2,5"));
     EXPECT_FALSE(t21Number(""));
     EXPECT_FALSE(t21Number("1E+300"));
     EXPECT_FALSE(t21Number(std::string(400, '9'))); // too large to hold

@@ -57,7 +57,7 @@ TEST(FeeSchedule, ConsultationTotals) {
         EXPECT_EQ(totals->csMcsMpc, c.csMcsMpc) << c.cs << " " << c.mcs << " " << c.mpc;
     }
     const std::string tooLong(400, '9'); // beyond any double
-    const Case notNumbers[] = {{"23.5", "2", "2", "", ""},
+    const Case notNumbers[] = {{"23 5", "2", "2", "", ""},
                                {"23", "", "2", "", ""},
                                {"23", "2", "x", "", ""},
                                {tooLong.c_str(), "2", "2", "", ""}};
@@ -114,11 +114,11 @@ TEST(FeeSchedule, MissingShortOrDamagedFiles) {
 
     // All 44 fields, but a CS that is not a number: the amounts are shown, not the totals.
     FeeSchedule badCs = defaultFeeSchedule();
-    badCs[kFeeCs] = "23.5";
+    badCs[kFeeCs] = "23 5";
     const FeeReading wrongTotal = readFeeSchedule(encodeFeeSchedule(badCs));
     EXPECT_FALSE(wrongTotal.complete);
     EXPECT_EQ(wrongTotal.amounts.size(), kFeeCount);
-    EXPECT_EQ(wrongTotal.amounts[kFeeCs], "23.5");
+    EXPECT_EQ(wrongTotal.amounts[kFeeCs], "23 5");
     EXPECT_FALSE(wrongTotal.totals.has_value());
 
     for (std::string damaged : {std::string("\x00\x01\x02\xff", 4), std::string("\"20\",\"23"),
