@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/french_folding.h"
@@ -12,6 +13,7 @@ namespace {
 const QString kTable = QStringLiteral("SPECIALITES");
 const QString kKind = QStringLiteral("NUMSPE");
 const QString kName = QStringLiteral("NOMSPE");
+const QString kNote = QStringLiteral("AUTRES");
 
 struct Source {
     const char* column;
@@ -62,7 +64,19 @@ std::vector<TherapyText> therapyTexts(TherapyKind kind, const Row& speciality) {
         if (value.isNull()) break;
         texts.push_back({source.field, value.toString()});
     }
+    const QString note = speciality.value(kNote).toString().trimmed();
+    if (kind != TherapyKind::Other && !note.isEmpty()) {
+        if (kind != TherapyKind::Progestogen) texts.push_back({TherapyField::OestrogenNote, note});
+        if (kind != TherapyKind::Oestrogen) texts.push_back({TherapyField::ProgestogenNote, note});
+    }
     return texts;
+}
+
+bool noLongerMarketed(const QString& autres) {
+    const std::string note = foldFrenchText(autres.trimmed().toStdString());
+    auto opensWith = [&note](std::string_view words) { return note.rfind(words, 0) == 0; };
+    return opensWith("N EST PLUS COMMERCIALISE") || opensWith("RETIRE DU MARCHE") ||
+           note.find("PRESENTATION SUPPRIMEE") != std::string::npos;
 }
 
 HormoneTherapyCatalogue::HormoneTherapyCatalogue(QString databasePath)
@@ -76,6 +90,7 @@ std::optional<QStringList> HormoneTherapyCatalogue::names(TherapyKind kind) cons
     for (const Row& row : *rows) {
         const QVariant name = row.value(kName);
         if (name.isNull()) return std::nullopt;
+        if (noLongerMarketed(row.value(kNote).toString())) continue;
         sorted.emplace_back(foldFrenchText(name.toString().toStdString()), name.toString());
     }
     // Accented or lower-case names take their place among the others.

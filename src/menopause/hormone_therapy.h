@@ -6,6 +6,9 @@
 //   3  oestrogen alone
 //   4  progestogen alone
 //   5  other treatments (SERM and the like)
+// Column AUTRES holds the molecule of kind 5 and, for kinds 1 to 4, a note on
+// the speciality when there is one: its marketing status, a safety warning
+// (the meningioma risk of some progestogens), a doubt about a value.
 
 #include <QString>
 #include <QStringList>
@@ -40,7 +43,9 @@ enum class TherapyField {
     ProgestogenPosology, // LblPoso_Pg
     OtherMolecule,       // LblAutre
     OtherLab,            // LblLabo_Autre
-    Posology             // LblPoso
+    Posology,            // LblPoso
+    OestrogenNote,       // LblNote_Oe: the AUTRES note of a speciality with an oestrogen
+    ProgestogenNote      // LblNote_Pg: the AUTRES note of a speciality with a progestogen
 };
 
 struct TherapyText {
@@ -50,15 +55,26 @@ struct TherapyText {
 };
 
 // The values of a speciality in the order they are shown. A column without a
-// value ends the list there: what follows it is left unshown.
+// value ends the list there: what follows it is left unshown. The note of
+// kinds 1 to 4 comes last, whatever stopped the list, in each panel that
+// shows the speciality (both for a combined one): a safety warning is never
+// left out.
 std::vector<TherapyText> therapyTexts(TherapyKind kind, const Row& speciality);
+
+// Whether the AUTRES text of a speciality says that the speciality itself is
+// no longer marketed: it opens with "N'est plus commercialisé" or "Retiré du
+// marché", or says that its presentation was removed ("présentation
+// supprimée"), accents and case aside. A note on one strength of a range
+// ("VIVELLEDOT 100 µg/24 h : retiré du marché le ...") leaves the range offered.
+bool noLongerMarketed(const QString& autres);
 
 class HormoneTherapyCatalogue {
   public:
     explicit HormoneTherapyCatalogue(QString databasePath);
 
-    // The names of a kind, in French alphabetical order; nullopt when the
-    // file or its table cannot be read.
+    // The names of a kind, in French alphabetical order, without the
+    // specialities no longer marketed; nullopt when the file or its table
+    // cannot be read.
     std::optional<QStringList> names(TherapyKind kind) const;
     // The speciality of that kind and name; nullopt when it cannot be read or
     // is not there.

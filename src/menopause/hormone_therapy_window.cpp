@@ -147,6 +147,7 @@ void HormoneTherapyWindow::build() {
     LblLabo_Oe = detail(oestrogen, "LblLabo_Oe", QStringLiteral("Laboratoire"));
     LblPoso_E = detail(oestrogen, "LblPoso_E", QStringLiteral("Posologie"));
     tallEnoughFor(LblPoso_E, 7);
+    LblNote_Oe = detail(oestrogen, "LblNote_Oe", QStringLiteral("Remarque"));
     oestrogen->setRowStretch(oestrogen->rowCount(), 1);
     Frame16 = namedFrame("Frame16", QStringLiteral("Progestatif"), QStringLiteral("Progestatif"));
     auto* progestogen = new QGridLayout(Frame16);
@@ -155,6 +156,7 @@ void HormoneTherapyWindow::build() {
     LblLabo_Pg = detail(progestogen, "LblLabo_Pg", QStringLiteral("Laboratoire"));
     LblPoso_Pg = detail(progestogen, "LblPoso_Pg", QStringLiteral("Posologie"));
     tallEnoughFor(LblPoso_Pg, 7);
+    LblNote_Pg = detail(progestogen, "LblNote_Pg", QStringLiteral("Remarque"));
     progestogen->setRowStretch(progestogen->rowCount(), 1);
     Frame17 = namedFrame("Frame17", QString(), QStringLiteral("Traitement autre"));
     auto* other = new QGridLayout(Frame17);
@@ -209,9 +211,9 @@ void HormoneTherapyWindow::build() {
     setReadingOrder({OptTT_Regles,   OptTT_SsRegles, OptTTT_Autres, OptSpe_Comb_R,  OptSpe_OEPg_R,
                      CmbSpe_OEPg_R,  CmbSpe_OE_R,    CmbSpe_Pg_R,   OptSpe_Comb_SR, OptSpe_OEPg_SR,
                      CmbSpe_OEPg_SR, CmbSpe_OE_SR,   CmbSpe_Pg_SR,  CmbTTT_Autres,  LblOE,
-                     LblDosage,      LblVoie,        LblLabo_Oe,    LblPoso_E,      LblPg,
-                     LblDosage_P,    LblLabo_Pg,     LblPoso_Pg,    LblAutre,       LblLabo_Autre,
-                     LblPoso,        Fermer});
+                     LblDosage,      LblVoie,        LblLabo_Oe,    LblPoso_E,      LblNote_Oe,
+                     LblPg,          LblDosage_P,    LblLabo_Pg,    LblPoso_Pg,     LblNote_Pg,
+                     LblAutre,       LblLabo_Autre,  LblPoso,       Fermer});
     setEscapeButton(Fermer);
     setMinimumWidth(900);
     placeOnScreen();
@@ -261,7 +263,8 @@ void HormoneTherapyWindow::setPanelTitle(QGroupBox* panel, const QString& part,
 // What a new family or form empties: the details, the lists' choices, the
 // captions and the posologies.
 void HormoneTherapyWindow::resetForNewChoice() {
-    clear({LblOE, LblDosage, LblVoie, LblLabo_Oe, LblPg, LblDosage_P, LblLabo_Pg, LblPoso});
+    clear({LblOE, LblDosage, LblVoie, LblLabo_Oe, LblPg, LblDosage_P, LblLabo_Pg, LblPoso,
+           LblNote_Oe, LblNote_Pg});
     for (QComboBox* list :
          {CmbSpe_OEPg_R, CmbSpe_OE_R, CmbSpe_Pg_R, CmbSpe_OEPg_SR, CmbSpe_OE_SR, CmbSpe_Pg_SR})
         list->setCurrentIndex(-1);
@@ -270,12 +273,11 @@ void HormoneTherapyWindow::resetForNewChoice() {
 }
 
 void HormoneTherapyWindow::chooseFamily(QRadioButton* option) {
-    if (option == OptTTT_Autres) {
-        resetCaptions();
-        clear({LblPoso, LblPoso_E, LblPoso_Pg});
-    } else {
-        resetForNewChoice();
-    }
+    // A new family shows what a fresh window shows for it: no speciality chosen, no detail
+    // left from the family before, even in a panel this family hides.
+    resetForNewChoice();
+    clear({LblAutre, LblLabo_Autre});
+    CmbTTT_Autres->setCurrentIndex(-1);
     const bool withPeriods = option == OptTT_Regles;
     const bool withoutPeriods = option == OptTT_SsRegles;
     const bool other = option == OptTTT_Autres;
@@ -306,14 +308,16 @@ void HormoneTherapyWindow::chooseSpeciality(QComboBox* list) {
     const TherapyKind kind = kindOf_.at(list);
     switch (kind) {
     case TherapyKind::Oestrogen:
-        clear({LblOE, LblLabo_Oe, LblDosage, LblVoie, LblAutre, LblLabo_Autre, LblPoso, LblPoso_E});
+        clear({LblOE, LblLabo_Oe, LblDosage, LblVoie, LblAutre, LblLabo_Autre, LblPoso, LblPoso_E,
+               LblNote_Oe});
         break;
     case TherapyKind::Progestogen:
-        clear({LblPg, LblDosage_P, LblLabo_Pg, LblAutre, LblLabo_Autre, LblPoso, LblPoso_Pg});
+        clear({LblPg, LblDosage_P, LblLabo_Pg, LblAutre, LblLabo_Autre, LblPoso, LblPoso_Pg,
+               LblNote_Pg});
         break;
     default:
         clear({LblOE, LblDosage, LblVoie, LblLabo_Oe, LblPoso_E, LblPg, LblDosage_P, LblLabo_Pg,
-               LblPoso_Pg, LblAutre, LblLabo_Autre, LblPoso});
+               LblPoso_Pg, LblAutre, LblLabo_Autre, LblPoso, LblNote_Oe, LblNote_Pg});
         resetCaptions();
         break;
     }
@@ -367,6 +371,12 @@ void HormoneTherapyWindow::showValue(const TherapyText& text) {
         break;
     case TherapyField::Posology:
         LblPoso->setText(text.text);
+        break;
+    case TherapyField::OestrogenNote:
+        LblNote_Oe->setText(text.text);
+        break;
+    case TherapyField::ProgestogenNote:
+        LblNote_Pg->setText(text.text);
         break;
     }
 }

@@ -31,6 +31,8 @@ class HormoneTherapyWindow : public ToolWindow {
     QLabel *LblOE, *LblDosage, *LblVoie, *LblLabo_Oe, *LblPoso_E;
     QLabel *LblPg, *LblDosage_P, *LblLabo_Pg, *LblPoso_Pg;
     QLabel *LblAutre, *LblLabo_Autre, *LblPoso;
+    // The note of the speciality shown in each panel (its AUTRES column).
+    QLabel *LblNote_Oe, *LblNote_Pg;
     QPushButton* Fermer;
     QAction *Quitter, *Aide;
 

@@ -57,7 +57,7 @@ class TherapyWindowTest : public ::testing::Test {
         QStringList texts;
         for (QLabel* l : {w->LblOE, w->LblDosage, w->LblVoie, w->LblLabo_Oe, w->LblPoso_E, w->LblPg,
                           w->LblDosage_P, w->LblLabo_Pg, w->LblPoso_Pg, w->LblAutre,
-                          w->LblLabo_Autre, w->LblPoso})
+                          w->LblLabo_Autre, w->LblPoso, w->LblNote_Oe, w->LblNote_Pg})
             texts << l->text();
         return texts;
     }
@@ -66,19 +66,21 @@ class TherapyWindowTest : public ::testing::Test {
     HormoneTherapyWindow* w = nullptr;
 };
 
-TEST_F(TherapyWindowTest, OpensWithTheListsFilledAndOnlyTheFamiliesShown) {
+TEST_F(TherapyWindowTest, OpensWithTheListsOfMarketedSpecialitiesAndOnlyTheFamiliesShown) {
     testing::copyShippedDatabase("VESTRA.mdb", fake.folder());
     open();
     EXPECT_EQ(w->objectName(), "Form60");
     EXPECT_EQ(w->windowTitle(), "THS");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
-    EXPECT_EQ(w->CmbSpe_OEPg_R->count(), 7);
-    EXPECT_EQ(w->CmbSpe_OEPg_SR->count(), 10);
+    // The specialities no longer marketed are left out (4 with periods, 2 without, 1 other).
+    EXPECT_EQ(w->CmbSpe_OEPg_R->count(), 3);
+    EXPECT_EQ(w->CmbSpe_OEPg_SR->count(), 8);
+    EXPECT_EQ(w->CmbSpe_OEPg_R->findText("CLIMENE"), -1);
     EXPECT_EQ(w->CmbSpe_OE_R->count(), 11);
     EXPECT_EQ(items(w->CmbSpe_OE_R), items(w->CmbSpe_OE_SR));
     EXPECT_EQ(items(w->CmbSpe_Pg_R), items(w->CmbSpe_Pg_SR));
     EXPECT_EQ(w->CmbSpe_Pg_R->count(), 6);
-    EXPECT_EQ(w->CmbTTT_Autres->count(), 6);
+    EXPECT_EQ(w->CmbTTT_Autres->count(), 5);
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              w->Frame13, w->Frame14, w->Frame15, w->Frame16, w->Frame17, w->CmbTTT_Autres})
         EXPECT_FALSE(hidden->isVisible()) << hidden->objectName().toStdString();
@@ -143,7 +145,7 @@ TEST_F(TherapyWindowTest, ACombinedSpecialityShowsItsWholeComposition) {
 
     // Another family empties what was shown.
     click(w->OptTT_Regles);
-    EXPECT_EQ(details(), QStringList(12));
+    EXPECT_EQ(details(), QStringList(14));
     EXPECT_EQ(w->Frame15->title(), "Oestrogène");
     EXPECT_EQ(w->CmbSpe_OEPg_SR->currentIndex(), -1);
 }
@@ -164,7 +166,7 @@ TEST_F(TherapyWindowTest, AnOestrogenAndAProgestogenShowSideBySideUntilTheFamily
     EXPECT_EQ(w->LblOE->text(), "Estradiol") << "the oestrogen stays";
 
     click(w->OptTT_SsRegles);
-    EXPECT_EQ(details(), QStringList(12));
+    EXPECT_EQ(details(), QStringList(14));
     EXPECT_EQ(w->Frame16->title(), "Progesterone");
 }
 
@@ -177,6 +179,49 @@ TEST_F(TherapyWindowTest, AnOtherTreatmentShowsItsMoleculeLaboratoryAndPosology)
     EXPECT_EQ(w->LblLabo_Autre->text(), "Daiichi Sankyo Europe GmbH");
     EXPECT_FALSE(w->LblPoso->text().isEmpty());
     EXPECT_TRUE(w->LblOE->text().isEmpty());
+}
+
+TEST_F(TherapyWindowTest, TheNoteOfASpecialityShowsInEachOfItsPanels) {
+    testing::copyShippedDatabase("VESTRA.mdb", fake.folder());
+    open();
+    click(w->OptTT_Regles);
+    click(w->OptSpe_OEPg_R);
+    choose(w->CmbSpe_OE_R, "VIVELLEDOT");
+    EXPECT_EQ(w->LblNote_Oe->text(),
+              "VIVELLEDOT 100 µg/24 h : retiré du marché le 10/09/2021 (Doctissimo).");
+    EXPECT_TRUE(w->LblNote_Oe->isVisible());
+    choose(w->CmbSpe_Pg_R, "LUTENYL 3,75 mg");
+    EXPECT_TRUE(w->LblNote_Pg->text().startsWith("Risque de méningiome"));
+    EXPECT_TRUE(w->LblNote_Pg->isVisible());
+    // A speciality without a note empties its panel's note only.
+    choose(w->CmbSpe_Pg_R, "UTROGESTAN");
+    EXPECT_EQ(w->LblNote_Pg->text(), "");
+    EXPECT_FALSE(w->LblNote_Oe->text().isEmpty());
+
+    click(w->OptTT_SsRegles);
+    click(w->OptSpe_Comb_SR);
+    choose(w->CmbSpe_OEPg_SR, "CLIMASTON 0,5 mg/2,5 mg");
+    EXPECT_EQ(w->LblNote_Oe->text(), "Non remboursé (Top Santé : taux 0 %, prix libre).");
+    EXPECT_EQ(w->LblNote_Pg->text(), w->LblNote_Oe->text());
+    choose(w->CmbSpe_OEPg_SR, "ACTIVELLE");
+    EXPECT_EQ(w->LblNote_Oe->text(), "");
+    EXPECT_EQ(w->LblNote_Pg->text(), "");
+}
+
+TEST_F(TherapyWindowTest, AFamilyChosenAgainLeavesNothingOfTheOneBeforeEvenHidden) {
+    testing::copyShippedDatabase("VESTRA.mdb", fake.folder());
+    open();
+    click(w->OptTTT_Autres);
+    choose(w->CmbTTT_Autres, "EVISTA 60 mg");
+    click(w->OptTT_Regles);
+    click(w->OptSpe_Comb_R);
+    choose(w->CmbSpe_OEPg_R, "DIVINA");
+    EXPECT_FALSE(w->LblOE->text().isEmpty());
+    click(w->OptTTT_Autres);
+    // As a fresh window choosing "Autre": no speciality chosen, every detail empty.
+    EXPECT_EQ(details(), QStringList(14));
+    EXPECT_EQ(w->CmbTTT_Autres->currentIndex(), -1);
+    EXPECT_EQ(w->Frame15->title(), "Oestrogène");
 }
 
 TEST_F(TherapyWindowTest, OwnFileSortsNamesAndStopsAtAnEmptyValue) {
