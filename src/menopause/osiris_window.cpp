@@ -149,13 +149,14 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     riskGrid->addWidget(ProgressBar1, 0, 0, 1, 2);
     riskGrid->addWidget(new QLabel(QStringLiteral("Score OSIRIS")), 0, 2, Qt::AlignRight);
     riskGrid->addWidget(LblScore2, 0, 3);
+    // The legends say where 1 and -3 belong: both are intermediate, as in the published score.
     auto* legends = new QHBoxLayout;
     legends->addWidget(
-        legend(QStringLiteral("Risque léger"), QStringLiteral("Score >= 1"), 0x00FF00));
+        legend(QStringLiteral("Risque léger"), QStringLiteral("Score > 1"), 0x00FF00));
     legends->addWidget(legend(QStringLiteral("Risque intermédiaire"),
-                              QStringLiteral("1 > Score >  -3 "), 0xFFFF00));
+                              QStringLiteral("1 >= Score >= -3"), 0xFFFF00));
     legends->addWidget(
-        legend(QStringLiteral("Risque sérieux"), QStringLiteral("Score =< -3"), 0xFF0000));
+        legend(QStringLiteral("Risque sérieux"), QStringLiteral("Score < -3"), 0xFF0000));
     riskGrid->addLayout(legends, 1, 0, 1, 4);
 
     // The picture and the advice.
@@ -236,8 +237,19 @@ void OsirisWindow::CALCULE() {
                        ? SCORE_OSIRIS(*age, *weight, ChkTHS->isChecked(), ChkFract->isChecked())
                        : std::nullopt;
     if (!s) {
+        // Nothing of an earlier score stays: the bar, the picture and the colour go back to
+        // their neutral state, and an implausible age or weight is named with its limits.
         for (QLabel* l : {LblScore, LblScore2, LblCommenta, LblCommentb, LblCommentc, LblCommentd})
             l->clear();
+        ProgressBar1->setValue(0);
+        showPicture(4);
+        colour(LblScore2, Qt::black, palette().color(QPalette::Window));
+        LblScore2->setAccessibleDescription(QString());
+        ProgressBar1->setAccessibleDescription(QString());
+        if (age && weight) {
+            const std::string refusal = osirisRefusal(*age, *weight);
+            showCommentLine(LblCommenta, {refusal, 0xFF0000u, true, false}, palette());
+        }
         return;
     }
     const QString score = QString::fromStdString(formatFrenchNumber(s->score));

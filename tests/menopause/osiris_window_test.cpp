@@ -64,7 +64,14 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
          "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
         {"75", "55", false, false, "-4", 10, 2, QColor(0xFF, 0x00, 0x00),
          "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
-        {"70", "55", true, true, "-3", 9, 2, QColor(0xFF, 0x00, 0x00),
+        // Exactly -3 and exactly 1: intermediate, as "Entre +1 et -3 évaluer par la DMO".
+        {"70", "55", true, true, "-3", 9, 3, QColor(0xFF, 0xFF, 0x00),
+         "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
+        {"55", "60", false, false, "1", 5, 3, QColor(0xFF, 0xFF, 0x00),
+         "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
+        {"52,4", "60", false, false, "2", 4, 1, QColor(0x00, 0xFF, 0x00),
+         "Risque d'ostéoporose léger.", QColor(0x00, 0x00, 0xFF), false, false, false},
+        {"77,6", "60", false, false, "-4", 10, 2, QColor(0xFF, 0x00, 0x00),
          "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
         {"50", "67,5", false, false, "4", 2, 1, QColor(0x00, 0xFF, 0x00),
          "Risque d'ostéoporose léger.", QColor(0x00, 0x00, 0xFF), false, false, false},
@@ -94,34 +101,78 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
 TEST(OsirisWindow, ATickRemovedRecomputesAndPlainLinesTakeTheWindowTextColour) {
     FakePlatform fake;
     OsirisWindow w(fake.windows());
-    retype(w.TxtAge, "70");
+    retype(w.TxtAge, "75");
     retype(w.TxtPds, "55");
-    EXPECT_EQ(w.LblScore2->text(), "-3");
+    EXPECT_EQ(w.LblScore2->text(), "-4");
     QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
-    EXPECT_EQ(w.LblScore2->text(), "-1");
+    EXPECT_EQ(w.LblScore2->text(), "-2");
     EXPECT_EQ(w.LblCommentc->text(), "L'OSTEODENSITOMETRIE est donc fortement indiquée.");
     EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
     QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
-    EXPECT_EQ(w.LblScore2->text(), "-3");
+    EXPECT_EQ(w.LblScore2->text(), "-4");
     EXPECT_EQ(w.LblCommentc->text(), "Ostéodensitométrie est ici diagnostique et pronostique.");
     EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText),
               w.palette().color(QPalette::WindowText));
     EXPECT_FALSE(w.LblCommentc->font().bold());
 }
 
-TEST(OsirisWindow, TextThatIsNotANumberEmptiesTheScoreAndAdviceOnly) {
+TEST(OsirisWindow, TextThatIsNotANumberEmptiesEveryTraceOfTheEarlierScore) {
     FakePlatform fake;
     OsirisWindow w(fake.windows());
     retype(w.TxtAge, "75");
     retype(w.TxtPds, "55");
-    w.TxtPds->setText("55.5"); // a full stop: not a number here
-    for (QLabel* l :
-         {w.LblScore, w.LblScore2, w.LblCommenta, w.LblCommentb, w.LblCommentc, w.LblCommentd})
-        EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
-    EXPECT_EQ(w.ProgressBar1->value(), 10); // the bar and the picture keep their state
-    EXPECT_EQ(w.pictureIndex(), 2);
+    EXPECT_EQ(w.ProgressBar1->value(), 10);
+    for (const char* text : {"55 kg", "", "-"}) {
+        w.TxtPds->setText(text);
+        for (QLabel* l :
+             {w.LblScore, w.LblScore2, w.LblCommenta, w.LblCommentb, w.LblCommentc, w.LblCommentd})
+            EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString() << " " << text;
+        // Neither the bar nor the picture nor the colour of a serious risk stays.
+        EXPECT_EQ(w.ProgressBar1->value(), 0) << text;
+        EXPECT_EQ(w.pictureIndex(), 4) << text;
+        EXPECT_NE(background(w.LblScore2), QColor(0xFF, 0x00, 0x00)) << text;
+    }
+    w.TxtPds->setText("55.5"); // a full stop reads as the comma
+    EXPECT_EQ(w.LblScore2->text(), "-4");
     w.TxtPds->setText("55,5");
     EXPECT_EQ(w.LblScore2->text(), "-4");
+}
+
+TEST(OsirisWindow, AnImplausibleAgeOrWeightIsNamedWithItsLimitsAndGivesNoScore) {
+    struct Case {
+        const char *age, *weight, *message;
+    } cases[] = {
+        {"60", "-1", "Le poids doit être compris entre 15 et 400 kilos."},
+        {"60", "600", "Le poids doit être compris entre 15 et 400 kilos."},
+        {"100000000000000000000", "60", "L'âge doit être compris entre 15 et 125 ans."},
+        {"2", "60", "L'âge doit être compris entre 15 et 125 ans."},
+    };
+    for (const auto& c : cases) {
+        FakePlatform fake;
+        OsirisWindow w(fake.windows());
+        retype(w.TxtAge, "80"); // a serious risk first
+        retype(w.TxtPds, "50");
+        retype(w.TxtAge, c.age);
+        retype(w.TxtPds, c.weight);
+        EXPECT_EQ(w.LblCommenta->text(), c.message) << c.age << " " << c.weight;
+        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
+        for (QLabel* l : {w.LblScore, w.LblScore2, w.LblCommentb, w.LblCommentc, w.LblCommentd})
+            EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
+        EXPECT_EQ(w.ProgressBar1->value(), 0);
+        EXPECT_EQ(w.pictureIndex(), 4);
+        EXPECT_TRUE(fake.messages.shown.isEmpty()); // no box while typing
+    }
+}
+
+TEST(OsirisWindow, LegendsPlaceOneAndMinusThreeInTheIntermediateClass) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    QStringList legends;
+    for (const QLabel* l : w.findChildren<QLabel*>())
+        if (l->text().startsWith("Risque ")) legends << l->text();
+    EXPECT_TRUE(legends.contains("Risque léger\nScore > 1")) << legends.join('|').toStdString();
+    EXPECT_TRUE(legends.contains("Risque intermédiaire\n1 >= Score >= -3"));
+    EXPECT_TRUE(legends.contains("Risque sérieux\nScore < -3"));
 }
 
 TEST(OsirisWindow, SlidersWriteTheirValueButTypingDoesNotMoveThem) {
@@ -139,7 +190,7 @@ TEST(OsirisWindow, SlidersWriteTheirValueButTypingDoesNotMoveThem) {
     EXPECT_EQ(w.TxtPds->text(), "150");
 }
 
-TEST(OsirisWindow, DateOfBirthSetsTheAgeAndTheSliderShowsItWithinItsRange) {
+TEST(OsirisWindow, DateOfBirthSetsTheAgeTheSliderShowsItWithinItsRangeAFutureOneIsRefused) {
     FakePlatform fake;
     fake.setToday("02/01/2010");
     OsirisWindow w(fake.windows());
@@ -151,10 +202,11 @@ TEST(OsirisWindow, DateOfBirthSetsTheAgeAndTheSliderShowsItWithinItsRange) {
     EXPECT_EQ(w.TxtAge->text(), "95");
     EXPECT_EQ(w.SliderAge->value(), 90);
     EXPECT_EQ(w.LblScore2->text(), "-7");
-    retype(w.TxtDateNaiss, "01/01/2030"); // in the future: an age of -20, computed, not refused
+    retype(w.TxtDateNaiss, "01/01/2030"); // in the future: an age of -20, refused
     EXPECT_EQ(w.TxtAge->text(), "-20");
     EXPECT_EQ(w.SliderAge->value(), 40);
-    EXPECT_EQ(w.LblScore2->text(), "16");
+    EXPECT_EQ(w.LblScore2->text(), "");
+    EXPECT_EQ(w.LblCommenta->text(), "L'âge doit être compris entre 15 et 125 ans.");
     retype(w.TxtDateNaiss, "32/01/1950"); // not a date: nothing changes
     EXPECT_EQ(w.TxtAge->text(), "-20");
 }
