@@ -43,8 +43,7 @@ bool replay(const fs::path& file) {
     std::fflush(stderr);
     // libFuzzer never passes a null pointer, even for an empty input.
     static const std::uint8_t empty = 0;
-    const auto* data =
-        bytes.empty() ? &empty : reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const auto* data = bytes.empty() ? &empty : reinterpret_cast<const std::uint8_t*>(bytes.data());
     LLVMFuzzerTestOneInput(data, bytes.size());
     return true;
 }

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "biometry/illustrations.h"
 #include "biometry/plotting_window.h"
 #include "support/fake_platform.h"
+#include "support/pdf_readback.h"
 #include "support/typing.h"
 
 using namespace tovimar;
@@ -33,6 +35,27 @@ struct Scan {
         return *fake.windows().existing<PlottingWindow>();
     }
 };
+
+// The chart's page as a PDF document: it parses, holds one A4 page, and its text
+// names the measure and the patient's point under the letterhead.
+void expectWholeChartPdf(const QString& path) {
+    SCOPED_TRACE(path.toStdString());
+    const PdfInfo info = pdfInfo(path);
+    ASSERT_TRUE(info.parsed) << "pdfinfo cannot read it";
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_NEAR(info.widthPoints, 595.28, 1);
+    EXPECT_NEAR(info.heightPoints, 841.89, 1);
+    const QStringList lines = nonEmptyLines(pdfLayoutText(path));
+    const QString text = lines.join(' ');
+    EXPECT_LT(text.indexOf("Maternite des Lilas"), text.indexOf("Diamètre Bipariétal"))
+        << text.toStdString();
+    EXPECT_GE(text.indexOf("Maternite des Lilas"), 0) << text.toStdString();
+    EXPECT_TRUE(text.contains("Courbe CFEF")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Mesure : 53 mm à 22 Sem. A. (50 ème Percentile), le 15/03/2010."))
+        << text.toStdString();
+    // The curves' legends and the axes' figures are text too.
+    EXPECT_TRUE(text.contains("C 97")) << text.toStdString();
+}
 
 } // namespace
 
@@ -165,7 +188,19 @@ TEST(PlottingWindow, ChartSavedAsPdfAndSvgWithThePoint) {
         << text.toStdString();
     chosen = dir.filePath("bip.pdf");
     QTest::mouseClick(w.PdfCourbe, Qt::LeftButton);
-    EXPECT_TRUE(QFile::exists(chosen));
+    expectWholeChartPdf(chosen);
+    // Printed on a printer (here one writing PDF): the same page.
+    const QString printed = dir.filePath("imprimee.pdf");
+    w.printersAvailable = [] { return true; };
+    w.choosePrinter = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    };
+    QTest::mouseClick(w.ImprimerCourbe, Qt::LeftButton);
+    expectWholeChartPdf(printed);
+    EXPECT_TRUE(scan.fake.messages.shown.isEmpty())
+        << scan.fake.messages.shown.join("|").toStdString();
     // No printer installed: a message instead of a lost page.
     w.printersAvailable = [] { return false; };
     QTest::mouseClick(w.ImprimerCourbe, Qt::LeftButton);

@@ -17,7 +17,7 @@ class FrenchLocaleInstalled : public ::testing::Environment {
         if (french == static_cast<locale_t>(0)) {
             ADD_FAILURE()
                 << "The fr_FR.UTF-8 locale is not installed: the French runs of tovimar-calc would "
-               "run in C. Run scripts/install-dependencies.sh (it generates the locale).";
+                   "run in C. Run scripts/install-dependencies.sh (it generates the locale).";
             return;
         }
         freelocale(french);

@@ -33,11 +33,13 @@ const Refusal kRefusals[] = {
     {{"DATE_POUR_SA", "15/01/2010", "12,5"}, "« 12,5 » n'est pas un nombre entier"},
     {{"DATE_100_POURCENT", ""}, "«  » n'est pas une date"},
     // The schedule.
-    {{"FENETRE_AMENORRHEE", "15/01/2010", "quatre", "96"}, "« quatre » n'est pas un nombre de jours"},
+    {{"FENETRE_AMENORRHEE", "15/01/2010", "quatre", "96"},
+     "« quatre » n'est pas un nombre de jours"},
     {{"CONSULTATION_ANESTHESIE", "15/01/2010", "210", "x"}, "« x » n'est pas un nombre de jours"},
     {{"EXAMENS_OBLIGATOIRES", "00/01/2010"}, "« 00/01/2010 » n'est pas une date"},
     {{"ECHOGRAPHIES_RECOMMANDEES", "2010-01-15"}, "« 2010-01-15 » n'est pas une date"},
-    {{"DEBUTS_CONGE", "15/10/2010", "peut-être", "non", "1"}, "« peut-être » : répondez oui ou non"},
+    {{"DEBUTS_CONGE", "15/10/2010", "peut-être", "non", "1"},
+     "« peut-être » : répondez oui ou non"},
     {{"DEBUTS_CONGE", "15/10/2010", "non", "non", "deux"}, "« deux » n'est pas un nombre entier"},
     // Utilities.
     {{"SAINT_DU_JOUR", "31/04/2010"}, "« 31/04/2010 » n'est pas une date (date)"},
@@ -59,7 +61,8 @@ const Refusal kRefusals[] = {
     // Biometry.
     {{"BANDE_CENTILE", "Tete", "20", "41"}, "« Tete » n'est pas une mesure"},
     {{"MEDIANES_SA", "vingt"}, "« vingt » n'est pas un nombre entier"},
-    {{"POIDS_HADLOCK", "abc", "300", "60"}, "« abc » n'est pas un nombre (circonférence céphalique)"},
+    {{"POIDS_HADLOCK", "abc", "300", "60"},
+     "« abc » n'est pas un nombre (circonférence céphalique)"},
     {{"POIDS_SHEPHARD", "90", "trois cents"}, "« trois cents » n'est pas un nombre"},
     {{"POIDS_DUDLEY", "320", "330", "fémur"}, "« fémur » n'est pas un nombre (fémur)"},
     {{"CENTILE_GARDOSI", "280", "60", "165", "3300", "garçon", "-1", "-1"},
@@ -86,7 +89,8 @@ const Refusal kRefusals[] = {
     // Fertility and menopause.
     {{"SCORE_RO", "30", "22", "1", "FSH"}, "« FSH » n'est pas un nombre (FSH)"},
     {{"SCORE_TRANSFERT", "30", "2000", "6", "2"}, "« 2 » : l'option embryonnaire vaut 4, 3 ou 1."},
-    {{"SCORE_OSIRIS", "60", "55", "peut-être", "non"}, "« peut-être » : répondez oui ou non (THS)."},
+    {{"SCORE_OSIRIS", "60", "55", "peut-être", "non"},
+     "« peut-être » : répondez oui ou non (THS)."},
 };
 
 // Commands that take any text, as the field of their window does: a text that is

@@ -1,4 +1,5 @@
 #include "platform/painter_report_printer.h"
+#include "support/pdf_readback.h"
 #include "support/recording_report_printer.h"
 
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -143,7 +143,7 @@ struct BreakCase {
     QStringList expected; // after a further print of "FIN"
 };
 
-class ReportPrinterLineBreaks : public testing::TestWithParam<BreakCase> {};
+class ReportPrinterLineBreaks : public ::testing::TestWithParam<BreakCase> {};
 
 TEST_P(ReportPrinterLineBreaks, BreakCharactersStartNewLinesAtTheLeftEdge) {
     const BreakCase& c = GetParam();
@@ -169,7 +169,7 @@ TEST_P(ReportPrinterLineBreaks, BreakCharactersStartNewLinesAtTheLeftEdge) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReportPrinterLineBreaks,
-    testing::Values(
+    ::testing::Values(
         BreakCase{"Cr", {u"a\rb"_s}, false, {u"a"_s, u"b"_s, u"FIN"_s}},
         BreakCase{"Lf", {u"a\nb"_s}, false, {u"a"_s, u"b"_s, u"FIN"_s}},
         BreakCase{"CrLfIsOneBreak", {u"a\r\nb"_s}, false, {u"a"_s, u"b"_s, u"FIN"_s}},
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   {u"Docteur Jean Martin"_s, u"Gynécologue"_s, u"12 rue des Lilas"_s, u""_s,
                    u"Lyon      Rhône"_s, u"Tel :  04 78 00 00 00"_s, u"FIN"_s}}),
-    [](const testing::TestParamInfo<BreakCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<BreakCase>& info) { return std::string(info.param.name); });
 
 TEST(ReportPrinterLineModel, SplitLineBreaksKeepsEmptyTexts) {
     EXPECT_EQ(ReportLayout::splitLineBreaks(QString()), QStringList({QString()}));
@@ -405,56 +405,12 @@ TEST(ReportPrinterRecording, EndedDocumentKeepsItsLinesUntilTheNextReport) {
 // ---------------------------------------------------------------------------------------------
 // The painter printer, writing PDF files read back with poppler's tools.
 
-QString runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString& file) {
-    return runTool(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-enc"), QStringLiteral("UTF-8"), file, QStringLiteral("-")});
-}
-
-struct WordBox {
-    QString text;
-    double xMin, yMin, xMax, yMax; // PDF points from the page's top-left corner
-    int page;
-};
-
-// The words of the file with their boxes, from pdftotext -bbox.
-std::vector<WordBox> pdfWords(const QString& file) {
-    const QString html =
-        runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"),
-                                              QStringLiteral("UTF-8"), file, QStringLiteral("-")});
-    static const QRegularExpression pageOrWord(
-        QStringLiteral(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" )re"
-                       R"re(yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<WordBox> words;
-    int page = -1;
-    for (auto it = pageOrWord.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        if (m.captured(0).startsWith(QStringLiteral("<page")))
-            ++page;
-        else
-            words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                             m.captured(3).toDouble(), m.captured(4).toDouble(), page});
-    }
-    return words;
-}
-
-std::optional<WordBox> findWord(const std::vector<WordBox>& words, const QString& text) {
-    for (const WordBox& word : words)
-        if (word.text == text) return word;
-    return std::nullopt;
-}
+// runTool, pdfText, pdfWords and findWord: support/pdf_readback.h.
+using namespace tovimar::testing;
 
 constexpr double pointsPerCm = 72 / 2.54;
 
-class ReportPrinterPdf : public testing::Test {
+class ReportPrinterPdf : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());

@@ -68,7 +68,17 @@ TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
     const auto& lines = printer.lineDetails();
     EXPECT_EQ(lines[0].grid.leftCm, 3);
     EXPECT_EQ(lines[0].grid.topCm, 3);
-    EXPECT_EQ(lines[0].pieces.empty() ? 20 : lines[0].pieces[0].style.points, 20);
+    // The first line is empty, in 20 points: it holds no text, so its font is read from
+    // the room it takes (the establishment's line starts one 20-point line lower) and from
+    // the establishment's own size.
+    EXPECT_TRUE(lines[0].pieces.empty());
+    EXPECT_DOUBLE_EQ(lines[0].top, 0);
+    EXPECT_NEAR(lines[1].top, RecordingReportPrinter::modelLineHeightCm(20), 1e-9);
+    ASSERT_EQ(lines[1].pieces.size(), 1u);
+    EXPECT_EQ(lines[1].pieces[0].style.points, 20);
+    // The letterhead's next line is in 12 points.
+    EXPECT_NEAR(lines[2].top - lines[1].top, RecordingReportPrinter::modelLineHeightCm(20), 1e-9);
+    EXPECT_EQ(lines[2].pieces[0].style.points, 12);
     const auto& salutation = lines[8];
     EXPECT_DOUBLE_EQ(salutation.top, 6);
     ASSERT_EQ(salutation.pieces.size(), 2u);
