@@ -37,7 +37,9 @@ class IntegerDigitsLimit : public QObject {
             after.remove(at, field_->selectedText().size());
         }
         after.insert(at, typed);
-        const int comma = after.indexOf(u',');
+        // A full stop pasted for the comma separates the decimals too.
+        int comma = after.indexOf(u',');
+        if (comma < 0) comma = after.indexOf(u'.');
         int digits = 0;
         for (QChar c : comma < 0 ? after : after.left(comma))
             if (c.isDigit()) ++digits;

@@ -123,6 +123,34 @@ TEST(ConverterWindow, PastedTextIsReadSafely) {
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
+TEST(ConverterWindow, EachAmountIsRoundedOnceToTheCentimeAsTovimarCalcPrintsIt) {
+    FakePlatform fake;
+    ConverterWindow w(fake.windows());
+    w.show();
+    // 577,51498... F, not 577,5150 rounded again; 3 279,785 exactly: the half goes up.
+    const struct {
+        QLineEdit* field;
+        QLineEdit* other;
+        const char *typed, *shown;
+    } cases[] = {
+        {w.Text2, w.Text1, "3788,25", "577,51"}, {w.Text2, w.Text1, "3788.25", "577,51"},
+        {w.Text1, w.Text2, "500", "3279,79"},    {w.Text1, w.Text2, "-500", "-3279,79"},
+        {w.Text1, w.Text2, "35", "229,58"},
+    };
+    for (const auto& c : cases) {
+        c.field->clear();
+        paste(c.field, QString::fromUtf8(c.typed));
+        EXPECT_EQ(c.other->text(), c.shown) << c.typed;
+    }
+    // A pasted full stop is the comma for the digit limit too: decimals can follow.
+    w.Text1->clear();
+    paste(w.Text1, QStringLiteral("999999999999.5"));
+    w.Text1->end(false);
+    typeText(w.Text1, "5");
+    EXPECT_EQ(w.Text1->text(), "999999999999.55");
+    EXPECT_EQ(w.Text2->text(), "6559569999997,05");
+}
+
 TEST(ConverterWindow, ClearEmptiesBothAndReturnsToTheEuros) {
     FakePlatform fake;
     ConverterWindow w(fake.windows());
