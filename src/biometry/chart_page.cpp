@@ -1,14 +1,13 @@
 #include "biometry/chart_page.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
-#include <QTemporaryFile>
+
+#include "platform/atomic_file.h"
 
 namespace tovimar {
 namespace {
@@ -79,56 +78,51 @@ bool printChartPage(QPrinter& printer, const ChartPage& content, QString* error)
 }
 
 bool saveChartPdf(const QString& path, const ChartPage& content, QString* error) {
-    // QPrinter writes to a file name: write beside the target, then replace it.
-    const QString partial = path + QStringLiteral(".partiel");
-    {
+    // QPrinter writes to a file name: the temporary file beside the target,
+    // put in its place once whole.
+    AtomicFile file(path);
+    if (file.open()) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(partial);
+        printer.setOutputFileName(file.temporaryPath());
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         printer.setDocName(QFileInfo(path).completeBaseName());
-        if (!printChartPage(printer, content, error)) {
-            QFile::remove(partial);
-            return false;
-        }
+        QString painterError;
+        if (!printChartPage(printer, content, &painterError)) file.setWriterFailed();
     }
-    if (QFileInfo(partial).size() <= 0 || (QFile::exists(path) && !QFile::remove(path)) ||
-        !QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        if (error) *error = QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(path);
-        return false;
-    }
-    return true;
+    if (file.commit(pdfIsWhole)) return true;
+    if (error) *error = file.errorText();
+    return false;
 }
 
 bool saveChartSvg(const QString& path, const ChartPage& content, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error) *error = QStringLiteral("Le fichier « %1 » n'a pas pu être créé.").arg(path);
-        return false;
-    }
-    // An A4 page at 90 dots per inch, in millimetres for the viewer.
-    const QSize size(744, 1052);
-    {
+    AtomicFile file(path);
+    if (file.open()) {
+        // An A4 page at 90 dots per inch, in millimetres for the viewer.
+        const QSize size(744, 1052);
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(file.device());
         svg.setResolution(90);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(content.title);
         svg.setDescription(content.details);
-        QPainter painter(&svg);
-        const double margin = 20 / 25.4 * 90;
-        paintChartPage(
-            painter, QRectF(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin),
-            content);
+        QPainter painter;
+        if (painter.begin(&svg)) {
+            const double margin = 20 / 25.4 * 90;
+            paintChartPage(
+                painter,
+                QRectF(margin, margin, size.width() - 2 * margin, size.height() - 2 * margin),
+                content);
+            if (!painter.end()) file.setWriterFailed();
+        } else {
+            file.setWriterFailed();
+        }
     }
-    if (!file.flush() || !file.commit()) {
-        if (error) *error = QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(path);
-        return false;
-    }
-    return true;
+    if (file.commit(svgIsWhole)) return true;
+    if (error) *error = file.errorText();
+    return false;
 }
 
 } // namespace tovimar

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "platform/atomic_file.h"
 #include "platform/messages.h"
 #include "platform/painter_report_printer.h"
 
@@ -17,13 +18,14 @@ namespace {
 
 const QString kFolderKey = QStringLiteral("impression/dossier_pdf");
 
-// Owns the PDF printer its pages are drawn on.
+// Owns the PDF printer its pages are drawn on, and the file they go to: the
+// pages are written beside the target and put in its place only once whole.
 class PdfReportPrinter : public ReportPrinter {
   public:
-    PdfReportPrinter(const QString& path, PainterReportPrinter::PrinterChoice choice)
-        : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    PdfReportPrinter(const QString& path, AtomicFile::Replace replace,
+                     PainterReportPrinter::PrinterChoice choice)
+        : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)), file_(path, replace) {
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(path);
         printer_->setPageSize(QPageSize(QPageSize::A4));
         printer_->setDocName(QFileInfo(path).completeBaseName());
         painter_ = std::make_unique<PainterReportPrinter>(*printer_, std::move(choice));
@@ -37,11 +39,31 @@ class PdfReportPrinter : public ReportPrinter {
         painter_->print(items, continueLine);
     }
     bool choosePrinter() override { return painter_->choosePrinter(); }
-    bool endDocument(QString* error) override { return painter_->endDocument(error); }
+    bool endDocument(QString* error) override {
+        written_.clear();
+        if (!file_.open()) {
+            if (error) *error = file_.errorText();
+            return false;
+        }
+        printer_->setOutputFileName(file_.temporaryPath());
+        // The painter closes the file when it ends; whether it finished is
+        // then checked on the file itself.
+        QString painterError;
+        if (!painter_->endDocument(&painterError)) file_.setWriterFailed();
+        if (!file_.commit(pdfIsWhole)) {
+            if (error) *error = file_.errorText();
+            return false;
+        }
+        written_ = file_.writtenPath();
+        return true;
+    }
+    QString writtenFile() const override { return written_; }
 
   private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<PainterReportPrinter> painter_;
+    AtomicFile file_;
+    QString written_;
 };
 
 QString safeFileName(const QString& name) {
@@ -95,16 +117,18 @@ QString PrinterDestination::pdfFolder() {
 }
 
 std::optional<ReportJob> PrinterDestination::namedPdfJob(const QString& fileName) {
-    QString path = dialogs_.chooseFile(QDir(offeredFolder()).filePath(fileName));
+    // The name offered is free; the dialog asks before another file is replaced.
+    QString path = dialogs_.chooseFile(freeFileName(QDir(offeredFolder()).filePath(fileName)));
     if (path.isEmpty()) return std::nullopt;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     memory_.setValue(kFolderKey, QFileInfo(path).absolutePath());
-    return pdfJob(path, false);
+    return pdfJob(path, AtomicFile::Replace::Allowed);
 }
 
-std::optional<ReportJob> PrinterDestination::pdfJob(const QString& path, bool withChoice) {
-    auto choice = withChoice ? dialogs_.choosePrinter : [](QPrinter&) { return true; };
-    ReportJob job{std::make_unique<PdfReportPrinter>(path, choice), path};
+std::optional<ReportJob> PrinterDestination::pdfJob(const QString& path,
+                                                    AtomicFile::Replace replace) {
+    ReportJob job{std::make_unique<PdfReportPrinter>(path, replace, [](QPrinter&) { return true; }),
+                  path};
     return job;
 }
 
@@ -127,7 +151,8 @@ std::optional<ReportJob> PrinterDestination::start(PrintMode mode, const QString
                                "pour enregistrer la page en PDF : rien n'a été imprimé.");
             return std::nullopt;
         }
-        return pdfJob(QDir(folder).filePath(fileName), false);
+        // A page never replaces another: a name already taken gets " (2)", " (3)"...
+        return pdfJob(QDir(folder).filePath(fileName), AtomicFile::Replace::Never);
     }
     if (!systemPrinter_) systemPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     systemPrinter_->setDocName(documentName);
@@ -148,13 +173,19 @@ bool printReport(ReportDestination& destination, Messages& messages, PrintMode m
     if (mode == PrintMode::ChoosePrinter && !job->printer->choosePrinter()) return false;
     QString error;
     if (!job->printer->endDocument(&error)) {
-        messages.inform(QStringLiteral("L'impression n'a pas pu se faire : %1").arg(error));
+        // A PDF file's failure says its cause and what became of the file itself.
+        messages.inform(job->pdfPath.isEmpty()
+                            ? QStringLiteral("L'impression n'a pas pu se faire : %1").arg(error)
+                            : error);
         return false;
     }
-    if (!job->pdfPath.isEmpty())
+    // The file actually written: a name already taken was not used.
+    const QString written =
+        job->printer->writtenFile().isEmpty() ? job->pdfPath : job->printer->writtenFile();
+    if (!written.isEmpty())
         messages.inform(
             QStringLiteral("La page a été enregistrée au format PDF dans le fichier :\n%1")
-                .arg(QDir::toNativeSeparators(job->pdfPath)));
+                .arg(QDir::toNativeSeparators(written)));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/atomic_file.h"
 #include "platform/report_printer.h"
 
 class QPrinter;
@@ -56,7 +57,7 @@ class PrinterDestination : public ReportDestination {
     QString lastRefusal() const override { return refusal_; }
 
   private:
-    std::optional<ReportJob> pdfJob(const QString& path, bool withChoice);
+    std::optional<ReportJob> pdfJob(const QString& path, AtomicFile::Replace replace);
     // A PDF file whose name the user gives, offered in the remembered folder.
     std::optional<ReportJob> namedPdfJob(const QString& fileName);
     QString pdfFolder();

@@ -37,6 +37,9 @@ class ReportPrinter {
     virtual bool choosePrinter() = 0;
     // Sends the composed page(s) to the printer; returns false with an error text on failure.
     virtual bool endDocument(QString* error = nullptr) = 0;
+    // After a successful endDocument, the file the pages went to (a PDF file
+    // under the name actually taken); empty for a printer.
+    virtual QString writtenFile() const { return {}; }
 };
 
 } // namespace tovimar
