@@ -2,6 +2,8 @@
 
 #include "core/windows1252.h"
 
+#include <algorithm>
+
 namespace tovimar {
 namespace {
 
@@ -116,6 +118,55 @@ std::string charactersOutsideWindows1252(const std::vector<std::string>& values)
     for (const std::string& value : values)
         for (const std::string& c : unrepresentableInWindows1252(value))
             if (found.find(c) == std::string::npos) found += (found.empty() ? "" : " ") + c;
+    return found;
+}
+
+namespace {
+
+std::string controlName(unsigned char c) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string code = "U+00";
+    code += hex[c >> 4];
+    code += hex[c & 0xF];
+    switch (c) {
+    case 0x00:
+        return "caractère nul (" + code + ")";
+    case 0x08:
+        return "retour arrière (" + code + ")";
+    case 0x0B:
+        return "tabulation verticale (" + code + ")";
+    case 0x0C:
+        return "saut de page (" + code + ")";
+    case 0x1B:
+        return "échappement (" + code + ")";
+    case 0x7F:
+        return "effacement (" + code + ")";
+    default:
+        return "caractère de commande " + code;
+    }
+}
+
+} // namespace
+
+std::string controlCharactersNamed(const std::vector<std::string>& values) {
+    std::string found;
+    for (const std::string& value : values) {
+        std::string visible;
+        std::vector<unsigned char> controls;
+        for (const char ch : value) {
+            const auto c = static_cast<unsigned char>(ch);
+            if (isControl(c) && !isLineEnd(ch)) {
+                if (std::find(controls.begin(), controls.end(), c) == controls.end())
+                    controls.push_back(c);
+            } else {
+                visible += ch;
+            }
+        }
+        for (unsigned char c : controls) {
+            if (!found.empty()) found += "; ";
+            found += controlName(c) + " dans « " + visible + " »";
+        }
+    }
     return found;
 }
 

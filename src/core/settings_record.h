@@ -35,6 +35,13 @@ SettingsReading readSettingsRecord(std::string_view bytes, std::size_t count);
 // can be saved. A save should name them to the user instead of losing them.
 std::string charactersOutsideWindows1252(const std::vector<std::string>& values);
 
+// The control characters of the values that a reading refuses (all below a
+// blank but the tabulation, line ends included, and DEL), each once, named in
+// French with the value holding it: "tabulation verticale (U+000B) dans
+// « 14 »", separated by "; ". Empty when there is none. A line end is saved
+// as a blank and is not named.
+std::string controlCharactersNamed(const std::vector<std::string>& values);
+
 // The complete record only.
 std::optional<std::vector<std::string>> decodeSettingsRecord(std::string_view bytes,
                                                              std::size_t count);

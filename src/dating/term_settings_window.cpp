@@ -193,8 +193,12 @@ TermSettings TermSettingsWindow::currentSettings() const {
 void TermSettingsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
     const TermSettings settings = currentSettings();
-    if (!file_.canHold({settings.values.begin(), settings.values.end()})) return;
-    if (file_.save(encodeTermSettings(settings))) close();
+    // Only what the next start reads back is saved.
+    const TermSettings defaults = TermSettings::editorDefaults();
+    if (file_.save({settings.values.begin(), settings.values.end()},
+                   [](std::string_view bytes) { return readTermSettings(bytes).complete; },
+                   {defaults.values.begin(), defaults.values.end()}))
+        close();
 }
 
 } // namespace tovimar

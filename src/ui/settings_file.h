@@ -1,9 +1,11 @@
 #pragma once
 // A settings file that a window shows and rewrites (term.tvx, options.tvx,
 // tarifs.tvx): read with the file's own French message when it is missing or
-// not whole, saved atomically with the cause of a failure told in French.
+// not whole, saved atomically with the cause of a failure told in French, and
+// only with what the next start reads back.
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,10 +45,20 @@ class SettingsFile {
     // before saving (instead of their becoming '?').
     bool canHold(const std::vector<std::string>& values) const;
 
-    // Replaces the file with these bytes, whole or not at all. False when it
-    // could not be saved: the user has been told why, the previous file is
-    // untouched, and the window should stay open with what was typed.
-    bool save(const std::string& bytes) const;
+    // What the next start makes of the file's bytes: true when its reader
+    // takes them whole.
+    using ReadsWhole = std::function<bool(std::string_view bytes)>;
+
+    // Replaces the file with the record of these values, whole or not at all,
+    // and only when the next start reads it back: each character must fit the
+    // code page, none may be a control character, and `readsWhole` must take
+    // the record. A value it refuses (a number too large for its field) is
+    // found by trying each value alone in `plain`, a record the reader takes
+    // (the defaults), and named. False when nothing was saved: the user has
+    // been told why, the previous file is untouched, and the window should
+    // stay open with what was typed.
+    bool save(const std::vector<std::string>& values, const ReadsWhole& readsWhole,
+              const std::vector<std::string>& plain) const;
 
   private:
     std::optional<std::string> bytesIfPresent() const;

@@ -185,10 +185,15 @@ FeeSchedule FeesWindow::amounts() const {
 
 void FeesWindow::save() {
     const FeeSchedule values = amounts();
-    // Characters the file's code page cannot hold are named to be replaced, not saved as '?'.
-    if (!file_.canHold(std::vector<std::string>(values.begin(), values.end()))) return;
-    // A failed save has been explained to the user; every typed amount stays on screen.
-    if (file_.save(encodeFeeSchedule(values))) close();
+    // Characters the file's code page cannot hold are named to be replaced, not saved as '?',
+    // and only what the next opening reads back is saved. A failed save has been explained to
+    // the user; every typed amount stays on screen.
+    const FeeSchedule defaults = defaultFeeSchedule();
+    if (file_.save(
+            {values.begin(), values.end()},
+            [](std::string_view bytes) { return readFeeSchedule(std::string(bytes)).complete; },
+            {defaults.begin(), defaults.end()}))
+        close();
 }
 
 } // namespace tovimar

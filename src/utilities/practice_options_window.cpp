@@ -133,8 +133,11 @@ void PracticeOptionsWindow::save() {
     std::vector<std::string> values;
     for (const std::string* field : options.fields())
         values.push_back(*field);
-    if (!file_.canHold(values)) return;
-    if (file_.save(encodePracticeOptions(options))) close();
+    // Only what the next start reads back is saved.
+    if (file_.save(
+            values, [](std::string_view bytes) { return readPracticeOptions(bytes).complete; },
+            std::vector<std::string>(values.size())))
+        close();
 }
 
 PracticeOptions loadPracticeOptions(Platform& platform) {

@@ -115,6 +115,9 @@ Pair readPair(std::string_view bytes) {
     const SettingsReading r = readSettingsRecord(bytes, 2);
     return {r.values, r.complete};
 }
+bool readsPair(std::string_view bytes) {
+    return readPair(bytes).complete;
+}
 
 TEST(WindowKit, ASettingsFileIsReadWithItsOwnMessageAndSavedWhole) {
     FakePlatform fake;
@@ -123,7 +126,7 @@ TEST(WindowKit, ASettingsFileIsReadWithItsOwnMessageAndSavedWhole) {
     EXPECT_EQ(fake.messages.shown, QStringList({"Fichier Paire.tvx absent ou erronné."}));
 
     fake.messages.shown.clear();
-    ASSERT_TRUE(file.save(encodeSettingsRecord({"1", "deux"})));
+    ASSERT_TRUE(file.save({"1", "deux"}, readsPair, {"", ""}));
     const Pair again = file.read(readPair);
     EXPECT_TRUE(again.complete);
     EXPECT_EQ(again.values, (std::vector<std::string>{"1", "deux"}));
@@ -133,7 +136,7 @@ TEST(WindowKit, ASettingsFileIsReadWithItsOwnMessageAndSavedWhole) {
 TEST(WindowKit, ASaveThatCannotBeWrittenKeepsThePreviousFileAndSaysSo) {
     FakePlatform fake;
     SettingsFile file(*fake.platform, QStringLiteral("paire.tvx"), QStringLiteral("Paire.tvx"));
-    ASSERT_TRUE(file.save(encodeSettingsRecord({"1", "2"})));
+    ASSERT_TRUE(file.save({"1", "2"}, readsPair, {"", ""}));
     // Writes beyond a few bytes fail as on a full disk.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
@@ -141,7 +144,7 @@ TEST(WindowKit, ASaveThatCannotBeWrittenKeepsThePreviousFileAndSaysSo) {
     rlimit tiny = old;
     tiny.rlim_cur = 4;
     setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool saved = file.save(encodeSettingsRecord({"une valeur longue", "et une autre"}));
+    const bool saved = file.save({"une valeur longue", "et une autre"}, readsPair, {"", ""});
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_FALSE(saved);
     ASSERT_EQ(fake.messages.shown.size(), 1);
