@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -18,6 +17,7 @@
 #include "dating/planning_preview_window.h"
 #include "platform/report_destination.h"
 #include "support/fake_platform.h"
+#include "support/pdf_readback.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
@@ -179,18 +179,32 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
     ASSERT_EQ(fake.messages.shown.size(), 4);
     EXPECT_TRUE(fake.messages.shown[0].contains(out.path()));
 
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", out.path() + "/" + pdfs[0], "-"});
-    ASSERT_TRUE(pdftotext.waitForFinished(20000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char* expected :
-         {"Maternité des Lilas", "Madame Élise Martin", "Madame Zoé Lefèvre,",
-          "Votre grossesse a été déclarée du 15/01/2010.", "15/10/2010",
-          "Examen du 4ème mois : 15/04/2010 --> 15/05/2010",
-          "Echographie du 2ème trimestre, à partir du : 04/06/2010",
-          "Consultation auprès de l'anesthésiste."})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
-    EXPECT_LT(text.indexOf("Maternité"), text.indexOf("Madame Zoé"));
+    // The file read back: one page, its lines in order, nothing outside the printable area
+    // (the grid starts 3 cm right of its left edge; its right edge is as far from the paper's).
+    const QString pdf = out.path() + "/" + pdfs[0];
+    const PdfInfo info = pdfInfo(pdf);
+    ASSERT_TRUE(info.parsed) << pdf.toStdString();
+    EXPECT_EQ(info.pages, 1);
+    const QStringList lines = nonEmptyLines(pdfLayoutText(pdf));
+    const QStringList inOrder = {
+        "Maternité des Lilas",
+        "Madame Élise Martin",
+        "Madame Zoé Lefèvre,",
+        "Votre grossesse a été déclarée du 15/01/2010.",
+        "Le terme de cette grossesse est prévu au plus tard le 15/10/2010.",
+        "Examen du 4ème mois : 15/04/2010 --> 15/05/2010",
+        "Echographie du 2ème trimestre, à partir du : 04/06/2010",
+        "Consultation auprès de l'anesthésiste.",
+    };
+    EXPECT_EQ(firstMissingInOrder(lines, inOrder), QString()) << lines.join('\n').toStdString();
+    const std::vector<WordBox> words = pdfWords(pdf);
+    ASSERT_FALSE(words.empty());
+    const double printerMargin = words.front().xMin - 3 * kPointsPerCm;
+    EXPECT_GE(printerMargin, -0.5);
+    for (const WordBox& word : words) {
+        EXPECT_GE(word.xMin, words.front().xMin - 0.5) << word.text.toStdString();
+        EXPECT_LE(word.xMax, info.widthPoints - printerMargin + 0.5) << word.text.toStdString();
+    }
 }
 
 } // namespace
