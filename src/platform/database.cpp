@@ -10,6 +10,7 @@
 
 #include <atomic>
 
+#include "platform/atomic_file.h"
 #include "platform/settings_folder.h"
 
 namespace tovimar {
@@ -51,6 +52,85 @@ QString quoteSqlName(const QString& name) {
     return '`' + quoted + '`';
 }
 
+// ---------------------------------------------------------------- failures
+
+DatabaseFailure databaseFailureOf(const QSqlError& error) {
+    DatabaseFailure failure;
+    failure.engineText = error.text();
+    bool ok = false;
+    // SQLite's result code; its low byte is the primary code of an extended one.
+    failure.code = error.nativeErrorCode().toInt(&ok);
+    if (!ok) failure.code = 0;
+    using Kind = DatabaseFailure::Kind;
+    switch (failure.code & 0xFF) {
+    case 13: // SQLITE_FULL
+        failure.kind = Kind::DiskFull;
+        break;
+    case 8: // SQLITE_READONLY
+        failure.kind = Kind::ReadOnly;
+        break;
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        failure.kind = Kind::Locked;
+        break;
+    case 26: // SQLITE_NOTADB
+        failure.kind = Kind::NotADatabase;
+        break;
+    case 11: // SQLITE_CORRUPT
+        failure.kind = Kind::Damaged;
+        break;
+    case 10: // SQLITE_IOERR
+        failure.kind = Kind::InputOutput;
+        break;
+    case 3:  // SQLITE_PERM
+    case 23: // SQLITE_AUTH
+        failure.kind = Kind::NoPermission;
+        break;
+    case 14: // SQLITE_CANTOPEN
+        failure.kind = Kind::CannotOpen;
+        break;
+    default:
+        failure.kind = Kind::Other;
+        break;
+    }
+    return failure;
+}
+
+QString databaseFailureCause(const DatabaseFailure& failure) {
+    using Kind = DatabaseFailure::Kind;
+    switch (failure.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::CannotOpen:
+        return QStringLiteral("le fichier ne peut pas être ouvert");
+    case Kind::DiskFull:
+        return QStringLiteral("le disque est plein");
+    case Kind::ReadOnly:
+        return QStringLiteral("le fichier est en lecture seule");
+    case Kind::Locked:
+        return QStringLiteral("le fichier est verrouillé par un autre programme ; réessayez dans "
+                              "un instant");
+    case Kind::NotADatabase:
+        return QStringLiteral("le fichier n'est pas une base de données");
+    case Kind::Damaged:
+        return QStringLiteral("le fichier est endommagé");
+    case Kind::InputOutput:
+        return QStringLiteral("erreur de lecture ou d'écriture sur le disque");
+    case Kind::NoPermission:
+        return QStringLiteral("permission refusée");
+    case Kind::Refused: {
+        // The program's own sentence, as a cause: "la ligne courante n'existe plus".
+        QString cause = failure.engineText;
+        if (cause.endsWith('.')) cause.chop(1);
+        if (!cause.isEmpty()) cause[0] = cause[0].toLower();
+        return cause;
+    }
+    case Kind::Other:
+        break;
+    }
+    return QStringLiteral("erreur n° %1 de la base de données").arg(failure.code);
+}
+
 // ---------------------------------------------------------------- Row
 
 void Row::set(const QString& column, const QVariant& value) {
@@ -83,11 +163,13 @@ DatabaseConnection::DatabaseConnection(const DatabaseFile& file) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     if (!db.isValid()) {
         error_ = QStringLiteral("Le pilote SQLite de Qt est absent.");
+        failure_ = {DatabaseFailure::Kind::CannotOpen, 0, error_};
         return;
     }
     // SQLite would create a missing file: it must be there already.
     if (!QFileInfo(file.path).isFile()) {
         error_ = QStringLiteral("Le fichier %1 est introuvable.").arg(file.path);
+        failure_ = {DatabaseFailure::Kind::CannotOpen, 0, error_};
         return;
     }
     const bool readOnly = file.access == DatabaseFile::Access::ReadOnly;
@@ -100,7 +182,14 @@ DatabaseConnection::DatabaseConnection(const DatabaseFile& file) {
                              .arg(kBusyTimeoutMs)
                              .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     open_ = db.open();
-    if (!open_) error_ = db.lastError().text();
+    if (!open_) {
+        error_ = db.lastError().text();
+        failure_ = databaseFailureOf(db.lastError());
+        // Whatever the engine says, a file that cannot be opened at all is
+        // not connected.
+        if (failure_.kind == DatabaseFailure::Kind::Other)
+            failure_.kind = DatabaseFailure::Kind::CannotOpen;
+    }
 }
 
 DatabaseConnection::~DatabaseConnection() {
@@ -124,12 +213,21 @@ RecordSet::RecordSet(DatabaseFile file, QString table, std::vector<Criterion> wh
 
 bool RecordSet::fail(const QString& error) {
     lastError_ = error;
+    failure_ = DatabaseFailure{DatabaseFailure::Kind::Refused, 0, error};
+    return false;
+}
+
+bool RecordSet::fail(const QSqlError& error) {
+    lastError_ = error.text();
+    failure_ = databaseFailureOf(error);
     return false;
 }
 
 bool RecordSet::openedConnection(DatabaseConnection& connection) {
     if (connection.isOpen()) return true;
-    return fail(connection.error());
+    lastError_ = connection.error();
+    failure_ = connection.failure();
+    return false;
 }
 
 QString RecordSet::selectPrefix() const {
@@ -185,7 +283,7 @@ std::optional<RecordSet::Located> RecordSet::fetchOne(DatabaseConnection& connec
     query.setForwardOnly(true);
     if (!query.prepare(selectPrefix() + whereClause(extra, keyComparison) +
                        orderClause(descending) + QStringLiteral(" LIMIT 1"))) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     bindWhere(query, extra);
@@ -194,7 +292,7 @@ std::optional<RecordSet::Located> RecordSet::fetchOne(DatabaseConnection& connec
             query.addBindValue(v);
     }
     if (!query.exec()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     Located located;
@@ -202,7 +300,7 @@ std::optional<RecordSet::Located> RecordSet::fetchOne(DatabaseConnection& connec
         located.found = true;
         located.row = rowFrom(query);
     } else if (query.lastError().isValid()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     return located;
@@ -218,13 +316,13 @@ RecordSet::fetchByRowId(DatabaseConnection& connection, qint64 rowId,
         sql +=
             QStringLiteral(" AND ") + quoteSqlName(criterion->column) + comparison(criterion->op);
     if (!query.prepare(sql)) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     query.addBindValue(rowId);
     if (criterion) query.addBindValue(criterion->value);
     if (!query.exec()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     Located located;
@@ -402,12 +500,12 @@ std::optional<std::vector<Row>> RecordSet::readAll() {
     QSqlQuery query(connection.handle());
     query.setForwardOnly(true);
     if (!query.prepare(selectPrefix() + whereClause({}, QString()) + orderClause(false))) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     bindWhere(query, {});
     if (!query.exec()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     std::vector<Row> rows;
@@ -419,7 +517,7 @@ std::optional<std::vector<Row>> RecordSet::readAll() {
         rows.push_back(std::move(row));
     }
     if (query.lastError().isValid()) {
-        fail(query.lastError().text());
+        fail(query.lastError());
         return std::nullopt;
     }
     empty_ = rows.empty();
@@ -521,10 +619,10 @@ bool RecordSet::addNew(const Row& values) {
     QSqlQuery query(connection.handle());
     if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                            .arg(quoteSqlName(table_), columns.join(", "), marks.join(", "))))
-        return fail(query.lastError().text());
+        return fail(query.lastError());
     for (const auto& entry : values.columns())
         query.addBindValue(entry.second);
-    if (!query.exec()) return fail(query.lastError().text());
+    if (!query.exec()) return fail(query.lastError());
     if (query.numRowsAffected() != 1)
         return fail(QStringLiteral("La ligne n'a pas été enregistrée."));
     const QVariant rowId = query.lastInsertId();
@@ -546,12 +644,12 @@ bool RecordSet::edit(const Row& values) {
     QSqlQuery query(connection.handle());
     if (!query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                            .arg(quoteSqlName(table_), assignments.join(", "))))
-        return fail(query.lastError().text());
+        return fail(query.lastError());
     for (const auto& entry : values.columns())
         query.addBindValue(entry.second);
     const qint64 rowId = key_.last().toLongLong();
     query.addBindValue(rowId);
-    if (!query.exec()) return fail(query.lastError().text());
+    if (!query.exec()) return fail(query.lastError());
     if (query.numRowsAffected() != 1)
         return fail(QStringLiteral("La ligne courante n'existe plus."));
     // The row keeps its place in the set; its new values are read back.
@@ -572,9 +670,9 @@ bool RecordSet::deleteCurrent() {
     if (!openedConnection(connection)) return false;
     QSqlQuery query(connection.handle());
     if (!query.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoteSqlName(table_))))
-        return fail(query.lastError().text());
+        return fail(query.lastError());
     query.addBindValue(key_.last());
-    if (!query.exec()) return fail(query.lastError().text());
+    if (!query.exec()) return fail(query.lastError());
     if (query.numRowsAffected() != 1)
         return fail(QStringLiteral("La ligne courante n'existe plus."));
     // The place stays known, so that a move goes on from where the row was.
@@ -585,7 +683,8 @@ bool RecordSet::deleteCurrent() {
 
 // ---------------------------------------------------------------- user's copy
 
-QString writableDatabasePath(const SettingsFolder& folder, const QString& fileName) {
+QString writableDatabasePath(const SettingsFolder& folder, const QString& fileName,
+                             QString* copyError) {
     // The user's copy, once there, is the directory (as for the settings files).
     const QString read = folder.readPath(fileName);
     const QString shipped = folder.programDir() + "/" + fileName;
@@ -593,16 +692,13 @@ QString writableDatabasePath(const SettingsFolder& folder, const QString& fileNa
     if (folder.settingsDir() == folder.programDir()) return shipped;
     const QString own = folder.settingsDir() + "/" + fileName;
     if (!QFileInfo(shipped).isFile()) return shipped;
-    // Copied under another name, then renamed: a copy cut short is never taken
-    // for the directory.
-    const QString part = own + QStringLiteral(".part");
-    QFile::remove(part);
-    if (QFile::copy(shipped, part) &&
-        QFile::setPermissions(part, QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
-        QFile::rename(part, own))
-        return own;
-    QFile::remove(part);
-    // The shipped file can still be searched; a change will be refused.
+    // The user's folder is made when missing (a new user of an installed
+    // copy); the copy lands whole or not at all, so that a copy cut short is
+    // never taken for the directory.
+    QString error;
+    if (copyFileWhole(shipped, own, 0600, &error)) return own;
+    if (copyError) *copyError = error;
+    // The shipped file can still be searched; a change is refused with the cause.
     return shipped;
 }
 

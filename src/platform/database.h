@@ -23,6 +23,7 @@
 #include <vector>
 
 class QSqlDatabase;
+class QSqlError;
 class QSqlQuery;
 
 namespace tovimar {
@@ -56,6 +57,30 @@ class Row {
     std::vector<std::pair<QString, QVariant>> columns_;
 };
 
+// Why an operation on a database failed, from the engine's own error code.
+struct DatabaseFailure {
+    enum class Kind {
+        None,
+        CannotOpen,   // the file is missing or cannot be opened at all
+        DiskFull,     // no room left to write
+        ReadOnly,     // the file (or its folder) cannot be written
+        Locked,       // another program holds it
+        NotADatabase, // the file is no SQLite database
+        Damaged,      // the file is a damaged database
+        InputOutput,  // the disk failed to read or write
+        NoPermission, // refused by the system
+        Refused,      // refused by the program itself (engineText says why, in French)
+        Other,
+    };
+    Kind kind = Kind::None;
+    int code = 0;       // SQLite's result code, 0 when none
+    QString engineText; // the engine's own words, for diagnostics
+};
+
+DatabaseFailure databaseFailureOf(const QSqlError& error);
+// The cause in French: "le disque est plein", "le fichier est en lecture seule"...
+QString databaseFailureCause(const DatabaseFailure& failure);
+
 // One open connection to a database file, closed when destroyed.
 class DatabaseConnection {
   public:
@@ -67,11 +92,13 @@ class DatabaseConnection {
     bool isOpen() const { return open_; }
     QSqlDatabase handle() const;
     const QString& error() const { return error_; }
+    const DatabaseFailure& failure() const { return failure_; }
 
   private:
     QString name_;
     bool open_ = false;
     QString error_;
+    DatabaseFailure failure_;
 };
 
 class RecordSet {
@@ -126,6 +153,8 @@ class RecordSet {
 
     // The engine's own words for the last failure (for diagnostics).
     const QString& lastError() const { return lastError_; }
+    // Why the last operation failed, for the user.
+    const DatabaseFailure& lastFailure() const { return failure_; }
 
   private:
     enum class Position { Closed, BeforeFirst, OnRow, AfterLast, Deleted };
@@ -146,6 +175,7 @@ class RecordSet {
     void bindWhere(QSqlQuery& query, const std::vector<Criterion>& extra) const;
     void setCurrent(Row row, std::optional<std::size_t> appendedIndex);
     bool fail(const QString& error);
+    bool fail(const QSqlError& error);
     bool openedConnection(DatabaseConnection& connection);
     bool stepForwardFromCurrent(DatabaseConnection& connection);
     bool stepBackwardFromCurrent(DatabaseConnection& connection);
@@ -168,6 +198,7 @@ class RecordSet {
     std::vector<qint64> appended_;
     std::optional<std::size_t> appendedIndex_;
     QString lastError_;
+    DatabaseFailure failure_;
 };
 
 // Quotes a table or column name for SQL text.
@@ -175,8 +206,12 @@ QString quoteSqlName(const QString& name);
 
 // The path of a database the practitioner may change. The program's folder
 // holds the shipped file; when the settings live in the user's data folder
-// (the program's folder cannot be written), the file is first copied there,
-// as the settings files are, and that copy is used from then on.
-QString writableDatabasePath(const SettingsFolder& folder, const QString& fileName);
+// (the program's folder cannot be written), the file is first copied there
+// (the folder made when missing, the copy whole or not at all), as the
+// settings files are, and that copy is used from then on. When the copy
+// cannot be made, the shipped file is returned (it can be searched, not
+// changed) and `copyError` says why, in French.
+QString writableDatabasePath(const SettingsFolder& folder, const QString& fileName,
+                             QString* copyError = nullptr);
 
 } // namespace tovimar
