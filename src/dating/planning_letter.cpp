@@ -55,6 +55,7 @@ PlanningPreview planningPreview(const PlanningData& d) {
               "indiquées).");
     for (std::size_t k = 0; k < 6; ++k)
         l.push_back(spaces(25) + kExaminationLabels[k] + d.examinations[k]);
+    l.push_back(spaces(25) + "Entretien prénatal précoce : dès le 1er trimestre.");
     l.push_back("");
     l.push_back(s10 + "        Dates des trois échographies recommandées.");
     l.push_back(spaces(18) + "(Echographie à passer à partir ou entre les dates indiquées)");

@@ -53,6 +53,7 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
     p.print({QStringLiteral("(A passer entre les 2 dates indiquées).")});
     for (std::size_t k = 0; k < 6; ++k)
         p.print({s25 + QString::fromUtf8(kExaminationLabels[k]) + q(d.examinations[k])});
+    p.print({s25 + QStringLiteral("Entretien prénatal précoce : dès le 1er trimestre.")});
     p.print();
 
     p.setBold(true);

@@ -55,6 +55,7 @@ TEST(PlanningPreview, LetterLineByLine) {
         s25 + "Examen du 7ème mois : 15/07/2010 --> 15/08/2010",
         s25 + "Examen du 8ème mois : 15/08/2010 --> 30/08/2010",
         s25 + "Examen du 9ème mois : 15/09/2010 --> 30/09/2010",
+        s25 + "Entretien prénatal précoce : dès le 1er trimestre.",
         "",
         s10 + "        Dates des trois échographies recommandées.",
         "                  (Echographie à passer à partir ou entre les dates indiquées)",
@@ -87,10 +88,10 @@ TEST(PlanningPreview, AnEmptyScheduleLeavesTheLabelsAlone) {
     EXPECT_EQ(header[0], std::string(10, ' ') + "  ");
     EXPECT_EQ(header[6], std::string(10, ' ') + "Tel : ");
     const std::vector<std::string> letter = lines(p.letter);
-    ASSERT_EQ(letter.size(), 35u);
+    ASSERT_EQ(letter.size(), 36u);
     EXPECT_EQ(letter[0], std::string(10, ' ') + "    Madame ");
     EXPECT_EQ(letter[11], std::string(25, ' ') + "Examen du 4ème mois : ");
-    EXPECT_EQ(letter[34],
+    EXPECT_EQ(letter[35],
               std::string(10, ' ') +
                   "        Il pourra vous être accordé un congé pathologique à partir du : ");
 }

@@ -48,6 +48,7 @@ TEST(PlanningPage, LinesStylesAndPositions) {
         {s25 + "Examen du 7ème mois : 15/07/2010 --> 15/08/2010", false, 12},
         {s25 + "Examen du 8ème mois : 15/08/2010 --> 30/08/2010", false, 12},
         {s25 + "Examen du 9ème mois : 15/09/2010 --> 30/09/2010", false, 12},
+        {s25 + "Entretien prénatal précoce : dès le 1er trimestre.", false, 12},
         {"", false, 12},
         {"Dates approximatives des trois échographies recommandées.", true, 12},
         {s25 + "Echographie du 1er trimestre, entre : 19/03/2010 --> 08/04/2010", false, 12},
