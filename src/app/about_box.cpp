@@ -31,6 +31,15 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* description =
         new QLabel(QStringLiteral("Logiciel d'aide à la pratique de l'Obstétrique"), this);
     description->setObjectName("lblDescription");
+    // What the program is for, and what it is not.
+    auto* intendedUse = new QLabel(
+        QStringLiteral("Calculette destinée aux sages-femmes, obstétriciens et gynécologues "
+                       "(datation, suivi de la grossesse, scores, risques). C’est une aide au "
+                       "calcul pour les praticiens\u00a0: elle ne remplace pas le jugement "
+                       "clinique."),
+        this);
+    intendedUse->setObjectName("lblIntendedUse");
+    intendedUse->setWordWrap(true);
     // The calculations can be checked against the published cases they follow.
     auto* verification = new QLabel(
         QStringLiteral("Pour refaire les cas publiés qui servent de référence aux calculs, "
@@ -47,6 +56,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     text->addWidget(title);
     text->addWidget(version);
     text->addWidget(description);
+    text->addWidget(intendedUse);
     text->addSpacing(8);
     text->addWidget(verification);
     text->addStretch();

@@ -19,7 +19,7 @@ struct AgeTermRisk {
 };
 AgeTermRisk ODDS_AGETERME(double maternalAge, bool previousTrisomy21);
 
-// The gestational age from the CRL (Wisser's formula as a day count):
+// The gestational age from the CRL (Robinson's formula as a day count):
 // d = 8.052 * sqrt(CRL) + 23.73 days. Nothing when the text is not a number,
 // when it is 86 mm or more, or negative.
 struct CrlGestationalAge {

@@ -14,3 +14,11 @@ TEST(AboutBox, NamesTheVersionAndHowToRerunThePublishedCases) {
     EXPECT_TRUE(howTo.contains("tovimar-calc --verifier")) << howTo.toStdString();
     EXPECT_TRUE(howTo.contains("Installation, réglages et vérification des calculs"));
 }
+
+TEST(AboutBox, SaysWhatTheProgramIsForAndThatItDoesNotReplaceClinicalJudgement) {
+    AboutBox about;
+    const QString use = about.findChild<QLabel*>("lblIntendedUse")->text();
+    EXPECT_TRUE(use.contains("sages-femmes, obstétriciens et gynécologues")) << use.toStdString();
+    EXPECT_TRUE(use.contains("aide au calcul")) << use.toStdString();
+    EXPECT_TRUE(use.contains("ne remplace pas le jugement clinique")) << use.toStdString();
+}
