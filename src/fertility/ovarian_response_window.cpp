@@ -167,6 +167,12 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);
     layout->setSizeConstraint(QLayout::SetMinimumSize); // grows when the panels show
+    // The score predates today's stimulation guidance, which relies on AMH and the antral count.
+    QLabel* historical = caption(QStringLiteral("Score historique : il n'utilise ni l'AMH ni le "
+                                                "compte des follicules antraux"),
+                                 nullptr, true);
+    historical->setObjectName(QStringLiteral("LblHistorique"));
+    layout->addWidget(historical);
     layout->addLayout(inputs);
     layout->addLayout(verdict);
     layout->addLayout(panels);

@@ -135,6 +135,12 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
                           0);
     policyGrid->addWidget(LblNbrE, 1, 1);
     policyGrid->addWidget(Label12, 2, 0, 1, 2);
+    // The policy above is the team's of its time; single-embryo transfer is today's rule.
+    QLabel* historical = caption(
+        QStringLiteral("Score historique : le transfert d'un seul embryon est aujourd'hui la règle"),
+        nullptr, true);
+    historical->setObjectName(QStringLiteral("LblHistorique"));
+    policyGrid->addWidget(historical, 3, 0, 1, 3);
     policyGrid->setColumnStretch(2, 1);
 
     auto* pictures = new QVBoxLayout;

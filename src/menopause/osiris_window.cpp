@@ -207,6 +207,14 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     layout->addLayout(inputs);
     layout->addWidget(frame(QStringLiteral("Evaluation du risque"), riskGrid));
     layout->addLayout(adviceRow);
+    // Whatever the score, a fragility fracture is on its own an indication for densitometry.
+    QLabel* fracture = caption(QStringLiteral("Une fracture de fragilité est à elle seule une "
+                                              "indication d'ostéodensitométrie, quel que soit "
+                                              "le score."),
+                               nullptr, true);
+    fracture->setObjectName(QStringLiteral("LblFracture"));
+    fracture->setVisible(false);
+    layout->addWidget(fracture);
 
     setReadingOrder({TxtAge, SliderAge, TxtPds, SliderPds, TxtDateNaiss, ChkTHS, ChkFract});
     setEscapeAction(quit);
@@ -219,6 +227,7 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     connect(TxtPds, &QLineEdit::textChanged, this, &OsirisWindow::CALCULE);
     connect(ChkTHS, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);
     connect(ChkFract, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);
+    connect(ChkFract, &QCheckBox::toggled, fracture, &QWidget::setVisible);
     connect(TxtDateNaiss, &QLineEdit::textChanged, this, &OsirisWindow::dateOfBirthChanged);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     placeOnScreen();

@@ -134,6 +134,13 @@ void PretermLabourWindow::build() {
     Frame6 = frame(QStringLiteral("Risque d'Acct prématuré"), LblResultat);
     Frame6->setObjectName("Frame6");
     layout->addWidget(Frame6);
+    // The table's sources screened women without symptoms, not women seen for a threatened
+    // preterm labour.
+    QLabel* historical = caption(QStringLiteral("Tableau historique : établi chez des femmes sans "
+                                                "symptômes, non lors d'une menace"),
+                                 nullptr, true);
+    historical->setObjectName(QStringLiteral("LblHistorique"));
+    layout->addWidget(historical);
 
     CmdCalcule = button("CmdCalcule", QStringLiteral("Go"));
     CmdEfface = button("CmdEfface", QStringLiteral("Nouveau"));

@@ -389,6 +389,12 @@ QGroupBox* T21RiskWindow::buildSignsPanel() {
 
     auto* content = new QVBoxLayout;
     content->addWidget(List1);
+    // The signs' likelihood ratios are those of 2001; later work revised them downward.
+    QLabel* historical = caption(QStringLiteral("Rapports de 2001, nettement revus à la baisse "
+                                                "depuis (voir l'aide)"),
+                                 nullptr, true);
+    historical->setObjectName(QStringLiteral("LblHistorique"));
+    content->addWidget(historical);
     content->addWidget(LblCoef);
     content->addLayout(explanation);
     content->addWidget(Frame15);

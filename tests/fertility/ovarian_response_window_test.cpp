@@ -160,4 +160,14 @@ TEST(OvarianResponseWindow, HelpOpensAtTopic130AndFermerCloses) {
     EXPECT_EQ(fake.windows().existing<OvarianResponseWindow>(), nullptr);
 }
 
+TEST(OvarianResponseWindow, SaysTheScoreIsHistorical) {
+    FakePlatform fake;
+    OvarianResponseWindow w(fake.windows());
+    const auto* line = w.findChild<QLabel*>("LblHistorique");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(),
+              "Score historique : il n'utilise ni l'AMH ni le compte des follicules antraux");
+    EXPECT_TRUE(line->isVisibleTo(&w));
+}
+
 } // namespace

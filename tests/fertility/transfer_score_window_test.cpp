@@ -199,4 +199,14 @@ TEST(TransferScoreWindow, MethodWindowShowsTheTextAndClosesWithTheScore) {
     EXPECT_EQ(fake.windows().existing<TransferScoreWindow>(), nullptr);
 }
 
+TEST(TransferScoreWindow, SaysTheScoreIsHistoricalAndSingleEmbryoTransferTheRule) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    const auto* line = w.findChild<QLabel*>("LblHistorique");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(),
+              "Score historique : le transfert d'un seul embryon est aujourd'hui la règle");
+    EXPECT_TRUE(line->isVisibleTo(&w));
+}
+
 } // namespace

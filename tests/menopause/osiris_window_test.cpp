@@ -231,4 +231,22 @@ TEST(OsirisWindow, APropoMenuShowsTheFiveMessages) {
     EXPECT_TRUE(about->actions().last()->isSeparator());
 }
 
+TEST(OsirisWindow, AFractureTickedSaysDensitometryIsIndicatedWhateverTheScore) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    const auto* line = w.findChild<QLabel*>("LblFracture");
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->text().contains("indication d'ostéodensitométrie, quel que soit le score"))
+        << line->text().toStdString();
+    EXPECT_FALSE(line->isVisibleTo(&w));
+    // 60 years, 75 kilos and a fracture score 1: the fracture alone calls for densitometry.
+    retype(w.TxtAge, "60");
+    retype(w.TxtPds, "75");
+    w.ChkFract->setChecked(true);
+    EXPECT_EQ(w.LblScore2->text(), "1");
+    EXPECT_TRUE(line->isVisibleTo(&w));
+    w.ChkFract->setChecked(false);
+    EXPECT_FALSE(line->isVisibleTo(&w));
+}
+
 } // namespace

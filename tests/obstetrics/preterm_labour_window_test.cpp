@@ -277,4 +277,12 @@ TEST_F(PretermWindow, ReadsItsControlsByTheirFrenchNames) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST_F(PretermWindow, SaysTheTableIsHistoricalAndNotMadeForAThreatenedLabour) {
+    const auto* line = window->findChild<QLabel*>("LblHistorique");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(),
+              "Tableau historique : établi chez des femmes sans symptômes, non lors d'une menace");
+    EXPECT_TRUE(shown(const_cast<QLabel*>(line)));
+}
+
 } // namespace

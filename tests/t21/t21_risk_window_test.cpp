@@ -385,4 +385,12 @@ TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
     EXPECT_TRUE(letter.contains("  - RISQUE INTEGRE"));
 }
 
+TEST(T21RiskWindow, SaysTheSignsRatiosAreThoseOf2001) {
+    Consultation c;
+    const auto* line = c.w.findChild<QLabel*>("LblHistorique");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), "Rapports de 2001, nettement revus à la baisse depuis (voir l'aide)");
+    EXPECT_TRUE(line->isVisibleTo(&c.w));
+}
+
 } // namespace
