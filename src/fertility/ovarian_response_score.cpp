@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "core/french_number.h"
 
@@ -78,7 +79,20 @@ constexpr std::array<VerdictRow, 8> kVerdicts{{
 
 } // namespace
 
+std::string bmiRefusal(double weightKg, double heightCm) {
+    for (const auto& [limit, value] :
+         {std::pair{kFertilityWeightLimit, weightKg}, std::pair{kFertilityHeightLimit, heightCm}}) {
+        // A NaN fails both comparisons and is refused too.
+        if (value >= limit.minimum && value <= limit.maximum) continue;
+        return std::string(limit.field) + " doit être " + limit.included + " entre " +
+               formatFrenchNumber(limit.minimum) + " et " + formatFrenchNumber(limit.maximum) +
+               " " + limit.unit + ".";
+    }
+    return {};
+}
+
 std::optional<double> IMC(double weightKg, double heightCm) {
+    if (!bmiRefusal(weightKg, heightCm).empty()) return std::nullopt;
     const double metres = heightCm / 100.0;
     return roundedQuotient(weightKg, metres * metres, 1);
 }

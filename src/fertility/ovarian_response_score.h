@@ -10,9 +10,30 @@
 
 namespace tovimar {
 
+// The weights and heights a woman can plausibly have. They are wide on
+// purpose, so that no real patient falls outside: the lightest adults of
+// severe anorexia weigh about 20 kg, the heaviest patients a clinic weighs
+// under 400 kg; the shortest adult women, of primordial dwarfism, measure
+// about 60 cm, the tallest under 2,50 m. Outside them the figure is a slip
+// (a height typed in metres, 1,70 for 170 cm, gave a BMI of 242 214,5).
+struct FertilityLimit {
+    const char* field;    // as the message names it
+    const char* included; // "compris" or "comprise", agreeing with the field
+    double minimum, maximum;
+    const char* unit;
+};
+inline constexpr FertilityLimit kFertilityWeightLimit{"Le poids", "compris", 15, 400, "kg"};
+inline constexpr FertilityLimit kFertilityHeightLimit{"La taille", "comprise", 50, 250, "cm"};
+
+// The message refusing a weight or a height outside its limits (the weight
+// named first), or an empty text when both are plausible:
+// "La taille doit être comprise entre 50 et 250 cm."
+std::string bmiRefusal(double weightKg, double heightCm);
+
 // Body-mass index: weight (kg) / (height (cm) / 100)^2, rounded to 1 decimal,
-// halves to even. Nothing when the quotient is undefined (a height of 0) or
-// not finite, so that no such value is ever shown.
+// halves to even. Nothing when the weight or the height is outside its limits
+// (bmiRefusal says why) or the quotient is not finite, so that no such value
+// is ever shown.
 std::optional<double> IMC(double weightKg, double heightCm);
 
 // LH / FSH rounded to 2 decimals, halves to even; nothing for an FSH of 0 or

@@ -33,6 +33,8 @@ TEST(FertilityCli, DerivedValuesAsTheLabelsShowThem) {
         {{"IMC", "70", "0"}, ""}, // no height: an empty label
         {{"IMC", "70", ""}, ""},
         {{"IMC", "70", "170.5"}, "24,1\n"}, // a full stop reads as the decimal comma
+        {{"IMC", "70", "1,70"}, ""},        // a height in metres is no plausible height in cm
+        {{"IMC", "-1", "170"}, ""},         // nor a negative weight
         {{"RAPPORT_LH_FSH", "3", "8"}, "0,38\n"},
         {{"RAPPORT_LH_FSH", "7", "5"}, "1,4\n"},
         {{"RAPPORT_LH_FSH", "5,5", "6,3"}, "0,87\n"},

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "core/french_number.h"
 
@@ -50,6 +51,28 @@ TEST(OvarianResponseDerivedValues, UndefinedQuotientsAreNotShown) {
     EXPECT_FALSE(RAPPORT_LH_FSH(3, 0));
     EXPECT_FALSE(RAPPORT_LH_FSH(0, 0));
     EXPECT_FALSE(RAPPORT_LH_FSH(1e308, 1e-308));
+}
+
+TEST(OvarianResponseDerivedValues, AnImplausibleWeightOrHeightGivesNoBmiButAMessage) {
+    const std::string weight = "Le poids doit être compris entre 15 et 400 kg.";
+    const std::string height = "La taille doit être comprise entre 50 et 250 cm.";
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double weight, height;
+        std::string message;
+    } cases[] = {
+        {70, 1.70, height}, // a height typed in metres: a BMI of 242 214,5 before
+        {-1, 170, weight},   {700, 170, weight}, {70, 1700, height}, {70, -170, height},
+        {14.9, 170, weight}, {70, 49.9, height}, {nan, 170, weight}, {1e300, 1e300, weight},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(bmiRefusal(c.weight, c.height), c.message) << c.weight << " " << c.height;
+        EXPECT_FALSE(IMC(c.weight, c.height)) << c.weight << " " << c.height;
+    }
+    // The limits themselves are plausible.
+    EXPECT_EQ(bmiRefusal(15, 250), "");
+    EXPECT_EQ(shown(IMC(15, 250)), "2,4");
+    EXPECT_EQ(shown(IMC(400, 50)), "1600");
 }
 
 TEST(OvarianResponseScore, CriterionPointsAtTheirLimits) {
