@@ -11,7 +11,7 @@ set -euo pipefail
 [ "$(id -u)" -ne 0 ] && exec sudo "$0" "$@"
 cd "$(dirname "$0")/.."
 build=${1:-build}
-tools=(debootstrap appstream desktop-file-utils)
+tools=(debootstrap appstream desktop-file-utils lintian)
 missing=()
 for p in "${tools[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -51,6 +51,14 @@ check "métadonnées AppStream valides" \
   appstreamcli validate --no-net packaging/fr.tovimar.TovimarS.metainfo.xml
 check "la version des métadonnées est celle du paquet ($version)" \
   grep -q "<release version=\"$version\"" packaging/fr.tovimar.TovimarS.metainfo.xml
+check "le journal des modifications du paquet commence par sa version ($version)" \
+  bash -c "head -1 packaging/changelog | grep -q '^tovimar ($version) '"
+# Debian's own checks of a package: an error fails the test; warnings and
+# informations are shown for the reader.
+lintian_log=$build/lintian.log
+check "lintian ne trouve aucune erreur dans le paquet" \
+  bash -c "lintian --fail-on error --display-info --no-tag-display-limit '$deb' >'$lintian_log' 2>&1"
+sed 's/^/        lintian: /' "$lintian_log"
 check "le paquet dépend des paquets Qt 6 de Debian 12" \
   bash -c "dpkg-deb -f '$deb' Depends | grep -q 'libqt6widgets6' &&
            dpkg-deb -f '$deb' Depends | grep -q 'libqt6sql6-sqlite'"
@@ -97,7 +105,8 @@ check "tovimar-calc installé répond comme le programme" \
 check "tovimar-calc --verifier installé : tous les cas publiés concordent" \
   bash -c "chroot --userspec=sage:sage '$root' env -i HOME=/home/sage PATH=/usr/bin:/bin \
            tovimar-calc --verifier >/dev/null"
-check "le manuel de tovimar-calc est installé" test -s "$root/usr/share/man/man1/tovimar-calc.1.gz"
+check "les manuels de tovimar et de tovimar-calc sont installés" \
+  test -s "$root/usr/share/man/man1/tovimar.1.gz" -a -s "$root/usr/share/man/man1/tovimar-calc.1.gz"
 check "l'entrée de menu et l'icône sont installées" \
   test -s "$root/usr/share/applications/fr.tovimar.TovimarS.desktop" -a \
   -s "$root/usr/share/icons/hicolor/48x48/apps/fr.tovimar.TovimarS.png" -a \
