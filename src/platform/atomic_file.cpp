@@ -210,6 +210,27 @@ int AtomicFile::putInPlace() {
         written_ = target_;
         return 0;
     }
+    if (replace_ == Replace::KeepExisting) {
+        const QByteArray target = nativePath(target_);
+        if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
+                        RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno == EEXIST) {
+            // Another copy put its own there first: it is whole, and kept.
+            ::unlink(temporary.constData());
+            return 0;
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+        if (::link(temporary.constData(), target.constData()) == 0 || errno == EEXIST) {
+            ::unlink(temporary.constData());
+            return 0;
+        }
+        if (pathTaken(target_)) {
+            ::unlink(temporary.constData());
+            return 0;
+        }
+        return ::rename(temporary.constData(), target.constData()) == 0 ? 0 : errno;
+    }
     // A file already there is never replaced: the first free name is taken,
     // and taking it fails when another writer got there first.
     QString candidate = target_;
@@ -291,7 +312,7 @@ QString AtomicFile::errorText() const {
     const QFileInfo info(target_);
     return QStringLiteral("Impossible d'enregistrer le fichier %1 dans le dossier %2 (%3). ")
                .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath()), cause) +
-           (existed_ && replace_ == Replace::Allowed
+           (existed_ && replace_ != Replace::Never
                 ? QStringLiteral("Le fichier précédent est conservé tel quel.")
                 : QStringLiteral("Rien n'a été enregistré."));
 }
@@ -306,7 +327,8 @@ bool writeFileWhole(const QString& path, std::string_view bytes, QString* error)
     return false;
 }
 
-bool copyFileWhole(const QString& source, const QString& target, mode_t mode, QString* error) {
+bool copyFileWhole(const QString& source, const QString& target, mode_t mode, QString* error,
+                   AtomicFile::Replace replace) {
     const auto fail = [error](const QString& text) {
         if (error) *error = text;
         return false;
@@ -327,7 +349,7 @@ bool copyFileWhole(const QString& source, const QString& target, mode_t mode, QS
                         .arg(QDir::toNativeSeparators(folder),
                              QString::fromStdString(frenchErrorCause(cause))));
     }
-    AtomicFile out(target);
+    AtomicFile out(target, replace);
     out.setNewFileMode(mode);
     if (!out.open()) return fail(out.errorText());
     char buffer[64 * 1024];

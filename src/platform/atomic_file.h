@@ -30,8 +30,9 @@ namespace tovimar {
 class AtomicFile {
   public:
     enum class Replace {
-        Allowed, // a file already there is replaced
-        Never,   // a file already there is kept: the new one takes a free name, "x (2).pdf"
+        Allowed,      // a file already there is replaced
+        Never,        // a file already there is kept: the new one takes a free name, "x (2).pdf"
+        KeepExisting, // a file put there meanwhile (by another copy) is kept, the new one dropped
     };
 
     explicit AtomicFile(QString target, Replace replace = Replace::Allowed);
@@ -98,7 +99,8 @@ bool writeFileWhole(const QString& path, std::string_view bytes, QString* error 
 // Copies a file whole (the folder of the copy is made when missing). False
 // with the French cause in `error`; nothing is left of a copy cut short.
 bool copyFileWhole(const QString& source, const QString& target, mode_t mode,
-                   QString* error = nullptr);
+                   QString* error = nullptr,
+                   AtomicFile::Replace replace = AtomicFile::Replace::Allowed);
 
 // The file's name when it is free, else the first free "name (2).ext",
 // "name (3).ext"...

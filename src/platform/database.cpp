@@ -694,9 +694,10 @@ QString writableDatabasePath(const SettingsFolder& folder, const QString& fileNa
     if (!QFileInfo(shipped).isFile()) return shipped;
     // The user's folder is made when missing (a new user of an installed
     // copy); the copy lands whole or not at all, so that a copy cut short is
-    // never taken for the directory.
+    // never taken for the directory. A copy another copy of the program made
+    // meanwhile is kept: changes may already have gone to it.
     QString error;
-    if (copyFileWhole(shipped, own, 0600, &error)) return own;
+    if (copyFileWhole(shipped, own, 0600, &error, AtomicFile::Replace::KeepExisting)) return own;
     if (copyError) *copyError = error;
     // The shipped file can still be searched; a change is refused with the cause.
     return shipped;

@@ -276,6 +276,27 @@ TEST(PdfPages, ANameAlreadyTakenGetsAFreeOneAndTheMessageNamesIt) {
     EXPECT_EQ(bytesOf(file.writtenPath()), "new page");
 }
 
+// Two copies of the program making the user's copy of a database at once:
+// the one put there first is kept (changes may already have gone to it).
+TEST(DatabaseCopy, ACopyAnotherCopyOfTheProgramMadeMeanwhileIsKept) {
+    QTemporaryDir folder;
+    put(folder.filePath("shipped.mdb"), "shipped");
+    put(folder.filePath("own.mdb"), "the other copy's, already changed");
+    QString error;
+    EXPECT_TRUE(copyFileWhole(folder.filePath("shipped.mdb"), folder.filePath("own.mdb"), 0600,
+                              &error, AtomicFile::Replace::KeepExisting))
+        << error.toStdString();
+    EXPECT_EQ(bytesOf(folder.filePath("own.mdb")), "the other copy's, already changed");
+    EXPECT_EQ(filesIn(folder.path()), (QStringList{"own.mdb", "shipped.mdb"}));
+    // With none there, the copy is made, readable by its owner only.
+    EXPECT_TRUE(copyFileWhole(folder.filePath("shipped.mdb"), folder.filePath("sub/new.mdb"), 0600,
+                              &error, AtomicFile::Replace::KeepExisting));
+    EXPECT_EQ(bytesOf(folder.filePath("sub/new.mdb")), "shipped");
+    EXPECT_EQ(QFile::permissions(folder.filePath("sub/new.mdb")) &
+                  (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
+              QFile::Permissions());
+}
+
 // Four pages printed at once with no printer go to the remembered folder
 // under names to the second: each lands in a file of its own, whole, and
 // each message names the file written.
