@@ -12,6 +12,8 @@ quick=0
 scripts/build.sh -DTOVIMAR_WARNINGS_AS_ERRORS=ON
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# Every kind of file on a real full disk (a small tmpfs): needs root, else says it skipped.
+scripts/test-full-disk.sh build
 [ $quick -eq 1 ] && exit 0
 
 echo "== Tests sous AddressSanitizer et UndefinedBehaviorSanitizer (build-asan)"

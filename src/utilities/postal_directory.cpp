@@ -28,8 +28,8 @@ QString postalEntryText(const PostalEntry& entry) {
     return entry.town + QStringLiteral("   ") + entry.code;
 }
 
-PostalDirectory::PostalDirectory(QString databasePath)
-    : file_{std::move(databasePath), DatabaseFile::Access::ReadWrite} {}
+PostalDirectory::PostalDirectory(QString databasePath, DatabaseFile::Access access)
+    : file_{std::move(databasePath), access} {}
 
 RecordSet PostalDirectory::allTowns() const {
     return RecordSet(file_, kTable, {}, {kKey, kTown, kCode});
@@ -39,10 +39,15 @@ PostalEntry PostalDirectory::currentEntry() const {
     return {current_->value(kTown).toString(), current_->value(kCode).toString()};
 }
 
+PostalDirectory::Result PostalDirectory::failed(const RecordSet& set) {
+    failure_ = set.lastFailure();
+    return {Outcome::Failed, {}};
+}
+
 PostalDirectory::Result PostalDirectory::findTown(const QString& text) {
     current_ = allTowns();
     if (!current_->openAt({kKey, Criterion::Op::GreaterOrEqual, foldedKey(text)}))
-        return {Outcome::Failed, {}};
+        return failed(*current_);
     if (current_->noMatch()) return {Outcome::NotFound, {}};
     return {Outcome::Done, currentEntry()};
 }
@@ -50,7 +55,10 @@ PostalDirectory::Result PostalDirectory::findTown(const QString& text) {
 std::optional<QStringList> PostalDirectory::townsWithCode(const QString& code) {
     current_ = RecordSet(file_, kTable, {{kCode, Criterion::Op::Equal, code}}, {kKey, kTown});
     const auto rows = current_->readAll();
-    if (!rows) return std::nullopt;
+    if (!rows) {
+        failure_ = current_->lastFailure();
+        return std::nullopt;
+    }
     QStringList towns;
     for (const Row& row : *rows)
         towns << row.value(kTown).toString();
@@ -61,7 +69,10 @@ std::optional<PostalEntry> PostalDirectory::step(bool forward) {
     if (!current_) return std::nullopt;
     // A copy is moved, so that a failure halfway leaves the current row as it was.
     RecordSet moved = *current_;
-    if (!(forward ? moved.moveNext() : moved.movePrevious())) return std::nullopt;
+    if (!(forward ? moved.moveNext() : moved.movePrevious())) {
+        failure_ = moved.lastFailure();
+        return std::nullopt;
+    }
     if (forward ? moved.isEof() : moved.isBof()) {
         if (!(forward ? moved.moveLast() : moved.moveFirst())) return std::nullopt;
     }
@@ -81,17 +92,17 @@ std::optional<PostalEntry> PostalDirectory::next() {
 PostalDirectory::Result PostalDirectory::add(const PostalEntry& entry) {
     if (entry.town.trimmed().isEmpty()) return {Outcome::EmptyTown, {}};
     RecordSet set = allTowns();
-    if (!set.open() || !set.addNew(rowOf(entry))) return {Outcome::Failed, {}};
+    if (!set.open() || !set.addNew(rowOf(entry))) return failed(set);
     // The new row follows the last one until the next search.
     current_ = std::move(set);
-    if (!current_->moveLast() || !current_->hasCurrentRow()) return {Outcome::Failed, {}};
+    if (!current_->moveLast() || !current_->hasCurrentRow()) return failed(*current_);
     return {Outcome::Done, currentEntry()};
 }
 
 PostalDirectory::Result PostalDirectory::modifyCurrent(const PostalEntry& entry) {
     if (!hasCurrentEntry()) return {Outcome::NoCurrentEntry, {}};
     if (entry.town.trimmed().isEmpty()) return {Outcome::EmptyTown, {}};
-    if (!current_->edit(rowOf(entry))) return {Outcome::Failed, {}};
+    if (!current_->edit(rowOf(entry))) return failed(*current_);
     return {Outcome::Done, currentEntry()};
 }
 
@@ -101,7 +112,7 @@ PostalDirectory::Result PostalDirectory::remove(const PostalEntry& entry) {
         {{kTown, Criterion::Op::Equal, entry.town}, {kCode, Criterion::Op::Equal, entry.code}},
         {kKey});
     // A file that cannot be read leaves the current entry as it was.
-    if (!set.open()) return {Outcome::Failed, {}};
+    if (!set.open()) return failed(set);
     if (!set.hasCurrentRow()) {
         current_ = std::move(set);
         return {Outcome::NotFound, {}};
@@ -109,7 +120,7 @@ PostalDirectory::Result PostalDirectory::remove(const PostalEntry& entry) {
     const PostalEntry deleted{set.value(kTown).toString(), set.value(kCode).toString()};
     const bool ok = set.deleteCurrent();
     current_ = std::move(set);
-    if (!ok) return {Outcome::Failed, {}};
+    if (!ok) return failed(*current_);
     return {Outcome::Done, deleted};
 }
 

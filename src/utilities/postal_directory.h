@@ -39,7 +39,9 @@ class PostalDirectory {
         PostalEntry entry;
     };
 
-    explicit PostalDirectory(QString databasePath);
+    // A file opened read-only can be searched; a change is refused with its cause.
+    explicit PostalDirectory(QString databasePath,
+                             DatabaseFile::Access access = DatabaseFile::Access::ReadWrite);
 
     // The first town at or after the text in French order (accents, case,
     // hyphens and apostrophes ignored) becomes the current entry.
@@ -61,14 +63,18 @@ class PostalDirectory {
     Result remove(const PostalEntry& entry);
 
     bool hasCurrentEntry() const { return current_ && current_->hasCurrentRow(); }
+    // Why the last operation that failed (Outcome::Failed, nullopt) did.
+    const DatabaseFailure& lastFailure() const { return failure_; }
 
   private:
+    Result failed(const RecordSet& set);
     RecordSet allTowns() const;
     PostalEntry currentEntry() const;
     std::optional<PostalEntry> step(bool forward);
 
     DatabaseFile file_;
     std::optional<RecordSet> current_;
+    DatabaseFailure failure_;
 };
 
 } // namespace tovimar

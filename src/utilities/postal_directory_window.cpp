@@ -61,11 +61,20 @@ QGroupBox* panel(const char* name, const QString& title, const QColor& backgroun
     return box;
 }
 
+// The user's own copy of the directory, made when needed; when it cannot be
+// made, the shipped file, which can be searched but not changed, and why.
+PostalDirectory openDirectory(const SettingsFolder& settings, QString& copyFailure) {
+    const QString path =
+        writableDatabasePath(settings, QStringLiteral("Codespost.mdb"), &copyFailure);
+    return PostalDirectory(path, copyFailure.isEmpty() ? DatabaseFile::Access::ReadWrite
+                                                       : DatabaseFile::Access::ReadOnly);
+}
+
 } // namespace
 
 PostalDirectoryWindow::PostalDirectoryWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form40", QStringLiteral("Codes Postaux")),
-      directory_(writableDatabasePath(platform().settings, QStringLiteral("Codespost.mdb"))) {
+      directory_(openDirectory(platform().settings, copyFailure_)) {
     build();
 }
 
@@ -298,7 +307,7 @@ void PostalDirectoryWindow::saveNew() {
         platform().messages.inform(kEmptyTown);
         break;
     default:
-        tellConnectionFault();
+        tellChangeFault();
         break;
     }
 }
@@ -319,7 +328,7 @@ void PostalDirectoryWindow::saveCorrection() {
         platform().messages.inform(kEmptyTown);
         break;
     default:
-        tellConnectionFault();
+        tellChangeFault();
         break;
     }
 }
@@ -349,7 +358,7 @@ void PostalDirectoryWindow::deleteEntry() {
         messages.inform(QStringLiteral("Ville non trouvée"));
         break;
     default:
-        tellConnectionFault();
+        tellChangeFault();
         break;
     }
 }
@@ -359,8 +368,41 @@ void PostalDirectoryWindow::setArrowsVisible(bool visible) {
     Command2->setVisible(visible);
 }
 
+// A file that cannot be opened at all is not connected; any other failure
+// says its cause, from the engine's own error code.
 void PostalDirectoryWindow::tellConnectionFault() {
-    platform().messages.inform(kConnectionFault);
+    const DatabaseFailure& failure = directory_.lastFailure();
+    if (failure.kind == DatabaseFailure::Kind::CannotOpen ||
+        failure.kind == DatabaseFailure::Kind::None) {
+        platform().messages.inform(kConnectionFault);
+        return;
+    }
+    platform().messages.inform(QStringLiteral("La base de données CODESPOST n'a pas pu être lue "
+                                              "(%1).")
+                                   .arg(databaseFailureCause(failure)));
+}
+
+void PostalDirectoryWindow::tellChangeFault() {
+    const DatabaseFailure& failure = directory_.lastFailure();
+    // The user's own copy could not be made: the shipped file, which cannot
+    // be written, is the one open. The cause is the copy's.
+    if (!copyFailure_.isEmpty() && (failure.kind == DatabaseFailure::Kind::ReadOnly ||
+                                    failure.kind == DatabaseFailure::Kind::CannotOpen)) {
+        platform().messages.inform(
+            QStringLiteral("La modification n'a pas été enregistrée : la copie personnelle de la "
+                           "base de données CODESPOST n'a pas pu être faite.\n") +
+            copyFailure_);
+        return;
+    }
+    if (failure.kind == DatabaseFailure::Kind::CannotOpen ||
+        failure.kind == DatabaseFailure::Kind::None) {
+        platform().messages.inform(kConnectionFault);
+        return;
+    }
+    platform().messages.inform(QStringLiteral("La modification n'a pas été enregistrée dans la "
+                                              "base de données CODESPOST (%1). La base est "
+                                              "restée telle qu'elle était.")
+                                   .arg(databaseFailureCause(failure)));
 }
 
 } // namespace tovimar

@@ -44,8 +44,12 @@ class PostalDirectoryWindow : public ToolWindow {
     void saveCorrection();
     void deleteEntry();
     void setArrowsVisible(bool visible);
+    // A search, or a change, that failed: its cause told in French.
     void tellConnectionFault();
+    void tellChangeFault();
 
+    // Why the user's own copy of the directory could not be made (empty when it was).
+    QString copyFailure_;
     PostalDirectory directory_;
 };
 

@@ -286,7 +286,7 @@ TEST_F(PostalWindowTest, AFileThatCannotBeReadIsToldAndNothingIsCreated) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(PostalWindowTest, WhileAnotherCopyHoldsTheFileNoSuccessIsClaimed) {
+TEST_F(PostalWindowTest, WhileAnotherCopyHoldsTheFileTheLockIsToldAndNoSuccessIsClaimed) {
     w->TxtVilles->setFocus();
     QTest::keyClicks(w->TxtVilles, "PARIS");
     QTest::mouseClick(w->CmdModif, Qt::LeftButton);
@@ -298,7 +298,10 @@ TEST_F(PostalWindowTest, WhileAnotherCopyHoldsTheFileNoSuccessIsClaimed) {
         QSqlQuery lock(other);
         ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
         QTest::mouseClick(w->CmdEnregMod, Qt::LeftButton);
-        EXPECT_EQ(fake.messages.shown.last(), kConnectionFault);
+        EXPECT_EQ(fake.messages.shown.last(),
+                  "La modification n'a pas été enregistrée dans la base de données CODESPOST (le "
+                  "fichier est verrouillé par un autre programme ; réessayez dans un instant). La "
+                  "base est restée telle qu'elle était.");
         EXPECT_TRUE(w->Frame2->isVisible()) << "what was typed stays";
         EXPECT_EQ(w->TxtVilModif->text(), "LUTECE");
         ASSERT_TRUE(lock.exec("ROLLBACK"));
