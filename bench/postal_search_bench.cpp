@@ -31,7 +31,7 @@ void OpenQueryClose(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const QString key =
-            QString::fromStdString(foldFrenchText(kTyped[i++ % std::size(kTyped)].toStdString()));
+            QString::fromStdString(foldTownName(kTyped[i++ % std::size(kTyped)].toStdString()));
         QString town;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "floor");

@@ -131,7 +131,7 @@ void buildPostalCodes(const QString& dataDir, const QString& outputDir) {
     {
         NewDatabase out(outputDir + "/Codespost.mdb");
         // CLE is the town's folded key (accents and case ignored, hyphens and
-        // apostrophes as blanks): the program sorts and searches by it, so that
+        // apostrophes as blanks, ST/STE/SAINTE read SAINT, S/ read SUR): the program sorts and searches by it, so that
         // the file itself stays plain for any SQLite tool.
         out.exec("CREATE TABLE LISTECOM (VILLE TEXT NOT NULL, CODE TEXT NOT NULL, "
                  "CLE TEXT NOT NULL)");
@@ -152,7 +152,7 @@ void buildPostalCodes(const QString& dataDir, const QString& outputDir) {
             insert.addBindValue(town);
             insert.addBindValue(code);
             insert.addBindValue(
-                QString::fromStdString(tovimar::foldFrenchText(town.toStdString())));
+                QString::fromStdString(tovimar::foldTownName(town.toStdString())));
             if (!insert.exec()) NewDatabase::fail(town, insert.lastError());
         }
         out.exec("COMMIT");

@@ -1,5 +1,6 @@
 #include "core/french_folding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -122,6 +123,30 @@ std::string foldFrenchText(std::string_view utf8) {
     }
     // A trailing blank is kept so that a typed "SAINT " lands after "SAINT".
     if (pendingBlank && !key.empty()) key += ' ';
+    return key;
+}
+
+std::string foldTownName(std::string_view utf8) {
+    const std::string folded = foldFrenchText(utf8);
+    std::string key;
+    key.reserve(folded.size() + 8);
+    std::size_t start = 0;
+    while (start <= folded.size()) {
+        const std::size_t end = std::min(folded.find(' ', start), folded.size());
+        std::string_view word = std::string_view(folded).substr(start, end - start);
+        if (start > 0) key += ' ';
+        if (word == "ST" || word == "STE" || word == "SAINTE") {
+            key += "SAINT";
+        } else if (word.starts_with("S/")) {
+            // "S/MARNE" as well as "S/ MARNE".
+            key += "SUR";
+            word.remove_prefix(2);
+            if (!word.empty()) key.append(" ").append(word);
+        } else {
+            key += word;
+        }
+        start = end + 1;
+    }
     return key;
 }
 

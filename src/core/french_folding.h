@@ -16,4 +16,11 @@ namespace tovimar {
 // alphabet are kept as they are; a byte that is not UTF-8 is kept as it is.
 std::string foldFrenchText(std::string_view utf8);
 
+// The folded key of a town name, which also reads the ways people and the
+// postal directory abbreviate one: "ST", "STE", "SAINT" and "SAINTE" are one
+// word (SAINT), and "S/" is "SUR". "st etienne", "ST-ÉTIENNE" and
+// "Saint-Étienne" share the key "SAINT ETIENNE"; "Châlons s/Marne" reads
+// "CHALONS SUR MARNE". The towns are stored under this key and searched by it.
+std::string foldTownName(std::string_view utf8);
+
 } // namespace tovimar

@@ -44,11 +44,16 @@ class PostalDirectory {
                              DatabaseFile::Access access = DatabaseFile::Access::ReadWrite);
 
     // The first town at or after the text in French order (accents, case,
-    // hyphens and apostrophes ignored) becomes the current entry.
+    // hyphens and apostrophes ignored; "st", "ste", "saint" and "sainte" one
+    // word, "s/" read "sur") becomes the current entry.
     Result findTown(const QString& text);
     // Every town of the code, in French order; nullopt when the file cannot be
     // read. The current set becomes these towns, with no current entry.
     std::optional<QStringList> townsWithCode(const QString& code);
+    // A town of a code's list, chosen by the user, becomes the current entry
+    // (a correction then goes to it); the current set is the code's towns.
+    // NotFound when no such town has the code (any more).
+    Result chooseTownWithCode(const QString& town, const QString& code);
     // The previous or next town of the current set; at either end it stays on
     // the first or the last. Nullopt when there is nothing to step through or
     // the file cannot be read: then nothing changes.
@@ -67,6 +72,8 @@ class PostalDirectory {
     const DatabaseFailure& lastFailure() const { return failure_; }
 
   private:
+    // Rewrites, once, the keys an older copy of the file stored differently.
+    bool refreshKeys();
     Result failed(const RecordSet& set);
     RecordSet allTowns() const;
     PostalEntry currentEntry() const;
@@ -75,6 +82,7 @@ class PostalDirectory {
     DatabaseFile file_;
     std::optional<RecordSet> current_;
     DatabaseFailure failure_;
+    bool keysChecked_ = false;
 };
 
 } // namespace tovimar

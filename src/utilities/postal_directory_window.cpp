@@ -270,10 +270,21 @@ void PostalDirectoryWindow::searchCode(const QString& text) {
 
 void PostalDirectoryWindow::chooseListedTown(QListWidgetItem* item) {
     if (!item) return;
-    // Shown only: the list does not choose the entry a correction goes to.
-    Label1->setText(item->text());
-    TxtVilModif->setText(item->text());
-    TxtCodeModif->clear();
+    // The town chosen is the entry a correction ("Modifier") goes to.
+    const auto result = directory_.chooseTownWithCode(item->text(), TxtCodes->text());
+    switch (result.outcome) {
+    case PostalDirectory::Outcome::Done:
+        showEntry(result.entry);
+        break;
+    case PostalDirectory::Outcome::NotFound:
+        // Deleted or changed meanwhile (another copy of the program).
+        Label1->clear();
+        platform().messages.inform(QStringLiteral("Ville non trouvée"));
+        break;
+    default:
+        tellConnectionFault();
+        break;
+    }
 }
 
 void PostalDirectoryWindow::step(bool forward) {

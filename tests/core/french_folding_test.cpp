@@ -64,5 +64,40 @@ TEST(FrenchFoldingOrder, ATypedPrefixNeverSkipsAnAccentedTown) {
     EXPECT_LT(foldFrenchText("SAINT-ETIENNE"), foldFrenchText("SAINTE"));
 }
 
+class TownNameFolding : public ::testing::TestWithParam<FoldCase> {};
+
+TEST_P(TownNameFolding, ReadsTheAbbreviationsOfSaintAndSurAsTheWholeWord) {
+    EXPECT_EQ(foldTownName(GetParam().text), GetParam().key) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TownNameFolding,
+    ::testing::Values(
+        // Saint, sainte and their abbreviations, typed or in the directory.
+        FoldCase{"st etienne", "SAINT ETIENNE"}, FoldCase{"ST-ÉTIENNE", "SAINT ETIENNE"},
+        FoldCase{"Saint-Étienne", "SAINT ETIENNE"}, FoldCase{"ste foy", "SAINT FOY"},
+        FoldCase{"Sainte-Foy-lès-Lyon", "SAINT FOY LES LYON"},
+        FoldCase{"ABBEVILLE ST LUCIEN", "ABBEVILLE SAINT LUCIEN"},
+        FoldCase{"AVILLERS STE CROIX", "AVILLERS SAINT CROIX"}, FoldCase{"St", "SAINT"},
+        FoldCase{"st ", "SAINT "}, FoldCase{"ST-", "SAINT "},
+        // "s/" for "sur", with or without a blank after it.
+        FoldCase{"Châlons s/Marne", "CHALONS SUR MARNE"}, FoldCase{"BAR S/ SEINE", "BAR SUR SEINE"},
+        FoldCase{"bar sur seine", "BAR SUR SEINE"}, FoldCase{"S/", "SUR"},
+        // Words that only begin like them stay as they are.
+        FoldCase{"SAINTES", "SAINTES"}, FoldCase{"STENAY", "STENAY"},
+        FoldCase{"STRASBOURG", "STRASBOURG"}, FoldCase{"ESTERNAY", "ESTERNAY"},
+        FoldCase{"AST", "AST"}, FoldCase{"S", "S"}, FoldCase{"SA", "SA"}, FoldCase{"", ""},
+        FoldCase{"-", ""}));
+
+TEST(TownNameOrder, EverySpellingOfASaintLandsOnTheSameTowns) {
+    // The search finds the first key at or after the typed text: each spelling
+    // must land before the towns it names and after none of them.
+    for (const char* typed : {"st etienne", "saint etienne", "ST-ETIENNE", "Saint-Étienne"})
+        EXPECT_EQ(foldTownName(typed), foldTownName("SAINT-ETIENNE")) << typed;
+    EXPECT_LT(foldTownName("ste foy"), foldTownName("STE FOY D AIGREFEUILLE"));
+    EXPECT_LT(foldTownName("ste foy"), foldTownName("SAINTE FOY DE BELVES"));
+    EXPECT_LT(foldTownName("SAINTE FOY DE BELVES"), foldTownName("STE FOY DE LONGAS"));
+}
+
 } // namespace
 } // namespace tovimar

@@ -75,6 +75,75 @@ TEST_F(PostalDirectoryTest, ATownSearchFindsTheFirstTownAtOrAfterTheTextInFrench
     EXPECT_TRUE(changes().isEmpty());
 }
 
+TEST_F(PostalDirectoryTest, ATownIsFoundHoweverSaintOrSurIsAbbreviated) {
+    // The directory writes most towns "SAINT ...", some "ST ..." or "STE ...".
+    struct Case {
+        const char* typed;
+        PostalEntry found;
+    };
+    const Case cases[] = {
+        {"st etienne", {"SAINT-ETIENNE", "42000"}},
+        {"ST-ÉTIENNE", {"SAINT-ETIENNE", "42000"}},
+        {"saint etienne", {"SAINT-ETIENNE", "42000"}},
+        {"saint agathon", {"ST AGATHON", "22200"}},
+        {"Saint-Amand-les-Eaux", {"ST AMAND-LES-EAUX", "59230"}},
+        {"sainte foy d aigrefeuille", {"STE FOY D AIGREFEUILLE", "31570"}},
+        {"ste foy les lyon", {"SAINTE FOY LES LYON", "69110"}},
+        {"st foy les lyon", {"SAINTE FOY LES LYON", "69110"}},
+        {"abbeville saint lucien", {"ABBEVILLE ST LUCIEN", "60480"}},
+        {"avillers sainte croix", {"AVILLERS STE CROIX", "55210"}},
+        {"st amand s/ornain", {"ST AMAND SUR ORNAIN", "55500"}},
+    };
+    PostalDirectory directory(path);
+    for (const Case& c : cases) {
+        const auto result = directory.findTown(QString::fromUtf8(c.typed));
+        EXPECT_EQ(result.outcome, Outcome::Done) << c.typed;
+        EXPECT_EQ(result.entry, c.found) << c.typed << " found " << result.entry.town.toStdString();
+    }
+    EXPECT_TRUE(changes().isEmpty()) << "the shipped keys already read the abbreviations";
+}
+
+TEST_F(PostalDirectoryTest, AnOlderCopyWithTheTownsUnderTheirOldKeysIsFoundToo) {
+    // A copy made before abbreviations were read keeps "ST AGATHON" as a key.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "older");
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(
+            query.exec("UPDATE LISTECOM SET CLE = 'ST AGATHON' WHERE VILLE = 'ST AGATHON'"));
+        ASSERT_TRUE(query.exec("UPDATE LISTECOM SET CLE = 'STE FOY DE LONGAS' "
+                               "WHERE VILLE = 'STE FOY DE LONGAS'"));
+        query.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("older");
+    PostalDirectory directory(path);
+    EXPECT_EQ(directory.findTown("st agathon").entry, (PostalEntry{"ST AGATHON", "22200"}));
+    EXPECT_EQ(directory.findTown("STE FOY DE L").entry,
+              (PostalEntry{"STE FOY DE LONGAS", "24510"}));
+    EXPECT_TRUE(changes().isEmpty()) << "the keys are those of the shipped file again";
+}
+
+TEST_F(PostalDirectoryTest, ATownChosenInACodesListBecomesTheEntryACorrectionGoesTo) {
+    PostalDirectory directory(path);
+    ASSERT_TRUE(directory.townsWithCode("01640"));
+    const auto chosen = directory.chooseTownWithCode("JUJURIEUX", "01640");
+    ASSERT_EQ(chosen.outcome, Outcome::Done);
+    EXPECT_EQ(chosen.entry, (PostalEntry{"JUJURIEUX", "01640"}));
+    EXPECT_TRUE(directory.hasCurrentEntry());
+    // The arrows then step through the code's towns.
+    EXPECT_EQ(directory.next(), (PostalEntry{"SAINT-JEAN-LE-VIEUX", "01640"}));
+    EXPECT_EQ(directory.previous(), (PostalEntry{"JUJURIEUX", "01640"}));
+    ASSERT_EQ(directory.modifyCurrent({"JUJURIEUX", "01641"}).outcome, Outcome::Done);
+    EXPECT_EQ(changes(),
+              (QStringList{"- JUJURIEUX|01640|JUJURIEUX", "+ JUJURIEUX|01641|JUJURIEUX"}));
+    // A town the code does not have (any more) is not chosen.
+    EXPECT_EQ(directory.chooseTownWithCode("JUJURIEUX", "01640").outcome, Outcome::NotFound);
+    EXPECT_FALSE(directory.hasCurrentEntry());
+    EXPECT_EQ(directory.chooseTownWithCode("' OR '1'='1", "01640").outcome, Outcome::NotFound);
+}
+
 TEST_F(PostalDirectoryTest, TheArrowsStepThroughTownsAndStayAtBothEnds) {
     PostalDirectory directory(path);
     EXPECT_FALSE(directory.next().has_value()) << "nothing searched yet";

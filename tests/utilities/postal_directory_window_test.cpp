@@ -204,27 +204,42 @@ TEST_F(PostalWindowTest, WithoutATownFoundACorrectionIsRefusedAndNothingChanges)
     QTest::mouseClick(w->CmdEnregMod, Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown.last(), "Pas de ville selectionnée");
 
-    // After a code search and a double-click in the list.
+    EXPECT_TRUE(changes().isEmpty());
+}
+
+TEST_F(PostalWindowTest, ATownChosenInACodesListIsCorrectedThroughModifier) {
+    // A code search, a double-click on a town, "Modifier", "Enregistrer".
     retype(w->TxtCodes, "01640");
     QApplication::processEvents();
     QListWidgetItem* item = w->List1->item(2);
     const QRect place = w->List1->visualItemRect(item);
     QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, place.center());
     QTest::mouseDClick(w->List1->viewport(), Qt::LeftButton, {}, place.center());
-    EXPECT_EQ(w->Label1->text(), "JUJURIEUX");
+    EXPECT_EQ(w->Label1->text(), "JUJURIEUX   01640");
     // The keyboard chooses the same way.
     w->List1->setFocus();
     w->List1->setCurrentRow(1);
     QTest::keyClick(w->List1, Qt::Key_Return);
-    EXPECT_EQ(w->Label1->text(), "BOYEUX-SAINT-JEROME");
+    EXPECT_EQ(w->Label1->text(), "BOYEUX-SAINT-JEROME   01640");
     w->List1->setCurrentRow(2);
     QTest::keyClick(w->List1, Qt::Key_Return);
+    QTest::mouseClick(w->CmdModif, Qt::LeftButton);
     EXPECT_EQ(w->TxtVilModif->text(), "JUJURIEUX");
-    EXPECT_TRUE(w->TxtCodeModif->text().isEmpty());
-    typeText(w->TxtCodeModif, "01641");
+    EXPECT_EQ(w->TxtCodeModif->text(), "01640");
+    retype(w->TxtCodeModif, "01641");
     QTest::mouseClick(w->CmdEnregMod, Qt::LeftButton);
-    EXPECT_EQ(fake.messages.shown.last(), "Pas de ville selectionnée");
-    EXPECT_TRUE(changes().isEmpty());
+    EXPECT_EQ(fake.messages.shown, QStringList{"JUJURIEUX modifié"});
+    EXPECT_EQ(w->Label1->text(), "JUJURIEUX   01641");
+    EXPECT_EQ(changes(), (QStringList{"- JUJURIEUX|01640", "+ JUJURIEUX|01641"}));
+}
+
+TEST_F(PostalWindowTest, TypingAnAbbreviatedSaintFindsTheTown) {
+    w->TxtVilles->setFocus();
+    typeText(w->TxtVilles, "st etienne");
+    EXPECT_EQ(w->Label1->text(), "SAINT-ETIENNE   42000");
+    retype(w->TxtVilles, "sainte foy d");
+    EXPECT_EQ(w->Label1->text(), "STE FOY D AIGREFEUILLE   31570");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(PostalWindowTest, DeletingAsksTwiceAndDeletesOnlyOnTwoYeses) {
