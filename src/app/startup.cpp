@@ -18,6 +18,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "ui/window_registry.h"
+#include "platform/calculator_launcher.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
@@ -96,7 +97,8 @@ int runProgram(int argc, char** argv) {
     HelpWindowViewer help(programDir + QStringLiteral("/TOVIMAR.HLP"), messages);
     QSettings memory; // the user's own choices, such as the folder of PDF pages
     PrinterDestination reports(memory);
-    Platform platform{messages, prompt, clock, settings, help, reports};
+    SystemCalculatorLauncher calculator;
+    Platform platform{messages, prompt, clock, settings, help, reports, calculator};
     WindowRegistry windows(platform);
 
     std::unique_ptr<SplashWindow> splash;

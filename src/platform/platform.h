@@ -10,6 +10,7 @@ class Clock;
 class SettingsFolder;
 class HelpViewer;
 class ReportDestination;
+class CalculatorLauncher;
 
 struct Platform {
     Messages& messages;
@@ -18,6 +19,7 @@ struct Platform {
     SettingsFolder& settings;
     HelpViewer& help;
     ReportDestination& reports;
+    CalculatorLauncher& calculator;
 };
 
 } // namespace tovimar

@@ -113,7 +113,7 @@ void ConverterWindow::build() {
         Text1->setText(QString::fromStdString(FRANCEUROS2(text.toStdString())));
     });
     connect(Command1, &QPushButton::clicked, this, &ConverterWindow::clear);
-    connect(Command2, &QPushButton::clicked, this, [] { startDesktopCalculator(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { openDesktopCalculator(platform()); });
     connect(Command3, &QPushButton::clicked, this, &QWidget::close);
     setEscapeButton(Command3);
     setReadingOrder({Text1, Text2, Command1, Command2, Command3});

@@ -1,34 +1,30 @@
 #include "utilities/desktop_calculator.h"
 
-#include <QProcess>
-#include <QStandardPaths>
+#include <QFileInfo>
+
+#include "platform/calculator_launcher.h"
+#include "platform/messages.h"
+#include "platform/platform.h"
 
 namespace tovimar {
 
-const QStringList& desktopCalculators() {
-    static const QStringList names = {
-        QStringLiteral("gnome-calculator"),
-        QStringLiteral("kcalc"),
-        QStringLiteral("galculator"),
-        QStringLiteral("mate-calc"),
-        QStringLiteral("qalculate-gtk"),
-        QStringLiteral("qalculate-qt"),
-        QStringLiteral("xcalc"),
-    };
-    return names;
-}
-
-QString findDesktopCalculator() {
-    for (const QString& name : desktopCalculators()) {
-        const QString path = QStandardPaths::findExecutable(name);
-        if (!path.isEmpty()) return path;
+void openDesktopCalculator(const Platform& platform) {
+    const auto result = platform.calculator.start();
+    switch (result.outcome) {
+    case CalculatorLauncher::Outcome::Started:
+        break;
+    case CalculatorLauncher::Outcome::NoneInstalled:
+        platform.messages.inform(
+            QStringLiteral("Aucune calculatrice n'est installée sur cet ordinateur. "
+                           "Celle de votre bureau (gnome-calculator, kcalc, mate-calc, "
+                           "galculator ou xcalc) peut être installée depuis la logithèque."));
+        break;
+    case CalculatorLauncher::Outcome::Failed:
+        platform.messages.inform(QStringLiteral("La calculatrice ") +
+                                 QFileInfo(result.program).fileName() +
+                                 QStringLiteral(" n'a pas pu être lancée."));
+        break;
     }
-    return {};
-}
-
-bool startDesktopCalculator() {
-    const QString program = findDesktopCalculator();
-    return !program.isEmpty() && QProcess::startDetached(program, {});
 }
 
 } // namespace tovimar

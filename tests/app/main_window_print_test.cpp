@@ -158,8 +158,8 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
     };
     dialogs.choosePrinter = [](QPrinter&) { return false; };
     PrinterDestination destination(memory, dialogs);
-    Platform platform{fake.messages,  fake.prompt, fake.clock,
-                      *fake.settings, fake.help,   destination};
+    Platform platform{fake.messages, fake.prompt, fake.clock,      *fake.settings,
+                      fake.help,     destination, fake.calculator};
     WindowRegistry windows(platform);
     MainWindow window(windows);
     window.DateDG->setText("15/01/2010");

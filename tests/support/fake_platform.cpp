@@ -7,8 +7,8 @@ namespace tovimar::testing {
 FakePlatform::FakePlatform() {
     writeFile("term.tvx", kShippedTerm);
     settings = std::make_unique<SettingsFolder>(dir.path(), QString());
-    platform =
-        std::make_unique<Platform>(Platform{messages, prompt, clock, *settings, help, reports});
+    platform = std::make_unique<Platform>(
+        Platform{messages, prompt, clock, *settings, help, reports, calculator});
 }
 
 void FakePlatform::writeFile(const QString& name, const QByteArray& bytes) const {

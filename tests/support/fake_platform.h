@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/vb_date.h"
+#include "platform/calculator_launcher.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
@@ -62,6 +63,17 @@ class RecordingHelp : public HelpViewer {
     std::vector<int> topics;
 };
 
+// Records each start of the desktop calculator and answers as told.
+class RecordingCalculator : public CalculatorLauncher {
+  public:
+    Result start() override {
+        ++starts;
+        return answer;
+    }
+    int starts = 0;
+    Result answer{Outcome::Started, QStringLiteral("/usr/bin/gnome-calculator")};
+};
+
 // A whole platform over a fresh temporary program folder.
 class FakePlatform {
   public:
@@ -83,6 +95,7 @@ class FakePlatform {
     FixedClock clock;
     RecordingHelp help;
     RecordingReportDestination reports;
+    RecordingCalculator calculator;
     std::unique_ptr<SettingsFolder> settings;
     std::unique_ptr<Platform> platform;
     std::unique_ptr<WindowRegistry> registry; // last: its windows close before the platform goes
