@@ -136,4 +136,33 @@ TEST(SettingsReadBack, ANumberTooLargeForItsFieldIsNamedAndNothingIsSaved) {
     EXPECT_EQ(read.settings[TermSettings::AmniocentesisThreshold], "100000");
 }
 
+// The consultation fees make the totals the fees window shows when it opens:
+// one that is no number made tarifs.tvx refused at every opening.
+TEST(SettingsReadBack, AConsultationFeeThatIsNoNumberIsNamedAndNothingIsSaved) {
+    struct Case {
+        QLineEdit* FeesWindow::*field;
+        const char* typed;
+    } cases[] = {
+        {&FeesWindow::TxtECs, "abc"},
+        {&FeesWindow::TxtMCS, "2 euros"},
+        {&FeesWindow::TxtMPC, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        FakePlatform fake;
+        auto& editor = fake.windows().open<FeesWindow>();
+        fake.messages.shown.clear();
+        (editor.*c.field)->setText(QString::fromUtf8(c.typed));
+        QTest::mouseClick(editor.Enregistrer, Qt::LeftButton);
+        ASSERT_EQ(fake.messages.shown.size(), 1);
+        EXPECT_EQ(fake.messages.shown[0],
+                  QStringLiteral("Ces valeurs ne seraient pas relues au prochain démarrage et ne "
+                                 "peuvent pas être enregistrées dans Tarifs.tvx : « ") +
+                      QString::fromUtf8(c.typed) +
+                      " »\nCorrigez-les, puis enregistrez de nouveau.");
+        EXPECT_TRUE(fake.readFile("tarifs.tvx").isEmpty()) << "nothing saved";
+        EXPECT_TRUE(editor.isVisible());
+    }
+}
+
 } // namespace
