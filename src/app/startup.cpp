@@ -14,6 +14,7 @@
 #include <memory>
 #include <utility>
 
+#include "ui/accessibility.h"
 #include "ui/pictures.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
@@ -84,6 +85,8 @@ int runProgram(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Tovimar"));
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.tovimar.TovimarS"));
+    // Lists to choose from are read by their purpose, in Qt's dialogs too.
+    installAccessibleInterfaces();
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QTranslator qtFrench;
 

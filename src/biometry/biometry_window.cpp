@@ -255,6 +255,8 @@ QGroupBox* BiometryWindow::buildMedians() {
 
 QGroupBox* BiometryWindow::buildRatios() {
     Command1 = button("Command1", QStringLiteral("C&alcule"));
+    // Two buttons read "Calcule": each is named by what it computes.
+    Command1->setAccessibleName(QStringLiteral("Calcule les rapports"));
     DioBip = lineEdit("DioBip", QStringLiteral("Dio / Bip"), true);
     FemPied = lineEdit("FemPied", QStringLiteral("Pied / Fem"), true);
     for (QLineEdit* f : {DioBip, FemPied}) {
@@ -278,6 +280,7 @@ QGroupBox* BiometryWindow::buildWeights() {
     colour(TxtPoids1, Qt::black, kGreen);
     colour(TxtPoids0, Qt::black, kGreen);
     Command2 = button("Command2", QStringLiteral("Calc&ule"));
+    Command2->setAccessibleName(QStringLiteral("Calcule les poids"));
     Label22 = resultText("Label22", QStringLiteral("Poids théorique, Hadlock"));
     QPalette red = Label22->palette();
     red.setColor(QPalette::WindowText, kRed);

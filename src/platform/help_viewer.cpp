@@ -1,5 +1,7 @@
 #include "platform/help_viewer.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,15 @@
 
 namespace tovimar {
 namespace {
+
+// The help window is read as a window (a plain widget is a "filler" to a
+// screen reader); factories are asked before Qt's own.
+QAccessibleInterface* helpWindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(HelpWindow::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 bool systemPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
@@ -52,6 +63,11 @@ HelpWindow::HelpWindow(QWidget* parent, PrinterChoice choosePrinter)
     : QWidget(parent, Qt::Window),
       choosePrinter_(choosePrinter ? std::move(choosePrinter) : PrinterChoice(systemPrintDialog)) {
     setObjectName("HelpWindow");
+    static const bool readAsWindow = [] {
+        QAccessible::installFactory(helpWindowAccessible);
+        return true;
+    }();
+    (void)readAsWindow;
     setWindowTitle(QStringLiteral("Aide de Tovimar-S"));
 
     back_ =
@@ -83,6 +99,11 @@ HelpWindow::HelpWindow(QWidget* parent, PrinterChoice choosePrinter)
     contents_ = new QListWidget(this);
     contents_->setObjectName("HelpContents");
     contents_->setAccessibleName(QStringLiteral("Sommaire de l'aide"));
+    // Long titles wrap onto a second line instead of being cut.
+    contents_->setWordWrap(true);
+    contents_->setTextElideMode(Qt::ElideNone);
+    contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    contents_->setResizeMode(QListView::Adjust);
     contentsLabel->setBuddy(contents_);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName("HelpText");
@@ -144,6 +165,10 @@ HelpWindow::HelpWindow(QWidget* parent, PrinterChoice choosePrinter)
             findNext();
         else
             search(searchField_->text());
+    });
+    // The page follows the topic highlighted, by the arrow keys as by the mouse.
+    connect(contents_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item) showAnchor(item->data(Qt::UserRole).toString());
     });
     connect(contents_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { showAnchor(item->data(Qt::UserRole).toString()); });
@@ -249,6 +274,8 @@ void HelpWindow::followLink(const QUrl& url) {
 }
 
 void HelpWindow::listSections(const std::vector<int>& shown) {
+    // Filling the list changes its current entry: that is not the user's choice.
+    const QSignalBlocker quiet(contents_);
     contents_->clear();
     const auto& sections = document_.sections();
     for (std::size_t i = 0; i < sections.size(); ++i) {

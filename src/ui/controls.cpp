@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/accessibility.h"
 
@@ -64,6 +65,8 @@ QScrollBar* scrollBar(const char* name, const QString& accessibleName, int minim
 }
 
 QComboBox* comboBox(const char* name, const QString& accessibleName, bool editable) {
+    // Read by its name, not by the entry it shows.
+    installAccessibleInterfaces();
     auto* combo = named(new QComboBox, name, accessibleName);
     combo->setEditable(editable);
     if (editable) {
@@ -177,6 +180,19 @@ void colour(QWidget* widget, const QColor& text, const QColor& background) {
     p.setColor(QPalette::Base, background);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+               0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a.toRgb());
+    const double lb = luminance(b.toRgb());
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 void setReadingOrder(std::initializer_list<QWidget*> controls) {

@@ -66,8 +66,17 @@ QListWidget* resultList(const char* name, const QString& accessibleName, int row
 // A list and its fixed captions side by side, the same height.
 QWidget* pairedLists(QListWidget* captions, QListWidget* results);
 
+// The red of results that call for attention, as text on the window or as the
+// background of white text: dark enough for both to read at the AA level of
+// the accessibility guidelines (pure red reads at 4:1 only).
+inline const QColor kReadableRed(0xC0, 0x00, 0x00);
+
 // Text and background colours of a control.
 void colour(QWidget* widget, const QColor& text, const QColor& background);
+// The contrast of two colours as the accessibility guidelines (WCAG 2) measure
+// it, from 1 (the same) to 21 (black on white); ordinary text wants 4.5 at
+// least, large text (18 points, or 14 in bold) 3.
+double contrastRatio(const QColor& a, const QColor& b);
 
 // The keyboard's reading order: Tab goes from each control to the next.
 void setReadingOrder(std::initializer_list<QWidget*> controls);

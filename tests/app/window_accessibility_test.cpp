@@ -7,6 +7,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMap>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTranslator>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -263,6 +272,42 @@ const std::vector<WindowCase>& windows() {
     return cases;
 }
 
+// What a screen reader hears, rule by rule, for the controls shown in a
+// window: each list to choose from by its purpose, each button by what it
+// does, the window as a window, and each result with its caption once.
+QStringList unclearNames(QWidget* window) {
+    QStringList faults;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(window);
+    if (!face || (face->role() != QAccessible::Window && face->role() != QAccessible::Dialog))
+        faults << "la fenêtre n'est pas lue comme une fenêtre";
+    QMap<QString, QStringList> buttons;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || w->window() != window) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (!a) continue;
+        const QString name = a->text(QAccessible::Name).trimmed();
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            const QString value = combo->currentText().trimmed();
+            if (name.isEmpty() || (!value.isEmpty() && name == value))
+                faults << heard(w) + " (nommée par sa valeur)";
+            if (a->text(QAccessible::Value) != combo->currentText())
+                faults << heard(w) + " (valeur \"" + a->text(QAccessible::Value) + "\")";
+        }
+        if (qobject_cast<QAbstractButton*>(w) && !name.isEmpty() && w->isEnabled())
+            buttons[name.toCaseFolded()] << tableName(w);
+        if (qobject_cast<QLabel*>(w)) {
+            // "Coefficient de risque : Coefficient de risque = 0,27" says its caption twice.
+            const qsizetype colon = name.indexOf(" : ");
+            if (colon > 0 && name.mid(colon + 3).startsWith(name.left(colon), Qt::CaseInsensitive))
+                faults << heard(w) + " (légende répétée)";
+        }
+    }
+    for (auto it = buttons.cbegin(); it != buttons.cend(); ++it)
+        if (it.value().size() > 1)
+            faults << "boutons de même nom \"" + it.key() + "\" : " + it.value().join(", ");
+    return faults;
+}
+
 TEST(WindowAccessibility, EveryReachableControlHasAFrenchNameAndTabFollowsReading) {
     for (const WindowCase& c : windows()) {
         Fixture f;
@@ -277,7 +322,67 @@ TEST(WindowAccessibility, EveryReachableControlHasAFrenchNameAndTabFollowsReadin
         EXPECT_EQ(order.join(", ").toStdString(), c.tabOrder.join(", ").toStdString()) << c.window;
         const QStringList mouseOnly = unnamedControls(window);
         EXPECT_TRUE(mouseOnly.isEmpty()) << c.window << ": " << mouseOnly.join(", ").toStdString();
+        const QStringList unclear = unclearNames(window);
+        EXPECT_TRUE(unclear.isEmpty()) << c.window << ": " << unclear.join(", ").toStdString();
     }
+}
+
+TEST(WindowAccessibility, ComboBoxesAreNamedByTheirPurposeNotTheirValue) {
+    // In Qt 6 on Linux a combo box answers its current text, whatever its
+    // accessible name: ours answer by their name, else by their label.
+    Fixture f;
+    QWidget form;
+    auto* layout = new QFormLayout(&form);
+    auto* named = new QComboBox;
+    named->addItems({"Masculin", "Féminin"});
+    named->setCurrentIndex(1);
+    named->setAccessibleName("Sexe Foetal");
+    auto* labelled = new QComboBox;
+    labelled->addItems({"A4", "Lettre US"});
+    layout->addRow("&Format du papier :", labelled);
+    layout->addRow("Sexe", named);
+    form.show();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(named);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::ComboBox);
+    EXPECT_EQ(a->text(QAccessible::Name), "Sexe Foetal");
+    EXPECT_EQ(a->text(QAccessible::Value), "Féminin");
+    EXPECT_EQ(spokenName(labelled), "Format du papier");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(labelled)->text(QAccessible::Value), "A4");
+    // Its list is its first child, as in Qt's own; opening it is its action.
+    ASSERT_GE(a->childCount(), 1);
+    EXPECT_EQ(a->child(0)->object(), named->view());
+    EXPECT_EQ(a->indexOfChild(a->child(0)), 0);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    EXPECT_TRUE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+}
+
+TEST(WindowAccessibility, QtsOwnFileAndPrintDialogsSpeakFrenchNames) {
+    Fixture f;
+    QTranslator qtFrench;
+    ASSERT_TRUE(qtFrench.load(QLocale(QLocale::French), "qtbase", "_",
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QApplication::installTranslator(&qtFrench);
+    QFileDialog files(f.main.get(), "Enregistrer en PDF");
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    files.setNameFilter("Document PDF (*.pdf)");
+    QPrinter printer;
+    QPrintDialog print(&printer, f.main.get());
+    for (QWidget* dialog : std::initializer_list<QWidget*>{&files, &print}) {
+        dialog->show();
+        QApplication::processEvents();
+        const QStringList unclear = unclearNames(dialog);
+        EXPECT_TRUE(unclear.isEmpty()) << dialog->windowTitle().toStdString() << ": "
+                                       << unclear.join(", ").toStdString();
+        for (QComboBox* combo : dialog->findChildren<QComboBox*>()) {
+            if (combo->isVisibleTo(dialog)) {
+                EXPECT_TRUE(namedInFrench(combo)) << heard(combo).toStdString();
+            }
+        }
+        dialog->hide();
+    }
+    QApplication::removeTranslator(&qtFrench);
 }
 
 } // namespace
