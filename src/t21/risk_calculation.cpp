@@ -16,11 +16,19 @@ bool allFinite(std::initializer_list<double> values) {
 }
 
 // The serum risk "1 in N" needs N of at least 1: 0 would divide by zero and a
-// negative N means nothing.
+// negative N means nothing; past the limit no laboratory reports.
 std::optional<double> serumValue(std::string_view text) {
     const std::optional<double> n = t21Number(text);
-    if (!n || *n < 1) return std::nullopt;
+    if (!n || *n < T21Limits::kSerumNMin || *n > T21Limits::kSerumNMax) return std::nullopt;
     return n;
+}
+
+std::string limitText(double value) {
+    std::string digits = formatFrenchNumber(value);
+    // Thousands apart, as a French reader expects them in a sentence.
+    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(std::size_t(i), "\u00A0");
+    return digits;
 }
 
 // Results that come from a nuchal translucency measurement, and the
@@ -74,6 +82,18 @@ std::string failureMessage(T21Failure failure) {
     case T21Failure::NuchalTranslucencyMissing:
         return "Il faut une mesure correcte de la CLARTE NUCALE pour obtenir le risque lié à la "
                "clarté nucale et le risque intégré.";
+    case T21Failure::AgeImplausible:
+        return "L'âge maternel saisi n'est pas plausible : il doit être compris entre " +
+               limitText(T21Limits::kMaternalAgeMin) + " et " +
+               limitText(T21Limits::kMaternalAgeMax) + " ans.";
+    case T21Failure::NuchalTranslucencyImplausible:
+        return "La clarté nucale saisie n'est pas plausible : elle doit être supérieure à 0 et "
+               "d'au plus " +
+               limitText(T21Limits::kNuchalMax) + " mm.";
+    case T21Failure::SerumUnreadable:
+        return "Le risque sérologique s'écrit par le nombre N du risque 1/N, compris entre " +
+               limitText(T21Limits::kSerumNMin) + " et " + limitText(T21Limits::kSerumNMax) +
+               " : aucun risque sérologique ni intégré n'est calculé.";
     case T21Failure::CrlOutOfRange:
         return "Vous devez respecter la technique de calcul mise au point par NICOLAIDES et ses "
                "collaborateurs. Pour le calcul du risque lié à la clarté nucale et celui du "
@@ -83,7 +103,16 @@ std::string failureMessage(T21Failure failure) {
     return {};
 }
 
-T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& in) {
+T21Screen forgetT21Results(const T21Screen& previous) {
+    T21Screen screen;
+    screen.state.gaWeeksDays = previous.state.gaWeeksDays;
+    screen.state.markerFactors = previous.state.markerFactors;
+    screen.state.markerCoefficient = previous.state.markerCoefficient;
+    return screen;
+}
+
+T21Calculation calculateT21Risk(const T21Screen& previous, const T21Inputs& in) {
+    T21Screen screen = forgetT21Results(previous);
     T21RiskState& st = screen.state;
     T21Slots& s = screen.results;
     T21Failure failure = T21Failure::None;
@@ -95,8 +124,10 @@ T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& in) {
     const std::optional<double> age = t21Number(in.age);
     if (!age || *age <= 0) {
         fail(T21Failure::AgeMissing);
-    } else if (*age > 50) {
+    } else if (*age > T21Limits::kMaternalAgeMax) {
         fail(T21Failure::AgeAbove50);
+    } else if (*age < T21Limits::kMaternalAgeMin) {
+        fail(T21Failure::AgeImplausible);
     } else {
         st.maternalAge = in.age;
         const AgeTermRisk term = ODDS_AGETERME(*age, in.previousTrisomy21);
@@ -138,6 +169,9 @@ T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& in) {
             // A translucency of 0 would get the most reassuring ratio of all.
             forgetTranslucencyResults(s);
             fail(T21Failure::NuchalTranslucencyMissing);
+        } else if (*nt > T21Limits::kNuchalMax) {
+            forgetTranslucencyResults(s);
+            fail(T21Failure::NuchalTranslucencyImplausible);
         } else if (const std::optional<double> crl = t21Number(in.crl);
                    !crl || !(*crl > 44 && *crl < 86)) {
             forgetTranslucencyResults(s);
@@ -161,6 +195,7 @@ T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& in) {
             forgetTranslucencyResults(s);
             fail(T21Failure::NuchalTranslucencyMissing);
         }
+        if (!in.serum.empty() && !serumValue(in.serum)) fail(T21Failure::SerumUnreadable);
     }
 
     // The integrated risk: the serum risk divided by the translucency's
@@ -191,21 +226,28 @@ T21Screen CALCULE_ECHO(T21Screen screen) {
         s.LblRGlobal = t21NumberText(st.afterScanRounded);
     };
     // The best risk at term available; a later rule overrides an earlier one.
-    // With both a serum and a translucency risk but no integrated one, the
-    // previous after-scan figures stay.
-    if (s.LblRiskSeroT.empty() && s.LblRCNT.empty() && !s.LblAgeT.empty()) take(st.ageTermN);
-    if (!s.LblRiskSeroT.empty() && s.LblRCNT.empty()) take(st.serumTermN);
-    if (s.LblRiskSeroT.empty() && !s.LblRCNT.empty()) take(st.ntTermN);
-    if (!s.LblRiskIntT.empty()) take(st.integratedTermN);
+    bool taken = false;
+    auto takeBase = [&](double baseN) {
+        take(baseN);
+        taken = true;
+    };
+    if (s.LblRiskSeroT.empty() && s.LblRCNT.empty() && !s.LblAgeT.empty()) takeBase(st.ageTermN);
+    if (!s.LblRiskSeroT.empty() && s.LblRCNT.empty()) takeBase(st.serumTermN);
+    if (s.LblRiskSeroT.empty() && !s.LblRCNT.empty()) takeBase(st.ntTermN);
+    if (!s.LblRiskIntT.empty()) takeBase(st.integratedTermN);
+    if (!taken || (s.LblAgeT.empty() && s.LblRCNT.empty() && s.LblRiskSeroT.empty())) {
+        // No risk at term to start from (or only an earlier screen's): nothing after the scan.
+        st.afterScanN = 0;
+        st.afterScanRounded = 0;
+        s.LblRiskEcho.clear();
+        s.LblRGlobal.clear();
+        return screen;
+    }
     if (st.afterScanN < 2) {
         st.afterScanN = 2;
         st.afterScanRounded = 2;
         s.LblRiskEcho = "1/2";
         s.LblRGlobal = "2";
-    }
-    if (s.LblAgeT.empty() && s.LblRCNT.empty() && s.LblRiskSeroT.empty()) {
-        s.LblRiskEcho.clear();
-        s.LblRGlobal.clear();
     }
     return screen;
 }
@@ -218,7 +260,10 @@ T21Screen tickSign(T21Screen screen, std::size_t index, bool ticked) {
 
 std::string enterCrl(T21RiskState& state, std::string_view crlText) {
     const std::optional<CrlGestationalAge> age = AGE_GESTA_LCC(crlText);
-    if (!age) return {};
+    if (!age) {
+        state.gaWeeksDays.clear();
+        return {};
+    }
     state.gaWeeksDays = age->weeksDays;
     return age->display();
 }

@@ -72,8 +72,23 @@ enum class T21Failure {
     None,
     AgeMissing,
     AgeAbove50,
+    AgeImplausible,
     NuchalTranslucencyMissing,
+    NuchalTranslucencyImplausible,
     CrlOutOfRange,
+    SerumUnreadable,
+};
+
+// What no patient can have: a figure outside these is a typing error, and it
+// gives a message instead of a risk. Wide on purpose (a pregnancy at 10 or a
+// nuchal translucency of 15 mm are already past anything seen); the upper age
+// is the model's own limit, told by its own message.
+struct T21Limits {
+    static constexpr double kMaternalAgeMin = 10;     // years
+    static constexpr double kMaternalAgeMax = 50;     // years, the model's limit
+    static constexpr double kNuchalMax = 15;          // mm, above 0
+    static constexpr double kSerumNMin = 1;           // N of a 1/N risk
+    static constexpr double kSerumNMax = 1'000'000;   // laboratories report up to 1/50 000
 };
 
 // The message box text of a failure; empty for None.
@@ -84,11 +99,19 @@ struct T21Calculation {
     T21Failure failure = T21Failure::None; // the first met; the calculation goes on
 };
 
-// The whole calculation of the "Calcule" button.
-T21Calculation calculateT21Risk(T21Screen screen, const T21Inputs& inputs);
+// The whole calculation of the "Calcule" button, from the inputs alone: of the
+// screen it keeps only what the inputs already set (the gestational age the
+// CRL gives, the signs ticked), so that pressing it after any history gives
+// what it gives in a fresh window. A result whose input is unusable is empty.
+T21Calculation calculateT21Risk(const T21Screen& screen, const T21Inputs& inputs);
+
+// The screen once an input has changed and "Calcule" was not pressed since:
+// no result of the previous inputs stays; the gestational age and the signs stay.
+T21Screen forgetT21Results(const T21Screen& screen);
 
 // The risk after the morphology scan: the best available risk at term divided
-// by the signs' coefficient, never below 1/2. Also runs on every tick.
+// by the signs' coefficient, never below 1/2; nothing without a risk at term.
+// Also runs on every tick.
 T21Screen CALCULE_ECHO(T21Screen screen);
 
 // A sign ticked or unticked: its factor, the coefficient, then CALCULE_ECHO.
@@ -96,8 +119,7 @@ T21Screen CALCULE_ECHO(T21Screen screen);
 T21Screen tickSign(T21Screen screen, std::size_t index, bool ticked);
 
 // A new CRL text: the gestational age it gives, kept in the state; a text that
-// gives none leaves the last valid age in use. Returns the display text
-// ("11,1 S.A." or empty).
+// gives none leaves no age in use. Returns the display text ("11,1 S.A." or empty).
 std::string enterCrl(T21RiskState& state, std::string_view crlText);
 
 // The maternal age from a date of birth: the year of the examination minus the

@@ -22,8 +22,12 @@ std::optional<CrlGestationalAge> AGE_GESTA_LCC(std::string_view crlText) {
     const std::optional<double> crl = t21Number(crlText);
     if (!crl || *crl >= 86) return std::nullopt;
     // The formula reads the CRL as a number with a full stop: a comma ends it,
-    // so 44,5 mm counts here as 44 mm.
-    const double c = readLeadingNumber(crlText);
+    // so 44,5 mm counts here as 44 mm. A full stop typed for the comma is the
+    // comma, so 44.5 mm counts as 44 mm too.
+    std::string asTyped(crlText);
+    for (char& ch : asTyped)
+        if (ch == '.') ch = ',';
+    const double c = readLeadingNumber(asTyped);
     if (c < 0) return std::nullopt;
     CrlGestationalAge age;
     age.days = static_cast<int>(roundHalfEven(8.052 * std::sqrt(c) + 23.73));

@@ -129,6 +129,11 @@ void T21RiskWindow::build() {
     LblRGlobal->setObjectName(QStringLiteral("LblRGlobal"));
     LblRGlobal->hide();
 
+    // A result never stays beside inputs it was not computed from: any change
+    // empties them until "Calcule" is pressed again (the letter prints them).
+    for (QLineEdit* input : {TxtAgeMat, TxtLCC, TxtNC, TxtRiskSero})
+        connect(input, &QLineEdit::textChanged, this, &T21RiskWindow::forgetResults);
+    connect(Check1, &QCheckBox::toggled, this, &T21RiskWindow::forgetResults);
     connect(CmdCalcule, &QPushButton::clicked, this, &T21RiskWindow::calculate);
     connect(CmdEfface, &QPushButton::clicked, this, &T21RiskWindow::newPatient);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
@@ -197,6 +202,7 @@ QWidget* T21RiskWindow::buildInputs() {
     line->addStretch();
 
     connect(TxtDateNaiss, &QLineEdit::textChanged, this, &T21RiskWindow::birthDateChanged);
+    connect(TxtDatEcho, &QLineEdit::textChanged, this, &T21RiskWindow::birthDateChanged);
     connect(ScrAgeMat, &QScrollBar::valueChanged, this,
             [this](int value) { TxtAgeMat->setText(QString::number(value)); });
     return box;
@@ -424,6 +430,11 @@ void T21RiskWindow::calculate() {
         platform().messages.inform(q(failureMessage(result.failure)));
 }
 
+void T21RiskWindow::forgetResults() {
+    screen_ = forgetT21Results(screen_);
+    showResults();
+}
+
 void T21RiskWindow::newPatient() {
     for (int i = 0; i < List1->count(); ++i)
         List1->item(i)->setCheckState(Qt::Unchecked);
@@ -489,7 +500,7 @@ void T21RiskWindow::showResults() {
 
 void T21RiskWindow::showSigns() {
     const std::optional<std::string> coefficient = coefficientText(screen_.state.markerCoefficient);
-    if (coefficient) LblCoef->setText(q(*coefficient));
+    LblCoef->setText(coefficient ? q(*coefficient) : QString());
     LblCoef->setVisible(coefficient.has_value());
     Frame15->setVisible(coefficient.has_value());
 }
@@ -523,7 +534,12 @@ void T21RiskWindow::printLetter() {
         letterThreshold(currentTermSettings(windows())[TermSettings::AmniocentesisThreshold]);
     if (!threshold) return;
     std::optional<T21LetterData> letter = letterFromScreen(screen_);
-    if (!letter) return;
+    if (!letter) {
+        platform().messages.inform(
+            QStringLiteral("Calculez d'abord le risque (bouton « Calcule ») : la lettre imprime "
+                           "les risques affichés."));
+        return;
+    }
     letter->threshold = *threshold;
     letter->letterhead = currentPracticeOptions(windows());
     // Cancelling the name gives an empty name; the printing goes on.

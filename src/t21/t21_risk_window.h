@@ -58,6 +58,7 @@ class T21RiskWindow : public ToolWindow {
     void buildMenus();
 
     void calculate();
+    void forgetResults();
     void newPatient();
     void reset();
     void showResults();

@@ -79,6 +79,13 @@ TEST(T21Cli, WholeScreen) {
         {{"RISQUE_T21", "35", "non", "10000", "", "", "01000000"},
          "LblAgeT=1/347\nLblRiskSero=1/10000\nLblRiskSeroT=1/12700\n"
          "LblCoef=Coefficient de risque = 0,36\nLblRiskEcho=1/35306\nLblRGlobal=35306\n"},
+        // Values no patient can have: a message and no risk of them.
+        {{"RISQUE_T21", "2", "non", "1000", "", "", "-"},
+         "L'âge maternel saisi n'est pas plausible : il doit être compris entre 10 et 50 ans.\n"},
+        {{"RISQUE_T21", "35", "non", "0,5", "", "", "-"},
+         "Le risque sérologique s'écrit par le nombre N du risque 1/N, compris entre 1 et "
+         "1\u00A0000\u00A0000 : aucun risque sérologique ni intégré n'est calculé.\n"
+         "LblAgeT=1/347\nLblRiskEcho=1/347\nLblRGlobal=347\n"},
         {{"RISQUE_T21", "35", "non", "", "-", "0", "-"},
          "Il faut une mesure correcte de la CLARTE NUCALE pour obtenir le risque lié à la clarté "
          "nucale et le risque intégré.\nLblAgeT=1/347\nLblRiskEcho=1/347\nLblRGlobal=347\n"},

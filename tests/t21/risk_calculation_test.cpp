@@ -38,7 +38,8 @@ TEST(T21Calculation, AgeLimits) {
         {"50", T21Failure::None, "1/6"},    {"50,5", T21Failure::AgeAbove50, ""},
         {"", T21Failure::AgeMissing, ""},   {"trente", T21Failure::AgeMissing, ""},
         {"0", T21Failure::AgeMissing, ""}, // a date of birth in the examination's year
-        {"-3", T21Failure::AgeMissing, ""}, {"35.5", T21Failure::AgeMissing, ""},
+        {"-3", T21Failure::AgeMissing, ""}, {"2", T21Failure::AgeImplausible, ""},
+        {"9,5", T21Failure::AgeImplausible, ""}, {"10", T21Failure::None, "1/1710"},
     };
     for (const Case& c : cases) {
         const T21Calculation r = calculate(inputs(c.age, "1000", "60", "1,5"));
@@ -53,15 +54,47 @@ TEST(T21Calculation, AgeLimits) {
     }
 }
 
-TEST(T21Calculation, AFailedAgeKeepsThePreviousResults) {
+TEST(T21Calculation, AFailedAgeLeavesNoResultOfThePreviousInputs) {
     const T21Calculation first = calculate(inputs("35", "1000", "60", "1,5"));
+    ASSERT_FALSE(first.screen.results.LblRiskIntT.empty());
     const T21Calculation second = calculateT21Risk(first.screen, inputs("51", "500", "60", "3"));
     EXPECT_EQ(second.failure, T21Failure::AgeAbove50);
-    EXPECT_EQ(second.screen.results.LblAgeT, "1/347");
-    EXPECT_EQ(second.screen.results.LblRiskSero, "1/1000");
-    EXPECT_EQ(second.screen.results.LblRCNT, first.screen.results.LblRCNT);
-    // The integrated step runs on the state as it stands (serum and MoM of the first).
-    EXPECT_EQ(second.screen.results.LblRiskIntT, first.screen.results.LblRiskIntT);
+    const T21Slots& s = second.screen.results;
+    for (const std::string* emptied :
+         {&s.LblAgeT, &s.LblAge, &s.LblRiskSero, &s.LblRiskSeroT, &s.LblRCNT, &s.LblRCN,
+          &s.LblRiskInt, &s.LblRiskIntT, &s.LblRiskEcho, &s.LblRGlobal})
+        EXPECT_EQ(*emptied, "");
+}
+
+// Pressing "Calcule" after any history gives what it gives in a fresh window.
+TEST(T21Calculation, ACalculationDependsOnTheInputsAlone) {
+    const T21Inputs histories[][2] = {
+        {inputs("35", "1000"), inputs("35", "")},
+        {inputs("35", "1000"), inputs("35", "0,5")},
+        {inputs("35", "1000"), inputs("35", "1/2500")},
+        {inputs("35", "1000", "60", "1,5"), inputs("35", "1000", "60", "")},
+        {inputs("40", "250", "60", "3"), inputs("35", "1000", "", "")},
+        {inputs("35", "", "60", "1,5"), inputs("36", "1000", "60", "1,5")},
+    };
+    for (const auto& [before, after] : histories) {
+        T21Screen screen = calculate(before).screen;
+        screen = tickSign(screen, 2, true);
+        enterCrl(screen.state, after.crl);
+        const T21Calculation again = calculateT21Risk(screen, after);
+        T21Screen fresh = resetT21Screen({});
+        enterCrl(fresh.state, after.crl);
+        fresh = tickSign(fresh, 2, true);
+        const T21Calculation expected = calculateT21Risk(fresh, after);
+        const std::string label = after.age + " / " + after.serum + " / " + after.nt;
+        EXPECT_EQ(again.failure, expected.failure) << label;
+        const T21Slots &a = again.screen.results, &e = expected.screen.results;
+        EXPECT_EQ(a.LblAgeT, e.LblAgeT) << label;
+        EXPECT_EQ(a.LblRiskSero, e.LblRiskSero) << label;
+        EXPECT_EQ(a.LblRCNT, e.LblRCNT) << label;
+        EXPECT_EQ(a.LblRiskIntT, e.LblRiskIntT) << label;
+        EXPECT_EQ(a.LblRiskEcho, e.LblRiskEcho) << label;
+        EXPECT_EQ(a.LblRGlobal, e.LblRGlobal) << label;
+    }
 }
 
 TEST(T21Calculation, SerumRisk) {
@@ -71,20 +104,25 @@ TEST(T21Calculation, SerumRisk) {
         const char* sero;
         const char* seroT;
         const char* echo; // the after-scan risk takes the serum risk at term, at least 1/2
+        T21Failure failure = T21Failure::None;
     } cases[] = {
         {"1000", false, "1/1000", "1/1270", "1/1270"},
         {"1000", true, "1/227", "1/289", "1/289"}, // 100 / (0.1 + 0.34)
         {"250,5", false, "1/250", "1/318", "1/318"},
-        {"1", false, "1/1", "1/1", "1/2"}, // not bounded below
-        {"0,5", false, "", "", "1/347"},   // below 1: not a risk
-        {"0", false, "", "", "1/347"},
-        {"-100", false, "", "", "1/347"},
-        {"1/1000", false, "", "", "1/347"},
-        {"", false, "", "", "1/347"},
+        {"250.5", false, "1/250", "1/318", "1/318"}, // a full stop for the comma
+        {"1", false, "1/1", "1/1", "1/2"},           // not bounded below
+        {"1000000", false, "1/1000000", "1/1270000", "1/1270000"},
+        // Below 1 or past any laboratory's figures: no serum risk, and a message.
+        {"0,5", false, "", "", "1/347", T21Failure::SerumUnreadable},
+        {"0", false, "", "", "1/347", T21Failure::SerumUnreadable},
+        {"-100", false, "", "", "1/347", T21Failure::SerumUnreadable},
+        {"1/1000", false, "", "", "1/347", T21Failure::SerumUnreadable},
+        {"1000001", false, "", "", "1/347", T21Failure::SerumUnreadable},
+        {"", false, "", "", "1/347"}, // no serum risk given: nothing to say
     };
     for (const Case& c : cases) {
         const T21Calculation r = calculate(inputs("35", c.serum, "", "", c.previous));
-        EXPECT_EQ(r.failure, T21Failure::None) << c.serum;
+        EXPECT_EQ(r.failure, c.failure) << c.serum;
         EXPECT_EQ(r.screen.results.LblRiskSero, c.sero) << c.serum;
         EXPECT_EQ(r.screen.results.LblRiskSeroT, c.seroT) << c.serum;
         EXPECT_EQ(r.screen.results.LblRiskEcho, c.echo) << c.serum;
@@ -131,8 +169,9 @@ TEST(T21Calculation, TranslucencyEdges) {
         {"60", "", T21Failure::NuchalTranslucencyMissing, "", "", ""},
         {"60", "0", T21Failure::NuchalTranslucencyMissing, "", "", ""},
         {"60", "-1", T21Failure::NuchalTranslucencyMissing, "", "", ""},
-        {"60", "99999999999", T21Failure::NuchalTranslucencyMissing, "", "", ""},
-        {"60", "1.5", T21Failure::NuchalTranslucencyMissing, "", "", ""},
+        {"60", "99999999999", T21Failure::NuchalTranslucencyImplausible, "", "", ""},
+        {"60", "15,1", T21Failure::NuchalTranslucencyImplausible, "", "", ""},
+        {"60", "1.5", T21Failure::None, "0,961", "0,201", "1/1723"}, // as 1,5
         {"", "", T21Failure::None, "", "", ""}, // nothing measured: nothing asked
     };
     for (const Case& c : cases) {
@@ -190,7 +229,7 @@ TEST(T21Calculation, NoIntegratedRiskWithoutASerumRiskTaken) {
     EXPECT_EQ(second.failure, T21Failure::AgeMissing);
     EXPECT_EQ(second.screen.results.LblRiskInt, "");
     EXPECT_EQ(second.screen.results.LblRiskIntT, "");
-    EXPECT_EQ(second.screen.results.LblRiskEcho, first.screen.results.LblRiskEcho);
+    EXPECT_EQ(second.screen.results.LblRiskEcho, ""); // no risk of the earlier inputs
 }
 
 TEST(T21Calculation, AfterScanRules) {
@@ -203,7 +242,7 @@ TEST(T21Calculation, AfterScanRules) {
     } cases[] = {
         // base N: age 300, serum 400, translucency 500, integrated 600; previous after-scan 700
         {"x", "", "", "", "1/150"},    {"x", "x", "", "", "1/200"},  {"x", "", "x", "", "1/250"},
-        {"x", "x", "x", "x", "1/300"}, {"x", "x", "x", "", "1/350"}, // none applies: kept
+        {"x", "x", "x", "x", "1/300"}, {"x", "x", "x", "", ""}, // none applies: nothing
         {"", "x", "", "", "1/200"},    {"", "", "", "", ""},         {"", "", "", "x", ""},
     };
     for (const Case& c : cases) {
@@ -275,13 +314,19 @@ TEST(T21Calculation, RedFollowsTheUnroundedRisk) {
     EXPECT_TRUE(redResults(noAge).LblRiskEcho);
 }
 
-TEST(T21Calculation, CrlEntryKeepsTheLastValidAge) {
+TEST(T21Calculation, ACrlThatGivesNoAgeLeavesNoAgeInUse) {
     T21RiskState state;
     EXPECT_EQ(enterCrl(state, "45"), "11,1 S.A.");
     EXPECT_EQ(state.gaWeeksDays, "11,1");
     EXPECT_EQ(enterCrl(state, "-12"), "");
+    EXPECT_EQ(state.gaWeeksDays, "");
+    EXPECT_EQ(enterCrl(state, "45"), "11,1 S.A.");
     EXPECT_EQ(enterCrl(state, "90"), "");
-    EXPECT_EQ(state.gaWeeksDays, "11,1");
+    EXPECT_EQ(state.gaWeeksDays, "");
+    // A full stop typed for the comma reads as the comma: 44.5 mm counts as 44 mm.
+    T21RiskState comma, stop;
+    EXPECT_EQ(enterCrl(comma, "62,5"), enterCrl(stop, "62.5"));
+    EXPECT_EQ(comma.gaWeeksDays, stop.gaWeeksDays);
 }
 
 TEST(T21Calculation, ResetForgetsTheGestationAndTheSigns) {
@@ -306,6 +351,14 @@ TEST(T21Calculation, ResetForgetsTheGestationAndTheSigns) {
 
 TEST(T21Calculation, FailureMessages) {
     EXPECT_EQ(failureMessage(T21Failure::None), "");
+    EXPECT_EQ(failureMessage(T21Failure::AgeImplausible),
+              "L'âge maternel saisi n'est pas plausible : il doit être compris entre 10 et 50 ans.");
+    EXPECT_EQ(failureMessage(T21Failure::NuchalTranslucencyImplausible),
+              "La clarté nucale saisie n'est pas plausible : elle doit être supérieure à 0 et "
+              "d'au plus 15 mm.");
+    EXPECT_EQ(failureMessage(T21Failure::SerumUnreadable),
+              "Le risque sérologique s'écrit par le nombre N du risque 1/N, compris entre 1 et "
+              "1\u00A0000\u00A0000 : aucun risque sérologique ni intégré n'est calculé.");
     EXPECT_EQ(failureMessage(T21Failure::AgeMissing), "Il faut renseigner sur l'âge maternel.");
     EXPECT_EQ(failureMessage(T21Failure::AgeAbove50),
               "L'âge maternel doit être inférieur à 50 ans.");

@@ -330,7 +330,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
     EXPECT_EQ(c.fake.reports.names.back(), "Risque de trisomie 21");
     const QStringList low = letterLines(c);
     EXPECT_TRUE(low.contains("Madame Zoé Lefèvre, 35 ans"));
-    EXPECT_TRUE(low.contains(
+    EXPECT_TRUE(low.join('\n').contains(
         "Ce risque est considéré comme faible car inferieur à 1/250. Bien que faible ce "));
     EXPECT_FALSE(low.join('\n').contains("APRES EXAMEN"));
     EXPECT_TRUE(c.fake.reports.last().ended());
@@ -341,7 +341,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
     w.actionPrint->trigger();
     ASSERT_EQ(c.fake.reports.printers.size(), 2u);
     const QStringList high = letterLines(c);
-    EXPECT_TRUE(high.contains(
+    EXPECT_TRUE(high.join('\n').contains(
         "Ce risque est considéré comme relativement élevé mais cela ne signifie en aucun "));
 
     // A sign ticked: the after-scan section.
@@ -355,9 +355,13 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
 TEST(T21RiskWindow, NoLetterWithoutARiskOrAThreshold) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    w.actionPrint->trigger(); // nothing calculated yet
+    w.actionPrint->trigger(); // nothing calculated yet: the letter asks for the calculation
     EXPECT_TRUE(c.fake.prompt.asked.isEmpty());
     EXPECT_TRUE(c.fake.reports.printers.empty());
+    EXPECT_EQ(c.fake.messages.shown,
+              QStringList{"Calculez d'abord le risque (bouton « Calcule ») : la lettre imprime "
+                          "les risques affichés."});
+    c.fake.messages.shown.clear();
 
     c.fill("35", "", "", "");
     c.calculate();
@@ -376,13 +380,22 @@ TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
     c.tick(1, true);
     c.calculate();
     EXPECT_EQ(w.LblRGlobal->text(), "216580");
-    // Typed after the calculation: the letter keeps the measurement the risk comes from.
-    c.type(w.TxtNC, "3,5");
     w.actionPrint->trigger();
     const QString letter = letterLines(c).join('\n');
     EXPECT_TRUE(letter.contains("est estimé à 1/216580."));
     EXPECT_TRUE(letter.contains("La mesure de la clarté nucale est de 1,2 mm"));
     EXPECT_TRUE(letter.contains("  - RISQUE INTEGRE"));
+    // Typed after the calculation: the risks go, and no letter prints figures of
+    // another measurement; the letter asks for the calculation first.
+    const auto printed = c.fake.reports.printers.size();
+    c.type(w.TxtNC, "3,5");
+    EXPECT_EQ(w.LblRGlobal->text(), "");
+    EXPECT_EQ(w.LblRiskIntT->text(), "");
+    c.fake.messages.shown.clear();
+    w.actionPrint->trigger();
+    EXPECT_EQ(c.fake.reports.printers.size(), printed);
+    ASSERT_EQ(c.fake.messages.shown.size(), 1);
+    EXPECT_TRUE(c.fake.messages.shown[0].startsWith("Calculez d'abord le risque"));
 }
 
 TEST(T21RiskWindow, SaysTheSignsRatiosAreThoseOf2001) {
