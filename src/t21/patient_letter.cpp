@@ -17,6 +17,14 @@ std::optional<T21LetterData> letterFromScreen(const T21Screen& screen) {
     d.age = screen.state.maternalAge;
     d.nuchalTranslucency = screen.state.ntText;
     d.crl = screen.state.crlText;
+    // "Risque à 12,2 SA" over the window's result, "A 12,2 SA" on the letter.
+    auto atGestation = [](const std::string& caption) -> std::string {
+        const std::string prefix = "Risque à ";
+        if (caption.rfind(prefix, 0) != 0) return {};
+        return "A " + caption.substr(prefix.size());
+    };
+    d.ageGestationLabel = atGestation(s.Frame12);
+    d.nuchalGestationLabel = atGestation(s.Frame8);
     d.LblAgeT = s.LblAgeT;
     d.LblAge = s.LblAge;
     d.LblRCNT = s.LblRCNT;

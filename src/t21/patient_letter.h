@@ -18,6 +18,9 @@ struct T21LetterData {
     std::string patientName;
     std::string age; // years, as the calculation took it
     std::string LblAgeT, LblAge;
+    // The gestational age the age and translucency risks were computed at, as
+    // their frames caption it ("A 12,2 SA"); empty without a CRL.
+    std::string ageGestationLabel, nuchalGestationLabel;
     std::string nuchalTranslucency, crl; // mm, the measurement the risks come from
     std::string LblRCNT, LblRCN;
     std::string LblRiskSero, LblRiskSeroT;

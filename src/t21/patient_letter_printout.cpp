@@ -12,10 +12,24 @@ QString spaces(int n) {
     return QString(n, ' ');
 }
 
-// The two lines of a risk: at term, then at 15-18 weeks.
-void printRiskPair(ReportPrinter& p, const std::string& atTerm, const std::string& atGestation) {
+const char* const kSerumGestation = "A 15 - 18 SA";
+
+// The two lines of a risk: at term, then at the gestation it was computed at
+// ("A 12,2 SA" for the scan's, "A 15 - 18 SA" for the serum's); a risk with no
+// gestation (no CRL) has its term line only.
+void printRiskPair(ReportPrinter& p, const std::string& atTerm, const std::string& atGestation,
+                   const std::string& gestationLabel) {
     p.print({spaces(25) + QStringLiteral("A Terme : ") + q(atTerm)});
-    p.print({spaces(25) + QStringLiteral("A 15 - 18 SA : ") + q(atGestation)});
+    if (!atGestation.empty() && !gestationLabel.empty())
+        p.print({spaces(25) + q(gestationLabel) + QStringLiteral(" : ") + q(atGestation)});
+}
+
+// A fixed paragraph: its lines joined, so that the printer wraps it within the margins.
+QString paragraph(const std::vector<std::string>& lines) {
+    QString text;
+    for (const std::string& line : lines)
+        text += q(line);
+    return text.trimmed();
 }
 
 } // namespace
@@ -42,29 +56,29 @@ void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
     p.setBold(false);
 
     p.print({QStringLiteral("\n  - RISQUE LIE  A L'AGE: ")});
-    printRiskPair(p, d.LblAgeT, d.LblAge);
+    printRiskPair(p, d.LblAgeT, d.LblAge, d.ageGestationLabel);
 
     if (!d.LblRCN.empty()) {
         p.print({QStringLiteral("  - RISQUE LIE A LA CLARTE NUCALE COMBINE à L'AGE")});
         p.print({spaces(10) + QStringLiteral(" La mesure de la clarté nucale est de ") +
                  q(d.nuchalTranslucency) +
-                 QStringLiteral(" mm pour une longueur cranio caudale\r\nde ") + q(d.crl) +
+                 QStringLiteral(" mm pour une longueur cranio caudale de ") + q(d.crl) +
                  QStringLiteral(" mm. Le risque lié à la clarté nucale est alors :")});
-        printRiskPair(p, d.LblRCNT, d.LblRCN);
+        printRiskPair(p, d.LblRCNT, d.LblRCN, d.nuchalGestationLabel);
     }
     if (!d.LblRiskSero.empty()) {
         p.print({QStringLiteral("  - RISQUE SEROLOGIQUE")});
         p.print({spaces(10) + QStringLiteral("Les résultats isolés de la prise de sang (triple "
                                              "test) donnent un risque de :")});
-        printRiskPair(p, d.LblRiskSeroT, d.LblRiskSero);
+        printRiskPair(p, d.LblRiskSeroT, d.LblRiskSero, kSerumGestation);
     }
     if (!d.LblRiskInt.empty()) {
         p.print({QStringLiteral("  - RISQUE INTEGRE")});
         p.print(
             {spaces(10) +
              QStringLiteral("C'est le risque résultant de l'âge maternel, de la mesure de la "
-                            "clarté nucale et\r\n du résultat de la prise de sang. Il est de :")});
-        printRiskPair(p, d.LblRiskIntT, d.LblRiskInt);
+                            "clarté nucale et du résultat de la prise de sang. Il est de :")});
+        printRiskPair(p, d.LblRiskIntT, d.LblRiskInt, kSerumGestation);
     }
     if (d.afterScanShown) {
         p.print({QStringLiteral("  - APRES EXAMEN ECHOGRAPHIQUE MORPHOLOGIQUE")});
@@ -75,15 +89,10 @@ void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
     p.print();
     p.print({spaces(10) +
              QStringLiteral("Le risque global de donner naissance à un enfant trisomique après "
-                            "les \r\nexamens qui vous ont été pratiqués est estimé à 1/") +
+                            "les examens qui vous ont été pratiqués est estimé à 1/") +
              q(d.globalN) + "."});
 
-    QString advice;
-    const std::vector<std::string> lines =
-        adviceLines(letterRiskIsLow(d.globalN, d.threshold), d.threshold);
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        advice += q(lines[i]) + (i + 1 < lines.size() ? QStringLiteral("\r\n") : QString());
-    p.print({advice});
+    p.print({paragraph(adviceLines(letterRiskIsLow(d.globalN, d.threshold), d.threshold))});
 }
 
 } // namespace tovimar

@@ -77,6 +77,9 @@ TEST(T21Letter, ReadFromTheScreenAsItStands) {
     EXPECT_EQ(plain->LblRiskIntT, "1/6312");
     EXPECT_EQ(plain->globalN, "6312");
     EXPECT_FALSE(plain->afterScanShown);
+    // The age and translucency risks are labelled with the gestation they were computed at.
+    EXPECT_EQ(plain->ageGestationLabel, "A 12,2 SA");
+    EXPECT_EQ(plain->nuchalGestationLabel, "A 12,2 SA");
 
     const std::optional<T21LetterData> signed_ = letterFromScreen(tickSign(screen, 2, true));
     ASSERT_TRUE(signed_);
