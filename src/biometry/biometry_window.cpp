@@ -17,6 +17,7 @@
 #include "biometry/biometry_report.h"
 #include "biometry/customised_centile.h"
 #include "biometry/fetal_weight.h"
+#include "biometry/plausible_measures.h"
 #include "biometry/percentile_band.h"
 #include "biometry/plotting_window.h"
 #include "biometry/reference_charts.h"
@@ -62,13 +63,15 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Blue at 8 points, or red at 10 points for a band that calls for attention.
+// Blue at 8 points, or red at 10 points for a band that calls for attention (a
+// red dark enough to read on the window, at the AA level of the accessibility
+// guidelines).
 void styleBand(QLabel* label, bool emphasised) {
     QFont font = label->font();
     font.setPointSizeF(emphasised ? 10 : 8);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, emphasised ? QColor(0xFF, 0, 0) : QColor(0, 0, 0xFF));
+    palette.setColor(QPalette::WindowText, emphasised ? kReadableRed : QColor(0, 0, 0xFF));
     label->setPalette(palette);
 }
 
@@ -384,6 +387,14 @@ void BiometryWindow::connectReactions() {
         TxtNbrSA->setText(QString::number(weeks));
         TxtNbrJours->setText(QString::number(7 * weeks - 14));
     });
+    for (QLineEdit* input : {TxtPds, TxtTaille, TxtNbrJours, TxtNbrSA, TxtPoidsF})
+        connect(input, &QLineEdit::textChanged, this, &BiometryWindow::forgetCustomisedCentile);
+    for (QComboBox* list : {CmbSexe, CmbEthnie, CmbParite}) {
+        connect(list, &QComboBox::currentIndexChanged, this,
+                &BiometryWindow::forgetCustomisedCentile);
+        connect(list, &QComboBox::editTextChanged, this,
+                &BiometryWindow::forgetCustomisedCentile);
+    }
     connect(Courbes, &QPushButton::clicked, this, &BiometryWindow::openCharts);
     connect(Imprimer, &QPushButton::clicked, this,
             [this] { printReport(PrintMode::CurrentPrinter); });
@@ -434,6 +445,10 @@ QString BiometryWindow::bandText(Measure m) const {
 QString BiometryWindow::weeksText() const {
     return SAF3->text();
 }
+QString BiometryWindow::scanDayText() const {
+    const auto scan = date(DateJourF3);
+    return scan ? text(scan->toText()) : QString();
+}
 
 void BiometryWindow::measurementChanged(Measure m) {
     // Results computed from earlier values never stay beside changed measurements.
@@ -453,36 +468,41 @@ void BiometryWindow::measurementChanged(Measure m) {
 
 void BiometryWindow::startChanged() {
     if (DateJourF3->text().isEmpty()) DateJourF3->setText(text(platform().clock.today().toText()));
-    const auto start = date(DateDGf3);
-    const auto scan = date(DateJourF3);
-    if (!start || !scan) return;
-    const int days = *scan - *start;
-    if (days < SHRT_MIN || days > SHRT_MAX) return; // too far apart to be one pregnancy
-    TxtNbrJours->setText(QString::number(days));
-    SAF3->setText(QString::number(SA_ARRONDIE(*start, *scan)));
+    datesChanged();
 }
 
 void BiometryWindow::scanDayChanged() {
+    datesChanged();
+}
+
+// The start and the scan day give the days of pregnancy and the age in weeks;
+// dates that give none leave no age of earlier dates (nor its measurements).
+void BiometryWindow::datesChanged() {
     const auto start = date(DateDGf3);
     const auto scan = date(DateJourF3);
-    if (!start || !scan) return;
-    const int days = *scan - *start;
-    if (days < SHRT_MIN || days > SHRT_MAX) return;
+    const int days = start && scan ? *scan - *start : SHRT_MAX + 1;
+    if (days < SHRT_MIN || days > SHRT_MAX) { // no dates, or too far apart to be one pregnancy
+        TxtNbrJours->clear();
+        SAF3->clear();
+        return;
+    }
+    TxtNbrJours->setText(QString::number(days));
     SAF3->setText(QString::number(SA_ARRONDIE(*start, *scan)));
 }
 
 void BiometryWindow::ageChanged() {
     const QString typed = SAF3->text();
-    if (typed.isEmpty()) {
+    // Only a whole number of weeks gives medians (a pasted "22,5" or "abc"
+    // gives none): nothing of the previous age stays beside it.
+    const auto age = readFrenchNumber(typed.toStdString());
+    if (!age || *age != std::floor(*age)) {
         for (QLineEdit* f : fields_)
             f->clear();
         for (QLineEdit* f : medians_)
             if (f) f->clear();
+        Label22->clear();
         return;
     }
-    // Only a whole number of weeks goes on (a pasted "22,5" or "abc" stops here).
-    const auto age = readFrenchNumber(typed.toStdString());
-    if (!age || *age != std::floor(*age)) return;
     const int weeks = *age < -1000 ? -1000 : *age > 1000 ? 1000 : static_cast<int>(*age);
 
     const auto medians = MEDIANES_SA(weeks);
@@ -509,72 +529,92 @@ void BiometryWindow::ageChanged() {
         f->clear();
 }
 
+// A measurement field as a number a fetus can have: an implausible one is
+// told once per press, an unreadable one flagged for the general message.
+std::optional<double> BiometryWindow::usableMeasure(Measure m, MeasureCheck& check) const {
+    const auto value = number(field(m));
+    if (!value) {
+        check.unreadable = true;
+        return std::nullopt;
+    }
+    if (const auto message = implausibleMeasureMessage(m, *value)) {
+        if (check.told.insert(measureIndex(m)).second)
+            platform().messages.inform(text(*message));
+        return std::nullopt;
+    }
+    return value;
+}
+
 void BiometryWindow::computeWeights() {
     Messages& messages = platform().messages;
-    bool unusable = false;
+    // No weight of earlier measurements stays beside these.
+    for (QLineEdit* box : {TxtPoids0, TxtPoids1, TxtPoids2})
+        box->clear();
+    MeasureCheck check;
     if (Bip->text().isEmpty() || CA->text().isEmpty()) {
         messages.inform(text(std::string(kShepardFieldsMessage)));
     } else {
-        const auto bip = number(Bip), ca = number(CA);
+        const auto bip = usableMeasure(Measure::Bip, check), ca = usableMeasure(Measure::CA, check);
         const auto shepard = bip && ca ? POIDS_SHEPHARD(*bip, *ca) : std::nullopt;
-        if (shepard)
-            TxtPoids1->setText(text(gramsText(*shepard)));
-        else
-            unusable = true;
+        if (shepard) TxtPoids1->setText(text(gramsText(*shepard)));
         // Hadlock's fields missing are named by the Dudley message below.
         if (!Cc->text().isEmpty() && !Fem->text().isEmpty()) {
-            const auto cc = number(Cc), fem = number(Fem);
+            const auto cc = usableMeasure(Measure::Cc, check),
+                       fem = usableMeasure(Measure::Fem, check);
             const auto hadlock = cc && ca && fem ? POIDS_HADLOCK(*cc, *ca, *fem) : std::nullopt;
             if (hadlock) {
                 TxtPoids2->setText(text(gramsText(*hadlock)));
                 TxtPoidsF->setText(QString::number(*hadlock));
-            } else {
-                unusable = true;
             }
         }
     }
     if (CA->text().isEmpty() || Cc->text().isEmpty() || Fem->text().isEmpty()) {
         messages.inform(text(std::string(kDudleyFieldsMessage)));
     } else {
-        const auto cc = number(Cc), ca = number(CA), fem = number(Fem);
+        const auto cc = usableMeasure(Measure::Cc, check), ca = usableMeasure(Measure::CA, check),
+                   fem = usableMeasure(Measure::Fem, check);
         const auto dudley = cc && ca && fem ? POIDS_DUDLEY(*cc, *ca, *fem) : std::nullopt;
-        if (dudley)
-            TxtPoids0->setText(text(gramsText(*dudley)));
-        else
-            unusable = true;
+        if (dudley) TxtPoids0->setText(text(gramsText(*dudley)));
     }
-    if (unusable) messages.inform(kNotANumberMessage);
+    if (check.unreadable) messages.inform(kNotANumberMessage);
 }
 
 void BiometryWindow::computeRatios() {
+    FemPied->clear();
+    DioBip->clear();
     if (Pied->text().isEmpty() || Fem->text().isEmpty() || Orb->text().isEmpty() ||
         Bip->text().isEmpty()) {
         platform().messages.inform(text(std::string(kRatioFieldsMessage)));
         return;
     }
-    const auto pied = number(Pied), fem = number(Fem), orb = number(Orb), bip = number(Bip);
+    MeasureCheck check;
+    const auto pied = usableMeasure(Measure::Pied, check), fem = usableMeasure(Measure::Fem, check),
+               orb = usableMeasure(Measure::Orb, check), bip = usableMeasure(Measure::Bip, check);
     // A zero divisor leaves its ratio empty; the other is still shown.
     const auto footFemur = pied && fem ? ratioText(*pied, *fem) : std::nullopt;
     const auto orbitBip = orb && bip ? ratioText(*orb, *bip) : std::nullopt;
     FemPied->setText(footFemur ? text(*footFemur) : QString());
     DioBip->setText(orbitBip ? text(*orbitBip) : QString());
-    if (!pied || !fem || !orb || !bip) platform().messages.inform(kRatioNotANumberMessage);
+    if (check.unreadable) platform().messages.inform(kRatioNotANumberMessage);
 }
 
 void BiometryWindow::computeCustomisedCentile() {
+    forgetCustomisedCentile();
     const auto days = number(TxtNbrJours), weight = number(TxtPds), height = number(TxtTaille),
                fetal = number(TxtPoidsF);
-    if (!days || !weight || !height || !fetal) return; // labels left as they were
-    const CustomisedCentile c = CENTILE_GARDOSI(*days, *weight, *height, *fetal, position(CmbSexe),
-                                                position(CmbEthnie), position(CmbParite));
+    const CustomisedCentile c =
+        days && weight && height && fetal
+            ? CENTILE_GARDOSI(*days, *weight, *height, *fetal, position(CmbSexe),
+                              position(CmbEthnie), position(CmbParite))
+            : CustomisedCentile{};
     switch (c.status) {
     case CustomisedCentile::Status::BadInput:
+        platform().messages.inform(
+            QStringLiteral("Le centile customisé demande le poids (kg) et la taille (cm) de la "
+                           "mère, le nombre de jours de grossesse et le poids foetal (g), en "
+                           "nombres."));
         return;
     case CustomisedCentile::Status::OutOfRange:
-        LblPdsCustom->clear();
-        LblCentile->clear();
-        LblCentile->setAutoFillBackground(false);
-        LblCentile->setPalette(QPalette());
         platform().messages.inform(text(std::string(kCustomisedRangeMessage)));
         return;
     case CustomisedCentile::Status::Computed:
@@ -583,9 +623,18 @@ void BiometryWindow::computeCustomisedCentile() {
     LblPdsCustom->setText(QString::number(c.expectedWeight) + QStringLiteral("g"));
     LblCentile->setText(QString::number(c.centile));
     if (c.alarm)
-        colour(LblCentile, Qt::white, QColor(0xFF, 0, 0));
+        colour(LblCentile, Qt::white, kReadableRed);
     else
         colour(LblCentile, Qt::black, kOrange);
+}
+
+// The customised centile is computed on its button: an input changed since
+// empties it, so that it never stands beside values it was not computed from.
+void BiometryWindow::forgetCustomisedCentile() {
+    LblPdsCustom->clear();
+    LblCentile->clear();
+    LblCentile->setAutoFillBackground(false);
+    LblCentile->setPalette(QPalette());
 }
 
 void BiometryWindow::eraseCustomised() {
@@ -595,21 +644,21 @@ void BiometryWindow::eraseCustomised() {
         list->setCurrentIndex(-1);
         list->clearEditText();
     }
-    LblPdsCustom->clear();
-    LblCentile->clear();
+    forgetCustomisedCentile();
 }
 
 void BiometryWindow::daysChanged() {
     // The weeks are not rewritten while the practitioner is typing them ("22," stays).
     if (weeksBeingTyped_) return;
-    if (const auto days = number(TxtNbrJours)) TxtNbrSA->setText(text(weeksFromDaysText(*days)));
+    // Days that are no number give no weeks: none of earlier days stay.
+    const auto days = number(TxtNbrJours);
+    TxtNbrSA->setText(days ? text(weeksFromDaysText(*days)) : QString());
 }
 
 void BiometryWindow::weeksTyped() {
     const auto weeks = number(TxtNbrSA);
-    if (!weeks) return;
     weeksBeingTyped_ = true;
-    TxtNbrJours->setText(text(daysFromWeeksText(*weeks)));
+    TxtNbrJours->setText(weeks ? text(daysFromWeeksText(*weeks)) : QString());
     weeksBeingTyped_ = false;
 }
 
@@ -645,7 +694,7 @@ BiometryReportData BiometryWindow::reportData(const QString& patientName) const 
 void BiometryWindow::printReport(PrintMode mode) {
     // Cancelling the name gives an empty name; the printing goes on.
     const BiometryReportData data = reportData(
-        platform().prompt.ask(QStringLiteral("Saisissez le Nom et prénom de la Patiente.")));
+        askPatientName(platform().prompt));
     tovimar::printReport(platform().reports, platform().messages, mode, kBiometryDocumentName,
                          [&](ReportPrinter& printer) { printBiometryReport(printer, data); });
 }

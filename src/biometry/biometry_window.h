@@ -8,6 +8,8 @@
 
 #include <QString>
 #include <array>
+#include <optional>
+#include <set>
 
 #include "biometry/biometry_measures.h"
 #include "platform/report_destination.h"
@@ -41,6 +43,8 @@ class BiometryWindow : public ToolWindow {
     QString measurementText(Measure m) const;
     QString bandText(Measure m) const;
     QString weeksText() const;
+    // The scan day (DateJourF3) when it holds a date, else nothing.
+    QString scanDayText() const;
 
     // Controls, named as the system names them.
     QLineEdit *DateDGf3, *DateJourF3;
@@ -83,9 +87,18 @@ class BiometryWindow : public ToolWindow {
     void measurementChanged(Measure m);
     void startChanged();
     void scanDayChanged();
+    void datesChanged();
     void ageChanged();
     void computeWeights();
     void computeRatios();
+    void forgetCustomisedCentile();
+    // What the measurements of one press gave: an unreadable field, the
+    // implausible ones already told.
+    struct MeasureCheck {
+        bool unreadable = false;
+        std::set<int> told;
+    };
+    std::optional<double> usableMeasure(Measure m, MeasureCheck& check) const;
     void computeCustomisedCentile();
     void eraseCustomised();
     void daysChanged();

@@ -170,7 +170,7 @@ void PlottingWindow::build() {
     Croix->setObjectName(QStringLiteral("Croix"));
     Croix->setAccessibleName(QStringLiteral("Point de la patiente"));
     Croix->hide();
-    Ordonnee = colouredLabel("Ordonnee", QColor(0xFF, 0, 0), QStringLiteral("Valeur mesurée"));
+    Ordonnee = colouredLabel("Ordonnee", kReadableRed, QStringLiteral("Valeur mesurée"));
     Abscisse = colouredLabel("Abscisse", QColor(0, 0, 0x80), QStringLiteral("Semaine"));
     Centile = colouredLabel("Centile", QColor(0, 0, 0xFF), QStringLiteral("Percentile"));
     HorsCourbes = colouredLabel("HorsCourbes", Qt::black, QStringLiteral("Point hors courbes"));
@@ -271,6 +271,7 @@ void PlottingWindow::weekChanged() {
     if (!weeks) {
         // No age: no cross nor value stays from an earlier measure.
         hidePoint();
+        Abscisse->clear();
         Abscisse->hide();
         return;
     }
@@ -297,6 +298,7 @@ void PlottingWindow::showMeasure(Measure m) {
     const bool holdsNumber = isMeasurementNumber(typed.toStdString());
     Centile->setText(biometry && holdsNumber ? biometry->bandText(m) : QString());
     Centile->setVisible(holdsNumber && !Centile->text().isEmpty());
+    measuredOn_ = biometry ? biometry->scanDayText() : QString();
 
     const auto weeks = wholeWeeks(Sem_Entier->text());
     if (weeks && holdsNumber) {
@@ -406,7 +408,8 @@ std::optional<ChartPage> PlottingWindow::currentPage() const {
             QStringLiteral("Mesure : ") + Ordonnee->text() + QStringLiteral(" mm à ") +
             Abscisse->text() +
             (point.bandText.isEmpty() ? QString() : QStringLiteral(" (") + point.bandText + ")") +
-            QStringLiteral(", le ") + today + ".";
+            // The measurement is dated with the scan day, as the biometry report dates it.
+            QStringLiteral(", le ") + (measuredOn_.isEmpty() ? today : measuredOn_) + ".";
     } else {
         page.details = QStringLiteral("Courbe imprimée le ") + today + ".";
     }

@@ -75,6 +75,7 @@ class PlottingWindow : public ToolWindow {
     std::optional<Measure> shown_;
     // The point plotted: whole week and millimetres as the band lookup reads them.
     std::optional<std::pair<double, double>> point_;
+    QString measuredOn_; // the scan day the point was measured, when the biometry window gave one
 };
 
 } // namespace tovimar

@@ -3,6 +3,7 @@
 #include "biometry/biometry_measures.h"
 #include "biometry/customised_centile.h"
 #include "biometry/fetal_weight.h"
+#include "biometry/plausible_measures.h"
 #include "biometry/percentile_band.h"
 #include "biometry/reference_charts.h"
 #include "cli/command_table.h"
@@ -37,6 +38,14 @@ std::optional<std::vector<double>> measurementArgs(const std::vector<std::string
     }
     if (missing) return std::nullopt;
     return values;
+}
+
+// The first measurement a fetus cannot have, told as the window tells it.
+std::optional<std::string> implausible(const std::vector<double>& values,
+                                       const std::vector<Measure>& measures) {
+    for (std::size_t i = 0; i < values.size() && i < measures.size(); ++i)
+        if (auto m = implausibleMeasureMessage(measures[i], values[i])) return m;
+    return std::nullopt;
 }
 
 Result message(std::string_view text) {
@@ -143,6 +152,8 @@ void addBiometryCommands(CommandTable& t) {
                      const auto v = measurementArgs(
                          a, {"circonférence céphalique", "circonférence abdominale", "fémur"});
                      if (!v) return message(kDudleyFieldsMessage);
+                     if (auto m = implausible(*v, {Measure::Cc, Measure::CA, Measure::Fem}))
+                         return message(*m);
                      return grams(POIDS_HADLOCK((*v)[0], (*v)[1], (*v)[2]), kTooLarge);
                  }});
     t.push_back({"POIDS_SHEPHARD",
@@ -151,6 +162,7 @@ void addBiometryCommands(CommandTable& t) {
                  [](const auto& a) {
                      const auto v = measurementArgs(a, {"Bip", "circonférence abdominale"});
                      if (!v) return message(kShepardFieldsMessage);
+                     if (auto m = implausible(*v, {Measure::Bip, Measure::CA})) return message(*m);
                      return grams(POIDS_SHEPHARD((*v)[0], (*v)[1]), kTooLarge);
                  }});
     t.push_back({"POIDS_DUDLEY",
@@ -160,6 +172,8 @@ void addBiometryCommands(CommandTable& t) {
                      const auto v = measurementArgs(
                          a, {"circonférence céphalique", "circonférence abdominale", "fémur"});
                      if (!v) return message(kDudleyFieldsMessage);
+                     if (auto m = implausible(*v, {Measure::Cc, Measure::CA, Measure::Fem}))
+                         return message(*m);
                      return grams(POIDS_DUDLEY((*v)[0], (*v)[1], (*v)[2]), kTooLarge);
                  }});
     t.push_back({"CENTILE_GARDOSI",

@@ -41,10 +41,12 @@ TEST_F(MainWindowBiometry, StartOfPregnancyReachesTheHiddenBiometryWindow) {
     EXPECT_EQ(biometry->CBip->text(), "31");
     EXPECT_EQ(biometry->TxtNbrJours->text(), "90");
 
-    // A start that is not a date goes as typed; the age stays.
+    // A start that is not a date goes as typed; no age of the previous start stays.
     window->DateDG->setText("15/12/20O9");
     EXPECT_EQ(biometry->DateDGf3->text(), "15/12/20O9");
-    EXPECT_EQ(biometry->SAF3->text(), "15");
+    EXPECT_EQ(biometry->SAF3->text(), "");
+    EXPECT_EQ(biometry->TxtNbrJours->text(), "");
+    EXPECT_EQ(biometry->CBip->text(), "");
 }
 
 TEST_F(MainWindowBiometry, MenuOpensTheBiometryWindowAndTheCharts) {

@@ -86,7 +86,7 @@ TEST(BiometryReport, LinesInOrderUnderTheLetterhead) {
         "",
         "",
         "Poids théorique pour l'âge de la grossesse : 399 g",
-        "Poids estimé ce jour 381 g",
+        "Poids estimé ce jour (formule de Dudley) 381 g",
         "",
         "",
     };

@@ -15,6 +15,7 @@
 #include "biometry/plotting_window.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/controls.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
@@ -68,13 +69,14 @@ TEST(BiometryWindow, DatesGiveTheAgeAndTheDays) {
     type(w.DateJourF3, "15/06/2007");
     type(w.DateDGf3, "01/02/2007");
     EXPECT_EQ(w.TxtNbrJours->text(), "134");
-    // Only the scan day changed: the days stay as they were.
+    // The scan day changed: the days follow it too.
     type(w.DateJourF3, "22/06/2007");
     EXPECT_EQ(w.SAF3->text(), "22");
-    EXPECT_EQ(w.TxtNbrJours->text(), "134");
-    // An invalid date computes nothing.
+    EXPECT_EQ(w.TxtNbrJours->text(), "141");
+    // A date that is not one gives no age: none of the previous stays.
     type(w.DateJourF3, "31/02/2007");
-    EXPECT_EQ(w.SAF3->text(), "22");
+    EXPECT_EQ(w.SAF3->text(), "");
+    EXPECT_EQ(w.TxtNbrJours->text(), "");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -118,16 +120,21 @@ TEST(BiometryWindow, AgeChangeShowsMediansMovesScrollBarsAndEmptiesMeasurements)
     EXPECT_EQ(w.SAF3->text(), "24");
 }
 
-TEST(BiometryWindow, PastedAgeThatIsNotWholeStopsTheSequence) {
+TEST(BiometryWindow, APastedAgeThatIsNotWholeLeavesNothingOfThePreviousAge) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
     type(w.SAF3, "20");
     type(w.Fem, "32");
+    ASSERT_FALSE(w.Label22->text().isEmpty());
     w.SAF3->setText("22,5");
-    EXPECT_EQ(w.Fem->text(), "32");
+    EXPECT_EQ(w.Fem->text(), "");
+    EXPECT_EQ(w.CBip->text(), "");
+    EXPECT_EQ(w.Label22->text(), "");
+    type(w.SAF3, "");
+    w.SAF3->setText("20");
     EXPECT_EQ(w.CBip->text(), "47");
     w.SAF3->setText("douze");
-    EXPECT_EQ(w.CBip->text(), "47");
+    EXPECT_EQ(w.CBip->text(), "");
     w.SAF3->setText("99999999999999999999"); // beyond any week: no median, no crash
     EXPECT_EQ(w.CBip->text(), "");
 }
@@ -138,7 +145,7 @@ TEST(BiometryWindow, BandsAsTheValueIsTyped) {
     type(w.SAF3, "20");
     type(w.Bip, "41");
     EXPECT_EQ(w.LabelBip->text(), "< 3 ème Percentile");
-    EXPECT_EQ(textColour(w.LabelBip), QColor(0xFF, 0, 0));
+    EXPECT_EQ(textColour(w.LabelBip), kReadableRed);
     EXPECT_EQ(w.LabelBip->font().pointSizeF(), 10);
     type(w.Bip, "53");
     EXPECT_EQ(w.LabelBip->text(), "> 97 ème Percentile");
@@ -146,7 +153,7 @@ TEST(BiometryWindow, BandsAsTheValueIsTyped) {
     EXPECT_EQ(w.LabelBip->font().pointSizeF(), 8);
     type(w.Hum, "36");
     EXPECT_EQ(w.LabelHum->text(), "> 97,5 ème Percentile");
-    EXPECT_EQ(textColour(w.LabelHum), QColor(0xFF, 0, 0));
+    EXPECT_EQ(textColour(w.LabelHum), kReadableRed);
     // A pasted text that is not a number: an empty caption.
     w.Bip->setText("quarante");
     EXPECT_EQ(w.LabelBip->text(), "");
@@ -236,12 +243,16 @@ TEST(BiometryWindow, RatiosAndTheirStaleValues) {
     type(w.Orb, "21");
     EXPECT_EQ(w.FemPied->text(), "");
     EXPECT_EQ(w.DioBip->text(), "");
-    // A zero divisor leaves its ratio empty and shows the other.
+    // A femur of 0 mm is no measurement: its ratio stays empty, the message names
+    // it with its plausible range, and the other ratio is shown.
     type(w.Fem, "0");
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     EXPECT_EQ(w.FemPied->text(), "");
     EXPECT_EQ(w.DioBip->text(), "0,42");
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(fake.messages.shown,
+              QStringList{"Fémur : 0 mm n'est pas une mesure possible chez un foetus (plus de 0 "
+                          "et au plus 110 mm). Le calcul qui en dépend n'est pas fait."});
+    fake.messages.shown.clear();
     w.Pied->clear();
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown,
@@ -272,14 +283,21 @@ TEST(BiometryWindow, CustomisedCentile) {
     QTest::mouseClick(w.Command3, Qt::LeftButton);
     EXPECT_EQ(w.LblPdsCustom->text(), "2788g");
     EXPECT_EQ(w.LblCentile->text(), "0");
-    EXPECT_EQ(w.LblCentile->palette().color(QPalette::Window), QColor(0xFF, 0, 0));
+    EXPECT_EQ(w.LblCentile->palette().color(QPalette::Window), kReadableRed);
+    EXPECT_GE(contrastRatio(Qt::white, kReadableRed), 4.5);
     EXPECT_EQ(w.LblCentile->palette().color(QPalette::WindowText), QColor(Qt::white));
 
-    // An empty field: nothing changes, no message.
+    // An input changed: the centile of the previous inputs goes at once.
     w.TxtPds->clear();
+    EXPECT_EQ(w.LblCentile->text(), "");
+    EXPECT_EQ(w.LblPdsCustom->text(), "");
+    EXPECT_FALSE(w.LblCentile->autoFillBackground());
+    // An empty field: no centile, and a message saying what is needed.
     QTest::mouseClick(w.Command3, Qt::LeftButton);
-    EXPECT_EQ(w.LblCentile->text(), "0");
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(w.LblCentile->text(), "");
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].contains("poids (kg) et la taille (cm) de la mère"));
+    fake.messages.shown.clear();
 
     // Before 24 weeks of amenorrhoea: both results emptied and a message.
     type(w.TxtPds, "64");
@@ -313,8 +331,14 @@ TEST(BiometryWindow, DaysAndWeeksFollowEachOtherWithoutRewritingTheTypedField) {
     w.SaGScroll->setValue(30);
     EXPECT_EQ(w.TxtNbrSA->text(), "30");
     EXPECT_EQ(w.TxtNbrJours->text(), "196");
+    // Days that are no number give no weeks, and none of the earlier days stay.
     w.TxtNbrJours->setText("cent");
-    EXPECT_EQ(w.TxtNbrSA->text(), "30");
+    EXPECT_EQ(w.TxtNbrSA->text(), "");
+    // Weeks emptied by the user give no days either.
+    w.TxtNbrJours->setText("196");
+    w.TxtNbrSA->selectAll();
+    QTest::keyClick(w.TxtNbrSA, Qt::Key_Backspace);
+    EXPECT_EQ(w.TxtNbrJours->text(), "");
 }
 
 TEST(BiometryWindow, MainWindowPushesAndClosingOnlyHides) {
@@ -325,7 +349,9 @@ TEST(BiometryWindow, MainWindowPushesAndClosingOnlyHides) {
     EXPECT_EQ(w.DateDGf3->text(), "15/12/2009");
     EXPECT_EQ(w.DateJourF3->text(), "15/03/2010");
     EXPECT_EQ(w.SAF3->text(), "15");
-    w.setStartOfPregnancy("pas une date");
+    w.setStartOfPregnancy("pas une date"); // no age of the previous start stays
+    EXPECT_EQ(w.SAF3->text(), "");
+    w.setStartOfPregnancy("15/12/2009");
     EXPECT_EQ(w.SAF3->text(), "15");
     w.clearWeeks();
     EXPECT_EQ(w.SAF3->text(), "");

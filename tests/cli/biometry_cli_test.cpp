@@ -34,6 +34,17 @@ TEST(BiometryCli, PrintsResultsAsTheWindowShowsThem) {
         {{"POIDS_SHEPHARD", "", "330"},
          "Il faut au moins une valeur pour le Bip et la Circonf. abdominale pour l'estimation "
          "selon Shephard.\n"},
+        // A measurement no fetus can have gives the window's message, not a weight.
+        {{"POIDS_HADLOCK", "2200", "330", "72"},
+         "Circonf. Céphal. : 2200 mm n'est pas une mesure possible chez un foetus (plus de 0 et "
+         "au plus 500 mm). Le calcul qui en dépend n'est pas fait.\n"},
+        {{"POIDS_DUDLEY", "320", "2000", "72"},
+         "Circonf. Abdo. : 2000 mm n'est pas une mesure possible chez un foetus (plus de 0 et au "
+         "plus 600 mm). Le calcul qui en dépend n'est pas fait.\n"},
+        {{"POIDS_HADLOCK", "320", "330", "-5"},
+         "Fémur : -5 mm n'est pas une mesure possible chez un foetus (plus de 0 et au plus "
+         "110 mm). Le calcul qui en dépend n'est pas fait.\n"},
+        {{"POIDS_SHEPHARD", "90.5", "330"}, "3026 g\n"}, // a full stop reads as the comma
         {{"POIDS_DUDLEY", "320", "-", "72"},
          "Il faut au moins une valeur pour la Circonf. Céphalique, la Circonf. abdominale et le "
          "fémur pour l'estimation selon Dudley.\n"},
