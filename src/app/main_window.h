@@ -88,7 +88,9 @@ class MainWindow : public QMainWindow {
     bool startIsMissing();
     void refuseDateKey();
     void stopReminder();
-    bool recomputeSchedule(VbDate start);
+    void clearStartResults();
+    void recomputeSchedule(VbDate start);
+    void showAgeOnDay();
     void computeLeave();
 
     // Ultrasound dating.

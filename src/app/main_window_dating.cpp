@@ -94,6 +94,10 @@ void MainWindow::connectReactions() {
     connect(Triple, &QCheckBox::toggled, this, [this](bool on) {
         if (on) Gemell->setChecked(false);
     });
+    // The leave is computed on "Calcule Congés": what it depends on changed, it goes.
+    connect(Gemell, &QCheckBox::toggled, ListeCONGE, &QListWidget::clear);
+    connect(Triple, &QCheckBox::toggled, ListeCONGE, &QListWidget::clear);
+    connect(NbrEnf, &QLineEdit::textChanged, ListeCONGE, &QListWidget::clear);
     connect(NbrEnfScroll, &QScrollBar::valueChanged, this,
             [this](int v) { NbrEnf->setText(QString::number(v)); });
     connect(CRLscroll, &QScrollBar::valueChanged, this,
@@ -145,76 +149,89 @@ void MainWindow::onDateDRChanged() {
 
 void MainWindow::onDateDGChanged() {
     stopReminder();
+    // Nothing of the previous start stays: what follows fills what this start gives.
+    clearStartResults();
     const auto start = dateIn(DateDG);
-    if (start && !derivedDatesInCalendar(*start))
-        return platform_.messages.inform(kOutsideCalendar);
-    if (start) {
-        const VbDate today = platform_.clock.today();
-        DateAP->setText(text(TERME_DEPUIS_DEBUT(*start)));
-        const GestationalAge age = AGE_DEPUIS_DEBUT(*start, today);
-        NbreSA->setText(text(age.text()) + QStringLiteral("  Sem. A."));
+    const bool refused = start && !derivedDatesInCalendar(*start);
+    if (refused) platform_.messages.inform(kOutsideCalendar);
+    const VbDate today = platform_.clock.today();
+    // The other windows follow the start as typed: a start that is not a date
+    // (or is refused) leaves them no deadline or age of another pregnancy.
+    // The biometry window's age of today comes first; its scan day, if any, then rules.
+    if (start && !refused)
         windows_.get<BiometryWindow>().setWeeksOfAmenorrhoea(SA_ARRONDIE(*start, today));
-        NbreMois->setText(text(MOIS_JOURS(*start, today)));
-        NbreJours->setText(QString::number(age.days) + QStringLiteral(" jours"));
-        // A window bound that is not a number stops the whole reaction silently.
-        if (!recomputeSchedule(*start)) {
-            // Even so, the termination window never keeps another patient's deadlines.
-            windows_.get<TerminationWindow>().setStartOfPregnancy(DateDG->text());
-            return;
-        }
-    }
-    // The biometry window receives the start as typed, date or not.
-    windows_.get<BiometryWindow>().setStartOfPregnancy(DateDG->text());
-    if (!start) return;
+    windows_.get<BiometryWindow>().setStartOfPregnancy(refused ? QString() : DateDG->text());
+    windows_.get<TerminationWindow>().setStartOfPregnancy(refused ? QString() : DateDG->text());
+    if (!start || refused) return;
+
+    DateAP->setText(text(TERME_DEPUIS_DEBUT(*start)));
+    const GestationalAge age = AGE_DEPUIS_DEBUT(*start, today);
+    NbreSA->setText(text(age.text()) + QStringLiteral("  Sem. A."));
+    NbreMois->setText(text(MOIS_JOURS(*start, today)));
+    NbreJours->setText(QString::number(age.days) + QStringLiteral(" jours"));
     LblCentDate->setText(text(DATE_100_POURCENT(*start)));
-    windows_.get<TerminationWindow>().setStartOfPregnancy(DateDG->text());
+    recomputeSchedule(*start);
+    showAgeOnDay();
 }
 
-bool MainWindow::recomputeSchedule(VbDate start) {
+void MainWindow::clearStartResults() {
+    for (QLineEdit* e : {DateAP, NbreSA, NbreMois, NbreJours, DatesHT21_1T, DatesHT21_2T, SA})
+        e->clear();
+    for (QLabel* l : {LblCentDate, LblAnesth, LblEcho1T})
+        l->clear();
+    for (QListWidget* list : {ListePN, ListeUS, ListeCONGE})
+        list->clear();
+}
+
+void MainWindow::recomputeSchedule(VbDate start) {
     using S = TermSettings;
     auto bound = [this](S::Index i) { return termBounds_[i]; };
+    // A window whose bound term.tvx does not give stays empty (the file's
+    // fault was told at start-up); the other dates are still given.
+    const QString missing = QStringLiteral("Réglage absent ou erroné dans Term.tvx");
+    bool outside = false;
     auto amenorrhoeaWindow = [&](S::Index from, S::Index to) -> std::optional<QString> {
         const auto a = bound(from), b = bound(to);
         if (!a || !b) return std::nullopt;
         const DateWindow w = FENETRE_AMENORRHEE(start, *a, *b);
         if (!w.first.inCalendar() || !w.last.inCalendar()) {
-            platform_.messages.inform(kOutsideCalendar);
+            outside = true;
             return std::nullopt;
         }
         return text(w.text());
     };
+    auto show = [&](auto* field, const std::optional<QString>& value) {
+        field->setText(value.value_or(QString()));
+        field->setToolTip(value ? QString() : missing);
+    };
 
-    const auto serumFirst = amenorrhoeaWindow(S::SerumFirstFrom, S::SerumFirstTo);
-    if (!serumFirst) return false;
-    DatesHT21_1T->setText(*serumFirst);
+    show(DatesHT21_1T, amenorrhoeaWindow(S::SerumFirstFrom, S::SerumFirstTo));
+    show(DatesHT21_2T, amenorrhoeaWindow(S::SerumSecondFrom, S::SerumSecondTo));
 
-    const auto serumSecond = amenorrhoeaWindow(S::SerumSecondFrom, S::SerumSecondTo);
-    if (!serumSecond) return false;
-    DatesHT21_2T->setText(*serumSecond);
-
+    std::optional<QString> anaesthesia;
     const auto anaesthesiaFrom = bound(S::AnaesthesiaFrom), anaesthesiaTo = bound(S::AnaesthesiaTo);
-    if (!anaesthesiaFrom || !anaesthesiaTo) return false;
-    if (!VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaFrom) ||
-        !VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaTo)) {
-        platform_.messages.inform(kOutsideCalendar);
-        return false;
+    if (anaesthesiaFrom && anaesthesiaTo) {
+        if (VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaFrom) &&
+            VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaTo))
+            anaesthesia =
+                text(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo));
+        else
+            outside = true;
     }
-    LblAnesth->setText(text(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo)));
+    show(LblAnesth, anaesthesia);
 
     QStringList exams;
     for (const DateWindow& w : EXAMENS_OBLIGATOIRES(start))
         exams << text(w.text());
     fillList(ListePN, exams);
 
-    const auto echoFirst = amenorrhoeaWindow(S::UltrasoundFirstFrom, S::UltrasoundFirstTo);
-    if (!echoFirst) return false;
-    LblEcho1T->setText(*echoFirst);
+    show(LblEcho1T, amenorrhoeaWindow(S::UltrasoundFirstFrom, S::UltrasoundFirstTo));
 
     const auto echoes = ECHOGRAPHIES_RECOMMANDEES(start);
     fillList(ListeUS, {text(echoes[0]), text(echoes[1])});
     // The leave is computed only on demand.
     ListeCONGE->clear();
-    return true;
+    if (outside) platform_.messages.inform(kOutsideCalendar);
 }
 
 void MainWindow::onDateAPChanged() {
@@ -237,13 +254,25 @@ void MainWindow::onListeSAChosen(int row) {
 }
 
 void MainWindow::onDateSAChanged() {
+    SA->clear();
     if (startIsMissing()) return;
-    if (const auto day = dateIn(DateSA))
-        SA->setText(text(AGE_DEPUIS_DEBUT(*dateIn(DateDG), *day).text()) +
-                    QStringLiteral("  S.A."));
+    showAgeOnDay();
+}
+
+// The age of the pregnancy on the day of DateSA, from the start on screen;
+// nothing while either is not a date.
+void MainWindow::showAgeOnDay() {
+    const auto start = dateIn(DateDG), day = dateIn(DateSA);
+    if (!start || !day || !derivedDatesInCalendar(*start)) {
+        SA->clear();
+        return;
+    }
+    SA->setText(text(AGE_DEPUIS_DEBUT(*start, *day).text()) + QStringLiteral("  S.A."));
 }
 
 void MainWindow::computeLeave() {
+    // No leave of earlier inputs stays, whatever stops the computation below.
+    ListeCONGE->clear();
     if (DateDG->text().isEmpty()) {
         platform_.messages.inform(
             QStringLiteral("Veuillez saisir la date du début de la grossesse."));

@@ -301,9 +301,10 @@ void TerminationWindow::setVisible(bool visible) {
     if (limitsMissingOnOpening()) return;
     setWindowTitle(QStringLiteral("IVG") + QString(20, QLatin1Char(' ')) +
                    text(platform().clock.today().toText()));
-    // What is shown is computed with the limits in force now.
-    compute();
+    // What is shown is computed with the limits in force now, once shown, so
+    // that limits that give no date are told.
     ToolWindow::setVisible(true);
+    compute();
 }
 
 void TerminationWindow::showLimitCaptions(const std::string& legalLimit) {
@@ -335,6 +336,11 @@ void TerminationWindow::compute() {
     const std::string& legal = settings[TermSettings::TerminationLimitWeeks];
     const std::string& medication = settings[TermSettings::MedicationLimitWeeks];
     if (const auto message = missingLimitMessage(legal, medication)) {
+        // No deadline without its limits. A hidden window (built by a change of
+        // the start in the main window) says nothing: a box the user did not
+        // see coming would take the keys typed there. Opening it tells.
+        showPlaceholders();
+        if (!isVisible()) return;
         platform().messages.inform(text(std::string(*message)));
         openTermSettingsEditor(windows());
         hide();

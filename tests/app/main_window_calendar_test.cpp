@@ -37,7 +37,7 @@ class MainWindowCalendar : public ::testing::Test {
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingIsWritten) {
+TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingOfThePreviousStays) {
     struct Case {
         QLineEdit* MainWindow::*field;
         const char* typed;
@@ -56,9 +56,15 @@ TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingIsWritten)
         // would be a date of 1999).
         field->setText(c.typed);
         EXPECT_EQ(fake.messages.shown, QStringList({kRefusal})) << c.typed;
-        QStringList after = shown();
-        if (field == window->DateDG) after[0] = before[0]; // the typed text itself stays
-        EXPECT_EQ(after, before) << c.typed;
+        const QStringList after = shown();
+        if (field == window->DateDR) {
+            // A refused LMP writes no start: the start on screen and what it gives stay.
+            EXPECT_EQ(after, before) << c.typed;
+        } else {
+            // A refused start gives nothing, and nothing of the previous start stays.
+            const QStringList emptied = {c.typed, "", "", "", "", "", before[6], "0"};
+            EXPECT_EQ(after, emptied) << c.typed;
+        }
     }
 }
 

@@ -111,16 +111,51 @@ TEST_F(MainWindowDating, PastedGarbageIsIgnoredNotRead) {
         window->TxtDateJ->setText(text);
     }
     EXPECT_TRUE(fake.messages.shown.isEmpty());
+    // A start pasted that is not a date gives nothing, and nothing of the previous stays.
     window->DateDG->setText(QString(5000, '/'));
-    EXPECT_EQ(window->DateAP->text(), "15/10/2010");
+    EXPECT_EQ(window->DateAP->text(), "");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
-TEST_F(MainWindowDating, ClearingTheStartEmptiesNothing) {
+TEST_F(MainWindowDating, AStartThatIsNoLongerADateEmptiesWhatItGave) {
     window->DateDG->setText("15/01/2010");
-    window->DateDG->clear();
-    EXPECT_EQ(window->DateAP->text(), "15/10/2010");
-    EXPECT_EQ(window->LblCentDate->text(), "15/06/2010");
-    EXPECT_EQ(window->ListePN->count(), 6);
+    window->DateSA->setText("12/01/2010");
+    window->NbrEnf->setText("0");
+    window->Command2->click();
+    ASSERT_EQ(window->ListeCONGE->count(), 2);
+    for (const QString& unusable : {QString(), QStringLiteral("15/01/201"),
+                                    QStringLiteral("01/01/0100")}) { // refused: outside the calendar
+        window->DateDG->setText("15/01/2010");
+        window->DateDG->setText(unusable);
+        const std::string label = unusable.toStdString();
+        for (QLineEdit* e : {window->DateAP, window->NbreSA, window->NbreMois, window->NbreJours,
+                             window->DatesHT21_1T, window->DatesHT21_2T, window->SA})
+            EXPECT_EQ(e->text(), "") << label << " " << e->objectName().toStdString();
+        for (QLabel* l : {window->LblCentDate, window->LblAnesth, window->LblEcho1T})
+            EXPECT_EQ(l->text(), "") << label << " " << l->objectName().toStdString();
+        for (QListWidget* list : {window->ListePN, window->ListeUS, window->ListeCONGE})
+            EXPECT_EQ(list->count(), 0) << label << " " << list->objectName().toStdString();
+    }
+    // Only the refused start spoke.
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].contains("sortiraient du calendrier"));
+}
+
+TEST_F(MainWindowDating, TheLeaveGoesWhenWhatItCountsChanges) {
+    window->DateDG->setText("15/01/2010");
+    window->NbrEnf->setText("0");
+    window->Command2->click();
+    ASSERT_EQ(window->ListeCONGE->count(), 2);
+    window->NbrEnf->setText("2");
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    window->Command2->click();
+    ASSERT_EQ(window->ListeCONGE->count(), 2);
+    window->Gemell->click();
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    window->Command2->click();
+    ASSERT_EQ(window->ListeCONGE->count(), 2);
+    window->DateDG->setText("16/01/2010");
+    EXPECT_EQ(window->ListeCONGE->count(), 0);
 }
 
 TEST_F(MainWindowDating, ConversionListGivesTheDateOfAWeek) {
@@ -131,8 +166,11 @@ TEST_F(MainWindowDating, ConversionListGivesTheDateOfAWeek) {
     EXPECT_EQ(window->SA->text(), "22  S.A.");
     window->DateSA->setText("12/01/2010");
     EXPECT_EQ(window->SA->text(), "1,4  S.A.");
-    window->DateSA->setText("12/01/201"); // not a date: SA unchanged
-    EXPECT_EQ(window->SA->text(), "1,4  S.A.");
+    window->DateSA->setText("12/01/201"); // not a date: no age
+    EXPECT_EQ(window->SA->text(), "");
+    window->DateSA->setText("12/01/2010");
+    window->DateDG->setText("14/01/2010"); // the age follows the start
+    EXPECT_EQ(window->SA->text(), "1,5  S.A.");
 }
 
 TEST_F(MainWindowDating, ConversionWithoutAStartAsksForIt) {
@@ -155,45 +193,48 @@ TEST_F(MainWindowDating, AChangeOfStartStopsTheReminder) {
     EXPECT_TRUE(window->LblAvertir->isHidden());
 }
 
-TEST(MainWindowSchedule, ABoundThatIsNotANumberStopsTheRecomputationThere) {
+TEST(MainWindowSchedule, ABoundThatIsNotANumberEmptiesOnlyTheWindowItGives) {
     struct Case {
         QByteArray term;
-        bool serum1, serum2, anaesthesia, exams, echo1, echoes, fullCover;
+        bool serum1, serum2, anaesthesia, echo1;
     } cases[] = {
-        // Empty windows everywhere: nothing after the first serum window.
-        {"\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n", false, false, false, false,
-         false, false, false},
-        // The anaesthesia window is not a number: the serum windows only.
+        // Empty windows everywhere: no window of term.tvx, every other date.
+        {"\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n", false, false, false, false},
+        // The anaesthesia window is not a number: that window only.
         {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"x\",\"238\",\"250\",\"77\",\"97\"\r\n", true,
-         true, false, false, false, false, false},
-        // The ultrasound window is empty: the examinations come before it.
+         true, false, true},
+        // The ultrasound window is empty: that window only.
         {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97\",\"210\",\"238\",\"250\",\"\",\"97\"\r\n", true,
-         true, true, true, false, false, false},
+         true, true, false},
         // A decimal bound rounds half to even: 97,5 -> 98.
         {"\"14\",\"7\",\"98\",\"125\",\"77\",\"97,5\",\"210\",\"238\",\"250\",\"77\",\"97\"\r\n",
-         true, true, true, true, true, true, true},
+         true, true, true, true},
     };
     for (const auto& c : cases) {
         FakePlatform fake;
         fake.writeFile("term.tvx", c.term);
         WindowRegistry windows(*fake.platform);
         MainWindow window(windows);
-        window.ListeCONGE->addItem("ancien");
+        fake.messages.shown.clear(); // the faulty file was told at start-up
+        window.DateDG->setText("01/01/2010");
+        window.NbrEnf->setText("0");
+        window.Command2->click();
+        ASSERT_EQ(window.ListeCONGE->count(), 2);
         window.DateDG->setText("15/01/2010");
         EXPECT_EQ(window.DatesHT21_1T->text().isEmpty(), !c.serum1) << c.term.constData();
         EXPECT_EQ(window.DatesHT21_2T->text().isEmpty(), !c.serum2) << c.term.constData();
         EXPECT_EQ(window.LblAnesth->text().isEmpty(), !c.anaesthesia) << c.term.constData();
-        EXPECT_EQ(window.ListePN->count() == 6, c.exams) << c.term.constData();
         EXPECT_EQ(window.LblEcho1T->text().isEmpty(), !c.echo1) << c.term.constData();
-        EXPECT_EQ(window.ListeUS->count() == 2, c.echoes) << c.term.constData();
-        EXPECT_EQ(window.LblCentDate->text().isEmpty(), !c.fullCover) << c.term.constData();
-        EXPECT_EQ(window.ListeCONGE->count() == 0, c.fullCover) << c.term.constData();
-        // Term and age are written before the schedule.
+        // What term.tvx plays no part in is always given.
+        EXPECT_EQ(window.ListePN->count(), 6) << c.term.constData();
+        EXPECT_EQ(window.ListeUS->count(), 2) << c.term.constData();
+        EXPECT_EQ(window.LblCentDate->text(), "15/06/2010") << c.term.constData();
         EXPECT_EQ(window.DateAP->text(), "15/10/2010");
-        // The schedule stops silently; only the termination window, which the
-        // start still reaches, may ask for its own limits.
-        for (const QString& m : fake.messages.shown)
-            EXPECT_FALSE(m.contains("HT21") || m.contains("anesth")) << m.toStdString();
+        // The previous start's leave never stays under the new term.
+        EXPECT_EQ(window.ListeCONGE->count(), 0) << c.term.constData();
+        // Nothing is said while the start is typed, not even by the hidden
+        // termination window whose limits may be missing.
+        EXPECT_TRUE(fake.messages.shown.isEmpty()) << c.term.constData();
         if (c.term.contains("97,5")) {
             EXPECT_EQ(window.DatesHT21_1T->text(), "19/03/2010 --> 09/04/2010");
         }

@@ -37,14 +37,16 @@ TEST_F(MainWindowObstetrics, EachStartOfPregnancyReachesTheHiddenTerminationWind
     EXPECT_EQ(form8->Text1->text(), "01/03/2010");
     EXPECT_EQ(form8->DateIVG->text(), "07/06/2010");
     EXPECT_EQ(form8->DateRU->text(), "19/04/2010");
-    // The next patient replaces the first; text that is no date is not pushed.
+    // The next patient replaces the first; text that is no date is pushed too, and
+    // leaves no deadline of the previous start.
     window->DateDR->clear();
     window->DateDG->clear();
     typeText(window->DateDG, "01/02/2010");
     EXPECT_EQ(form8->Text1->text(), "01/02/2010");
     EXPECT_EQ(form8->DateIVG->text(), "10/05/2010");
     window->DateDG->setText("01/02/2");
-    EXPECT_EQ(form8->Text1->text(), "01/02/2010");
+    EXPECT_EQ(form8->Text1->text(), "01/02/2");
+    EXPECT_EQ(form8->DateIVG->text(), "00/0/00");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 

@@ -143,8 +143,10 @@ TEST_F(UltrasoundFrame, ASecondPressAfterASacDatingClearsTheDating) {
     EXPECT_EQ(window->ListeUS->count(), 0);
     EXPECT_EQ(window->ListePN->count(), 0);
     EXPECT_EQ(window->ListeCONGE->count(), 0);
-    // The clearing leaves the other displays and the leave settings alone.
-    EXPECT_FALSE(window->DatesHT21_2T->text().isEmpty());
+    // No date of the cleared start stays; the leave settings stay.
+    EXPECT_TRUE(window->DatesHT21_2T->text().isEmpty());
+    EXPECT_TRUE(window->LblAnesth->text().isEmpty());
+    EXPECT_TRUE(window->LblCentDate->text().isEmpty());
     EXPECT_EQ(window->NbrEnf->text(), "2");
 }
 
@@ -167,7 +169,9 @@ TEST_F(UltrasoundFrame, ResetEmptiesTheDatingAndShowsTodaysMoon) {
     EXPECT_EQ(window->ListeCONGE->count(), 0);
     EXPECT_FALSE(window->Gemell->isChecked());
     EXPECT_FALSE(window->Triple->isChecked());
-    EXPECT_EQ(window->DatesHT21_2T->text(), "09/04/2010 --> 06/05/2010");
+    // No date of the cleared start stays.
+    EXPECT_EQ(window->DatesHT21_2T->text(), "");
+    EXPECT_EQ(window->LblEcho1T->text(), "");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 

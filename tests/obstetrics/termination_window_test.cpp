@@ -157,16 +157,28 @@ TEST_F(TerminationWindowTest, MissingLimitsSendTheUserToTheSettings) {
     auto* editor = fake.windows().existing<TermSettingsWindow>();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
-    // From a change of the start: the legal limit's message ends with a blank.
+    // A change of the start while the window is hidden says nothing (a box the
+    // user did not see coming would take the keys typed in the main window),
+    // and leaves no date.
     fake.messages.shown.clear();
+    w.setStartOfPregnancy("01/03/2010");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    EXPECT_EQ(w.DateIVG->text(), "00/0/00");
+    EXPECT_FALSE(w.isVisible());
+    // Shown, the window tells: the legal limit's message ends with a blank.
+    editor->IvgText->setText("14");
+    fake.windows().open<TerminationWindow>();
+    ASSERT_TRUE(w.isVisible());
+    editor->IvgText->setText("");
     w.setStartOfPregnancy("01/03/2010");
     EXPECT_EQ(fake.messages.shown,
               QStringList{"Veuillez saisir des données dans la boîte d'options "});
     EXPECT_EQ(w.DateIVG->text(), "00/0/00");
+    EXPECT_FALSE(w.isVisible());
     fake.messages.shown.clear();
     editor->IvgText->setText("14");
     editor->RuText->setText("");
-    w.setStartOfPregnancy("01/03/2010");
+    fake.windows().open<TerminationWindow>();
     EXPECT_EQ(fake.messages.shown,
               QStringList{"Veuillez saisir des données dans la boîte d'options"});
     // Filled in, the window opens.
