@@ -11,6 +11,7 @@
 #include "core/french_number.h"
 #include "fertility/ovarian_response_score.h"
 #include "platform/help_viewer.h"
+#include "platform/messages.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
@@ -187,6 +188,8 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     connect(TxtTaille, &QLineEdit::textChanged, this, &OvarianResponseWindow::showBmi);
     connect(TxtFSH, &QLineEdit::textChanged, this, &OvarianResponseWindow::showLhFsh);
     connect(TxtLh, &QLineEdit::textChanged, this, &OvarianResponseWindow::showLhFsh);
+    for (QLineEdit* input : {TxtAge, TxtPds, TxtTaille, TxtFSH, TxtLh})
+        connect(input, &QLineEdit::textChanged, this, &OvarianResponseWindow::forgetScore);
     connect(BtnCalcule, &QPushButton::clicked, this, &OvarianResponseWindow::calcule);
     connect(BtnEfface, &QPushButton::clicked, this, &OvarianResponseWindow::efface);
     connect(BtnFermer, &QPushButton::clicked, this, &QWidget::close);
@@ -206,12 +209,33 @@ void OvarianResponseWindow::showLhFsh() {
     LblLhFsh->setText(lh && fsh ? shown(RAPPORT_LH_FSH(*lh, *fsh)) : QString());
 }
 
+// The score is computed on "Calcule": an input changed since empties it, so
+// that it never stands beside values it was not computed from.
+void OvarianResponseWindow::forgetScore() {
+    for (QLineEdit* f : {AgeVals, BmiVals, FshVals, LhFshVals})
+        f->clear();
+    for (QLabel* l : {LblRo, LblDemar, LblRepond})
+        l->clear();
+    // The doses go back to what a window just opened shows (a hidden panel's
+    // dose is not rewritten by a score that does not show it).
+    LblStimAgo->setText(QString::fromUtf8(kInitialAgonistDose));
+    LblStimAnta->setText(QString::fromUtf8(kInitialAntagonistDose));
+    Frame4->hide();
+    Frame3->hide();
+}
+
 void OvarianResponseWindow::calcule() {
+    forgetScore();
     const auto age = numberIn(TxtAge);
     const auto bmi = numberIn(LblBmi);
     const auto ratio = numberIn(LblLhFsh);
     const auto fsh = numberIn(TxtFSH);
-    if (!age || !bmi || !ratio || !fsh) return;
+    if (!age || !bmi || !ratio || !fsh) {
+        platform().messages.inform(QStringLiteral(
+            "Le score demande l'âge, le poids et la taille (qui donnent l'IMC), la FSH et la LH "
+            "(qui donnent le rapport LH/FSH), en nombres."));
+        return;
+    }
     const OvarianResponseVerdict v = SCORE_RO(*age, *bmi, *ratio, *fsh);
     AgeVals->setText(QString::number(v.points.age));
     BmiVals->setText(QString::number(v.points.bmi));
@@ -227,9 +251,8 @@ void OvarianResponseWindow::calcule() {
 }
 
 void OvarianResponseWindow::efface() {
-    Frame4->hide();
-    Frame3->hide();
-    for (QLabel* l : {LblBmi, LblLhFsh, LblRo, LblDemar, LblRepond})
+    forgetScore();
+    for (QLabel* l : {LblBmi, LblLhFsh})
         l->clear();
     for (QLineEdit* f : {TxtAge, TxtTaille, TxtPds, TxtFSH, TxtLh})
         f->clear();

@@ -44,6 +44,7 @@ class OvarianResponseWindow : public ToolWindow {
     void showBmi();
     void showLhFsh();
     void calcule();
+    void forgetScore();
     void efface();
 };
 

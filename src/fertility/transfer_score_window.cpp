@@ -16,6 +16,7 @@
 #include "core/vb_date.h"
 #include "fertility/transfer_score.h"
 #include "platform/clock.h"
+#include "platform/messages.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
@@ -207,6 +208,8 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(about, &QAction::triggered, this,
             [this] { this->windows().open<TransferMethodWindow>(); });
+    // The verdict of the option chosen is shown from the start, as after any choice.
+    embryoChosen();
     placeOnScreen();
 }
 
@@ -222,8 +225,15 @@ void TransferScoreWindow::dateOfBirthChanged() {
 }
 
 void TransferScoreWindow::ageChanged() {
+    forgetTransferScore();
     const auto age = numberIn(TxtAge);
-    if (!age) return;
+    if (!age) {
+        // No score stays beside an age that gives none.
+        ageScore_.reset();
+        LblScoreAge->clear();
+        Label5->clear();
+        return;
+    }
     const CriterionScore s = transferAgeScore(*age);
     ageScore_ = s.score;
     LblScoreAge->setText(QString::number(s.score));
@@ -231,13 +241,15 @@ void TransferScoreWindow::ageChanged() {
 }
 
 void TransferScoreWindow::responseChanged() {
+    forgetTransferScore();
     const auto e2 = numberIn(TxtE2);
     const auto fsh = numberIn(TxtFSH);
     const auto ratio = e2 && fsh ? ovarianResponseRatio(*e2, *fsh) : std::nullopt;
     if (!ratio) {
-        // The shown score stays, but no transfer score comes from a field
-        // that is emptied, garbled or holds no FSH units.
+        // A field emptied, garbled or holding no FSH units gives no score.
         responseScore_.reset();
+        LblScoreRep->clear();
+        Label11->clear();
         return;
     }
     const CriterionScore s = ovarianResponseScore(*ratio);
@@ -246,19 +258,36 @@ void TransferScoreWindow::responseChanged() {
     Label11->setText(QString::fromStdString(s.verdict));
 }
 
+// The transfer score is computed on "Calcule": a criterion changed since
+// empties it, so that it never stands beside criteria it was not computed from.
+void TransferScoreWindow::forgetTransferScore() {
+    LblScoreT->clear();
+    LblNbrE->clear();
+    Label12->clear();
+    for (QLabel* image : {Image1, Image2, Image3, Image4})
+        image->hide();
+}
+
 void TransferScoreWindow::embryoChosen() {
     const EmbryoQuality q = Opt4->isChecked()   ? EmbryoQuality::AtLeastOneScore4
                             : Opt3->isChecked() ? EmbryoQuality::AtLeastOneScore3
                                                 : EmbryoQuality::NoScore4Nor3;
     const CriterionScore s = embryoQualityScore(q);
+    forgetTransferScore();
     embryoScore_ = s.score;
     LblScoreE->setText(QString::number(s.score));
     Label13->setText(QString::fromStdString(s.verdict));
 }
 
 void TransferScoreWindow::calcule() {
-    if (!responseScore_ || !numberIn(TxtAge)) return;
-    const int total = ageScore_ + *responseScore_ + embryoScore_;
+    forgetTransferScore();
+    if (!ageScore_ || !responseScore_) {
+        platform().messages.inform(
+            QStringLiteral("Le score de transfert demande l'âge (ou la date de naissance), l'E2 "
+                           "et le nombre d'unités de FSH."));
+        return;
+    }
+    const int total = *ageScore_ + *responseScore_ + embryoScore_;
     const TransferPolicy policy = transferPolicy(total);
     LblScoreT->setText(QString::number(total));
     LblNbrE->setText(QString::number(policy.embryos));
@@ -274,7 +303,7 @@ void TransferScoreWindow::efface() {
     LblScoreAge->clear();
     LblScoreRep->clear();
     // Nothing entered before survives: the next score needs a fresh age and ratio.
-    ageScore_ = 0;
+    ageScore_.reset();
     responseScore_.reset();
     Opt1->setChecked(true);
     embryoScore_ = 1;
@@ -283,8 +312,9 @@ void TransferScoreWindow::efface() {
     LblNbrE->clear();
     for (QLabel* image : {Image1, Image2, Image3, Image4})
         image->hide();
-    for (QLabel* l : {Label5, Label11, Label13, Label12})
+    for (QLabel* l : {Label5, Label11, Label12})
         l->clear();
+    embryoChosen(); // the first option and its verdict, as in a window just opened
     TxtDateNaiss->setFocus();
 }
 

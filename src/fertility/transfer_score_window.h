@@ -58,10 +58,11 @@ class TransferScoreWindow : public ToolWindow {
     void responseChanged();
     void embryoChosen();
     void calcule();
+    void forgetTransferScore();
     void efface();
 
     // What the criteria hold between "Calcule"s.
-    int ageScore_ = 0;
+    std::optional<int> ageScore_; // set while the age field gives a score
     std::optional<int> responseScore_; // set once E2 and FSH have given a ratio
     int embryoScore_ = 1;
 };

@@ -130,7 +130,9 @@ void PretermLabourWindow::build() {
     big.setPointSize(24);
     big.setBold(true);
     LblResultat->setFont(big);
-    colour(LblResultat, Qt::white, Qt::red);
+    // White on a red dark enough to read (WCAG AA); the red shows only with a result.
+    colour(LblResultat, Qt::white, kReadableRed);
+    LblResultat->setAutoFillBackground(false);
     Frame6 = frame(QStringLiteral("Risque d'Acct prématuré"), LblResultat);
     Frame6->setObjectName("Frame6");
     layout->addWidget(Frame6);
@@ -160,6 +162,10 @@ void PretermLabourWindow::build() {
     connect(Slider1, &QSlider::valueChanged, this,
             [this](int mm) { TxtCol->setText(QString::number(mm)); });
     connect(ChkPrema, &QCheckBox::toggled, this, &PretermLabourWindow::onPreviousPretermToggled);
+    connect(TxtCol, &QLineEdit::textChanged, this, &PretermLabourWindow::forgetResult);
+    connect(ChkPrema, &QCheckBox::toggled, this, &PretermLabourWindow::forgetResult);
+    for (QButtonGroup* group : {fibronectin_, parity_})
+        connect(group, &QButtonGroup::buttonToggled, this, &PretermLabourWindow::forgetResult);
     connect(CmdCalcule, &QPushButton::clicked, this, &PretermLabourWindow::computeRisk);
     connect(CmdEfface, &QPushButton::clicked, this, &PretermLabourWindow::clearWindow);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
@@ -196,7 +202,15 @@ void PretermLabourWindow::onDateDRChanged() {
 
 void PretermLabourWindow::onDateDGChanged() {
     const auto start = dateIn(DateDG);
-    if (!start) return;
+    if (!start) {
+        // No age of a start that is not (or no longer) a date, nor a risk from it.
+        sa_.reset();
+        Text1->clear();
+        LblSA->clear();
+        LblPds->clear();
+        forgetResult();
+        return;
+    }
     // A new start of pregnancy: the answers given for the previous one are cleared.
     clearAnswers();
     const std::optional<PretermAge> age = AGE_POIDS_MAP(*start, platform().clock.today());
@@ -241,11 +255,19 @@ void PretermLabourWindow::computeRisk() {
     const PretermRisk risk = RISQUE_MAP(answers);
     // A result always belongs to the answers on screen: none stays from an earlier "Go".
     LblResultat->setText(text(risk.result));
+    LblResultat->setAutoFillBackground(!LblResultat->text().isEmpty());
     if (!risk.message.empty()) platform().messages.inform(text(risk.message));
 }
 
-void PretermLabourWindow::clearAnswers() {
+// The risk is computed on "Go": an answer changed since empties it, so that it
+// never stands beside answers it was not computed from.
+void PretermLabourWindow::forgetResult() {
     LblResultat->clear();
+    LblResultat->setAutoFillBackground(false);
+}
+
+void PretermLabourWindow::clearAnswers() {
+    forgetResult();
     FrParite->show();
     unselectAll(parity_);
     unselectAll(fibronectin_);

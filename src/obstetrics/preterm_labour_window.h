@@ -60,6 +60,7 @@ class PretermLabourWindow : public ToolWindow {
     void computeRisk();
     void clearWindow();
     void clearAnswers();
+    void forgetResult();
 
     QButtonGroup *fibronectin_, *parity_;
     // The age derived from the last start of pregnancy; none before a date or after "Nouveau".

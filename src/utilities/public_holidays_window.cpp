@@ -114,9 +114,9 @@ void PublicHolidaysWindow::build() {
 }
 
 void PublicHolidaysWindow::showWeekday() {
-    // While the text is no date, the label keeps the last weekday shown.
-    if (const auto date = readFrenchDate(Text1->text().toStdString()))
-        Label3->setText(QString::fromStdString(JOUR_SEMAINE(*date)));
+    // While the text is no date, no weekday of an earlier date stays.
+    const auto date = readFrenchDate(Text1->text().toStdString());
+    Label3->setText(date ? QString::fromStdString(JOUR_SEMAINE(*date)) : QString());
 }
 
 void PublicHolidaysWindow::showHolidays() {

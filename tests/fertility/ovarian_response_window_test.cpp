@@ -108,23 +108,29 @@ TEST(OvarianResponseWindow, CalculeShowsPointsVerdictAndPanels) {
     }
 }
 
-TEST(OvarianResponseWindow, AVerdictStaysUntilTheNextCalculeAndEffaceKeepsTheDoses) {
+TEST(OvarianResponseWindow, AVerdictGoesWithAChangedInputAndEffaceEmptiesTheWindow) {
     FakePlatform fake;
     OvarianResponseWindow w(fake.windows());
     fill(w, "39", "60", "165", "5", "3");
     QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
     EXPECT_EQ(w.LblRo->text(), "2");
-    // A change of an input updates the BMI, not the verdict.
+    // A change of an input updates the BMI, and the verdict of the earlier inputs goes.
     w.TxtPds->clear();
     typeText(w.TxtPds, "90");
     EXPECT_EQ(w.LblBmi->text(), "33,1");
-    EXPECT_EQ(w.LblRo->text(), "2");
-    // Emptying the weight empties the BMI, and "&Calcule" then changes nothing.
+    EXPECT_EQ(w.LblRo->text(), "");
+    EXPECT_EQ(w.LblRepond->text(), "");
+    EXPECT_FALSE(w.Frame4->isVisibleTo(&w));
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblRo->text(), "3");
+    // Emptying the weight empties the BMI; "&Calcule" then says what it needs.
     w.TxtPds->clear();
     EXPECT_EQ(w.LblBmi->text(), "");
     QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
-    EXPECT_EQ(w.LblRo->text(), "2");
-    EXPECT_EQ(w.LblRepond->text(), "Normo répondeuse limite mauvaise répondeuse");
+    EXPECT_EQ(w.LblRo->text(), "");
+    EXPECT_EQ(w.LblRepond->text(), "");
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].startsWith("Le score demande l'âge"));
 
     QTest::mouseClick(w.BtnEfface, Qt::LeftButton);
     for (QLineEdit* f : {w.TxtAge, w.TxtPds, w.TxtTaille, w.TxtFSH, w.TxtLh})
@@ -133,9 +139,11 @@ TEST(OvarianResponseWindow, AVerdictStaysUntilTheNextCalculeAndEffaceKeepsTheDos
         EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
     EXPECT_FALSE(w.Frame4->isVisibleTo(&w));
     EXPECT_FALSE(w.Frame3->isVisibleTo(&w));
-    EXPECT_EQ(w.LblStimAgo->text(), "Démarrer avec 300 UI de FSHr");
-    EXPECT_EQ(w.LblStimAnta->text(), "Démarrer à J2 avec 250 UI de FSHr");
-    EXPECT_EQ(w.AgeVals->text(), "2");
+    // As a window just opened.
+    OvarianResponseWindow fresh(fake.windows());
+    EXPECT_EQ(w.LblStimAgo->text(), fresh.LblStimAgo->text());
+    EXPECT_EQ(w.LblStimAnta->text(), fresh.LblStimAnta->text());
+    EXPECT_EQ(w.AgeVals->text(), "");
 }
 
 TEST(OvarianResponseWindow, PastedTextIsNeverScored) {

@@ -31,14 +31,16 @@ int picturesShown(const TransferScoreWindow& w) {
     return n;
 }
 
-TEST(TransferScoreWindow, OpensWithOnlyTheEmbryoScore) {
+TEST(TransferScoreWindow, OpensWithOnlyTheEmbryoScoreAndItsVerdict) {
     FakePlatform fake;
     TransferScoreWindow w(fake.windows());
     EXPECT_EQ(w.objectName(), "Form18");
     EXPECT_EQ(w.LblScoreE->text(), "1");
     EXPECT_TRUE(w.Opt1->isChecked());
+    // The verdict of the option chosen, as a later choice of it shows it.
+    EXPECT_EQ(w.Label13->text(), "Mauvais Score");
     for (QLabel* l : {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11,
-                      w.Label13, w.Label12})
+                      w.Label12})
         EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
     EXPECT_EQ(picturesShown(w), 0);
     EXPECT_EQ(w.HScroll1->value(), 30);
@@ -56,7 +58,7 @@ TEST(TransferScoreWindow, CriteriaAreScoredAsTheyAreEntered) {
         EXPECT_EQ(w.LblScoreAge->text(), score) << age;
     }
     EXPECT_EQ(w.Label5->text(), "Mauvais score");
-    retype(w.TxtAge, "abc"); // not a number: the score stays
+    retype(w.TxtAge, "37"); // back to a number
     EXPECT_EQ(w.LblScoreAge->text(), "1");
 
     retype(w.TxtFSH, "1000");
@@ -67,8 +69,12 @@ TEST(TransferScoreWindow, CriteriaAreScoredAsTheyAreEntered) {
         EXPECT_EQ(w.LblScoreRep->text(), score) << e2;
     }
     EXPECT_EQ(w.Label11->text(), "Bon Score");
-    retype(w.TxtFSH, "0"); // no units: no ratio, the shown score stays
-    EXPECT_EQ(w.LblScoreRep->text(), "3");
+    retype(w.TxtFSH, "0"); // no units: no ratio, and no score beside it
+    EXPECT_EQ(w.LblScoreRep->text(), "");
+    EXPECT_EQ(w.Label11->text(), "");
+    retype(w.TxtAge, "abc"); // not a number: no age score either
+    EXPECT_EQ(w.LblScoreAge->text(), "");
+    EXPECT_EQ(w.Label5->text(), "");
 
     w.Opt4->click();
     EXPECT_EQ(w.LblScoreE->text(), "3");
@@ -105,21 +111,48 @@ TEST(TransferScoreWindow, CalculeGivesTheNumberOfEmbryosAndItsPictures) {
     }
 }
 
-TEST(TransferScoreWindow, CalculeWaitsForAnAgeAndARatio) {
+TEST(TransferScoreWindow, CalculeWaitsForAnAgeAndARatioAndSaysSo) {
     FakePlatform fake;
     TransferScoreWindow w(fake.windows());
     retype(w.TxtAge, "30");
     retype(w.TxtE2, "470"); // no FSH yet
     QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
     EXPECT_EQ(w.LblScoreT->text(), "");
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_TRUE(fake.messages.shown[0].contains("FSH"));
     retype(w.TxtFSH, "1000");
     QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
     EXPECT_EQ(w.LblScoreT->text(), "6");
-    // An emptied E2 gives no further score, though its last score is still shown.
+    // An emptied E2 gives no score: the transfer score goes with it.
     w.TxtE2->clear();
+    EXPECT_EQ(w.LblScoreT->text(), "");
     w.Opt4->click();
     QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
-    EXPECT_EQ(w.LblScoreT->text(), "6");
+    EXPECT_EQ(w.LblScoreT->text(), "");
+    EXPECT_EQ(w.LblNbrE->text(), "");
+    EXPECT_EQ(picturesShown(w), 0);
+}
+
+// A practitioner's sequence: the panel never keeps a score of earlier criteria.
+TEST(TransferScoreWindow, ANewPatientsCriteriaNeverShowThePreviousScore) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    retype(w.TxtAge, "29");
+    retype(w.TxtE2, "1500");
+    retype(w.TxtFSH, "1000");
+    w.Opt4->click();
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreT->text(), "9");
+    retype(w.TxtAge, "40");
+    EXPECT_EQ(w.LblScoreT->text(), ""); // stale as soon as a criterion changes
+    w.TxtE2->clear();
+    w.TxtE2->insert("420.5"); // pasted with a full stop: read as 420,5
+    w.Opt1->click();
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreRep->text(), "1");
+    EXPECT_EQ(w.LblScoreT->text(), "3");
+    EXPECT_EQ(w.LblNbrE->text(), "4");
+    EXPECT_EQ(picturesShown(w), 4);
 }
 
 TEST(TransferScoreWindow, EffaceForgetsWhatWasEntered) {
@@ -135,10 +168,11 @@ TEST(TransferScoreWindow, EffaceForgetsWhatWasEntered) {
     for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAge, w.TxtE2, w.TxtFSH})
         EXPECT_TRUE(f->text().isEmpty());
     for (QLabel* l : {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11,
-                      w.Label13, w.Label12})
+                      w.Label12})
         EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
     EXPECT_TRUE(w.Opt1->isChecked());
     EXPECT_EQ(w.LblScoreE->text(), "1");
+    EXPECT_EQ(w.Label13->text(), "Mauvais Score"); // as a window just opened
     EXPECT_EQ(picturesShown(w), 0);
     // A new age alone does not reuse the ratio typed before "Efface".
     retype(w.TxtAge, "32");

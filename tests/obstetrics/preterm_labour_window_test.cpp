@@ -13,6 +13,7 @@
 #include "obstetrics/preterm_labour_window.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/controls.h"
 #include "ui/window_registry.h"
 
 using namespace tovimar;
@@ -94,6 +95,28 @@ TEST_F(PretermWindow, GoReadsTheRiskFromTheAnswers) {
         EXPECT_EQ(window->LblResultat->text(), c.result) << c.cervix;
     }
     EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(PretermWindow, TheRedResultBoxShowsOnlyWithAResultAndReadsWell) {
+    window->show();
+    // The colour the window shows at the box's corner, where no text is.
+    const auto corner = [this] {
+        const QPoint at = window->LblResultat->mapTo(window, QPoint(3, 3));
+        return window->grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0);
+    };
+    const QColor red = window->LblResultat->palette().color(QPalette::Window);
+    EXPECT_NE(corner(), red) << "an empty red box before Go";
+    typeStart("25/08/2009");
+    click(window->ChkPrema);
+    click(window->OpPosFibro);
+    typeText(window->TxtCol, "25");
+    click(window->CmdCalcule);
+    ASSERT_EQ(window->LblResultat->text(), "50%");
+    EXPECT_EQ(corner(), red);
+    // White on that red is read at the AA level of ordinary text, not only of large text.
+    EXPECT_GE(contrastRatio(window->LblResultat->palette().color(QPalette::WindowText), red), 4.5);
+    click(window->CmdEfface);
+    EXPECT_NE(corner(), red) << "the empty box stays red after Nouveau";
 }
 
 TEST_F(PretermWindow, NoRowOrColumnLeavesNoResultBehind) {
@@ -224,10 +247,13 @@ TEST_F(PretermWindow, NouveauClearsEverything) {
 TEST_F(PretermWindow, StrangeDatesNeverFailTheWindow) {
     typeStart("26/10/2009");
     ASSERT_EQ(window->LblPds->text(), "478g");
-    // Pasted text that is no date: nothing happens.
+    // Pasted text that is no date: no age nor weight of the previous start stays.
     window->DateDG->setText("le 25 octobre");
     window->DateDR->setText("\u00e9t\u00e9 2009 / / /");
-    EXPECT_EQ(window->LblPds->text(), "478g");
+    EXPECT_EQ(window->LblPds->text(), "");
+    EXPECT_EQ(window->LblSA->text(), "");
+    typeStart("26/10/2009");
+    ASSERT_EQ(window->LblPds->text(), "478g");
     // A date so far away that its week leaves 16 bits: refused, nothing of the earlier age stays.
     window->DateDG->setText("01/01/0100");
     EXPECT_EQ(window->LblSA->text(), "");
