@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <memory>
+#include <vector>
 
 #include "core/vb_date.h"
 #include "platform/calculator_launcher.h"
@@ -98,7 +99,10 @@ class FakePlatform {
     RecordingCalculator calculator;
     std::unique_ptr<SettingsFolder> settings;
     std::unique_ptr<Platform> platform;
-    std::unique_ptr<WindowRegistry> registry; // last: its windows close before the platform goes
+    std::unique_ptr<WindowRegistry> registry; // its windows close before the platform goes
+    // A window the test builds itself (the main window), closed before the registry's.
+    void keepUntilEnd(QWidget* window) { kept.emplace_back(window); }
+    std::vector<std::unique_ptr<QWidget>> kept;
 };
 
 inline const QByteArray kShippedTerm =
