@@ -106,7 +106,7 @@ QString databaseFailureCause(const DatabaseFailure& failure) {
     case Kind::DiskFull:
         return QStringLiteral("le disque est plein");
     case Kind::ReadOnly:
-        return QStringLiteral("le fichier est en lecture seule");
+        return QStringLiteral("le fichier ou son dossier est en lecture seule");
     case Kind::Locked:
         return QStringLiteral("le fichier est verrouillé par un autre programme ; réessayez dans "
                               "un instant");

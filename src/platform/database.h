@@ -78,7 +78,7 @@ struct DatabaseFailure {
 };
 
 DatabaseFailure databaseFailureOf(const QSqlError& error);
-// The cause in French: "le disque est plein", "le fichier est en lecture seule"...
+// The cause in French: "le disque est plein", "le fichier ou son dossier est en lecture seule"...
 QString databaseFailureCause(const DatabaseFailure& failure);
 
 // One open connection to a database file, closed when destroyed.

@@ -185,6 +185,22 @@ TEST_F(FailingPostalDirectory, AFileThatIsNoDatabaseSaysSo) {
     EXPECT_EQ(bytesOf(path), QByteArray(8192, 'x'));
 }
 
+// A file the engine may only read (its folder, or itself, not writable):
+// searched as it is, a change refused as read-only, the file untouched.
+TEST(DatabaseFailures, AFileThatCanOnlyBeReadRefusesAChangeAsReadOnly) {
+    QTemporaryDir folder;
+    const QString path = testing::copyShippedDatabase("Codespost.mdb", folder.path());
+    const QByteArray before = bytesOf(path);
+    PostalDirectory directory(path, DatabaseFile::Access::ReadOnly);
+    EXPECT_EQ(directory.findTown("PARIS").outcome, PostalDirectory::Outcome::Done);
+    EXPECT_EQ(directory.add({"VILLENEUVE-TOVIMAR", "99999"}).outcome,
+              PostalDirectory::Outcome::Failed);
+    EXPECT_EQ(directory.lastFailure().kind, DatabaseFailure::Kind::ReadOnly);
+    EXPECT_EQ(databaseFailureCause(directory.lastFailure()),
+              "le fichier ou son dossier est en lecture seule");
+    EXPECT_EQ(bytesOf(path), before);
+}
+
 TEST(DatabaseFailures, EachEngineCodeHasItsFrenchCause) {
     struct Case {
         int code;
@@ -192,8 +208,9 @@ TEST(DatabaseFailures, EachEngineCodeHasItsFrenchCause) {
         const char* cause;
     } cases[] = {
         {13, DatabaseFailure::Kind::DiskFull, "le disque est plein"},
-        {8, DatabaseFailure::Kind::ReadOnly, "le fichier est en lecture seule"},
-        {8 | (1 << 8), DatabaseFailure::Kind::ReadOnly, "le fichier est en lecture seule"},
+        {8, DatabaseFailure::Kind::ReadOnly, "le fichier ou son dossier est en lecture seule"},
+        {8 | (1 << 8), DatabaseFailure::Kind::ReadOnly,
+         "le fichier ou son dossier est en lecture seule"},
         {5, DatabaseFailure::Kind::Locked,
          "le fichier est verrouillé par un autre programme ; réessayez dans un instant"},
         {6, DatabaseFailure::Kind::Locked,
