@@ -45,13 +45,13 @@ PlanningData MainWindow::planningData(const QString& patientName) {
 
 void MainWindow::printPlanning(PrintMode mode) {
     // Cancelling the name gives an empty name; the printing goes on.
-    const PlanningData data = planningData(platform_.prompt.ask(kPatientNamePrompt));
+    const PlanningData data = planningData(askPatientName(platform_.prompt));
     printReport(platform_.reports, platform_.messages, mode, kPlanningDocumentName,
                 [&](ReportPrinter& printer) { IMPRIME(printer, data); });
 }
 
 void MainWindow::previewPlanning() {
-    const QString name = platform_.prompt.ask(kPatientNamePrompt);
+    const QString name = askPatientName(platform_.prompt);
     // The preview window is shown first, then filled.
     auto& preview = windows_.open<PlanningPreviewWindow>();
     preview.setTexts(planningPreview(planningData(name)));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputDialog>
 
+#include "core/patient_name.h"
 #include "platform/messages.h"
 
 namespace tovimar {
@@ -12,6 +13,11 @@ QString InputDialogPrompt::ask(const QString& prompt) {
     const QString text = QInputDialog::getText(QApplication::activeWindow(), kApplicationTitle,
                                                prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
+}
+
+QString askPatientName(TextPrompt& prompt) {
+    const QString typed = prompt.ask(QStringLiteral("Saisissez le Nom et prénom de la Patiente."));
+    return QString::fromStdString(withoutCivility(typed.toStdString()));
 }
 
 } // namespace tovimar

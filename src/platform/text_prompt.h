@@ -16,4 +16,9 @@ class InputDialogPrompt : public TextPrompt {
     QString ask(const QString& prompt) override;
 };
 
+// Asks "Saisissez le Nom et prénom de la Patiente." for a letter that writes
+// "Madame" before the name: a civility typed too ("Mme Dupont") is left out,
+// so that the letter does not read "Madame Mme Dupont".
+QString askPatientName(TextPrompt& prompt);
+
 } // namespace tovimar

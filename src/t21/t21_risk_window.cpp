@@ -543,10 +543,8 @@ void T21RiskWindow::printLetter() {
     letter->threshold = *threshold;
     letter->letterhead = currentPracticeOptions(windows());
     // Cancelling the name gives an empty name; the printing goes on.
-    letter->patientName =
-        platform()
-            .prompt.ask(QStringLiteral("Saisissez le Nom et prénom de la Patiente."))
-            .toStdString();
+    // The letter writes "Madame" itself: a civility typed with the name is left out.
+    letter->patientName = askPatientName(platform().prompt).toStdString();
     printReport(platform().reports, platform().messages, PrintMode::ChoosePrinter,
                 kT21LetterDocumentName,
                 [&](ReportPrinter& printer) { printT21Letter(printer, *letter); });

@@ -69,6 +69,19 @@ TEST_F(PlanningFromTheMainWindow, ACancelledNameGivesAnEmptyNameAndPrintingGoesO
     EXPECT_TRUE(fake.reports.last().ended());
 }
 
+TEST_F(PlanningFromTheMainWindow, ACivilityTypedWithTheNameIsNotPrintedTwice) {
+    // The letter writes "Madame" itself, on paper as in the preview.
+    fake.prompt.answer = "Mme Zoé Lefèvre";
+    window->action("Impression")->trigger();
+    EXPECT_EQ(fake.reports.last().lines()[8], "Madame Zoé Lefèvre,");
+    fake.prompt.answer = "madame Lefèvre";
+    window->action("Aperçu")->trigger();
+    auto* preview = windows.existing<PlanningPreviewWindow>();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->letterText().split("\r\n")[0], "              Madame Lefèvre");
+    EXPECT_EQ(fake.prompt.asked.first(), "Saisissez le Nom et prénom de la Patiente.");
+}
+
 TEST_F(PlanningFromTheMainWindow, ThePrinterChoiceComesAfterTheComposition) {
     window->action("Impression1")->trigger();
     EXPECT_EQ(fake.reports.modes, std::vector<PrintMode>({PrintMode::ChoosePrinter}));
