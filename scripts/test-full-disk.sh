@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's files on a real full disk: mounts a small tmpfs, then
 #  - runs the "FullDisk" window tests on it: every kind of file (settings,
 #    printed page in PDF, chart in PDF and SVG, copy of a database) written on
 #    the filled disk keeps the previous file byte for byte and says "le disque
 #    est plein"; a postal change on it is refused and the base stays whole;
+#  - runs the "OrdinaryUser" window tests as nobody: a fresh installation's
+#    postal change lands in the user's own copy, read-only files and folders
+#    say so;
 #  - starts the real program from a program folder on the filled disk: it
 #    starts, removes the temporary file of a killed save, keeps the one of a
 #    copy still running, and leaves every settings file as it was.
-# Mounting needs root: otherwise, and where mounting is refused, it says it
-# skipped and succeeds. Takes a few seconds.
+# Mounting, and running as nobody, need root: otherwise, and where mounting is
+# refused, it says it skipped and succeeds. Takes a few seconds.
 #   scripts/test-full-disk.sh [build folder, default build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,6 +37,18 @@ export QT_QPA_PLATFORM=offscreen LC_ALL=fr_FR.UTF-8
 
 echo "== Disque plein (tmpfs de 8 Mio) : chaque fichier écrit sur le disque rempli"
 TOVIMAR_DISQUE_PLEIN="$disk" "$build/tests/ui_tests" --gtest_filter='FullDisk.*' --gtest_brief=1
+
+echo "== Copie installée, utilisateur ordinaire : dossiers et fichiers qu'il ne peut pas écrire"
+if id nobody >/dev/null 2>&1; then
+    user_home=$(mktemp -d)
+    chmod 0777 "$user_home"
+    tests=$(realpath "$build/tests/ui_tests")
+    su nobody -s /bin/sh -c "HOME='$user_home' TMPDIR='$user_home' QT_QPA_PLATFORM=offscreen \
+        LC_ALL=fr_FR.UTF-8 '$tests' --gtest_filter='OrdinaryUser.*' --gtest_brief=1"
+    rm -rf "$user_home"
+else
+    echo "   ignoré : pas d'utilisateur nobody"
+fi
 
 echo "== Disque plein : le programme démarre sur son dossier rempli"
 program="$disk/programme"
