@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the biometry window computes for each reaction: a measurement typed
 // (its band), an age changed (medians, theoretical weight, bands emptied),
 // the weight button, and the customised centile.

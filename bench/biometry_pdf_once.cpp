@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The biometry report or a growth chart into a PDF by a whole process, for
 // hyperfine (see printing.sh):
 //   biometry_pdf_once report out.pdf   the report of a sample scan

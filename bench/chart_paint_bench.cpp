@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a growth chart, curves and the patient's point, at a window's size:
 // what a resize of the chart windows costs.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window computes when the start of pregnancy changes: read
 // the date, then term, age today, months, full cover and the whole schedule.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts the widgets of the main window by kind, its list entries and its
 // menu entries, and gives its size, so that the plain baseline window of the
 // start-up benchmark holds as many of each in as large a window, built directly.

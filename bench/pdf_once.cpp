@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One PDF written by a whole process, for hyperfine (see printing.sh):
 //   pdf_once planning out.pdf   the sample planning composed by the program
 //   pdf_once minimal out.pdf    a minimal one-page PDF written with QPrinter

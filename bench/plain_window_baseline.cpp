@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor Qt sets for our start-up: a main window of the same size holding
 // as many widgets of each kind, list entries and menu entries as ours
 // (counted by main_window_census), built directly with none of the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing the pregnancy planning into a PDF, against a minimal one-page PDF
 // written with QPrinter in the same run, and against the same page drawn
 // straight with QPainter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A keystroke in the postal directory's town search, from the key to the town
 // shown in Label1, on the shipped 35,000-row directory, against the floor of
 // any such search: opening the SQLite file through Qt SQL, running one

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing the planning and the trisomy 21 letter into a PDF, timed as whole processes against a
 # minimal one-page PDF written with QPrinter, in the same run; then the
 # in-process figures of planning_pdf_bench. Run from the repository after a build.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to the main window's first paint (splash skipped), against a plain
 # Qt window holding as many widgets and menu entries, measured in the same
 # run; then the peak memory of both. Run from the repository after a build.

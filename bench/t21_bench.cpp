@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a press of "Calcule" computes in the trisomy 21 window: every source of
 // risk filled (age, CRL, translucency, serum, two signs), then the after-scan risk.
 #include <benchmark/benchmark.h>

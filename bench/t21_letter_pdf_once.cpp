@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trisomy 21 letter written into a PDF by a whole process, for hyperfine
 // (see printing.sh): t21_letter_pdf_once out.pdf
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The French short-date reader on any bytes: a date it accepts lies in the
 // calendar, is written back with four-digit years and read back unchanged,
 // and the month arithmetic around it stays in step with the day count.

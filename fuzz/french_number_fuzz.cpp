@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number readers, the writer and the rounding on any bytes: what is read
 // is finite, is written in the reader's own form and read back within the 15
 // digits written, and rounding never moves a value by more than half a unit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a fuzz target asserts: a broken promise aborts, so that libFuzzer keeps
 // the input that broke it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz target on the plain build: LLVMFuzzerTestOneInput is called
 // once with each file of the folders given, so that the seeds and every crash
 // ever kept run under ctest with the compiler of the rest of the suite.

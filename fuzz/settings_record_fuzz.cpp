@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings-record reader on any file: it reads a whole record or says it
 // could not, never holds more values than a record, and a record it reads is
 // written back and read again unchanged.

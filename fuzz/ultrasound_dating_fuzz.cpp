@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ultrasound dating on any typed fields: whatever is typed, the outcome is a
 // clearing, a French message, or a start of pregnancy inside the calendar.
 #include <cstddef>

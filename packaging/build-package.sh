@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the program: <build folder>/tovimar_<version>_amd64.deb.
 #   packaging/build-package.sh [BUILD_FOLDER]      (default: build-package)
 # Installs the Debian packages the build needs, configures the build folder

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it with apt into a fresh Debian 12 root
 # made here, and uses the installed programs as an ordinary user would.
 #   packaging/test-package.sh [BUILD_FOLDER [PACKAGE]]   (default: build; PACKAGE: a

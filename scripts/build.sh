@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds everything into build/ (the program, the calculator, the tests, the benchmarks).
 # Extra arguments go to CMake (scripts/test.sh asks for warnings as errors).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets of fuzz/ with clang (build-fuzz/) and runs each in turn.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     each target for SECONDS (default 600)
 #   scripts/fuzz.sh --runs N [TARGET...]      each target for N inputs

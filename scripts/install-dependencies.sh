@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the program needs to build, run and be tested,
 # and the French locale the program's users run (the tests run under it too).
 # Idempotent; works as root or through sudo.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and starts Tovimar-S. Extra arguments go to the program (--sans-accueil skips the splash).
 set -euo pipefail
 cd "$(dirname "$0")/.."

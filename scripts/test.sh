@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test, headless; ends with ctest's summary. Then the same
 # whole suite again built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/), then each fuzz target for a short bounded time (build-fuzz/).

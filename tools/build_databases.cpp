@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the program's two SQLite databases from the text data kept in the
 // repository, so that their content is reviewable line by line:
 //   VESTRA.mdb     table SPECIALITES, from data/specialites-ths.csv

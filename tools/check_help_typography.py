@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """French typography of the help's own prose (data/TOVIMAR.HLP).
 
   check_help_typography.py HELP            reports every fault; status 1 if any

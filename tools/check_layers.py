@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that includes run down the program's floors and that the
 calculations stay free of Qt.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders one of the program's SVG pictures to PNG at build time, so that
 // the program shows its pictures without parsing SVG at start-up.
 //   render_picture in.svg out.png width height

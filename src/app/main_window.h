@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form1, "Calculette Obstétricale": the dating fields, the follow-up
 // schedule, ultrasound dating, the moon, the saint of the day and the menus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's dating reactions: LMP -> start of pregnancy -> term, age
 // today, full cover, follow-up schedule; the SA <-> date conversion; the leave.
 #include <QCheckBox>

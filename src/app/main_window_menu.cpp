@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu bar: every tool of the program, by its caption.
 #include <QAction>
 #include <QLineEdit>

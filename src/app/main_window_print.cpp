@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's planning printouts: direct, with a printer choice, into
 // a PDF file, or through the editable preview.
 #include <QLabel>

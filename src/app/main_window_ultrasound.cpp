@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's ultrasound dating frame: compute the start of pregnancy
 // from a measurement, or clear the dating.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menu bar as one table: a row per entry, in menu order.
 // A tool's entry is enabled by giving its row the window it opens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine fetal measurements of the biometry window, in the order of their
 // rows on screen, with the names of their fields and captions.

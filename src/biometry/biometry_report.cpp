@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "biometry/biometry_report.h"
 
 #include "platform/report_printer.h"

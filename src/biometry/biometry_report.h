@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-page biometry report for the patient, composed through the report
 // printer under the practitioner's letterhead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form3, "Biometrie": a fetal ultrasound examination. The start of pregnancy
 // and the scan day give the age in weeks of amenorrhoea; the nine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A growth chart on a page of its own, under the practitioner's letterhead,
 // with the measure, the value, the week and the date: for a printer, a PDF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form4, "Courbes biometriques" opened from the main window's menu: each
 // growth chart with its axes' captions, its source and an illustration of how

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The customised fetal weight centile (Gardosi): the weight a fetus of this
 // mother is expected to reach at this age, and where the estimated weight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Estimated fetal weight from ultrasound measurements (millimetres in, grams
 // out), the theoretical weight of a week, and the biometric ratios.

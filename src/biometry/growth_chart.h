@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The growth charts of seven measures, built from the percentile band tables:
 // the centile curves are the lines between neighbouring bands (the median

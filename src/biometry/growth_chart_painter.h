@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws a growth chart, vector and antialiased, at any size on any paint
 // device: the screen, a printer or PDF, an SVG file. Pen widths and fonts are

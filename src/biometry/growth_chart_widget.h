@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A growth chart on screen: drawn by the program at the widget's size, so it
 // stays sharp when the window is resized and on high-density screens.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Our drawings of how each charted measure is taken: the section, with two
 // yellow crosses and a dotted line, or a dotted ellipse for a circumference.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which percentile band a typed measurement falls in, as the band label
 // beside the measurement field shows it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "biometry/plausible_measures.h"
 
 #include "core/french_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widest measurements a fetus can have: a figure past them is a typing
 // error (2200 typed for 220), and gives a message instead of a weight or a

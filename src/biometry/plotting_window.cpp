@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "biometry/plotting_window.h"
 
 #include <QDir>

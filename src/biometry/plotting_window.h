@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form7, "Courbes biometriques" opened from the biometry window: each measure
 // button shows its growth chart and places a cross at the patient's point

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fetal biometry reference charts: for eight measures, the percentile
 // bands of every week of amenorrhoea that the chart covers, and the medians

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line calculator's commands: each capitalised function of the
 // program, called with its arguments as a user types them.

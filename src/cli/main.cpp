@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tovimar-calc: the program's calculations from the command line.
 //   tovimar-calc TERME_DEPUIS_DEBUT 31/05/2011   ->  29/02/2012
 //   tovimar-calc --json AGE_DEPUIS_DEBUT 15/01/2010 29/03/2010

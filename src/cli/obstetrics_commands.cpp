@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preterm labour window and the termination deadlines window, from the command line.
 #include <utility>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_table.h"
 #include "dating/follow_up_schedule.h"
 #include "dating/term_settings.h"

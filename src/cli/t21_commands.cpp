@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trisomy 21 risk from the command line: the model's functions one by
 // one, and the whole screen as a practitioner fills it.
 #include <array>

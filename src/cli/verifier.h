@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // tovimar-calc --verifier: re-runs cases taken from the publications and the
 // rules the program applies, through the same commands a user types, and says

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference cases of tovimar-calc --verifier. Each expected value comes
 // from the publication or the rule cited, worked by hand from it (a published
 // formula applied to the case's measurements, a date counted on the calendar),

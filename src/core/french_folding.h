@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key a French reader sorts and compares town names by: accents and case
 // ignored (É with E, Œ as OE, ß as SS), hyphens and apostrophes read as

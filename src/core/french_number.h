@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers as the practitioner types and reads them: decimal comma, no
 // thousands separator, shortest form without trailing zeros.

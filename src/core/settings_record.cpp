@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings_record.h"
 
 #include "core/windows1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings files (term.tvx, options.tvx, tarifs.tvx): one line of
 // double-quoted, comma-separated values in Windows-1252, ending with CR LF.

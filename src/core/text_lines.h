@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the program break their lines with CR (the proverbs) or CR LF
 // (the reminders); screens and terminals want LF.

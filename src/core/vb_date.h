@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A calendar date as a whole count of days, day 0 being 30/12/1899 (the
 // serial numbering used by French office software); no time of day.

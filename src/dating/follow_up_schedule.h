@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The French follow-up of a pregnancy, from its start (conception, 2 SA).
 

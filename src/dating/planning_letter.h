@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pregnancy planning handed to the patient: what it shows, and its
 // editable text version (the preview).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form2, "Imprime": the planning as two editable texts, the letterhead and
 // the letter, printed as they stand.

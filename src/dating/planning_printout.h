@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The planning page composed through the report printer: the direct page,
 // and the printing of the (edited) preview texts.

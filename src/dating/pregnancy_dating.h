@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dating a pregnancy from its start (the presumed day of conception). The
 // LMP lies 14 days before the start, so the start is at 2 weeks of

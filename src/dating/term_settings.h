@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The practitioner's dating parameters, kept in term.tvx as eleven texts
 // (the raw contents of the settings editor's fields; empty is allowed).

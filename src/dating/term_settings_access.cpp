@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dating/term_settings_access.h"
 
 #include "dating/term_settings_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What other windows may ask of the term settings: term.tvx is read here
 // only, and the values in force are those the editor shows.

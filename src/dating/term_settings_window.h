@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Modifications": shows and rewrites term.tvx. Other windows read the
 // current values from here (what is on screen, saved or not).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dating a pregnancy from an early ultrasound: one kind of measurement
 // (gestational sac, crown-rump length, biparietal diameter and/or femur

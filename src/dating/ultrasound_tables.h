@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The charts that turn an early ultrasound measurement into an age of
 // pregnancy. The gestational sac and the crown-rump length give days of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fertility/ovarian_response_score.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ovarian response score of Pr Parinaud, graded before an IVF stimulation:
 // four criterion points (age, body-mass index, FSH, LH/FSH ratio) add up to a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Score réponse ovarienne" (Form11): age, weight, height, FSH and
 // LH give the BMI and the LH/FSH ratio as they are typed; "&Calcule" adds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The embryo transfer score (CHU de La Grave, Pr J. Parrinaud): three
 // criterion scores of 1 to 3 (age, ovarian response, embryo quality) add up to

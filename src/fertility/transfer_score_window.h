@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Score transfert embryonnaire" (Form18): the age, the ovarian
 // response (E2 / FSH units) and the embryo quality are scored as they are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hormone therapy specialities of VESTRA.mdb, table SPECIALITES, read
 // only. Each row is one speciality of a kind of treatment (NUMSPE):

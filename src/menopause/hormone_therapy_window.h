@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "THS": helps choose a menopausal hormone therapy among the specialities of
 // VESTRA.mdb: a family of treatment, a form, then a speciality whose

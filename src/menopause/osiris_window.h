@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window "Score Osiris (OS Index RISk)" (osiris): the OSIRIS osteoporosis
 // score of a post-menopausal woman, recomputed at every change of the age,

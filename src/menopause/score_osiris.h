@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The OSIRIS osteoporosis index (OSteoporosis Index of RISk) of a
 // post-menopausal woman: 2 x weight / 10 - 2 x age / 10, plus 2 under hormone

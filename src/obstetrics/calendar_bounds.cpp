@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "obstetrics/calendar_bounds.h"
 
 #include "dating/pregnancy_dating.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dates are read and written as DD/MM/YYYY with years 100 to 9999: a date
 // computed beyond them has no form the fields could show or read back.

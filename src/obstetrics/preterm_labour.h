@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Threatened preterm labour: the age of the pregnancy today with the mean
 // fetal weight of its week, and the risk of preterm delivery read from a

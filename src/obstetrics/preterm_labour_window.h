@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "MAP" (window Main): threatened preterm labour. From the start of pregnancy,
 // today's age in weeks of amenorrhoea and the mean fetal weight of that week;

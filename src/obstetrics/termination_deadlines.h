@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Termination of pregnancy deadlines: the last legal date and the last date of
 // the medication method, both counted in weeks of pregnancy from its start

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "IVG" (window Form8): the termination of pregnancy deadlines for one
 // pregnancy, with the limits of the term settings; the dates of 6 to 14 weeks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every file the program writes (settings, printed pages in PDF, growth
 // charts in PDF or SVG, the user's copy of a database) lands whole or not at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's own calculator, started from the program (the converter's
 // "Calculatrice" button).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/clock.h"
 
 #include "platform/qt_dates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Today, as the calculations take it: a parameter, never read inside them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two small databases of the program (the hormone therapy specialities
 // and the postal directory) are SQLite files read and written through Qt SQL.

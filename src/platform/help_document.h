@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help file cut into its sections: each section starts at an anchor
 // (<a name="...">) followed by its heading, and runs to the next one. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help file TOVIMAR.HLP: one HTML document, a section per topic, shown by
 // a help window with its contents list, back and forward, search and print.

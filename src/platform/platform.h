@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's contacts with its platform, gathered so that a window can be
 // built with real ones or with test doubles.

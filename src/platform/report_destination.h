@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a printed report goes: the system's printers, or a PDF file. When no
 // printer is available the page is not lost: it goes to a PDF file in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the settings files live, by one rule for reading and saving:
 //  - a file is read from the user's data folder when a copy is there, else

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trisomy 21 letter handed to the patient: what it prints, read from the
 // risk window as it stands, and the advice chosen against the practitioner's

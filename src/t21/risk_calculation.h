@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trisomy 21 calculation: from the screen's inputs (age, previous
 // trisomy 21, serum risk, CRL, nuchal translucency) to the risk at term and at

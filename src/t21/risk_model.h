@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The trisomy 21 risk model: the maternal-age risk, the gestational age from the
 // crown-rump length (CRL), the nuchal translucency median and likelihood ratio,

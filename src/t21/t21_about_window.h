@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "A propos du calcul de risque": where each part of the trisomy 21
 // calculation comes from, and its references.

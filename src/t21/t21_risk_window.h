@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Risque de trisomie 21": the practitioner types what is known of one
 // pregnancy (age or date of birth, CRL and nuchal translucency, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "t21/ultrasound_signs.h"
 
 #include "core/french_number.h"

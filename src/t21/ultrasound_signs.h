@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ultrasound signs that raise or lower the trisomy 21 risk by a fixed
 // factor each (Nyberg 2001 for the second-trimester signs, Cicero 2001 for the

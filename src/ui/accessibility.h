@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader is told beyond a control's accessible name: results
 // read with their caption and current value, tool windows read as windows,

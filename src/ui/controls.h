@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The little builders every window uses. Each control gets its object name
 // (the name tests and the program use) and a French accessible name, so the

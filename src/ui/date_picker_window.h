@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Form6: the month calendars that fill date fields. One calendar per target
 // field, stacked at the same place; a click on a day writes it into the

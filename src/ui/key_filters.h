@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key filters on text fields. They look at typed characters only: editing
 // and navigation keys (Backspace, Delete, arrows, Tab, Enter) and shortcuts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings file that a window shows and rewrites (term.tvx, options.tvx,
 // tarifs.tvx): read with the file's own French message when it is missing or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-calendar window for a single date field: choosing a day writes it
 // into the field (which reacts as if typed) and closes the window; "Fermer"

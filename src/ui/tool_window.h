@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every tool window: built by the window registry, named and
 // titled, centred on its screen and kept within it as it grows, reported as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owns the tool windows: each exists at most once. get<W>() creates a window
 // hidden when needed (its loading code runs); open<W>() also shows it and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Convertisseur € / F": euros and francs converted into each other as the
 // practitioner types.

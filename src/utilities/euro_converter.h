@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Euros and French francs at the fixed rate of 6,55957 francs to the euro.
 //

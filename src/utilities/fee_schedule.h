@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The practitioner's usual fees, kept in tarifs.tvx: 44 texts stored exactly
 // as typed, and the two consultation totals computed from the saved ones.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Tarifs habituels": the practitioner's own fees, kept in tarifs.tvx, with
 // the two consultation totals of the saved amounts.

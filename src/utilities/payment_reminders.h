@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reminders of the social-charge payments due on the 15th: the secretary's
 // quarterly charges (January, April, July, October) and the URSSAF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The postal directory: French towns and their postal codes in
 // Codespost.mdb, table LISTECOM (VILLE, CODE as text, and CLE, the town's

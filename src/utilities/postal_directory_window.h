@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Codes Postaux": finds French postal codes by town and towns by code, and
 // lets the practitioner add, correct and delete entries of Codespost.mdb.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The practitioner's letterhead, printed at the top of the planning, the
 // biometry report and the trisomy 21 letter. Kept in options.tvx as one line

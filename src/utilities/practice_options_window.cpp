@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "utilities/practice_options_window.h"
 
 #include <QComboBox>

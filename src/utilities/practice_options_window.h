@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "En tête et seuil pour l'amniocentèse": shows and rewrites the letterhead
 // kept in options.tvx. The printouts read the letterhead from here while the

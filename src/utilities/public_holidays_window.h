@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Les jours feriés de l'année": the eleven holidays of the year chosen in
 // the list, and the weekday of the date typed in the field.

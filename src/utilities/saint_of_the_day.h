@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saint of the day of the French calendar and a weather proverb for that
 // day, from a fixed table of the 366 days of a leap year (29 February has its

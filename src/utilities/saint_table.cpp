@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar of saints and weather proverbs, one row per day of a leap year.
 // Proverb lines are joined by a lone '\r'; lines are kept short because the
 // main window shows them in a small label.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box names the version and how to check the calculations.
 #include <QLabel>
 #include <gtest/gtest.h>

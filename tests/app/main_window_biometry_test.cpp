@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start of pregnancy flows into the biometry window, and
 // its menu opens the biometry window and the growth charts.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window never shows a date it could not read back: a date typed near
 // either end of the calendar (years 100 to 9999) whose derived dates would
 // leave it is refused with a French message, and nothing is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's dating reactions, typed as a practitioner types them.
 #include <QCheckBox>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start of pregnancy flowing into the termination and preterm labour windows.
 #include <QAction>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the planning from the main window: the name, the letterhead, the
 // printer choice, the preview, and a real PDF when there is no printer.
 #include <QAction>

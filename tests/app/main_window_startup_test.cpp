@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the moon, the menus and the date pickers of the main window.
 #include <QAbstractButton>
 #include <QAction>

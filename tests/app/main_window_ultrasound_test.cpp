@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ultrasound dating frame of the main window.
 #include <QCheckBox>
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Same inputs, same figures: whatever a practitioner types, empties, pastes
 // and presses in a window, what it shows in the end is what a fresh window
 // shows for the inputs on screen. One row a window; a failure prints the seed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program, as a screen reader user meets it: each control
 // that Tab can reach has a French accessible name, and Tab visits the controls
 // in reading order. One table gives, per window, the order expected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The biometry report printed through the real destination, no printer
 // installed, into a PDF file read back with poppler's tools.
 #include <gtest/gtest.h>

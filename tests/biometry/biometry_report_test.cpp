@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The biometry report as the printer receives it: lines, styles and the grid.
 #include "biometry/biometry_report.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The biometry window driven as a practitioner does after a scan: dates,
 // age, measurements with their bands, weights, ratios, customised centile
 // and the report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The growth charts drawn by the program: the mapping from (week, mm) to the
 // device, what is painted where, and the chart page saved as SVG and PDF.
 #include "biometry/growth_chart_painter.h"

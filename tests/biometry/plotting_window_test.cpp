@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart windows: the cross at the patient's point on the chart drawn, the
 // band beside it, stale points hidden; the viewer opened on each chart.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line tests of the biometry commands.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tovimar-calc reads a decimal typed with a full stop as one typed with the
 // comma, in every command, as the windows do: the same answer, the same status.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tests compare the calculator's answers under fr_FR.UTF-8
 // with those under C. Without that locale on the machine, a program asking for
 // it silently runs in C and the French runs prove nothing: every test of this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tovimar-calc refusing what a calculation cannot take: a French message on
 // standard error naming the argument, nothing on standard output, status 2.
 // One table for every command; a command that takes any text (as its window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tovimar-calc run as a user runs it: the ultrasound dating commands.
 #include <gtest/gtest.h>
 

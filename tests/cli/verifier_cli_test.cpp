@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tovimar-calc --verifier: the published cases re-run, each reported, and a
 // status that tells whether all of them agree.
 #include <gtest/gtest.h>

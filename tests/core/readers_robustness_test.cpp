@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever is pasted or found in a file, the readers answer without harm,
 // and what they accept they give back unchanged.
 #include <gtest/gtest.h>

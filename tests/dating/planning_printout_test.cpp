@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The planning page as the printer receives it: lines, styles and positions.
 #include "dating/planning_printout.h"
 

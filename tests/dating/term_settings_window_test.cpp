@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The term settings editor: load, convert, save, and its failures.
 #include <QDir>
 #include <QLineEdit>

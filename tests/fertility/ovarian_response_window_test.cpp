@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ovarian response window: live BMI and ratio, the score and its verdict, clearing.
 #include <QAction>
 #include <QGroupBox>

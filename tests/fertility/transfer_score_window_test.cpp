@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embryo transfer window: criterion scores as they are entered, the
 // transfer score on "Calcule", clearing, the scroll bars and the method window.
 #include <QAction>

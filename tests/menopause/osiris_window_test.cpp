@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The OSIRIS window: its opening state, the score at every change, the
 // sliders, the date of birth and the information messages.
 #include <QAction>

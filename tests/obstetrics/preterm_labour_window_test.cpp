@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preterm labour window, used as a practitioner uses it.
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of file the program writes lands whole or not at all, and the
 // user is told which: settings, printed pages in PDF, growth charts in PDF and
 // SVG, the user's copy of a database. A file-size limit (its signal ignored)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kind of file on a real full disk: run by scripts/test-full-disk.sh,
 // which mounts a small tmpfs and names it in TOVIMAR_DISQUE_PLEIN (skipped
 // otherwise). The disk is filled to the last few KiB, or to the last byte,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file shipped with the program and its viewer.
 #include "platform/help_viewer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: its pages, contents, history, links, search and printing.
 #include <QApplication>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An installed copy as an ordinary user meets it: folders and files the
 // system refuses to write (root passes through every permission, so these
 // run only as another user: scripts/test-full-disk.sh runs them as nobody).

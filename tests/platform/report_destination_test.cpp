@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a report goes when no printer is available: a PDF file, in a folder
 // that exists, and under a name the user gives when asked to choose the printer.
 #include "platform/report_destination.h"

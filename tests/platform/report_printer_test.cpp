@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/painter_report_printer.h"
 #include "support/pdf_readback.h"
 #include "support/recording_report_printer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where settings are read and saved, and how a save fails.
 #include "platform/settings_folder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save writes only what the next start reads back: over the three settings
 // files, a value their reader would refuse (an invisible character pasted
 // from elsewhere, a number too large for its field) is named to the user and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings editors as a practitioner on a French machine uses them:
 // opening and saving unchanged rewrites the same bytes, a save on a full disk
 // keeps the previous file and the editor open, and a character the file

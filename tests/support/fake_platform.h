@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test doubles for the platform: messages recorded and answered from a
 // script, a fixed today, a temporary program folder, a recorded help request.

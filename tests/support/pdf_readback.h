@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printed pages read back from the PDF files the program wrote, with poppler's
 // tools (pdftotext, pdfinfo, pdffonts; scripts/install-dependencies.sh

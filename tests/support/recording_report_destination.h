@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A report destination for tests: every report goes to a recording printer
 // that the destination keeps, so that the test reads it afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One patient's planning as the main window shows it after a typical
 // consultation (start 15/01/2010, first child), under a letterhead with accents.

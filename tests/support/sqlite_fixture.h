@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small SQLite files for the database tests, written and read behind the
 // program's back with plain Qt SQL, and the shipped databases of the build.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A seeded random driver for the rule every window keeps: what it shows is
 // what a fresh window shows for the inputs on screen. It types valid, invalid

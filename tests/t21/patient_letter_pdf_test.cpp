@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trisomy 21 letter printed through the real destination into a PDF file
 // (no printer installed) and read back: its texts in order, within the margins,
 // and no word left alone on a line of its paragraphs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trisomy 21 letter as the printer receives it.
 #include "t21/patient_letter_printout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trisomy 21 window used as in a first-trimester consultation.
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs a command and checks both its exit status and what it prints, for a
 ctest entry where the command must fail (ctest's PASS_REGULAR_EXPRESSION
 ignores the exit status).

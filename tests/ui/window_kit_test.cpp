@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window kit: what a screen reader hears, the keyboard, and the
 // read/save cycle of a settings file.
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The postal directory on an installed copy and on a machine that fails:
 // a new user's change lands in a copy of their own, made whole in a folder
 // made for it, and every failure says its own cause in French, from the

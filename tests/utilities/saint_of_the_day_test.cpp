@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "utilities/saint_of_the_day.h"
 
 #include <gtest/gtest.h>

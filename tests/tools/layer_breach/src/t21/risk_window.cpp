@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "t21/risk_window.h"
 #include "dating/editor_window.h"
