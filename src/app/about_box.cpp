@@ -50,6 +50,20 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     verification->setObjectName("lblVerification");
     verification->setWordWrap(true);
     verification->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Free software: the licence, and the warranty it does not give.
+    auto* licence = new QLabel(
+        QStringLiteral("Tovimar-S est un logiciel libre : vous pouvez le redistribuer et le "
+                       "modifier selon les termes de la Licence publique générale GNU (GNU GPL) "
+                       "publiée par la Free Software Foundation, version 3 de la licence ou "
+                       "(à votre choix) toute version ultérieure. Il est distribué dans l’espoir "
+                       "qu’il sera utile, mais SANS AUCUNE GARANTIE, sans même la garantie "
+                       "implicite de QUALITÉ MARCHANDE ou d’ADÉQUATION À UN USAGE PARTICULIER. "
+                       "Le texte de la licence accompagne le programme (fichier COPYING, "
+                       "/usr/share/common-licenses/GPL-3 sur Debian)."),
+        this);
+    licence->setObjectName("lblLicence");
+    licence->setWordWrap(true);
+    licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");
     ok->setDefault(true);
@@ -60,6 +74,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     text->addWidget(intendedUse);
     text->addSpacing(8);
     text->addWidget(verification);
+    text->addSpacing(8);
+    text->addWidget(licence);
     text->addStretch();
     text->addWidget(ok, 0, Qt::AlignRight);
     layout->addLayout(text);

@@ -23,3 +23,16 @@ TEST(AboutBox, SaysWhatTheProgramIsForAndThatItDoesNotReplaceClinicalJudgement) 
     EXPECT_TRUE(use.contains("aide au calcul")) << use.toStdString();
     EXPECT_TRUE(use.contains("ne remplace pas le jugement clinique")) << use.toStdString();
 }
+
+TEST(AboutBox, SaysItIsFreeSoftwareUnderTheGplVersion3OrLaterWithoutWarranty) {
+    AboutBox about;
+    const auto* label = about.findChild<QLabel*>("lblLicence");
+    ASSERT_NE(label, nullptr);
+    const QString licence = label->text();
+    EXPECT_TRUE(licence.contains("logiciel libre")) << licence.toStdString();
+    EXPECT_TRUE(licence.contains("Licence publique générale GNU")) << licence.toStdString();
+    EXPECT_TRUE(licence.contains("version\u00a03 de la licence ou (à votre choix) toute version "
+                                 "ultérieure"))
+        << licence.toStdString();
+    EXPECT_TRUE(licence.contains("SANS AUCUNE GARANTIE")) << licence.toStdString();
+}
