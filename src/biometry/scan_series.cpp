@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "biometry/scan_series.h"
+
+#include <algorithm>
+
+#include "biometry/percentile_band.h"
+#include "biometry/plausible_measures.h"
+
+namespace tovimar {
+namespace {
+
+std::string rowName(std::size_t row) {
+    return "Échographie " + std::to_string(row + 1) + " : ";
+}
+
+bool blank(std::string_view s) {
+    return s.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+} // namespace
+
+std::string weeksAndDaysText(int days) {
+    const int weeks = days / 7, rest = days % 7;
+    return std::to_string(weeks) + " SA" + (rest ? " + " + std::to_string(rest) + " j" : "");
+}
+
+ScanSeries placeScanSeries(Measure m, std::optional<VbDate> start, VbDate today,
+                           const std::vector<ScanRow>& rows,
+                           const std::optional<std::string>& todaysValue,
+                           std::optional<VbDate> measuredOn) {
+    ScanSeries series;
+    auto place = [&](VbDate date, const std::string& value, std::optional<std::size_t> row) {
+        SeriesPoint p;
+        p.date = date;
+        p.dateText = date.toText();
+        p.daysOfAmenorrhoea = (date - *start) + 14; // the LMP is 14 days before conception
+        p.week = p.daysOfAmenorrhoea / 7.0;
+        p.mm = bandValue(value);
+        p.valueText = value;
+        if (const auto caption = bandCaption(m, p.daysOfAmenorrhoea / 7, p.mm))
+            p.band = std::string(*caption);
+        p.today = !row.has_value();
+        p.row = row;
+        series.points.push_back(std::move(p));
+    };
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ScanRow& r = rows[i];
+        if (blank(r.date) && blank(r.value)) continue;
+        auto fault = [&](const std::string& why) { series.faults.push_back({i, rowName(i) + why}); };
+        const std::optional<VbDate> date = readFrenchDate(r.date);
+        if (!date) {
+            fault("« " + r.date + " » n'est pas une date (JJ/MM/AAAA) ; elle n'est pas placée.");
+            continue;
+        }
+        if (!isMeasurementNumber(r.value)) {
+            fault("« " + r.value + " » n'est pas une mesure en mm ; elle n'est pas placée.");
+            continue;
+        }
+        if (const auto implausible = implausibleMeasureMessage(m, bandValue(r.value))) {
+            fault(*implausible);
+            continue;
+        }
+        if (!start) {
+            fault("sans début de grossesse, elle ne peut pas être placée.");
+            continue;
+        }
+        if (*date < *start) {
+            fault("le " + date->toText() + " précède le début de grossesse (" + start->toText() +
+                  ") ; elle n'est pas placée.");
+            continue;
+        }
+        if (*date > today) {
+            fault("le " + date->toText() + " est après aujourd'hui (" + today.toText() +
+                  ") ; elle n'est pas placée.");
+            continue;
+        }
+        place(*date, r.value, i);
+    }
+    const VbDate todaysDate = measuredOn.value_or(today);
+    if (todaysValue && start && todaysDate >= *start && isMeasurementNumber(*todaysValue) &&
+        !implausibleMeasureMessage(m, bandValue(*todaysValue)))
+        place(todaysDate, *todaysValue, std::nullopt);
+
+    // Joined in date order; rows of one day keep their order, today's last.
+    std::stable_sort(series.points.begin(), series.points.end(),
+                     [](const SeriesPoint& a, const SeriesPoint& b) { return a.date < b.date; });
+    return series;
+}
+
+} // namespace tovimar
