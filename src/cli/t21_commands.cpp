@@ -7,7 +7,9 @@
 #include "cli/command_table.h"
 #include "core/french_number.h"
 #include "t21/risk_calculation.h"
+#include "t21/patient_letter.h"
 #include "t21/risk_model.h"
+#include "t21/screening_conduct.h"
 #include "t21/ultrasound_signs.h"
 
 namespace tovimar::cli {
@@ -207,6 +209,80 @@ Result wholeScreen(const std::vector<std::string>& a) {
     return r;
 }
 
+std::string hexColour(std::uint32_t rgb) {
+    static const char* const hex = "0123456789ABCDEF";
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4)
+        text += hex[(rgb >> shift) & 0xF];
+    return text;
+}
+
+// The conduct line of the trisomy 21 window for a combined risk 1/N (the
+// laboratory's field), a nuchal translucency ("" or - for none) and the
+// strategy: 2018, or seuil=T for the single threshold T of the term settings.
+Result conduct(const std::vector<std::string>& a) {
+    const std::string nText = typedDecimal(a.at(0));
+    const std::optional<double> n = t21Number(nText);
+    if (!n)
+        throw UsageError("« " + a[0] + " » : N s'écrit par le nombre N du risque 1/N (1/250 : 250).");
+    const std::string ntText = typedDecimal(fieldArg(a, 1));
+    std::optional<double> nt;
+    if (!ntText.empty()) {
+        nt = t21Number(ntText);
+        if (!nt)
+            throw UsageError("« " + a[1] +
+                             " » : la clarté nucale s'écrit en mm (2,5), ou \"\" ou - sans mesure.");
+    }
+    const std::string& strategyText = a.at(2);
+    ScreeningStrategy strategy = ScreeningStrategy::Thresholds2018;
+    long long threshold = 0;
+    if (strategyText.rfind("seuil=", 0) == 0) {
+        const std::optional<long long> t = letterThreshold(strategyText.substr(6));
+        if (!t)
+            throw UsageError("« " + strategyText +
+                             " » : le seuil s'écrit seuil=N, N entier de -32768 à 32767 "
+                             "(seuil=250).");
+        strategy = ScreeningStrategy::SingleThreshold;
+        threshold = *t;
+    } else if (strategyText != "2018") {
+        throw UsageError("« " + strategyText +
+                         " » : la stratégie s'écrit 2018 (seuils de 1/50 et 1/1000) ou seuil=N "
+                         "(seuil unique des réglages du terme, seuil=250).");
+    }
+
+    // What the window says of such fields: their messages, and no conduct.
+    Result r;
+    if (*n < T21Limits::kSerumNMin || *n > T21Limits::kSerumNMax) {
+        r.text = failureMessage(T21Failure::CombinedUnreadable);
+        r.field("message", r.text);
+        return r;
+    }
+    if (nt && *nt <= 0) {
+        r.text = failureMessage(T21Failure::NuchalTranslucencyMissing);
+        r.field("message", r.text);
+        return r;
+    }
+    if (nt && *nt > T21Limits::kNuchalMax) {
+        r.text = failureMessage(T21Failure::NuchalTranslucencyImplausible);
+        r.field("message", r.text);
+        return r;
+    }
+    const double whole = roundHalfEven(*n);
+    const std::optional<ConductBand> band = conductBand(whole, nt, strategy, threshold);
+    // A risk is always given here, so there is always a band.
+    r.text = conductSentence(*band, threshold);
+    static const char* const names[] = {"caryotype", "caryotype_clarte_nucale", "dpni",
+                                        "aucun_examen", "au_dessus_du_seuil",
+                                        "au_dessous_du_seuil"};
+    const ConductColours colours = conductColours(*band);
+    r.field("LblConduite", r.text)
+        .field("bande", names[static_cast<int>(*band)])
+        .number("N", jsonNumber(whole))
+        .field("couleur_texte", hexColour(colours.text))
+        .field("couleur_fond", hexColour(colours.background));
+    return r;
+}
+
 } // namespace
 
 void addT21Commands(CommandTable& t) {
@@ -247,6 +323,12 @@ void addT21Commands(CommandTable& t) {
                  "fenêtre Risque de trisomie 21 remplie puis « Calcule » : le message éventuel et "
                  "chaque résultat affiché (champ vide : \"\" ou -)",
                  wholeScreen});
+    t.push_back({"CONDUITE_T21",
+                 {"N", "clarte_nucale", "strategie"},
+                 "conduite à tenir pour un risque combiné 1/N et une clarté nucale en mm (\"\" ou "
+                 "- sans mesure), selon la stratégie 2018 (1/50 et 1/1000) ou seuil=N (seuil "
+                 "unique des réglages du terme)",
+                 conduct});
 }
 
 } // namespace tovimar::cli

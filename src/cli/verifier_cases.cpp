@@ -56,6 +56,26 @@ const std::vector<ReferenceCase>& referenceCases() {
         "Code du travail, art. L1225-17 à L1225-19 : congé prénatal de 6 semaines (8 à partir "
         "du troisième enfant, 12 pour des jumeaux) avant la date présumée de l'accouchement";
 
+    static const std::string k2018 =
+        "Arrêté du 23 juin 2009 fixant les règles de bonnes pratiques en matière de dépistage "
+        "et de diagnostic prénatals avec utilisation des marqueurs sériques maternels de "
+        "trisomie 21, modifié par l'arrêté du 14 décembre 2018 ; Haute Autorité de santé, Place "
+        "des tests ADN libre circulant dans le sang maternel dans le dépistage de la trisomie "
+        "21 fœtale, recommandation, mai 2017 : risque "
+        "combiné de 1/50 ou plus, caryotype d'emblée ; de 1/51 à 1/1000, DPNI ; au-dessous "
+        "de 1/1000, pas d'examen ; clarté nucale de 3,5 mm ou plus, caryotype";
+    static const std::string kSingleThreshold =
+        "Seuil unique des réglages du terme : au risque 1/T ou plus (N ≤ T), amniocentèse "
+        "conseillée";
+    static const std::string kKaryotype =
+        "Risque de 1/50 ou plus : caryotype fœtal proposé d'emblée, DPNI possible si la "
+        "patiente le préfère";
+    static const std::string kCellFree =
+        "Risque entre 1/51 et 1/1000 : DPNI proposé (ADN fœtal libre circulant)";
+    static const std::string kNoTest = "Risque inférieur à 1/1000 : pas d'examen complémentaire";
+    static const std::string kNuchal =
+        "Clarté nucale de 3,5 mm ou plus : caryotype fœtal proposé quel que soit le risque";
+
     static const std::vector<ReferenceCase> cases = {
         {"Début de grossesse : 14 jours après le premier jour des dernières règles",
          "Convention de datation : pour un cycle de 28 jours, la conception (début de "
@@ -263,6 +283,25 @@ const std::vector<ReferenceCase>& referenceCases() {
          "EUROFRANCS2",
          {"500"},
          "3279,79"},
+        {"Trisomie 21, seuils de 2018 : risque combiné 1/10", k2018, "CONDUITE_T21",
+         {"10", "-", "2018"}, kKaryotype},
+        {"Trisomie 21, seuils de 2018 : 1/50, à la limite, caryotype", k2018, "CONDUITE_T21",
+         {"50", "-", "2018"}, kKaryotype},
+        {"Trisomie 21, seuils de 2018 : 1/51, DPNI", k2018, "CONDUITE_T21",
+         {"51", "-", "2018"}, kCellFree},
+        {"Trisomie 21, seuils de 2018 : 1/1000, à la limite, DPNI", k2018, "CONDUITE_T21",
+         {"1000", "-", "2018"}, kCellFree},
+        {"Trisomie 21, seuils de 2018 : 1/1001, pas d'examen", k2018, "CONDUITE_T21",
+         {"1001", "-", "2018"}, kNoTest},
+        {"Trisomie 21, seuils de 2018 : clarté nucale 3,5 mm et risque 1/5000, caryotype",
+         k2018, "CONDUITE_T21", {"5000", "3,5", "2018"}, kNuchal},
+        {"Trisomie 21, seuils de 2018 : clarté nucale 3,4 mm et risque 1/5000, pas d'examen",
+         k2018, "CONDUITE_T21", {"5000", "3,4", "2018"}, kNoTest},
+        {"Trisomie 21, seuil unique 1/250 : risque 1/250, amniocentèse", kSingleThreshold,
+         "CONDUITE_T21", {"250", "-", "seuil=250"},
+         "Risque de 1/250 ou plus : amniocentèse conseillée"},
+        {"Trisomie 21, seuil unique 1/250 : risque 1/251, risque faible", kSingleThreshold,
+         "CONDUITE_T21", {"251", "-", "seuil=250"}, "Risque inférieur à 1/250 : risque faible"},
     };
     return cases;
 }

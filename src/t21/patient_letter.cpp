@@ -5,12 +5,17 @@
 #include <cmath>
 
 #include "core/french_number.h"
+#include "t21/risk_model.h"
 
 namespace tovimar {
 
 std::optional<T21LetterData> letterFromScreen(const T21Screen& screen) {
     const T21Slots& s = screen.results;
-    const std::optional<std::string> n = letterRiskN(s.LblRGlobal);
+    // The laboratory's combined risk, when given, is the one the letter judges.
+    const std::optional<std::string> n =
+        screen.state.labCombinedN
+            ? letterRiskN(t21NumberText(roundHalfEven(*screen.state.labCombinedN)))
+            : letterRiskN(s.LblRGlobal);
     if (!n) return std::nullopt;
     T21LetterData d;
     // The age and the measurements the risks were computed from, not what may
@@ -37,7 +42,18 @@ std::optional<T21LetterData> letterFromScreen(const T21Screen& screen) {
     d.afterScanShown = screen.state.markerCoefficient != 1;
     d.LblRiskEcho = s.LblRiskEcho;
     d.globalN = *n;
+    d.LblRiskComb = s.LblRiskComb;
     return d;
+}
+
+void setLetterConduct(T21LetterData& d, const T21Screen& screen, ScreeningStrategy strategy,
+                      long long threshold) {
+    d.threshold = threshold;
+    d.strategy = strategy;
+    const std::optional<ConductRisk> risk = conductRisk(screen, strategy);
+    d.conduct = conductBand(risk ? std::optional<double>(risk->n) : std::nullopt,
+                            screen.state.nuchalMm, strategy, threshold);
+    d.conductN = risk ? t21NumberText(risk->n) : std::string();
 }
 
 std::optional<long long> letterThreshold(std::string_view text) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "t21/risk_calculation.h"
+#include "t21/screening_conduct.h"
 #include "utilities/practice_options.h"
 
 namespace tovimar {
@@ -28,14 +29,26 @@ struct T21LetterData {
     std::string LblRiskInt, LblRiskIntT;
     bool afterScanShown = false; // a sign changes the risk: the after-scan section is printed
     std::string LblRiskEcho;
-    std::string globalN;     // the overall risk's N, whole, as text
+    std::string globalN;     // the overall risk's N, whole, as text (the laboratory's when given)
     long long threshold = 0; // T: at N <= T the risk counts as high
+    std::string LblRiskComb; // the laboratory's combined risk, "1/180"; empty when not given
+    // How the letter advises: the single threshold's paragraphs, or the 2018
+    // band's paragraph with the risk at the time of testing it judged.
+    ScreeningStrategy strategy = ScreeningStrategy::SingleThreshold;
+    std::optional<ConductBand> conduct;
+    std::string conductN; // N of the risk the 2018 band judged; empty when none
 };
 
 // The results of the risk window as they stand, with the age and the
 // measurements they were computed from; no overall risk when there is none.
 // The letterhead, the name and the threshold are the caller's.
+// With the laboratory's combined risk, the letter states it even without an
+// overall risk of the program's own.
 std::optional<T21LetterData> letterFromScreen(const T21Screen& screen);
+
+// The strategy in force, the threshold T and the conduct they give.
+void setLetterConduct(T21LetterData& letter, const T21Screen& screen, ScreeningStrategy strategy,
+                      long long threshold);
 
 // The threshold T from the term settings' text: a number rounded to a whole
 // one (halves to even) that fits the settings' 16-bit field; nothing otherwise.

@@ -87,13 +87,35 @@ void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
         p.print({spaces(25) + QStringLiteral("A Terme : ") + q(d.LblRiskEcho)});
     }
 
-    p.print();
-    p.print({spaces(10) +
-             QStringLiteral("Le risque global de donner naissance à un enfant trisomique après "
-                            "les examens qui vous ont été pratiqués est estimé à 1/") +
-             q(d.globalN) + "."});
+    if (!d.LblRiskComb.empty()) {
+        p.print({QStringLiteral("  - RISQUE COMBINE DU PREMIER TRIMESTRE (LABORATOIRE)")});
+        p.print({spaces(10) +
+                 QStringLiteral("Calculé par le laboratoire à partir de l'âge, de la clarté "
+                                "nucale et de la prise de sang du premier trimestre :")});
+        p.print({spaces(25) + QStringLiteral("Au moment du dépistage : ") + q(d.LblRiskComb)});
+    }
 
-    p.print({paragraph(adviceLines(letterRiskIsLow(d.globalN, d.threshold), d.threshold))});
+    p.print();
+    if (d.strategy == ScreeningStrategy::SingleThreshold) {
+        p.print({spaces(10) +
+                 QStringLiteral("Le risque global de donner naissance à un enfant trisomique "
+                                "après les examens qui vous ont été pratiqués est estimé à 1/") +
+                 q(d.globalN) + "."});
+        p.print({paragraph(adviceLines(letterRiskIsLow(d.globalN, d.threshold), d.threshold))});
+        return;
+    }
+    // The 2018 strategy: the risk at the time of testing, then its band's paragraph.
+    if (!d.conductN.empty())
+        p.print({spaces(10) +
+                 QStringLiteral("Le risque combiné de trisomie 21 au moment du dépistage est "
+                                "estimé à 1/") +
+                 q(d.conductN) + "."});
+    if (d.conduct)
+        p.print({q(conductParagraph(*d.conduct))});
+    else
+        p.print({QStringLiteral("Aucun risque combiné au moment du dépistage (clarté nucale ou "
+                                "prise de sang) n'a encore été calculé : la conduite à tenir "
+                                "vous sera proposée lorsqu'il sera connu.")});
 }
 
 } // namespace tovimar

@@ -95,6 +95,11 @@ std::string failureMessage(T21Failure failure) {
         return "Le risque sérologique s'écrit par le nombre N du risque 1/N, compris entre " +
                limitText(T21Limits::kSerumNMin) + " et " + limitText(T21Limits::kSerumNMax) +
                " : aucun risque sérologique ni intégré n'est calculé.";
+    case T21Failure::CombinedUnreadable:
+        return "Le risque combiné du laboratoire s'écrit par le nombre N du risque 1/N, compris "
+               "entre " +
+               limitText(T21Limits::kSerumNMin) + " et " + limitText(T21Limits::kSerumNMax) +
+               " : il n'est pas pris en compte.";
     case T21Failure::CrlOutOfRange:
         return "Vous devez respecter la technique de calcul mise au point par NICOLAIDES et ses "
                "collaborateurs. Pour le calcul du risque lié à la clarté nucale et celui du "
@@ -198,6 +203,19 @@ T21Calculation calculateT21Risk(const T21Screen& previous, const T21Inputs& in) 
         }
         if (!in.serum.empty() && !serumValue(in.serum)) fail(T21Failure::SerumUnreadable);
     }
+
+    // The laboratory's combined risk is taken as it is, whatever the age typed
+    // (the laboratory has its own); so is a plausible translucency, for the
+    // conduct.
+    if (const std::optional<double> x = serumValue(in.combined)) {
+        st.labCombinedN = *x;
+        s.LblRiskComb = riskText(*x);
+    } else if (!in.combined.empty()) {
+        fail(T21Failure::CombinedUnreadable);
+    }
+    if (const std::optional<double> nt = t21Number(in.nt);
+        nt && *nt > 0 && *nt <= T21Limits::kNuchalMax)
+        st.nuchalMm = *nt;
 
     // The integrated risk: the serum risk divided by the translucency's
     // likelihood ratio (Hutchon), from the values the state holds.

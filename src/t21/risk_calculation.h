@@ -38,6 +38,13 @@ struct T21RiskState {
     double markerCoefficient = 1;
     double afterScanN = 0; // not rounded, at least 2 once computed
     double afterScanRounded = 0;
+    // The laboratory's first-trimester combined risk (age, nuchal
+    // translucency, PAPP-A, free beta-hCG) as typed, N of 1/N; when there is
+    // one, the conduct and the letter judge it instead of the program's own.
+    std::optional<double> labCombinedN;
+    // The nuchal translucency of the last calculation, when it was plausible:
+    // at 3.5 mm or more the 2018 strategy offers a karyotype whatever the risk.
+    std::optional<double> nuchalMm;
 };
 
 // The result texts, named after the labels that show them; a result is shown
@@ -53,6 +60,7 @@ struct T21Slots {
     std::string LblRiskInt, LblRiskIntT;    // integrated: at 15-18 weeks, at term
     std::string LblRiskEcho;                // after the morphology scan
     std::string LblRGlobal;                 // the after-scan N alone, for the letter
+    std::string LblRiskComb;                // the laboratory's combined risk, "1/180"
 };
 
 struct T21Screen {
@@ -67,6 +75,7 @@ struct T21Inputs {
     std::string serum; // N of the laboratory's 1/N risk at 15-18 weeks
     std::string crl;   // mm
     std::string nt;    // nuchal translucency, mm
+    std::string combined{}; // N of the laboratory's first-trimester combined risk 1/N
 };
 
 enum class T21Failure {
@@ -78,6 +87,7 @@ enum class T21Failure {
     NuchalTranslucencyImplausible,
     CrlOutOfRange,
     SerumUnreadable,
+    CombinedUnreadable,
 };
 
 // What no patient can have: a figure outside these is a typing error, and it

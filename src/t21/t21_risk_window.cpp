@@ -26,6 +26,7 @@
 #include "platform/text_prompt.h"
 #include "t21/patient_letter_printout.h"
 #include "t21/risk_model.h"
+#include "t21/screening_conduct.h"
 #include "t21/t21_about_window.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
@@ -112,7 +113,8 @@ void T21RiskWindow::build() {
     CmdCalcule->setDefault(true);
     CmdEfface = button("CmdEfface", QStringLiteral("&Nouvelle Patiente"));
     CmdEfface->setIcon(picture(QStringLiteral("icon_reset")));
-    sources->addLayout(row({CmdCalcule, CmdEfface}), 2, 0, 1, 2);
+    sources->addWidget(buildConductPanel(), 2, 0, 1, 2);
+    sources->addLayout(row({CmdCalcule, CmdEfface}), 3, 0, 1, 2);
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(Frame16, 3);
@@ -132,7 +134,7 @@ void T21RiskWindow::build() {
 
     // A result never stays beside inputs it was not computed from: any change
     // empties them until "Calcule" is pressed again (the letter prints them).
-    for (QLineEdit* input : {TxtAgeMat, TxtLCC, TxtNC, TxtRiskSero})
+    for (QLineEdit* input : {TxtAgeMat, TxtLCC, TxtNC, TxtRiskSero, TxtRiskComb})
         connect(input, &QLineEdit::textChanged, this, &T21RiskWindow::forgetResults);
     connect(Check1, &QCheckBox::toggled, this, &T21RiskWindow::forgetResults);
     connect(CmdCalcule, &QPushButton::clicked, this, &T21RiskWindow::calculate);
@@ -141,7 +143,7 @@ void T21RiskWindow::build() {
     setEscapeButton(Command1);
 
     setReadingOrder({TxtDateNaiss, TxtAgeMat, ScrAgeMat, TxtDatEcho, Check1, TxtLCC, ScrLCC, TxtNC,
-                     ScrCN, TxtRiskSero, ScrRSero, CmdCalcule, CmdEfface, List1, Command1});
+                     ScrCN, TxtRiskSero, ScrRSero, TxtRiskComb, CmdCalcule, CmdEfface, List1, Command1});
     placeOnScreen();
 }
 
@@ -417,6 +419,29 @@ QGroupBox* T21RiskWindow::buildSignsPanel() {
     return Frame14;
 }
 
+QGroupBox* T21RiskWindow::buildConductPanel() {
+    TxtRiskComb = lineEdit("TxtRiskComb",
+                           QStringLiteral("Risque combiné du laboratoire, N de 1/N"));
+    TxtRiskComb->setMaximumWidth(80);
+    new FullStopAsComma(TxtRiskComb);
+    LblRisqueRetenu = resultText("LblRisqueRetenu", QStringLiteral("Risque retenu pour la conduite"));
+    LblConduite = resultText("LblConduite", QStringLiteral("Conduite à tenir"));
+    LblConduite->setWordWrap(true);
+    LblConduite->setMargin(3);
+
+    auto* content = new QGridLayout;
+    content->addWidget(
+        caption(QStringLiteral("Risque combiné du la&boratoire (1er trimestre)"), TxtRiskComb), 0,
+        0);
+    content->addLayout(row({new QLabel(QStringLiteral("1/")), TxtRiskComb}), 0, 1);
+    content->addWidget(LblRisqueRetenu, 0, 2);
+    content->addWidget(LblConduite, 1, 0, 1, 3);
+    content->setColumnStretch(2, 1);
+    Frame17 = frame(QStringLiteral("Conduite à tenir"), content);
+    Frame17->setObjectName(QStringLiteral("Frame17"));
+    return Frame17;
+}
+
 void T21RiskWindow::calculate() {
     T21Inputs in;
     in.age = TxtAgeMat->text().toStdString();
@@ -424,6 +449,7 @@ void T21RiskWindow::calculate() {
     in.serum = TxtRiskSero->text().toStdString();
     in.crl = TxtLCC->text().toStdString();
     in.nt = TxtNC->text().toStdString();
+    in.combined = TxtRiskComb->text().toStdString();
     const T21Calculation result = calculateT21Risk(screen_, in);
     screen_ = result.screen;
     showResults();
@@ -445,7 +471,7 @@ void T21RiskWindow::newPatient() {
 void T21RiskWindow::reset() {
     screen_ = resetT21Screen(screen_);
     TxtDatEcho->setText(q(platform().clock.today().toText()));
-    for (QLineEdit* field : {TxtDateNaiss, TxtAgeMat, TxtLCC, TxtNC, TxtRiskSero})
+    for (QLineEdit* field : {TxtDateNaiss, TxtAgeMat, TxtLCC, TxtNC, TxtRiskSero, TxtRiskComb})
         field->clear();
     Check1->setChecked(false);
     LblAgeGesta->clear();
@@ -497,6 +523,47 @@ void T21RiskWindow::showResults() {
     Frame9->setVisible(!r.LblRiskIntT.empty());
     ImgInt->setVisible(r.LblRiskInt.empty());
     showSigns();
+    showConduct();
+}
+
+void T21RiskWindow::showConduct() {
+    const T21RiskState& st = screen_.state;
+    std::optional<ConductBand> band;
+    std::optional<ConductRisk> risk;
+    long long threshold = 0;
+    // Results or a translucency to judge: the strategy and threshold in force now.
+    if (!screen_.results.LblRGlobal.empty() || st.labCombinedN || st.nuchalMm) {
+        const ScreeningStrategy strategy = currentScreeningStrategy(windows());
+        const std::optional<long long> t =
+            letterThreshold(currentTermSettings(windows())[TermSettings::AmniocentesisThreshold]);
+        if (t || strategy == ScreeningStrategy::Thresholds2018) {
+            threshold = t.value_or(0);
+            risk = conductRisk(screen_, strategy);
+            band = conductBand(risk ? std::optional<double>(risk->n) : std::nullopt, st.nuchalMm,
+                               strategy, threshold);
+        }
+    }
+    if (!band) {
+        LblRisqueRetenu->clear();
+        LblConduite->clear();
+        LblConduite->setPalette(QPalette());
+        LblConduite->setAutoFillBackground(false);
+        return;
+    }
+    LblRisqueRetenu->setText(
+        risk ? (risk->fromLaboratory ? QStringLiteral("Risque combiné du laboratoire : 1/")
+                                     : QStringLiteral("Risque retenu : 1/")) +
+                   q(t21NumberText(risk->n))
+             : QString());
+    LblConduite->setText(q(conductSentence(*band, threshold)));
+    const ConductColours c = conductColours(*band);
+    colour(LblConduite, QColor::fromRgb(c.text), QColor::fromRgb(c.background));
+}
+
+void T21RiskWindow::changeEvent(QEvent* event) {
+    // The strategy or the threshold may have been changed in their windows meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) showConduct();
+    ToolWindow::changeEvent(event);
 }
 
 void T21RiskWindow::showSigns() {
@@ -541,7 +608,7 @@ void T21RiskWindow::printLetter() {
                            "les risques affichés."));
         return;
     }
-    letter->threshold = *threshold;
+    setLetterConduct(*letter, screen_, currentScreeningStrategy(windows()), *threshold);
     letter->letterhead = currentPracticeOptions(windows());
     // Cancelling the name gives an empty name; the printing goes on.
     // The letter writes "Madame" itself: a civility typed with the name is left out.

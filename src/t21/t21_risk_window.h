@@ -31,6 +31,8 @@ class T21RiskWindow : public ToolWindow {
 
     // Inputs.
     QLineEdit *TxtDateNaiss, *TxtAgeMat, *TxtDatEcho, *TxtLCC, *TxtNC, *TxtRiskSero;
+    // The laboratory's first-trimester combined risk, N of 1/N.
+    QLineEdit* TxtRiskComb;
     QScrollBar *ScrAgeMat, *ScrLCC, *ScrCN, *ScrRSero;
     QCheckBox* Check1;
     QListWidget* List1;
@@ -44,6 +46,10 @@ class T21RiskWindow : public ToolWindow {
         *LblRGlobal, *LblCoef, *LblSignes;
     // Pictures standing in for the results until there are some.
     QLabel *ImgAge, *ImgCN, *ImgSero, *ImgInt, *ImgEchoMorph;
+    // The conduct: the risk judged (LblRisqueRetenu) and its band in words
+    // and colour (LblConduite), by the strategy of the practice options.
+    QGroupBox* Frame17;
+    QLabel *LblRisqueRetenu, *LblConduite;
     QPushButton *CmdCalcule, *CmdEfface, *Command1;
     QMenuBar* menuBar;
     QAction *actionPrint, *actionLetterhead, *actionThreshold, *actionHelp, *actionAbout;
@@ -56,6 +62,7 @@ class T21RiskWindow : public ToolWindow {
     QGroupBox* buildSerumPanel();
     QGroupBox* buildIntegratedPanel();
     QGroupBox* buildSignsPanel();
+    QGroupBox* buildConductPanel();
     void buildMenus();
 
     void calculate();
@@ -64,10 +71,13 @@ class T21RiskWindow : public ToolWindow {
     void reset();
     void showResults();
     void showSigns();
+    void showConduct();
     void signTicked(QListWidgetItem* item);
     void signSelected(int row);
     void birthDateChanged();
     void printLetter();
+
+    void changeEvent(QEvent* event) override;
 
     T21Screen screen_;
 };

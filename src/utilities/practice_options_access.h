@@ -18,6 +18,11 @@ PracticeOptions loadPracticeOptions(Platform& platform);
 // else the file.
 PracticeOptions currentPracticeOptions(WindowRegistry& windows);
 
+// How the trisomy 21 window and letter advise: the open screen's choice when
+// it exists, else the file's; a missing or broken file gives the single
+// threshold, told to nobody (the letterhead's reading tells it).
+ScreeningStrategy currentScreeningStrategy(WindowRegistry& windows);
+
 // Shows the letterhead screen.
 void openPracticeOptions(WindowRegistry& windows);
 

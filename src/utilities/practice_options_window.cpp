@@ -45,6 +45,9 @@ void PracticeOptionsWindow::build() {
     Text6 = lineEdit("Text6", QStringLiteral("Ville"));
     Text7 = lineEdit("Text7", QStringLiteral("Département"));
     Text8 = lineEdit("Text8", QStringLiteral("Télephone"));
+    CboConduite = comboBox("CboConduite", QStringLiteral("Conduite selon"), false);
+    CboConduite->addItem(QStringLiteral("le seuil unique des réglages du terme"));
+    CboConduite->addItem(QStringLiteral("les seuils de 2018 (1/1000 et 1/50)"));
 
     // Label, field, and for the paired lines a second label and field.
     auto* grid = new QGridLayout;
@@ -69,6 +72,7 @@ void PracticeOptionsWindow::build() {
     single(QStringLiteral("Adresse 2"), Text5);
     pair(QStringLiteral("Ville"), Text6, QStringLiteral("Département"), Text7);
     single(QStringLiteral("Télephone"), Text8);
+    single(QStringLiteral("Conduite selon"), CboConduite);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
@@ -83,13 +87,18 @@ void PracticeOptionsWindow::build() {
     buttons->addWidget(Enregistre);
     layout->addLayout(buttons);
 
-    connect(Annuler, &QPushButton::clicked, this, [this] { showOptions(PracticeOptions{}); });
+    // "Effacer" empties the ten texts; the choice of conduct is no text and stays.
+    connect(Annuler, &QPushButton::clicked, this, [this] {
+        PracticeOptions empty;
+        empty.strategy = currentOptions().strategy;
+        showOptions(empty);
+    });
     connect(Quitte, &QPushButton::clicked, this, &QWidget::close);
     connect(Enregistre, &QPushButton::clicked, this, &PracticeOptionsWindow::save);
 
     // Reading order: line by line, left to right, then the buttons.
     setReadingOrder({Combo1, Text1, Text2, Combo2, Text3, Text4, Text5, Text6, Text7, Text8,
-                     Annuler, Quitte, Enregistre});
+                     CboConduite, Annuler, Quitte, Enregistre});
     setEscapeButton(Quitte);
 
     setMinimumWidth(480);
@@ -111,6 +120,7 @@ void PracticeOptionsWindow::showOptions(const PracticeOptions& o) {
     Text6->setText(QString::fromStdString(o.town));
     Text7->setText(QString::fromStdString(o.department));
     Text8->setText(QString::fromStdString(o.telephone));
+    CboConduite->setCurrentIndex(o.strategy == ScreeningStrategy::Thresholds2018 ? 1 : 0);
 }
 
 PracticeOptions PracticeOptionsWindow::currentOptions() const {
@@ -125,19 +135,22 @@ PracticeOptions PracticeOptionsWindow::currentOptions() const {
     o.town = Text6->text().toStdString();
     o.department = Text7->text().toStdString();
     o.telephone = Text8->text().toStdString();
+    o.strategy = CboConduite->currentIndex() == 1 ? ScreeningStrategy::Thresholds2018
+                                                   : ScreeningStrategy::SingleThreshold;
     return o;
 }
 
 void PracticeOptionsWindow::save() {
     // On failure nothing typed is lost: the screen stays open.
     const PracticeOptions options = currentOptions();
-    std::vector<std::string> values;
-    for (const std::string* field : options.fields())
-        values.push_back(*field);
+    const std::vector<std::string> values = practiceOptionsValues(options);
+    // Empty texts with the same choice: a record the reader takes.
+    PracticeOptions plain;
+    plain.strategy = options.strategy;
     // Only what the next start reads back is saved.
     if (file_.save(
             values, [](std::string_view bytes) { return readPracticeOptions(bytes).complete; },
-            std::vector<std::string>(values.size())))
+            practiceOptionsValues(plain)))
         close();
 }
 
@@ -147,6 +160,14 @@ PracticeOptions loadPracticeOptions(Platform& platform) {
 
 void openPracticeOptions(WindowRegistry& windows) {
     windows.open<PracticeOptionsWindow>();
+}
+
+ScreeningStrategy currentScreeningStrategy(WindowRegistry& windows) {
+    if (const PracticeOptionsWindow* screen = windows.existing<PracticeOptionsWindow>())
+        return screen->currentOptions().strategy;
+    // A broken file has been told about when the letterhead was read; here
+    // it gives the default.
+    return optionsFile(windows.platform()).readQuietly(readPracticeOptions).options.strategy;
 }
 
 PracticeOptions currentPracticeOptions(WindowRegistry& windows) {

@@ -26,6 +26,8 @@ class PracticeOptionsWindow : public ToolWindow {
     PracticeOptions currentOptions() const;
 
     QComboBox *Combo1, *Combo2;
+    // "Conduite selon": the single threshold (entry 0) or the 2018 thresholds (1).
+    QComboBox* CboConduite;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
     QPushButton *Annuler, *Quitte, *Enregistre;
 

@@ -217,7 +217,7 @@ const std::vector<WindowCase>& windows() {
         {"T21",
          tool<T21RiskWindow>(),
          {"TxtDateNaiss", "TxtAgeMat", "TxtDatEcho", "Check1", "TxtLCC", "TxtRiskSero", "TxtNC",
-          "CmdCalcule", "CmdEfface", "List1", "Command1"}},
+          "TxtRiskComb", "CmdCalcule", "CmdEfface", "List1", "Command1"}},
         {"T21About", tool<T21AboutWindow>(), {"Text1", "Command1"}},
         {"THS", tool<HormoneTherapyWindow>(), {"OptTT_Regles", "Fermer"}},
         {"Osiris",
@@ -252,7 +252,7 @@ const std::vector<WindowCase>& windows() {
         {"Options",
          tool<PracticeOptionsWindow>(),
          {"Combo1", "Text1", "Text2", "Combo2", "Text3", "Text4", "Text5", "Text6", "Text7",
-          "Text8", "Annuler", "Quitte", "Enregistre"}},
+          "Text8", "CboConduite", "Annuler", "Quitte", "Enregistre"}},
         {"Holidays", tool<PublicHolidaysWindow>(), {"Text1", "List1", "Command1"}},
         {"About",
          [](Fixture& f) -> QWidget* {

@@ -76,6 +76,7 @@ const Refusal kRefusals[] = {
     {{"RAP_VRAIS", "0"}, "« 0 » : le multiple de la médiane doit être positif."},
     {{"CALCULE_ECHO", "0", "-"}, "« 0 » : un risque 1/N demande N d'au moins 1."},
     {{"CALCULE_ECHO", "250", "0010"}, "« 0010 » : les signes échographiques s'écrivent"},
+    {{"CONDUITE_T21", "180", "-", "2019"}, "« 2019 » : la stratégie s'écrit 2018"},
     {{"COEFFICIENT_RISQUE", "00100002"}, "« 00100002 » : les signes échographiques s'écrivent"},
     {{"EXPLICATION_SIGNE", "8"}, "« 8 » : les signes sont numérotés de 0 à 7."},
     {{"RISQUE_T21", "35", "oui et non", "-", "60", "1,5", "-"},

@@ -142,3 +142,61 @@ TEST(T21Cli, ArgumentsTheCalculationCannotTake) {
         EXPECT_EQ(r.out.rfind("tovimar-calc : ", 0), 0u) << r.out;
     }
 }
+
+// The conduct from a combined risk 1/N, worked from the rule: under the 2018
+// thresholds a karyotype at 1/50 or higher, the cell-free DNA test from 1/51
+// to 1/1000, nothing below; a karyotype at 3.5 mm of translucency whatever the
+// risk; under a single threshold T, amniocentesis at N <= T.
+TEST(T21Cli, ConductByBandAndEdge) {
+    const std::string karyotype = "Risque de 1/50 ou plus : caryotype fœtal proposé d'emblée, "
+                                  "DPNI possible si la patiente le préfère\n";
+    const std::string dna = "Risque entre 1/51 et 1/1000 : DPNI proposé (ADN fœtal libre "
+                            "circulant)\n";
+    const std::string none = "Risque inférieur à 1/1000 : pas d'examen complémentaire\n";
+    const std::string nuchal = "Clarté nucale de 3,5 mm ou plus : caryotype fœtal proposé quel "
+                               "que soit le risque\n";
+    expectAll({
+        {{"CONDUITE_T21", "2", "-", "2018"}, karyotype},
+        {{"CONDUITE_T21", "50", "", "2018"}, karyotype},
+        {{"CONDUITE_T21", "51", "-", "2018"}, dna},
+        {{"CONDUITE_T21", "1000", "-", "2018"}, dna},
+        {{"CONDUITE_T21", "1001", "-", "2018"}, none},
+        {{"CONDUITE_T21", "1000000", "-", "2018"}, none},
+        // As the window shows it: 1/1000,4 is written and judged 1/1000.
+        {{"CONDUITE_T21", "1000,4", "-", "2018"}, dna},
+        {{"CONDUITE_T21", "1000.6", "-", "2018"}, none},
+        {{"CONDUITE_T21", "5000", "3,5", "2018"}, nuchal},
+        {{"CONDUITE_T21", "5000", "3.5", "2018"}, nuchal},
+        {{"CONDUITE_T21", "20", "4", "2018"}, nuchal},
+        {{"CONDUITE_T21", "5000", "3,4", "2018"}, none},
+        {{"CONDUITE_T21", "250", "-", "seuil=250"},
+         "Risque de 1/250 ou plus : amniocentèse conseillée\n"},
+        {{"CONDUITE_T21", "251", "-", "seuil=250"}, "Risque inférieur à 1/250 : risque faible\n"},
+        // The single threshold knows no translucency rule.
+        {{"CONDUITE_T21", "5000", "4", "seuil=250"}, "Risque inférieur à 1/250 : risque faible\n"},
+        // The threshold is rounded as the letter rounds it, halves to even.
+        {{"CONDUITE_T21", "100", "-", "seuil=99,5"},
+         "Risque de 1/100 ou plus : amniocentèse conseillée\n"},
+        // What the window's fields refuse: their messages.
+        {{"CONDUITE_T21", "0,5", "-", "2018"},
+         "Le risque combiné du laboratoire s'écrit par le nombre N du risque 1/N, compris entre 1 "
+         "et 1\u00A0000\u00A0000 : il n'est pas pris en compte.\n"},
+        {{"CONDUITE_T21", "180", "16", "2018"},
+         "La clarté nucale saisie n'est pas plausible : elle doit être supérieure à 0 et d'au plus "
+         "15 mm.\n"},
+    });
+    const CalcRun json = calc({"--json", "CONDUITE_T21", "51", "-", "2018"});
+    EXPECT_NE(json.out.find("\"bande\": \"dpni\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"couleur_fond\": \"#FFE0A0\""), std::string::npos) << json.out;
+
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"CONDUITE_T21", "abc", "-", "2018"},
+                                               {"CONDUITE_T21", "180", "x", "2018"},
+                                               {"CONDUITE_T21", "180", "-", "seuil"},
+                                               {"CONDUITE_T21", "180", "-", "seuil=40000"},
+                                               {"CONDUITE_T21", "180", "-", "2017"}}) {
+        const CalcRun r = calc(args, true);
+        EXPECT_EQ(r.status, 2) << args[1] << " " << args[3];
+        EXPECT_EQ(r.out.rfind("tovimar-calc : ", 0), 0u) << r.out;
+    }
+}

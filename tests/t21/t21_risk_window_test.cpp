@@ -18,6 +18,7 @@
 #include "support/typing.h"
 #include "t21/t21_about_window.h"
 #include "t21/t21_risk_window.h"
+#include "ui/controls.h"
 #include "ui/window_registry.h"
 #include "utilities/practice_options_window.h"
 
@@ -408,3 +409,130 @@ TEST(T21RiskWindow, SaysTheSignsRatiosAreThoseOf2001) {
 }
 
 } // namespace
+
+namespace {
+
+const QByteArray kOptions2018 =
+    "\"\",\"DUPONT\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"2018\"\r\n";
+
+QColor background(QLabel* label) {
+    return label->palette().color(label->backgroundRole());
+}
+
+} // namespace
+
+// The laboratory's combined risk, typed as it is, is the risk the conduct
+// judges; its band is shown in words and colour beside it, by the strategy of
+// the practice options; an edit empties it until the next "Calcule".
+TEST(T21RiskWindow, TheConductJudgesTheLaboratorysCombinedRiskByTheStrategyInForce) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    EXPECT_EQ(w.TxtRiskComb->text(), "");
+    EXPECT_EQ(w.LblConduite->text(), "");
+
+    // The single threshold (no options file): the overall risk against 1/250.
+    c.fill("35", "", "", "");
+    c.calculate();
+    EXPECT_EQ(w.LblRisqueRetenu->text(), "Risque retenu : 1/347");
+    EXPECT_EQ(w.LblConduite->text(), "Risque inférieur à 1/250 : risque faible");
+
+    c.fake.writeFile("options.tvx", kOptions2018);
+    struct Case {
+        const char* typed;
+        const char* sentence;
+        QColor background;
+    };
+    const Case cases[] = {
+        {"50", "Risque de 1/50 ou plus : caryotype fœtal proposé d'emblée, DPNI possible si la "
+               "patiente le préfère",
+         kReadableRed},
+        {"51", "Risque entre 1/51 et 1/1000 : DPNI proposé (ADN fœtal libre circulant)",
+         QColor(0xFF, 0xE0, 0xA0)},
+        {"1000", "Risque entre 1/51 et 1/1000 : DPNI proposé (ADN fœtal libre circulant)",
+         QColor(0xFF, 0xE0, 0xA0)},
+        {"1001", "Risque inférieur à 1/1000 : pas d'examen complémentaire",
+         QColor(0xD8, 0xF0, 0xD8)},
+    };
+    for (const Case& k : cases) {
+        c.type(w.TxtRiskComb, k.typed);
+        EXPECT_EQ(w.LblConduite->text(), "") << k.typed; // typed: nothing judged yet
+        c.calculate();
+        EXPECT_EQ(w.LblRisqueRetenu->text(),
+                  QStringLiteral("Risque combiné du laboratoire : 1/") + k.typed);
+        EXPECT_EQ(w.LblConduite->text(), QString::fromUtf8(k.sentence)) << k.typed;
+        EXPECT_EQ(background(w.LblConduite), k.background) << k.typed;
+        EXPECT_GE(contrastRatio(w.LblConduite->palette().color(w.LblConduite->foregroundRole()),
+                                background(w.LblConduite)),
+                  4.5)
+            << k.typed;
+    }
+    // The program's own figures stay as they are.
+    EXPECT_EQ(w.LblAgeT->text(), "1/347");
+
+    // A nuchal translucency of 3.5 mm: a karyotype whatever the risk.
+    c.type(w.TxtLCC, "60");
+    c.type(w.TxtNC, "3,5");
+    c.calculate();
+    EXPECT_EQ(w.LblConduite->text(),
+              "Clarté nucale de 3,5 mm ou plus : caryotype fœtal proposé quel que soit le risque");
+
+    // A laboratory's risk no patient has: told, and not judged.
+    c.type(w.TxtNC, "");
+    c.type(w.TxtLCC, "");
+    c.type(w.TxtRiskComb, "0,5");
+    c.fake.messages.shown.clear();
+    c.calculate();
+    ASSERT_EQ(c.fake.messages.shown.size(), 1);
+    EXPECT_TRUE(c.fake.messages.shown[0].startsWith("Le risque combiné du laboratoire s'écrit"));
+    EXPECT_EQ(w.LblConduite->text(), ""); // age alone: no risk at testing for 2018
+
+    // "Nouvelle Patiente" empties the field.
+    w.CmdEfface->click();
+    EXPECT_EQ(w.TxtRiskComb->text(), "");
+    EXPECT_EQ(w.LblConduite->text(), "");
+}
+
+// Under the 2018 thresholds the letter states the risk at testing and the
+// paragraph of its band, for risks at and around each edge.
+TEST(T21RiskWindow, LetterUnderThe2018ThresholdsGivesTheBandsParagraph) {
+    Consultation c;
+    T21RiskWindow& w = c.w;
+    c.fake.writeFile("options.tvx", kOptions2018);
+    c.fill("35", "", "", "");
+    struct Case {
+        const char* n;
+        const char* opening;
+    };
+    for (const Case& k : {Case{"50", "Ce risque est de 1/50 ou plus"},
+                          Case{"51", "Ce risque est compris entre 1/51 et 1/1000"},
+                          Case{"1000", "Ce risque est compris entre 1/51 et 1/1000"},
+                          Case{"1001", "Ce risque est inférieur à 1/1000"}}) {
+        c.type(w.TxtRiskComb, k.n);
+        c.calculate();
+        w.actionPrint->trigger();
+        const QString letter = letterLines(c).join('\n');
+        EXPECT_TRUE(letter.contains(QStringLiteral("Au moment du dépistage : 1/") + k.n)) << k.n;
+        EXPECT_TRUE(letter.contains(
+            QStringLiteral("Le risque combiné de trisomie 21 au moment du dépistage est estimé "
+                           "à 1/") +
+            k.n + "."))
+            << k.n;
+        EXPECT_TRUE(letter.contains(QString::fromUtf8(k.opening))) << k.n << letter.toStdString();
+        EXPECT_FALSE(letter.contains("inferieur à 1/250")) << k.n;
+        EXPECT_TRUE(letter.contains("DUPONT")) << k.n; // the letterhead of the same file
+    }
+    // Age alone: no combined risk to judge, and the letter says so.
+    c.type(w.TxtRiskComb, "");
+    c.calculate();
+    w.actionPrint->trigger();
+    EXPECT_TRUE(letterLines(c).join('\n').contains("Aucun risque combiné au moment du dépistage"));
+
+    // Back to the single threshold: the laboratory's risk against 1/250.
+    c.fake.writeFile("options.tvx", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    c.type(w.TxtRiskComb, "250");
+    c.calculate();
+    w.actionPrint->trigger();
+    const QString single = letterLines(c).join('\n');
+    EXPECT_TRUE(single.contains("est estimé à 1/250.")) << single.toStdString();
+    EXPECT_TRUE(single.contains("Ce risque est considéré comme relativement élevé"));
+}

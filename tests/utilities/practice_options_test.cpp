@@ -120,3 +120,57 @@ TEST(PracticeOptions, ABrokenFileIsNotCompleteAndKeepsTheFieldsReadBeforeTheFail
         EXPECT_EQ(r.options, c.expected) << c.name;
     }
 }
+
+// The choice of conduct follows the ten texts on the same line; a file written
+// before the choice existed (ten values a line) keeps the single threshold, and
+// a file with the single threshold is written as it always was, so that an
+// earlier copy of the program still reads it.
+TEST(PracticeOptions, TheConductChoiceFollowsTheTextsAndOldFilesKeepTheSingleThreshold) {
+    PracticeOptions o = sample();
+    EXPECT_EQ(o.strategy, ScreeningStrategy::SingleThreshold); // the default
+    const std::string ten = encodePracticeOptions(o);
+    o.strategy = ScreeningStrategy::Thresholds2018;
+    const std::string eleven = encodePracticeOptions(o);
+    EXPECT_EQ(eleven, ten.substr(0, ten.size() - 2) + ",\"2018\"\r\n");
+    const PracticeOptionsReading back = readPracticeOptions(eleven);
+    EXPECT_TRUE(back.complete);
+    EXPECT_EQ(back.options, o);
+
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool complete;
+        ScreeningStrategy strategy;
+        const char* lastName;
+    };
+    const std::string a = "\"1\",\"A\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
+    const std::string b = "\"2\",\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
+    const Case cases[] = {
+        {"an old file", a + "\r\n", true, ScreeningStrategy::SingleThreshold, "A"},
+        {"old, two lines", a + "\r\n" + b + "\r\n", true, ScreeningStrategy::SingleThreshold,
+         "B"},
+        {"2018", a + ",\"2018\"\r\n", true, ScreeningStrategy::Thresholds2018, "A"},
+        {"2018 unquoted, no line end", a + ",2018", true, ScreeningStrategy::Thresholds2018, "A"},
+        {"single threshold written out", a + ",\"seuil\"\r\n", true,
+         ScreeningStrategy::SingleThreshold, "A"},
+        // Each line is a record: the last one is in force, with its own choice.
+        {"2018 then old", a + ",\"2018\"\r\n" + b + "\r\n", true,
+         ScreeningStrategy::SingleThreshold, "B"},
+        {"old then 2018", a + "\r\n" + b + ",\"2018\"\r\n", true,
+         ScreeningStrategy::Thresholds2018, "B"},
+        {"two 2018 lines", a + ",\"2018\"\r\n" + b + ",\"2018\"\r\n", true,
+         ScreeningStrategy::Thresholds2018, "B"},
+        // A record spread over lines, as a hand-made file may have it: as before.
+        {"one record over two lines", "\"1\",\"A\",\"\",\"\",\"\"\r\n\"\",\"\",\"\",\"\",\"\"\r\n",
+         true, ScreeningStrategy::SingleThreshold, "A"},
+        // A choice this program does not know: told, the letterhead kept.
+        {"unknown choice", a + ",\"2030\"\r\n", false, ScreeningStrategy::SingleThreshold, "A"},
+        {"empty choice", a + ",\"\"\r\n", false, ScreeningStrategy::SingleThreshold, "A"},
+    };
+    for (const Case& c : cases) {
+        const PracticeOptionsReading r = readPracticeOptions(c.bytes);
+        EXPECT_EQ(r.complete, c.complete) << c.name;
+        EXPECT_EQ(r.options.strategy, c.strategy) << c.name;
+        EXPECT_EQ(r.options.lastName, c.lastName) << c.name;
+    }
+}

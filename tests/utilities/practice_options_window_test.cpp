@@ -219,6 +219,7 @@ TEST(PracticeOptionsWindow, ControlsAreNamedLabelledAndInReadingOrder) {
         {w.Text6, "Text6", "Ville"},
         {w.Text7, "Text7", "Département"},
         {w.Text8, "Text8", "Télephone"},
+        {w.CboConduite, "CboConduite", "Conduite selon"},
         {w.Annuler, "Annuler", "Effacer"},
         {w.Quitte, "Quitte", "Quitter"},
         {w.Enregistre, "Enregistre", "Enregistrer Quitter"},
@@ -285,6 +286,61 @@ TEST(PracticeOptionsWindow, PrintoutsUseTheOpenScreenOtherwiseTheFile) {
     screen.Text1->setText("MARTIN"); // typed, not saved
     EXPECT_EQ(currentPracticeOptions(windows).lastName, "MARTIN");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+} // namespace
+} // namespace tovimar
+
+namespace tovimar {
+namespace {
+
+// "Conduite selon": an old file opens on the single threshold; choosing the
+// 2018 thresholds adds them to the line, and choosing back writes the ten
+// texts alone again; "Effacer" leaves the choice, which is no text.
+TEST(PracticeOptionsWindow, TheConductChoiceIsSavedAfterTheTextsAndOldFilesKeepTheSingleThreshold) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx", kTwoLines);
+    EXPECT_EQ(currentScreeningStrategy(fake.windows()), ScreeningStrategy::SingleThreshold);
+    PracticeOptionsWindow& w = fake.windows().open<PracticeOptionsWindow>();
+    ASSERT_EQ(w.CboConduite->count(), 2);
+    EXPECT_EQ(w.CboConduite->itemText(0), "le seuil unique des réglages du terme");
+    EXPECT_EQ(w.CboConduite->itemText(1), "les seuils de 2018 (1/1000 et 1/50)");
+    EXPECT_EQ(w.CboConduite->currentIndex(), 0);
+
+    w.CboConduite->setCurrentIndex(1);
+    // The open screen's choice is in force before it is saved.
+    EXPECT_EQ(currentScreeningStrategy(fake.windows()), ScreeningStrategy::Thresholds2018);
+    w.Annuler->click();
+    EXPECT_EQ(w.CboConduite->currentIndex(), 1);
+    EXPECT_EQ(w.Text1->text(), "");
+    typeText(w.Text1, "DUPONT");
+    w.Enregistre->click();
+    EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join("|").toStdString();
+    EXPECT_EQ(fake.readFile("options.tvx"),
+              "\"\",\"DUPONT\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"2018\"\r\n");
+
+    PracticeOptionsWindow again(fake.windows());
+    EXPECT_EQ(again.CboConduite->currentIndex(), 1);
+    EXPECT_EQ(again.Text1->text(), "DUPONT");
+
+    again.CboConduite->setCurrentIndex(0);
+    again.Enregistre->click();
+    EXPECT_EQ(fake.readFile("options.tvx"),
+              "\"\",\"DUPONT\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+}
+
+// A choice this program does not know is told as a broken file when the
+// screen opens; the conduct, read without a word, is the single threshold.
+TEST(PracticeOptionsWindow, AnUnknownConductChoiceIsToldAndGivesTheSingleThreshold) {
+    FakePlatform fake;
+    fake.writeFile("options.tvx",
+                   "\"\",\"DUPONT\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"2030\"\r\n");
+    EXPECT_EQ(currentScreeningStrategy(fake.windows()), ScreeningStrategy::SingleThreshold);
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    PracticeOptionsWindow w(fake.windows());
+    EXPECT_EQ(fake.messages.shown, QStringList{kReadFailure});
+    EXPECT_EQ(w.Text1->text(), "DUPONT");
+    EXPECT_EQ(w.CboConduite->currentIndex(), 0);
 }
 
 } // namespace
