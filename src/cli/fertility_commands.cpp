@@ -42,6 +42,11 @@ Result scoreRo(const std::vector<std::string>& a) {
     const double fsh = numberArg(a, 3, "FSH");
     Result r;
     if (!age || !bmi || !ratio) return r; // "&Calcule" does nothing
+    if (const std::string refusal = limitRefusal(kFertilityAgeLimit, *age); !refusal.empty()) {
+        r.text = refusal; // the window's message
+        r.field("message", refusal);
+        return r;
+    }
     const OvarianResponseVerdict v = SCORE_RO(*age, *bmi, *ratio, fsh);
     // A hyper-responder's antagonist dose label keeps the text of a fresh window.
     const std::string anta = v.antagonistDose.value_or(kInitialAntagonistDose);
@@ -79,6 +84,11 @@ Result scoreTransfert(const std::vector<std::string>& a) {
     Result r;
     // "Calcule" does nothing without an age and an ovarian response ratio.
     if (!age || !e2 || !fsh) return r;
+    if (const std::string refusal = limitRefusal(kFertilityAgeLimit, *age); !refusal.empty()) {
+        r.text = refusal; // the window's message
+        r.field("message", refusal);
+        return r;
+    }
     const std::optional<TransferScore> s = SCORE_TRANSFERT(*age, *e2, *fsh, quality);
     if (!s) return r;
     r.text = std::to_string(s->age.score) + " " + std::to_string(s->response.score) + " " +

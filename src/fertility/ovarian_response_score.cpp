@@ -80,16 +80,17 @@ constexpr std::array<VerdictRow, 8> kVerdicts{{
 
 } // namespace
 
+std::string limitRefusal(const FertilityLimit& limit, double value) {
+    // A NaN fails both comparisons and is refused too.
+    if (value >= limit.minimum && value <= limit.maximum) return {};
+    return std::string(limit.field) + " doit être " + limit.included + " entre " +
+           formatFrenchNumber(limit.minimum) + " et " + formatFrenchNumber(limit.maximum) + " " +
+           limit.unit + ".";
+}
+
 std::string bmiRefusal(double weightKg, double heightCm) {
-    for (const auto& [limit, value] :
-         {std::pair{kFertilityWeightLimit, weightKg}, std::pair{kFertilityHeightLimit, heightCm}}) {
-        // A NaN fails both comparisons and is refused too.
-        if (value >= limit.minimum && value <= limit.maximum) continue;
-        return std::string(limit.field) + " doit être " + limit.included + " entre " +
-               formatFrenchNumber(limit.minimum) + " et " + formatFrenchNumber(limit.maximum) +
-               " " + limit.unit + ".";
-    }
-    return {};
+    const std::string weight = limitRefusal(kFertilityWeightLimit, weightKg);
+    return weight.empty() ? limitRefusal(kFertilityHeightLimit, heightCm) : weight;
 }
 
 std::optional<double> IMC(double weightKg, double heightCm) {

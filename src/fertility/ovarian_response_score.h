@@ -25,6 +25,13 @@ struct FertilityLimit {
 };
 inline constexpr FertilityLimit kFertilityWeightLimit{"Le poids", "compris", 15, 400, "kg"};
 inline constexpr FertilityLimit kFertilityHeightLimit{"La taille", "comprise", 50, 250, "cm"};
+// No woman is treated for fertility before puberty, and the oldest mothers
+// after IVF were about 74: an age outside is a slip (a year typed for an age).
+inline constexpr FertilityLimit kFertilityAgeLimit{"L'âge", "compris", 15, 80, "ans"};
+
+// The message refusing a value outside its limits, or an empty text:
+// "L'âge doit être compris entre 15 et 80 ans."
+std::string limitRefusal(const FertilityLimit& limit, double value);
 
 // The message refusing a weight or a height outside its limits (the weight
 // named first), or an empty text when both are plausible:

@@ -60,6 +60,10 @@ TEST(FertilityCli, OvarianResponseScoreLines) {
          "2 0 0 0\n2\nNormo répondeuse limite mauvaise répondeuse\n Agonistes ou Antagonistes au "
          "choix\noui oui\nDémarrer avec 300 UI de FSHr\nDémarrer à J2 avec 250 UI de FSHr\n"},
         // Nothing to compute: "&Calcule" does nothing.
+        // An age no woman treated can have: the window's message, no score.
+        {{"SCORE_RO", "5", "20", "0,5", "5"}, "L'âge doit être compris entre 15 et 80 ans.\n"},
+        {{"SCORE_TRANSFERT", "1975", "470", "1000", "3"},
+         "L'âge doit être compris entre 15 et 80 ans.\n"},
         {{"SCORE_RO", "", "20", "0,5", "5"}, ""},
         {{"SCORE_RO", "30", "", "0,5", "5"}, ""},
         {{"SCORE_RO", "30", "20", "x", "5"}, ""},
