@@ -14,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "ui/window_registry.h"
+#include "platform/calculator_launcher.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
@@ -32,7 +33,8 @@ int main(int argc, char** argv) {
     HelpWindowViewer help(QString(), messages);
     QSettings memory(QDir::tempPath() + "/tovimar-census.ini", QSettings::IniFormat);
     PrinterDestination reports(memory);
-    Platform platform{messages, prompt, clock, settings, help, reports};
+    SystemCalculatorLauncher calculator;
+    Platform platform{messages, prompt, clock, settings, help, reports, calculator};
     WindowRegistry windows(platform);
     MainWindow window(windows);
     // Qt's own inner widgets (viewports, inner scroll bars) come with their owners.
