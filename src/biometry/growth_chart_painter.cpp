@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -90,6 +91,65 @@ QPointF ChartMapping::clampedToPlot(double week, double mm) const {
     return toDevice(std::clamp(week, firstWeek_, lastWeek_), std::clamp(mm, 0.0, valueMax_));
 }
 
+std::optional<QRectF> clearPlaceBeside(const GrowthChart& chart, const ChartMapping& map,
+                                       QPointF at, QSizeF size, double gap) {
+    const QRectF plot = map.plotArea();
+    const double x0 = map.toDevice(chart.firstWeek, 0).x();
+    const double x1 = map.toDevice(chart.lastWeek, 0).x();
+    // The heights between which the curves pass at a device abscissa, if any does.
+    const auto band = [&](double x) -> std::optional<std::pair<double, double>> {
+        if (x1 <= x0) return std::nullopt;
+        const double week = chart.firstWeek + (x - x0) / (x1 - x0) * (chart.lastWeek - chart.firstWeek);
+        std::optional<std::pair<double, double>> ys;
+        for (const ChartCurve& curve : chart.curves) {
+            const auto& pts = curve.points;
+            if (pts.empty() || week < pts.front().week || week > pts.back().week) continue;
+            auto next = std::lower_bound(
+                pts.begin(), pts.end(), week,
+                [](const ChartCurvePoint& p, double w) { return p.week < w; });
+            double mm = next->mm;
+            if (next != pts.begin() && next->week != week) {
+                const auto& before = *(next - 1);
+                mm = before.mm + (week - before.week) / (next->week - before.week) *
+                                     (next->mm - before.mm);
+            }
+            const double y = map.toDevice(week, mm).y();
+            ys = ys ? std::pair{std::min(ys->first, y), std::max(ys->second, y)} : std::pair{y, y};
+        }
+        return ys;
+    };
+    const double step = std::max(plot.width(), plot.height()) / 120;
+    const auto clear = [&](const QRectF& box) {
+        if (!plot.contains(box)) return false;
+        // Room for the width of the lines and a little white around the text.
+        const double pad = step;
+        for (double x = box.left() - pad; x <= box.right() + pad; x += step) {
+            const auto ys = band(x);
+            if (ys && box.top() - pad < ys->second && box.bottom() + pad > ys->first) return false;
+        }
+        return true;
+    };
+    // How far a box stands from the point: none may come nearer than the gap.
+    const auto distance = [&](const QRectF& box) {
+        const double dx = std::max({box.left() - at.x(), 0.0, at.x() - box.right()});
+        const double dy = std::max({box.top() - at.y(), 0.0, at.y() - box.bottom()});
+        return std::hypot(dx, dy);
+    };
+    // The clear place nearest the point, looked for over the whole plot.
+    std::optional<QRectF> best;
+    double bestDistance = 0;
+    for (double y = plot.top(); y + size.height() <= plot.bottom(); y += step) {
+        for (double x = plot.left(); x + size.width() <= plot.right(); x += step) {
+            const QRectF box(QPointF(x, y), size);
+            const double d = distance(box);
+            if (d < gap || (best && d >= bestDistance) || !clear(box)) continue;
+            best = box;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
 void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
                       const ChartDrawing& drawing) {
     const double pt = pointsToDevice(p);
@@ -162,15 +222,39 @@ void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
         p.drawPath(path);
     }
     p.restore();
+    // The legends stand at the height of their curve's end, moved apart just
+    // enough for each to keep a line of its own where curves end close together.
+    struct Legend {
+        const ChartCurve* curve;
+        QPointF end;
+        double y; // the legend's centre
+    };
+    std::vector<Legend> legends;
     for (const ChartCurve& curve : chart.curves) {
         if (curve.points.empty()) continue;
-        const CurveLook look = lookOf(curve.rank);
         const QPointF end = map.toDevice(curve.points.back().week, curve.points.back().mm);
+        legends.push_back({&curve, end, end.y()});
+    }
+    std::sort(legends.begin(), legends.end(),
+              [](const Legend& a, const Legend& b) { return a.y < b.y; });
+    const double gap = fm.height();
+    for (std::size_t i = 1; i < legends.size(); ++i)
+        legends[i].y = std::max(legends[i].y, legends[i - 1].y + gap);
+    // Back up from the bottom of the drawing when the last one runs past it.
+    const double lowest = area.bottom() - gap / 2;
+    if (!legends.empty() && legends.back().y > lowest) {
+        legends.back().y = lowest;
+        for (std::size_t i = legends.size() - 1; i-- > 0;)
+            legends[i].y = std::min(legends[i].y, legends[i + 1].y - gap);
+    }
+    for (const Legend& legend : legends) {
+        const CurveLook look = lookOf(legend.curve->rank);
         p.setPen(look.colour);
-        p.drawText(QRectF(std::max(end.x(), plot.right()) + 0.3 * fm.height(),
-                          end.y() - fm.height() / 2, area.right() - plot.right(), fm.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(curve.legend.data(), int(curve.legend.size())));
+        const QString text =
+            QString::fromUtf8(legend.curve->legend.data(), int(legend.curve->legend.size()));
+        p.drawText(QRectF(std::max(legend.end.x(), plot.right()) + 0.3 * fm.height(),
+                          legend.y - fm.height() / 2, area.right() - plot.right(), fm.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 
     if (drawing.point) {
@@ -187,7 +271,7 @@ void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
         p.setFont(pointFont);
         std::vector<std::pair<QString, QColor>> texts;
         if (!point.valueText.isEmpty())
-            texts.emplace_back(point.valueText + QStringLiteral(" mm"), QColor(0xFF, 0, 0));
+            texts.emplace_back(point.valueText + QStringLiteral(" mm"), QColor(0xC0, 0, 0));
         if (!point.weekText.isEmpty()) texts.emplace_back(point.weekText, QColor(0, 0, 0x80));
         if (!point.bandText.isEmpty()) texts.emplace_back(point.bandText, QColor(0, 0, 0xFF));
         if (!inside) texts.emplace_back(kOutsideChartNote, Qt::black);
@@ -201,7 +285,10 @@ void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
         const bool above = at.y() + arm + height > plot.bottom();
         double y = above ? at.y() - arm - height : at.y() + arm;
         y = std::clamp(y, plot.top(), std::max(plot.top(), plot.bottom() - height));
-        const QRectF box(std::max(plot.left(), x), y, width, height);
+        // Away from the curves where there is room, else on the side with the more room.
+        const QRectF box =
+            clearPlaceBeside(chart, map, at, QSizeF(width, height), arm + 0.4 * pm.height())
+                .value_or(QRectF(std::max(plot.left(), x), y, width, height));
         if (!texts.empty())
             p.fillRect(box.adjusted(-2 * pt, -1 * pt, 2 * pt, 1 * pt), QColor(255, 255, 255, 220));
         for (std::size_t i = 0; i < texts.size(); ++i) {

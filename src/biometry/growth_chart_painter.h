@@ -6,6 +6,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
@@ -55,6 +56,13 @@ class ChartMapping {
 // with "hors courbes" when the point lies beyond the axes.
 void paintGrowthChart(QPainter& painter, const QRectF& area, const GrowthChart& chart,
                       const ChartDrawing& drawing);
+
+// The place nearest the point `at`, but `gap` away from it at least, for a
+// block of text of `size` inside the plot and clear of the band the curves
+// draw (from the lowest curve to the highest, their lines included). Nullopt
+// when the plot has no such room.
+std::optional<QRectF> clearPlaceBeside(const GrowthChart& chart, const ChartMapping& map,
+                                       QPointF at, QSizeF size, double gap);
 
 // Device units per point for the painter's device.
 double pointsToDevice(const QPainter& painter);

@@ -16,6 +16,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 #include <cmath>
 
 #include "biometry/biometry_window.h"
@@ -371,6 +372,25 @@ void PlottingWindow::placePoint() {
     HorsCourbes->adjustSize();
     const int widest = std::max({Ordonnee->width(), Centile->isHidden() ? 0 : Centile->width(),
                                  inside ? 0 : HorsCourbes->width()});
+    // Together, clear of the curves, where there is room beside the cross.
+    std::vector<QLabel*> block{Ordonnee};
+    if (!Centile->isHidden()) block.push_back(Centile);
+    if (!inside) block.push_back(HorsCourbes);
+    int blockHeight = 0;
+    for (QLabel* label : block)
+        blockHeight += label->height() + 2;
+    if (const auto place =
+            clearPlaceBeside(chart->chart(), map, at, QSizeF(widest, blockHeight), 12)) {
+        double y = place->top();
+        for (QLabel* label : block) {
+            label->move(int(place->left()), int(y));
+            label->show();
+            label->raise();
+            y += label->height() + 2;
+        }
+        if (inside) HorsCourbes->hide();
+        return;
+    }
     const bool toLeft = at.x() + 14 + widest > plot.right();
     auto besideX = [&](QLabel* label) {
         return toLeft ? at.x() - 12 - label->width() : at.x() + 12;

@@ -126,3 +126,60 @@ TEST(GrowthChartPainter, ChartPageSavedAsSvgAndPdf) {
     EXPECT_FALSE(saveChartPdf(dir.filePath("absent/courbe.pdf"), page, &error));
     EXPECT_FALSE(QFile::exists(dir.filePath("absent/courbe.pdf")));
 }
+
+TEST(GrowthChartPainter, EachCurveLegendKeepsALineOfItsOwn) {
+    // Where the curves end close together (the viewer's small charts), the
+    // legends at their ends are moved apart: rows of ink beside the plot come
+    // in as many separate bands as there are curves.
+    for (Measure m : {Measure::Bip, Measure::Fem, Measure::CA, Measure::Pied}) {
+        const GrowthChart chart = *growthChart(m);
+        for (QSize size : {QSize(360, 240), QSize(480, 300), QSize(900, 600)}) {
+            const QImage image = render(chart, size);
+            const ChartMapping map(chart, QRectF(QPointF(0, 0), QSizeF(size)), 96 / 72.0,
+                                   ChartDrawing{});
+            const int from = int(map.plotArea().right()) + 4;
+            int bands = 0;
+            bool inked = false;
+            // Down to the axis: the last week's number stands below it.
+            for (int y = 0; y <= int(map.plotArea().bottom()); ++y) {
+                bool row = false;
+                for (int x = from; x < size.width() && !row; ++x)
+                    row = image.pixelColor(x, y) != QColor(Qt::white);
+                if (row && !inked) ++bands;
+                inked = row;
+            }
+            EXPECT_EQ(bands, int(chart.curves.size()))
+                << "chart " << int(m) << " at " << size.width() << "x" << size.height();
+        }
+    }
+}
+
+TEST(GrowthChartPainter, ThePointsCaptionsFindRoomClearOfTheCurves) {
+    // A point on the median: its captions go near it, never over a curve.
+    for (Measure m : {Measure::Bip, Measure::Fem, Measure::CA}) {
+        const GrowthChart chart = *growthChart(m);
+        const QSize size(360, 300);
+        const QImage image = render(chart, size);
+        const ChartMapping map(chart, QRectF(QPointF(0, 0), QSizeF(size)), 96 / 72.0,
+                               ChartDrawing{});
+        const ChartCurve& median = chart.curves[chart.curves.size() / 2];
+        const ChartCurvePoint& p = median.points[median.points.size() * 2 / 3];
+        const QPointF at = map.toDevice(p.week, p.mm);
+        const auto box = clearPlaceBeside(chart, map, at, QSizeF(150, 34), 12);
+        ASSERT_TRUE(box.has_value()) << int(m);
+        EXPECT_TRUE(map.plotArea().contains(*box));
+        EXPECT_FALSE(box->adjusted(-11, -11, 11, 11).contains(at)) << "over the point";
+        // Only the white of the chart and the grey of its grid under the captions.
+        int coloured = 0;
+        for (int y = int(box->top()); y < int(box->bottom()); ++y)
+            for (int x = int(box->left()); x < int(box->right()); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() != c.green() || c.green() != c.blue()) ++coloured;
+            }
+        EXPECT_EQ(coloured, 0) << "chart " << int(m);
+    }
+    // No room in a chart too small for the block.
+    const GrowthChart bip = *growthChart(Measure::Bip);
+    const ChartMapping tiny(bip, QRectF(0, 0, 120, 90), 96 / 72.0, ChartDrawing{});
+    EXPECT_FALSE(clearPlaceBeside(bip, tiny, tiny.toDevice(30, 75), QSizeF(150, 34), 12));
+}
