@@ -52,6 +52,8 @@ void paintChartPage(QPainter& p, const QRectF& page, const ChartPage& c) {
     y += 14 * pt;
     line(c.source.isEmpty() ? c.title : c.title + QStringLiteral(" (") + c.source + ")", 14, true);
     line(c.details, 10);
+    for (const QString& scan : c.scans)
+        line(scan, 9);
     y += 8 * pt;
     const double chartHeight = std::min(page.bottom() - y, page.width() * 0.75);
     paintGrowthChart(p, QRectF(page.left(), y, page.width(), std::max(0.0, chartHeight)), c.chart,

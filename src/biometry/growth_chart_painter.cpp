@@ -257,6 +257,36 @@ void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
                    Qt::AlignLeft | Qt::AlignVCenter, text);
     }
 
+    if (!drawing.scans.empty()) {
+        // The scans joined in date order, up to today's point.
+        std::vector<QPointF> line;
+        for (const ChartScan& s : drawing.scans)
+            line.push_back(map.clampedToPlot(s.week, s.mm));
+        if (drawing.point) line.push_back(map.clampedToPlot(drawing.point->week, drawing.point->mm));
+        const QColor navy(0, 0, 0x80);
+        p.setPen(penOf(navy, 1.1, pt));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(line.data(), int(line.size()));
+        const QFont dateFont = fontOf(kLabelPoints, pt);
+        const QFontMetricsF dm(dateFont);
+        p.setFont(dateFont);
+        for (std::size_t i = 0; i < drawing.scans.size(); ++i) {
+            const QPointF at = line[i];
+            p.setPen(Qt::NoPen);
+            p.setBrush(navy);
+            p.drawEllipse(at, 2.4 * pt, 2.4 * pt);
+            // Its date above it (below when there is no room), inside the plot.
+            const QString& text = drawing.scans[i].dateText;
+            const double w = dm.horizontalAdvance(text), h = dm.height();
+            double y = at.y() - 3.5 * pt - h;
+            if (y < plot.top()) y = at.y() + 3.5 * pt;
+            const double x = std::clamp(at.x() - w / 2, plot.left(), std::max(plot.left(), plot.right() - w));
+            p.setBrush(Qt::NoBrush);
+            p.setPen(navy);
+            p.drawText(QRectF(x, y, w, h), Qt::AlignCenter, text);
+        }
+    }
+
     if (drawing.point) {
         const ChartPoint& point = *drawing.point;
         const bool inside = map.insidePlot(point.week, point.mm);

@@ -9,6 +9,7 @@
 #include <QSizeF>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "biometry/growth_chart.h"
 
@@ -25,11 +26,21 @@ struct ChartPoint {
     QString bandText;  // the band caption
 };
 
+// An earlier scan of the same measure, marked on the chart with its date.
+struct ChartScan {
+    double week = 0; // weeks of amenorrhoea with their days
+    double mm = 0;
+    QString dateText; // "07/05/2010"
+};
+
 struct ChartDrawing {
     bool weekLabels = true;    // the week numbers under the axis
     bool axisCaptions = true;  // "mm." and "Semaines d'amenorrhée"
     double roomBelowLines = 0; // free lines under the axis, for the window's own labels
     std::optional<ChartPoint> point;
+    // Earlier scans in date order: dots marked with their dates, joined by a
+    // line that ends at the patient's point when there is one.
+    std::vector<ChartScan> scans;
 };
 
 // Where the chart puts weeks and millimetres inside an area of a device.

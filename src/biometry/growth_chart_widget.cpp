@@ -16,6 +16,11 @@ ChartMapping GrowthChartWidget::mapping() const {
     return ChartMapping(chart_, QRectF(rect()), logicalDpiY() / 72.0, drawing_);
 }
 
+void GrowthChartWidget::setScans(std::vector<ChartScan> scans) {
+    drawing_.scans = std::move(scans);
+    update();
+}
+
 void GrowthChartWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintGrowthChart(painter, QRectF(rect()), chart_, drawing_);

@@ -21,6 +21,9 @@ class GrowthChartWidget : public QWidget {
     const GrowthChart& chart() const { return chart_; }
     // Where weeks and millimetres fall on the widget as it is now.
     ChartMapping mapping() const;
+    // The earlier scans drawn on the chart.
+    void setScans(std::vector<ChartScan> scans);
+    const std::vector<ChartScan>& scans() const { return drawing_.scans; }
 
     QSize sizeHint() const override { return {620, 430}; }
     QSize minimumSizeHint() const override { return {320, 230}; }

@@ -14,7 +14,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QAbstractButton>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <vector>
 #include <cmath>
@@ -179,7 +182,45 @@ void PlottingWindow::build() {
     HorsCourbes->setText(kOutsideChartNote);
     for (QLabel* l : {Ordonnee, Abscisse, Centile, HorsCourbes})
         l->setParent(chartArea_);
-    body->addWidget(chartArea_, 1);
+    // The earlier scans of the measure shown, under the chart.
+    TblEchos = named(new QTableWidget(5, 2), "TblEchos",
+                     QStringLiteral("Échographies précédentes : date et valeur en mm"));
+    TblEchos->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Valeur (mm)")});
+    TblEchos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TblEchos->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TblEchos->setFixedWidth(220);
+    TblEchos->setFixedHeight(TblEchos->horizontalHeader()->sizeHint().height() +
+                             5 * TblEchos->verticalHeader()->defaultSectionSize() + 4);
+    TblEchos->setTabKeyNavigation(false);
+    // Its headers and corner button speak French too.
+    TblEchos->horizontalHeader()->setAccessibleName(QStringLiteral("Colonnes : date, valeur"));
+    TblEchos->verticalHeader()->setAccessibleName(QStringLiteral("Numéros des échographies"));
+    TblEchos->setCornerButtonEnabled(false);
+    for (QAbstractButton* corner : TblEchos->findChildren<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Tout sélectionner"));
+    LblSerie = resultText("LblSerie", QStringLiteral("Points de la courbe et leurs percentiles"));
+    LblSerie->setWordWrap(true);
+    LblSerie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblSerieErreurs = resultText("LblSerieErreurs", QStringLiteral("Échographies non placées"));
+    LblSerieErreurs->setWordWrap(true);
+    QPalette errorPalette = LblSerieErreurs->palette();
+    errorPalette.setColor(QPalette::WindowText, kReadableRed);
+    LblSerieErreurs->setPalette(errorPalette);
+    auto* seriesText = new QVBoxLayout;
+    seriesText->addWidget(LblSerie);
+    seriesText->addWidget(LblSerieErreurs);
+    seriesText->addStretch();
+    auto* seriesRow = new QHBoxLayout;
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(caption(QStringLiteral("Échographies &précédentes"), TblEchos));
+    tableColumn->addWidget(TblEchos);
+    seriesRow->addLayout(tableColumn);
+    seriesRow->addLayout(seriesText, 1);
+    auto* chartColumn = new QVBoxLayout;
+    chartColumn->addWidget(chartArea_, 1);
+    chartColumn->addLayout(seriesRow);
+    body->addLayout(chartColumn, 1);
+    connect(TblEchos, &QTableWidget::cellChanged, this, [this] { scanEdited(); });
 
     auto* side = new QVBoxLayout;
     std::array<QPushButton*, 7> buttons{};
@@ -226,7 +267,7 @@ void PlottingWindow::build() {
     connect(SvgCourbe, &QPushButton::clicked, this, [this] { saveChart(true); });
     connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
     setEscapeButton(Quitter);
-    setReadingOrder({CmdBip, CmdCc, CmdDat, CmdCa, CmdFem, CmdPied, CmdCerv, Sem_Entier,
+    setReadingOrder({CmdBip, CmdCc, CmdDat, CmdCa, CmdFem, CmdPied, CmdCerv, Sem_Entier, TblEchos,
                      ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
     resize(900, 600);
 }
@@ -311,6 +352,74 @@ void PlottingWindow::showMeasure(Measure m) {
         hidePoint();
     }
     placePoint();
+
+    // The table holds this measure's earlier scans.
+    fillingTable_ = true;
+    TblEchos->clearContents();
+    const std::vector<ScanRow>& rows = scans_[std::size_t(i)];
+    for (std::size_t r = 0; r < rows.size() && int(r) < TblEchos->rowCount(); ++r) {
+        TblEchos->setItem(int(r), 0, new QTableWidgetItem(QString::fromStdString(rows[r].date)));
+        TblEchos->setItem(int(r), 1, new QTableWidgetItem(QString::fromStdString(rows[r].value)));
+    }
+    fillingTable_ = false;
+    showSeries();
+}
+
+void PlottingWindow::clearScans() {
+    for (auto& rows : scans_)
+        rows.clear();
+    fillingTable_ = true;
+    TblEchos->clearContents();
+    fillingTable_ = false;
+    showSeries();
+}
+
+void PlottingWindow::scanEdited() {
+    if (fillingTable_ || !shown_) return;
+    std::vector<ScanRow> rows(std::size_t(TblEchos->rowCount()));
+    for (int r = 0; r < TblEchos->rowCount(); ++r)
+        for (int c = 0; c < 2; ++c)
+            if (const QTableWidgetItem* item = TblEchos->item(r, c))
+                (c == 0 ? rows[std::size_t(r)].date : rows[std::size_t(r)].value) =
+                    item->text().trimmed().toStdString();
+    scans_[std::size_t(buttonIndex(*shown_))] = rows;
+    showSeries();
+}
+
+void PlottingWindow::showSeries() {
+    series_ = {};
+    GrowthChartWidget* chart = shownChart();
+    if (chart) {
+        const BiometryWindow* biometry = windows().existing<BiometryWindow>();
+        const std::optional<VbDate> start =
+            biometry ? readFrenchDate(biometry->DateDGf3->text().toStdString()) : std::nullopt;
+        const std::optional<VbDate> measuredOn = readFrenchDate(measuredOn_.toStdString());
+        const std::optional<std::string> todays =
+            point_ ? std::optional<std::string>(Ordonnee->text().toStdString()) : std::nullopt;
+        series_ = placeScanSeries(*shown_, start, platform().clock.today(),
+                                  scans_[std::size_t(buttonIndex(*shown_))], todays, measuredOn);
+    }
+    std::vector<ChartScan> marks;
+    QStringList lines, faults;
+    for (const SeriesPoint& p : series_.points) {
+        if (!p.today) marks.push_back({p.week, p.mm, QString::fromStdString(p.dateText)});
+        lines << QString::fromStdString(p.dateText) +
+                     (p.today ? QStringLiteral(" (aujourd'hui)") : QString()) +
+                     QStringLiteral(" — ") +
+                     QString::fromStdString(weeksAndDaysText(p.daysOfAmenorrhoea)) +
+                     QStringLiteral(" : ") + QString::fromStdString(p.valueText) +
+                     QStringLiteral(" mm") +
+                     (p.band.empty() ? QString()
+                                     : QStringLiteral(", ") + QString::fromStdString(p.band));
+    }
+    for (const SeriesFault& f : series_.faults)
+        faults << QString::fromStdString(f.message);
+    // Listed once there are earlier scans: today's point alone is the cross.
+    LblSerie->setText(marks.empty() ? QString() : lines.join('\n'));
+    LblSerieErreurs->setText(faults.join('\n'));
+    LblSerieErreurs->setVisible(!faults.isEmpty());
+    for (GrowthChartWidget* c : charts_)
+        c->setScans(c == chart ? marks : std::vector<ChartScan>{});
 }
 
 void PlottingWindow::placePoint() {
@@ -416,6 +525,8 @@ std::optional<ChartPage> PlottingWindow::currentPage() const {
     page.title = QString::fromUtf8(kButtons[i].title);
     page.source = QString::fromUtf8(kButtons[i].source);
     page.chart = chart->chart();
+    page.drawing.scans = chart->scans();
+    if (!chart->scans().empty()) page.scans = LblSerie->text().split('\n');
     const QString today = QString::fromStdString(platform().clock.today().toText());
     if (point_) {
         ChartPoint point;

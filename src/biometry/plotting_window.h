@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "biometry/biometry_measures.h"
+#include "biometry/scan_series.h"
 #include "ui/tool_window.h"
 
 class QGroupBox;
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
+class QTableWidget;
 
 namespace tovimar {
 
@@ -40,6 +42,10 @@ class PlottingWindow : public ToolWindow {
 
     // The chart shown, or nothing.
     GrowthChartWidget* shownChart() const;
+    // The earlier scans of the measure shown with today's measurement, placed.
+    const ScanSeries& series() const { return series_; }
+    // A new patient: the earlier scans of every measure are forgotten.
+    void clearScans();
     // Where the cross stands: its centre, in the chart's coordinates.
     QPointF crossCentre() const;
 
@@ -58,6 +64,10 @@ class PlottingWindow : public ToolWindow {
     QLineEdit* Sem_Entier;
     QPushButton *CmdBip, *CmdCc, *CmdDat, *CmdCa, *CmdFem, *CmdPied, *CmdCerv;
     QPushButton *ImprimerCourbe, *PdfCourbe, *SvgCourbe, *Quitter;
+    // The earlier scans of the measure shown (date, value in mm), kept in
+    // memory only; beside them each point with its band, and what cannot be placed.
+    QTableWidget* TblEchos;
+    QLabel *LblSerie, *LblSerieErreurs;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +87,11 @@ class PlottingWindow : public ToolWindow {
     // The point plotted: whole week and millimetres as the band lookup reads them.
     std::optional<std::pair<double, double>> point_;
     QString measuredOn_; // the scan day the point was measured, when the biometry window gave one
+    void scanEdited();
+    void showSeries();
+    std::array<std::vector<ScanRow>, 7> scans_; // by chart button
+    ScanSeries series_;
+    bool fillingTable_ = false;
 };
 
 } // namespace tovimar

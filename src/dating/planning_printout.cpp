@@ -72,13 +72,17 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
     p.print({QStringLiteral("Evaluation du risque de Trisomie 21. ")});
     p.setBold(false);
     p.print({QStringLiteral("(Prise de sang à faire entre les 2 dates indiquées).")});
+    // The indent in the regular font, as on the lines below: bold blanks are wider.
+    p.print({s25}, true);
     p.setBold(true);
-    p.print({s25 + QStringLiteral("Marqueurs du 1er trimestre: ")});
+    p.print({QStringLiteral("Marqueurs du 1er trimestre: ")});
     p.setBold(false);
     p.print({s25 + q(d.serumFirst)});
     p.print();
+    // The indent in the regular font, as on the lines below: bold blanks are wider.
+    p.print({s25}, true);
     p.setBold(true);
-    p.print({s25 + QStringLiteral("Marqueurs du 2ème trimestre: ")});
+    p.print({QStringLiteral("Marqueurs du 2ème trimestre: ")});
     p.setBold(false);
     p.print({s25 +
              QStringLiteral("Uniquement si les marqueurs du 1er trimestre n'ont pu être faits.")});

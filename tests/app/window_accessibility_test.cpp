@@ -200,6 +200,7 @@ const std::vector<WindowCase>& windows() {
         {"Plotting",
          tool<PlottingWindow>(),
          {"CmdBip", "CmdCc", "CmdDat", "CmdCa", "CmdFem", "CmdPied", "CmdCerv", "Sem_Entier",
+          "TblEchos",
           "Quitter"}},
         {"Form9",
          tool<TermSettingsWindow>(),

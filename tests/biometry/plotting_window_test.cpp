@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include "biometry/chart_viewer_window.h"
 #include "biometry/growth_chart_widget.h"
 #include "biometry/illustrations.h"
+#include "biometry/percentile_band.h"
 #include "biometry/plotting_window.h"
 #include "support/fake_platform.h"
 #include "support/pdf_readback.h"
@@ -252,4 +254,87 @@ TEST(ChartViewerWindow, EachChartWithItsCaptionsAndIllustration) {
     QTest::mouseClick(viewer.Quitter, Qt::LeftButton);
     EXPECT_FALSE(viewer.isVisible());
     EXPECT_EQ(fake.windows().existing<ChartViewerWindow>(), &viewer);
+}
+
+// Four scans of one pregnancy on the biparietal chart: conception on
+// 01/09/2009, scans on 17/11/2009 (13 SA), 12/01/2010 (21 SA), 09/02/2010
+// (25 SA), and today's on 15/03/2010 (29 SA + 6 j). Each is placed at its own
+// age and band, listed beside the chart, drawn, and printed on the PDF.
+TEST(PlottingWindow, EarlierScansArePlacedListedDrawnAndSaved) {
+    Scan scan;
+    typeText(scan.biometry.DateDGf3, "01/09/2009");
+    scan.biometry.Bip->setText("75");
+    PlottingWindow& w = scan.charts();
+    QTest::mouseClick(w.CmdBip, Qt::LeftButton);
+    ASSERT_TRUE(w.TblEchos);
+    auto row = [&](int r, const char* date, const char* value) {
+        w.TblEchos->setItem(r, 0, new QTableWidgetItem(QString::fromUtf8(date)));
+        w.TblEchos->setItem(r, 1, new QTableWidgetItem(QString::fromUtf8(value)));
+    };
+    row(0, "12/01/2010", "50");
+    row(1, "17/11/2009", "25");
+    row(2, "09/02/2010", "60");
+    row(3, "31/02/2010", "55"); // no such day: told, not plotted
+
+    const ScanSeries& s = w.series();
+    ASSERT_EQ(s.points.size(), 4u);
+    const int days[] = {91, 147, 175, 209};
+    const char* dates[] = {"17/11/2009", "12/01/2010", "09/02/2010", "15/03/2010"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(s.points[i].dateText, dates[i]);
+        EXPECT_EQ(s.points[i].daysOfAmenorrhoea, days[i]);
+        EXPECT_DOUBLE_EQ(s.points[i].week, days[i] / 7.0);
+        EXPECT_EQ(s.points[i].band,
+                  BANDE_CENTILE(Measure::Bip, std::to_string(days[i] / 7), s.points[i].valueText)
+                      .caption)
+            << i;
+    }
+    EXPECT_TRUE(s.points[3].today);
+    ASSERT_EQ(s.faults.size(), 1u);
+    EXPECT_TRUE(w.LblSerieErreurs->text().startsWith("Échographie 4 : « 31/02/2010 »"))
+        << w.LblSerieErreurs->text().toStdString();
+
+    // The list beside the chart, in date order, today's marked.
+    const QStringList listed = w.LblSerie->text().split('\n');
+    ASSERT_EQ(listed.size(), 4);
+    EXPECT_TRUE(listed[0].startsWith("17/11/2009 — 13 SA : 25 mm")) << listed[0].toStdString();
+    EXPECT_TRUE(listed[1].startsWith("12/01/2010 — 21 SA : 50 mm")) << listed[1].toStdString();
+    EXPECT_TRUE(listed[3].startsWith("15/03/2010 (aujourd'hui) — 29 SA + 6 j : 75 mm"))
+        << listed[3].toStdString();
+
+    // The chart draws the three earlier scans at their places.
+    const std::vector<ChartScan>& drawn = w.BipCourbe->scans();
+    ASSERT_EQ(drawn.size(), 3u);
+    const ChartMapping map = w.BipCourbe->mapping();
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_DOUBLE_EQ(drawn[i].week, days[i] / 7.0);
+        EXPECT_TRUE(map.insidePlot(drawn[i].week, drawn[i].mm)) << i;
+        EXPECT_EQ(drawn[i].dateText, dates[i]);
+    }
+    EXPECT_LT(map.toDevice(drawn[0].week, drawn[0].mm).x(),
+              map.toDevice(drawn[1].week, drawn[1].mm).x());
+
+    // Another measure has its own table; coming back finds these rows.
+    QTest::mouseClick(w.CmdCc, Qt::LeftButton);
+    EXPECT_EQ(w.TblEchos->item(0, 0), nullptr);
+    EXPECT_TRUE(w.CcCourbe->scans().empty());
+    QTest::mouseClick(w.CmdBip, Qt::LeftButton);
+    ASSERT_NE(w.TblEchos->item(0, 0), nullptr);
+    EXPECT_EQ(w.TblEchos->item(0, 0)->text(), "12/01/2010");
+    EXPECT_EQ(w.BipCourbe->scans().size(), 3u);
+
+    // The PDF carries the scans listed with their bands.
+    QTemporaryDir dir;
+    const QString chosen = dir.filePath("bip.pdf");
+    w.chooseSaveFile = [&](const QString&, const QString&) { return chosen; };
+    QTest::mouseClick(w.PdfCourbe, Qt::LeftButton);
+    const QString text = nonEmptyLines(pdfLayoutText(chosen)).join(' ');
+    EXPECT_TRUE(text.contains("17/11/2009 — 13 SA : 25 mm")) << text.toStdString();
+    EXPECT_TRUE(text.contains("09/02/2010 — 25 SA : 60 mm")) << text.toStdString();
+
+    // A new patient forgets them.
+    w.clearScans();
+    EXPECT_EQ(w.TblEchos->item(0, 0), nullptr);
+    EXPECT_TRUE(w.BipCourbe->scans().empty());
+    EXPECT_EQ(w.LblSerie->text(), "");
 }
