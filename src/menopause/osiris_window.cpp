@@ -2,6 +2,7 @@
 #include "menopause/osiris_window.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,11 @@
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <algorithm>
+#include <utility>
+#include <vector>
 #include <QVBoxLayout>
 
 #include "core/french_number.h"
@@ -38,6 +44,61 @@ QColor rgb(unsigned value) {
     return QColor(QRgb(value));
 }
 
+// The numbers of a slider's scale, each centred under its tick: where the
+// slider's thumb stands at that value, as the style draws it.
+class SliderScale : public QWidget {
+  public:
+    SliderScale(QSlider* slider, int labelEvery) : slider_(slider) {
+        for (int v = slider->minimum(); v <= slider->maximum(); v += labelEvery) {
+            auto* mark = new QLabel(QString::number(v), this);
+            mark->setObjectName(QStringLiteral("Graduation%1").arg(v));
+            QFont small = mark->font();
+            small.setPointSizeF(small.pointSizeF() * 0.85);
+            mark->setFont(small);
+            mark->adjustSize();
+            marks_.emplace_back(v, mark);
+        }
+        setMinimumHeight(marks_.empty() ? 0 : marks_.front().second->height());
+        slider->installEventFilter(this);
+    }
+    QSize sizeHint() const override { return {0, minimumHeight()}; }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override { place(); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move) place();
+        return false;
+    }
+
+  private:
+    void place() {
+        QStyleOptionSlider option;
+        option.initFrom(slider_);
+        option.orientation = slider_->orientation();
+        option.minimum = slider_->minimum();
+        option.maximum = slider_->maximum();
+        option.tickPosition = slider_->tickPosition();
+        option.tickInterval = slider_->tickInterval();
+        option.singleStep = slider_->singleStep();
+        option.pageStep = slider_->pageStep();
+        option.upsideDown = slider_->invertedAppearance();
+        option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+        for (auto& [value, mark] : marks_) {
+            option.sliderPosition = value;
+            option.sliderValue = value;
+            const QRect thumb = slider_->style()->subControlRect(
+                QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider_);
+            const int centre = mapFromGlobal(slider_->mapToGlobal(thumb.center())).x();
+            const int left = std::clamp(centre - mark->width() / 2, 0,
+                                        std::max(0, width() - mark->width()));
+            mark->move(left, 0);
+        }
+    }
+
+    QSlider* slider_;
+    std::vector<std::pair<int, QLabel*>> marks_;
+};
+
 // A slider with its scale written under it, every `labelEvery` units.
 QWidget* sliderWithScale(QSlider* slider, int labelEvery) {
     auto* box = new QWidget;
@@ -47,17 +108,7 @@ QWidget* sliderWithScale(QSlider* slider, int labelEvery) {
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(labelEvery);
     layout->addWidget(slider);
-    auto* scale = new QHBoxLayout;
-    scale->setContentsMargins(0, 0, 0, 0);
-    for (int v = slider->minimum(); v <= slider->maximum(); v += labelEvery) {
-        if (v > slider->minimum()) scale->addStretch();
-        auto* mark = new QLabel(QString::number(v));
-        QFont small = mark->font();
-        small.setPointSizeF(small.pointSizeF() * 0.85);
-        mark->setFont(small);
-        scale->addWidget(mark);
-    }
-    layout->addLayout(scale);
+    layout->addWidget(new SliderScale(slider, labelEvery));
     return box;
 }
 

@@ -2,12 +2,15 @@
 // The OSIRIS window: its opening state, the score at every change, the
 // sliders, the date of birth and the information messages.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -248,6 +251,43 @@ TEST(OsirisWindow, AFractureTickedSaysDensitometryIsIndicatedWhateverTheScore) {
     EXPECT_TRUE(line->isVisibleTo(&w));
     w.ChkFract->setChecked(false);
     EXPECT_FALSE(line->isVisibleTo(&w));
+}
+
+TEST(OsirisWindow, EachScaleNumberStandsUnderItsTick) {
+    FakePlatform fake;
+    OsirisWindow w(fake.windows());
+    w.resize(900, w.sizeHint().height());
+    w.show();
+    QApplication::processEvents();
+    // Where the thumb stands at a value: its tick, which the number must be under.
+    const auto thumbCentre = [](QSlider* slider, int value) {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = slider->orientation();
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = value;
+        option.sliderValue = value;
+        option.tickPosition = slider->tickPosition();
+        const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                             QStyle::SC_SliderHandle, slider);
+        return slider->mapToGlobal(thumb.center()).x();
+    };
+    for (QSlider* slider : {w.SliderAge, w.SliderPds}) {
+        int numbers = 0;
+        for (int v = slider->minimum(); v <= slider->maximum(); v += 10) {
+            auto* mark =
+                slider->parentWidget()->findChild<QLabel*>(QStringLiteral("Graduation%1").arg(v));
+            ASSERT_NE(mark, nullptr) << v;
+            const int centre = mark->mapToGlobal(mark->rect().center()).x();
+            // The first and last numbers may lean inwards to stay whole.
+            const bool end = v == slider->minimum() || v + 10 > slider->maximum();
+            EXPECT_LE(std::abs(centre - thumbCentre(slider, v)), end ? mark->width() / 2 + 1 : 2)
+                << slider->objectName().toStdString() << " " << v;
+            ++numbers;
+        }
+        EXPECT_GE(numbers, 6);
+    }
 }
 
 } // namespace
