@@ -127,8 +127,14 @@ bool ReportLayout::wraps() const {
 }
 
 double ReportLayout::roomLeft() const {
+    // A page's text keeps a right margin of 1 cm inside the printable area (a
+    // printer with no margins of its own would otherwise print to the paper's
+    // edge); a page too narrow for it keeps at least half its width.
+    constexpr double kRightMarginCm = 1;
     const double left = grid_.centimetres ? grid_.leftCm * metrics_.dotsPerInch / cmPerInch : 0.0;
-    return metrics_.printableWidth - left - x_;
+    const double right = kRightMarginCm * metrics_.dotsPerInch / cmPerInch;
+    const double width = metrics_.printableWidth - left - right;
+    return (width >= metrics_.printableWidth / 2 ? width : metrics_.printableWidth - left) - x_;
 }
 
 void ReportLayout::addPiece(const QString& text) {
