@@ -134,7 +134,9 @@ QLabel* legend(const QString& title, const QString& rule, unsigned background) {
     auto* label = new QLabel(title + QLatin1Char('\n') + rule);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
-    colour(label, Qt::black, rgb(background));
+    // Results on red read white on a darker red: dark text on pure red reads poorly.
+    const QColor back = background == 0xFF0000u ? kReadableRed : rgb(background);
+    colour(label, textOn(back), back);
     label->setMargin(3);
     label->setAccessibleName(title + QStringLiteral(" : ") + rule);
     return label;
@@ -143,7 +145,9 @@ QLabel* legend(const QString& title, const QString& rule, unsigned background) {
 void showCommentLine(QLabel* label, const OsirisCommentLine& line, const QPalette& base) {
     label->setText(QString::fromStdString(line.text));
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, line.rgb ? rgb(*line.rgb) : base.color(QPalette::WindowText));
+    // A coloured line darkened as little as needed to read on the window.
+    p.setColor(QPalette::WindowText, line.rgb ? readableOn(rgb(*line.rgb), base.color(QPalette::Window))
+                                              : base.color(QPalette::WindowText));
     label->setPalette(p);
     QFont f = label->font();
     f.setBold(line.bold);
@@ -319,7 +323,9 @@ void OsirisWindow::CALCULE() {
     ProgressBar1->setValue(s->bar);
     const OsirisAdvice advice = osirisAdvice(s->risk);
     showPicture(advice.picture);
-    colour(LblScore2, Qt::black, rgb(advice.scoreBackground));
+    const QColor back =
+        advice.scoreBackground == 0xFF0000u ? kReadableRed : rgb(advice.scoreBackground);
+    colour(LblScore2, textOn(back), back);
     LblScore2->setAccessibleDescription(QString::fromStdString(advice.className));
     ProgressBar1->setAccessibleDescription(QString::fromStdString(advice.className));
     QLabel* const lines[] = {LblCommenta, LblCommentb, LblCommentc, LblCommentd};

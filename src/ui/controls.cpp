@@ -196,6 +196,21 @@ double contrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor readableOn(const QColor& text, const QColor& background) {
+    if (text == QColor(0xFF, 0x00, 0x00) && contrastRatio(kReadableRed, background) >= 4.5)
+        return kReadableRed;
+    QColor c = text.toRgb();
+    for (int step = 0; step < 40 && contrastRatio(c, background) < 4.5; ++step)
+        c = QColor(c.red() * 9 / 10, c.green() * 9 / 10, c.blue() * 9 / 10);
+    return c;
+}
+
+QColor textOn(const QColor& background) {
+    return contrastRatio(Qt::white, background) > contrastRatio(Qt::black, background)
+               ? QColor(Qt::white)
+               : QColor(Qt::black);
+}
+
 void setReadingOrder(std::initializer_list<QWidget*> controls) {
     const QWidget* previous = nullptr;
     for (QWidget* w : controls) {

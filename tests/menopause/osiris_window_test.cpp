@@ -17,6 +17,7 @@
 #include "menopause/osiris_window.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/controls.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
@@ -66,8 +67,8 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
     } cases[] = {
         {"63", "60", false, false, "-1", 7, 3, QColor(0xFF, 0xFF, 0x00),
          "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
-        {"75", "55", false, false, "-4", 10, 2, QColor(0xFF, 0x00, 0x00),
-         "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
+        {"75", "55", false, false, "-4", 10, 2, kReadableRed,
+         "Risque d'ostéoporose sérieux.", kReadableRed, true, false, true},
         // Exactly -3 and exactly 1: intermediate, as "Entre +1 et -3 évaluer par la DMO".
         {"70", "55", true, true, "-3", 9, 3, QColor(0xFF, 0xFF, 0x00),
          "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
@@ -75,12 +76,12 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
          "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
         {"52,4", "60", false, false, "2", 4, 1, QColor(0x00, 0xFF, 0x00),
          "Risque d'ostéoporose léger.", QColor(0x00, 0x00, 0xFF), false, false, false},
-        {"77,6", "60", false, false, "-4", 10, 2, QColor(0xFF, 0x00, 0x00),
-         "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
+        {"77,6", "60", false, false, "-4", 10, 2, kReadableRed,
+         "Risque d'ostéoporose sérieux.", kReadableRed, true, false, true},
         {"50", "67,5", false, false, "4", 2, 1, QColor(0x00, 0xFF, 0x00),
          "Risque d'ostéoporose léger.", QColor(0x00, 0x00, 0xFF), false, false, false},
-        {"90", "30", false, true, "-14", 13, 2, QColor(0xFF, 0x00, 0x00),
-         "Risque d'ostéoporose sérieux.", QColor(0xFF, 0x00, 0x00), true, false, true},
+        {"90", "30", false, true, "-14", 13, 2, kReadableRed,
+         "Risque d'ostéoporose sérieux.", kReadableRed, true, false, true},
     };
     for (const auto& c : cases) {
         FakePlatform fake;
@@ -95,7 +96,12 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
         EXPECT_EQ(w.pictureIndex(), c.picture) << c.score;
         EXPECT_EQ(background(w.LblScore2), c.back) << c.score;
         EXPECT_EQ(w.LblCommenta->text(), c.lineA);
-        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), c.colourA) << c.score;
+        // The line's colour, darkened where needed to read on the window (AA).
+        const QColor window = w.palette().color(QPalette::Window);
+        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), readableOn(c.colourA, window))
+            << c.score;
+        EXPECT_GE(contrastRatio(w.LblCommenta->palette().color(QPalette::WindowText), window), 4.5);
+        EXPECT_GE(contrastRatio(w.LblScore2->palette().color(QPalette::WindowText), c.back), 4.5);
         EXPECT_EQ(w.LblCommenta->font().bold(), c.boldA) << c.score;
         EXPECT_EQ(w.LblCommentc->font().bold(), c.boldC) << c.score;
         EXPECT_EQ(w.LblCommentd->font().underline(), c.underlineD) << c.score;
@@ -111,7 +117,7 @@ TEST(OsirisWindow, ATickRemovedRecomputesAndPlainLinesTakeTheWindowTextColour) {
     QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
     EXPECT_EQ(w.LblScore2->text(), "-2");
     EXPECT_EQ(w.LblCommentc->text(), "L'OSTEODENSITOMETRIE est donc fortement indiquée.");
-    EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
+    EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText), kReadableRed);
     QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
     EXPECT_EQ(w.LblScore2->text(), "-4");
     EXPECT_EQ(w.LblCommentc->text(), "Ostéodensitométrie est ici diagnostique et pronostique.");
@@ -134,7 +140,7 @@ TEST(OsirisWindow, TextThatIsNotANumberEmptiesEveryTraceOfTheEarlierScore) {
         // Neither the bar nor the picture nor the colour of a serious risk stays.
         EXPECT_EQ(w.ProgressBar1->value(), 0) << text;
         EXPECT_EQ(w.pictureIndex(), 4) << text;
-        EXPECT_NE(background(w.LblScore2), QColor(0xFF, 0x00, 0x00)) << text;
+        EXPECT_NE(background(w.LblScore2), kReadableRed) << text;
     }
     w.TxtPds->setText("55.5"); // a full stop reads as the comma
     EXPECT_EQ(w.LblScore2->text(), "-4");
@@ -159,7 +165,7 @@ TEST(OsirisWindow, AnImplausibleAgeOrWeightIsNamedWithItsLimitsAndGivesNoScore) 
         retype(w.TxtAge, c.age);
         retype(w.TxtPds, c.weight);
         EXPECT_EQ(w.LblCommenta->text(), c.message) << c.age << " " << c.weight;
-        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), QColor(0xFF, 0x00, 0x00));
+        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), kReadableRed);
         for (QLabel* l : {w.LblScore, w.LblScore2, w.LblCommentb, w.LblCommentc, w.LblCommentd})
             EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
         EXPECT_EQ(w.ProgressBar1->value(), 0);
