@@ -233,6 +233,54 @@ TEST(HelpWindow, PrintsThePageShownOrNothingWhenCancelled) {
     EXPECT_TRUE(printed.read(5) == "%PDF-");
 }
 
+TEST(HelpWindow, ThePageFollowsTheTopicHighlightedWithTheArrowKeys) {
+    HelpWindow w;
+    ASSERT_TRUE(w.load(kHelpFile));
+    w.resize(1000, 700);
+    w.show();
+    auto* contents = w.findChild<QListWidget*>("HelpContents");
+    ASSERT_NE(contents, nullptr);
+    contents->setFocus();
+    const auto& sections = w.document().sections();
+    ASSERT_GE(sections.size(), 3u);
+    for (int row = 1; row <= 2; ++row) {
+        QTest::keyClick(contents, Qt::Key_Down);
+        EXPECT_EQ(contents->currentRow(), row);
+        EXPECT_EQ(w.currentSection(), sections[row].anchor) << "without Enter";
+    }
+    QTest::keyClick(contents, Qt::Key_Up);
+    EXPECT_EQ(w.currentSection(), sections[1].anchor);
+    // Refilling the list (a search) is not a choice of the user: the page
+    // shown is the first page found, not whatever the refill highlights.
+    ASSERT_TRUE(w.search("amniocentèse"));
+    const QString found = w.currentSection();
+    EXPECT_NE(found, QString());
+    EXPECT_EQ(contents->currentItem() ? contents->currentItem()->data(Qt::UserRole).toString()
+                                      : found,
+              found);
+}
+
+TEST(HelpWindow, LongTitlesAreShownWholeInTheContents) {
+    HelpWindow w;
+    ASSERT_TRUE(w.load(kHelpFile));
+    w.resize(860, 640);
+    w.show();
+    QApplication::processEvents();
+    auto* contents = w.findChild<QListWidget*>("HelpContents");
+    ASSERT_NE(contents, nullptr);
+    const int room = contents->viewport()->width();
+    for (int row = 0; row < contents->count(); ++row) {
+        QListWidgetItem* item = contents->item(row);
+        const int needed = contents->fontMetrics().horizontalAdvance(item->text());
+        if (needed <= room) continue;
+        // A title wider than the list takes more than one line, never cut.
+        EXPECT_GT(contents->visualItemRect(item).height(), contents->fontMetrics().height() * 3 / 2)
+            << item->text().toStdString();
+    }
+    EXPECT_TRUE(contents->wordWrap());
+    EXPECT_EQ(contents->textElideMode(), Qt::ElideNone);
+}
+
 TEST(HelpWindow, ControlsHaveFrenchNamesAndTabFollowsTheReadingOrder) {
     QTemporaryDir dir;
     HelpWindow w;
