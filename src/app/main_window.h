@@ -5,6 +5,8 @@
 
 #include <QMainWindow>
 #include <map>
+#include <set>
+#include <typeindex>
 
 #include "core/vb_date.h"
 #include "dating/term_settings.h"
@@ -40,6 +42,12 @@ class MainWindow : public QMainWindow {
     // The planning printouts (the "Imprimer" menu).
     void printPlanning(PrintMode mode);
     void previewPlanning();
+    // "Patiente…": the patient of the consultation, typed once for every printout.
+    void editPatient();
+    // "Nouvelle patiente": after a confirmation when anything was typed, the
+    // patient and every window's inputs and results are emptied as at a fresh
+    // start; the settings are left as they are.
+    void newPatient();
     // The term settings read at start-up (the schedule's windows).
     const TermSettings& termSettings() const { return termSettings_; }
 
@@ -104,6 +112,8 @@ class MainWindow : public QMainWindow {
     void stepMoonDay(int days);
 
     PlanningData planningData(const QString& patientName);
+    // The windows of the settings, which "Nouvelle patiente" leaves alone.
+    static std::set<std::type_index> settingsWindows();
 
     WindowRegistry& windows_;
     Platform& platform_;

@@ -54,6 +54,15 @@ const std::vector<MenuRow>& menuRows() {
     static const std::vector<MenuRow> rows = {
         {"Quitter", nullptr, QStringLiteral("&Quitter"), [](MainWindow& m) { m.close(); }},
 
+        // The patient of the consultation: named once for every printout, and
+        // emptied with every window's inputs between two patients.
+        submenu("Patiente", nullptr, QStringLiteral("&Patiente")),
+        {"FichePatiente", "Patiente", QStringLiteral("&Patiente…"),
+         [](MainWindow& m) { m.editPatient(); }, false,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+        {"NouvellePatiente", "Patiente", QStringLiteral("&Nouvelle patiente"),
+         [](MainWindow& m) { m.newPatient(); }, false, QKeySequence(Qt::CTRL | Qt::Key_N)},
+
         submenu("Imprimer", nullptr, QStringLiteral("&Imprimer")),
         {"Aperçu", "Imprimer", QStringLiteral("Aperçu avant Impression"),
          [](MainWindow& m) { m.previewPlanning(); }},
@@ -130,6 +139,7 @@ void MainWindow::buildMenus() {
             action = menu->menuAction();
         } else {
             action = new QAction(row.caption, this);
+            if (!row.shortcut.isEmpty()) action->setShortcut(row.shortcut);
             if (row.action)
                 connect(action, &QAction::triggered, this, [this, run = row.action] { run(*this); });
             else

@@ -10,6 +10,7 @@
 #include "dating/planning_letter.h"
 #include "dating/planning_preview_window.h"
 #include "dating/planning_printout.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "platform/text_prompt.h"
@@ -28,6 +29,7 @@ std::string entry(const QListWidget* list, int row) {
 PlanningData MainWindow::planningData(const QString& patientName) {
     PlanningData d;
     d.patientName = patientName.toStdString();
+    d.issued = platform_.clock.today().toText();
     d.letterhead = currentPracticeOptions(windows_);
     d.start = DateDG->text().toStdString();
     d.term = DateAP->text().toStdString();
@@ -46,13 +48,15 @@ PlanningData MainWindow::planningData(const QString& patientName) {
 
 void MainWindow::printPlanning(PrintMode mode) {
     // Cancelling the name gives an empty name; the printing goes on.
-    const PlanningData data = planningData(askPatientName(platform_.prompt));
-    printReport(platform_.reports, platform_.messages, mode, kPlanningDocumentName,
+    const QString name = windows_.patient().nameForPrintout(platform_.prompt);
+    const PlanningData data = planningData(name);
+    printReport(platform_.reports, platform_.messages, mode,
+                documentForPatient(kPlanningDocumentName, name),
                 [&](ReportPrinter& printer) { IMPRIME(printer, data); });
 }
 
 void MainWindow::previewPlanning() {
-    const QString name = askPatientName(platform_.prompt);
+    const QString name = windows_.patient().nameForPrintout(platform_.prompt);
     // The preview window is shown first, then filled.
     auto& preview = windows_.open<PlanningPreviewWindow>();
     preview.setTexts(planningPreview(planningData(name)));

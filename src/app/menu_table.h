@@ -3,6 +3,7 @@
 // The main window's menu bar as one table: a row per entry, in menu order.
 // A tool's entry is enabled by giving its row the window it opens.
 
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -19,6 +20,7 @@ struct MenuRow {
     QString caption;    // with its access key ("&Biometrie")
     MenuAction action;  // empty: greyed, the tool is not in this version
     bool submenu = false;
+    QKeySequence shortcut = {};
 };
 
 const std::vector<MenuRow>& menuRows();

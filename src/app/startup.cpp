@@ -19,6 +19,7 @@
 #include "ui/pictures.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "ui/consultation_patient.h"
 #include "ui/window_registry.h"
 #include "platform/calculator_launcher.h"
 #include "platform/clock.h"
@@ -103,7 +104,9 @@ int runProgram(int argc, char** argv) {
     PrinterDestination reports(memory);
     SystemCalculatorLauncher calculator;
     Platform platform{messages, prompt, clock, settings, help, reports, calculator};
-    WindowRegistry windows(platform);
+    // The patient of the consultation, in memory only, outlives every window.
+    ConsultationPatient patient;
+    WindowRegistry windows(platform, &patient);
 
     std::unique_ptr<SplashWindow> splash;
     QElapsedTimer sinceSplash;

@@ -49,7 +49,12 @@ void printBiometryReport(ReportPrinter& p, const BiometryReportData& d) {
     p.setFontSize(12);
     p.print({q(h.civility) + " " + q(h.firstName) + " " + q(h.lastName) + "\r" + q(h.speciality) +
              "\r" + q(h.address1) + "\r" + q(h.address2) + "\r" + q(h.town) + QString(6, ' ') +
-             q(h.department) + "\r" + "Tel :  " + q(h.telephone) + "\n\n\n\n"});
+             q(h.department) + "\r" + "Tel :  " + q(h.telephone) + "\n\n"});
+    // The date of the document and the practitioner's signature, under the letterhead.
+    p.setFontSize(11);
+    p.print({QStringLiteral("Le ") + q(d.issued) + QString(12, ' ') +
+             QStringLiteral("Signature du praticien : ______________________________\n\n")});
+    p.setFontSize(12);
 
     const QString lf2 = QStringLiteral("\n\n");
     printLine(p, {{"Madame "}, {q(d.patientName) + lf2, true}});

@@ -672,6 +672,7 @@ BiometryReportData BiometryWindow::reportData(const QString& patientName) const 
     BiometryReportData d;
     d.letterhead = currentPracticeOptions(windows());
     d.patientName = patientName.toStdString();
+    d.issued = platform().clock.today().toText();
     d.start = DateDGf3->text().toStdString();
     d.weeks = SAF3->text().toStdString();
     // The day the measurements were taken: the scan day, or today without one.
@@ -694,9 +695,10 @@ BiometryReportData BiometryWindow::reportData(const QString& patientName) const 
 
 void BiometryWindow::printReport(PrintMode mode) {
     // Cancelling the name gives an empty name; the printing goes on.
-    const BiometryReportData data = reportData(
-        askPatientName(platform().prompt));
-    tovimar::printReport(platform().reports, platform().messages, mode, kBiometryDocumentName,
+    const QString name = windows().patient().nameForPrintout(platform().prompt);
+    const BiometryReportData data = reportData(name);
+    tovimar::printReport(platform().reports, platform().messages, mode,
+                         documentForPatient(kBiometryDocumentName, name),
                          [&](ReportPrinter& printer) { printBiometryReport(printer, data); });
 }
 

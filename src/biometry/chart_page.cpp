@@ -50,6 +50,9 @@ void paintChartPage(QPainter& p, const QRectF& page, const ChartPage& c) {
     line(q(h.town) + QString(6, ' ') + q(h.department), 10);
     line(QStringLiteral("Tel :  ") + q(h.telephone), 10);
     y += 14 * pt;
+    // Whose chart it is and when it was issued, above everything else of hers.
+    line(c.patient, 12, true);
+    y += 4 * pt;
     line(c.source.isEmpty() ? c.title : c.title + QStringLiteral(" (") + c.source + ")", 14, true);
     line(c.details, 10);
     for (const QString& scan : c.scans)

@@ -556,20 +556,31 @@ void PlottingWindow::printChart() {
             "ailleurs."));
         return;
     }
-    const auto page = currentPage();
+    auto page = currentPage();
+    page->patient = patientLine();
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) return;
     QString error;
     if (!printChartPage(printer, *page, &error)) platform().messages.inform(error);
 }
 
+QString PlottingWindow::patientLine() {
+    const QString name = windows().patient().nameForPrintout(platform().prompt);
+    const QString day = QString::fromStdString(platform().clock.today().toText());
+    if (name.isEmpty()) return QStringLiteral("Le ") + day;
+    return windows().patient().civility() + " " + name + QStringLiteral(", le ") + day;
+}
+
 void PlottingWindow::saveChart(bool svg) {
-    const auto page = currentPage();
+    auto page = currentPage();
     if (!page) return;
-    // The dialog opens on a folder that exists, as for the printed pages.
+    page->patient = patientLine();
+    // The dialog opens on a folder that exists, as for the printed pages; the
+    // name says whose chart it is and of which day.
     const QString folder = documentsFolder();
-    const QString suggested =
-        QDir(folder).filePath(QStringLiteral("Courbe ") + page->title + (svg ? ".svg" : ".pdf"));
+    const QString suggested = QDir(folder).filePath(patientFileName(
+        QStringLiteral("Courbe ") + page->title, windows().patient().name(),
+        platform().clock.today(), svg ? QStringLiteral("svg") : QStringLiteral("pdf")));
     const QString path = chooseSaveFile(suggested, svg ? QStringLiteral("Image SVG (*.svg)")
                                                        : QStringLiteral("Document PDF (*.pdf)"));
     if (path.isEmpty()) return; // cancelled

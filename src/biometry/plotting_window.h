@@ -80,6 +80,8 @@ class PlottingWindow : public ToolWindow {
     std::optional<ChartPage> currentPage() const;
     void printChart();
     void saveChart(bool svg);
+    // "Madame Dupont, le 10/12/2026": the patient, asked once when not named yet.
+    QString patientLine();
 
     std::array<GrowthChartWidget*, 7> charts_{};
     QWidget* chartArea_ = nullptr;

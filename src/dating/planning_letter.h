@@ -13,6 +13,7 @@ namespace tovimar {
 // Everything the planning prints, read as the main window shows it.
 struct PlanningData {
     std::string patientName;
+    std::string issued; // the day the document is made, DD/MM/YYYY
     PracticeOptions letterhead;
     std::string start; // start of pregnancy
     std::string term;

@@ -30,6 +30,12 @@ void IMPRIME(ReportPrinter& p, const PlanningData& d) {
                  q(h.department) + "\r\n" + "Tel :  ",
              q(h.telephone)});
 
+    // The date of the document and the practitioner's signature, under the letterhead.
+    p.setVerticalPosition(5.2);
+    p.setFontSize(11);
+    p.print({QStringLiteral("Le ") + q(d.issued) + QString(12, ' ') +
+             QStringLiteral("Signature du praticien : ______________________________")});
+    p.setFontSize(12);
     // The salutation stands 6 cm below the origin, under the letterhead.
     p.setVerticalPosition(6);
     p.setBold(false);

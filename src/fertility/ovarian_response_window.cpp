@@ -13,7 +13,9 @@
 #include "fertility/ovarian_response_score.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
+#include "ui/window_registry.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 
@@ -195,6 +197,8 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     connect(BtnEfface, &QPushButton::clicked, this, &OvarianResponseWindow::efface);
     connect(BtnFermer, &QPushButton::clicked, this, &QWidget::close);
     connect(help, &QAction::triggered, this, [this] { platform().help.showTopic(kHelpTopic); });
+    // The age of the patient of the consultation, unless another is typed here.
+    followPatient(TxtAge, this->windows().patient(), PatientField::Age, platform().clock.today());
     placeOnScreen();
 }
 

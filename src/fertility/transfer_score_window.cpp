@@ -211,6 +211,9 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
             [this] { this->windows().open<TransferMethodWindow>(); });
     // The verdict of the option chosen is shown from the start, as after any choice.
     embryoChosen();
+    // The date of birth of the patient of the consultation, unless another is typed here.
+    followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
+                  platform().clock.today());
     placeOnScreen();
 }
 

@@ -26,6 +26,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "ui/window_registry.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 
@@ -286,6 +287,9 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     connect(ChkFract, &QCheckBox::toggled, fracture, &QWidget::setVisible);
     connect(TxtDateNaiss, &QLineEdit::textChanged, this, &OsirisWindow::dateOfBirthChanged);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+    // The date of birth of the patient of the consultation, unless another is typed here.
+    followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
+                  platform().clock.today());
     placeOnScreen();
 }
 

@@ -92,6 +92,9 @@ T21RiskWindow::T21RiskWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form12", QStringLiteral("Risque de trisomie 21")) {
     build();
     reset();
+    // The date of birth of the patient of the consultation, unless another is typed here.
+    followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
+                  platform().clock.today());
 }
 
 void T21RiskWindow::build() {
@@ -612,9 +615,10 @@ void T21RiskWindow::printLetter() {
     letter->letterhead = currentPracticeOptions(windows());
     // Cancelling the name gives an empty name; the printing goes on.
     // The letter writes "Madame" itself: a civility typed with the name is left out.
-    letter->patientName = askPatientName(platform().prompt).toStdString();
+    const QString name = windows().patient().nameForPrintout(platform().prompt);
+    letter->patientName = name.toStdString();
     printReport(platform().reports, platform().messages, PrintMode::ChoosePrinter,
-                kT21LetterDocumentName,
+                documentForPatient(kT21LetterDocumentName, name),
                 [&](ReportPrinter& printer) { printT21Letter(printer, *letter); });
 }
 

@@ -7,8 +7,14 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <set>
 #include <map>
+#include <memory>
 #include <typeindex>
+#include <vector>
+
+#include "ui/consultation_patient.h"
 
 namespace tovimar {
 
@@ -16,12 +22,18 @@ struct Platform;
 
 class WindowRegistry {
   public:
-    explicit WindowRegistry(Platform& platform) : platform_(platform) {}
+    // `patient` is the program's patient of the consultation (owned by the
+    // program); without one the registry keeps its own.
+    explicit WindowRegistry(Platform& platform, ConsultationPatient* patient = nullptr)
+        : platform_(platform), ownPatient_(patient ? nullptr : new ConsultationPatient),
+          patient_(patient ? patient : ownPatient_.get()) {}
     ~WindowRegistry() { closeAll(); }
     WindowRegistry(const WindowRegistry&) = delete;
     WindowRegistry& operator=(const WindowRegistry&) = delete;
 
     Platform& platform() const { return platform_; }
+    // The patient of the consultation, for the printouts and the age fields.
+    ConsultationPatient& patient() const { return *patient_; }
 
     // Tool windows are built as W(WindowRegistry&).
     template <class W> W& get() {
@@ -30,6 +42,7 @@ class WindowRegistry {
             auto* window = new W(*this);
             window->setAttribute(Qt::WA_DeleteOnClose);
             slot = window;
+            builders_[std::type_index(typeid(W))] = [this]() -> QWidget* { return &get<W>(); };
         }
         return *static_cast<W*>(slot.data());
     }
@@ -47,6 +60,36 @@ class WindowRegistry {
         return window;
     }
 
+    // A fresh start for every window but the `kept` ones (the settings): each is
+    // built again as new; one that was shown is shown again in its place, a
+    // hidden one is gone until asked for.
+    void renew(const std::set<std::type_index>& kept) {
+        std::vector<std::pair<std::type_index, QRect>> shown;
+        for (auto it = windows_.begin(); it != windows_.end();) {
+            if (kept.count(it->first)) {
+                ++it;
+                continue;
+            }
+            if (QWidget* w = it->second.data()) {
+                if (w->isVisible()) shown.emplace_back(it->first, w->geometry());
+                delete w;
+            }
+            it = windows_.erase(it);
+        }
+        for (const auto& [type, place] : shown) {
+            QWidget* w = builders_.at(type)();
+            w->setGeometry(place);
+            w->show();
+        }
+    }
+
+    // Whether a window other than the `kept` ones was built (shown or hidden).
+    bool anyOpenedBut(const std::set<std::type_index>& kept) const {
+        for (const auto& [type, window] : windows_)
+            if (window && !kept.count(type)) return true;
+        return false;
+    }
+
     void closeAll() {
         for (auto& [type, window] : windows_)
             delete window.data();
@@ -55,7 +98,10 @@ class WindowRegistry {
 
   private:
     Platform& platform_;
+    std::unique_ptr<ConsultationPatient> ownPatient_;
+    ConsultationPatient* patient_;
     std::map<std::type_index, QPointer<QWidget>> windows_;
+    std::map<std::type_index, std::function<QWidget*()>> builders_;
 };
 
 } // namespace tovimar

@@ -55,7 +55,7 @@ TEST_F(PlanningFromTheMainWindow, DirectPrintingAsksTheNameAndEndsTheDocument) {
     const QStringList lines = page.lines();
     EXPECT_EQ(lines[1], "Maternité des Lilas");
     EXPECT_EQ(lines[2], "Madame Élise Martin");
-    EXPECT_EQ(lines[8], "Madame Zoé Lefèvre,");
+    EXPECT_EQ(lines[9], "Madame Zoé Lefèvre,");
     EXPECT_TRUE(lines.contains("Votre grossesse a été déclarée du 15/01/2010."));
     EXPECT_TRUE(
         lines.contains("Le terme de cette grossesse est prévu au plus tard le 15/10/2010."));
@@ -66,7 +66,7 @@ TEST_F(PlanningFromTheMainWindow, DirectPrintingAsksTheNameAndEndsTheDocument) {
 TEST_F(PlanningFromTheMainWindow, ACancelledNameGivesAnEmptyNameAndPrintingGoesOn) {
     fake.prompt.answer.clear();
     window->action("Impression")->trigger();
-    EXPECT_EQ(fake.reports.last().lines()[8], "Madame ,");
+    EXPECT_EQ(fake.reports.last().lines()[9], "Madame ,");
     EXPECT_TRUE(fake.reports.last().ended());
 }
 
@@ -74,8 +74,9 @@ TEST_F(PlanningFromTheMainWindow, ACivilityTypedWithTheNameIsNotPrintedTwice) {
     // The letter writes "Madame" itself, on paper as in the preview.
     fake.prompt.answer = "Mme Zoé Lefèvre";
     window->action("Impression")->trigger();
-    EXPECT_EQ(fake.reports.last().lines()[8], "Madame Zoé Lefèvre,");
+    EXPECT_EQ(fake.reports.last().lines()[9], "Madame Zoé Lefèvre,");
     fake.prompt.answer = "madame Lefèvre";
+    windows.patient().clear(); // the next patient: her name is asked again
     window->action("Aperçu")->trigger();
     auto* preview = windows.existing<PlanningPreviewWindow>();
     ASSERT_NE(preview, nullptr);

@@ -29,6 +29,7 @@ BiometryReportData sampleReport() {
     BiometryReportData d;
     d.letterhead = letterhead();
     d.patientName = "Zoé Lefèvre";
+    d.issued = "16/06/2007";
     d.start = "01/02/2007";
     d.weeks = "21";
     d.measuredOn = "15/06/2007";
@@ -63,6 +64,8 @@ TEST(BiometryReport, LinesInOrderUnderTheLetterhead) {
         "Tel :  04 78 00 00 00",
         "",
         "",
+        // The date of the document and the practitioner's signature.
+        "Le 16/06/2007            Signature du praticien : ______________________________",
         "",
         "",
         "Madame Zoé Lefèvre",

@@ -388,13 +388,15 @@ TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {
     EXPECT_TRUE(lines.contains("Poids théorique pour l'âge de la grossesse : 399 g"));
     EXPECT_TRUE(fake.reports.last().ended());
 
-    // The menu prints with the printer choice; without a scan day, today's date.
+    // The menu prints with the printer choice; without a scan day, today's date. The
+    // name typed is the consultation's: it is not asked again.
     w.DateJourF3->clear();
     fake.prompt.answer.clear();
     w.menu->actions()[1]->trigger();
     EXPECT_EQ(fake.reports.modes.back(), PrintMode::ChoosePrinter);
     EXPECT_EQ(fake.reports.last().choosePrinterCalls(), 1);
-    EXPECT_TRUE(fake.reports.last().lines().contains("Madame "));
+    EXPECT_EQ(fake.prompt.asked.size(), 1);
+    EXPECT_TRUE(fake.reports.last().lines().contains("Madame Zoé Lefèvre"));
     EXPECT_TRUE(
         fake.reports.last().lines().contains("Valeurs biométriques mesurées le 15/03/2010."));
 

@@ -329,7 +329,8 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
     EXPECT_EQ(c.fake.prompt.asked, QStringList{"Saisissez le Nom et prénom de la Patiente."});
     ASSERT_EQ(c.fake.reports.printers.size(), 1u);
     EXPECT_EQ(c.fake.reports.modes.back(), PrintMode::ChoosePrinter);
-    EXPECT_EQ(c.fake.reports.names.back(), "Risque de trisomie 21");
+    // The file's default name says whose letter it is.
+    EXPECT_EQ(c.fake.reports.names.back(), "Risque de trisomie 21 - Zoé Lefèvre");
     const QStringList low = letterLines(c);
     EXPECT_TRUE(low.contains("Madame Zoé Lefèvre, 35 ans"));
     EXPECT_TRUE(low.join('\n').contains(
