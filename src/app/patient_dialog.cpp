@@ -40,7 +40,7 @@ PatientDialog::PatientDialog(ConsultationPatient& patient, Messages& messages, Q
     note->setObjectName("LblMemoire");
     note->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(this);
+    auto* buttons = new QDialogButtonBox; // after the fields in the focus chain
     auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName("CmdOK");
     ok->setDefault(true);

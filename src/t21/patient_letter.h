@@ -18,6 +18,7 @@ namespace tovimar {
 struct T21LetterData {
     PracticeOptions letterhead;
     std::string patientName;
+    std::string issued; // the day the document is made, DD/MM/YYYY
     std::string age; // years, as the calculation took it
     std::string LblAgeT, LblAge;
     // The gestational age the age and translucency risks were computed at, as

@@ -48,6 +48,12 @@ void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
              "\r" + q(h.address1) + "\r" + q(h.address2) + "\r" + q(h.town) + spaces(6) +
              q(h.department) + "\r" + QStringLiteral("Tel :  ") + q(h.telephone)});
 
+    // The date of the document and the practitioner's signature, under the letterhead.
+    p.setVerticalPosition(5.2);
+    p.setFontSize(11);
+    p.print({QStringLiteral("Le ") + q(d.issued) + spaces(12) +
+             QStringLiteral("Signature du praticien : ______________________________")});
+    p.setFontSize(12);
     // The salutation stands 6 cm below the origin, under the letterhead.
     p.setVerticalPosition(6);
     p.print({QStringLiteral("Madame ")}, true);

@@ -617,6 +617,7 @@ void T21RiskWindow::printLetter() {
     // The letter writes "Madame" itself: a civility typed with the name is left out.
     const QString name = windows().patient().nameForPrintout(platform().prompt);
     letter->patientName = name.toStdString();
+    letter->issued = platform().clock.today().toText();
     printReport(platform().reports, platform().messages, PrintMode::ChoosePrinter,
                 documentForPatient(kT21LetterDocumentName, name),
                 [&](ReportPrinter& printer) { printT21Letter(printer, *letter); });

@@ -26,6 +26,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/patient_dialog.h"
 #include "biometry/biometry_window.h"
 #include "biometry/chart_viewer_window.h"
 #include "biometry/plotting_window.h"
@@ -255,6 +256,14 @@ const std::vector<WindowCase>& windows() {
          {"Combo1", "Text1", "Text2", "Combo2", "Text3", "Text4", "Text5", "Text6", "Text7",
           "Text8", "CboConduite", "Annuler", "Quitte", "Enregistre"}},
         {"Holidays", tool<PublicHolidaysWindow>(), {"Text1", "List1", "Command1"}},
+        {"Patient",
+         [](Fixture& f) -> QWidget* {
+             auto* dialog = new PatientDialog(f.fake.windows().patient(), f.fake.messages,
+                                              f.main.get());
+             dialog->setAttribute(Qt::WA_DeleteOnClose);
+             return dialog;
+         },
+         {"CboCivilite", "TxtNom", "TxtNaissance", "CmdOK", "CmdAnnuler"}},
         {"About",
          [](Fixture& f) -> QWidget* {
              auto* about = new AboutBox(f.main.get());

@@ -32,6 +32,10 @@ TEST(PlanningPage, LinesStylesAndPositions) {
         {"Bâtiment B", false, 12},
         {"Lyon      69", false, 12},
         {"Tel :  04 78 00 00 00", false, 12},
+        // The date of the document and the practitioner's signature, under the letterhead.
+        {"Le 20/03/2010" + QString(12, ' ') +
+             "Signature du praticien : ______________________________",
+         false, 11},
         {"Madame Zoé Lefèvre,", false, 12}, // regular then bold: checked below
         {"", false, 12},
         {"", false, 12},
@@ -89,13 +93,14 @@ TEST(PlanningPage, LinesStylesAndPositions) {
             continue;
         }
         for (const TextPiece& piece : lines[i].pieces) {
-            if (i == 8) continue;
+            if (i == 9) continue;
             EXPECT_EQ(piece.style.bold, expected[i].bold) << i;
             EXPECT_EQ(piece.style.points, expected[i].points) << i;
         }
     }
     // The salutation at 6 cm: "Madame " regular, the name and the comma bold.
-    const ReportLine& salutation = lines[8];
+    EXPECT_DOUBLE_EQ(lines[8].top, 5.2); // the date and the signature
+    const ReportLine& salutation = lines[9];
     EXPECT_DOUBLE_EQ(salutation.top, 6.0);
     ASSERT_EQ(salutation.pieces.size(), 3u);
     EXPECT_EQ(salutation.pieces[0].text, "Madame ");
@@ -105,7 +110,7 @@ TEST(PlanningPage, LinesStylesAndPositions) {
     // The letterhead begins at the grid's origin and lines go down the page.
     EXPECT_DOUBLE_EQ(lines[0].top, 0.0);
     for (std::size_t i = 1; i < lines.size(); ++i) {
-        if (i != 8) {
+        if (i != 9) {
             EXPECT_GT(lines[i].top, lines[i - 1].top) << i;
         }
     }
@@ -120,8 +125,10 @@ TEST(PlanningPage, WithoutLeaveOrLetterheadTheLabelsStillPrint) {
     EXPECT_EQ(lines.first(), "");
     EXPECT_EQ(lines[2], "  ");
     EXPECT_EQ(lines[7], "Tel :  ");
-    EXPECT_EQ(lines[8], "Madame ,");
-    EXPECT_EQ(lines[11], "Votre grossesse a été déclarée du .");
+    EXPECT_EQ(lines[8], "Le " + QString(12, ' ') +
+                            "Signature du praticien : ______________________________");
+    EXPECT_EQ(lines[9], "Madame ,");
+    EXPECT_EQ(lines[12], "Votre grossesse a été déclarée du .");
     EXPECT_EQ(lines[lines.size() - 3], "Votre congé prénatal débutera le .");
     EXPECT_EQ(lines.last(), "Il pourra vous être accordé un congé pathologique à partir du .");
 

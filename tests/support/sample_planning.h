@@ -10,6 +10,7 @@ namespace tovimar::testing {
 inline PlanningData sampleSchedule(bool leaveComputed = true) {
     PlanningData d;
     d.patientName = "Zoé Lefèvre";
+    d.issued = "20/03/2010";
     d.letterhead = {"Madame",
                     "Martin",
                     "Élise",

@@ -22,6 +22,7 @@ T21LetterData ageAlone() {
     d.letterhead.department = "69";
     d.letterhead.telephone = "04 78 11 22 33";
     d.patientName = "Zoé Lefèvre";
+    d.issued = "20/03/2010";
     d.age = "35";
     d.LblAgeT = "1/347";
     d.LblRiskEcho = "1/347";
@@ -45,6 +46,8 @@ TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
         "",
         "Lyon      69",
         "Tel :  04 78 11 22 33",
+        // The date of the document and the practitioner's signature, under the letterhead.
+        "Le 20/03/2010            Signature du praticien : ______________________________",
         "Madame Zoé Lefèvre, 35 ans",
         "",
         "EVALUATION DU RISQUE DE TRISOMIE 21",
@@ -80,14 +83,15 @@ TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
     // The letterhead's next line is in 12 points.
     EXPECT_NEAR(lines[2].top - lines[1].top, RecordingReportPrinter::modelLineHeightCm(20), 1e-9);
     EXPECT_EQ(lines[2].pieces[0].style.points, 12);
-    const auto& salutation = lines[8];
+    EXPECT_DOUBLE_EQ(lines[8].top, 5.2); // the date and the signature
+    const auto& salutation = lines[9];
     EXPECT_DOUBLE_EQ(salutation.top, 6);
     ASSERT_EQ(salutation.pieces.size(), 2u);
     EXPECT_FALSE(salutation.pieces[0].style.bold);
     EXPECT_TRUE(salutation.pieces[1].style.bold);
     EXPECT_EQ(salutation.pieces[1].style.points, 12);
-    EXPECT_TRUE(lines[10].pieces[0].style.bold); // the title
-    EXPECT_FALSE(lines[12].pieces[0].style.bold);
+    EXPECT_TRUE(lines[11].pieces[0].style.bold); // the title
+    EXPECT_FALSE(lines[13].pieces[0].style.bold);
     EXPECT_FALSE(printer.ended()); // sending the page is the caller's
 }
 
@@ -155,6 +159,7 @@ TEST(T21LetterPage, EverySectionThatHasAResult) {
         s10 + "Le risque global de donner naissance à un enfant trisomique après les "
               "examens qui vous ont été pratiqués est estimé à 1/28025.",
     };
-    ASSERT_GE(lines.size(), 8 + middle.size());
-    EXPECT_EQ(lines.mid(8, middle.size()), middle);
+    // Under the letterhead (8 lines) and the date and signature line.
+    ASSERT_GE(lines.size(), 9 + middle.size());
+    EXPECT_EQ(lines.mid(9, middle.size()), middle);
 }
