@@ -236,9 +236,20 @@ void OvarianResponseWindow::calcule() {
     const auto ratio = numberIn(LblLhFsh);
     const auto fsh = numberIn(TxtFSH);
     if (!age || !bmi || !ratio || !fsh) {
-        platform().messages.inform(QStringLiteral(
-            "Le score demande l'âge, le poids et la taille (qui donnent l'IMC), la FSH et la LH "
-            "(qui donnent le rapport LH/FSH), en nombres."));
+        // A weight or height outside its limits is named with them; else what is missing.
+        const auto weight = numberIn(TxtPds), height = numberIn(TxtTaille);
+        const std::string refusal =
+            weight && height ? bmiRefusal(*weight, *height) : std::string();
+        platform().messages.inform(
+            !refusal.empty()
+                ? QString::fromStdString(refusal)
+                : QStringLiteral("Le score demande l'âge, le poids et la taille (qui donnent "
+                                 "l'IMC), la FSH et la LH (qui donnent le rapport LH/FSH), en "
+                                 "nombres."));
+        return;
+    }
+    if (const std::string refusal = limitRefusal(kFertilityAgeLimit, *age); !refusal.empty()) {
+        platform().messages.inform(QString::fromStdString(refusal));
         return;
     }
     const OvarianResponseVerdict v = SCORE_RO(*age, *bmi, *ratio, *fsh);

@@ -15,6 +15,7 @@
 
 #include "core/french_number.h"
 #include "core/vb_date.h"
+#include "fertility/ovarian_response_score.h"
 #include "fertility/transfer_score.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -231,8 +232,8 @@ void TransferScoreWindow::dateOfBirthChanged() {
 void TransferScoreWindow::ageChanged() {
     forgetTransferScore();
     const auto age = numberIn(TxtAge);
-    if (!age) {
-        // No score stays beside an age that gives none.
+    if (!age || !limitRefusal(kFertilityAgeLimit, *age).empty()) {
+        // No score stays beside an age that gives none (no number, or none a woman can have).
         ageScore_.reset();
         LblScoreAge->clear();
         Label5->clear();
@@ -285,6 +286,12 @@ void TransferScoreWindow::embryoChosen() {
 
 void TransferScoreWindow::calcule() {
     forgetTransferScore();
+    const auto age = numberIn(TxtAge);
+    if (const std::string refusal = age ? limitRefusal(kFertilityAgeLimit, *age) : std::string();
+        !refusal.empty()) {
+        platform().messages.inform(QString::fromStdString(refusal));
+        return;
+    }
     if (!ageScore_ || !responseScore_) {
         platform().messages.inform(
             QStringLiteral("Le score de transfert demande l'âge (ou la date de naissance), l'E2 "

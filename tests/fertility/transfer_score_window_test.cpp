@@ -190,9 +190,9 @@ TEST(TransferScoreWindow, AgeFromTheDateOfBirthInCalendarYears) {
     EXPECT_EQ(w.LblScoreAge->text(), "2");
     retype(w.TxtDateNaiss, "31/02/1975"); // not a date: nothing changes
     EXPECT_EQ(w.TxtAge->text(), "35");
-    retype(w.TxtDateNaiss, "05/06/2010"); // this year: 0, which scores 3
+    retype(w.TxtDateNaiss, "05/06/2010"); // this year: 0, an age no woman treated has
     EXPECT_EQ(w.TxtAge->text(), "0");
-    EXPECT_EQ(w.LblScoreAge->text(), "3");
+    EXPECT_EQ(w.LblScoreAge->text(), "");
 }
 
 TEST(TransferScoreWindow, ScrollBarsWriteTheirValueButTypingDoesNotMoveThem) {
@@ -245,3 +245,16 @@ TEST(TransferScoreWindow, SaysTheScoreIsHistoricalAndSingleEmbryoTransferTheRule
 }
 
 } // namespace
+
+TEST(TransferScoreWindow, AnAgeNoWomanTreatedCanHaveGivesNoScoreButItsRange) {
+    FakePlatform fake;
+    TransferScoreWindow w(fake.windows());
+    retype(w.TxtAge, "1975"); // a year typed for an age
+    EXPECT_EQ(w.LblScoreAge->text(), "");
+    EXPECT_EQ(w.Label5->text(), "");
+    retype(w.TxtE2, "1500");
+    retype(w.TxtFSH, "1000");
+    QTest::mouseClick(w.BtnCalcule, Qt::LeftButton);
+    EXPECT_EQ(w.LblScoreT->text(), "");
+    EXPECT_EQ(fake.messages.shown, QStringList{"L'âge doit être compris entre 15 et 80 ans."});
+}
