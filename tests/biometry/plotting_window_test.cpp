@@ -175,8 +175,12 @@ TEST(PlottingWindow, ChartSavedAsPdfAndSvgWithThePoint) {
         const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+        // The patient is asked once, and the file's name says whose chart it is and when.
+        scan.fake.prompt.answer = "Mme Zoé L/efèvre";
         QTest::mouseClick(w.SvgCourbe, Qt::LeftButton);
         EXPECT_EQ(QFileInfo(suggested).absolutePath(), home.filePath("Documents"));
+        EXPECT_EQ(QFileInfo(suggested).fileName(),
+                  "Courbe Diamètre Bipariétal - Zoé L-efèvre - 2010-03-15.svg");
         EXPECT_TRUE(QFileInfo(home.filePath("Documents")).isDir());
         qputenv("HOME", savedHome);
         if (savedConfig.isNull())
@@ -189,8 +193,12 @@ TEST(PlottingWindow, ChartSavedAsPdfAndSvgWithThePoint) {
     const QString text = QString::fromUtf8(svg.readAll());
     EXPECT_TRUE(text.contains("Mesure : 53 mm à 22 Sem. A. (50 ème Percentile), le 15/03/2010."))
         << text.toStdString();
+    EXPECT_TRUE(text.contains("Madame Zoé L/efèvre, le 15/03/2010")) << text.toStdString();
     chosen = dir.filePath("bip.pdf");
     QTest::mouseClick(w.PdfCourbe, Qt::LeftButton);
+    EXPECT_EQ(scan.fake.prompt.asked.size(), 1);
+    EXPECT_EQ(QFileInfo(suggested).fileName(),
+              "Courbe Diamètre Bipariétal - Zoé L-efèvre - 2010-03-15.pdf");
     expectWholeChartPdf(chosen);
     // Printed on a printer (here one writing PDF): the same page.
     const QString printed = dir.filePath("imprimee.pdf");
