@@ -38,6 +38,10 @@ PlanningPreview planningPreview(const PlanningData& d) {
         s10 + h.address2,
         s10 + h.department + spaces(10) + h.town,
         s10 + "Tel : " + h.telephone,
+        // The date of the document and the practitioner's signature.
+        "",
+        s10 + "Le " + d.issued + spaces(12) +
+            "Signature du praticien : ______________________________",
     });
 
     std::vector<std::string> l;

@@ -118,7 +118,8 @@ TEST_F(PlanningFromTheMainWindow, ThePreviewIsEditableAndPrintsWhatItShows) {
     EXPECT_TRUE(preview->isVisible());
     EXPECT_EQ(preview->windowTitle(), "Imprime");
     const QStringList header = preview->headerText().split("\r\n");
-    EXPECT_EQ(header.size(), 7);
+    EXPECT_EQ(header.size(), 9); // the letterhead, then the date and the signature
+    EXPECT_TRUE(header[8].startsWith("          Le 15/03/2010")) << header[8].toStdString();
     EXPECT_EQ(header[0], "          Madame Élise Martin");
     EXPECT_EQ(header[5], "          69          Lyon");
     QStringList letter = preview->letterText().split("\r\n");
@@ -137,7 +138,8 @@ TEST_F(PlanningFromTheMainWindow, ThePreviewIsEditableAndPrintsWhatItShows) {
     const QStringList printed = page.lines();
     EXPECT_EQ(printed.mid(0, 4), QStringList({"", "", "", ""}));
     EXPECT_EQ(printed[4], "          Madame Élise Martin");
-    EXPECT_EQ(printed[15], "              Madame Zoé Lefèvre-Durand");
+    EXPECT_TRUE(printed[12].contains("Signature du praticien")) << printed[12].toStdString();
+    EXPECT_EQ(printed[17], "              Madame Zoé Lefèvre-Durand");
     EXPECT_EQ(window->DateDG->text(), "15/01/2010");
 
     preview->Quitte->trigger();

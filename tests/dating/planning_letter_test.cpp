@@ -24,12 +24,15 @@ std::vector<std::string> lines(const std::string& text) {
 
 } // namespace
 
-TEST(PlanningPreview, HeaderHasSevenLinesOfTheLetterhead) {
+TEST(PlanningPreview, HeaderHasTheLetterheadThenTheDateAndTheSignature) {
     const PlanningPreview p = planningPreview(sampleSchedule());
     const std::vector<std::string> expected = {
         "          Madame Élise Martin",  "          Sage-femme", "          Maternité des Lilas",
         "          12, rue de l'Église",  "          Bâtiment B", "          69          Lyon",
         "          Tel : 04 78 00 00 00",
+        "",
+        "          Le 20/03/2010            Signature du praticien : "
+        "______________________________",
     };
     EXPECT_EQ(lines(p.header), expected);
 }
@@ -85,7 +88,7 @@ TEST(PlanningPreview, LetterLineByLine) {
 TEST(PlanningPreview, AnEmptyScheduleLeavesTheLabelsAlone) {
     const PlanningPreview p = planningPreview(PlanningData{});
     const std::vector<std::string> header = lines(p.header);
-    ASSERT_EQ(header.size(), 7u);
+    ASSERT_EQ(header.size(), 9u);
     EXPECT_EQ(header[0], std::string(10, ' ') + "  ");
     EXPECT_EQ(header[6], std::string(10, ' ') + "Tel : ");
     const std::vector<std::string> letter = lines(p.letter);
