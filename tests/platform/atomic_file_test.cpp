@@ -22,30 +22,14 @@
 #include "biometry/growth_chart.h"
 #include "platform/report_destination.h"
 #include "platform/settings_folder.h"
+#include "support/file_size_limit.h"
 #include "support/fake_platform.h"
 
 using namespace tovimar;
 
 namespace {
 
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using tovimar::testing::FileSizeLimit;
 
 QByteArray bytesOf(const QString& path) {
     QFile f(path);

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/file_size_limit.h"
+
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -122,25 +124,7 @@ TEST(SettingsFolder, AReadOnlyProgramFolderWithAnUnwritableHomeStillReadsTheShip
     EXPECT_EQ(folder.read("term.tvx"), "\"shipped\"\r\n");
 }
 
-// A file-size limit makes writes fail as a full disk does, without root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using tovimar::testing::FileSizeLimit;
 
 TEST(SettingsFolder, ASaveThatRunsOutOfSpaceKeepsThePreviousFileAndSaysSoInFrench) {
     QTemporaryDir program;

@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 
 #include "dating/term_settings_window.h"
+#include "support/file_size_limit.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/window_registry.h"
@@ -36,25 +37,7 @@ class FrenchLocale {
     std::string previous_;
 };
 
-// A file-size limit makes writes fail as a full disk does, without root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using tovimar::testing::FileSizeLimit;
 
 TEST(SettingsSaves, TheTermEditorSavedUnchangedUnderAFrenchLocaleRewritesTheSameBytes) {
     FrenchLocale french;

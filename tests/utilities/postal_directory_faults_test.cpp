@@ -16,6 +16,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "support/file_size_limit.h"
 #include "support/fake_platform.h"
 #include "support/sqlite_fixture.h"
 #include "support/typing.h"
@@ -27,24 +28,7 @@ namespace {
 using testing::FakePlatform;
 using testing::typeText;
 
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
-};
+using tovimar::testing::FileSizeLimit;
 
 QByteArray bytesOf(const QString& path) {
     QFile f(path);
