@@ -102,11 +102,11 @@ struct Driven {
     QWidget* window = nullptr;
 };
 
-Driven build(const DrivenWindow& spec) {
+Driven build(const DrivenWindow& row) {
     Driven d;
     d.fake = std::make_unique<FakePlatform>();
-    if (spec.prepare) spec.prepare(*d.fake);
-    d.window = spec.open(*d.fake);
+    if (row.prepare) row.prepare(*d.fake);
+    d.window = row.open(*d.fake);
     return d;
 }
 
@@ -261,37 +261,37 @@ std::vector<ControlState> snapshot(QWidget* window, const QStringList& ignored) 
     return out;
 }
 
-std::string driveAndCompare(const DrivenWindow& spec, unsigned seed, int rounds, int steps) {
+std::string driveAndCompare(const DrivenWindow& row, unsigned seed, int rounds, int steps) {
     for (int round = 0; round < rounds; ++round) {
         const unsigned roundSeed = seed + unsigned(round) * 7919u;
         std::mt19937 random(roundSeed);
         std::ostringstream log;
-        Driven driven = build(spec);
-        const int actionCount = int(spec.inputs.size() + std::size_t(spec.buttons.size()));
+        Driven driven = build(row);
+        const int actionCount = int(row.inputs.size() + std::size_t(row.buttons.size()));
         for (int step = 0; step < steps && actionCount > 0; ++step) {
             const int a = std::uniform_int_distribution<int>(0, actionCount - 1)(random);
-            if (a < int(spec.inputs.size()))
-                actOn(driven.window, spec.inputs[std::size_t(a)], random, log);
+            if (a < int(row.inputs.size()))
+                actOn(driven.window, row.inputs[std::size_t(a)], random, log);
             else
-                press(driven.window, spec.buttons[a - int(spec.inputs.size())], log);
+                press(driven.window, row.buttons[a - int(row.inputs.size())], log);
             QApplication::processEvents();
         }
         std::vector<FinalValue> finals;
-        for (const DrivenInput& in : spec.inputs)
+        for (const DrivenInput& in : row.inputs)
             finals.push_back(readInput(driven.window, in));
-        for (const QString& name : spec.finalPresses)
+        for (const QString& name : row.finalPresses)
             press(driven.window, name, log);
         QApplication::processEvents();
-        const std::vector<ControlState> seen = snapshot(driven.window, spec.ignored);
+        const std::vector<ControlState> seen = snapshot(driven.window, row.ignored);
 
-        Driven fresh = build(spec);
+        Driven fresh = build(row);
         std::ostringstream freshLog;
-        for (std::size_t i = 0; i < spec.inputs.size(); ++i)
-            giveInput(fresh.window, spec.inputs[i], finals[i]);
-        for (const QString& name : spec.finalPresses)
+        for (std::size_t i = 0; i < row.inputs.size(); ++i)
+            giveInput(fresh.window, row.inputs[i], finals[i]);
+        for (const QString& name : row.finalPresses)
             press(fresh.window, name, freshLog);
         QApplication::processEvents();
-        const std::vector<ControlState> expected = snapshot(fresh.window, spec.ignored);
+        const std::vector<ControlState> expected = snapshot(fresh.window, row.ignored);
 
         std::ostringstream diff;
         for (std::size_t i = 0; i < seen.size() && i < expected.size(); ++i)
@@ -302,7 +302,7 @@ std::string driveAndCompare(const DrivenWindow& spec, unsigned seed, int rounds,
         if (seen.size() != expected.size()) diff << "  not the same controls\n";
         if (!diff.str().empty()) {
             std::ostringstream report;
-            report << spec.title << ": replay with TOVIMAR_SEED=" << roundSeed << "\n"
+            report << row.title << ": replay with TOVIMAR_SEED=" << roundSeed << "\n"
                    << diff.str() << "after:\n"
                    << log.str();
             return report.str();
