@@ -242,15 +242,20 @@ void PostalDirectoryWindow::searchTown(const QString& text) {
     setArrowsVisible(true);
     List1->clear();
     if (text.isEmpty()) return;
-    const auto result = directory_.findTown(text);
+    showFound(directory_.findTown(text), QStringLiteral("Ce Nom n'existe pas"));
+}
+
+// The entry a search found, or why there is none; with none found, no entry
+// is current any more and none is shown.
+void PostalDirectoryWindow::showFound(const PostalDirectory::Result& result,
+                                      const QString& notFound) {
     switch (result.outcome) {
     case PostalDirectory::Outcome::Done:
         showEntry(result.entry);
         break;
     case PostalDirectory::Outcome::NotFound:
-        // No entry is current any more: none is shown.
         Label1->clear();
-        platform().messages.inform(QStringLiteral("Ce Nom n'existe pas"));
+        platform().messages.inform(notFound);
         break;
     default:
         tellConnectionFault();
@@ -272,20 +277,9 @@ void PostalDirectoryWindow::searchCode(const QString& text) {
 void PostalDirectoryWindow::chooseListedTown(QListWidgetItem* item) {
     if (!item) return;
     // The town chosen is the entry a correction ("Modifier") goes to.
-    const auto result = directory_.chooseTownWithCode(item->text(), TxtCodes->text());
-    switch (result.outcome) {
-    case PostalDirectory::Outcome::Done:
-        showEntry(result.entry);
-        break;
-    case PostalDirectory::Outcome::NotFound:
-        // Deleted or changed meanwhile (another copy of the program).
-        Label1->clear();
-        platform().messages.inform(QStringLiteral("Ville non trouvée"));
-        break;
-    default:
-        tellConnectionFault();
-        break;
-    }
+    // Not found: deleted or changed meanwhile (another copy of the program).
+    showFound(directory_.chooseTownWithCode(item->text(), TxtCodes->text()),
+              QStringLiteral("Ville non trouvée"));
 }
 
 void PostalDirectoryWindow::step(bool forward) {

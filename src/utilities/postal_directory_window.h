@@ -40,6 +40,7 @@ class PostalDirectoryWindow : public ToolWindow {
     void chooseListedTown(QListWidgetItem* item);
     void step(bool forward);
     void showEntry(const PostalEntry& entry);
+    void showFound(const PostalDirectory::Result& result, const QString& notFound);
     void openPanel(QGroupBox* panel, QLineEdit* firstField);
     void saveNew();
     void saveCorrection();
