@@ -6,44 +6,10 @@
 #include "biometry/biometry_report.h"
 #include "platform/report_destination.h"
 #include "support/pdf_readback.h"
+#include "support/sample_printouts.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
-
-namespace {
-
-BiometryReportData sampleReport() {
-    BiometryReportData d;
-    d.letterhead.civility = "Madame";
-    d.letterhead.firstName = "Élise";
-    d.letterhead.lastName = "Martin";
-    d.letterhead.speciality = "Sage-femme";
-    d.letterhead.establishment = "Maternité des Lilas";
-    d.letterhead.address1 = "12, rue de l'Église";
-    d.letterhead.address2 = "Bâtiment B";
-    d.letterhead.town = "Lyon";
-    d.letterhead.department = "69";
-    d.letterhead.telephone = "04 78 00 00 00";
-    d.patientName = "Zoé Lefèvre";
-    d.start = "01/02/2007";
-    d.weeks = "21";
-    d.measuredOn = "15/06/2007";
-    d.interOrbital = "23";
-    d.lines = {{{"50", "50 ème Percentile", "50"},
-                {"184", "50 ème Percentile", "184"},
-                {"48", "50 ème Percentile", "48"},
-                {"150", "3 ème à 10 ème Percentile", "162"},
-                {"35", "50 ème Percentile", "35"},
-                {"", "", "35"},
-                {"33", "50 ème Percentile", "33"},
-                {"21", "50 ème Percentile", "21"}}};
-    d.dioBip = "0,46";
-    d.theoreticalWeight = "399 g";
-    d.estimatedWeight = "381 g";
-    return d;
-}
-
-} // namespace
 
 // Printed through the real destination with no printer installed: the PDF file
 // holds one page whose lines read as composed, each measurement on a line of its
@@ -52,7 +18,7 @@ TEST(BiometryReport, PdfReadBackInOrderOneLineEachWithinTheMargins) {
     PdfPrintout out;
     const QString path =
         out.print(PrintMode::CurrentPrinter, kBiometryDocumentName,
-                  [](ReportPrinter& printer) { printBiometryReport(printer, sampleReport()); });
+                  [](ReportPrinter& printer) { printBiometryReport(printer, sampleBiometryReport()); });
     ASSERT_FALSE(path.isEmpty()) << out.shown.join('|').toStdString();
     ASSERT_EQ(out.shown.size(), 1);
     EXPECT_TRUE(out.shown[0].contains(path)) << out.shown[0].toStdString(); // told where

@@ -5,55 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "support/recording_report_printer.h"
+#include "support/sample_printouts.h"
 
 using namespace tovimar;
-
-namespace {
-
-PracticeOptions letterhead() {
-    PracticeOptions h;
-    h.civility = "Madame";
-    h.firstName = "Élise";
-    h.lastName = "Martin";
-    h.speciality = "Sage-femme";
-    h.establishment = "Maternité des Lilas";
-    h.address1 = "12, rue de l'Église";
-    h.address2 = "Bâtiment B";
-    h.town = "Lyon";
-    h.department = "69";
-    h.telephone = "04 78 00 00 00";
-    return h;
-}
-
-BiometryReportData sampleReport() {
-    BiometryReportData d;
-    d.letterhead = letterhead();
-    d.patientName = "Zoé Lefèvre";
-    d.issued = "16/06/2007";
-    d.start = "01/02/2007";
-    d.weeks = "21";
-    d.measuredOn = "15/06/2007";
-    d.interOrbital = "23";
-    d.lines = {{{"50", "50 ème Percentile", "50"},
-                {"184", "50 ème Percentile", "184"},
-                {"48", "50 ème Percentile", "48"},
-                {"150", "3 ème à 10 ème Percentile", "162"},
-                {"35", "50 ème Percentile", "35"},
-                {"", "", "35"},
-                {"33", "50 ème Percentile", "33"},
-                {"21", "50 ème Percentile", "21"}}};
-    d.dioBip = "0,46";
-    d.femPied = "";
-    d.theoreticalWeight = "399 g";
-    d.estimatedWeight = "381 g";
-    return d;
-}
-
-} // namespace
+using tovimar::testing::sampleBiometryReport;
 
 TEST(BiometryReport, LinesInOrderUnderTheLetterhead) {
     RecordingReportPrinter printer;
-    printBiometryReport(printer, sampleReport());
+    printBiometryReport(printer, sampleBiometryReport());
     const QStringList expected = {
         "Maternité des Lilas",
         "Madame Élise Martin",
@@ -100,7 +59,7 @@ TEST(BiometryReport, LinesInOrderUnderTheLetterhead) {
 
 TEST(BiometryReport, GridFontsAndEmphasis) {
     RecordingReportPrinter printer;
-    printBiometryReport(printer, sampleReport());
+    printBiometryReport(printer, sampleBiometryReport());
     const auto& ops = printer.operations();
     ASSERT_FALSE(ops.empty());
     EXPECT_EQ(ops[0].kind, ReportOperation::Kind::CentimetreGrid);

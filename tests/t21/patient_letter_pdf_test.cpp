@@ -6,6 +6,7 @@
 
 #include "platform/report_destination.h"
 #include "support/pdf_readback.h"
+#include "support/sample_printouts.h"
 #include "t21/patient_letter.h"
 #include "t21/patient_letter_printout.h"
 
@@ -14,29 +15,9 @@ using namespace tovimar::testing;
 
 namespace {
 
-T21LetterData ageAlone() {
-    T21LetterData d;
-    d.letterhead.civility = "Docteur";
-    d.letterhead.firstName = "Hélène";
-    d.letterhead.lastName = "Durand";
-    d.letterhead.speciality = "Gynécologue obstétricien";
-    d.letterhead.establishment = "Clinique du Parc";
-    d.letterhead.address1 = "3, place Bellecour";
-    d.letterhead.town = "Lyon";
-    d.letterhead.department = "69";
-    d.letterhead.telephone = "04 78 11 22 33";
-    d.patientName = "Zoé Lefèvre";
-    d.age = "35";
-    d.LblAgeT = "1/347";
-    d.LblRiskEcho = "1/347";
-    d.globalN = "347";
-    d.threshold = 250;
-    return d;
-}
-
 // Every result of the screen: the longest letter.
 T21LetterData everySection() {
-    T21LetterData d = ageAlone();
+    T21LetterData d = sampleAgeAloneLetter();
     d.LblAge = "1/245";
     d.nuchalTranslucency = "1,5";
     d.crl = "60";
@@ -119,7 +100,7 @@ void expectNoWordAloneOnALine(const QStringList& paragraph) {
 } // namespace
 
 TEST(T21LetterPdf, AgeAloneLowRiskReadsInOrderWithinTheMargins) {
-    const PrintedLetter letter = printLetter(ageAlone());
+    const PrintedLetter letter = printLetter(sampleAgeAloneLetter());
     ASSERT_FALSE(letter.path.isEmpty()) << "no PDF written";
     ASSERT_TRUE(letter.info.parsed) << "pdfinfo cannot read " << letter.path.toStdString();
     EXPECT_EQ(letter.info.pages, 1);

@@ -5,37 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "support/recording_report_printer.h"
+#include "support/sample_printouts.h"
 
 using namespace tovimar;
-
-namespace {
-
-T21LetterData ageAlone() {
-    T21LetterData d;
-    d.letterhead.civility = "Docteur";
-    d.letterhead.firstName = "Hélène";
-    d.letterhead.lastName = "Durand";
-    d.letterhead.speciality = "Gynécologue obstétricien";
-    d.letterhead.establishment = "Clinique du Parc";
-    d.letterhead.address1 = "3, place Bellecour";
-    d.letterhead.town = "Lyon";
-    d.letterhead.department = "69";
-    d.letterhead.telephone = "04 78 11 22 33";
-    d.patientName = "Zoé Lefèvre";
-    d.issued = "20/03/2010";
-    d.age = "35";
-    d.LblAgeT = "1/347";
-    d.LblRiskEcho = "1/347";
-    d.globalN = "347";
-    d.threshold = 250;
-    return d;
-}
-
-} // namespace
+using tovimar::testing::sampleAgeAloneLetter;
 
 TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
     RecordingReportPrinter printer;
-    printT21Letter(printer, ageAlone());
+    printT21Letter(printer, sampleAgeAloneLetter());
     const QString s10(10, ' '), s25(25, ' ');
     const QStringList expected = {
         "",
@@ -96,7 +73,7 @@ TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
 }
 
 TEST(T21LetterPage, ThresholdEqualToTheRiskGivesTheHighRiskAdvice) {
-    T21LetterData d = ageAlone();
+    T21LetterData d = sampleAgeAloneLetter();
     d.threshold = 347;
     RecordingReportPrinter printer;
     printT21Letter(printer, d);
@@ -108,7 +85,7 @@ TEST(T21LetterPage, ThresholdEqualToTheRiskGivesTheHighRiskAdvice) {
 }
 
 TEST(T21LetterPage, EverySectionThatHasAResult) {
-    T21LetterData d = ageAlone();
+    T21LetterData d = sampleAgeAloneLetter();
     d.patientName.clear();
     d.LblAge = "1/245";
     d.ageGestationLabel = "A 12,2 SA";
