@@ -6,13 +6,18 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "biometry/biometry_window.h"
 #include "biometry/growth_chart_widget.h"
 #include "biometry/illustrations.h"
+#include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/window_registry.h"
+#include "utilities/practice_options_access.h"
 
 namespace tovimar {
 namespace {
@@ -42,6 +47,7 @@ const ViewerEntry kEntries[7] = {
 
 ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form4", QStringLiteral("Courbes biometriques")) {
+    dialogs = systemChartDialogs(this);
     auto* layout = new QVBoxLayout(this);
     auto* menu = new QMenuBar(this);
     QAction* quit = menu->addAction(QStringLiteral("&Quitter"));
@@ -111,12 +117,36 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     body->addLayout(side);
     layout->addLayout(body, 1);
 
+    // The earlier scans of the measure shown, under the chart, and the chart sent out.
+    Echos = new ScanTable;
+    TblEchos = Echos->TblEchos;
+    LblSerie = Echos->LblSerie;
+    LblSerieErreurs = Echos->LblSerieErreurs;
+    layout->addWidget(Echos);
+    connect(Echos, &ScanTable::edited, this, &ChartViewerWindow::scanEdited);
+    ImprimerCourbe = button("ImprimerCourbe", QStringLiteral("&Imprimer la courbe"));
+    PdfCourbe = button("PdfCourbe", QStringLiteral("Enregistrer en P&DF"));
+    SvgCourbe = button("SvgCourbe", QStringLiteral("Enregistrer en &SVG"));
+    auto* bottom = new QHBoxLayout;
+    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe}) {
+        b->setEnabled(false); // until a chart is shown
+        bottom->addWidget(b);
+    }
+    bottom->addStretch();
+    layout->addLayout(bottom);
+    connect(ImprimerCourbe, &QPushButton::clicked, this,
+            [this] { printChart(this->windows(), currentPage(), dialogs); });
+    connect(PdfCourbe, &QPushButton::clicked, this,
+            [this] { saveChart(this->windows(), currentPage(), false, dialogs); });
+    connect(SvgCourbe, &QPushButton::clicked, this,
+            [this] { saveChart(this->windows(), currentPage(), true, dialogs); });
+
     // "Quitter" hides the viewer; its menu "Quitter" closes it.
     connect(Quitter, &QPushButton::clicked, this, &QWidget::hide);
     setEscapeButton(Quitter);
-    setReadingOrder(
-        {BoutonBip, BoutonDat, BoutonCc, BoutonCa, BoutonFem, BoutonPied, BoutonCerv, Quitter});
-    resize(900, 600);
+    setReadingOrder({BoutonBip, BoutonDat, BoutonCc, BoutonCa, BoutonFem, BoutonPied, BoutonCerv,
+                     TblEchos, ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
+    resize(900, 700);
     placeOnScreen();
 }
 
@@ -129,8 +159,102 @@ void ChartViewerWindow::showMeasure(Measure m) {
         Label2->setText(QString::fromUtf8(kEntries[i].source));
         Image2->setIllustration(illustrationPath(m));
     }
+    shown_ = m;
+    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
+        b->setEnabled(true);
+    // Today's measurement is read from the biometry window now, as the
+    // plotting window reads it; the earlier scans are the consultation's.
+    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
+    todays_ = todaysMeasurement(biometry, m);
+    followScans();
+    Echos->setRows(biometry ? biometry->earlierScans().rows(m) : std::vector<ScanRow>{});
+    showSeries();
     show();
     raise();
+}
+
+void ChartViewerWindow::followScans() {
+    // Rows typed in the plotting window show here at once, and the reverse.
+    if (BiometryWindow* biometry = windows().existing<BiometryWindow>())
+        connect(&biometry->earlierScans(), &ScanStore::changed, this,
+                &ChartViewerWindow::scansChanged, Qt::UniqueConnection);
+}
+
+void ChartViewerWindow::scanEdited() {
+    if (!shown_) return;
+    windows().get<BiometryWindow>().earlierScans().setRows(*shown_, Echos->rows());
+    followScans();
+    showSeries();
+}
+
+void ChartViewerWindow::scansChanged(Measure m) {
+    if (shown_ != m) return;
+    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
+    if (!biometry) return;
+    ScanStore typed;
+    typed.setRows(m, Echos->rows());
+    // Typed here: the table already holds them.
+    if (typed.rows(m) != biometry->earlierScans().rows(m))
+        Echos->setRows(biometry->earlierScans().rows(m));
+    showSeries();
+}
+
+void ChartViewerWindow::showSeries() {
+    series_ = {};
+    GrowthChartWidget* chart = shownChart();
+    std::optional<ChartPoint> point;
+    if (chart && shown_) {
+        const BiometryWindow* biometry = windows().existing<BiometryWindow>();
+        series_ = placeScanSeries(*shown_, todays_.start, platform().clock.today(),
+                                  biometry ? biometry->earlierScans().rows(*shown_)
+                                           : std::vector<ScanRow>{},
+                                  todays_.value, todays_.measuredOn, todays_.weeks);
+        for (const SeriesPoint& p : series_.points) {
+            if (!p.today) continue;
+            // Today's cross at the age the list gives it, with its days.
+            point = ChartPoint{p.week, p.mm, QString::fromStdString(p.valueText),
+                               QStringLiteral("aujourd'hui, ") +
+                                   QString::fromStdString(weeksAndDaysText(p.daysOfAmenorrhoea)),
+                               QString::fromStdString(p.band)};
+        }
+    }
+    const std::vector<ChartScan> marks = Echos->showSeries(series_);
+    for (GrowthChartWidget* c : charts_) {
+        c->setScans(c == chart ? marks : std::vector<ChartScan>{});
+        c->setPoint(c == chart ? point : std::nullopt);
+    }
+}
+
+ChartPage ChartViewerWindow::currentPage() const {
+    ChartPage page;
+    GrowthChartWidget* chart = shownChart();
+    if (!chart) return page;
+    for (const ViewerEntry& e : kEntries)
+        if (e.m == chart->measure()) {
+            page.title = QString::fromUtf8(e.title);
+            page.source = QString::fromUtf8(e.source);
+        }
+    page.letterhead = currentPracticeOptions(windows());
+    page.chart = chart->chart();
+    page.drawing.scans = chart->scans();
+    page.drawing.point = chart->point();
+    page.scans = Echos->listed();
+    const QString today = QString::fromStdString(platform().clock.today().toText());
+    const SeriesPoint* todays = nullptr;
+    for (const SeriesPoint& p : series_.points)
+        if (p.today) todays = &p;
+    if (todays)
+        // Dated with the scan day, as the biometry report dates it.
+        page.details = QStringLiteral("Mesure : ") + QString::fromStdString(todays->valueText) +
+                       QStringLiteral(" mm à ") +
+                       QString::fromStdString(weeksAndDaysText(todays->daysOfAmenorrhoea)) +
+                       (todays->band.empty()
+                            ? QString()
+                            : QStringLiteral(" (") + QString::fromStdString(todays->band) + ")") +
+                       QStringLiteral(", le ") + QString::fromStdString(todays->dateText) + ".";
+    else
+        page.details = QStringLiteral("Courbe imprimée le ") + today + ".";
+    return page;
 }
 
 GrowthChartWidget* ChartViewerWindow::shownChart() const {

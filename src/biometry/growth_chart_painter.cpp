@@ -262,11 +262,20 @@ void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
         std::vector<QPointF> line;
         for (const ChartScan& s : drawing.scans)
             line.push_back(map.clampedToPlot(s.week, s.mm));
-        if (drawing.point) line.push_back(map.clampedToPlot(drawing.point->week, drawing.point->mm));
+        std::vector<QPointF> joined = line;
+        if (drawing.point) {
+            // Today's point takes its place by age: a scan typed after the
+            // biometry window's scan day comes after it.
+            std::size_t at = 0;
+            while (at < drawing.scans.size() && drawing.scans[at].week <= drawing.point->week)
+                ++at;
+            joined.insert(joined.begin() + std::ptrdiff_t(at),
+                          map.clampedToPlot(drawing.point->week, drawing.point->mm));
+        }
         const QColor navy(0, 0, 0x80);
         p.setPen(penOf(navy, 1.1, pt));
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(line.data(), int(line.size()));
+        p.drawPolyline(joined.data(), int(joined.size()));
         const QFont dateFont = fontOf(kLabelPoints, pt);
         const QFontMetricsF dm(dateFont);
         p.setFont(dateFont);

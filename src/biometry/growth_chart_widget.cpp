@@ -21,6 +21,11 @@ void GrowthChartWidget::setScans(std::vector<ChartScan> scans) {
     update();
 }
 
+void GrowthChartWidget::setPoint(std::optional<ChartPoint> point) {
+    drawing_.point = std::move(point);
+    update();
+}
+
 void GrowthChartWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintGrowthChart(painter, QRectF(rect()), chart_, drawing_);

@@ -24,6 +24,9 @@ class GrowthChartWidget : public QWidget {
     // The earlier scans drawn on the chart.
     void setScans(std::vector<ChartScan> scans);
     const std::vector<ChartScan>& scans() const { return drawing_.scans; }
+    // Today's point, drawn as a cross with its texts beside it.
+    void setPoint(std::optional<ChartPoint> point);
+    const std::optional<ChartPoint>& point() const { return drawing_.point; }
 
     QSize sizeHint() const override { return {620, 430}; }
     QSize minimumSizeHint() const override { return {320, 230}; }

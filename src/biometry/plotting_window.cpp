@@ -110,15 +110,10 @@ class CrossWidget : public QWidget {
 
 PlottingWindow::PlottingWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form7", QStringLiteral("Courbes biometriques")) {
-    chooseSaveFile = [this](const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer la courbe"),
-                                            suggested, filter);
-    };
-    choosePrinter = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    };
-    printersAvailable = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
+    const ChartDialogs system = systemChartDialogs(this);
+    chooseSaveFile = system.chooseSaveFile;
+    choosePrinter = system.choosePrinter;
+    printersAvailable = system.printersAvailable;
     build();
     placeOnScreen();
 }
@@ -183,44 +178,15 @@ void PlottingWindow::build() {
     for (QLabel* l : {Ordonnee, Abscisse, Centile, HorsCourbes})
         l->setParent(chartArea_);
     // The earlier scans of the measure shown, under the chart.
-    TblEchos = named(new QTableWidget(5, 2), "TblEchos",
-                     QStringLiteral("Échographies précédentes : date et valeur en mm"));
-    TblEchos->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Valeur (mm)")});
-    TblEchos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TblEchos->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    TblEchos->setFixedWidth(220);
-    TblEchos->setFixedHeight(TblEchos->horizontalHeader()->sizeHint().height() +
-                             5 * TblEchos->verticalHeader()->defaultSectionSize() + 4);
-    TblEchos->setTabKeyNavigation(false);
-    // Its headers and corner button speak French too.
-    TblEchos->horizontalHeader()->setAccessibleName(QStringLiteral("Colonnes : date, valeur"));
-    TblEchos->verticalHeader()->setAccessibleName(QStringLiteral("Numéros des échographies"));
-    TblEchos->setCornerButtonEnabled(false);
-    for (QAbstractButton* corner : TblEchos->findChildren<QAbstractButton*>())
-        corner->setAccessibleName(QStringLiteral("Tout sélectionner"));
-    LblSerie = resultText("LblSerie", QStringLiteral("Points de la courbe et leurs percentiles"));
-    LblSerie->setWordWrap(true);
-    LblSerie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblSerieErreurs = resultText("LblSerieErreurs", QStringLiteral("Échographies non placées"));
-    LblSerieErreurs->setWordWrap(true);
-    QPalette errorPalette = LblSerieErreurs->palette();
-    errorPalette.setColor(QPalette::WindowText, kReadableRed);
-    LblSerieErreurs->setPalette(errorPalette);
-    auto* seriesText = new QVBoxLayout;
-    seriesText->addWidget(LblSerie);
-    seriesText->addWidget(LblSerieErreurs);
-    seriesText->addStretch();
-    auto* seriesRow = new QHBoxLayout;
-    auto* tableColumn = new QVBoxLayout;
-    tableColumn->addWidget(caption(QStringLiteral("Échographies &précédentes"), TblEchos));
-    tableColumn->addWidget(TblEchos);
-    seriesRow->addLayout(tableColumn);
-    seriesRow->addLayout(seriesText, 1);
+    Echos = new ScanTable;
+    TblEchos = Echos->TblEchos;
+    LblSerie = Echos->LblSerie;
+    LblSerieErreurs = Echos->LblSerieErreurs;
     auto* chartColumn = new QVBoxLayout;
     chartColumn->addWidget(chartArea_, 1);
-    chartColumn->addLayout(seriesRow);
+    chartColumn->addWidget(Echos);
     body->addLayout(chartColumn, 1);
-    connect(TblEchos, &QTableWidget::cellChanged, this, [this] { scanEdited(); });
+    connect(Echos, &ScanTable::edited, this, &PlottingWindow::scanEdited);
 
     auto* side = new QVBoxLayout;
     std::array<QPushButton*, 7> buttons{};
@@ -262,9 +228,15 @@ void PlottingWindow::build() {
         b->setEnabled(false);
 
     connect(Sem_Entier, &QLineEdit::textChanged, this, &PlottingWindow::weekChanged);
-    connect(ImprimerCourbe, &QPushButton::clicked, this, &PlottingWindow::printChart);
-    connect(PdfCourbe, &QPushButton::clicked, this, [this] { saveChart(false); });
-    connect(SvgCourbe, &QPushButton::clicked, this, [this] { saveChart(true); });
+    connect(ImprimerCourbe, &QPushButton::clicked, this, [this] {
+        if (auto page = currentPage()) printChart(windows(), *page, dialogs());
+    });
+    connect(PdfCourbe, &QPushButton::clicked, this, [this] {
+        if (auto page = currentPage()) saveChart(windows(), *page, false, dialogs());
+    });
+    connect(SvgCourbe, &QPushButton::clicked, this, [this] {
+        if (auto page = currentPage()) saveChart(windows(), *page, true, dialogs());
+    });
     connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
     setEscapeButton(Quitter);
     setReadingOrder({CmdBip, CmdCc, CmdDat, CmdCa, CmdFem, CmdPied, CmdCerv, Sem_Entier, TblEchos,
@@ -343,6 +315,8 @@ void PlottingWindow::showMeasure(Measure m) {
     Centile->setVisible(holdsNumber && !Centile->text().isEmpty());
     measuredOn_ = biometry ? biometry->scanDayText() : QString();
 
+    todays_ = todaysMeasurement(biometry, m);
+
     const auto weeks = wholeWeeks(Sem_Entier->text());
     if (weeks && holdsNumber) {
         point_ = {double(*weeks), bandValue(typed.toStdString())};
@@ -351,39 +325,40 @@ void PlottingWindow::showMeasure(Measure m) {
     } else {
         hidePoint();
     }
-    placePoint();
 
     // The table holds this measure's earlier scans.
-    fillingTable_ = true;
-    TblEchos->clearContents();
-    const std::vector<ScanRow>& rows = scans_[std::size_t(i)];
-    for (std::size_t r = 0; r < rows.size() && int(r) < TblEchos->rowCount(); ++r) {
-        TblEchos->setItem(int(r), 0, new QTableWidgetItem(QString::fromStdString(rows[r].date)));
-        TblEchos->setItem(int(r), 1, new QTableWidgetItem(QString::fromStdString(rows[r].value)));
-    }
-    fillingTable_ = false;
+    Echos->setRows(biometry ? biometry->earlierScans().rows(m) : std::vector<ScanRow>{});
+    followScans();
     showSeries();
+    placePoint();
 }
 
-void PlottingWindow::clearScans() {
-    for (auto& rows : scans_)
-        rows.clear();
-    fillingTable_ = true;
-    TblEchos->clearContents();
-    fillingTable_ = false;
+void PlottingWindow::followScans() {
+    // Rows typed in the chart viewer show here at once, and the reverse.
+    if (BiometryWindow* biometry = windows().existing<BiometryWindow>())
+        connect(&biometry->earlierScans(), &ScanStore::changed, this,
+                &PlottingWindow::scansChanged, Qt::UniqueConnection);
+}
+
+void PlottingWindow::scansChanged(Measure m) {
+    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
+    if (shown_ != m || !biometry) return;
+    ScanStore typed;
+    typed.setRows(m, Echos->rows());
+    // Typed here: the table already holds them.
+    if (typed.rows(m) != biometry->earlierScans().rows(m))
+        Echos->setRows(biometry->earlierScans().rows(m));
     showSeries();
+    placePoint();
 }
 
 void PlottingWindow::scanEdited() {
-    if (fillingTable_ || !shown_) return;
-    std::vector<ScanRow> rows(std::size_t(TblEchos->rowCount()));
-    for (int r = 0; r < TblEchos->rowCount(); ++r)
-        for (int c = 0; c < 2; ++c)
-            if (const QTableWidgetItem* item = TblEchos->item(r, c))
-                (c == 0 ? rows[std::size_t(r)].date : rows[std::size_t(r)].value) =
-                    item->text().trimmed().toStdString();
-    scans_[std::size_t(buttonIndex(*shown_))] = rows;
+    if (!shown_) return;
+    // Kept with the consultation's biometry, where the chart viewer finds them too.
+    windows().get<BiometryWindow>().earlierScans().setRows(*shown_, Echos->rows());
+    followScans();
     showSeries();
+    placePoint();
 }
 
 void PlottingWindow::showSeries() {
@@ -391,33 +366,17 @@ void PlottingWindow::showSeries() {
     GrowthChartWidget* chart = shownChart();
     if (chart) {
         const BiometryWindow* biometry = windows().existing<BiometryWindow>();
-        const std::optional<VbDate> start =
-            biometry ? readFrenchDate(biometry->DateDGf3->text().toStdString()) : std::nullopt;
-        const std::optional<VbDate> measuredOn = readFrenchDate(measuredOn_.toStdString());
         const std::optional<std::string> todays =
             point_ ? std::optional<std::string>(Ordonnee->text().toStdString()) : std::nullopt;
-        series_ = placeScanSeries(*shown_, start, platform().clock.today(),
-                                  scans_[std::size_t(buttonIndex(*shown_))], todays, measuredOn);
+        series_ = placeScanSeries(*shown_, todays_.start, platform().clock.today(),
+                                  biometry ? biometry->earlierScans().rows(*shown_)
+                                           : std::vector<ScanRow>{},
+                                  todays, todays_.measuredOn, wholeWeeks(Sem_Entier->text()));
+        // Today's cross stands where the list places it: at its age with its days.
+        for (const SeriesPoint& p : series_.points)
+            if (p.today && point_) point_->first = p.week;
     }
-    std::vector<ChartScan> marks;
-    QStringList lines, faults;
-    for (const SeriesPoint& p : series_.points) {
-        if (!p.today) marks.push_back({p.week, p.mm, QString::fromStdString(p.dateText)});
-        lines << QString::fromStdString(p.dateText) +
-                     (p.today ? QStringLiteral(" (aujourd'hui)") : QString()) +
-                     QStringLiteral(" — ") +
-                     QString::fromStdString(weeksAndDaysText(p.daysOfAmenorrhoea)) +
-                     QStringLiteral(" : ") + QString::fromStdString(p.valueText) +
-                     QStringLiteral(" mm") +
-                     (p.band.empty() ? QString()
-                                     : QStringLiteral(", ") + QString::fromStdString(p.band));
-    }
-    for (const SeriesFault& f : series_.faults)
-        faults << QString::fromStdString(f.message);
-    // Listed once there are earlier scans: today's point alone is the cross.
-    LblSerie->setText(marks.empty() ? QString() : lines.join('\n'));
-    LblSerieErreurs->setText(faults.join('\n'));
-    LblSerieErreurs->setVisible(!faults.isEmpty());
+    const std::vector<ChartScan> marks = Echos->showSeries(series_);
     for (GrowthChartWidget* c : charts_)
         c->setScans(c == chart ? marks : std::vector<ChartScan>{});
 }
@@ -526,7 +485,7 @@ std::optional<ChartPage> PlottingWindow::currentPage() const {
     page.source = QString::fromUtf8(kButtons[i].source);
     page.chart = chart->chart();
     page.drawing.scans = chart->scans();
-    if (!chart->scans().empty()) page.scans = LblSerie->text().split('\n');
+    page.scans = Echos->listed();
     const QString today = QString::fromStdString(platform().clock.today().toText());
     if (point_) {
         ChartPoint point;
@@ -546,47 +505,6 @@ std::optional<ChartPage> PlottingWindow::currentPage() const {
         page.details = QStringLiteral("Courbe imprimée le ") + today + ".";
     }
     return page;
-}
-
-void PlottingWindow::printChart() {
-    if (!shownChart()) return;
-    if (!printersAvailable()) {
-        platform().messages.inform(QStringLiteral(
-            "Aucune imprimante n'est installée : enregistrez la courbe en PDF pour l'imprimer "
-            "ailleurs."));
-        return;
-    }
-    auto page = currentPage();
-    page->patient = patientLine();
-    QPrinter printer(QPrinter::HighResolution);
-    if (!choosePrinter(printer)) return;
-    QString error;
-    if (!printChartPage(printer, *page, &error)) platform().messages.inform(error);
-}
-
-QString PlottingWindow::patientLine() {
-    const QString name = windows().patient().nameForPrintout(platform().prompt);
-    const QString day = QString::fromStdString(platform().clock.today().toText());
-    if (name.isEmpty()) return QStringLiteral("Le ") + day;
-    return windows().patient().civility() + " " + name + QStringLiteral(", le ") + day;
-}
-
-void PlottingWindow::saveChart(bool svg) {
-    auto page = currentPage();
-    if (!page) return;
-    page->patient = patientLine();
-    // The dialog opens on a folder that exists, as for the printed pages; the
-    // name says whose chart it is and of which day.
-    const QString folder = documentsFolder();
-    const QString suggested = QDir(folder).filePath(patientFileName(
-        QStringLiteral("Courbe ") + page->title, windows().patient().name(),
-        platform().clock.today(), svg ? QStringLiteral("svg") : QStringLiteral("pdf")));
-    const QString path = chooseSaveFile(suggested, svg ? QStringLiteral("Image SVG (*.svg)")
-                                                       : QStringLiteral("Document PDF (*.pdf)"));
-    if (path.isEmpty()) return; // cancelled
-    QString error;
-    const bool saved = svg ? saveChartSvg(path, *page, &error) : saveChartPdf(path, *page, &error);
-    if (!saved) platform().messages.inform(error);
 }
 
 } // namespace tovimar

@@ -12,7 +12,9 @@
 #include <optional>
 
 #include "biometry/biometry_measures.h"
+#include "biometry/chart_output.h"
 #include "biometry/scan_series.h"
+#include "biometry/scan_table.h"
 #include "ui/tool_window.h"
 
 class QGroupBox;
@@ -44,8 +46,6 @@ class PlottingWindow : public ToolWindow {
     GrowthChartWidget* shownChart() const;
     // The earlier scans of the measure shown with today's measurement, placed.
     const ScanSeries& series() const { return series_; }
-    // A new patient: the earlier scans of every measure are forgotten.
-    void clearScans();
     // Where the cross stands: its centre, in the chart's coordinates.
     QPointF crossCentre() const;
 
@@ -66,6 +66,7 @@ class PlottingWindow : public ToolWindow {
     QPushButton *ImprimerCourbe, *PdfCourbe, *SvgCourbe, *Quitter;
     // The earlier scans of the measure shown (date, value in mm), kept in
     // memory only; beside them each point with its band, and what cannot be placed.
+    ScanTable* Echos;
     QTableWidget* TblEchos;
     QLabel *LblSerie, *LblSerieErreurs;
 
@@ -78,10 +79,7 @@ class PlottingWindow : public ToolWindow {
     void placePoint();
     void hidePoint();
     std::optional<ChartPage> currentPage() const;
-    void printChart();
-    void saveChart(bool svg);
-    // "Madame Dupont, le 10/12/2026": the patient, asked once when not named yet.
-    QString patientLine();
+    ChartDialogs dialogs() const { return {chooseSaveFile, choosePrinter, printersAvailable}; }
 
     std::array<GrowthChartWidget*, 7> charts_{};
     QWidget* chartArea_ = nullptr;
@@ -90,10 +88,12 @@ class PlottingWindow : public ToolWindow {
     std::optional<std::pair<double, double>> point_;
     QString measuredOn_; // the scan day the point was measured, when the biometry window gave one
     void scanEdited();
+    void scansChanged(Measure m);
+    void followScans();
     void showSeries();
-    std::array<std::vector<ScanRow>, 7> scans_; // by chart button
+    // Today's measurement as the biometry window held it at the last press.
+    TodaysMeasurement todays_;
     ScanSeries series_;
-    bool fillingTable_ = false;
 };
 
 } // namespace tovimar

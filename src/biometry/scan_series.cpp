@@ -13,11 +13,21 @@ std::string rowName(std::size_t row) {
     return "Échographie " + std::to_string(row + 1) + " : ";
 }
 
+// The LMP is 14 days before conception.
+int daysOfAmenorrhoea(VbDate start, VbDate date) {
+    return (date - start) + 14;
+}
+
 bool blank(std::string_view s) {
     return s.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 } // namespace
+
+int roundedWeeks(int days) {
+    const int weeks = days / 7, rest = days % 7;
+    return rest <= 3 ? weeks : weeks + 1;
+}
 
 std::string weeksAndDaysText(int days) {
     const int weeks = days / 7, rest = days % 7;
@@ -27,18 +37,19 @@ std::string weeksAndDaysText(int days) {
 ScanSeries placeScanSeries(Measure m, std::optional<VbDate> start, VbDate today,
                            const std::vector<ScanRow>& rows,
                            const std::optional<std::string>& todaysValue,
-                           std::optional<VbDate> measuredOn) {
+                           std::optional<VbDate> measuredOn, std::optional<int> todaysWeeks) {
     ScanSeries series;
-    auto place = [&](VbDate date, const std::string& value, std::optional<std::size_t> row) {
+    auto place = [&](VbDate date, int days, const std::string& value,
+                     std::optional<std::size_t> row) {
         SeriesPoint p;
         p.date = date;
         p.dateText = date.toText();
-        p.daysOfAmenorrhoea = (date - *start) + 14; // the LMP is 14 days before conception
-        p.week = p.daysOfAmenorrhoea / 7.0;
+        p.daysOfAmenorrhoea = days;
+        p.week = days / 7.0;
+        p.bandWeek = roundedWeeks(days);
         p.mm = bandValue(value);
         p.valueText = value;
-        if (const auto caption = bandCaption(m, p.daysOfAmenorrhoea / 7, p.mm))
-            p.band = std::string(*caption);
+        if (const auto caption = bandCaption(m, p.bandWeek, p.mm)) p.band = std::string(*caption);
         p.today = !row.has_value();
         p.row = row;
         series.points.push_back(std::move(p));
@@ -75,12 +86,18 @@ ScanSeries placeScanSeries(Measure m, std::optional<VbDate> start, VbDate today,
                   ") ; elle n'est pas placée.");
             continue;
         }
-        place(*date, r.value, i);
+        place(*date, daysOfAmenorrhoea(*start, *date), r.value, i);
     }
     const VbDate todaysDate = measuredOn.value_or(today);
-    if (todaysValue && start && todaysDate >= *start && isMeasurementNumber(*todaysValue) &&
+    std::optional<int> todaysDays;
+    if (start && todaysDate >= *start) todaysDays = daysOfAmenorrhoea(*start, todaysDate);
+    // An age typed in the window, or one without dates, is today's age.
+    if (todaysWeeks && *todaysWeeks >= 0 && *todaysWeeks <= 60 &&
+        (!todaysDays || roundedWeeks(*todaysDays) != *todaysWeeks))
+        todaysDays = *todaysWeeks * 7;
+    if (todaysValue && todaysDays && isMeasurementNumber(*todaysValue) &&
         !implausibleMeasureMessage(m, bandValue(*todaysValue)))
-        place(todaysDate, *todaysValue, std::nullopt);
+        place(todaysDate, *todaysDays, *todaysValue, std::nullopt);
 
     // Joined in date order; rows of one day keep their order, today's last.
     std::stable_sort(series.points.begin(), series.points.end(),

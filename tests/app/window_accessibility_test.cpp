@@ -197,7 +197,7 @@ const std::vector<WindowCase>& windows() {
         {"ChartViewer",
          tool<ChartViewerWindow>(),
          {"BoutonBip", "BoutonDat", "BoutonCc", "BoutonCa", "BoutonFem", "BoutonPied", "BoutonCerv",
-          "Quitter"}},
+          "TblEchos", "Quitter"}},
         {"Plotting",
          tool<PlottingWindow>(),
          {"CmdBip", "CmdCc", "CmdDat", "CmdCa", "CmdFem", "CmdPied", "CmdCerv", "Sem_Entier",

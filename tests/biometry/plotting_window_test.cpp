@@ -2,6 +2,7 @@
 // The chart windows: the cross at the patient's point on the chart drawn, the
 // band beside it, stale points hidden; the viewer opened on each chart.
 #include <QFileInfo>
+#include <cmath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -17,6 +18,7 @@
 #include "biometry/illustrations.h"
 #include "biometry/percentile_band.h"
 #include "biometry/plotting_window.h"
+#include "biometry/scan_series.h"
 #include "support/fake_platform.h"
 #include "support/pdf_readback.h"
 #include "support/typing.h"
@@ -266,8 +268,9 @@ TEST(ChartViewerWindow, EachChartWithItsCaptionsAndIllustration) {
 
 // Four scans of one pregnancy on the biparietal chart: conception on
 // 01/09/2009, scans on 17/11/2009 (13 SA), 12/01/2010 (21 SA), 09/02/2010
-// (25 SA), and today's on 15/03/2010 (29 SA + 6 j). Each is placed at its own
-// age and band, listed beside the chart, drawn, and printed on the PDF.
+// (25 SA), and today's on 15/03/2010 (29 SA + 6 j, 30 weeks in the biometry
+// window). Each is placed at its own age and band, listed beside the chart,
+// drawn, and printed on the PDF; today's cross stands where the list places it.
 TEST(PlottingWindow, EarlierScansArePlacedListedDrawnAndSaved) {
     Scan scan;
     typeText(scan.biometry.DateDGf3, "01/09/2009");
@@ -292,12 +295,29 @@ TEST(PlottingWindow, EarlierScansArePlacedListedDrawnAndSaved) {
         EXPECT_EQ(s.points[i].dateText, dates[i]);
         EXPECT_EQ(s.points[i].daysOfAmenorrhoea, days[i]);
         EXPECT_DOUBLE_EQ(s.points[i].week, days[i] / 7.0);
+        // The band the biometry window gives on that day: 29 SA + 6 j is read at 30 weeks.
         EXPECT_EQ(s.points[i].band,
-                  BANDE_CENTILE(Measure::Bip, std::to_string(days[i] / 7), s.points[i].valueText)
+                  BANDE_CENTILE(Measure::Bip, std::to_string(roundedWeeks(days[i])),
+                                s.points[i].valueText)
                       .caption)
             << i;
     }
     EXPECT_TRUE(s.points[3].today);
+    EXPECT_EQ(scan.biometry.SAF3->text(), "30");
+    // Today's point: its band is the one beside the cross and in the biometry
+    // window, and the cross stands at its exact age, as the list gives it.
+    EXPECT_EQ(QString::fromStdString(s.points[3].band), w.Centile->text());
+    EXPECT_EQ(w.Centile->text(), scan.biometry.LabelBip->text());
+    for (QSize size : {QSize(820, 600), QSize(1300, 900)}) {
+        w.resize(size);
+        QCoreApplication::processEvents();
+        const QPointF exact = w.BipCourbe->mapping().toDevice(209 / 7.0, 75);
+        EXPECT_NEAR(w.crossCentre().x(), exact.x(), 1.0);
+        EXPECT_NEAR(w.crossCentre().y(), exact.y(), 1.0);
+        // Not at the whole week: a day is more than a pixel at these sizes.
+        EXPECT_GT(std::abs(w.crossCentre().x() - w.BipCourbe->mapping().toDevice(30, 75).x()),
+                  2.0);
+    }
     ASSERT_EQ(s.faults.size(), 1u);
     EXPECT_TRUE(w.LblSerieErreurs->text().startsWith("Échographie 4 : « 31/02/2010 »"))
         << w.LblSerieErreurs->text().toStdString();
@@ -340,9 +360,24 @@ TEST(PlottingWindow, EarlierScansArePlacedListedDrawnAndSaved) {
     EXPECT_TRUE(text.contains("17/11/2009 — 13 SA : 25 mm")) << text.toStdString();
     EXPECT_TRUE(text.contains("09/02/2010 — 25 SA : 60 mm")) << text.toStdString();
 
-    // A new patient forgets them.
-    w.clearScans();
-    EXPECT_EQ(w.TblEchos->item(0, 0), nullptr);
-    EXPECT_TRUE(w.BipCourbe->scans().empty());
-    EXPECT_EQ(w.LblSerie->text(), "");
+    // Closing the window loses nothing: the scans are the consultation's.
+    QTest::mouseClick(w.Quitter, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(scan.fake.windows().existing<PlottingWindow>(), nullptr);
+    PlottingWindow& again = scan.charts();
+    QTest::mouseClick(again.CmdBip, Qt::LeftButton);
+    ASSERT_NE(again.TblEchos->item(1, 0), nullptr);
+    EXPECT_EQ(again.TblEchos->item(1, 0)->text(), "17/11/2009");
+    EXPECT_EQ(again.BipCourbe->scans().size(), 3u);
+
+    // "Nouvelle patiente" (a fresh start of every window but the settings) forgets them.
+    again.show();
+    scan.fake.windows().renew({});
+    PlottingWindow* fresh = scan.fake.windows().existing<PlottingWindow>();
+    ASSERT_NE(fresh, nullptr);
+    typeText(scan.fake.windows().get<BiometryWindow>().DateDGf3, "01/09/2009");
+    QTest::mouseClick(fresh->CmdBip, Qt::LeftButton);
+    EXPECT_EQ(fresh->TblEchos->item(0, 0), nullptr);
+    EXPECT_TRUE(fresh->BipCourbe->scans().empty());
+    EXPECT_EQ(fresh->LblSerie->text(), "");
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "biometry/percentile_band.h"
+#include "dating/pregnancy_dating.h"
 
 using namespace tovimar;
 
@@ -51,8 +52,10 @@ TEST(ScanSeries, PlacesEachScanAtItsOwnAgeAndBandInDateOrder) {
         EXPECT_EQ(p.daysOfAmenorrhoea, e.days) << i;
         EXPECT_DOUBLE_EQ(p.week, e.week) << i;
         EXPECT_EQ(p.mm, e.mm) << i;
-        // The band is the biometry window's for the completed week.
+        // The band is the biometry window's, at the age it gives that day:
+        // here 0 to 3 days past the week, so the completed week.
         const std::string weeks = std::to_string(e.days / 7);
+        EXPECT_EQ(p.bandWeek, e.days / 7) << i;
         if (e.band) {
             EXPECT_EQ(p.band, e.band) << i;
         }
@@ -98,4 +101,79 @@ TEST(ScanSeries, ARowThatCannotBePlacedSaysWhyInFrenchAndIsLeftOut) {
     EXPECT_TRUE(none.points.empty());
     ASSERT_EQ(none.faults.size(), 1u);
     EXPECT_NE(none.faults[0].message.find("sans début de grossesse"), std::string::npos);
+}
+
+// A scan's band is read at the age the biometry window gives on its day: 0 to
+// 3 days past a week round down, 4 to 6 up. The same 47 mm is in the median
+// band at 20 weeks and below it at 21.
+TEST(ScanSeries, EachBandIsReadAtTheAgeTheBiometryWindowGivesThatDay) {
+    const VbDate start = day("01/01/2010"); // 07/05/2010 is 20 SA
+    struct Case {
+        const char* date;
+        int days;
+        int bandWeek;
+    } cases[] = {
+        {"07/05/2010", 140, 20}, {"10/05/2010", 143, 20}, {"11/05/2010", 144, 21},
+        {"13/05/2010", 146, 21}, {"14/05/2010", 147, 21},
+    };
+    for (const Case& c : cases) {
+        const ScanSeries s =
+            placeScanSeries(Measure::Bip, start, day("01/06/2010"), {{c.date, "47"}}, std::nullopt);
+        ASSERT_EQ(s.points.size(), 1u) << c.date;
+        const SeriesPoint& p = s.points[0];
+        EXPECT_EQ(p.daysOfAmenorrhoea, c.days) << c.date;
+        EXPECT_DOUBLE_EQ(p.week, c.days / 7.0) << c.date; // placed at its exact age
+        EXPECT_EQ(p.bandWeek, c.bandWeek) << c.date;
+        EXPECT_EQ(p.bandWeek, SA_ARRONDIE(start, day(c.date))) << c.date;
+        EXPECT_EQ(p.band, BANDE_CENTILE(Measure::Bip, std::to_string(SA_ARRONDIE(start, day(c.date))),
+                                        "47")
+                              .caption)
+            << c.date;
+    }
+    EXPECT_NE(placeScanSeries(Measure::Bip, start, day("01/06/2010"), {{"10/05/2010", "47"}},
+                              std::nullopt)
+                  .points[0]
+                  .band,
+              placeScanSeries(Measure::Bip, start, day("01/06/2010"), {{"11/05/2010", "47"}},
+                              std::nullopt)
+                  .points[0]
+                  .band);
+}
+
+// Today's measurement stands at its exact age when the biometry window's age
+// is the dates' own; an age typed there by hand, or one without dates, puts it
+// at that whole week, where the window reads its band.
+TEST(ScanSeries, TodaysPointFollowsTheAgeTheBiometryWindowShows) {
+    const VbDate start = day("01/01/2010");
+    const VbDate scanDay = day("13/05/2010"); // 20 SA + 6 j, 21 weeks in the window
+    struct Case {
+        std::optional<VbDate> start;
+        std::optional<int> weeksShown;
+        std::optional<int> days; // none: not placed
+    } cases[] = {
+        {start, std::nullopt, 146},
+        {start, 21, 146},
+        {start, 19, 133},            // typed by hand: the window's 19 weeks
+        {std::nullopt, 22, 154},     // no dates: the week typed
+        {std::nullopt, std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const ScanSeries s = placeScanSeries(Measure::Bip, c.start, day("01/06/2010"), {},
+                                             std::string("47"), scanDay, c.weeksShown);
+        SCOPED_TRACE(c.weeksShown ? *c.weeksShown : -1);
+        if (!c.days) {
+            EXPECT_TRUE(s.points.empty());
+            continue;
+        }
+        ASSERT_EQ(s.points.size(), 1u);
+        const SeriesPoint& p = s.points[0];
+        EXPECT_TRUE(p.today);
+        EXPECT_EQ(p.dateText, "13/05/2010");
+        EXPECT_EQ(p.daysOfAmenorrhoea, *c.days);
+        EXPECT_DOUBLE_EQ(p.week, *c.days / 7.0);
+        const int shown = c.weeksShown.value_or(21);
+        EXPECT_EQ(p.bandWeek, shown);
+        EXPECT_EQ(p.band,
+                  BANDE_CENTILE(Measure::Bip, std::to_string(shown), "47").caption);
+    }
 }

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "biometry/scan_table.h"
+
+#include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "biometry/biometry_window.h"
+#include "biometry/percentile_band.h"
+#include "core/french_number.h"
+#include "ui/controls.h"
+
+namespace tovimar {
+namespace {
+
+std::size_t slot(Measure m) {
+    return static_cast<std::size_t>(m);
+}
+
+bool blank(const ScanRow& r) {
+    return r.date.empty() && r.value.empty();
+}
+
+} // namespace
+
+const std::vector<ScanRow>& ScanStore::rows(Measure m) const {
+    return rows_[slot(m)];
+}
+
+void ScanStore::setRows(Measure m, std::vector<ScanRow> rows) {
+    while (!rows.empty() && blank(rows.back()))
+        rows.pop_back();
+    if (rows == rows_[slot(m)]) return;
+    rows_[slot(m)] = std::move(rows);
+    emit changed(m);
+}
+
+TodaysMeasurement todaysMeasurement(const BiometryWindow* biometry, Measure m) {
+    TodaysMeasurement t;
+    if (!biometry) return t;
+    t.start = readFrenchDate(biometry->DateDGf3->text().toStdString());
+    const std::string typed = biometry->measurementText(m).toStdString();
+    if (isMeasurementNumber(typed)) t.value = typed;
+    t.measuredOn = readFrenchDate(biometry->scanDayText().toStdString());
+    const auto weeks = readFrenchNumber(biometry->weeksText().toStdString());
+    if (weeks && *weeks == std::floor(*weeks) && *weeks >= 0 && *weeks <= 60)
+        t.weeks = static_cast<int>(*weeks);
+    return t;
+}
+
+ScanTable::ScanTable(QWidget* parent) : QWidget(parent) {
+    TblEchos = named(new QTableWidget(5, 2), "TblEchos",
+                     QStringLiteral("Échographies précédentes : date et valeur en mm"));
+    TblEchos->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Valeur (mm)")});
+    TblEchos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TblEchos->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    TblEchos->setFixedWidth(220);
+    TblEchos->setFixedHeight(TblEchos->horizontalHeader()->sizeHint().height() +
+                             5 * TblEchos->verticalHeader()->defaultSectionSize() + 4);
+    TblEchos->setTabKeyNavigation(false);
+    // Its headers and corner button speak French too.
+    TblEchos->horizontalHeader()->setAccessibleName(QStringLiteral("Colonnes : date, valeur"));
+    TblEchos->verticalHeader()->setAccessibleName(QStringLiteral("Numéros des échographies"));
+    TblEchos->setCornerButtonEnabled(false);
+    for (QAbstractButton* corner : TblEchos->findChildren<QAbstractButton*>())
+        corner->setAccessibleName(QStringLiteral("Tout sélectionner"));
+    LblSerie = resultText("LblSerie", QStringLiteral("Points de la courbe et leurs percentiles"));
+    LblSerie->setWordWrap(true);
+    LblSerie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblSerieErreurs = resultText("LblSerieErreurs", QStringLiteral("Échographies non placées"));
+    LblSerieErreurs->setWordWrap(true);
+    QPalette errorPalette = LblSerieErreurs->palette();
+    errorPalette.setColor(QPalette::WindowText, kReadableRed);
+    LblSerieErreurs->setPalette(errorPalette);
+    LblSerieErreurs->hide();
+
+    auto* seriesText = new QVBoxLayout;
+    seriesText->addWidget(LblSerie);
+    seriesText->addWidget(LblSerieErreurs);
+    seriesText->addStretch();
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(caption(QStringLiteral("Échographies &précédentes"), TblEchos));
+    tableColumn->addWidget(TblEchos);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(tableColumn);
+    layout->addLayout(seriesText, 1);
+    connect(TblEchos, &QTableWidget::cellChanged, this, [this] {
+        if (!filling_) emit edited();
+    });
+}
+
+void ScanTable::setRows(const std::vector<ScanRow>& rows) {
+    filling_ = true;
+    TblEchos->clearContents();
+    for (std::size_t r = 0; r < rows.size() && int(r) < TblEchos->rowCount(); ++r) {
+        TblEchos->setItem(int(r), 0, new QTableWidgetItem(QString::fromStdString(rows[r].date)));
+        TblEchos->setItem(int(r), 1, new QTableWidgetItem(QString::fromStdString(rows[r].value)));
+    }
+    filling_ = false;
+}
+
+std::vector<ScanRow> ScanTable::rows() const {
+    std::vector<ScanRow> rows(std::size_t(TblEchos->rowCount()));
+    for (int r = 0; r < TblEchos->rowCount(); ++r)
+        for (int c = 0; c < 2; ++c)
+            if (const QTableWidgetItem* item = TblEchos->item(r, c))
+                (c == 0 ? rows[std::size_t(r)].date : rows[std::size_t(r)].value) =
+                    item->text().trimmed().toStdString();
+    return rows;
+}
+
+std::vector<ChartScan> ScanTable::showSeries(const ScanSeries& series) {
+    std::vector<ChartScan> marks;
+    QStringList lines, faults;
+    for (const SeriesPoint& p : series.points) {
+        if (!p.today) marks.push_back({p.week, p.mm, QString::fromStdString(p.dateText)});
+        lines << QString::fromStdString(p.dateText) +
+                     (p.today ? QStringLiteral(" (aujourd'hui)") : QString()) +
+                     QStringLiteral(" — ") +
+                     QString::fromStdString(weeksAndDaysText(p.daysOfAmenorrhoea)) +
+                     QStringLiteral(" : ") + QString::fromStdString(p.valueText) +
+                     QStringLiteral(" mm") +
+                     (p.band.empty() ? QString()
+                                     : QStringLiteral(", ") + QString::fromStdString(p.band));
+    }
+    for (const SeriesFault& f : series.faults)
+        faults << QString::fromStdString(f.message);
+    LblSerie->setText(marks.empty() ? QString() : lines.join('\n'));
+    LblSerieErreurs->setText(faults.join('\n'));
+    LblSerieErreurs->setVisible(!faults.isEmpty());
+    return marks;
+}
+
+QStringList ScanTable::listed() const {
+    return LblSerie->text().isEmpty() ? QStringList() : LblSerie->text().split('\n');
+}
+
+} // namespace tovimar
