@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "ui/window_registry.h"
 #include "platform/calculator_launcher.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     QSettings memory(QDir::tempPath() + "/tovimar-census.ini", QSettings::IniFormat);
     PrinterDestination reports(memory);
     SystemCalculatorLauncher calculator;
-    Platform platform{messages, prompt, clock, settings, help, reports, calculator};
+    SystemClipboard clipboard;
+    Platform platform{messages, prompt, clock, settings, help, reports, calculator, clipboard};
     WindowRegistry windows(platform);
     MainWindow window(windows);
     // Qt's own inner widgets (viewports, inner scroll bars) come with their owners.

@@ -8,6 +8,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/main_window_results.h"
 #include "biometry/biometry_window.h"
 #include "biometry/chart_viewer_window.h"
 #include "app/menu_table.h"
@@ -62,6 +63,10 @@ const std::vector<MenuRow>& menuRows() {
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
         {"NouvellePatiente", "Patiente", QStringLiteral("&Nouvelle patiente"),
          [](MainWindow& m) { m.newPatient(); }, false, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        // The term and the schedule, as text for her record.
+        {"CopierResultats", "Patiente", QStringLiteral("&Copier les résultats"),
+         [](MainWindow& m) { copyResults(m.windows(), mainWindowResults(m)); }, false,
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
 
         submenu("Imprimer", nullptr, QStringLiteral("&Imprimer")),
         {"Aperçu", "Imprimer", QStringLiteral("Aperçu avant Impression"),

@@ -22,6 +22,7 @@
 #include "ui/consultation_patient.h"
 #include "ui/window_registry.h"
 #include "platform/calculator_launcher.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
@@ -103,7 +104,8 @@ int runProgram(int argc, char** argv) {
     QSettings memory; // the user's own choices, such as the folder of PDF pages
     PrinterDestination reports(memory);
     SystemCalculatorLauncher calculator;
-    Platform platform{messages, prompt, clock, settings, help, reports, calculator};
+    SystemClipboard clipboard;
+    Platform platform{messages, prompt, clock, settings, help, reports, calculator, clipboard};
     // The patient of the consultation, in memory only, outlives every window.
     ConsultationPatient patient;
     WindowRegistry windows(platform, &patient);

@@ -33,6 +33,7 @@
 #include "ui/controls.h"
 #include "ui/date_picker_window.h"
 #include "ui/key_filters.h"
+#include "ui/results_text.h"
 #include "ui/window_registry.h"
 #include "utilities/practice_options_access.h"
 
@@ -87,12 +88,41 @@ QLineEdit* measurementField(const char* name, const QString& caption, bool hadlo
     return f;
 }
 
+// "Copier les résultats": the examination's dates and measurements as typed,
+// each band, median, ratio and weight as shown, with the method that gave it.
+ResultsText biometryResults(const BiometryWindow& w) {
+    ResultsText t;
+    t.title = w.windowTitle();
+    t.inputsOf({w.DateDGf3, w.DateJourF3, w.SAF3, w.Orb, w.Bip, w.Cc, w.Dat, w.CA, w.Fem, w.Pied,
+                w.Hum, w.Cer});
+    const QString cfef = QStringLiteral("courbes du CFEF");
+    for (QLabel* band : {w.LabelDio, w.LabelBip, w.LabelCc, w.LabelDat, w.LabelCa, w.LabelFem,
+                         w.LabelPied, w.LabelHum, w.LabelCer})
+        t.result(band, {}, cfef);
+    t.resultsOf({w.CBip, w.CCc, w.CDat, w.CCa, w.CFem, w.CPied, w.CHum, w.CCer, w.DioBip,
+                 w.FemPied});
+    const QString weight = QStringLiteral("Poids foetal estimé");
+    t.result(w.TxtPoids2, weight, QStringLiteral("Hadlock 1985"));
+    t.result(w.TxtPoids1, weight, QStringLiteral("Shephard 1982"));
+    t.result(w.TxtPoids0, weight, QStringLiteral("Dudley"));
+    t.result(w.Label22, QStringLiteral("Poids théorique"), QStringLiteral("Hadlock 1985"));
+    // The mother's data only with the customised centile they gave.
+    if (!shownText(w.LblCentile).isEmpty()) {
+        t.inputsOf({w.TxtPds, w.TxtTaille, w.CmbSexe, w.CmbEthnie, w.CmbParite, w.TxtNbrJours,
+                    w.TxtNbrSA, w.TxtPoidsF});
+        t.result(w.LblPdsCustom, {}, QStringLiteral("Gardosi"));
+        t.result(w.LblCentile, QStringLiteral("Centile customisé"), QStringLiteral("Gardosi"));
+    }
+    return t;
+}
+
 } // namespace
 
 BiometryWindow::BiometryWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form3", QStringLiteral("Biometrie")) {
     build();
     connectReactions();
+    installResultsCopy(this, menu, windows, [this] { return biometryResults(*this); });
     placeOnScreen();
 }
 

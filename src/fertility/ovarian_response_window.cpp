@@ -18,6 +18,7 @@
 #include "ui/window_registry.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
+#include "ui/results_text.h"
 
 namespace tovimar {
 namespace {
@@ -65,6 +66,22 @@ QGroupBox* protocolPanel(const QString& title, const char* colour,
 
 QLabel* fixedStep(const QString& text, const QString& step) {
     return resultText("", step, text);
+}
+
+// "Copier les résultats": the data as typed, the BMI and LH/FSH, the score,
+// its verdict and advice, and the steps of each protocol shown.
+ResultsText ovarianResults(const OvarianResponseWindow& w) {
+    ResultsText t;
+    t.title = w.windowTitle();
+    t.inputsOf({w.TxtAge, w.TxtPds, w.TxtTaille, w.TxtFSH, w.TxtLh});
+    t.resultsOf({w.LblBmi, w.LblLhFsh});
+    t.result(w.LblRo, {}, QStringLiteral("Pr Parinaud"));
+    t.resultsOf({w.LblRepond, w.LblDemar});
+    for (const QGroupBox* panel : {w.Frame4, w.Frame3})
+        for (const QLabel* step : panel->findChildren<QLabel*>())
+            if (!captionOf(step).isEmpty() && step->property("tovimarResultCaption").isValid())
+                t.result(step, panel->title() + QStringLiteral(", ") + captionOf(step));
+    return t;
 }
 
 } // namespace
@@ -167,6 +184,7 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     auto* menu = new QMenuBar(this);
     QAction* help = menu->addAction(QStringLiteral("Aide"));
     help->setObjectName(QStringLiteral("Aide"));
+    installResultsCopy(this, menu, windows, [this] { return ovarianResults(*this); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);

@@ -22,6 +22,7 @@
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
+#include "ui/results_text.h"
 #include "ui/window_registry.h"
 
 namespace tovimar {
@@ -44,6 +45,23 @@ void writesInto(QScrollBar* bar, QLineEdit* field) {
         // actionTriggered comes before the move: read the position it goes to.
         field->setText(QString::number(bar->sliderPosition()));
     });
+}
+
+// "Copier les résultats": the data as typed and the embryos chosen, each
+// score with its verdict and the number of embryos to transfer. The embryos'
+// score alone (shown from the start) is no result to copy.
+ResultsText transferResults(const TransferScoreWindow& w) {
+    ResultsText t;
+    t.title = w.windowTitle();
+    t.inputsOf({w.TxtDateNaiss, w.TxtAge, w.TxtE2, w.TxtFSH});
+    t.choice(QStringLiteral("Embryons"), {w.Opt4, w.Opt3, w.Opt1});
+    if (shownText(w.LblScoreAge).isEmpty() && shownText(w.LblScoreRep).isEmpty() &&
+        shownText(w.LblScoreT).isEmpty())
+        return t;
+    t.resultsOf({w.LblScoreAge, w.Label5, w.LblScoreRep, w.Label11, w.LblScoreE, w.Label13});
+    t.result(w.LblScoreT, {}, QStringLiteral("CHU de La Grave, Pr J. Parrinaud"));
+    t.resultsOf({w.LblNbrE, w.Label12});
+    return t;
 }
 
 } // namespace
@@ -172,6 +190,7 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     quit->setObjectName(QStringLiteral("Quitter"));
     QAction* about = menu->addAction(QStringLiteral("A Propos"));
     about->setObjectName(QStringLiteral("APropos"));
+    installResultsCopy(this, menu, windows, [this] { return transferResults(*this); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(frame(QStringLiteral("Score lié à l'âge"), ageGrid));

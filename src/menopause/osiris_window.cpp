@@ -29,6 +29,7 @@
 #include "ui/window_registry.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
+#include "ui/results_text.h"
 
 namespace tovimar {
 namespace {
@@ -156,6 +157,22 @@ void showCommentLine(QLabel* label, const OsirisCommentLine& line, const QPalett
     label->setFont(f);
 }
 
+// "Copier les résultats": the data as given, the score with its class of
+// risk and the advice; nothing before a score (the opening texts are prompts).
+ResultsText osirisResults(const OsirisWindow& w) {
+    ResultsText t;
+    t.title = QStringLiteral("Score OSIRIS");
+    t.inputsOf({w.TxtDateNaiss, w.TxtAge, w.TxtPds});
+    t.tick(w.ChkTHS, QStringLiteral("Prise d'un THS"), true);
+    t.tick(w.ChkFract, QStringLiteral("ATCD de fracture"), true);
+    if (!w.LblScore->text().startsWith(QStringLiteral("Score Osiris ="))) return t;
+    t.result(w.LblScore2, {}, QStringLiteral("OS Index RISk"));
+    t.result(QStringLiteral("Risque"), w.LblScore2->accessibleDescription());
+    for (const QLabel* comment : {w.LblCommenta, w.LblCommentb, w.LblCommentc, w.LblCommentd})
+        t.result(comment);
+    return t;
+}
+
 } // namespace
 
 OsirisWindow::OsirisWindow(WindowRegistry& windows)
@@ -258,6 +275,7 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
                 [this, message] { platform().messages.inform(message); });
     }
     about->addSeparator();
+    installResultsCopy(this, menu, windows, [this] { return osirisResults(*this); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);

@@ -23,6 +23,7 @@
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
+#include "ui/results_text.h"
 #include "ui/window_registry.h"
 
 namespace tovimar {
@@ -52,11 +53,27 @@ void unselectAll(QButtonGroup* group) {
     group->setExclusive(true);
 }
 
+// "Copier les résultats": the dates and answers as given, the age of the
+// pregnancy, the mean weight of its week and the risk read from the table.
+ResultsText pretermResults(const PretermLabourWindow& w) {
+    ResultsText t;
+    t.title = QStringLiteral("Menace d'accouchement prématuré");
+    t.inputsOf({w.DateDR, w.DateDG, w.TxtCol});
+    t.choice(QStringLiteral("Test à la fibronectine"), {w.OpPosFibro, w.OpNegFibro});
+    t.tick(w.ChkPrema);
+    t.choice(QStringLiteral("Parité"), {w.OpNulli, w.OpMulti});
+    t.resultsOf({w.LblSA});
+    t.result(w.LblPds, w.Label1->text());
+    t.result(w.LblResultat, {}, QStringLiteral("tableau historique"));
+    return t;
+}
+
 } // namespace
 
 PretermLabourWindow::PretermLabourWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Main", QStringLiteral("MAP")) {
     build();
+    installResultsCopy(this, nullptr, windows, [this] { return pretermResults(*this); });
 }
 
 void PretermLabourWindow::build() {

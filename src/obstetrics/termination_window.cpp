@@ -22,6 +22,7 @@
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
+#include "ui/results_text.h"
 #include "ui/window_registry.h"
 
 namespace tovimar {
@@ -148,11 +149,37 @@ void paintRed(QLabel* label, bool red) {
     label->setPalette(palette);
 }
 
+// "Copier les résultats": the dates as typed, then the deadlines, the dates of
+// 6 to 14 weeks and where today falls; nothing while only placeholders show.
+ResultsText terminationResults(const TerminationWindow& w) {
+    ResultsText t;
+    t.title = QStringLiteral("IVG");
+    t.inputsOf({w.Text2, w.Text1});
+    if (!w.Frame1->isVisibleTo(&w)) return t;
+    t.result(w.Label27);
+    const bool passed = w.Depasse->isVisibleTo(&w);
+    t.result(w.DateIVG, passed ? w.Tmaxi->text().trimmed() : w.Label3->text().trimmed(),
+             shownText(w.Label4).remove(QLatin1Char('(')).remove(QLatin1Char(')')));
+    if (passed) t.result(QStringLiteral("IVG"), w.Depasse->text());
+    t.result(w.DateRU, w.Label5->text().trimmed());
+    if (w.Picture2->isVisibleTo(&w)) t.result(QStringLiteral("RU"), w.Picture2->accessibleName());
+    for (std::size_t i = 0; i < w.weekDates.size(); ++i)
+        t.result(w.weekDates[i], w.weekLabels[i]->text().trimmed() + QStringLiteral(", ") +
+                                     w.lengthLabels[i]->text());
+    for (QLabel* m : w.markers)
+        if (m->isVisibleTo(&w))
+            t.result(QStringLiteral("Aujourd'hui"),
+                     m->accessibleName().section(QStringLiteral(" : "), 1));
+    return t;
+}
+
 } // namespace
 
 TerminationWindow::TerminationWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form8", QStringLiteral("IVG")) {
     build();
+    installResultsCopy(this, findChild<QMenuBar*>(), windows,
+                       [this] { return terminationResults(*this); });
     const TermSettings settings = currentTermSettings(this->windows());
     showLimitCaptions(settings[TermSettings::TerminationLimitWeeks]);
     Frame1->hide();

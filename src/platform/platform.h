@@ -12,6 +12,7 @@ class SettingsFolder;
 class HelpViewer;
 class ReportDestination;
 class CalculatorLauncher;
+class Clipboard;
 
 struct Platform {
     Messages& messages;
@@ -21,6 +22,7 @@ struct Platform {
     HelpViewer& help;
     ReportDestination& reports;
     CalculatorLauncher& calculator;
+    Clipboard& clipboard;
 };
 
 } // namespace tovimar

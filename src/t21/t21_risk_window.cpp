@@ -31,6 +31,7 @@
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 #include "ui/pictures.h"
+#include "ui/results_text.h"
 #include "ui/window_registry.h"
 #include "utilities/practice_options_access.h"
 
@@ -86,12 +87,38 @@ void paintRisk(QLabel* label, bool red) {
         colour(label, QColor(0x00, 0x00, 0x40), QColor(0xE0, 0xE0, 0xE0));
 }
 
+// "Copier les résultats": the mother's and the scan's data as typed, the
+// signs ticked, then each risk as shown and the conduct it leads to (the
+// explanation of the selected sign is help, not a result).
+ResultsText t21Results(const T21RiskWindow& w) {
+    ResultsText t;
+    t.title = w.windowTitle();
+    t.inputsOf({w.TxtDateNaiss, w.TxtAgeMat, w.TxtDatEcho});
+    t.tick(w.Check1);
+    t.inputsOf({w.TxtLCC, w.TxtNC});
+    // The risks given are typed as N of 1/N.
+    auto risk = [](const QLineEdit* n) {
+        return n->text().isEmpty() ? QString() : QStringLiteral("1/") + n->text();
+    };
+    t.input(QStringLiteral("Risque sérologique donné"), risk(w.TxtRiskSero));
+    t.input(QStringLiteral("Risque combiné du laboratoire"), risk(w.TxtRiskComb));
+    QStringList signs;
+    for (int i = 0; i < w.List1->count(); ++i)
+        if (w.List1->item(i)->checkState() == Qt::Checked) signs << w.List1->item(i)->text();
+    t.input(captionOf(w.List1), signs.join(QStringLiteral(", ")));
+    t.resultsOf({w.LblAgeT, w.LblAge, w.LblAgeGesta, w.LblRCNT, w.LblRCN, w.LblMedCn, w.LblMultMed,
+                 w.LblRisqRelatif, w.LblRapVrai, w.LblRiskSero, w.LblRiskSeroT, w.LblRiskInt,
+                 w.LblRiskIntT, w.LblCoef, w.LblRiskEcho, w.LblRisqueRetenu, w.LblConduite});
+    return t;
+}
+
 } // namespace
 
 T21RiskWindow::T21RiskWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form12", QStringLiteral("Risque de trisomie 21")) {
     build();
     reset();
+    installResultsCopy(this, menuBar, windows, [this] { return t21Results(*this); });
     // The date of birth of the patient of the consultation, unless another is typed here.
     followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
                   platform().clock.today());

@@ -13,6 +13,7 @@
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 #include "ui/pictures.h"
+#include "ui/results_text.h"
 #include "utilities/desktop_calculator.h"
 #include "utilities/euro_converter.h"
 #include "utilities/utility_pictures.h"
@@ -67,6 +68,13 @@ QLineEdit* amountField(const char* name, const QString& accessibleName) {
 ConverterWindow::ConverterWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form25", QStringLiteral("Convertisseur € / F")) {
     build();
+    // "Copier les résultats": the two amounts, the one typed and its conversion.
+    installResultsCopy(this, nullptr, windows, [this] {
+        ResultsText t;
+        t.title = windowTitle();
+        t.resultsOf({Text1, Text2});
+        return t;
+    });
     placeOnScreen();
 }
 

@@ -17,6 +17,7 @@
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
+#include "ui/results_text.h"
 #include "utilities/utility_pictures.h"
 
 namespace tovimar {
@@ -39,6 +40,18 @@ PublicHolidaysWindow::PublicHolidaysWindow(WindowRegistry& windows)
         List1->addItem(QString::number(y));
     const auto current = List1->findItems(QString::number(year), Qt::MatchExactly);
     if (!current.isEmpty()) List1->setCurrentItem(current.front());
+    // "Copier les résultats": the day of the week of the date typed, and the
+    // holidays of the year chosen, one sentence each.
+    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] {
+        ResultsText t;
+        t.title = windowTitle();
+        t.input(List1, QStringLiteral("Année"));
+        if (!shownText(Label3).isEmpty())
+            t.result(Label3, QStringLiteral("Le ") + Text1->text().trimmed());
+        for (const QLabel* sentence : Label2)
+            t.result(sentence, QString());
+        return t;
+    });
     placeOnScreen();
 }
 

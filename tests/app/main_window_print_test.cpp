@@ -176,7 +176,7 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
     dialogs.choosePrinter = [](QPrinter&) { return false; };
     PrinterDestination destination(memory, dialogs);
     Platform platform{fake.messages, fake.prompt, fake.clock,      *fake.settings,
-                      fake.help,     destination, fake.calculator};
+                      fake.help,     destination, fake.calculator, fake.clipboard};
     WindowRegistry windows(platform);
     MainWindow window(windows);
     window.DateDG->setText("15/01/2010");

@@ -400,7 +400,7 @@ TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {
     EXPECT_TRUE(
         fake.reports.last().lines().contains("Valeurs biométriques mesurées le 15/03/2010."));
 
-    w.menu->actions()[2]->trigger();
+    w.menu->actions().last()->trigger(); // "Aide", after "Copier les résultats"
     EXPECT_EQ(fake.help.topics, std::vector<int>{40});
 }
 

@@ -9,7 +9,7 @@ FakePlatform::FakePlatform() {
     writeFile("term.tvx", kShippedTerm);
     settings = std::make_unique<SettingsFolder>(dir.path(), QString());
     platform = std::make_unique<Platform>(
-        Platform{messages, prompt, clock, *settings, help, reports, calculator});
+        Platform{messages, prompt, clock, *settings, help, reports, calculator, clipboard});
 }
 
 void FakePlatform::writeFile(const QString& name, const QByteArray& bytes) const {

@@ -11,6 +11,7 @@
 
 #include "core/vb_date.h"
 #include "platform/calculator_launcher.h"
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
@@ -76,6 +77,17 @@ class RecordingCalculator : public CalculatorLauncher {
     Result answer{Outcome::Started, QStringLiteral("/usr/bin/gnome-calculator")};
 };
 
+// Keeps what was put on the clipboard, and how many times.
+class RecordingClipboard : public Clipboard {
+  public:
+    void setText(const QString& t) override {
+        text = t;
+        ++copies;
+    }
+    QString text;
+    int copies = 0;
+};
+
 // A whole platform over a fresh temporary program folder.
 class FakePlatform {
   public:
@@ -98,6 +110,7 @@ class FakePlatform {
     RecordingHelp help;
     RecordingReportDestination reports;
     RecordingCalculator calculator;
+    RecordingClipboard clipboard;
     std::unique_ptr<SettingsFolder> settings;
     std::unique_ptr<Platform> platform;
     std::unique_ptr<WindowRegistry> registry; // its windows close before the platform goes

@@ -288,7 +288,8 @@ TEST(T21RiskWindow, MenusOpenTheirWindows) {
     QStringList titles;
     for (QAction* a : w.menuBar->actions())
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"&Imprimer", "&Options", "&Aide", "A &propos"}));
+    EXPECT_EQ(titles, (QStringList{"&Imprimer", "&Options", "&Copier les résultats", "&Aide",
+                                   "A &propos"}));
 
     w.actionHelp->trigger();
     EXPECT_EQ(c.fake.help.topics, std::vector<int>{70});
