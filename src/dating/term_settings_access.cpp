@@ -10,15 +10,16 @@ SettingsFile termSettingsFile(Platform& platform) {
     return SettingsFile(platform, QStringLiteral("term.tvx"), QStringLiteral("Term.tvx"));
 }
 
-TermSettingsReading readTermSettingsFile(Platform& platform) {
-    return termSettingsFile(platform).read(readTermSettings);
+TermSettingsModel& termSettingsModel(WindowRegistry& windows) {
+    return windows.model<TermSettingsModel>([&windows] {
+        const SettingsFile file = termSettingsFile(windows.platform());
+        const TermSettingsReading reading = file.readQuietly(readTermSettings);
+        return std::make_unique<TermSettingsModel>(file, reading.settings, reading.complete);
+    });
 }
 
 TermSettings currentTermSettings(WindowRegistry& windows) {
-    if (auto* editor = windows.existing<TermSettingsWindow>()) return editor->currentSettings();
-    // The editor is not loaded: its values would be the file's. A faulty file
-    // was told at start-up; asking for the values does not tell it again.
-    return termSettingsFile(windows.platform()).readQuietly(readTermSettings).settings;
+    return termSettingsModel(windows).current();
 }
 
 void openTermSettingsEditor(WindowRegistry& windows) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// "Modifications": shows and rewrites term.tvx. Other windows read the
-// current values from here (what is on screen, saved or not).
+// "Modifications": shows and rewrites term.tvx through the term settings
+// model, which holds what is on screen, saved or not, while it is open.
 
-#include "dating/term_settings.h"
-#include "ui/settings_file.h"
+#include "dating/term_settings_access.h"
 #include "ui/tool_window.h"
 
 class QLineEdit;
@@ -16,6 +15,7 @@ class TermSettingsWindow : public ToolWindow {
     Q_OBJECT
   public:
     explicit TermSettingsWindow(WindowRegistry& windows);
+    ~TermSettingsWindow() override;
 
     // The eleven values as the fields hold them now.
     TermSettings currentSettings() const;
@@ -32,7 +32,7 @@ class TermSettingsWindow : public ToolWindow {
     void convertWeeksToDays(QLineEdit* weeks, QLineEdit* days);
     QLineEdit* field(int index) const;
 
-    SettingsFile file_;
+    TermSettingsModel& model_;
 };
 
 } // namespace tovimar

@@ -61,9 +61,11 @@ class SettingsFile {
     bool save(const std::vector<std::string>& values, const ReadsWhole& readsWhole,
               const std::vector<std::string>& plain) const;
 
+    // "Fichier <shownName> absent ou erronné."
+    void reportUnreadable() const;
+
   private:
     std::optional<std::string> bytesIfPresent() const;
-    void reportUnreadable() const;
 
     Platform& platform_;
     QString fileName_;

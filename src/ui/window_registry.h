@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Owns the tool windows: each exists at most once. get<W>() creates a window
-// hidden when needed (its loading code runs); open<W>() also shows it and
-// brings it to the front. A closed tool window is deleted, so the next
-// request builds it again (and reloads its files).
+// Owns the tool windows and the models they share: each exists at most
+// once. get<W>() creates a window hidden when needed (its loading code runs);
+// open<W>() also shows it and brings it to the front. A closed tool window is
+// deleted, so the next request builds it again from the models.
 
 #include <QPointer>
 #include <QWidget>
@@ -96,12 +96,23 @@ class WindowRegistry {
         windows_.clear();
     }
 
+    // The program's models (the settings in force): each made once by
+    // `make` when first asked for, and kept as long as the registry, after
+    // every window. Windows reach them through their subsystem's access
+    // functions, never through another window.
+    template <class M, class Make> M& model(Make make) {
+        std::shared_ptr<void>& slot = models_[std::type_index(typeid(M))];
+        if (!slot) slot = std::shared_ptr<M>(make());
+        return *static_cast<M*>(slot.get());
+    }
+
   private:
     Platform& platform_;
     std::unique_ptr<ConsultationPatient> ownPatient_;
     ConsultationPatient* patient_;
     std::map<std::type_index, QPointer<QWidget>> windows_;
     std::map<std::type_index, std::function<QWidget*()>> builders_;
+    std::map<std::type_index, std::shared_ptr<void>> models_;
 };
 
 } // namespace tovimar

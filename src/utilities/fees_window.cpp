@@ -20,8 +20,6 @@
 namespace tovimar {
 namespace {
 
-const QString kFileName = QStringLiteral("tarifs.tvx");
-
 // The fields in file order.
 constexpr QLineEdit* FeesWindow::*kFields[kFeeCount] = {
     &FeesWindow::TxtEC,     &FeesWindow::TxtECs,    &FeesWindow::TxtMCS,    &FeesWindow::TxtMPC,
@@ -51,7 +49,7 @@ QString text(std::string_view s) {
 
 FeesWindow::FeesWindow(WindowRegistry& windows)
     : ToolWindow(windows, "FrmTarifs", QStringLiteral("Tarifs habituels")),
-      file_(platform(), kFileName, QStringLiteral("Tarifs.tvx")) {
+      model_(feesModel(windows)) {
     build();
     load();
 }
@@ -168,7 +166,8 @@ void FeesWindow::build() {
 
 void FeesWindow::load() {
     // An empty file is no fault: it leaves the amounts shown, without a word.
-    const FeeReading reading = file_.read(readFeeSchedule);
+    model_.tellIfNotWhole();
+    const FeeReading& reading = model_.saved();
     for (std::size_t i = 0; i < reading.amounts.size() && i < kFeeCount; ++i)
         fieldAt(i)->setText(QString::fromStdString(reading.amounts[i]));
     if (reading.totals) {
@@ -190,8 +189,10 @@ void FeesWindow::save() {
     // and only what the next opening reads back is saved. A failed save has been explained to
     // the user; every typed amount stays on screen.
     const FeeSchedule defaults = defaultFeeSchedule();
-    if (file_.save(
-            {values.begin(), values.end()},
+    // What is saved is what the next opening reads back, totals included.
+    const FeeReading saved = readFeeSchedule(encodeFeeSchedule(values));
+    if (model_.save(
+            saved, {values.begin(), values.end()},
             [](std::string_view bytes) { return readFeeSchedule(std::string(bytes)).complete; },
             {defaults.begin(), defaults.end()}))
         close();

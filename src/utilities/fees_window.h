@@ -5,9 +5,8 @@
 
 #include <array>
 
-#include "ui/settings_file.h"
 #include "ui/tool_window.h"
-#include "utilities/fee_schedule.h"
+#include "utilities/fees_access.h"
 
 class QLabel;
 class QLineEdit;
@@ -41,7 +40,7 @@ class FeesWindow : public ToolWindow {
     void save();
     QLineEdit*& fieldAt(std::size_t index);
 
-    SettingsFile file_;
+    FeesModel& model_;
 };
 
 } // namespace tovimar

@@ -15,10 +15,6 @@
 namespace tovimar {
 namespace {
 
-SettingsFile optionsFile(Platform& platform) {
-    return SettingsFile(platform, QStringLiteral("options.tvx"), QStringLiteral("Options.tvx"));
-}
-
 void setComboText(QComboBox* combo, const std::string& text) {
     combo->setEditText(QString::fromStdString(text));
 }
@@ -27,9 +23,16 @@ void setComboText(QComboBox* combo, const std::string& text) {
 
 PracticeOptionsWindow::PracticeOptionsWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form5", QStringLiteral("En tête et seuil pour l'amniocentèse")),
-      file_(optionsFile(platform())) {
+      model_(practiceOptionsModel(windows)) {
     build();
     load();
+    // While the screen exists, what it shows is in force for every printout.
+    publishEditsOf(this, [this] { model_.edit(currentOptions()); });
+    model_.edit(currentOptions());
+}
+
+PracticeOptionsWindow::~PracticeOptionsWindow() {
+    model_.endEditing();
 }
 
 void PracticeOptionsWindow::build() {
@@ -106,7 +109,8 @@ void PracticeOptionsWindow::build() {
 }
 
 void PracticeOptionsWindow::load() {
-    showOptions(file_.read(readPracticeOptions).options);
+    model_.tellIfNotWhole();
+    showOptions(model_.saved());
 }
 
 void PracticeOptionsWindow::showOptions(const PracticeOptions& o) {
@@ -148,32 +152,11 @@ void PracticeOptionsWindow::save() {
     PracticeOptions plain;
     plain.strategy = options.strategy;
     // Only what the next start reads back is saved.
-    if (file_.save(
-            values, [](std::string_view bytes) { return readPracticeOptions(bytes).complete; },
+    if (model_.save(
+            options, values,
+            [](std::string_view bytes) { return readPracticeOptions(bytes).complete; },
             practiceOptionsValues(plain)))
         close();
-}
-
-PracticeOptions loadPracticeOptions(Platform& platform) {
-    return optionsFile(platform).read(readPracticeOptions).options;
-}
-
-void openPracticeOptions(WindowRegistry& windows) {
-    windows.open<PracticeOptionsWindow>();
-}
-
-ScreeningStrategy currentScreeningStrategy(WindowRegistry& windows) {
-    if (const PracticeOptionsWindow* screen = windows.existing<PracticeOptionsWindow>())
-        return screen->currentOptions().strategy;
-    // A broken file has been told about when the letterhead was read; here
-    // it gives the default.
-    return optionsFile(windows.platform()).readQuietly(readPracticeOptions).options.strategy;
-}
-
-PracticeOptions currentPracticeOptions(WindowRegistry& windows) {
-    if (const PracticeOptionsWindow* screen = windows.existing<PracticeOptionsWindow>())
-        return screen->currentOptions();
-    return loadPracticeOptions(windows.platform());
 }
 
 } // namespace tovimar

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "En tête et seuil pour l'amniocentèse": shows and rewrites the letterhead
-// kept in options.tvx. The printouts read the letterhead from here while the
-// screen is open (what is on screen, saved or not), else from the file.
+// kept in options.tvx, through the practice options model, which holds what
+// is on screen, saved or not, while the screen is open.
 
 #include "utilities/practice_options_access.h"
-#include "ui/settings_file.h"
 #include "ui/tool_window.h"
 
 class QComboBox;
@@ -21,6 +20,7 @@ class PracticeOptionsWindow : public ToolWindow {
     Q_OBJECT
   public:
     explicit PracticeOptionsWindow(WindowRegistry& windows);
+    ~PracticeOptionsWindow() override;
 
     // The ten fields as the screen holds them now.
     PracticeOptions currentOptions() const;
@@ -37,7 +37,7 @@ class PracticeOptionsWindow : public ToolWindow {
     void showOptions(const PracticeOptions& options);
     void save();
 
-    SettingsFile file_;
+    PracticeOptionsModel& model_;
 };
 
 } // namespace tovimar

@@ -84,7 +84,9 @@ TEST_F(MainWindowCalendar, ASettingsWindowPastTheCalendarIsRefused) {
     // for a start today, but past 9999 for a start in 9800.
     fake.writeFile("term.tvx", "\"14\",\"7\",\"98\",\"125\",\"77\",\"99000\",\"210\",\"238\","
                                "\"250\",\"77\",\"97\"\r\n");
-    auto again = std::make_unique<MainWindow>(windows);
+    // The program started again: it reads the settings anew.
+    WindowRegistry restarted{*fake.platform};
+    auto again = std::make_unique<MainWindow>(restarted);
     fake.messages.shown.clear();
     again->DateDG->setText("15/01/9800");
     EXPECT_EQ(fake.messages.shown, QStringList({kRefusal}));

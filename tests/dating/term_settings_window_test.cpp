@@ -6,8 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "ui/window_registry.h"
+#include "dating/term_settings_access.h"
 #include "dating/term_settings_window.h"
+#include "ui/window_registry.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 
@@ -122,9 +123,14 @@ TEST(TermSettingsWindow, AFaultyFileGivesTheMessageAndTheDefaults) {
     EXPECT_EQ(editor.TxtRisqueLim->text(), "250");
     EXPECT_EQ(editor.Text5->text(), ""); // the conversion is skipped
 
-    QFile::remove(fake.folder() + "/term.tvx");
-    TermSettingsWindow missing(fake.windows());
+    // The file is read once: a second editor tells the same fault again.
+    TermSettingsWindow second(fake.windows());
     EXPECT_EQ(fake.messages.shown.size(), 2);
+
+    FakePlatform withoutFile;
+    QFile::remove(withoutFile.folder() + "/term.tvx");
+    TermSettingsWindow missing(withoutFile.windows());
+    EXPECT_EQ(withoutFile.messages.shown.size(), 1);
     // Without the file, the termination limits are today's law, not an older one's.
     EXPECT_EQ(missing.IvgText->text(), "14");
     EXPECT_EQ(missing.RuText->text(), "7");
@@ -145,6 +151,45 @@ TEST(TermSettingsWindow, AFailedSaveKeepsThePreviousFileAndTheEditorOpen) {
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(editor.IvgText->text(), "15");
     EXPECT_TRUE(QFileInfo(fake.folder() + "/term.tvx").isDir());
+}
+
+// The values in force for the other windows: those the open editor shows,
+// saved or not; once it is closed, those last saved. term.tvx is read once:
+// what changes on disk behind the program's back is not read per request.
+TEST(TermSettingsInForce, TheOpenEditorsValuesThenTheSavedOnesNeverTheDiskAgain) {
+    FakePlatform fake;
+    WindowRegistry& windows = fake.windows();
+    TermSettingsModel& model = termSettingsModel(windows);
+    int changes = 0;
+    QObject::connect(&model, &SettingsModelSignals::changed, [&changes] { ++changes; });
+    EXPECT_EQ(currentTermSettings(windows)[TermSettings::TerminationLimitWeeks], "14");
+
+    fake.writeFile("term.tvx", "\"12\",\"5\",\"\",\"\",\"\",\"\",\"\",\"\",\"300\",\"\",\"\"\r\n");
+    EXPECT_EQ(currentTermSettings(windows)[TermSettings::AmniocentesisThreshold], "250");
+
+    auto& editor = windows.open<TermSettingsWindow>();
+    EXPECT_EQ(editor.IvgText->text(), "14"); // the model's values, not the disk's new ones
+    typeText(editor.TxtRisqueLim, "0"); // 2500, typed, not saved
+    EXPECT_EQ(currentTermSettings(windows)[TermSettings::AmniocentesisThreshold], "2500");
+    EXPECT_GT(changes, 0);
+
+    editor.close(); // "Quitter": nothing saved
+    QCoreApplication::processEvents();
+    ASSERT_EQ(windows.existing<TermSettingsWindow>(), nullptr);
+    EXPECT_EQ(currentTermSettings(windows)[TermSettings::AmniocentesisThreshold], "250");
+
+    auto& again = windows.open<TermSettingsWindow>();
+    again.TxtRisqueLim->setText("1000");
+    again.IvgText->setText("13");
+    changes = 0;
+    again.CmdEnregistrer->click();
+    QCoreApplication::processEvents();
+    EXPECT_GT(changes, 0);
+    EXPECT_EQ(windows.existing<TermSettingsWindow>(), nullptr);
+    EXPECT_EQ(currentTermSettings(windows)[TermSettings::AmniocentesisThreshold], "1000");
+    EXPECT_EQ(currentTermSettings(windows)[TermSettings::TerminationLimitWeeks], "13");
+    EXPECT_TRUE(fake.readFile("term.tvx").startsWith("\"13\",\"7\","));
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 } // namespace

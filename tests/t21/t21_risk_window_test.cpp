@@ -2,6 +2,7 @@
 // The trisomy 21 window used as in a first-trimester consultation.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,6 +51,12 @@ struct Consultation {
     bool shown(QWidget* widget) const { return widget->isVisibleTo(&w); }
     bool red(QLabel* label) const {
         return label->palette().color(label->backgroundRole()) == QColor(0xFF, 0, 0);
+    }
+    // The practitioner chooses the conduct in the practice options and saves it.
+    void chooseConduct(ScreeningStrategy strategy) {
+        auto& screen = fake.windows().open<PracticeOptionsWindow>();
+        screen.CboConduite->setCurrentIndex(strategy == ScreeningStrategy::Thresholds2018 ? 1 : 0);
+        screen.Enregistre->click();
     }
 };
 
@@ -438,7 +445,7 @@ TEST(T21RiskWindow, TheConductJudgesTheLaboratorysCombinedRiskByTheStrategyInFor
     EXPECT_EQ(w.LblRisqueRetenu->text(), "Risque retenu : 1/347");
     EXPECT_EQ(w.LblConduite->text(), "Risque inférieur à 1/250 : risque faible");
 
-    c.fake.writeFile("options.tvx", kOptions2018);
+    c.chooseConduct(ScreeningStrategy::Thresholds2018);
     struct Case {
         const char* typed;
         const char* sentence;
@@ -530,7 +537,7 @@ TEST(T21RiskWindow, LetterUnderThe2018ThresholdsGivesTheBandsParagraph) {
     EXPECT_TRUE(letterLines(c).join('\n').contains("Aucun risque combiné au moment du dépistage"));
 
     // Back to the single threshold: the laboratory's risk against 1/250.
-    c.fake.writeFile("options.tvx", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    c.chooseConduct(ScreeningStrategy::SingleThreshold);
     c.type(w.TxtRiskComb, "250");
     c.calculate();
     w.actionPrint->trigger();

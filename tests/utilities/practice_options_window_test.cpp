@@ -258,21 +258,26 @@ TEST(PracticeOptionsWindow, ControlsAreNamedLabelledAndInReadingOrder) {
     EXPECT_EQ(visited, order);
 }
 
-TEST(PracticeOptionsWindow, PrintoutsReadTheFileWhileTheScreenIsClosed) {
+TEST(PracticeOptionsWindow, PrintoutsUseTheSavedLetterheadWhileTheScreenIsClosed) {
+    {
+        FakePlatform fake;
+        fake.writeFile("options.tvx", kTwoLines);
+        const PracticeOptions o = currentPracticeOptions(fake.windows());
+        EXPECT_TRUE(fake.messages.shown.isEmpty());
+        EXPECT_EQ(o.lastName, "DUPONT");
+        EXPECT_EQ(o.speciality, "Gynécologue");
+        EXPECT_EQ(o.telephone, "04 77 00 00 00");
+    }
+    // A broken file keeps what was read before the fault, and each printout tells it.
     FakePlatform fake;
-    fake.writeFile("options.tvx", kTwoLines);
-    const PracticeOptions o = loadPracticeOptions(*fake.platform);
-    EXPECT_TRUE(fake.messages.shown.isEmpty());
-    EXPECT_EQ(o.lastName, "DUPONT");
-    EXPECT_EQ(o.speciality, "Gynécologue");
-    EXPECT_EQ(o.telephone, "04 77 00 00 00");
-
     fake.writeFile("options.tvx", "\"Docteur\",\"DUPONT\"");
-    const PracticeOptions partial = loadPracticeOptions(*fake.platform);
+    const PracticeOptions partial = currentPracticeOptions(fake.windows());
     EXPECT_EQ(fake.messages.shown, QStringList{kReadFailure});
     EXPECT_EQ(partial.civility, "Docteur");
     EXPECT_EQ(partial.lastName, "DUPONT");
     EXPECT_EQ(partial.firstName, "");
+    currentPracticeOptions(fake.windows());
+    EXPECT_EQ(fake.messages.shown, (QStringList{kReadFailure, kReadFailure}));
 }
 
 TEST(PracticeOptionsWindow, PrintoutsUseTheOpenScreenOtherwiseTheFile) {
