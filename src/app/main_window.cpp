@@ -238,7 +238,7 @@ QWidget* MainWindow::buildAlmanacPanel() {
     QFont saintFont = LblSaint->font();
     saintFont.setBold(true);
     LblSaint->setFont(saintFont);
-    colour(LblSaint, Qt::red, QColor(0xC0, 0xFF, 0xFF));
+    colour(LblSaint, kReadableRed, QColor(0xC0, 0xFF, 0xFF));
     layout->addWidget(LblSaint);
 
     LblAlmanach =
@@ -292,7 +292,7 @@ QWidget* MainWindow::buildAlmanacPanel() {
     QFont warningFont = LblAvertir->font();
     warningFont.setBold(true);
     LblAvertir->setFont(warningFont);
-    colour(LblAvertir, Qt::yellow, Qt::red);
+    colour(LblAvertir, Qt::yellow, kReadableRed);
     // Keeps its place while blinking.
     QSizePolicy keep = LblAvertir->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
@@ -332,11 +332,7 @@ void MainWindow::loadAtStartUp() {
         const QSignalBlocker quiet(ListeSA);
         ListeSA->setCurrentRow(4);
     }
-    // The settings are read once, here; the main window keeps those of its
-    // start (the editor says saved changes apply at the next start).
-    TermSettingsModel& settings = termSettingsModel(windows_);
-    settings.tellIfNotWhole();
-    termSettings_ = settings.saved();
+    termSettings_ = readTermSettingsFile(platform_).settings;
     termBounds_ = TermBounds::of(termSettings_);
     TxtDateJ->setText(QString::fromStdString(today.toText()));
 }

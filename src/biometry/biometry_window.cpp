@@ -65,16 +65,14 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// Blue at 8 points, or red at 10 points for a band that calls for attention (a
-// red dark enough to read on the window, at the AA level of the accessibility
-// guidelines).
+// Blue at 8 points, or red at 10 points for a band that calls for attention
+// (both read on the window, light or dark, at the AA level of the
+// accessibility guidelines).
 void styleBand(QLabel* label, bool emphasised) {
     QFont font = label->font();
     font.setPointSizeF(emphasised ? 10 : 8);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, emphasised ? kReadableRed : QColor(0, 0, 0xFF));
-    label->setPalette(palette);
+    tintText(label, emphasised ? kReadableRed : QColor(0, 0, 0xFF));
 }
 
 // The position of the entry the list's text names; -1 when it names none.
@@ -141,7 +139,7 @@ void BiometryWindow::build() {
     setEscapeAction(quit);
 
     DateDGf3 = lineEdit("DateDGf3", QStringLiteral("Début de Grossesse"));
-    colour(DateDGf3, Qt::white, kRed);
+    colour(DateDGf3, Qt::white, kReadableRed);
     DateJourF3 = lineEdit("DateJourF3", QStringLiteral("Date de l'échographie"));
     for (QLineEdit* f : {DateDGf3, DateJourF3}) {
         f->setPlaceholderText(QStringLiteral("JJ/MM/AAAA"));
@@ -275,7 +273,7 @@ QGroupBox* BiometryWindow::buildMedians() {
     for (const Median& m : medians) {
         const QString name = QString::fromUtf8(m.caption);
         QLineEdit* f = lineEdit(m.name, name + QStringLiteral(", médiane (mm)"), true);
-        colour(f, Qt::white, kRed);
+        colour(f, Qt::white, kReadableRed);
         f->setMaximumWidth(60);
         medians_[measureIndex(m.m)] = f;
         grid->addWidget(caption(name, f), 1 + k / 2, (k % 2) * 2 + (k % 2));
@@ -316,9 +314,7 @@ QGroupBox* BiometryWindow::buildWeights() {
     Command2 = button("Command2", QStringLiteral("Calc&ule"));
     Command2->setAccessibleName(QStringLiteral("Calcule les poids"));
     Label22 = resultText("Label22", QStringLiteral("Poids théorique, Hadlock"));
-    QPalette red = Label22->palette();
-    red.setColor(QPalette::WindowText, kRed);
-    Label22->setPalette(red);
+    tintText(Label22, kRed);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Poids estimé")), 0, 0, 1, 2);

@@ -32,17 +32,9 @@ QHBoxLayout* rangeRow(const QString& from, QLineEdit* a, QLineEdit* b, const QSt
 } // namespace
 
 TermSettingsWindow::TermSettingsWindow(WindowRegistry& windows)
-    : ToolWindow(windows, "Form9", QStringLiteral("Modifications")),
-      model_(termSettingsModel(windows)) {
+    : ToolWindow(windows, "Form9", QStringLiteral("Modifications")), file_(termSettingsFile(platform())) {
     build();
     load();
-    // While the editor exists, what it shows is in force for every reader.
-    publishEditsOf(this, [this] { model_.edit(currentSettings()); });
-    model_.edit(currentSettings());
-}
-
-TermSettingsWindow::~TermSettingsWindow() {
-    model_.endEditing();
 }
 
 void TermSettingsWindow::build() {
@@ -141,7 +133,7 @@ void TermSettingsWindow::build() {
         caption(QStringLiteral("Veuillez relancer le programme pour que TOVIMAR prenne en "
                                "compte les modifications"),
                 nullptr, true);
-    restart->setStyleSheet("color: #800000");
+    tintText(restart, QColor(0x80, 0x00, 0x00));
     layout->addWidget(restart);
     auto* buttons = new QHBoxLayout;
     CmdEnregistrer = button("CmdEnregistrer", QStringLiteral("E&nregistrer Quitter"));
@@ -176,11 +168,10 @@ QLineEdit* TermSettingsWindow::field(int index) const {
 
 void TermSettingsWindow::load() {
     // What could be read is shown; the defaults stand for the rest.
-    model_.tellIfNotWhole();
-    const TermSettings& saved = model_.saved();
+    const TermSettingsReading reading = file_.read(readTermSettings);
     for (int i = 0; i < TermSettings::Count; ++i)
-        field(i)->setText(QString::fromStdString(saved.values[i]));
-    if (!model_.whole()) return;
+        field(i)->setText(QString::fromStdString(reading.settings.values[i]));
+    if (!reading.complete) return;
     // Shown in weeks; converting back gives the same whole days.
     if (auto weeks = anaesthesiaDaysToWeeksText(Text7->text().toStdString()))
         Text5->setText(QString::fromStdString(*weeks));
@@ -205,9 +196,9 @@ void TermSettingsWindow::save() {
     const TermSettings settings = currentSettings();
     // Only what the next start reads back is saved.
     const TermSettings defaults = TermSettings::editorDefaults();
-    if (model_.save(settings, {settings.values.begin(), settings.values.end()},
-                    [](std::string_view bytes) { return readTermSettings(bytes).complete; },
-                    {defaults.values.begin(), defaults.values.end()}))
+    if (file_.save({settings.values.begin(), settings.values.end()},
+                   [](std::string_view bytes) { return readTermSettings(bytes).complete; },
+                   {defaults.values.begin(), defaults.values.end()}))
         close();
 }
 

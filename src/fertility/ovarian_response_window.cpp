@@ -59,7 +59,9 @@ QGroupBox* protocolPanel(const QString& title, const char* colour,
     box->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; } "
                                       "QGroupBox::title { color: %1; } "
                                       "QLabel { font-weight: normal; }")
-                           .arg(QLatin1String(colour)));
+                           .arg(readableOn(QColor(QLatin1String(colour)),
+                                           box->palette().color(QPalette::Window))
+                                    .name()));
     box->setAccessibleName(title);
     return box;
 }

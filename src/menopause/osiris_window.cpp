@@ -147,7 +147,8 @@ QLabel* legend(const QString& title, const QString& rule, unsigned background) {
 void showCommentLine(QLabel* label, const OsirisCommentLine& line, const QPalette& base) {
     label->setText(QString::fromStdString(line.text));
     QPalette p = label->palette();
-    // A coloured line darkened as little as needed to read on the window.
+    // A coloured line darkened (or on a dark desktop lightened) as little as
+    // needed to read on the window.
     p.setColor(QPalette::WindowText, line.rgb ? readableOn(rgb(*line.rgb), base.color(QPalette::Window))
                                               : base.color(QPalette::WindowText));
     label->setPalette(p);
@@ -330,7 +331,7 @@ void OsirisWindow::CALCULE() {
             l->clear();
         ProgressBar1->setValue(0);
         showPicture(4);
-        colour(LblScore2, Qt::black, palette().color(QPalette::Window));
+        colour(LblScore2, palette().color(QPalette::WindowText), palette().color(QPalette::Window));
         LblScore2->setAccessibleDescription(QString());
         ProgressBar1->setAccessibleDescription(QString());
         if (age && weight) {

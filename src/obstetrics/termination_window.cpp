@@ -73,15 +73,16 @@ QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// "Aujourd'hui" with an arrow pointing at the rows: where today falls.
-QPixmap todayMarker() {
+// "Aujourd'hui" with an arrow pointing at the rows: where today falls, in a
+// blue that reads on the window's colour, light or dark.
+QPixmap todayMarker(const QColor& window) {
     const qreal ratio = 2;
     QPixmap pixmap(QSize(104, 16) * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor blue(0x00, 0x40, 0xC0);
+    const QColor blue = readableOn(QColor(0x00, 0x40, 0xC0), window);
     QFont font = p.font();
     font.setPixelSize(11);
     font.setBold(true);
@@ -143,10 +144,7 @@ void paintRed(QLabel* label, bool red) {
         label->setPalette(QPalette());
         return;
     }
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
-    palette.setColor(QPalette::Text, QColor(0xFF, 0x00, 0x00));
-    label->setPalette(palette);
+    tintText(label, QColor(0xFF, 0x00, 0x00));
 }
 
 // "Copier les résultats": the dates as typed, then the deadlines, the dates of
@@ -230,7 +228,7 @@ void TerminationWindow::build() {
     auto* weeks = new QGridLayout;
     weeks->setVerticalSpacing(1);
     weeks->setHorizontalSpacing(12);
-    const QPixmap marker = todayMarker();
+    const QPixmap marker = todayMarker(palette().color(QPalette::Window));
     for (int i = 0; i < 10; ++i) {
         markers[i] = pictureLabel(kMarkers[i].name, QString::fromUtf8(kMarkers[i].spoken), marker);
         weeks->addWidget(markers[i], 2 * i, 0);
@@ -268,7 +266,7 @@ void TerminationWindow::build() {
     strong.setPointSizeF(strong.pointSizeF() * 1.15);
     DateIVG->setFont(strong);
     Depasse->setFont(strong);
-    Depasse->setStyleSheet("color: #FF0000");
+    tintText(Depasse, QColor(0xFF, 0x00, 0x00));
     Tmaxi->hide();
     Depasse->hide();
     auto* panel = new QVBoxLayout(Frame1);

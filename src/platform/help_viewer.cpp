@@ -344,7 +344,9 @@ void HelpWindow::markOccurrences() {
         for (QTextCursor at = text->find(pattern); !at.isNull(); at = text->find(pattern, at)) {
             QTextEdit::ExtraSelection mark;
             mark.cursor = at;
+            // Dark text on the yellow mark, whatever the colour of the page's text.
             mark.format.setBackground(QColor(0xff, 0xe0, 0x66));
+            mark.format.setForeground(QColor(0x00, 0x00, 0x00));
             marks.append(mark);
         }
     }

@@ -82,7 +82,7 @@ QGroupBox* resultFrame(const char* name, const QString& title, QLabel* result) {
 
 void paintRisk(QLabel* label, bool red) {
     if (red)
-        colour(label, QColor(0xFF, 0xFF, 0xFF), QColor(0xFF, 0x00, 0x00));
+        colour(label, QColor(0xFF, 0xFF, 0xFF), kReadableRed);
     else
         colour(label, QColor(0x00, 0x00, 0x40), QColor(0xE0, 0xE0, 0xE0));
 }

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -108,6 +109,14 @@ QCalendarWidget* frenchCalendar(const char* name, const QString& accessibleName)
     calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setGridVisible(true);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The days of the week-end in red, as Qt writes them, but a red that
+    // reads on the calendar's base, light or dark (Qt's pure red does not).
+    for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
+        QTextCharFormat weekEnd = calendar->weekdayTextFormat(day);
+        weekEnd.setForeground(readableOn(QColor(0xFF, 0x00, 0x00),
+                                         calendar->palette().color(QPalette::Base)));
+        calendar->setWeekdayTextFormat(day, weekEnd);
+    }
     const std::pair<const char*, const char*> parts[] = {
         {"qt_calendar_prevmonth", "Mois précédent"},  {"qt_calendar_nextmonth", "Mois suivant"},
         {"qt_calendar_monthbutton", "Choisir le mois"}, {"qt_calendar_yearbutton", "Choisir l'année"},
@@ -199,9 +208,14 @@ double contrastRatio(const QColor& a, const QColor& b) {
 QColor readableOn(const QColor& text, const QColor& background) {
     if (text == QColor(0xFF, 0x00, 0x00) && contrastRatio(kReadableRed, background) >= 4.5)
         return kReadableRed;
+    // Towards black on a light background, towards white on a dark one, a
+    // tenth of the way at each step: the hue stays recognisable.
+    const bool lighten = textOn(background) == QColor(Qt::white);
     QColor c = text.toRgb();
     for (int step = 0; step < 40 && contrastRatio(c, background) < 4.5; ++step)
-        c = QColor(c.red() * 9 / 10, c.green() * 9 / 10, c.blue() * 9 / 10);
+        c = lighten ? QColor(c.red() + (255 - c.red() + 9) / 10, c.green() + (255 - c.green() + 9) / 10,
+                             c.blue() + (255 - c.blue() + 9) / 10)
+                    : QColor(c.red() * 9 / 10, c.green() * 9 / 10, c.blue() * 9 / 10);
     return c;
 }
 
@@ -209,6 +223,13 @@ QColor textOn(const QColor& background) {
     return contrastRatio(Qt::white, background) > contrastRatio(Qt::black, background)
                ? QColor(Qt::white)
                : QColor(Qt::black);
+}
+
+void tintText(QWidget* widget, const QColor& text) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, readableOn(text, p.color(QPalette::Window)));
+    p.setColor(QPalette::Text, readableOn(text, p.color(QPalette::Base)));
+    widget->setPalette(p);
 }
 
 void setReadingOrder(std::initializer_list<QWidget*> controls) {

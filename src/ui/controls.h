@@ -78,11 +78,16 @@ void colour(QWidget* widget, const QColor& text, const QColor& background);
 // it, from 1 (the same) to 21 (black on white); ordinary text wants 4.5 at
 // least, large text (18 points, or 14 in bold) 3.
 double contrastRatio(const QColor& a, const QColor& b);
-// The text colour, darkened as little as needed to read on the background at
-// the AA level (4.5:1); pure red becomes kReadableRed.
+// The text colour, moved as little as needed to read on the background at the
+// AA level (4.5:1): darkened on a light background, lightened on a dark one (a
+// dark desktop); pure red becomes kReadableRed where that reads.
 QColor readableOn(const QColor& text, const QColor& background);
 // Black or white, whichever reads better on the background.
 QColor textOn(const QColor& background);
+// Writes the widget's text in a colour of its own (a result in red, a caption
+// in blue) made readable on what the widget is drawn on: the window's colour,
+// or the base of a field. Light and dark desktops alike.
+void tintText(QWidget* widget, const QColor& text);
 
 // The keyboard's reading order: Tab goes from each control to the next.
 void setReadingOrder(std::initializer_list<QWidget*> controls);

@@ -56,6 +56,8 @@ QGroupBox* panel(const char* name, const QString& title, const QColor& backgroun
     box->setAccessibleName(title);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, background);
+    // Its title and captions in the colour that reads on it, whatever the desktop's.
+    palette.setColor(QPalette::WindowText, textOn(background));
     box->setPalette(palette);
     box->setAutoFillBackground(true);
     box->hide();

@@ -12,6 +12,7 @@
 #include "obstetrics/termination_window.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/controls.h"
 #include "ui/window_registry.h"
 
 using namespace tovimar;
@@ -37,8 +38,9 @@ class TerminationWindowTest : public ::testing::Test {
             if (m->isVisibleTo(&w)) name += m->objectName();
         return name;
     }
+    // In the red that reads on the window at the AA level (pure red reads at 3.5:1).
     bool red(QLabel* label) const {
-        return label->palette().color(QPalette::WindowText) == QColor(0xFF, 0x00, 0x00);
+        return label->palette().color(QPalette::WindowText) == kReadableRed;
     }
     FakePlatform fake;
 };

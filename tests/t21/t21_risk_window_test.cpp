@@ -49,8 +49,9 @@ struct Consultation {
         w.List1->item(row)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
     bool shown(QWidget* widget) const { return widget->isVisibleTo(&w); }
+    // White on the red that reads at the AA level (pure red reads at 4:1 only).
     bool red(QLabel* label) const {
-        return label->palette().color(label->backgroundRole()) == QColor(0xFF, 0, 0);
+        return label->palette().color(label->backgroundRole()) == kReadableRed;
     }
     // The practitioner chooses the conduct in the practice options and saves it.
     void chooseConduct(ScreeningStrategy strategy) {

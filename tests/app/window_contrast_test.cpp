@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every window reads on a light desktop and on a dark one: in its fullest
+// state (a whole case typed, every result written), each text shown stands
+// out from what it is drawn on at the AA level of the accessibility
+// guidelines (a contrast of 4.5 at least), coloured results included.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTextCharFormat>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+#include <ostream>
+
+#include "app/main_window.h"
+#include "platform/help_viewer.h"
+#include "support/desktop_looks.h"
+#include "support/filled_windows.h"
+#include "ui/controls.h"
+
+namespace tovimar::testing {
+// The look as a failure names it ("clair", "sombre").
+void PrintTo(Look look, std::ostream* out) {
+    *out << lookName(look).toStdString();
+}
+} // namespace tovimar::testing
+
+using namespace tovimar;
+using namespace tovimar::testing;
+
+namespace {
+
+constexpr double kAA = 4.5;
+
+QString nameOf(const QWidget* w) {
+    if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+        return w->objectName();
+    const QString kind = QString::fromLatin1(w->metaObject()->className());
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (!p->objectName().isEmpty() && !p->objectName().startsWith(QLatin1String("qt_")))
+            return p->objectName() + ":" + kind;
+    return kind;
+}
+
+struct Faults {
+    QStringList list;
+    void check(const QWidget* w, const QString& what, const QColor& text, const QColor& back) {
+        const double ratio = contrastRatio(text, back);
+        if (ratio < kAA)
+            list << QStringLiteral("%1%2 : %3 sur %4 (%5)")
+                        .arg(nameOf(w), what.isEmpty() ? QString() : " " + what, text.name(),
+                             back.name(), QString::number(ratio, 'f', 2));
+    }
+};
+
+// A field, a list or a text area writes on its own base.
+bool writesOnBase(const QWidget* w) {
+    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->isEditable();
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+           qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w);
+}
+
+void checkItems(const QAbstractItemView* view, Faults& faults) {
+    const QPalette& p = view->palette();
+    const auto item = [&](const QString& text, const QBrush& fg, const QBrush& bg) {
+        if (text.trimmed().isEmpty()) return;
+        const QColor back = bg.style() == Qt::NoBrush ? p.color(QPalette::Base) : bg.color();
+        const QColor front = fg.style() == Qt::NoBrush ? p.color(QPalette::Text) : fg.color();
+        faults.check(view, "« " + text.left(30) + " »", front, back);
+    };
+    if (auto* list = qobject_cast<const QListWidget*>(view))
+        for (int i = 0; i < list->count(); ++i)
+            item(list->item(i)->text(), list->item(i)->foreground(), list->item(i)->background());
+    if (auto* table = qobject_cast<const QTableWidget*>(view))
+        for (int r = 0; r < table->rowCount(); ++r)
+            for (int c = 0; c < table->columnCount(); ++c)
+                if (const QTableWidgetItem* cell = table->item(r, c))
+                    item(cell->text(), cell->foreground(), cell->background());
+}
+
+// The calendars' days of the week-end, which Qt writes in red.
+void checkCalendar(const QCalendarWidget* calendar, Faults& faults) {
+    const QColor base = calendar->palette().color(QPalette::Base);
+    for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
+        const QBrush fg = calendar->weekdayTextFormat(day).foreground();
+        faults.check(calendar, day == Qt::Saturday ? "samedi" : "dimanche",
+                     fg.style() == Qt::NoBrush ? calendar->palette().color(QPalette::Text)
+                                               : fg.color(),
+                     base);
+    }
+}
+
+// Every text shown in the window whose colours do not reach the AA level.
+QStringList unreadable(QWidget* window) {
+    Faults faults;
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* w : widgets) {
+        if (!w->isVisibleTo(window) && w != window) continue;
+        // Greyed-out controls are exempt, as the guidelines say.
+        if (!w->isEnabled() || w->window() != window) continue;
+        const QPalette& p = w->palette();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (!label->text().trimmed().isEmpty())
+                faults.check(w, {}, p.color(w->foregroundRole()), drawnBehind(w));
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            if (!box->title().isEmpty())
+                faults.check(w, "titre", p.color(QPalette::WindowText), drawnBehind(w));
+        } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+            if (!static_cast<QAbstractButton*>(w)->text().isEmpty())
+                faults.check(w, {}, p.color(w->foregroundRole()), drawnBehind(w));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            if (!button->text().isEmpty())
+                faults.check(w, {}, p.color(QPalette::ButtonText), p.color(QPalette::Button));
+        } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable()) {
+            faults.check(w, {}, p.color(QPalette::ButtonText), p.color(QPalette::Button));
+        } else if (writesOnBase(w)) {
+            faults.check(w, {}, p.color(QPalette::Text), p.color(QPalette::Base));
+            if (auto* view = qobject_cast<QAbstractItemView*>(w)) checkItems(view, faults);
+        } else if (auto* calendar = qobject_cast<QCalendarWidget*>(w)) {
+            checkCalendar(calendar, faults);
+        }
+    }
+    return faults.list;
+}
+
+// The look of the desktop for one test, and the one before it back after.
+class DesktopLook {
+  public:
+    explicit DesktopLook(Look look)
+        : palette_(QApplication::palette()), style_(QApplication::style()->name()) {
+        useLook(look);
+    }
+    ~DesktopLook() {
+        QApplication::setStyle(style_);
+        QApplication::setPalette(palette_);
+    }
+
+  private:
+    QPalette palette_;
+    QString style_;
+};
+
+class WindowContrast : public ::testing::TestWithParam<Look> {};
+
+TEST_P(WindowContrast, EveryTextOfEveryFilledWindowReadsAtTheAALevel) {
+    const DesktopLook look(GetParam());
+    {
+        FilledProgram program;
+        const QStringList faults = unreadable(program.main);
+        EXPECT_TRUE(faults.isEmpty()) << "MainWindow: " << faults.join(", ").toStdString();
+    }
+    for (const FilledWindow& row : filledWindows()) {
+        FilledProgram program;
+        QWidget* window = program.open(row);
+        ASSERT_NE(window, nullptr) << row.window;
+        const QStringList faults = unreadable(window);
+        EXPECT_TRUE(faults.isEmpty()) << row.window << ": " << faults.join(", ").toStdString();
+    }
+}
+
+TEST_P(WindowContrast, TheHelpAndItsFoundWordsRead) {
+    const DesktopLook look(GetParam());
+    HelpWindow help;
+    ASSERT_TRUE(help.load(QStringLiteral(TOVIMAR_SOURCE_DIR "/data/TOVIMAR.HLP")));
+    help.show();
+    help.search(QStringLiteral("terme"));
+    QApplication::processEvents();
+    QStringList faults = unreadable(&help);
+    auto* text = help.findChild<QTextEdit*>(QStringLiteral("HelpText"));
+    ASSERT_NE(text, nullptr);
+    ASSERT_FALSE(text->extraSelections().isEmpty());
+    for (const QTextEdit::ExtraSelection& mark : text->extraSelections()) {
+        const QTextCharFormat& f = mark.format;
+        const QColor fg = f.foreground().style() == Qt::NoBrush
+                              ? text->palette().color(QPalette::Text)
+                              : f.foreground().color();
+        if (contrastRatio(fg, f.background().color()) < kAA)
+            faults << "mot trouvé " + fg.name() + " sur " + f.background().color().name();
+    }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(", ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(ClairEtSombre, WindowContrast, ::testing::ValuesIn(kLooks),
+                         [](const ::testing::TestParamInfo<Look>& info) {
+                             return info.param == Look::Dark ? std::string("Sombre")
+                                                             : std::string("Clair");
+                         });
+
+} // namespace
