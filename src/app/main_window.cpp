@@ -332,7 +332,11 @@ void MainWindow::loadAtStartUp() {
         const QSignalBlocker quiet(ListeSA);
         ListeSA->setCurrentRow(4);
     }
-    termSettings_ = readTermSettingsFile(platform_).settings;
+    // The settings are read once, here; the main window keeps those of its
+    // start (the editor says saved changes apply at the next start).
+    TermSettingsModel& settings = termSettingsModel(windows_);
+    settings.tellIfNotWhole();
+    termSettings_ = settings.saved();
     termBounds_ = TermBounds::of(termSettings_);
     TxtDateJ->setText(QString::fromStdString(today.toText()));
 }

@@ -32,9 +32,17 @@ QHBoxLayout* rangeRow(const QString& from, QLineEdit* a, QLineEdit* b, const QSt
 } // namespace
 
 TermSettingsWindow::TermSettingsWindow(WindowRegistry& windows)
-    : ToolWindow(windows, "Form9", QStringLiteral("Modifications")), file_(termSettingsFile(platform())) {
+    : ToolWindow(windows, "Form9", QStringLiteral("Modifications")),
+      model_(termSettingsModel(windows)) {
     build();
     load();
+    // While the editor exists, what it shows is in force for every reader.
+    publishEditsOf(this, [this] { model_.edit(currentSettings()); });
+    model_.edit(currentSettings());
+}
+
+TermSettingsWindow::~TermSettingsWindow() {
+    model_.endEditing();
 }
 
 void TermSettingsWindow::build() {
@@ -168,10 +176,11 @@ QLineEdit* TermSettingsWindow::field(int index) const {
 
 void TermSettingsWindow::load() {
     // What could be read is shown; the defaults stand for the rest.
-    const TermSettingsReading reading = file_.read(readTermSettings);
+    model_.tellIfNotWhole();
+    const TermSettings& saved = model_.saved();
     for (int i = 0; i < TermSettings::Count; ++i)
-        field(i)->setText(QString::fromStdString(reading.settings.values[i]));
-    if (!reading.complete) return;
+        field(i)->setText(QString::fromStdString(saved.values[i]));
+    if (!model_.whole()) return;
     // Shown in weeks; converting back gives the same whole days.
     if (auto weeks = anaesthesiaDaysToWeeksText(Text7->text().toStdString()))
         Text5->setText(QString::fromStdString(*weeks));
@@ -196,9 +205,9 @@ void TermSettingsWindow::save() {
     const TermSettings settings = currentSettings();
     // Only what the next start reads back is saved.
     const TermSettings defaults = TermSettings::editorDefaults();
-    if (file_.save({settings.values.begin(), settings.values.end()},
-                   [](std::string_view bytes) { return readTermSettings(bytes).complete; },
-                   {defaults.values.begin(), defaults.values.end()}))
+    if (model_.save(settings, {settings.values.begin(), settings.values.end()},
+                    [](std::string_view bytes) { return readTermSettings(bytes).complete; },
+                    {defaults.values.begin(), defaults.values.end()}))
         close();
 }
 
