@@ -179,9 +179,10 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     verdict->addWidget(LblDemar, 1, 0, 1, 3);
     verdict->setColumnStretch(2, 1);
 
-    auto* panels = new QHBoxLayout;
-    panels->addWidget(Frame4, 1);
-    panels->addWidget(Frame3, 1);
+    // One protocol under the other: side by side they are wider than a small screen.
+    auto* panels = new QVBoxLayout;
+    panels->addWidget(Frame4);
+    panels->addWidget(Frame3);
 
     auto* menu = new QMenuBar(this);
     QAction* help = menu->addAction(QStringLiteral("Aide"));

@@ -158,8 +158,7 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     policyGrid->addWidget(Label12, 2, 0, 1, 2);
     // The policy above is the team's of its time; single-embryo transfer is today's rule.
     QLabel* historical = caption(
-        QStringLiteral("Score historique : le transfert d'un seul embryon est aujourd'hui la règle"),
-        nullptr, true);
+        QStringLiteral("Score historique : le transfert d'un seul embryon est aujourd'hui la règle"));
     historical->setObjectName(QStringLiteral("LblHistorique"));
     policyGrid->addWidget(historical, 3, 0, 1, 3);
     policyGrid->setColumnStretch(2, 1);

@@ -130,7 +130,9 @@ void T21RiskWindow::build() {
     layout->setMenuBar(menuBar);
     layout->addWidget(buildInputs());
 
-    // The four sources of risk, two by two, with the buttons under them.
+    // The four sources of risk two by two, the conduct under them, then the
+    // signs of the morphology scan across the window: within a small screen,
+    // read left to right and top to bottom.
     Frame16 = named(new QWidget, "Frame16", QStringLiteral("Calcul du risque"));
     auto* sources = new QGridLayout(Frame16);
     sources->setContentsMargins(0, 0, 0, 0);
@@ -138,21 +140,19 @@ void T21RiskWindow::build() {
     sources->addWidget(buildSerumPanel(), 0, 1);
     sources->addWidget(buildNuchalPanel(), 1, 0);
     sources->addWidget(buildIntegratedPanel(), 1, 1);
+    sources->addWidget(buildConductPanel(), 2, 0, 1, 2);
+    layout->addWidget(Frame16);
+    layout->addWidget(buildSignsPanel());
+
     CmdCalcule = button("CmdCalcule", QStringLiteral("&Calcule"));
     CmdCalcule->setIcon(picture(QStringLiteral("icon_compute")));
     CmdCalcule->setDefault(true);
     CmdEfface = button("CmdEfface", QStringLiteral("&Nouvelle Patiente"));
     CmdEfface->setIcon(picture(QStringLiteral("icon_reset")));
-    sources->addWidget(buildConductPanel(), 2, 0, 1, 2);
-    sources->addLayout(row({CmdCalcule, CmdEfface}), 3, 0, 1, 2);
-
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(Frame16, 3);
-    middle->addWidget(buildSignsPanel(), 2);
-    layout->addLayout(middle);
-
     Command1 = button("Command1", QStringLiteral("&Quitter"));
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(CmdCalcule);
+    bottom->addWidget(CmdEfface);
     bottom->addStretch();
     bottom->addWidget(Command1);
     layout->addLayout(bottom);
@@ -172,8 +172,9 @@ void T21RiskWindow::build() {
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     setEscapeButton(Command1);
 
-    setReadingOrder({TxtDateNaiss, TxtAgeMat, ScrAgeMat, TxtDatEcho, Check1, TxtLCC, ScrLCC, TxtNC,
-                     ScrCN, TxtRiskSero, ScrRSero, TxtRiskComb, CmdCalcule, CmdEfface, List1, Command1});
+    setReadingOrder({TxtDateNaiss, TxtAgeMat, ScrAgeMat, TxtDatEcho, Check1, TxtRiskSero, ScrRSero,
+                     TxtLCC, ScrLCC, TxtNC, ScrCN, TxtRiskComb, List1, CmdCalcule, CmdEfface,
+                     Command1});
     placeOnScreen();
 }
 
@@ -406,7 +407,8 @@ QGroupBox* T21RiskWindow::buildSignsPanel() {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    List1->setMinimumHeight(List1->sizeHintForRow(0) * int(kSignCount) + 8);
+    // Every sign shown, no more: the window keeps its room for the risks.
+    List1->setFixedHeight(List1->sizeHintForRow(0) * int(kSignCount) + 2 * List1->frameWidth() + 4);
     LblCoef = resultText("LblCoef", QStringLiteral("Coefficient de risque"));
     LblSignes = resultText("LblSignes", QStringLiteral("Explication du signe"));
     LblSignes->setWordWrap(true);
@@ -426,18 +428,25 @@ QGroupBox* T21RiskWindow::buildSignsPanel() {
     explanation->addWidget(LblSignes, 0, 0);
     explanation->addWidget(ImgEchoMorph, 0, 0);
 
-    auto* content = new QVBoxLayout;
-    content->addWidget(List1);
+    // The list and the age of its ratios on the left, what the ticked signs
+    // make of the risk on its right.
+    auto* signs = new QVBoxLayout;
+    signs->addWidget(List1);
     // The signs' likelihood ratios are those of 2001; later work revised them downward.
     QLabel* historical = caption(QStringLiteral("Rapports de 2001, nettement revus à la baisse "
                                                 "depuis (voir l'aide)"),
                                  nullptr, true);
     historical->setObjectName(QStringLiteral("LblHistorique"));
-    content->addWidget(historical);
-    content->addWidget(LblCoef);
-    content->addLayout(explanation);
-    content->addWidget(Frame15);
-    content->addStretch();
+    signs->addWidget(historical);
+    signs->addStretch();
+    auto* outcome = new QVBoxLayout;
+    outcome->addWidget(LblCoef);
+    outcome->addLayout(explanation);
+    outcome->addWidget(Frame15);
+    outcome->addStretch();
+    auto* content = new QHBoxLayout;
+    content->addLayout(signs, 1);
+    content->addLayout(outcome, 1);
     Frame14 = frame(QStringLiteral("Risque Intégré après Echographie Morphologique (Avant 20 SA)"),
                     content);
     Frame14->setObjectName(QStringLiteral("Frame14"));

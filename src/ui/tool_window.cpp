@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QScreen>
 
 #include "platform/screen_placement.h"
 #include "ui/accessibility.h"
@@ -38,6 +39,13 @@ void ToolWindow::setEscapeAction(QAction* action) {
 
 void ToolWindow::placeOnScreen() {
     adjustSize();
+    // Never larger than the screen with its frame (a title bar and borders,
+    // guessed before the window manager draws them), unless its content needs it.
+    if (const QScreen* s = screen()) {
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(16, 40);
+        const QSize room = s->availableGeometry().size() - frame;
+        resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
+    }
     centreOnScreen(this);
 }
 
