@@ -2,7 +2,8 @@
 // Pictures of every window for a look at them by eye, on a light desktop and
 // on a dark one: each window opened from its menu entry on a 1024×768 screen,
 // driven to its fullest state (tests/support/filled_windows) and saved as
-// NAME-clair.png and NAME-sombre.png.
+// NAME-clair.png and NAME-sombre.png; the main window, the calendar (Form6)
+// and the help too.
 //
 //     build/tests/window_pictures [FOLDER]      (default: window-pictures)
 #include <QApplication>
@@ -17,6 +18,8 @@
 #include "platform/help_viewer.h"
 #include "support/desktop_looks.h"
 #include "support/filled_windows.h"
+#include "ui/date_picker_window.h"
+#include "ui/window_registry.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
@@ -73,6 +76,11 @@ int main(int argc, char** argv) {
                 continue;
             }
             written &= save(window, folder, QString::fromLatin1(row.window), look);
+        }
+        {
+            FilledProgram program;
+            QWidget& calendar = program.fake.windows().open<DatePickerWindow>();
+            written &= save(&calendar, folder, QStringLiteral("Form6"), look);
         }
         HelpWindow help;
         if (help.load(QStringLiteral(TOVIMAR_SOURCE_DIR "/data/TOVIMAR.HLP"))) {

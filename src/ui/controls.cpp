@@ -109,6 +109,16 @@ QCalendarWidget* frenchCalendar(const char* name, const QString& accessibleName)
     calendar->setFirstDayOfWeek(Qt::Monday);
     calendar->setGridVisible(true);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // The month and year on the bar above the days, and the day chosen, are
+    // written in the desktop's colours for a selection: its background is
+    // darkened where those would not read at the AA level.
+    QPalette selection = calendar->palette();
+    const QColor chosenText = selection.color(QPalette::HighlightedText);
+    if (contrastRatio(chosenText, selection.color(QPalette::Highlight)) < 4.5) {
+        selection.setColor(QPalette::Highlight,
+                           readableOn(selection.color(QPalette::Highlight), chosenText));
+        calendar->setPalette(selection);
+    }
     // The days of the week-end in red, as Qt writes them, but a red that
     // reads on the calendar's base, light or dark (Qt's pure red does not).
     for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {

@@ -20,14 +20,21 @@
 #include <QTableWidget>
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 
+#include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/patient_dialog.h"
+#include "obstetrics/preterm_labour_window.h"
 #include "platform/help_viewer.h"
 #include "support/desktop_looks.h"
 #include "support/filled_windows.h"
 #include "ui/controls.h"
+#include "ui/date_picker_window.h"
+#include "ui/window_registry.h"
 
 namespace tovimar::testing {
 // The look as a failure names it ("clair", "sombre").
@@ -122,8 +129,12 @@ QStringList unreadable(QWidget* window) {
             if (!static_cast<QAbstractButton*>(w)->text().isEmpty())
                 faults.check(w, {}, p.color(w->foregroundRole()), drawnBehind(w));
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            // A flat button (a calendar's month and year) is drawn on what is behind it.
+            auto* tool = qobject_cast<QToolButton*>(w);
             if (!button->text().isEmpty())
-                faults.check(w, {}, p.color(QPalette::ButtonText), p.color(QPalette::Button));
+                faults.check(w, {}, p.color(QPalette::ButtonText),
+                             tool && tool->autoRaise() ? drawnBehind(w)
+                                                       : p.color(QPalette::Button));
         } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable()) {
             faults.check(w, {}, p.color(QPalette::ButtonText), p.color(QPalette::Button));
         } else if (writesOnBase(w)) {
@@ -168,6 +179,41 @@ TEST_P(WindowContrast, EveryTextOfEveryFilledWindowReadsAtTheAALevel) {
         ASSERT_NE(window, nullptr) << row.window;
         const QStringList faults = unreadable(window);
         EXPECT_TRUE(faults.isEmpty()) << row.window << ": " << faults.join(", ").toStdString();
+    }
+}
+
+// The windows a menu entry does not fill: the calendars, the about box and the
+// patient's dialog.
+TEST_P(WindowContrast, TheCalendarsAndDialogsRead) {
+    const DesktopLook look(GetParam());
+    FilledProgram program;
+    WindowRegistry& windows = program.fake.windows();
+    const std::pair<const char*, std::function<QWidget*()>> opened[] = {
+        {"Form6", [&]() -> QWidget* { return &windows.open<DatePickerWindow>(); }},
+        {"MAPStart", [&]() -> QWidget* { return &windows.open<PretermStartCalendar>(); }},
+        {"MAPLmp", [&]() -> QWidget* { return &windows.open<PretermLmpCalendar>(); }},
+        {"About",
+         [&]() -> QWidget* {
+             auto* about = new AboutBox(program.main);
+             about->setAttribute(Qt::WA_DeleteOnClose);
+             return about;
+         }},
+        {"Patient",
+         [&]() -> QWidget* {
+             auto* dialog =
+                 new PatientDialog(windows.patient(), program.fake.messages, program.main);
+             dialog->setAttribute(Qt::WA_DeleteOnClose);
+             return dialog;
+         }},
+    };
+    for (const auto& [name, open] : opened) {
+        QWidget* window = open();
+        ASSERT_NE(window, nullptr) << name;
+        window->show();
+        QApplication::processEvents();
+        const QStringList faults = unreadable(window);
+        EXPECT_TRUE(faults.isEmpty()) << name << ": " << faults.join(", ").toStdString();
+        window->close();
     }
 }
 
