@@ -16,7 +16,11 @@ ResultsText mainWindowResults(const MainWindow& w) {
     t.inputsOf({w.DateDR, w.DateDG});
     t.inputsOf({w.DateX, w.Sac, w.CRL, w.Bip, w.Fem});
     t.result(w.SemA, QStringLiteral("Datation échographique, semaines d'aménorrhée"));
-    t.resultsOf({w.DateAP, w.NbreSA, w.NbreMois, w.NbreJours, w.LblCentDate});
+    t.result(w.DateAP, QStringLiteral("Terme"));
+    t.result(w.NbreSA, QStringLiteral("Âge gestationnel aujourd'hui"));
+    t.result(w.NbreMois, QStringLiteral("Âge gestationnel aujourd'hui, en mois"));
+    t.result(w.NbreJours, QStringLiteral("Âge gestationnel aujourd'hui, en jours"));
+    t.result(w.LblCentDate);
     t.resultPairs(w.findChild<QListWidget*>(QStringLiteral("ListePNLibelles")), w.ListePN);
     t.result(w.LblEcho1T);
     t.resultPairs(w.findChild<QListWidget*>(QStringLiteral("ListeUSLibelles")), w.ListeUS);
@@ -29,6 +33,13 @@ ResultsText mainWindowResults(const MainWindow& w) {
         t.resultPairs(w.findChild<QListWidget*>(QStringLiteral("ListeCONGELibelles")),
                       w.ListeCONGE);
     }
+    // The conversions between weeks and dates, when one was asked for ("xx Sa
+    // le..." is the prompt until a week is chosen).
+    if (!w.TXTsa->text().startsWith(QLatin1String("xx")))
+        t.result(QStringLiteral("Conversion"),
+                 shownText(w.TXTsa) + QLatin1Char(' ') + shownText(w.DateSA));
+    if (!shownText(w.SA).isEmpty())
+        t.result(w.SA, QStringLiteral("Âge gestationnel le ") + shownText(w.DateSA));
     return t;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/results_text.h"
 #include "ui/window_registry.h"
 #include "utilities/practice_options_access.h"
 
@@ -55,6 +56,15 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     layout->setMenuBar(menu);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(help, &QAction::triggered, this, [this] { platform().help.showTopic(50); });
+    // "Copier les résultats": the chart shown and its points with their bands.
+    installResultsCopy(this, menu, windows, [this] {
+        ResultsText t;
+        t.title = windowTitle();
+        t.input(QStringLiteral("Courbe"), shownText(Label1));
+        t.result(LblSerie, {}, shownText(Label2));
+        t.result(LblSerieErreurs);
+        return t;
+    });
 
     Label1 = new QLabel;
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -34,6 +34,7 @@
 #include "platform/platform.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
+#include "ui/results_text.h"
 #include "ui/window_registry.h"
 #include "utilities/practice_options_access.h"
 
@@ -106,6 +107,21 @@ class CrossWidget : public QWidget {
     }
 };
 
+// "Copier les résultats": the chart shown and the week typed, today's point
+// (value, week, band by the chart's source) and the earlier scans placed.
+ResultsText plottingResults(const PlottingWindow& w) {
+    ResultsText t;
+    t.title = w.windowTitle();
+    if (const GrowthChartWidget* chart = w.shownChart())
+        t.input(QStringLiteral("Courbe"), chart->accessibleName().section(QStringLiteral(" : "), 1));
+    t.input(w.Sem_Entier, QStringLiteral("Semaines d'aménorrhée"));
+    t.resultsOf({w.Ordonnee, w.Abscisse});
+    t.result(w.Centile, {}, shownText(w.Label2));
+    t.sentence(w.HorsCourbes);
+    t.resultsOf({w.LblSerie, w.LblSerieErreurs});
+    return t;
+}
+
 } // namespace
 
 PlottingWindow::PlottingWindow(WindowRegistry& windows)
@@ -115,6 +131,8 @@ PlottingWindow::PlottingWindow(WindowRegistry& windows)
     choosePrinter = system.choosePrinter;
     printersAvailable = system.printersAvailable;
     build();
+    installResultsCopy(this, findChild<QMenuBar*>(), windows,
+                       [this] { return plottingResults(*this); });
     placeOnScreen();
 }
 

@@ -167,7 +167,7 @@ ResultsText osirisResults(const OsirisWindow& w) {
     t.tick(w.ChkTHS, QStringLiteral("Prise d'un THS"), true);
     t.tick(w.ChkFract, QStringLiteral("ATCD de fracture"), true);
     if (!w.LblScore->text().startsWith(QStringLiteral("Score Osiris ="))) return t;
-    t.result(w.LblScore2, {}, QStringLiteral("OS Index RISk"));
+    t.sentence(w.LblScore); // "Score Osiris = -1"
     t.result(QStringLiteral("Risque"), w.LblScore2->accessibleDescription());
     for (const QLabel* comment : {w.LblCommenta, w.LblCommentb, w.LblCommentc, w.LblCommentd})
         t.result(comment);

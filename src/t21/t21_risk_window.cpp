@@ -108,7 +108,12 @@ ResultsText t21Results(const T21RiskWindow& w) {
     t.input(captionOf(w.List1), signs.join(QStringLiteral(", ")));
     t.resultsOf({w.LblAgeT, w.LblAge, w.LblAgeGesta, w.LblRCNT, w.LblRCN, w.LblMedCn, w.LblMultMed,
                  w.LblRisqRelatif, w.LblRapVrai, w.LblRiskSero, w.LblRiskSeroT, w.LblRiskInt,
-                 w.LblRiskIntT, w.LblCoef, w.LblRiskEcho, w.LblRisqueRetenu, w.LblConduite});
+                 w.LblRiskIntT});
+    // These two say what they are ("Coefficient de risque = 10,05").
+    t.sentence(w.LblCoef);
+    t.result(w.LblRiskEcho);
+    t.sentence(w.LblRisqueRetenu);
+    t.result(w.LblConduite);
     return t;
 }
 

@@ -23,19 +23,19 @@ namespace {
 
 const QString kSeparator = QStringLiteral(" : ");
 
-QString lineOf(const ResultsLine& line) {
-    QString caption = line.caption;
-    if (!line.method.isEmpty()) caption += QStringLiteral(" (") + line.method + QLatin1Char(')');
-    // A sentence that says what it is ("Le 1er mai est un samedi") stands alone.
-    return caption.isEmpty() ? line.value : caption + kSeparator + line.value;
-}
-
 // A caption as a line of text starts: without a colon at its end ("Terme :").
 QString plainCaption(const QString& caption) {
     QString c = spokenCaption(caption);
     while (c.endsWith(QLatin1Char(':')))
         c = c.chopped(1).trimmed();
     return c;
+}
+
+QString lineOf(const ResultsLine& line) {
+    QString caption = plainCaption(line.caption);
+    if (!line.method.isEmpty()) caption += QStringLiteral(" (") + line.method + QLatin1Char(')');
+    // A sentence that says what it is ("Le 1er mai est un samedi") stands alone.
+    return caption.isEmpty() ? line.value : caption + kSeparator + line.value;
 }
 
 } // namespace
@@ -120,6 +120,10 @@ void ResultsText::resultPairs(const QListWidget* captions, const QListWidget* va
                            {},
                            values});
     }
+}
+
+void ResultsText::sentence(const QWidget* control) {
+    results.push_back({QString(), shownText(control), {}, control});
 }
 
 bool ResultsText::hasResults() const {

@@ -59,6 +59,9 @@ struct ResultsText {
     void result(const QString& caption, const QString& value, const QString& method = {});
     // Two lists side by side, a caption beside each value (empty rows left out).
     void resultPairs(const QListWidget* captions, const QListWidget* values);
+    // A result that says what it is ("Coefficient de risque = 0,27"), on a
+    // line of its own without a caption.
+    void sentence(const QWidget* control);
 
     // Whether any result has a value: without one nothing is copied.
     bool hasResults() const;

@@ -21,6 +21,7 @@
 #include "platform/settings_folder.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
+#include "ui/results_text.h"
 
 namespace tovimar {
 namespace {
@@ -79,6 +80,14 @@ PostalDirectoryWindow::PostalDirectoryWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form40", QStringLiteral("Codes Postaux")),
       directory_(openDirectory(platform().settings, copyFailure_)) {
     build();
+    // "Copier les résultats": the search as typed and the town found.
+    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] {
+        ResultsText t;
+        t.title = windowTitle();
+        t.inputsOf({TxtVilles, TxtCodes});
+        t.result(Label1);
+        return t;
+    });
 }
 
 void PostalDirectoryWindow::build() {
