@@ -28,6 +28,7 @@
 #include "utilities/saint_of_the_day.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
+#include "app/window_links.h"
 #include "ui/window_registry.h"
 
 namespace tovimar {
@@ -48,8 +49,13 @@ MainWindow::MainWindow(WindowRegistry& windows) : windows_(windows), platform_(w
     grid->addWidget(buildAlmanacPanel(), 0, 2);
     setCentralWidget(central);
     buildMenus();
+    linkWindows(*this);
     connectReactions();
     loadAtStartUp();
+}
+
+QString MainWindow::startOfPregnancyText() const {
+    return DateDG->text();
 }
 
 MainWindow::~MainWindow() = default;

@@ -4,7 +4,9 @@
 // schedule, ultrasound dating, the moon, the saint of the day and the menus.
 
 #include <QMainWindow>
+#include <QString>
 #include <map>
+#include <optional>
 #include <set>
 #include <typeindex>
 
@@ -29,6 +31,12 @@ enum class PrintMode;
 struct Platform;
 struct PlanningData;
 
+// The start of pregnancy as the main window has it, for the windows that follow it.
+struct StartOfPregnancy {
+    QString text;                                 // as typed; empty when refused
+    std::optional<int> weeksOfAmenorrhoeaToday;   // when it is a date that is not refused
+};
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -50,6 +58,8 @@ class MainWindow : public QMainWindow {
     void newPatient();
     // The term settings read at start-up (the schedule's windows).
     const TermSettings& termSettings() const { return termSettings_; }
+    // The start of pregnancy as typed.
+    QString startOfPregnancyText() const;
 
     // Dating (DDR, start, term, age today, conversion SA <-> date).
     QLineEdit *DateDR, *DateDG, *DateAP, *NbreSA, *NbreMois, *NbreJours, *DateSA, *SA;
@@ -72,6 +82,12 @@ class MainWindow : public QMainWindow {
     MoonWidget* Picture1;
     QLabel *Label11, *LblSaint, *LblAlmanach, *LblAvertir, *Image1;
     QTimer* Timer1;
+
+  signals:
+    // The start of pregnancy changed (typed, derived from the LMP, emptied).
+    void startOfPregnancyChanged(const StartOfPregnancy& start);
+    // The ultrasound dating was reset: what it gave is taken back.
+    void ultrasoundDatingReset();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

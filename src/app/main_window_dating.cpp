@@ -15,12 +15,10 @@
 #include "ui/date_picker_window.h"
 #include "ui/key_filters.h"
 #include "app/main_window.h"
-#include "biometry/biometry_window.h"
 #include "app/moon_widget.h"
 #include "ui/window_registry.h"
 #include "dating/follow_up_schedule.h"
 #include "dating/pregnancy_dating.h"
-#include "obstetrics/termination_window.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
@@ -158,11 +156,9 @@ void MainWindow::onDateDGChanged() {
     const VbDate today = platform_.clock.today();
     // The other windows follow the start as typed: a start that is not a date
     // (or is refused) leaves them no deadline or age of another pregnancy.
-    // The biometry window's age of today comes first; its scan day, if any, then rules.
-    if (start && !refused)
-        windows_.get<BiometryWindow>().setWeeksOfAmenorrhoea(SA_ARRONDIE(*start, today));
-    windows_.get<BiometryWindow>().setStartOfPregnancy(refused ? QString() : DateDG->text());
-    windows_.get<TerminationWindow>().setStartOfPregnancy(refused ? QString() : DateDG->text());
+    StartOfPregnancy news{refused ? QString() : DateDG->text(), std::nullopt};
+    if (start && !refused) news.weeksOfAmenorrhoeaToday = SA_ARRONDIE(*start, today);
+    emit startOfPregnancyChanged(news);
     if (!start || refused) return;
 
     DateAP->setText(text(TERME_DEPUIS_DEBUT(*start)));

@@ -17,13 +17,13 @@
 #include "fertility/transfer_score_window.h"
 #include "menopause/hormone_therapy_window.h"
 #include "menopause/osiris_window.h"
-#include "obstetrics/preterm_labour_window.h"
 #include "obstetrics/termination_window.h"
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "utilities/practice_options_window.h"
 #include "t21/t21_risk_window.h"
+#include "app/window_links.h"
 #include "ui/window_registry.h"
 #include "utilities/converter_window.h"
 #include "utilities/fees_window.h"
@@ -93,10 +93,8 @@ const std::vector<MenuRow>& menuRows() {
         {"Ivg", nullptr, QStringLiteral("I&VG"), opens<TerminationWindow>()},
         {"T21", nullptr, QStringLiteral("T&21"), opens<T21RiskWindow>()},
         {"MAP", nullptr, QStringLiteral("&MAP"),
-         [](MainWindow& main) {
-             // The preterm labour window starts from the start of pregnancy typed here.
-             main.windows().open<PretermLabourWindow>().setStartOfPregnancy(main.DateDG->text());
-         }},
+         // The preterm labour window starts from the start of pregnancy typed here.
+         openPretermLabour},
         {"THS", nullptr, QStringLiteral("T&HS"), opens<HormoneTherapyWindow>()},
 
         submenu("Options", nullptr, QStringLiteral("&Options")),

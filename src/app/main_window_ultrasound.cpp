@@ -6,7 +6,6 @@
 #include <QListWidget>
 
 #include "app/main_window.h"
-#include "biometry/biometry_window.h"
 #include "ui/window_registry.h"
 #include "dating/ultrasound_dating.h"
 #include "platform/clock.h"
@@ -52,7 +51,7 @@ void MainWindow::clearDatingDisplays() {
 void MainWindow::resetDating() {
     TxtDateJ->setText(QString::fromStdString(platform_.clock.today().toText()));
     clearDatingDisplays();
-    if (auto* biometry = windows_.existing<BiometryWindow>()) biometry->clearWeeks();
+    emit ultrasoundDatingReset();
     Gemell->setChecked(false);
     Triple->setChecked(false);
     NbrEnf->clear();

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The links between windows, in one place: the main window says what happened
+// (the start of pregnancy changed, the ultrasound dating was reset), and this
+// table says which windows receive it. No window reaches another window.
+
+namespace tovimar {
+
+class MainWindow;
+
+// Connects the main window's news to the windows that follow it.
+void linkWindows(MainWindow& main);
+
+// "MAP": the preterm labour window, opened from the start of pregnancy typed
+// in the main window.
+void openPretermLabour(MainWindow& main);
+
+} // namespace tovimar
