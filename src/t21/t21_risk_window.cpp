@@ -44,28 +44,6 @@ QString q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// A full stop typed in a number field is entered as a comma; every other key
-// is typed as usual (what cannot be read is reported when computing).
-class FullStopAsComma : public QObject {
-  public:
-    explicit FullStopAsComma(QLineEdit* field) : QObject(field), field_(field) {
-        field->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != field_ || event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
-        if (key->text() != QStringLiteral(".")) return false;
-        field_->insert(QStringLiteral(","));
-        return true;
-    }
-
-  private:
-    QLineEdit* field_;
-};
-
 QLabel* pictureLabel(const char* name, const QString& picture, const QString& description) {
     auto* label = named(new QLabel, name, description);
     label->setPixmap(tovimar::picture(picture));
@@ -215,7 +193,7 @@ QWidget* T21RiskWindow::buildInputs() {
     acceptDateCharacters(TxtDateNaiss, [] {});
     TxtAgeMat = lineEdit("TxtAgeMat", QStringLiteral("Age maternel, en années"));
     TxtAgeMat->setMaximumWidth(60);
-    new FullStopAsComma(TxtAgeMat);
+    typeFullStopAsComma(TxtAgeMat);
     ScrAgeMat = scrollBar("ScrAgeMat", QStringLiteral("Age maternel, de 16 à 60 ans"), 16, 60, 30);
     ScrAgeMat->setMinimumWidth(90);
     TxtDatEcho = lineEdit("TxtDatEcho", QStringLiteral("Date du jour"));
@@ -270,13 +248,13 @@ QGroupBox* T21RiskWindow::buildAgePanel() {
 QGroupBox* T21RiskWindow::buildNuchalPanel() {
     TxtLCC = lineEdit("TxtLCC", QStringLiteral("LCC, longueur cranio-caudale en mm"));
     TxtLCC->setMaximumWidth(60);
-    new FullStopAsComma(TxtLCC);
+    typeFullStopAsComma(TxtLCC);
     ScrLCC = scrollBar("ScrLCC", QStringLiteral("LCC, de 44 à 85 mm"), 44, 85, 53);
     ScrLCC->setMinimumWidth(90);
     LblAgeGesta = resultText("LblAgeGesta", QStringLiteral("Age gestationnel d'après la LCC"));
     TxtNC = lineEdit("TxtNC", QStringLiteral("Clarté nucale en mm"));
     TxtNC->setMaximumWidth(60);
-    new FullStopAsComma(TxtNC);
+    typeFullStopAsComma(TxtNC);
     ScrCN = scrollBar("ScrCN", QStringLiteral("Clarté nucale, de 0 à 6 mm"), 0, 60, 15);
     ScrCN->setMinimumWidth(90);
 
@@ -350,7 +328,7 @@ QGroupBox* T21RiskWindow::buildNuchalPanel() {
 QGroupBox* T21RiskWindow::buildSerumPanel() {
     TxtRiskSero = lineEdit("TxtRiskSero", QStringLiteral("Risque sérologique donné, N de 1/N"));
     TxtRiskSero->setMaximumWidth(80);
-    new FullStopAsComma(TxtRiskSero);
+    typeFullStopAsComma(TxtRiskSero);
     ScrRSero = scrollBar("ScrRSero", QStringLiteral("Risque sérologique, de 1/100 à 1/10000"), 100,
                          10000, 1000);
     ScrRSero->setMinimumWidth(90);
@@ -467,7 +445,7 @@ QGroupBox* T21RiskWindow::buildConductPanel() {
     TxtRiskComb = lineEdit("TxtRiskComb",
                            QStringLiteral("Risque combiné du laboratoire, N de 1/N"));
     TxtRiskComb->setMaximumWidth(80);
-    new FullStopAsComma(TxtRiskComb);
+    typeFullStopAsComma(TxtRiskComb);
     LblRisqueRetenu = resultText("LblRisqueRetenu", QStringLiteral("Risque retenu pour la conduite"));
     LblConduite = resultText("LblConduite", QStringLiteral("Conduite à tenir"));
     LblConduite->setWordWrap(true);

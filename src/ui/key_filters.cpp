@@ -7,7 +7,7 @@
 namespace tovimar {
 namespace {
 
-enum class Rule { Digits, Decimal, Date };
+enum class Rule { Digits, Decimal, Date, AnyWithComma };
 
 class KeyFilter : public QObject {
   public:
@@ -30,11 +30,12 @@ class KeyFilter : public QObject {
             if (c >= '0' && c <= '9') return false;
             if (rule_ == Rule::Date && c == '/') return false;
             if (rule_ == Rule::Decimal && c == ',') return false;
-            if (rule_ == Rule::Decimal && c == '.') {
+            if ((rule_ == Rule::Decimal || rule_ == Rule::AnyWithComma) && c == '.') {
                 field_->insert(QStringLiteral(","));
                 return true;
             }
         }
+        if (rule_ == Rule::AnyWithComma) return false;
         if (refused_) refused_();
         return true;
     }
@@ -56,6 +57,9 @@ void acceptDigitsOnly(QLineEdit* field) {
 }
 void acceptDecimal(QLineEdit* field) {
     install(field, Rule::Decimal);
+}
+void typeFullStopAsComma(QLineEdit* field) {
+    install(field, Rule::AnyWithComma);
 }
 void acceptDateCharacters(QLineEdit* field, std::function<void()> refused) {
     install(field, Rule::Date, std::move(refused));

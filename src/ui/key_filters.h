@@ -15,6 +15,9 @@ namespace tovimar {
 void acceptDigitsOnly(QLineEdit* field);
 // Digits and the decimal comma; a typed full stop is entered as a comma.
 void acceptDecimal(QLineEdit* field);
+// Every key is typed as usual, but a full stop is entered as a comma (what
+// cannot be read is told when computing).
+void typeFullStopAsComma(QLineEdit* field);
 // Digits and "/"; any other character is dropped after `refused` runs.
 void acceptDateCharacters(QLineEdit* field, std::function<void()> refused);
 

@@ -17,6 +17,7 @@
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/controls.h"
+#include "ui/key_filters.h"
 #include "ui/settings_file.h"
 #include "ui/tool_window.h"
 #include "ui/window_registry.h"
@@ -57,6 +58,32 @@ class SampleWindow : public ToolWindow {
     QLabel* result;
     QPushButton* quit;
 };
+
+// The kit's key filters, as a user types "1a2.5/3" key by key; a paste is
+// not filtered (it is read, and refused if need be, when computing).
+TEST(WindowKit, KeyFiltersKeepWhatTheirFieldTakesAndTypeAFullStopAsAComma) {
+    struct Case {
+        const char* filter;
+        void (*install)(QLineEdit*);
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"chiffres", acceptDigitsOnly, "1253"},
+        {"décimal", acceptDecimal, "12,53"},
+        {"tout, point en virgule", typeFullStopAsComma, "1a2,5/3"},
+        {"date", [](QLineEdit* f) { acceptDateCharacters(f, {}); }, "125/3"},
+    };
+    for (const Case& c : cases) {
+        QLineEdit field;
+        c.install(&field);
+        typeText(&field, "1a2.5/3");
+        EXPECT_EQ(field.text(), c.shown) << c.filter;
+        field.clear();
+        QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier); // passes to the field
+        field.insert("4.5");
+        EXPECT_EQ(field.text(), "4.5") << c.filter;
+    }
+}
 
 TEST(WindowKit, ButtonsAreReadWithoutTheirAccessKeyMarker) {
     const std::pair<const char*, const char*> cases[] = {
