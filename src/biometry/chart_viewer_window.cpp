@@ -201,10 +201,8 @@ void ChartViewerWindow::scansChanged(Measure m) {
     if (shown_ != m) return;
     const BiometryWindow* biometry = windows().existing<BiometryWindow>();
     if (!biometry) return;
-    ScanStore typed;
-    typed.setRows(m, Echos->rows());
     // Typed here: the table already holds them.
-    if (typed.rows(m) != biometry->earlierScans().rows(m))
+    if (withoutTrailingBlankRows(Echos->rows()) != biometry->earlierScans().rows(m))
         Echos->setRows(biometry->earlierScans().rows(m));
     showSeries();
 }

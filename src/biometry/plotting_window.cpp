@@ -361,10 +361,8 @@ void PlottingWindow::followScans() {
 void PlottingWindow::scansChanged(Measure m) {
     const BiometryWindow* biometry = windows().existing<BiometryWindow>();
     if (shown_ != m || !biometry) return;
-    ScanStore typed;
-    typed.setRows(m, Echos->rows());
     // Typed here: the table already holds them.
-    if (typed.rows(m) != biometry->earlierScans().rows(m))
+    if (withoutTrailingBlankRows(Echos->rows()) != biometry->earlierScans().rows(m))
         Echos->setRows(biometry->earlierScans().rows(m));
     showSeries();
     placePoint();

@@ -28,13 +28,18 @@ bool blank(const ScanRow& r) {
 
 } // namespace
 
+std::vector<ScanRow> withoutTrailingBlankRows(std::vector<ScanRow> rows) {
+    while (!rows.empty() && blank(rows.back()))
+        rows.pop_back();
+    return rows;
+}
+
 const std::vector<ScanRow>& ScanStore::rows(Measure m) const {
     return rows_[slot(m)];
 }
 
 void ScanStore::setRows(Measure m, std::vector<ScanRow> rows) {
-    while (!rows.empty() && blank(rows.back()))
-        rows.pop_back();
+    rows = withoutTrailingBlankRows(std::move(rows));
     if (rows == rows_[slot(m)]) return;
     rows_[slot(m)] = std::move(rows);
     emit changed(m);

@@ -25,6 +25,9 @@ namespace tovimar {
 
 class BiometryWindow;
 
+// The rows as kept: without the empty rows at the end of the table.
+std::vector<ScanRow> withoutTrailingBlankRows(std::vector<ScanRow> rows);
+
 // The rows typed for each measure, in memory only.
 class ScanStore : public QObject {
     Q_OBJECT
