@@ -19,6 +19,9 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -353,11 +356,33 @@ void HelpWindow::markOccurrences() {
     browser_->setExtraSelections(marks);
 }
 
+std::unique_ptr<QTextDocument> paperCopy(const QTextDocument& page) {
+    std::unique_ptr<QTextDocument> paper(page.clone());
+    struct Span {
+        int from, length;
+        bool link;
+    };
+    std::vector<Span> spans; // gathered first: a change of format merges fragments
+    for (QTextBlock block = paper->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (const QTextFragment f = it.fragment(); f.isValid())
+                spans.push_back({f.position(), f.length(), f.charFormat().isAnchor()});
+    for (const Span& s : spans) {
+        QTextCursor span(paper.get());
+        span.setPosition(s.from);
+        span.setPosition(s.from + s.length, QTextCursor::KeepAnchor);
+        QTextCharFormat ink;
+        ink.setForeground(s.link ? QColor(0x00, 0x00, 0x8b) : QColor(0x00, 0x00, 0x00));
+        span.mergeCharFormat(ink);
+    }
+    return paper;
+}
+
 bool HelpWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
     if (!choosePrinter_(printer, this)) return false;
-    browser_->document()->print(&printer);
+    paperCopy(*browser_->document())->print(&printer);
     return true;
 }
 

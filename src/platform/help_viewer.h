@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/help_document.h"
@@ -16,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPrinter;
 class QPushButton;
+class QTextDocument;
 class QTextBrowser;
 class QUrl;
 
@@ -33,6 +35,11 @@ class HelpViewer {
 
 // The anchor of a topic in the help file: "sommaire" or "sujet-40".
 QString helpAnchor(int topic);
+
+// A copy of a page for paper: its text black and its links dark blue, whatever
+// the desktop's colours the page took when it was read (light links on a dark
+// desktop would hardly show on white paper).
+std::unique_ptr<QTextDocument> paperCopy(const QTextDocument& page);
 
 class HelpWindow : public QWidget {
     Q_OBJECT

@@ -18,10 +18,13 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -236,6 +239,33 @@ TEST_P(WindowContrast, TheHelpAndItsFoundWordsRead) {
         if (contrastRatio(fg, f.background().color()) < kAA)
             faults << "mot trouvé " + fg.name() + " sur " + f.background().color().name();
     }
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(", ").toStdString();
+}
+
+// Paper is white whatever the desktop: the help prints its text black and its
+// links dark blue, even when the page on screen took a dark desktop's colours.
+TEST_P(WindowContrast, TheHelpPrintsReadablyOnWhitePaper) {
+    const DesktopLook look(GetParam());
+    HelpWindow help;
+    ASSERT_TRUE(help.load(QStringLiteral(TOVIMAR_SOURCE_DIR "/data/TOVIMAR.HLP")));
+    auto* text = help.findChild<QTextEdit*>(QStringLiteral("HelpText"));
+    ASSERT_NE(text, nullptr);
+    const std::unique_ptr<QTextDocument> paper = paperCopy(*text->document());
+    EXPECT_EQ(paper->toPlainText(), text->document()->toPlainText());
+    QStringList faults;
+    int links = 0;
+    for (QTextBlock block = paper->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (!f.isValid() || f.text().trimmed().isEmpty()) continue;
+            links += f.charFormat().isAnchor();
+            const QBrush ink = f.charFormat().foreground();
+            // Without a colour of its own, a text prints black.
+            const QColor colour = ink.style() == Qt::NoBrush ? QColor(Qt::black) : ink.color();
+            if (contrastRatio(colour, Qt::white) < kAA)
+                faults << "« " + f.text().left(30) + " » " + colour.name();
+        }
+    EXPECT_GT(links, 0); // the contents page is made of links
     EXPECT_TRUE(faults.isEmpty()) << faults.join(", ").toStdString();
 }
 
