@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/moon_widget.h"
 #include "ui/window_registry.h"
+#include "ui/slider_field.h"
 #include "dating/follow_up_schedule.h"
 #include "dating/pregnancy_dating.h"
 #include "platform/clock.h"
@@ -97,10 +98,8 @@ void MainWindow::connectReactions() {
     connect(Gemell, &QCheckBox::toggled, ListeCONGE, &QListWidget::clear);
     connect(Triple, &QCheckBox::toggled, ListeCONGE, &QListWidget::clear);
     connect(NbrEnf, &QLineEdit::textChanged, ListeCONGE, &QListWidget::clear);
-    connect(NbrEnfScroll, &QScrollBar::valueChanged, this,
-            [this](int v) { NbrEnf->setText(QString::number(v)); });
-    connect(CRLscroll, &QScrollBar::valueChanged, this,
-            [this](int v) { CRL->setText(QString::number(v)); });
+    fillsField(NbrEnfScroll, NbrEnf);
+    fillsField(CRLscroll, CRL);
     connect(Command2, &QPushButton::clicked, this, &MainWindow::computeLeave);
     connect(Command1, &QToolButton::clicked, this, &MainWindow::computeFromUltrasound);
     connect(Command3, &QToolButton::clicked, this, &MainWindow::resetDating);

@@ -35,6 +35,7 @@
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/window_registry.h"
+#include "ui/slider_field.h"
 #include "utilities/practice_options_access.h"
 
 namespace tovimar {
@@ -394,23 +395,19 @@ void BiometryWindow::connectReactions() {
     for (Measure m : kMeasuresOnScreen) {
         const int i = measureIndex(m);
         connect(fields_[i], &QLineEdit::textChanged, this, [this, m] { measurementChanged(m); });
-        // A move of the scroll bar writes its position into the field; typing
-        // into the field leaves the scroll bar where it is.
-        connect(scrolls_[i], &QScrollBar::valueChanged, this,
-                [this, i](int value) { fields_[i]->setText(QString::number(value)); });
+        fillsField(scrolls_[i], fields_[i]);
     }
     connect(DateDGf3, &QLineEdit::textChanged, this, &BiometryWindow::startChanged);
     connect(DateJourF3, &QLineEdit::textChanged, this, &BiometryWindow::scanDayChanged);
     connect(SAF3, &QLineEdit::textChanged, this, &BiometryWindow::ageChanged);
-    connect(SaScroll, &QScrollBar::valueChanged, this,
-            [this](int value) { SAF3->setText(QString::number(value)); });
+    fillsField(SaScroll, SAF3);
     connect(Command1, &QPushButton::clicked, this, &BiometryWindow::computeRatios);
     connect(Command2, &QPushButton::clicked, this, &BiometryWindow::computeWeights);
     connect(Command3, &QPushButton::clicked, this, &BiometryWindow::computeCustomisedCentile);
     connect(Command4, &QPushButton::clicked, this, &BiometryWindow::eraseCustomised);
     connect(TxtNbrJours, &QLineEdit::textChanged, this, &BiometryWindow::daysChanged);
     connect(TxtNbrSA, &QLineEdit::textEdited, this, &BiometryWindow::weeksTyped);
-    connect(SaGScroll, &QScrollBar::valueChanged, this, [this](int weeks) {
+    onUserMove(SaGScroll, [this](int weeks) {
         TxtNbrSA->setText(QString::number(weeks));
         TxtNbrJours->setText(QString::number(7 * weeks - 14));
     });

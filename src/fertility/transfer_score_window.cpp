@@ -24,6 +24,7 @@
 #include "ui/pictures.h"
 #include "ui/results_text.h"
 #include "ui/window_registry.h"
+#include "ui/slider_field.h"
 
 namespace tovimar {
 namespace {
@@ -37,14 +38,6 @@ QLabel* scoreDigit(const char* name, const QString& caption) {
     label->setMinimumWidth(36);
     label->setAlignment(Qt::AlignCenter);
     return label;
-}
-
-// Moving the bar, by the mouse or the keyboard, writes its value into the field.
-void writesInto(QScrollBar* bar, QLineEdit* field) {
-    QObject::connect(bar, &QScrollBar::actionTriggered, field, [bar, field] {
-        // actionTriggered comes before the move: read the position it goes to.
-        field->setText(QString::number(bar->sliderPosition()));
-    });
 }
 
 // "Copier les résultats": the data as typed and the embryos chosen, each
@@ -211,9 +204,9 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
                      Opt1, BtnCalcule, BtnEfface, BtnQuitter});
     setEscapeButton(BtnQuitter);
 
-    writesInto(HScroll1, TxtAge);
-    writesInto(HScroll2, TxtE2);
-    writesInto(HScroll3, TxtFSH);
+    fillsField(HScroll1, TxtAge);
+    fillsField(HScroll2, TxtE2);
+    fillsField(HScroll3, TxtFSH);
     connect(TxtDateNaiss, &QLineEdit::textChanged, this, &TransferScoreWindow::dateOfBirthChanged);
     connect(TxtAge, &QLineEdit::textChanged, this, &TransferScoreWindow::ageChanged);
     connect(TxtE2, &QLineEdit::textChanged, this, &TransferScoreWindow::responseChanged);

@@ -30,6 +30,7 @@
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/results_text.h"
+#include "ui/slider_field.h"
 
 namespace tovimar {
 namespace {
@@ -124,12 +125,6 @@ QSlider* slider(const char* name, const QString& accessibleName, int minimum, in
     s->setFocusPolicy(Qt::StrongFocus);
     s->setMinimumWidth(260);
     return s;
-}
-
-// Moving the slider, by the mouse or the keyboard, writes its value into the field.
-void writesInto(QSlider* s, QLineEdit* field) {
-    QObject::connect(s, &QSlider::actionTriggered, field,
-                     [s, field] { field->setText(QString::number(s->sliderPosition())); });
 }
 
 QLabel* legend(const QString& title, const QString& rule, unsigned background) {
@@ -297,8 +292,8 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
 
     // The opening values are those of 50 years, 60 kilos and no tick; they
     // are set above without computing, and every change recomputes from here.
-    writesInto(SliderAge, TxtAge);
-    writesInto(SliderPds, TxtPds);
+    fillsField(SliderAge, TxtAge);
+    fillsField(SliderPds, TxtPds);
     connect(TxtAge, &QLineEdit::textChanged, this, &OsirisWindow::CALCULE);
     connect(TxtPds, &QLineEdit::textChanged, this, &OsirisWindow::CALCULE);
     connect(ChkTHS, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);

@@ -25,6 +25,7 @@
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/window_registry.h"
+#include "ui/slider_field.h"
 
 namespace tovimar {
 namespace {
@@ -176,9 +177,7 @@ void PretermLabourWindow::build() {
     connect(DateDR, &QLineEdit::textChanged, this, &PretermLabourWindow::onDateDRChanged);
     connect(DateDG, &QLineEdit::textChanged, this, &PretermLabourWindow::onDateDGChanged);
     connect(TxtCol, &QLineEdit::textEdited, this, &PretermLabourWindow::onCervixTyped);
-    // Moved by the user (mouse or keys); the program's own moves are silenced.
-    connect(Slider1, &QSlider::valueChanged, this,
-            [this](int mm) { TxtCol->setText(QString::number(mm)); });
+    fillsField(Slider1, TxtCol);
     connect(ChkPrema, &QCheckBox::toggled, this, &PretermLabourWindow::onPreviousPretermToggled);
     connect(TxtCol, &QLineEdit::textChanged, this, &PretermLabourWindow::forgetResult);
     connect(ChkPrema, &QCheckBox::toggled, this, &PretermLabourWindow::forgetResult);

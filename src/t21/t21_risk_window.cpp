@@ -33,6 +33,7 @@
 #include "ui/pictures.h"
 #include "ui/results_text.h"
 #include "ui/window_registry.h"
+#include "ui/slider_field.h"
 #include "utilities/practice_options_access.h"
 
 namespace tovimar {
@@ -220,8 +221,7 @@ QWidget* T21RiskWindow::buildInputs() {
 
     connect(TxtDateNaiss, &QLineEdit::textChanged, this, &T21RiskWindow::birthDateChanged);
     connect(TxtDatEcho, &QLineEdit::textChanged, this, &T21RiskWindow::birthDateChanged);
-    connect(ScrAgeMat, &QScrollBar::valueChanged, this,
-            [this](int value) { TxtAgeMat->setText(QString::number(value)); });
+    fillsField(ScrAgeMat, TxtAgeMat);
     return box;
 }
 
@@ -318,10 +318,8 @@ QGroupBox* T21RiskWindow::buildNuchalPanel() {
     connect(TxtLCC, &QLineEdit::textChanged, this, [this](const QString& text) {
         LblAgeGesta->setText(q(enterCrl(screen_.state, text.toStdString())));
     });
-    connect(ScrLCC, &QScrollBar::valueChanged, this,
-            [this](int value) { TxtLCC->setText(QString::number(value)); });
-    connect(ScrCN, &QScrollBar::valueChanged, this,
-            [this](int value) { TxtNC->setText(q(formatFrenchNumber(value / 10.0))); });
+    fillsField(ScrLCC, TxtLCC);
+    fillsField(ScrCN, TxtNC, [](int tenths) { return q(formatFrenchNumber(tenths / 10.0)); });
     return Frame2;
 }
 
@@ -358,8 +356,7 @@ QGroupBox* T21RiskWindow::buildSerumPanel() {
     Frame3 = frame(QStringLiteral("RISQUE SEROLOGIQUE (HT21)"), content);
     Frame3->setObjectName(QStringLiteral("Frame3"));
 
-    connect(ScrRSero, &QScrollBar::valueChanged, this,
-            [this](int value) { TxtRiskSero->setText(QString::number(value)); });
+    fillsField(ScrRSero, TxtRiskSero);
     return Frame3;
 }
 

@@ -284,9 +284,9 @@ TEST_F(MainWindowDating, LeaveAsksForWhatIsMissing) {
 }
 
 TEST_F(MainWindowDating, ScrollBarsWriteTheirPosition) {
-    window->NbrEnfScroll->setValue(3);
+    window->NbrEnfScroll->setSliderPosition(3); // as a drag moves it
     EXPECT_EQ(window->NbrEnf->text(), "3");
-    window->CRLscroll->setValue(45);
+    window->CRLscroll->setSliderPosition(45);
     EXPECT_EQ(window->CRL->text(), "45");
     typeText(window->NbrEnf, "x,");
     EXPECT_EQ(window->NbrEnf->text(), "3");

@@ -162,7 +162,7 @@ TEST(BiometryWindow, BandsAsTheValueIsTyped) {
     w.Bip->setText("123456789");
     EXPECT_EQ(w.LabelBip->text(), "> 97 ème Percentile");
     // A scroll bar writes its position into the field.
-    w.FemurScroll->setValue(33);
+    w.FemurScroll->setSliderPosition(33); // as a drag moves it
     EXPECT_EQ(w.Fem->text(), "33");
     EXPECT_EQ(w.LabelFem->text(), "50 ème Percentile");
     // Emptying a field empties its band, even without an age.
@@ -329,7 +329,7 @@ TEST(BiometryWindow, DaysAndWeeksFollowEachOtherWithoutRewritingTheTypedField) {
     typeText(w.TxtNbrSA, "22,");
     EXPECT_EQ(w.TxtNbrSA->text(), "22,");
     EXPECT_EQ(w.TxtNbrJours->text(), "140");
-    w.SaGScroll->setValue(30);
+    w.SaGScroll->setSliderPosition(30);
     EXPECT_EQ(w.TxtNbrSA->text(), "30");
     EXPECT_EQ(w.TxtNbrJours->text(), "196");
     // Days that are no number give no weeks, and none of the earlier days stay.

@@ -215,7 +215,7 @@ TEST_F(PretermWindow, TheSliderAndTheLengthFollowEachOther) {
     QTest::keyClick(window->Slider1, Qt::Key_Right);
     QTest::keyClick(window->Slider1, Qt::Key_Right);
     EXPECT_EQ(window->TxtCol->text(), "2");
-    window->Slider1->setValue(32);
+    window->Slider1->setSliderPosition(32); // dragged
     EXPECT_EQ(window->TxtCol->text(), "32");
     window->TxtCol->clear();
     typeText(window->TxtCol, "18");

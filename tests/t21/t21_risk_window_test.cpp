@@ -93,15 +93,16 @@ TEST(T21RiskWindow, OpensEmptyWithItsPictures) {
 TEST(T21RiskWindow, ScrollBarsAndTypingWriteTheFields) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    w.ScrCN->setValue(23);
+    // Each bar dragged by the user.
+    w.ScrCN->setSliderPosition(23);
     EXPECT_EQ(w.TxtNC->text(), "2,3");
-    w.ScrCN->setValue(0);
+    w.ScrCN->setSliderPosition(0);
     EXPECT_EQ(w.TxtNC->text(), "0");
-    w.ScrAgeMat->setValue(60);
+    w.ScrAgeMat->setSliderPosition(60);
     EXPECT_EQ(w.TxtAgeMat->text(), "60");
-    w.ScrRSero->setValue(250);
+    w.ScrRSero->setSliderPosition(250);
     EXPECT_EQ(w.TxtRiskSero->text(), "250");
-    w.ScrLCC->setValue(45);
+    w.ScrLCC->setSliderPosition(45);
     EXPECT_EQ(w.TxtLCC->text(), "45");
     EXPECT_EQ(w.LblAgeGesta->text(), "11,1 S.A.");
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@
 #include "support/typing.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
+#include "ui/slider_field.h"
 #include "ui/settings_file.h"
 #include "ui/tool_window.h"
 #include "ui/window_registry.h"
@@ -83,6 +85,25 @@ TEST(WindowKit, KeyFiltersKeepWhatTheirFieldTakesAndTypeAFullStopAsAComma) {
         field.insert("4.5");
         EXPECT_EQ(field.text(), "4.5") << c.filter;
     }
+}
+
+// A slider fills its field when the user moves it (drag, keys), never when
+// the program moves it, and typing in the field leaves the slider alone.
+TEST(WindowKit, AFieldFollowsItsSliderOnlyWhenTheUserMovesIt) {
+    QWidget window;
+    auto* slider = new QScrollBar(Qt::Horizontal, &window);
+    slider->setRange(0, 100);
+    auto* field = new QLineEdit(&window);
+    fillsField(slider, field, [](int tenths) { return QString::number(tenths / 10.0); });
+    slider->setSliderPosition(35); // a drag
+    EXPECT_EQ(field->text(), "3.5");
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Home); // the keyboard
+    EXPECT_EQ(field->text(), "0");
+    slider->setValue(80); // the program's own move
+    EXPECT_EQ(field->text(), "0");
+    field->setText("7");
+    EXPECT_EQ(slider->value(), 80);
 }
 
 TEST(WindowKit, ButtonsAreReadWithoutTheirAccessKeyMarker) {
