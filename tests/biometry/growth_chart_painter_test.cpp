@@ -91,6 +91,26 @@ TEST(GrowthChartPainter, PatientPointIsACrossAtItsPlace) {
     EXPECT_FALSE(colourNear(without, map.toDevice(30, 20), Qt::black, 1));
 }
 
+// The scans and today's point are joined by age: a scan after the day of
+// today's measurement comes after its cross, not before it.
+TEST(GrowthChartPainter, ScansAndTodaysPointAreJoinedInTheirOrder) {
+    const GrowthChart fem = *growthChart(Measure::Fem);
+    ChartDrawing drawing;
+    // Well under the curves, where nothing else is drawn.
+    drawing.scans = {ChartScan{20, 5, ""}, ChartScan{34, 10, ""}};
+    drawing.point = ChartPoint{27, 20, "", "", ""};
+    const QSize size(700, 480);
+    const QImage image = render(fem, size, drawing);
+    const ChartMapping map(fem, QRectF(QPointF(0, 0), QSizeF(size)), 96 / 72.0, drawing);
+    const QColor navy(0, 0, 0x80);
+    auto middle = [&](double w1, double mm1, double w2, double mm2) {
+        return (map.toDevice(w1, mm1) + map.toDevice(w2, mm2)) / 2;
+    };
+    EXPECT_TRUE(colourNear(image, middle(20, 5, 27, 20), navy));  // first scan to today
+    EXPECT_TRUE(colourNear(image, middle(27, 20, 34, 10), navy)); // today to the later scan
+    EXPECT_FALSE(colourNear(image, middle(20, 5, 34, 10), navy)); // never scan to scan past it
+}
+
 TEST(GrowthChartPainter, ChartPageSavedAsSvgAndPdf) {
     QTemporaryDir dir;
     ChartPage page;
