@@ -23,6 +23,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <gtest/gtest.h>
@@ -267,6 +268,50 @@ TEST_P(WindowContrast, TheHelpPrintsReadablyOnWhitePaper) {
         }
     EXPECT_GT(links, 0); // the contents page is made of links
     EXPECT_TRUE(faults.isEmpty()) << faults.join(", ").toStdString();
+}
+
+// A colour of our own is moved only as far as needed, towards black on a light
+// background and towards white on a dark one, and keeps its hue.
+TEST(ReadableColour, MovesTowardsWhatReadsAndKeepsItsHue) {
+    const struct {
+        QColor text, background;
+        bool kept;
+    } cases[] = {
+        {QColor(0x00, 0x00, 0x80), QColor(0xE0, 0xE0, 0xE0), true},  // navy on grey reads
+        {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0xFF, 0xFF), false}, // pure red: 4:1
+        {QColor(0x00, 0x00, 0xFF), QColor(0x35, 0x35, 0x35), false}, // blue on dark: 1.4:1
+        {QColor(0x00, 0x80, 0x00), QColor(0x35, 0x35, 0x35), false},
+        {QColor(0x80, 0x00, 0x00), QColor(0x2A, 0x2A, 0x2A), false},
+        {QColor(0x00, 0x00, 0x00), QColor(0x35, 0x35, 0x35), false},
+    };
+    for (const auto& c : cases) {
+        const QColor moved = readableOn(c.text, c.background);
+        const std::string which = c.text.name().toStdString() + " sur " +
+                                  c.background.name().toStdString();
+        EXPECT_GE(contrastRatio(moved, c.background), kAA) << which;
+        if (c.kept) {
+            EXPECT_EQ(moved, c.text) << which;
+            continue;
+        }
+        const bool dark = contrastRatio(Qt::white, c.background) > contrastRatio(Qt::black, c.background);
+        // Lighter on a dark background, darker on a light one, channel by channel.
+        for (auto channel : {&QColor::red, &QColor::green, &QColor::blue}) {
+            EXPECT_TRUE(dark ? (moved.*channel)() >= (c.text.*channel)()
+                             : (moved.*channel)() <= (c.text.*channel)())
+                << which;
+        }
+        // The strongest channel stays the strongest (red stays red, blue stays blue).
+        if (c.text != QColor(Qt::black)) {
+            const int strongest = std::max({c.text.red(), c.text.green(), c.text.blue()});
+            for (auto channel : {&QColor::red, &QColor::green, &QColor::blue}) {
+                if ((c.text.*channel)() == strongest) {
+                    EXPECT_EQ((moved.*channel)(),
+                              std::max({moved.red(), moved.green(), moved.blue()}))
+                        << which;
+                }
+            }
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(ClairEtSombre, WindowContrast, ::testing::ValuesIn(kLooks),
