@@ -122,8 +122,6 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     Image2->setAccessibleName(QStringLiteral("Illustration de la mesure"));
     Image2->setFixedSize(200, 150);
     side->addWidget(Image2);
-    Quitter = button("Quitter", QStringLiteral("Quitter"));
-    side->addWidget(Quitter);
     body->addLayout(side);
     layout->addLayout(body, 1);
 
@@ -143,6 +141,9 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
         bottom->addWidget(b);
     }
     bottom->addStretch();
+    // "Quitter" last, as Tab reaches it.
+    Quitter = button("Quitter", QStringLiteral("Quitter"));
+    bottom->addWidget(Quitter);
     layout->addLayout(bottom);
     connect(ImprimerCourbe, &QPushButton::clicked, this,
             [this] { printChart(this->windows(), currentPage(), dialogs); });

@@ -3,13 +3,12 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -60,8 +59,8 @@ QLineEdit*& FeesWindow::fieldAt(std::size_t index) {
 
 void FeesWindow::build() {
     // One grid per frame, a row per act: its name, its code, the amount.
-    // The obstetric scans, twice as many as the others, run in two columns.
-    constexpr int kObstetricRowsPerColumn = 8;
+    // The obstetric scans, twice as many as the others, run in two columns,
+    // read row by row as Tab goes.
     QGridLayout* grids[5] = {};
     int rowsIn[5] = {};
     for (std::size_t i = 0; i < kFeeCount; ++i) {
@@ -81,9 +80,9 @@ void FeesWindow::build() {
         if (!grids[p]) grids[p] = new QGridLayout;
         int row = rowsIn[p]++;
         int column = 0;
-        if (fee.panel == FeePanel::ObstetricScan && row >= kObstetricRowsPerColumn) {
-            row -= kObstetricRowsPerColumn;
-            column = 4;
+        if (fee.panel == FeePanel::ObstetricScan) {
+            column = row % 2 * 4;
+            row /= 2;
         }
         QLabel* label = caption(act, field, true);
         label->setMinimumWidth(150);
@@ -110,30 +109,23 @@ void FeesWindow::build() {
     auto panel = [&](FeePanel p) {
         return frame(text(feePanelCaption(p)), grids[static_cast<int>(p)]);
     };
-    auto* acts = new QHBoxLayout;
+    // Two pages, each whole on a small screen: the consultations and other
+    // acts, then the scans.
+    auto* actsPage = new QWidget;
+    auto* acts = new QHBoxLayout(actsPage);
     acts->addWidget(panel(FeePanel::Consultation), 0, Qt::AlignTop);
     acts->addWidget(panel(FeePanel::Technical), 0, Qt::AlignTop);
     acts->addWidget(panel(FeePanel::AssistedReproduction), 0, Qt::AlignTop);
     acts->addStretch();
-    auto* scans = new QHBoxLayout;
-    scans->addWidget(panel(FeePanel::ObstetricScan), 0, Qt::AlignTop);
-    scans->addWidget(panel(FeePanel::GynaecologicScan), 0, Qt::AlignTop);
+    auto* scansPage = new QWidget;
+    auto* scans = new QVBoxLayout(scansPage);
+    scans->addWidget(panel(FeePanel::ObstetricScan), 0, Qt::AlignLeft);
+    scans->addWidget(panel(FeePanel::GynaecologicScan), 0, Qt::AlignLeft);
     scans->addStretch();
-
-    auto* content = new QWidget;
-    auto* rows = new QVBoxLayout(content);
-    rows->addLayout(acts);
-    rows->addWidget(frame(text(kScanPanelsCaption), scans));
-    rows->addStretch();
-
-    // On a small screen the fees scroll; the buttons stay in sight.
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    // Tab goes from fee to fee, and the area scrolls to the one reached: the
-    // area itself is no stop for the keyboard or the screen reader.
-    scroll->setFocusPolicy(Qt::NoFocus);
+    Pages = named(new QTabWidget, "Pages", QStringLiteral("Pages des tarifs"));
+    Pages->tabBar()->setAccessibleName(QStringLiteral("Pages des tarifs"));
+    Pages->addTab(actsPage, QStringLiteral("Consultations, actes techniques et PMA"));
+    Pages->addTab(scansPage, text(kScanPanelsCaption));
 
     Enregistrer = button("Enregistrer", QStringLiteral("&Enregistrer"));
     Quitter = button("Quitter", QStringLiteral("&Annuler / Quitter"));
@@ -143,7 +135,7 @@ void FeesWindow::build() {
     buttons->addWidget(Quitter);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(Pages, 1);
     layout->addLayout(buttons);
 
     connect(Enregistrer, &QPushButton::clicked, this, &FeesWindow::save);
@@ -156,11 +148,6 @@ void FeesWindow::build() {
     QWidget::setTabOrder(fieldAt(kFeeCount - 1), Enregistrer);
     QWidget::setTabOrder(Enregistrer, Quitter);
 
-    // As large as the content, within the screen.
-    QSize room(1280, 900);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        room = screen->availableGeometry().size() - QSize(40, 120);
-    scroll->setMinimumSize(content->sizeHint().boundedTo(room));
     placeOnScreen();
 }
 

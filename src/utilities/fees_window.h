@@ -11,6 +11,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace tovimar {
 
@@ -30,6 +31,7 @@ class FeesWindow : public ToolWindow {
     QLineEdit *TxtEGyn01, *TxtEGyn02, *TxtEGyn03, *TxtEGyn04, *TxtEGyn05, *TxtEGyn06, *TxtEGyn07;
     QLabel *LblCsMcs, *LblCMcsMpc;
     QPushButton *Enregistrer, *Quitter;
+    QTabWidget* Pages; // the consultations and other acts, then the scans
 
     // The amounts as the window holds them now.
     FeeSchedule amounts() const;

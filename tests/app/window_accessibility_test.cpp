@@ -125,7 +125,7 @@ bool reachable(QWidget* w, QWidget* window) {
 
 // Tab pressed from the first reachable control until focus comes back to it
 // (or stops moving: a control that keeps Tab for itself).
-QStringList tabWalk(QWidget* window, QStringList& unnamed) {
+QStringList tabWalk(QWidget* window, QStringList& unnamed, QList<QWidget*>* visited = nullptr) {
     window->show();
     QApplication::setActiveWindow(window);
     QWidget* first = nullptr;
@@ -142,6 +142,7 @@ QStringList tabWalk(QWidget* window, QStringList& unnamed) {
     QWidget* current = first;
     for (int steps = 0; steps < 120; ++steps) {
         order << tableName(current);
+        if (visited) *visited << current;
         if (!namedInFrench(current)) unnamed << heard(current);
         QTest::keyClick(current, Qt::Key_Tab);
         QWidget* next = QApplication::focusWidget();
@@ -153,6 +154,41 @@ QStringList tabWalk(QWidget* window, QStringList& unnamed) {
         current = next;
     }
     return order;
+}
+
+// The part of `ancestor` that holds `w`: its child on the way down to `w`, or `w`.
+QWidget* partHolding(QWidget* ancestor, QWidget* w) {
+    while (w->parentWidget() && w->parentWidget() != ancestor)
+        w = w->parentWidget();
+    return w;
+}
+
+// Where Tab goes against the reading of the window: from one control to the
+// next, the two parts of the panel that holds both (two frames, two controls,
+// a frame and a control) must read top to bottom, and left to right when they
+// share a row (overlap in height). So a panel is read whole before the next.
+QStringList againstReading(QWidget* window, const QList<QWidget*>& walk) {
+    QStringList faults;
+    for (int i = 0; i + 1 < walk.size(); ++i) {
+        QWidget* a = walk[i];
+        QWidget* b = walk[i + 1];
+        QWidget* common = a->parentWidget();
+        while (common && common != window && !common->isAncestorOf(b))
+            common = common->parentWidget();
+        if (!common || a == common || b == common || common->isAncestorOf(b) == false) continue;
+        QWidget* partA = partHolding(common, a);
+        QWidget* partB = partHolding(common, b);
+        if (partA == partB) continue;
+        const QRect ra = partA->geometry();
+        const QRect rb = partB->geometry();
+        const int overlap = std::min(ra.bottom(), rb.bottom()) - std::max(ra.top(), rb.top());
+        const bool sameRow = overlap > 0;
+        const bool forward = sameRow ? rb.left() >= ra.left() : rb.center().y() > ra.center().y();
+        if (!forward)
+            faults << tableName(a) + " → " + tableName(b) +
+                          (sameRow ? " (vers la gauche)" : " (vers le haut)");
+    }
+    return faults;
 }
 
 struct Fixture {
@@ -239,14 +275,21 @@ const std::vector<WindowCase>& windows() {
          {"Text1", "Text2", "Command1", "Command2", "Command3"}},
         {"Fees",
          tool<FeesWindow>(),
-         {"TxtEC",     "TxtECs",    "TxtMCS",      "TxtMPC",    "TxtENuit",  "TxtEFerie",
-          "TxtGyn01",  "TxtGyn02",  "TxtGyn03",    "TxtGyn04",  "TxtGyn05",  "TxtGyn06",
-          "TxtGyn07",  "TxtGyn08",  "TxtGyn09",    "TxtGyn10",  "TxtPMA01",  "TxtPMA02",
-          "TxtPMA03",  "TxtPMA04",  "TxtPMA05",    "TxtEObs01", "TxtEObs02", "TxtEObs03",
-          "TxtEObs04", "TxtEObs05", "TxtEObs06",   "TxtEObs07", "TxtEObs08", "TxtEObs09",
-          "TxtEObs10", "TxtEObs11", "TxtEObs12",   "TxtEObs13", "TxtEObs14", "TxtEObs15",
-          "TxtEObs16", "TxtEGyn01", "TxtEGyn02",   "TxtEGyn03", "TxtEGyn04", "TxtEGyn05",
-          "TxtEGyn06", "TxtEGyn07", "Enregistrer", "Quitter"}},
+         {"Pages:Consultations, actes techniques et PMA", "TxtEC", "TxtECs", "TxtMCS", "TxtMPC",
+          "TxtENuit",  "TxtEFerie", "TxtGyn01",  "TxtGyn02",  "TxtGyn03", "TxtGyn04",  "TxtGyn05",
+          "TxtGyn06",  "TxtGyn07",  "TxtGyn08",  "TxtGyn09",  "TxtGyn10", "TxtPMA01",  "TxtPMA02",
+          "TxtPMA03",  "TxtPMA04",  "TxtPMA05",  "Enregistrer", "Quitter"}},
+        {"Fees, page des échographies",
+         [](Fixture& f) -> QWidget* {
+             auto& fees = f.fake.windows().open<FeesWindow>();
+             fees.Pages->setCurrentIndex(1);
+             return &fees;
+         },
+         {"Pages:Actes d'échographie", "TxtEObs01", "TxtEObs02", "TxtEObs03", "TxtEObs04",
+          "TxtEObs05", "TxtEObs06", "TxtEObs07", "TxtEObs08", "TxtEObs09", "TxtEObs10",
+          "TxtEObs11", "TxtEObs12", "TxtEObs13", "TxtEObs14", "TxtEObs15", "TxtEObs16",
+          "TxtEGyn01", "TxtEGyn02", "TxtEGyn03", "TxtEGyn04", "TxtEGyn05", "TxtEGyn06",
+          "TxtEGyn07", "Enregistrer", "Quitter"}},
         {"Postal",
          tool<PostalDirectoryWindow>(),
          {"TxtVilles", "TxtCodes", "Command1", "Command2", "List1", "CmdNouv", "CmdModif",
@@ -325,12 +368,16 @@ TEST(WindowAccessibility, EveryReachableControlHasAFrenchNameAndTabFollowsReadin
         QWidget* window = c.open(f);
         ASSERT_NE(window, nullptr) << c.window;
         QStringList unnamed;
-        const QStringList order = tabWalk(window, unnamed);
+        QList<QWidget*> walk;
+        const QStringList order = tabWalk(window, unnamed, &walk);
         if (qEnvironmentVariableIsSet("TOVIMAR_DUMP_TAB_ORDER"))
             std::printf("%s: {\"%s\"}\n", c.window, qPrintable(order.join("\", \"")));
         EXPECT_TRUE(unnamed.isEmpty()) << c.window << ": " << unnamed.join(", ").toStdString();
         // Compared as text, so that a failure reads as names.
         EXPECT_EQ(order.join(", ").toStdString(), c.tabOrder.join(", ").toStdString()) << c.window;
+        // ... and that order is the one the window reads in.
+        const QStringList backwards = againstReading(window, walk);
+        EXPECT_TRUE(backwards.isEmpty()) << c.window << ": " << backwards.join(", ").toStdString();
         const QStringList mouseOnly = unnamedControls(window);
         EXPECT_TRUE(mouseOnly.isEmpty()) << c.window << ": " << mouseOnly.join(", ").toStdString();
         const QStringList unclear = unclearNames(window);
