@@ -60,9 +60,12 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     installResultsCopy(this, menu, windows, [this] {
         ResultsText t;
         t.title = windowTitle();
-        t.input(QStringLiteral("Courbe"), shownText(Label1));
-        t.result(LblSerie, {}, shownText(Label2));
-        t.result(LblSerieErreurs);
+        const QString source = shownText(Label2);
+        t.input(QStringLiteral("Courbe"),
+                shownText(Label1) +
+                    (source.isEmpty() ? QString() : QStringLiteral(" (") + source + u')'));
+        t.sentences(LblSerie); // one point a line, with its age, value and band
+        t.sentences(LblSerieErreurs);
         return t;
     });
 

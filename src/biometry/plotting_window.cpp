@@ -118,7 +118,8 @@ ResultsText plottingResults(const PlottingWindow& w) {
     t.resultsOf({w.Ordonnee, w.Abscisse});
     t.result(w.Centile, {}, shownText(w.Label2));
     t.sentence(w.HorsCourbes);
-    t.resultsOf({w.LblSerie, w.LblSerieErreurs});
+    t.sentences(w.LblSerie); // one point a line, with its age, value and band
+    t.sentences(w.LblSerieErreurs);
     return t;
 }
 

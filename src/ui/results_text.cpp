@@ -126,6 +126,18 @@ void ResultsText::sentence(const QWidget* control) {
     results.push_back({QString(), shownText(control), {}, control});
 }
 
+void ResultsText::sentences(const QLabel* label) {
+    if (!label || !label->isVisibleTo(label->window())) return;
+    QString text = label->text();
+    if (label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)))
+        text = QTextDocumentFragment::fromHtml(text).toPlainText();
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString value = line.simplified();
+        if (!value.isEmpty()) results.push_back({QString(), value, {}, label});
+    }
+}
+
 bool ResultsText::hasResults() const {
     for (const ResultsLine& r : results)
         if (!r.value.isEmpty()) return true;

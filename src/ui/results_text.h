@@ -23,6 +23,7 @@
 #include "core/vb_date.h"
 
 class QAbstractButton;
+class QLabel;
 class QListWidget;
 class QMenuBar;
 class QWidget;
@@ -62,6 +63,9 @@ struct ResultsText {
     // A result that says what it is ("Coefficient de risque = 0,27"), on a
     // line of its own without a caption.
     void sentence(const QWidget* control);
+    // A label that lists one result a line (the points of a chart): each line
+    // as a sentence of its own.
+    void sentences(const QLabel* label);
 
     // Whether any result has a value: without one nothing is copied.
     bool hasResults() const;
