@@ -185,8 +185,7 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     panels->addWidget(Frame3);
 
     auto* menu = new QMenuBar(this);
-    QAction* help = menu->addAction(QStringLiteral("Aide"));
-    help->setObjectName(QStringLiteral("Aide"));
+    addHelpEntry(menu, "Aide", QStringLiteral("Aide"), kHelpTopic);
     installResultsCopy(this, menu, windows, [this] { return ovarianResults(*this); });
 
     auto* layout = new QVBoxLayout(this);
@@ -217,7 +216,6 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     connect(BtnCalcule, &QPushButton::clicked, this, &OvarianResponseWindow::calcule);
     connect(BtnEfface, &QPushButton::clicked, this, &OvarianResponseWindow::efface);
     connect(BtnFermer, &QPushButton::clicked, this, &QWidget::close);
-    connect(help, &QAction::triggered, this, [this] { platform().help.showTopic(kHelpTopic); });
     // The age of the patient of the consultation, unless another is typed here.
     followPatient(TxtAge, this->windows().patient(), PatientField::Age, platform().clock.today());
     placeOnScreen();

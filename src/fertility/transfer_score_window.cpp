@@ -178,8 +178,7 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     BtnCalcule->setDefault(true);
 
     auto* menu = new QMenuBar(this);
-    QAction* quit = menu->addAction(QStringLiteral("Quitter"));
-    quit->setObjectName(QStringLiteral("Quitter"));
+    addQuitEntry(menu, "Quitter", QStringLiteral("Quitter"));
     QAction* about = menu->addAction(QStringLiteral("A Propos"));
     about->setObjectName(QStringLiteral("APropos"));
     installResultsCopy(this, menu, windows, [this] { return transferResults(*this); });
@@ -218,7 +217,6 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     connect(BtnCalcule, &QPushButton::clicked, this, &TransferScoreWindow::calcule);
     connect(BtnEfface, &QPushButton::clicked, this, &TransferScoreWindow::efface);
     connect(BtnQuitter, &QPushButton::clicked, this, &QWidget::close);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(about, &QAction::triggered, this,
             [this] { this->windows().open<TransferMethodWindow>(); });
     // The verdict of the option chosen is shown from the start, as after any choice.

@@ -90,12 +90,9 @@ HormoneTherapyWindow::HormoneTherapyWindow(WindowRegistry& windows)
 
 void HormoneTherapyWindow::build() {
     auto* layout = new QVBoxLayout(this);
-    auto* bar = new QMenuBar(this);
-    Quitter = bar->addAction(QStringLiteral("&Quitter"));
-    Quitter->setObjectName(QStringLiteral("Quitter"));
-    Aide = bar->addAction(QStringLiteral("&Aide"));
-    Aide->setObjectName(QStringLiteral("Aide"));
-    layout->setMenuBar(bar);
+    QMenuBar* bar = addMenuBar(layout);
+    Quitter = addQuitEntry(bar, "Quitter", QStringLiteral("&Quitter"));
+    Aide = addHelpEntry(bar, "Aide", QStringLiteral("&Aide"), kHelpTopic);
 
     // The family of treatment.
     OptTT_Regles = radioButton("OptTT_Regles", QStringLiteral("Traitement OP avec règles"));
@@ -232,8 +229,6 @@ void HormoneTherapyWindow::build() {
         connect(chosen, &QComboBox::activated, this, [this, chosen] { chooseSpeciality(chosen); });
     }
     connect(Fermer, &QPushButton::clicked, this, &QWidget::close);
-    connect(Quitter, &QAction::triggered, this, &QWidget::close);
-    connect(Aide, &QAction::triggered, this, [this] { platform().help.showTopic(kHelpTopic); });
 
     setReadingOrder({OptTT_Regles,   OptTT_SsRegles, OptTTT_Autres, OptSpe_Comb_R,  OptSpe_OEPg_R,
                      CmbSpe_OEPg_R,  CmbSpe_OE_R,    CmbSpe_Pg_R,   OptSpe_Comb_SR, OptSpe_OEPg_SR,

@@ -258,8 +258,7 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     colour(LblScore2, Qt::black, rgb(0x00FF00));
 
     auto* menu = new QMenuBar(this);
-    QAction* quit = menu->addAction(QStringLiteral("Quitter"));
-    quit->setObjectName(QStringLiteral("Quitter"));
+    QAction* quit = addQuitEntry(menu, "Quitter", QStringLiteral("Quitter"));
     QMenu* about = menu->addMenu(QStringLiteral("A propos"));
     about->setObjectName(QStringLiteral("APropos"));
     for (const OsirisAboutEntry& entry : osirisAboutEntries()) {
@@ -300,7 +299,6 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     connect(ChkFract, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);
     connect(ChkFract, &QCheckBox::toggled, fracture, &QWidget::setVisible);
     connect(TxtDateNaiss, &QLineEdit::textChanged, this, &OsirisWindow::dateOfBirthChanged);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
     // The date of birth of the patient of the consultation, unless another is typed here.
     followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
                   platform().clock.today());

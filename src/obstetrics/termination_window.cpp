@@ -187,12 +187,9 @@ void TerminationWindow::build() {
     auto* layout = new QVBoxLayout(this);
     // The window grows with the deadline panel when a date shows it.
     layout->setSizeConstraint(QLayout::SetMinimumSize);
-    auto* menus = new QMenuBar(this);
-    mnuQuitter = menus->addAction(QStringLiteral("&Quitter"));
-    mnuQuitter->setObjectName("mnuQuitter");
-    mnuAide = menus->addAction(QStringLiteral("&Aide"));
-    mnuAide->setObjectName("mnuAide");
-    layout->setMenuBar(menus);
+    QMenuBar* menus = addMenuBar(layout);
+    mnuQuitter = addQuitEntry(menus, "mnuQuitter", QStringLiteral("&Quitter"));
+    mnuAide = addHelpEntry(menus, "mnuAide", QStringLiteral("&Aide"), kHelpTopic);
 
     Text2 = lineEdit("Text2", QStringLiteral("Dernières Règles"));
     Text1 = lineEdit("Text1", QStringLiteral("Début de grossesse"));
@@ -294,8 +291,6 @@ void TerminationWindow::build() {
     });
     connect(Text1, &QLineEdit::textChanged, this, &TerminationWindow::compute);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(mnuQuitter, &QAction::triggered, this, &QWidget::close);
-    connect(mnuAide, &QAction::triggered, this, [this] { platform().help.showTopic(kHelpTopic); });
 
     setReadingOrder({Text2, Text1, Command1});
     setEscapeButton(Command1);

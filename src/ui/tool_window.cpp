@@ -3,10 +3,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QBoxLayout>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
 
+#include "platform/help_viewer.h"
+#include "platform/platform.h"
 #include "platform/screen_placement.h"
 #include "ui/accessibility.h"
 #include "ui/window_registry.h"
@@ -47,6 +51,27 @@ void ToolWindow::placeOnScreen() {
         resize(size().boundedTo(room).expandedTo(minimumSizeHint()));
     }
     centreOnScreen(this);
+}
+
+QMenuBar* ToolWindow::addMenuBar(QBoxLayout* layout) {
+    auto* bar = new QMenuBar(this);
+    layout->setMenuBar(bar);
+    return bar;
+}
+
+QAction* ToolWindow::addQuitEntry(QMenuBar* bar, const char* name, const QString& caption) {
+    QAction* quit = bar->addAction(caption);
+    quit->setObjectName(QString::fromLatin1(name));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    return quit;
+}
+
+QAction* ToolWindow::addHelpEntry(QMenuBar* bar, const char* name, const QString& caption,
+                                  int topic) {
+    QAction* help = bar->addAction(caption);
+    help->setObjectName(QString::fromLatin1(name));
+    connect(help, &QAction::triggered, this, [this, topic] { platform().help.showTopic(topic); });
+    return help;
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,8 @@
 
 class QAbstractButton;
 class QAction;
+class QBoxLayout;
+class QMenuBar;
 
 namespace tovimar {
 
@@ -30,6 +32,13 @@ class ToolWindow : public QWidget {
     void setEscapeAction(QAction* action);
     // Sizes the window to its content and centres it on its screen; call once built.
     void placeOnScreen();
+
+    // The window's own menu bar, above the content of `layout`.
+    QMenuBar* addMenuBar(QBoxLayout* layout);
+    // Its "Quitter": closes the window.
+    QAction* addQuitEntry(QMenuBar* bar, const char* name, const QString& caption);
+    // Its "Aide": shows the help at `topic`.
+    QAction* addHelpEntry(QMenuBar* bar, const char* name, const QString& caption, int topic);
 
     void keyPressEvent(QKeyEvent* event) override;
     // A window that grows (a panel of results shown) stays within the screen.

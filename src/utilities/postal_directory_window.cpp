@@ -92,12 +92,9 @@ PostalDirectoryWindow::PostalDirectoryWindow(WindowRegistry& windows)
 
 void PostalDirectoryWindow::build() {
     auto* layout = new QVBoxLayout(this);
-    auto* bar = new QMenuBar(this);
-    Quitter = bar->addAction(QStringLiteral("&Quitter"));
-    Quitter->setObjectName(QStringLiteral("Quitter"));
-    Aide = bar->addAction(QStringLiteral("&Aide"));
-    Aide->setObjectName(QStringLiteral("Aide"));
-    layout->setMenuBar(bar);
+    QMenuBar* bar = addMenuBar(layout);
+    Quitter = addQuitEntry(bar, "Quitter", QStringLiteral("&Quitter"));
+    Aide = addHelpEntry(bar, "Aide", QStringLiteral("&Aide"), kHelpTopic);
 
     auto* title = new QLabel(QStringLiteral("Codes Postaux"));
     title->setObjectName(QStringLiteral("LblTitre"));
@@ -220,8 +217,6 @@ void PostalDirectoryWindow::build() {
     connect(TxtVilModif, &QLineEdit::returnPressed, CmdEnregMod, &QPushButton::click);
     connect(TxtCodeModif, &QLineEdit::returnPressed, CmdEnregMod, &QPushButton::click);
     connect(CmdQuitter, &QPushButton::clicked, this, &QWidget::close);
-    connect(Quitter, &QAction::triggered, this, &QWidget::close);
-    connect(Aide, &QAction::triggered, this, [this] { platform().help.showTopic(kHelpTopic); });
 
     setReadingOrder({TxtVilles, TxtCodes, Command1, Label1, Command2, List1, CmdNouv, CmdModif,
                      CmdQuitter, TxtVilNew, TxtCodeNew, CmdEnregNew, Command3, TxtVilModif,

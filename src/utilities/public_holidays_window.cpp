@@ -57,12 +57,9 @@ PublicHolidaysWindow::PublicHolidaysWindow(WindowRegistry& windows)
 
 void PublicHolidaysWindow::build() {
     auto* layout = new QVBoxLayout(this);
-    auto* bar = new QMenuBar(this);
-    Quitter = bar->addAction(QStringLiteral("&Quitter"));
-    Quitter->setObjectName(QStringLiteral("Quitter"));
-    Aide = bar->addAction(QStringLiteral("&Aide"));
-    Aide->setObjectName(QStringLiteral("Aide"));
-    layout->setMenuBar(bar);
+    QMenuBar* bar = addMenuBar(layout);
+    Quitter = addQuitEntry(bar, "Quitter", QStringLiteral("&Quitter"));
+    Aide = addHelpEntry(bar, "Aide", QStringLiteral("&Aide"), kHelpTopic);
 
     // "Le [date] est un vendredi"
     Text1 = lineEdit("Text1", QStringLiteral("Le (date dont on cherche le jour)"));
@@ -121,8 +118,6 @@ void PublicHolidaysWindow::build() {
     connect(Text1, &QLineEdit::textChanged, this, &PublicHolidaysWindow::showWeekday);
     connect(List1, &QListWidget::currentRowChanged, this, &PublicHolidaysWindow::showHolidays);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    connect(Quitter, &QAction::triggered, this, &QWidget::close);
-    connect(Aide, &QAction::triggered, this, [this] { platform().help.showTopic(kHelpTopic); });
     setEscapeButton(Command1);
     setReadingOrder({Text1, List1, Command1});
 }
