@@ -40,6 +40,14 @@ void choose(QWidget& window, const char* name, int index) {
     if (auto* combo = child<QComboBox>(window, name)) combo->setCurrentIndex(index);
 }
 
+// An entry chosen as a user chooses it (a window that acts on the choice itself).
+void activate(QWidget& window, const char* name, int index) {
+    if (auto* combo = child<QComboBox>(window, name)) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+}
+
 void trigger(QWidget& window, const char* name) {
     if (auto* action = window.findChild<QAction*>(QString::fromLatin1(name))) action->trigger();
     else qWarning("fenêtre %s : pas d'action %s", qPrintable(window.objectName()), name);
@@ -134,18 +142,20 @@ const std::vector<FilledWindow>& filledWindows() {
              press(w, "OpNulli");
              press(w, "CmdCalcule");
          }},
+        // With periods: an oestrogen and a progestogen chosen apart, each with its details.
         {"THS", "Form60",
          [](QWidget& w) {
-             press(w, "OptTTT_Autres");
-             choose(w, "CmbTTT_Autres", 1);
+             press(w, "OptTT_Regles");
+             activate(w, "CmbSpe_OE_R", 1);
+             activate(w, "CmbSpe_Pg_R", 1);
          }},
         {"Entete", "Form5", [](QWidget&) {}},
         {"Miseajour", "Form9", [](QWidget&) {}},
         {"Euro", "Form25", [](QWidget& w) { type(w, "Text1", "152,45"); }},
-        // A town found by name, chosen in the list and opened for correction.
+        // The towns of a code listed, one chosen and opened for correction.
         {"CodePost", "Form40",
          [](QWidget& w) {
-             type(w, "TxtVilles", "saint etienne");
+             type(w, "TxtCodes", "42000");
              if (auto* towns = child<QListWidget>(w, "List1"); towns && towns->count() > 0) {
                  towns->setCurrentRow(0);
                  emit towns->itemActivated(towns->item(0));
