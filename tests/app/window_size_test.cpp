@@ -9,14 +9,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/patient_dialog.h"
+#include "obstetrics/preterm_labour_window.h"
+#include "platform/help_viewer.h"
 #include "support/filled_windows.h"
+#include "ui/date_picker_window.h"
+#include "ui/window_registry.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
@@ -141,6 +148,34 @@ TEST(MainWindowSize, FitsASmallScreenWithItsPlanningShown) {
     screenshot(program.main, "Form1");
     EXPECT_EQ(tooLarge(program.main).join(", ").toStdString(), "");
     EXPECT_EQ(cut(program.main).join("\n").toStdString(), "");
+}
+
+// The windows the menu table does not open by itself: the help, the about
+// box, the patient's dialog and the calendars.
+TEST(OtherWindowsSize, FitASmallScreenWithNothingCut) {
+    FilledProgram program;
+    HelpWindowViewer help(QStringLiteral(TOVIMAR_SOURCE_DIR "/data/TOVIMAR.HLP"),
+                          program.fake.messages);
+    help.showTopic(HelpViewer::kContents);
+    AboutBox about(program.main);
+    about.show();
+    PatientDialog patient(program.fake.windows().patient(), program.fake.messages, program.main);
+    patient.show();
+    QLineEdit field;
+    auto& picker = program.fake.windows().get<DatePickerWindow>();
+    picker.openFor(DatePickerWindow::StartOfPregnancy, &field,
+                   QStringLiteral("Début de grossesse"));
+    auto& start = program.fake.windows().get<PretermStartCalendar>();
+    start.openFor(&field);
+    QApplication::processEvents();
+    for (QWidget* window : std::initializer_list<QWidget*>{help.window(), &about, &patient, &picker,
+                                                           &start}) {
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(window->isVisible()) << window->objectName().toStdString();
+        screenshot(window, window->objectName());
+        EXPECT_EQ(tooLarge(window).join(", ").toStdString(), "") << window->objectName().toStdString();
+        EXPECT_EQ(cut(window).join("\n").toStdString(), "") << window->objectName().toStdString();
+    }
 }
 
 } // namespace
