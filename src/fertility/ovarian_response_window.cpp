@@ -82,7 +82,9 @@ ResultsText ovarianResults(const OvarianResponseWindow& w) {
     for (const QGroupBox* panel : {w.Frame4, w.Frame3})
         for (const QLabel* step : panel->findChildren<QLabel*>())
             if (!captionOf(step).isEmpty() && step->property("tovimarResultCaption").isValid())
-                t.result(step, panel->title() + QStringLiteral(", ") + captionOf(step));
+                // "Début stimulation, protocole agoniste": the panel names the protocol.
+                t.result(step, panel->title() + QStringLiteral(", ") +
+                                   captionOf(step).section(QStringLiteral(", protocole"), 0, 0));
     return t;
 }
 
