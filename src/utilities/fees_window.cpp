@@ -59,8 +59,7 @@ QLineEdit*& FeesWindow::fieldAt(std::size_t index) {
 
 void FeesWindow::build() {
     // One grid per frame, a row per act: its name, its code, the amount.
-    // The obstetric scans, twice as many as the others, run in two columns,
-    // read row by row as Tab goes.
+    // The scans run in two columns, read row by row as Tab goes.
     QGridLayout* grids[5] = {};
     int rowsIn[5] = {};
     for (std::size_t i = 0; i < kFeeCount; ++i) {
@@ -80,19 +79,24 @@ void FeesWindow::build() {
         if (!grids[p]) grids[p] = new QGridLayout;
         int row = rowsIn[p]++;
         int column = 0;
-        if (fee.panel == FeePanel::ObstetricScan) {
+        if (fee.panel == FeePanel::ObstetricScan || fee.panel == FeePanel::GynaecologicScan) {
             column = row % 2 * 4;
             row /= 2;
         }
+        // A long name wraps within its column, its lines all shown: a page in
+        // a tab does not pass the height a wrapped text needs for its width on.
         QLabel* label = caption(act, field, true);
-        label->setMinimumWidth(150);
-        label->setMaximumWidth(230);
+        label->setFixedWidth(label->fontMetrics().horizontalAdvance(act) < 230
+                                 ? label->fontMetrics().horizontalAdvance(act) + 4
+                                 : 230);
+        label->setMinimumHeight(label->heightForWidth(label->width()));
         grids[p]->addWidget(label, row, column);
         if (!code.isEmpty()) grids[p]->addWidget(new QLabel(code), row, column + 1);
         grids[p]->addWidget(field, row, column + 2);
     }
     QGridLayout* obstetric = grids[static_cast<int>(FeePanel::ObstetricScan)];
     obstetric->setColumnMinimumWidth(3, 18);
+    grids[static_cast<int>(FeePanel::GynaecologicScan)]->setColumnMinimumWidth(3, 18);
 
     LblCsMcs = resultLabel("LblCsMcs", QStringLiteral("CS + MCS"));
     LblCMcsMpc = resultLabel("LblCMcsMpc", QStringLiteral("CS + MCS + MPC"));

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -132,6 +133,16 @@ TEST_P(FilledWindowFits, ASmallScreenWithItsFrameAndNothingCut) {
     screenshot(window, QString::fromLatin1(row.window));
     EXPECT_EQ(tooLarge(window).join(", ").toStdString(), "") << row.window;
     EXPECT_EQ(cut(window).join("\n").toStdString(), "") << row.window;
+    // Every page of a window in pages.
+    for (QTabWidget* pages : window->findChildren<QTabWidget*>())
+        for (int i = 1; i < pages->count(); ++i) {
+            pages->setCurrentIndex(i);
+            QApplication::processEvents();
+            const QString page = QString::fromLatin1(row.window) + ", " + pages->tabText(i);
+            screenshot(window, QString::fromLatin1(row.window) + "-" + QString::number(i + 1));
+            EXPECT_EQ(tooLarge(window).join(", ").toStdString(), "") << page.toStdString();
+            EXPECT_EQ(cut(window).join("\n").toStdString(), "") << page.toStdString();
+        }
     if (qEnvironmentVariableIsSet("TOVIMAR_SCREENSHOTS"))
         std::printf("%s : %d×%d, au moins %d×%d\n", row.window, window->width(), window->height(),
                     window->minimumSizeHint().width(), window->minimumSizeHint().height());
