@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <algorithm>
@@ -137,6 +138,16 @@ TEST_P(FilledWindowCopy, TheTextHoldsWhatTheWindowShows) {
     }
     ASSERT_TRUE(copy) << "pas de « Copier les résultats »";
     EXPECT_EQ(copy->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    // A window with a menu bar shows the entry there, before its "Aide".
+    if (auto* bar = window->findChild<QMenuBar*>()) {
+        const QList<QAction*> entries = bar->actions();
+        EXPECT_TRUE(entries.contains(copy));
+        for (int i = 0; i < entries.size(); ++i) {
+            if (entries[i]->text().remove(QLatin1Char('&')) == QLatin1String("Aide")) {
+                EXPECT_LT(entries.indexOf(copy), i);
+            }
+        }
+    }
     // A speciality chosen with the mouse shows what the catalogue says of it.
     if (auto* other = window->findChild<QComboBox*>(QStringLiteral("CmbTTT_Autres")))
         emit other->activated(other->currentIndex());
