@@ -10,6 +10,8 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -383,6 +386,37 @@ TEST(WindowAccessibility, EveryReachableControlHasAFrenchNameAndTabFollowsReadin
         const QStringList unclear = unclearNames(window);
         EXPECT_TRUE(unclear.isEmpty()) << c.window << ": " << unclear.join(", ").toStdString();
     }
+}
+
+// The geometric check on a small window of two panels side by side: Tab that
+// leaves the left panel for the right one and comes back (as it once went
+// from the CRL to the serum and back to the nuchal translucency) is caught,
+// and reading each panel whole is not.
+TEST(WindowAccessibility, TabLeavingAPanelAndComingBackIsAgainstReading) {
+    Fixture f;
+    QWidget window;
+    auto* layout = new QHBoxLayout(&window);
+    auto* left = new QGroupBox("Clarté nucale");
+    auto* leftRows = new QVBoxLayout(left);
+    auto* crl = new QLineEdit;
+    crl->setObjectName("TxtLCC");
+    auto* nt = new QLineEdit;
+    nt->setObjectName("TxtNC");
+    leftRows->addWidget(crl);
+    leftRows->addWidget(nt);
+    auto* right = new QGroupBox("Sérologie");
+    auto* serum = new QLineEdit;
+    serum->setObjectName("TxtRiskSero");
+    (new QVBoxLayout(right))->addWidget(serum);
+    layout->addWidget(left);
+    layout->addWidget(right);
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(againstReading(&window, {crl, serum, nt}),
+              QStringList{"TxtRiskSero → TxtNC (vers la gauche)"});
+    EXPECT_EQ(againstReading(&window, {crl, nt, serum}), QStringList());
+    // Within a panel too: upwards is against reading.
+    EXPECT_EQ(againstReading(&window, {nt, crl}), QStringList{"TxtNC → TxtLCC (vers le haut)"});
 }
 
 TEST(WindowAccessibility, ComboBoxesAreNamedByTheirPurposeNotTheirValue) {
