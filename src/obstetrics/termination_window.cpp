@@ -141,6 +141,7 @@ QLabel* pictureLabel(const char* name, const QString& spoken, const QPixmap& pix
 
 void paintRed(QLabel* label, bool red) {
     if (!red) {
+        tintText(label, QColor());
         label->setPalette(QPalette());
         return;
     }

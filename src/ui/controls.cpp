@@ -4,6 +4,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -235,11 +236,60 @@ QColor textOn(const QColor& background) {
                : QColor(Qt::black);
 }
 
+namespace {
+
+constexpr char kTextTint[] = "tovimarTextTint";
+
+// Keeps a widget's own text colour readable when the colours under it change:
+// the desktop turning dark at night, or the widget put on another background.
+class TextTint : public QObject {
+  public:
+    TextTint(QWidget* widget, const QColor& colour) : QObject(widget), colour_(colour) {
+        setObjectName(QLatin1String(kTextTint));
+        widget->installEventFilter(this);
+    }
+    void setColour(const QColor& colour) {
+        colour_ = colour;
+        apply();
+    }
+    void apply() {
+        auto* widget = static_cast<QWidget*>(parent());
+        QPalette p = widget->palette();
+        const QColor onWindow = readableOn(colour_, p.color(QPalette::Window));
+        const QColor onBase = readableOn(colour_, p.color(QPalette::Base));
+        // Setting the palette tells the widget of a change: once is enough.
+        if (p.color(QPalette::WindowText) == onWindow && p.color(QPalette::Text) == onBase)
+            return;
+        p.setColor(QPalette::WindowText, onWindow);
+        p.setColor(QPalette::Text, onBase);
+        widget->setPalette(p);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange ||
+            event->type() == QEvent::ApplicationPaletteChange)
+            apply();
+        return false;
+    }
+
+  private:
+    QColor colour_;
+};
+
+} // namespace
+
 void tintText(QWidget* widget, const QColor& text) {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, readableOn(text, p.color(QPalette::Window)));
-    p.setColor(QPalette::Text, readableOn(text, p.color(QPalette::Base)));
-    widget->setPalette(p);
+    auto* tint = static_cast<TextTint*>(
+        widget->findChild<QObject*>(QLatin1String(kTextTint), Qt::FindDirectChildrenOnly));
+    if (!text.isValid()) {
+        delete tint;
+        return;
+    }
+    if (tint)
+        tint->setColour(text);
+    else
+        (new TextTint(widget, text))->apply();
 }
 
 void setReadingOrder(std::initializer_list<QWidget*> controls) {

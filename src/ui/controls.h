@@ -86,7 +86,9 @@ QColor readableOn(const QColor& text, const QColor& background);
 QColor textOn(const QColor& background);
 // Writes the widget's text in a colour of its own (a result in red, a caption
 // in blue) made readable on what the widget is drawn on: the window's colour,
-// or the base of a field. Light and dark desktops alike.
+// or the base of a field. Light and dark desktops alike, and again when the
+// desktop's colours change while the window is open. An invalid colour ends it
+// (the widget's palette is then the caller's to set back).
 void tintText(QWidget* widget, const QColor& text);
 
 // The keyboard's reading order: Tab goes from each control to the next.

@@ -314,6 +314,27 @@ TEST(ReadableColour, MovesTowardsWhatReadsAndKeepsItsHue) {
     }
 }
 
+// A desktop that turns dark at night (or light in the morning) while a window
+// is open: a text of our own colour follows it; one given back to the desktop
+// stays the desktop's.
+TEST_P(WindowContrast, ATintedTextFollowsTheDesktopWhenItChanges) {
+    const Look before = GetParam() == Look::Dark ? Look::Light : Look::Dark;
+    const DesktopLook look(before);
+    QWidget window;
+    auto* band = new QLabel(QStringLiteral("10 ème à 50 ème Percentile"), &window);
+    auto* late = new QLabel(QStringLiteral("13 Semaines A."), &window);
+    tintText(band, QColor(0x00, 0x00, 0xFF));
+    tintText(late, QColor(0xFF, 0x00, 0x00));
+    tintText(late, QColor()); // back to the desktop's colours, as a row no longer late
+    late->setPalette(QPalette());
+    window.show();
+    useLook(GetParam());
+    QApplication::processEvents();
+    EXPECT_GE(contrastRatio(band->palette().color(QPalette::WindowText), drawnBehind(band)), kAA);
+    EXPECT_EQ(late->palette().color(QPalette::WindowText),
+              lookPalette(GetParam()).color(QPalette::WindowText));
+}
+
 INSTANTIATE_TEST_SUITE_P(ClairEtSombre, WindowContrast, ::testing::ValuesIn(kLooks),
                          [](const ::testing::TestParamInfo<Look>& info) {
                              return info.param == Look::Dark ? std::string("Sombre")
