@@ -127,9 +127,9 @@ Result afterScan(const std::vector<std::string>& a) {
     T21Screen screen = tickAll({}, signsArg(a, 1));
     // The base risk stands where the age risk at term would.
     screen.state.ageTermN = n;
-    screen.results.LblAgeT = riskText(n);
+    screen.results.ageAtTerm = riskText(n);
     screen = CALCULE_ECHO(std::move(screen));
-    Result r = oneLine(screen.results.LblRiskEcho, "LblRiskEcho");
+    Result r = oneLine(screen.results.afterMorphologyScan, "LblRiskEcho");
     r.number("N", jsonNumber(screen.state.afterScanN))
         .number("coefficient", jsonNumber(screen.state.markerCoefficient))
         .number("rouge", isHighRisk(screen.state.afterScanN) ? "true" : "false");
@@ -188,23 +188,23 @@ Result wholeScreen(const std::vector<std::string>& a) {
         if (isRed) r.number(std::string(name) + "_rouge", "true");
     };
     line("LblAgeGesta", gaDisplay);
-    line("LblAgeT", s.LblAgeT, red.LblAgeT);
-    line("Frame12", s.Frame12);
-    line("LblAge", s.LblAge, red.LblAge);
-    line("LblRCNT", s.LblRCNT, red.LblRCNT);
-    line("Frame8", s.Frame8);
-    line("LblRCN", s.LblRCN, red.LblRCN);
-    line("LblMedCn", s.LblMedCn);
-    line("LblMultMed", s.LblMultMed);
-    line("LblRisqRelatif", s.LblRisqRelatif);
-    line("LblRapVrai", s.LblRapVrai);
-    line("LblRiskSero", s.LblRiskSero, red.LblRiskSero);
-    line("LblRiskSeroT", s.LblRiskSeroT, red.LblRiskSeroT);
-    line("LblRiskInt", s.LblRiskInt, red.LblRiskInt);
-    line("LblRiskIntT", s.LblRiskIntT, red.LblRiskIntT);
+    line("LblAgeT", s.ageAtTerm, red.ageAtTerm);
+    line("Frame12", s.ageAtScanCaption);
+    line("LblAge", s.ageAtScan, red.ageAtScan);
+    line("LblRCNT", s.nuchalAtTerm, red.nuchalAtTerm);
+    line("Frame8", s.nuchalAtScanCaption);
+    line("LblRCN", s.nuchalAtScan, red.nuchalAtScan);
+    line("LblMedCn", s.nuchalMedian);
+    line("LblMultMed", s.nuchalMultipleOfMedian);
+    line("LblRisqRelatif", s.relativeRisk);
+    line("LblRapVrai", s.likelihoodRatio);
+    line("LblRiskSero", s.serumAtTesting, red.serumAtTesting);
+    line("LblRiskSeroT", s.serumAtTerm, red.serumAtTerm);
+    line("LblRiskInt", s.integratedAtTesting, red.integratedAtTesting);
+    line("LblRiskIntT", s.integratedAtTerm, red.integratedAtTerm);
     line("LblCoef", coef.value_or(std::string()));
-    line("LblRiskEcho", s.LblRiskEcho, red.LblRiskEcho);
-    line("LblRGlobal", s.LblRGlobal);
+    line("LblRiskEcho", s.afterMorphologyScan, red.afterMorphologyScan);
+    line("LblRGlobal", s.afterMorphologyScanN);
     if (!r.text.empty()) r.text.pop_back();
     return r;
 }

@@ -15,7 +15,7 @@ std::optional<T21LetterData> letterFromScreen(const T21Screen& screen) {
     const std::optional<std::string> n =
         screen.state.labCombinedN
             ? letterRiskN(t21NumberText(roundHalfEven(*screen.state.labCombinedN)))
-            : letterRiskN(s.LblRGlobal);
+            : letterRiskN(s.afterMorphologyScanN);
     if (!n) return std::nullopt;
     T21LetterData d;
     // The age and the measurements the risks were computed from, not what may
@@ -29,20 +29,20 @@ std::optional<T21LetterData> letterFromScreen(const T21Screen& screen) {
         if (caption.rfind(prefix, 0) != 0) return {};
         return "A " + caption.substr(prefix.size());
     };
-    d.ageGestationLabel = atGestation(s.Frame12);
-    d.nuchalGestationLabel = atGestation(s.Frame8);
-    d.LblAgeT = s.LblAgeT;
-    d.LblAge = s.LblAge;
-    d.LblRCNT = s.LblRCNT;
-    d.LblRCN = s.LblRCN;
-    d.LblRiskSero = s.LblRiskSero;
-    d.LblRiskSeroT = s.LblRiskSeroT;
-    d.LblRiskInt = s.LblRiskInt;
-    d.LblRiskIntT = s.LblRiskIntT;
+    d.ageGestationLabel = atGestation(s.ageAtScanCaption);
+    d.nuchalGestationLabel = atGestation(s.nuchalAtScanCaption);
+    d.ageAtTerm = s.ageAtTerm;
+    d.ageAtScan = s.ageAtScan;
+    d.nuchalAtTerm = s.nuchalAtTerm;
+    d.nuchalAtScan = s.nuchalAtScan;
+    d.serumAtTesting = s.serumAtTesting;
+    d.serumAtTerm = s.serumAtTerm;
+    d.integratedAtTesting = s.integratedAtTesting;
+    d.integratedAtTerm = s.integratedAtTerm;
     d.afterScanShown = screen.state.markerCoefficient != 1;
-    d.LblRiskEcho = s.LblRiskEcho;
+    d.afterMorphologyScan = s.afterMorphologyScan;
     d.globalN = *n;
-    d.LblRiskComb = s.LblRiskComb;
+    d.laboratoryCombined = s.laboratoryCombined;
     return d;
 }
 

@@ -20,19 +20,19 @@ struct T21LetterData {
     std::string patientName;
     std::string issued; // the day the document is made, DD/MM/YYYY
     std::string age; // years, as the calculation took it
-    std::string LblAgeT, LblAge;
+    std::string ageAtTerm, ageAtScan;
     // The gestational age the age and translucency risks were computed at, as
     // their frames caption it ("A 12,2 SA"); empty without a CRL.
     std::string ageGestationLabel, nuchalGestationLabel;
     std::string nuchalTranslucency, crl; // mm, the measurement the risks come from
-    std::string LblRCNT, LblRCN;
-    std::string LblRiskSero, LblRiskSeroT;
-    std::string LblRiskInt, LblRiskIntT;
+    std::string nuchalAtTerm, nuchalAtScan;
+    std::string serumAtTesting, serumAtTerm;
+    std::string integratedAtTesting, integratedAtTerm;
     bool afterScanShown = false; // a sign changes the risk: the after-scan section is printed
-    std::string LblRiskEcho;
+    std::string afterMorphologyScan;
     std::string globalN;     // the overall risk's N, whole, as text (the laboratory's when given)
     long long threshold = 0; // T: at N <= T the risk counts as high
-    std::string LblRiskComb; // the laboratory's combined risk, "1/180"; empty when not given
+    std::string laboratoryCombined; // the laboratory's combined risk, "1/180"; empty when not given
     // How the letter advises: the single threshold's paragraphs, or the 2018
     // band's paragraph with the risk at the time of testing it judged.
     ScreeningStrategy strategy = ScreeningStrategy::SingleThreshold;

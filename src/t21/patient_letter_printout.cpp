@@ -63,42 +63,42 @@ void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
     p.setBold(false);
 
     p.print({QStringLiteral("\n  - RISQUE LIE  A L'AGE: ")});
-    printRiskPair(p, d.LblAgeT, d.LblAge, d.ageGestationLabel);
+    printRiskPair(p, d.ageAtTerm, d.ageAtScan, d.ageGestationLabel);
 
-    if (!d.LblRCN.empty()) {
+    if (!d.nuchalAtScan.empty()) {
         p.print({QStringLiteral("  - RISQUE LIE A LA CLARTE NUCALE COMBINE à L'AGE")});
         p.print({spaces(10) + QStringLiteral(" La mesure de la clarté nucale est de ") +
                  q(d.nuchalTranslucency) +
                  QStringLiteral(" mm pour une longueur cranio caudale de ") + q(d.crl) +
                  QStringLiteral(" mm. Le risque lié à la clarté nucale est alors :")});
-        printRiskPair(p, d.LblRCNT, d.LblRCN, d.nuchalGestationLabel);
+        printRiskPair(p, d.nuchalAtTerm, d.nuchalAtScan, d.nuchalGestationLabel);
     }
-    if (!d.LblRiskSero.empty()) {
+    if (!d.serumAtTesting.empty()) {
         p.print({QStringLiteral("  - RISQUE SEROLOGIQUE")});
         p.print({spaces(10) + QStringLiteral("Les résultats isolés de la prise de sang (triple "
                                              "test) donnent un risque de :")});
-        printRiskPair(p, d.LblRiskSeroT, d.LblRiskSero, kSerumGestation);
+        printRiskPair(p, d.serumAtTerm, d.serumAtTesting, kSerumGestation);
     }
-    if (!d.LblRiskInt.empty()) {
+    if (!d.integratedAtTesting.empty()) {
         p.print({QStringLiteral("  - RISQUE INTEGRE")});
         p.print(
             {spaces(10) +
              QStringLiteral("C'est le risque résultant de l'âge maternel, de la mesure de la "
                             "clarté nucale et du résultat de la prise de sang. Il est de :")});
-        printRiskPair(p, d.LblRiskIntT, d.LblRiskInt, kSerumGestation);
+        printRiskPair(p, d.integratedAtTerm, d.integratedAtTesting, kSerumGestation);
     }
     if (d.afterScanShown) {
         p.print({QStringLiteral("  - APRES EXAMEN ECHOGRAPHIQUE MORPHOLOGIQUE")});
         p.print({spaces(10) + QStringLiteral("Le risque intégré global est de :")});
-        p.print({spaces(25) + QStringLiteral("A Terme : ") + q(d.LblRiskEcho)});
+        p.print({spaces(25) + QStringLiteral("A Terme : ") + q(d.afterMorphologyScan)});
     }
 
-    if (!d.LblRiskComb.empty()) {
+    if (!d.laboratoryCombined.empty()) {
         p.print({QStringLiteral("  - RISQUE COMBINE DU PREMIER TRIMESTRE (LABORATOIRE)")});
         p.print({spaces(10) +
                  QStringLiteral("Calculé par le laboratoire à partir de l'âge, de la clarté "
                                 "nucale et de la prise de sang du premier trimestre :")});
-        p.print({spaces(25) + QStringLiteral("Au moment du dépistage : ") + q(d.LblRiskComb)});
+        p.print({spaces(25) + QStringLiteral("Au moment du dépistage : ") + q(d.laboratoryCombined)});
     }
 
     p.print();

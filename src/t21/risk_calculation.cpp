@@ -36,15 +36,15 @@ std::string limitText(double value) {
 // integrated risks built on them: emptied when the measurement on screen does
 // not give them, so that no later step reads a previous patient's figures.
 void forgetTranslucencyResults(T21Slots& s) {
-    s.LblMedCn.clear();
-    s.LblMultMed.clear();
-    s.LblRisqRelatif.clear();
-    s.LblRapVrai.clear();
-    s.LblRCNT.clear();
-    s.LblRCN.clear();
-    s.Frame8.clear();
-    s.LblRiskInt.clear();
-    s.LblRiskIntT.clear();
+    s.nuchalMedian.clear();
+    s.nuchalMultipleOfMedian.clear();
+    s.relativeRisk.clear();
+    s.likelihoodRatio.clear();
+    s.nuchalAtTerm.clear();
+    s.nuchalAtScan.clear();
+    s.nuchalAtScanCaption.clear();
+    s.integratedAtTesting.clear();
+    s.integratedAtTerm.clear();
 }
 
 struct TranslucencyRisk {
@@ -140,17 +140,17 @@ T21Calculation calculateT21Risk(const T21Screen& previous, const T21Inputs& in) 
         st.termProbability = term.probability;
         st.ageTermN = term.n;
         st.termOdds = term.odds;
-        s.LblAgeT = riskText(st.ageTermN);
+        s.ageAtTerm = riskText(st.ageTermN);
 
         // The age risk at the scan's gestation, when the CRL gave one.
         if (const std::optional<double> ga = t21Number(st.gaWeeksDays); ga && *ga < 41) {
             st.relativeRisk = RISK_RELATIF(*ga);
             st.gaOdds = st.termOdds / st.relativeRisk;
             st.ageAtGaN = roundHalfEven(1 + st.gaOdds);
-            s.LblAge = riskText(st.ageAtGaN);
-            s.Frame12 = gestationCaption(st.gaWeeksDays);
+            s.ageAtScan = riskText(st.ageAtGaN);
+            s.ageAtScanCaption = gestationCaption(st.gaWeeksDays);
         } else {
-            s.LblAge.clear();
+            s.ageAtScan.clear();
         }
 
         // The laboratory's risk at 15-18 weeks; a previous trisomy 21 adds
@@ -161,8 +161,8 @@ T21Calculation calculateT21Risk(const T21Screen& previous, const T21Inputs& in) 
             if (allFinite({serumN, serumTermN})) {
                 st.serumN = serumN;
                 st.serumTermN = serumTermN;
-                s.LblRiskSero = riskText(serumN);
-                s.LblRiskSeroT = riskText(serumTermN);
+                s.serumAtTesting = riskText(serumN);
+                s.serumAtTerm = riskText(serumTermN);
             }
         }
 
@@ -189,13 +189,13 @@ T21Calculation calculateT21Risk(const T21Screen& previous, const T21Inputs& in) 
             st.likelihoodRatio = r->likelihoodRatio;
             st.ntTermN = r->termN;
             st.ntAtGaN = r->atGaN;
-            s.LblMedCn = t21NumberText(roundHalfEven(st.ntMedian, 1)) + " mm";
-            s.LblMultMed = t21NumberText(st.mom);
-            s.LblRisqRelatif = t21NumberText(roundHalfEven(st.relativeRisk, 3));
-            s.LblRapVrai = t21NumberText(st.likelihoodRatio);
-            s.LblRCNT = riskText(st.ntTermN);
-            s.LblRCN = riskText(st.ntAtGaN);
-            s.Frame8 = gestationCaption(st.gaWeeksDays);
+            s.nuchalMedian = t21NumberText(roundHalfEven(st.ntMedian, 1)) + " mm";
+            s.nuchalMultipleOfMedian = t21NumberText(st.mom);
+            s.relativeRisk = t21NumberText(roundHalfEven(st.relativeRisk, 3));
+            s.likelihoodRatio = t21NumberText(st.likelihoodRatio);
+            s.nuchalAtTerm = riskText(st.ntTermN);
+            s.nuchalAtScan = riskText(st.ntAtGaN);
+            s.nuchalAtScanCaption = gestationCaption(st.gaWeeksDays);
         } else {
             // A translucency so far out that the risk cannot be computed.
             forgetTranslucencyResults(s);
@@ -209,7 +209,7 @@ T21Calculation calculateT21Risk(const T21Screen& previous, const T21Inputs& in) 
     // conduct.
     if (const std::optional<double> x = serumValue(in.combined)) {
         st.labCombinedN = *x;
-        s.LblRiskComb = riskText(*x);
+        s.laboratoryCombined = riskText(*x);
     } else if (!in.combined.empty()) {
         fail(T21Failure::CombinedUnreadable);
     }
@@ -219,15 +219,15 @@ T21Calculation calculateT21Risk(const T21Screen& previous, const T21Inputs& in) 
 
     // The integrated risk: the serum risk divided by the translucency's
     // likelihood ratio (Hutchon), from the values the state holds.
-    if (t21Number(s.LblMultMed) && serumValue(in.serum) && st.serumN) {
+    if (t21Number(s.nuchalMultipleOfMedian) && serumValue(in.serum) && st.serumN) {
         st.likelihoodRatio = RAP_VRAIS(st.mom);
         const double integratedN = std::max((*st.serumN - 1) / st.likelihoodRatio, 2.0);
         const double integratedTermN = std::max(1.27 * integratedN, 2.0);
         if (allFinite({integratedN, integratedTermN})) {
             st.integratedN = integratedN;
             st.integratedTermN = integratedTermN;
-            s.LblRiskInt = riskText(integratedN);
-            s.LblRiskIntT = riskText(integratedTermN);
+            s.integratedAtTesting = riskText(integratedN);
+            s.integratedAtTerm = riskText(integratedTermN);
         }
     }
 
@@ -241,8 +241,8 @@ T21Screen CALCULE_ECHO(T21Screen screen) {
     auto take = [&](double baseN) {
         st.afterScanN = baseN / c;
         st.afterScanRounded = roundHalfEven(st.afterScanN);
-        s.LblRiskEcho = riskText(st.afterScanRounded);
-        s.LblRGlobal = t21NumberText(st.afterScanRounded);
+        s.afterMorphologyScan = riskText(st.afterScanRounded);
+        s.afterMorphologyScanN = t21NumberText(st.afterScanRounded);
     };
     // The best risk at term available; a later rule overrides an earlier one.
     bool taken = false;
@@ -250,23 +250,23 @@ T21Screen CALCULE_ECHO(T21Screen screen) {
         take(baseN);
         taken = true;
     };
-    if (s.LblRiskSeroT.empty() && s.LblRCNT.empty() && !s.LblAgeT.empty()) takeBase(st.ageTermN);
-    if (!s.LblRiskSeroT.empty() && s.LblRCNT.empty()) takeBase(st.serumTermN);
-    if (s.LblRiskSeroT.empty() && !s.LblRCNT.empty()) takeBase(st.ntTermN);
-    if (!s.LblRiskIntT.empty()) takeBase(st.integratedTermN);
-    if (!taken || (s.LblAgeT.empty() && s.LblRCNT.empty() && s.LblRiskSeroT.empty())) {
+    if (s.serumAtTerm.empty() && s.nuchalAtTerm.empty() && !s.ageAtTerm.empty()) takeBase(st.ageTermN);
+    if (!s.serumAtTerm.empty() && s.nuchalAtTerm.empty()) takeBase(st.serumTermN);
+    if (s.serumAtTerm.empty() && !s.nuchalAtTerm.empty()) takeBase(st.ntTermN);
+    if (!s.integratedAtTerm.empty()) takeBase(st.integratedTermN);
+    if (!taken || (s.ageAtTerm.empty() && s.nuchalAtTerm.empty() && s.serumAtTerm.empty())) {
         // No risk at term to start from (or only an earlier screen's): nothing after the scan.
         st.afterScanN = 0;
         st.afterScanRounded = 0;
-        s.LblRiskEcho.clear();
-        s.LblRGlobal.clear();
+        s.afterMorphologyScan.clear();
+        s.afterMorphologyScanN.clear();
         return screen;
     }
     if (st.afterScanN < 2) {
         st.afterScanN = 2;
         st.afterScanRounded = 2;
-        s.LblRiskEcho = "1/2";
-        s.LblRGlobal = "2";
+        s.afterMorphologyScan = "1/2";
+        s.afterMorphologyScanN = "2";
     }
     return screen;
 }
@@ -308,15 +308,15 @@ T21RedResults redResults(const T21Screen& screen) {
     const T21Slots& s = screen.results;
     auto red = [](const std::string& text, double n) { return !text.empty() && isHighRisk(n); };
     T21RedResults r;
-    r.LblAgeT = red(s.LblAgeT, st.ageTermN);
-    r.LblAge = red(s.LblAge, st.ageAtGaN);
-    r.LblRCNT = red(s.LblRCNT, st.ntTermN);
-    r.LblRCN = red(s.LblRCN, st.ntAtGaN);
-    r.LblRiskSero = red(s.LblRiskSero, st.serumN.value_or(0));
-    r.LblRiskSeroT = red(s.LblRiskSeroT, st.serumTermN);
-    r.LblRiskInt = red(s.LblRiskInt, st.integratedN);
-    r.LblRiskIntT = red(s.LblRiskIntT, st.integratedTermN);
-    r.LblRiskEcho = red(s.LblRiskEcho, st.afterScanN) && !s.LblAgeT.empty();
+    r.ageAtTerm = red(s.ageAtTerm, st.ageTermN);
+    r.ageAtScan = red(s.ageAtScan, st.ageAtGaN);
+    r.nuchalAtTerm = red(s.nuchalAtTerm, st.ntTermN);
+    r.nuchalAtScan = red(s.nuchalAtScan, st.ntAtGaN);
+    r.serumAtTesting = red(s.serumAtTesting, st.serumN.value_or(0));
+    r.serumAtTerm = red(s.serumAtTerm, st.serumTermN);
+    r.integratedAtTesting = red(s.integratedAtTesting, st.integratedN);
+    r.integratedAtTerm = red(s.integratedAtTerm, st.integratedTermN);
+    r.afterMorphologyScan = red(s.afterMorphologyScan, st.afterScanN) && !s.ageAtTerm.empty();
     return r;
 }
 

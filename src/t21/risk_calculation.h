@@ -47,20 +47,20 @@ struct T21RiskState {
     std::optional<double> nuchalMm;
 };
 
-// The result texts, named after the labels that show them; a result is shown
-// when its text is not empty.
+// The result texts, as the window shows them (the window maps each to its
+// label); a result is shown when its text is not empty.
 struct T21Slots {
-    std::string LblAgeT, LblAge;            // age: at term, at the scan's gestation
-    std::string Frame12;                    // caption over LblAge: "Risque à 12,3 SA"
-    std::string LblRiskSero, LblRiskSeroT;  // serum: at 15-18 weeks, at term
-    std::string LblMedCn, LblMultMed;       // nuchal translucency: median, multiple of it
-    std::string LblRisqRelatif, LblRapVrai; // relative risk, likelihood ratio
-    std::string LblRCNT, LblRCN;            // translucency with age: at term, at gestation
-    std::string Frame8;                     // caption over LblRCN
-    std::string LblRiskInt, LblRiskIntT;    // integrated: at 15-18 weeks, at term
-    std::string LblRiskEcho;                // after the morphology scan
-    std::string LblRGlobal;                 // the after-scan N alone, for the letter
-    std::string LblRiskComb;                // the laboratory's combined risk, "1/180"
+    std::string ageAtTerm, ageAtScan;            // age: at term, at the scan's gestation
+    std::string ageAtScanCaption;                    // caption over ageAtScan: "Risque à 12,3 SA"
+    std::string serumAtTesting, serumAtTerm;  // serum: at 15-18 weeks, at term
+    std::string nuchalMedian, nuchalMultipleOfMedian;       // nuchal translucency: median, multiple of it
+    std::string relativeRisk, likelihoodRatio; // relative risk, likelihood ratio
+    std::string nuchalAtTerm, nuchalAtScan;            // translucency with age: at term, at gestation
+    std::string nuchalAtScanCaption;                     // caption over nuchalAtScan
+    std::string integratedAtTesting, integratedAtTerm;    // integrated: at 15-18 weeks, at term
+    std::string afterMorphologyScan;                // after the morphology scan
+    std::string afterMorphologyScanN;                 // the after-scan N alone, for the letter
+    std::string laboratoryCombined;                // the laboratory's combined risk, "1/180"
 };
 
 struct T21Screen {
@@ -147,9 +147,9 @@ T21Screen resetT21Screen(T21Screen screen);
 // each; an empty result is never red. The after-scan result is red only while
 // the age result is shown.
 struct T21RedResults {
-    bool LblAgeT = false, LblAge = false, LblRCNT = false, LblRCN = false;
-    bool LblRiskSero = false, LblRiskSeroT = false, LblRiskInt = false, LblRiskIntT = false;
-    bool LblRiskEcho = false;
+    bool ageAtTerm = false, ageAtScan = false, nuchalAtTerm = false, nuchalAtScan = false;
+    bool serumAtTesting = false, serumAtTerm = false, integratedAtTesting = false, integratedAtTerm = false;
+    bool afterMorphologyScan = false;
 };
 T21RedResults redResults(const T21Screen& screen);
 

@@ -13,12 +13,12 @@ std::optional<ConductRisk> conductRisk(const T21Screen& screen, ScreeningStrateg
     };
     if (st.labCombinedN) return whole(*st.labCombinedN, true);
     if (strategy == ScreeningStrategy::SingleThreshold) {
-        if (s.LblRGlobal.empty()) return std::nullopt;
+        if (s.afterMorphologyScanN.empty()) return std::nullopt;
         return whole(st.afterScanRounded, false);
     }
-    if (!s.LblRiskInt.empty()) return whole(st.integratedN, false);
-    if (!s.LblRiskSero.empty() && st.serumN) return whole(*st.serumN, false);
-    if (!s.LblRCN.empty()) return whole(st.ntAtGaN, false);
+    if (!s.integratedAtTesting.empty()) return whole(st.integratedN, false);
+    if (!s.serumAtTesting.empty() && st.serumN) return whole(*st.serumN, false);
+    if (!s.nuchalAtScan.empty()) return whole(st.ntAtGaN, false);
     return std::nullopt;
 }
 

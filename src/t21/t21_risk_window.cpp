@@ -509,38 +509,38 @@ void T21RiskWindow::showResults() {
         bool red;
     };
     for (const Risk& risk :
-         {Risk{LblAgeT, r.LblAgeT, red.LblAgeT}, Risk{LblAge, r.LblAge, red.LblAge},
-          Risk{LblRCNT, r.LblRCNT, red.LblRCNT}, Risk{LblRCN, r.LblRCN, red.LblRCN},
-          Risk{LblRiskSero, r.LblRiskSero, red.LblRiskSero},
-          Risk{LblRiskSeroT, r.LblRiskSeroT, red.LblRiskSeroT},
-          Risk{LblRiskInt, r.LblRiskInt, red.LblRiskInt},
-          Risk{LblRiskIntT, r.LblRiskIntT, red.LblRiskIntT},
-          Risk{LblRiskEcho, r.LblRiskEcho, red.LblRiskEcho}}) {
+         {Risk{LblAgeT, r.ageAtTerm, red.ageAtTerm}, Risk{LblAge, r.ageAtScan, red.ageAtScan},
+          Risk{LblRCNT, r.nuchalAtTerm, red.nuchalAtTerm}, Risk{LblRCN, r.nuchalAtScan, red.nuchalAtScan},
+          Risk{LblRiskSero, r.serumAtTesting, red.serumAtTesting},
+          Risk{LblRiskSeroT, r.serumAtTerm, red.serumAtTerm},
+          Risk{LblRiskInt, r.integratedAtTesting, red.integratedAtTesting},
+          Risk{LblRiskIntT, r.integratedAtTerm, red.integratedAtTerm},
+          Risk{LblRiskEcho, r.afterMorphologyScan, red.afterMorphologyScan}}) {
         risk.label->setText(q(risk.text));
         paintRisk(risk.label, risk.red);
     }
-    LblMedCn->setText(q(r.LblMedCn));
-    LblMultMed->setText(q(r.LblMultMed));
-    LblRisqRelatif->setText(q(r.LblRisqRelatif));
-    LblRapVrai->setText(q(r.LblRapVrai));
-    LblRGlobal->setText(q(r.LblRGlobal));
-    Frame12->setTitle(q(r.Frame12));
-    Frame8->setTitle(q(r.Frame8));
+    LblMedCn->setText(q(r.nuchalMedian));
+    LblMultMed->setText(q(r.nuchalMultipleOfMedian));
+    LblRisqRelatif->setText(q(r.relativeRisk));
+    LblRapVrai->setText(q(r.likelihoodRatio));
+    LblRGlobal->setText(q(r.afterMorphologyScanN));
+    Frame12->setTitle(q(r.ageAtScanCaption));
+    Frame8->setTitle(q(r.nuchalAtScanCaption));
 
     // A panel shows its results once it has some; until then its picture.
-    Frame11->setVisible(!r.LblAgeT.empty());
-    Frame12->setVisible(!r.LblAge.empty());
-    ImgAge->setVisible(r.LblAgeT.empty() && r.LblAge.empty());
-    Frame6->setVisible(!r.LblRiskSero.empty());
-    Frame5->setVisible(!r.LblRiskSeroT.empty());
-    ImgSero->setVisible(r.LblRiskSero.empty());
-    Frame13->setVisible(!r.LblMultMed.empty());
-    Frame7->setVisible(!r.LblRCNT.empty());
-    Frame8->setVisible(!r.LblRCN.empty());
-    ImgCN->setVisible(r.LblMultMed.empty() && r.LblRCNT.empty());
-    Frame10->setVisible(!r.LblRiskInt.empty());
-    Frame9->setVisible(!r.LblRiskIntT.empty());
-    ImgInt->setVisible(r.LblRiskInt.empty());
+    Frame11->setVisible(!r.ageAtTerm.empty());
+    Frame12->setVisible(!r.ageAtScan.empty());
+    ImgAge->setVisible(r.ageAtTerm.empty() && r.ageAtScan.empty());
+    Frame6->setVisible(!r.serumAtTesting.empty());
+    Frame5->setVisible(!r.serumAtTerm.empty());
+    ImgSero->setVisible(r.serumAtTesting.empty());
+    Frame13->setVisible(!r.nuchalMultipleOfMedian.empty());
+    Frame7->setVisible(!r.nuchalAtTerm.empty());
+    Frame8->setVisible(!r.nuchalAtScan.empty());
+    ImgCN->setVisible(r.nuchalMultipleOfMedian.empty() && r.nuchalAtTerm.empty());
+    Frame10->setVisible(!r.integratedAtTesting.empty());
+    Frame9->setVisible(!r.integratedAtTerm.empty());
+    ImgInt->setVisible(r.integratedAtTesting.empty());
     showSigns();
     showConduct();
 }
@@ -551,7 +551,7 @@ void T21RiskWindow::showConduct() {
     std::optional<ConductRisk> risk;
     long long threshold = 0;
     // Results or a translucency to judge: the strategy and threshold in force now.
-    if (!screen_.results.LblRGlobal.empty() || st.labCombinedN || st.nuchalMm) {
+    if (!screen_.results.afterMorphologyScanN.empty() || st.labCombinedN || st.nuchalMm) {
         const ScreeningStrategy strategy = currentScreeningStrategy(windows());
         const std::optional<long long> t =
             letterThreshold(currentTermSettings(windows())[TermSettings::AmniocentesisThreshold]);

@@ -64,8 +64,8 @@ inline T21LetterData sampleAgeAloneLetter() {
     d.patientName = "Zoé Lefèvre";
     d.issued = "20/03/2010";
     d.age = "35";
-    d.LblAgeT = "1/347";
-    d.LblRiskEcho = "1/347";
+    d.ageAtTerm = "1/347";
+    d.afterMorphologyScan = "1/347";
     d.globalN = "347";
     d.threshold = 250;
     return d;

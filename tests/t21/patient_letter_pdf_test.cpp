@@ -18,17 +18,17 @@ namespace {
 // Every result of the screen: the longest letter.
 T21LetterData everySection() {
     T21LetterData d = sampleAgeAloneLetter();
-    d.LblAge = "1/245";
+    d.ageAtScan = "1/245";
     d.nuchalTranslucency = "1,5";
     d.crl = "60";
-    d.LblRCNT = "1/1723";
-    d.LblRCN = "1/1219";
-    d.LblRiskSero = "1/10000";
-    d.LblRiskSeroT = "1/12700";
-    d.LblRiskInt = "1/61344";
-    d.LblRiskIntT = "1/77906";
+    d.nuchalAtTerm = "1/1723";
+    d.nuchalAtScan = "1/1219";
+    d.serumAtTesting = "1/10000";
+    d.serumAtTerm = "1/12700";
+    d.integratedAtTesting = "1/61344";
+    d.integratedAtTerm = "1/77906";
     d.afterScanShown = true;
-    d.LblRiskEcho = "1/28025";
+    d.afterMorphologyScan = "1/28025";
     d.globalN = "28025";
     return d;
 }

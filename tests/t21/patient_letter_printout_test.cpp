@@ -87,19 +87,19 @@ TEST(T21LetterPage, ThresholdEqualToTheRiskGivesTheHighRiskAdvice) {
 TEST(T21LetterPage, EverySectionThatHasAResult) {
     T21LetterData d = sampleAgeAloneLetter();
     d.patientName.clear();
-    d.LblAge = "1/245";
+    d.ageAtScan = "1/245";
     d.ageGestationLabel = "A 12,2 SA";
     d.nuchalGestationLabel = "A 12,2 SA";
     d.nuchalTranslucency = "1,5";
     d.crl = "60";
-    d.LblRCNT = "1/1723";
-    d.LblRCN = "1/1219";
-    d.LblRiskSero = "1/10000";
-    d.LblRiskSeroT = "1/12700";
-    d.LblRiskInt = "1/61344";
-    d.LblRiskIntT = "1/77906";
+    d.nuchalAtTerm = "1/1723";
+    d.nuchalAtScan = "1/1219";
+    d.serumAtTesting = "1/10000";
+    d.serumAtTerm = "1/12700";
+    d.integratedAtTesting = "1/61344";
+    d.integratedAtTerm = "1/77906";
     d.afterScanShown = true;
-    d.LblRiskEcho = "1/28025";
+    d.afterMorphologyScan = "1/28025";
     d.globalN = "28025";
     RecordingReportPrinter printer;
     printT21Letter(printer, d);

@@ -74,8 +74,8 @@ TEST(T21Letter, ReadFromTheScreenAsItStands) {
     EXPECT_EQ(plain->age, "35");
     EXPECT_EQ(plain->crl, "60");
     EXPECT_EQ(plain->nuchalTranslucency, "1,5");
-    EXPECT_EQ(plain->LblRCN, "1/1219");
-    EXPECT_EQ(plain->LblRiskIntT, "1/6312");
+    EXPECT_EQ(plain->nuchalAtScan, "1/1219");
+    EXPECT_EQ(plain->integratedAtTerm, "1/6312");
     EXPECT_EQ(plain->globalN, "6312");
     EXPECT_FALSE(plain->afterScanShown);
     // The age and translucency risks are labelled with the gestation they were computed at.
@@ -85,6 +85,6 @@ TEST(T21Letter, ReadFromTheScreenAsItStands) {
     const std::optional<T21LetterData> signed_ = letterFromScreen(tickSign(screen, 2, true));
     ASSERT_TRUE(signed_);
     EXPECT_TRUE(signed_->afterScanShown);
-    EXPECT_EQ(signed_->LblRiskEcho, "1/4208");
+    EXPECT_EQ(signed_->afterMorphologyScan, "1/4208");
     EXPECT_EQ(signed_->globalN, "4208");
 }

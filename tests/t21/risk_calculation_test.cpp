@@ -23,10 +23,10 @@ T21Inputs inputs(std::string age, std::string serum = "", std::string crl = "", 
 TEST(T21Calculation, AgeAloneGivesTheAgeRiskAndTheAfterScanRisk) {
     const T21Calculation c = calculate(inputs("35"));
     EXPECT_EQ(c.failure, T21Failure::None);
-    EXPECT_EQ(c.screen.results.LblAgeT, "1/347");
-    EXPECT_EQ(c.screen.results.LblAge, "");
-    EXPECT_EQ(c.screen.results.LblRiskEcho, "1/347");
-    EXPECT_EQ(c.screen.results.LblRGlobal, "347");
+    EXPECT_EQ(c.screen.results.ageAtTerm, "1/347");
+    EXPECT_EQ(c.screen.results.ageAtScan, "");
+    EXPECT_EQ(c.screen.results.afterMorphologyScan, "1/347");
+    EXPECT_EQ(c.screen.results.afterMorphologyScanN, "347");
     EXPECT_EQ(c.screen.state.maternalAge, "35");
 }
 
@@ -45,25 +45,25 @@ TEST(T21Calculation, AgeLimits) {
     for (const Case& c : cases) {
         const T21Calculation r = calculate(inputs(c.age, "1000", "60", "1,5"));
         EXPECT_EQ(r.failure, c.failure) << c.age;
-        EXPECT_EQ(r.screen.results.LblAgeT, c.ageT) << c.age;
+        EXPECT_EQ(r.screen.results.ageAtTerm, c.ageT) << c.age;
         if (c.failure != T21Failure::None) {
             // Only the integrated risk and the after-scan step run: nothing to show.
-            EXPECT_EQ(r.screen.results.LblRiskSero, "") << c.age;
-            EXPECT_EQ(r.screen.results.LblRCNT, "") << c.age;
-            EXPECT_EQ(r.screen.results.LblRiskEcho, "") << c.age;
+            EXPECT_EQ(r.screen.results.serumAtTesting, "") << c.age;
+            EXPECT_EQ(r.screen.results.nuchalAtTerm, "") << c.age;
+            EXPECT_EQ(r.screen.results.afterMorphologyScan, "") << c.age;
         }
     }
 }
 
 TEST(T21Calculation, AFailedAgeLeavesNoResultOfThePreviousInputs) {
     const T21Calculation first = calculate(inputs("35", "1000", "60", "1,5"));
-    ASSERT_FALSE(first.screen.results.LblRiskIntT.empty());
+    ASSERT_FALSE(first.screen.results.integratedAtTerm.empty());
     const T21Calculation second = calculateT21Risk(first.screen, inputs("51", "500", "60", "3"));
     EXPECT_EQ(second.failure, T21Failure::AgeAbove50);
     const T21Slots& s = second.screen.results;
     for (const std::string* emptied :
-         {&s.LblAgeT, &s.LblAge, &s.LblRiskSero, &s.LblRiskSeroT, &s.LblRCNT, &s.LblRCN,
-          &s.LblRiskInt, &s.LblRiskIntT, &s.LblRiskEcho, &s.LblRGlobal})
+         {&s.ageAtTerm, &s.ageAtScan, &s.serumAtTesting, &s.serumAtTerm, &s.nuchalAtTerm, &s.nuchalAtScan,
+          &s.integratedAtTesting, &s.integratedAtTerm, &s.afterMorphologyScan, &s.afterMorphologyScanN})
         EXPECT_EQ(*emptied, "");
 }
 
@@ -89,12 +89,12 @@ TEST(T21Calculation, ACalculationDependsOnTheInputsAlone) {
         const std::string label = after.age + " / " + after.serum + " / " + after.nt;
         EXPECT_EQ(again.failure, expected.failure) << label;
         const T21Slots &a = again.screen.results, &e = expected.screen.results;
-        EXPECT_EQ(a.LblAgeT, e.LblAgeT) << label;
-        EXPECT_EQ(a.LblRiskSero, e.LblRiskSero) << label;
-        EXPECT_EQ(a.LblRCNT, e.LblRCNT) << label;
-        EXPECT_EQ(a.LblRiskIntT, e.LblRiskIntT) << label;
-        EXPECT_EQ(a.LblRiskEcho, e.LblRiskEcho) << label;
-        EXPECT_EQ(a.LblRGlobal, e.LblRGlobal) << label;
+        EXPECT_EQ(a.ageAtTerm, e.ageAtTerm) << label;
+        EXPECT_EQ(a.serumAtTesting, e.serumAtTesting) << label;
+        EXPECT_EQ(a.nuchalAtTerm, e.nuchalAtTerm) << label;
+        EXPECT_EQ(a.integratedAtTerm, e.integratedAtTerm) << label;
+        EXPECT_EQ(a.afterMorphologyScan, e.afterMorphologyScan) << label;
+        EXPECT_EQ(a.afterMorphologyScanN, e.afterMorphologyScanN) << label;
     }
 }
 
@@ -124,9 +124,9 @@ TEST(T21Calculation, SerumRisk) {
     for (const Case& c : cases) {
         const T21Calculation r = calculate(inputs("35", c.serum, "", "", c.previous));
         EXPECT_EQ(r.failure, c.failure) << c.serum;
-        EXPECT_EQ(r.screen.results.LblRiskSero, c.sero) << c.serum;
-        EXPECT_EQ(r.screen.results.LblRiskSeroT, c.seroT) << c.serum;
-        EXPECT_EQ(r.screen.results.LblRiskEcho, c.echo) << c.serum;
+        EXPECT_EQ(r.screen.results.serumAtTesting, c.sero) << c.serum;
+        EXPECT_EQ(r.screen.results.serumAtTerm, c.seroT) << c.serum;
+        EXPECT_EQ(r.screen.results.afterMorphologyScan, c.echo) << c.serum;
     }
 }
 
@@ -135,19 +135,19 @@ TEST(T21Calculation, NuchalTranslucencyWithAgeAndIntegratedRisk) {
     const T21Slots& s = c.screen.results;
     EXPECT_EQ(c.failure, T21Failure::None);
     EXPECT_EQ(c.screen.state.gaWeeksDays, "12,2");
-    EXPECT_EQ(s.Frame12, "Risque à 12,2 SA");
-    EXPECT_EQ(s.Frame8, "Risque à 12,2 SA");
-    EXPECT_EQ(s.LblMedCn, "1,6 mm");
-    EXPECT_EQ(s.LblMultMed, "0,961"); // 1.5 / 1.5609
-    EXPECT_EQ(s.LblRisqRelatif, "1,419");
-    EXPECT_EQ(s.LblRapVrai, "0,201");
+    EXPECT_EQ(s.ageAtScanCaption, "Risque à 12,2 SA");
+    EXPECT_EQ(s.nuchalAtScanCaption, "Risque à 12,2 SA");
+    EXPECT_EQ(s.nuchalMedian, "1,6 mm");
+    EXPECT_EQ(s.nuchalMultipleOfMedian, "0,961"); // 1.5 / 1.5609
+    EXPECT_EQ(s.relativeRisk, "1,419");
+    EXPECT_EQ(s.likelihoodRatio, "0,201");
     // 1 + 346.08 / 0.201; (1 + 346.08 / 1.4188) / 0.201; (1000 - 1) / 0.201
-    EXPECT_EQ(s.LblRCNT, "1/1723");
-    EXPECT_EQ(s.LblRCN, "1/1219");
-    EXPECT_EQ(s.LblAge, "1/245");
-    EXPECT_EQ(s.LblRiskInt, "1/4970");
-    EXPECT_EQ(s.LblRiskIntT, "1/6312");
-    EXPECT_EQ(s.LblRiskEcho, "1/6312");
+    EXPECT_EQ(s.nuchalAtTerm, "1/1723");
+    EXPECT_EQ(s.nuchalAtScan, "1/1219");
+    EXPECT_EQ(s.ageAtScan, "1/245");
+    EXPECT_EQ(s.integratedAtTesting, "1/4970");
+    EXPECT_EQ(s.integratedAtTerm, "1/6312");
+    EXPECT_EQ(s.afterMorphologyScan, "1/6312");
 }
 
 TEST(T21Calculation, TranslucencyEdges) {
@@ -179,10 +179,10 @@ TEST(T21Calculation, TranslucencyEdges) {
         const T21Calculation r = calculate(inputs("35", "", c.crl, c.nt));
         const std::string label = std::string(c.crl) + " / " + c.nt;
         EXPECT_EQ(r.failure, c.failure) << label;
-        EXPECT_EQ(r.screen.results.LblMultMed, c.mom) << label;
-        EXPECT_EQ(r.screen.results.LblRapVrai, c.ratio) << label;
-        EXPECT_EQ(r.screen.results.LblRCNT, c.rcnt) << label;
-        EXPECT_EQ(r.screen.results.LblAgeT, "1/347") << label;
+        EXPECT_EQ(r.screen.results.nuchalMultipleOfMedian, c.mom) << label;
+        EXPECT_EQ(r.screen.results.likelihoodRatio, c.ratio) << label;
+        EXPECT_EQ(r.screen.results.nuchalAtTerm, c.rcnt) << label;
+        EXPECT_EQ(r.screen.results.ageAtTerm, "1/347") << label;
     }
     // The translucency is judged before the CRL: the first failure met is reported.
     EXPECT_EQ(calculate(inputs("35", "", "30", "")).failure, T21Failure::NuchalTranslucencyMissing);
@@ -190,8 +190,8 @@ TEST(T21Calculation, TranslucencyEdges) {
 
 TEST(T21Calculation, NewMeasurementsThatFailForgetThePreviousOnes) {
     const T21Calculation first = calculate(inputs("35", "1000", "60", "2,5"));
-    ASSERT_EQ(first.screen.results.LblRCNT, "1/174");
-    ASSERT_FALSE(first.screen.results.LblRiskIntT.empty());
+    ASSERT_EQ(first.screen.results.nuchalAtTerm, "1/174");
+    ASSERT_FALSE(first.screen.results.integratedAtTerm.empty());
     for (const T21Inputs& next :
          {inputs("35", "1000", "40", "2,5"), inputs("35", "1000", "60", "0"),
           inputs("35", "1000", "60", "abc"), inputs("35", "1000", "", "")}) {
@@ -200,26 +200,26 @@ TEST(T21Calculation, NewMeasurementsThatFailForgetThePreviousOnes) {
         const T21Slots s = calculateT21Risk(screen, next).screen.results;
         const std::string label = next.crl + " / " + next.nt;
         for (const std::string* emptied :
-             {&s.LblMedCn, &s.LblMultMed, &s.LblRisqRelatif, &s.LblRapVrai, &s.LblRCNT, &s.LblRCN,
-              &s.LblRiskInt, &s.LblRiskIntT, &s.Frame8})
+             {&s.nuchalMedian, &s.nuchalMultipleOfMedian, &s.relativeRisk, &s.likelihoodRatio, &s.nuchalAtTerm, &s.nuchalAtScan,
+              &s.integratedAtTesting, &s.integratedAtTerm, &s.nuchalAtScanCaption})
             EXPECT_EQ(*emptied, "") << label;
         // The after-scan risk falls back on the serum risk, not on the old measurement.
-        EXPECT_EQ(s.LblRiskEcho, "1/1270") << label;
-        EXPECT_EQ(s.LblRGlobal, "1270") << label;
+        EXPECT_EQ(s.afterMorphologyScan, "1/1270") << label;
+        EXPECT_EQ(s.afterMorphologyScanN, "1270") << label;
     }
 }
 
 TEST(T21Calculation, IntegratedRisk) {
     // A serum N of 1 gives 0, raised to 2; at term 1.27 x 2 = 2.54.
     const T21Calculation one = calculate(inputs("35", "1", "60", "1,5"));
-    EXPECT_EQ(one.screen.results.LblRiskInt, "1/2");
-    EXPECT_EQ(one.screen.results.LblRiskIntT, "1/3");
-    EXPECT_EQ(one.screen.results.LblRiskEcho, "1/3");
+    EXPECT_EQ(one.screen.results.integratedAtTesting, "1/2");
+    EXPECT_EQ(one.screen.results.integratedAtTerm, "1/3");
+    EXPECT_EQ(one.screen.results.afterMorphologyScan, "1/3");
 
     // A normal scan after a serum risk of 1/10000: far beyond a 16-bit N.
     const T21Calculation low = calculate(inputs("35", "10000", "60", "1,2"));
-    EXPECT_EQ(low.screen.results.LblRiskIntT, "1/77906");
-    EXPECT_EQ(low.screen.results.LblRGlobal, "77906");
+    EXPECT_EQ(low.screen.results.integratedAtTerm, "1/77906");
+    EXPECT_EQ(low.screen.results.afterMorphologyScanN, "77906");
 }
 
 TEST(T21Calculation, NoIntegratedRiskWithoutASerumRiskTaken) {
@@ -228,9 +228,9 @@ TEST(T21Calculation, NoIntegratedRiskWithoutASerumRiskTaken) {
     const T21Calculation first = calculate(inputs("35", "", "60", "1,5"));
     const T21Calculation second = calculateT21Risk(first.screen, inputs("", "1000", "60", "1,5"));
     EXPECT_EQ(second.failure, T21Failure::AgeMissing);
-    EXPECT_EQ(second.screen.results.LblRiskInt, "");
-    EXPECT_EQ(second.screen.results.LblRiskIntT, "");
-    EXPECT_EQ(second.screen.results.LblRiskEcho, ""); // no risk of the earlier inputs
+    EXPECT_EQ(second.screen.results.integratedAtTesting, "");
+    EXPECT_EQ(second.screen.results.integratedAtTerm, "");
+    EXPECT_EQ(second.screen.results.afterMorphologyScan, ""); // no risk of the earlier inputs
 }
 
 TEST(T21Calculation, AfterScanRules) {
@@ -254,13 +254,13 @@ TEST(T21Calculation, AfterScanRules) {
         screen.state.integratedTermN = 600;
         screen.state.afterScanN = 700;
         screen.state.markerCoefficient = 2;
-        screen.results.LblAgeT = c.ageT;
-        screen.results.LblRiskSeroT = c.seroT;
-        screen.results.LblRCNT = c.rcnt;
-        screen.results.LblRiskIntT = c.intT;
-        screen.results.LblRiskEcho = "1/350";
+        screen.results.ageAtTerm = c.ageT;
+        screen.results.serumAtTerm = c.seroT;
+        screen.results.nuchalAtTerm = c.rcnt;
+        screen.results.integratedAtTerm = c.intT;
+        screen.results.afterMorphologyScan = "1/350";
         const T21Screen after = CALCULE_ECHO(screen);
-        EXPECT_EQ(after.results.LblRiskEcho, c.echo)
+        EXPECT_EQ(after.results.afterMorphologyScan, c.echo)
             << c.ageT << "|" << c.seroT << "|" << c.rcnt << "|" << c.intT;
     }
 }
@@ -268,24 +268,24 @@ TEST(T21Calculation, AfterScanRules) {
 TEST(T21Calculation, SignsDivideTheBestRisk) {
     T21Screen screen = calculate(inputs("35")).screen;
     screen = tickSign(screen, 2, true); // short femur
-    EXPECT_EQ(screen.results.LblRiskEcho, "1/231");
+    EXPECT_EQ(screen.results.afterMorphologyScan, "1/231");
     screen = tickSign(screen, 2, false);
     screen = tickSign(screen, 0, true); // nasal bones present
-    EXPECT_EQ(screen.results.LblRiskEcho, "1/1284");
+    EXPECT_EQ(screen.results.afterMorphologyScan, "1/1284");
     EXPECT_EQ(screen.state.afterScanRounded, 1284);
     screen = tickSign(screen, 0, false);
     EXPECT_EQ(screen.state.markerCoefficient, 1);
-    EXPECT_EQ(screen.results.LblRiskEcho, "1/347");
+    EXPECT_EQ(screen.results.afterMorphologyScan, "1/347");
 
     T21Screen old = calculate(inputs("40")).screen;
     old = tickSign(old, 6, true); // nasal bones absent: 97 / 146, never below 1/2
-    EXPECT_EQ(old.results.LblRiskEcho, "1/2");
-    EXPECT_EQ(old.results.LblRGlobal, "2");
+    EXPECT_EQ(old.results.afterMorphologyScan, "1/2");
+    EXPECT_EQ(old.results.afterMorphologyScanN, "2");
     EXPECT_EQ(old.state.afterScanN, 2);
 
     // Ticks before any calculation show nothing.
     const T21Screen fresh = tickSign(resetT21Screen({}), 3, true);
-    EXPECT_EQ(fresh.results.LblRiskEcho, "");
+    EXPECT_EQ(fresh.results.afterMorphologyScan, "");
     EXPECT_DOUBLE_EQ(fresh.state.markerCoefficient, 6.7);
 }
 
@@ -293,26 +293,26 @@ TEST(T21Calculation, RedFollowsTheUnroundedRisk) {
     // 1/200 both times on screen; only the N at or below 200 is red.
     const T21Calculation above = calculate(inputs("30", "200,4"));
     const T21Calculation below = calculate(inputs("30", "199,6"));
-    EXPECT_EQ(above.screen.results.LblRiskSero, "1/200");
-    EXPECT_EQ(below.screen.results.LblRiskSero, "1/200");
-    EXPECT_FALSE(redResults(above.screen).LblRiskSero);
-    EXPECT_TRUE(redResults(below.screen).LblRiskSero);
+    EXPECT_EQ(above.screen.results.serumAtTesting, "1/200");
+    EXPECT_EQ(below.screen.results.serumAtTesting, "1/200");
+    EXPECT_FALSE(redResults(above.screen).serumAtTesting);
+    EXPECT_TRUE(redResults(below.screen).serumAtTesting);
 
     const T21RedResults old = redResults(calculate(inputs("40", "", "60", "2,5")).screen);
-    EXPECT_TRUE(old.LblAgeT);
-    EXPECT_TRUE(old.LblAge);
-    EXPECT_TRUE(old.LblRCNT);
-    EXPECT_TRUE(old.LblRCN);
-    EXPECT_TRUE(old.LblRiskEcho);
-    EXPECT_FALSE(old.LblRiskSero); // empty: never red
+    EXPECT_TRUE(old.ageAtTerm);
+    EXPECT_TRUE(old.ageAtScan);
+    EXPECT_TRUE(old.nuchalAtTerm);
+    EXPECT_TRUE(old.nuchalAtScan);
+    EXPECT_TRUE(old.afterMorphologyScan);
+    EXPECT_FALSE(old.serumAtTesting); // empty: never red
 
     // The after-scan result is red only while the age result is shown.
     T21Screen noAge;
     noAge.state.afterScanN = 50;
-    noAge.results.LblRiskEcho = "1/50";
-    EXPECT_FALSE(redResults(noAge).LblRiskEcho);
-    noAge.results.LblAgeT = "1/347";
-    EXPECT_TRUE(redResults(noAge).LblRiskEcho);
+    noAge.results.afterMorphologyScan = "1/50";
+    EXPECT_FALSE(redResults(noAge).afterMorphologyScan);
+    noAge.results.ageAtTerm = "1/347";
+    EXPECT_TRUE(redResults(noAge).afterMorphologyScan);
 }
 
 TEST(T21Calculation, ACrlThatGivesNoAgeLeavesNoAgeInUse) {
@@ -337,17 +337,17 @@ TEST(T21Calculation, ResetForgetsTheGestationAndTheSigns) {
     EXPECT_EQ(reset.state.gaWeeksDays, "");
     EXPECT_EQ(reset.state.markerCoefficient, 1);
     EXPECT_EQ(reset.state.markerFactors, kNoSignTicked);
-    EXPECT_EQ(reset.results.LblAgeT, "");
-    EXPECT_EQ(reset.results.LblRiskIntT, "");
-    EXPECT_EQ(reset.results.Frame12, "");
+    EXPECT_EQ(reset.results.ageAtTerm, "");
+    EXPECT_EQ(reset.results.integratedAtTerm, "");
+    EXPECT_EQ(reset.results.ageAtScanCaption, "");
     // Other remembered values stay.
     EXPECT_EQ(reset.state.maternalAge, "35");
     EXPECT_EQ(reset.state.ageTermN, 347);
 
     // Age alone after the reset: no gestational age in use any more.
     const T21Calculation again = calculateT21Risk(reset, inputs("35"));
-    EXPECT_EQ(again.screen.results.LblAge, "");
-    EXPECT_EQ(again.screen.results.LblRiskEcho, "1/347");
+    EXPECT_EQ(again.screen.results.ageAtScan, "");
+    EXPECT_EQ(again.screen.results.afterMorphologyScan, "1/347");
 }
 
 TEST(T21Calculation, FailureMessages) {

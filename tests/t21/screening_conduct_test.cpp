@@ -89,21 +89,21 @@ TEST(T21Conduct, TheRiskJudgedIsTheLaboratorysWhenGivenElseTheProgramsAtTesting)
     // Age, serum and translucency: integrated 1/4970 at 15-18 weeks, 1/6312 at term.
     T21Inputs in{"35", false, "1000", "60", "1,5"};
     T21Screen screen = calculated(in);
-    ASSERT_EQ(screen.results.LblRiskInt, "1/4970");
+    ASSERT_EQ(screen.results.integratedAtTesting, "1/4970");
     EXPECT_EQ(conductRisk(screen, k2018)->n, 4970);
     EXPECT_FALSE(conductRisk(screen, k2018)->fromLaboratory);
     EXPECT_EQ(conductRisk(screen, kSingle)->n, 6312); // the letter's overall risk
 
     in.combined = "180";
     screen = calculated(in);
-    EXPECT_EQ(screen.results.LblRiskComb, "1/180");
+    EXPECT_EQ(screen.results.laboratoryCombined, "1/180");
     for (ScreeningStrategy s : {k2018, kSingle}) {
         ASSERT_TRUE(conductRisk(screen, s));
         EXPECT_EQ(conductRisk(screen, s)->n, 180);
         EXPECT_TRUE(conductRisk(screen, s)->fromLaboratory);
     }
     // The program's own integration stays as it was.
-    EXPECT_EQ(screen.results.LblRiskInt, "1/4970");
+    EXPECT_EQ(screen.results.integratedAtTesting, "1/4970");
 
     // Age alone: no risk at testing for the 2018 thresholds.
     EXPECT_FALSE(conductRisk(calculated({"35", false, "", "", ""}), k2018));
@@ -111,7 +111,7 @@ TEST(T21Conduct, TheRiskJudgedIsTheLaboratorysWhenGivenElseTheProgramsAtTesting)
     const T21Screen forgotten = forgetT21Results(screen);
     EXPECT_FALSE(forgotten.state.labCombinedN);
     EXPECT_FALSE(forgotten.state.nuchalMm);
-    EXPECT_TRUE(forgotten.results.LblRiskComb.empty());
+    EXPECT_TRUE(forgotten.results.laboratoryCombined.empty());
 }
 
 TEST(T21Conduct, TheLaboratorysRiskHasTheBoundsOfTheOtherRiskFields) {
@@ -119,7 +119,7 @@ TEST(T21Conduct, TheLaboratorysRiskHasTheBoundsOfTheOtherRiskFields) {
         const T21Calculation c = calculateT21Risk(resetT21Screen({}), {"35", false, "", "", "", text});
         EXPECT_EQ(c.failure, T21Failure::CombinedUnreadable) << text;
         EXPECT_FALSE(c.screen.state.labCombinedN) << text;
-        EXPECT_TRUE(c.screen.results.LblRiskComb.empty()) << text;
+        EXPECT_TRUE(c.screen.results.laboratoryCombined.empty()) << text;
     }
     EXPECT_NE(failureMessage(T21Failure::CombinedUnreadable).find("risque combiné du laboratoire"),
               std::string::npos);
@@ -134,7 +134,7 @@ TEST(T21Conduct, TheLetterJudgesTheLaboratorysRiskWithTheStrategyInForce) {
     std::optional<T21LetterData> letter = letterFromScreen(screen);
     ASSERT_TRUE(letter);
     EXPECT_EQ(letter->globalN, "1000");
-    EXPECT_EQ(letter->LblRiskComb, "1/1000");
+    EXPECT_EQ(letter->laboratoryCombined, "1/1000");
     setLetterConduct(*letter, screen, k2018, 250);
     EXPECT_EQ(letter->conduct, ConductBand::CellFreeDna);
     EXPECT_EQ(letter->conductN, "1000");
