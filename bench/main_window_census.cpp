@@ -13,7 +13,6 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "ui/window_registry.h"
 #include "platform/calculator_launcher.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -23,6 +22,7 @@
 #include "platform/report_destination.h"
 #include "platform/settings_folder.h"
 #include "platform/text_prompt.h"
+#include "ui/window_registry.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -15,9 +15,9 @@ using namespace tovimar;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Six fields separated by '|', then today as a day count from the first bytes.
     if (size < 3) return 0;
-    const int today = VbDate::firstSerial +
-                      static_cast<int>((data[0] | data[1] << 8 | data[2] << 16) %
-                                       (VbDate::lastSerial - VbDate::firstSerial + 1));
+    const int today =
+        VbDate::firstSerial + static_cast<int>((data[0] | data[1] << 8 | data[2] << 16) %
+                                               (VbDate::lastSerial - VbDate::firstSerial + 1));
     std::string_view rest(reinterpret_cast<const char*>(data) + 3, size - 3);
     std::string fields[6];
     for (std::string& field : fields) {

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake g++ ninja-build libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
           libqt6sql6-sqlite qt6-translations-l10n xvfb xauth xdotool poppler-utils
           fonts-dejavu-core fonts-dejavu-extra hyperfine locales
-          clang libclang-rt-14-dev ccache)
+          clang libclang-rt-14-dev clang-format ccache)
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 missing=()

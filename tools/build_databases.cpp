@@ -132,8 +132,8 @@ void buildPostalCodes(const QString& dataDir, const QString& outputDir) {
     {
         NewDatabase out(outputDir + "/Codespost.mdb");
         // CLE is the town's folded key (accents and case ignored, hyphens and
-        // apostrophes as blanks, ST/STE/SAINTE read SAINT, S/ read SUR): the program sorts and searches by it, so that
-        // the file itself stays plain for any SQLite tool.
+        // apostrophes as blanks, ST/STE/SAINTE read SAINT, S/ read SUR): the program sorts and
+        // searches by it, so that the file itself stays plain for any SQLite tool.
         out.exec("CREATE TABLE LISTECOM (VILLE TEXT NOT NULL, CODE TEXT NOT NULL, "
                  "CLE TEXT NOT NULL)");
         out.exec("CREATE INDEX LISTECOM_CLE ON LISTECOM (CLE, VILLE, CODE)");
@@ -152,8 +152,7 @@ void buildPostalCodes(const QString& dataDir, const QString& outputDir) {
             if (!seen.emplace(town, code).second) continue;
             insert.addBindValue(town);
             insert.addBindValue(code);
-            insert.addBindValue(
-                QString::fromStdString(tovimar::foldTownName(town.toStdString())));
+            insert.addBindValue(QString::fromStdString(tovimar::foldTownName(town.toStdString())));
             if (!insert.exec()) NewDatabase::fail(town, insert.lastError());
         }
         out.exec("COMMIT");

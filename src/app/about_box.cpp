@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/pictures.h"
 #include "platform/messages.h"
+#include "ui/pictures.h"
 
 namespace tovimar {
 

@@ -18,18 +18,18 @@
 #include <QVBoxLayout>
 
 #include "app/moon_widget.h"
+#include "app/window_links.h"
 #include "core/text_lines.h"
+#include "dating/term_settings_access.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "platform/screen_placement.h"
-#include "dating/term_settings_access.h"
-#include "utilities/payment_reminders.h"
-#include "utilities/saint_of_the_day.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
-#include "app/window_links.h"
 #include "ui/window_registry.h"
+#include "utilities/payment_reminders.h"
+#include "utilities/saint_of_the_day.h"
 
 namespace tovimar {
 
@@ -291,8 +291,7 @@ QWidget* MainWindow::buildAlmanacPanel() {
     Image1->setAlignment(Qt::AlignCenter);
     layout->addWidget(Image1);
 
-    LblAvertir =
-        resultText("LblAvertir", QStringLiteral("Rappel"), QStringLiteral("Attention"));
+    LblAvertir = resultText("LblAvertir", QStringLiteral("Rappel"), QStringLiteral("Attention"));
     LblAvertir->setAlignment(Qt::AlignCenter);
     LblAvertir->setMargin(6);
     QFont warningFont = LblAvertir->font();

@@ -33,8 +33,8 @@ struct PlanningData;
 
 // The start of pregnancy as the main window has it, for the windows that follow it.
 struct StartOfPregnancy {
-    QString text;                                 // as typed; empty when refused
-    std::optional<int> weeksOfAmenorrhoeaToday;   // when it is a date that is not refused
+    QString text;                               // as typed; empty when refused
+    std::optional<int> weeksOfAmenorrhoeaToday; // when it is a date that is not refused
 };
 
 class MainWindow : public QMainWindow {

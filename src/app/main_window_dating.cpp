@@ -12,17 +12,17 @@
 #include <QToolButton>
 #include <optional>
 
-#include "ui/date_picker_window.h"
-#include "ui/key_filters.h"
 #include "app/main_window.h"
 #include "app/moon_widget.h"
-#include "ui/window_registry.h"
-#include "ui/slider_field.h"
 #include "dating/follow_up_schedule.h"
 #include "dating/pregnancy_dating.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "ui/date_picker_window.h"
+#include "ui/key_filters.h"
+#include "ui/slider_field.h"
+#include "ui/window_registry.h"
 #include "utilities/moon_phase.h"
 
 namespace tovimar {
@@ -209,8 +209,7 @@ void MainWindow::recomputeSchedule(VbDate start) {
     if (anaesthesiaFrom && anaesthesiaTo) {
         if (VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaFrom) &&
             VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaTo))
-            anaesthesia =
-                text(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo));
+            anaesthesia = text(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo));
         else
             outside = true;
     }

@@ -9,9 +9,10 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/main_window_results.h"
+#include "app/menu_table.h"
+#include "app/window_links.h"
 #include "biometry/biometry_window.h"
 #include "biometry/chart_viewer_window.h"
-#include "app/menu_table.h"
 #include "dating/term_settings_access.h"
 #include "fertility/ovarian_response_window.h"
 #include "fertility/transfer_score_window.h"
@@ -21,13 +22,12 @@
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
-#include "utilities/practice_options_window.h"
 #include "t21/t21_risk_window.h"
-#include "app/window_links.h"
 #include "ui/window_registry.h"
 #include "utilities/converter_window.h"
 #include "utilities/fees_window.h"
 #include "utilities/postal_directory_window.h"
+#include "utilities/practice_options_window.h"
 #include "utilities/public_holidays_window.h"
 
 namespace tovimar {
@@ -144,7 +144,8 @@ void MainWindow::buildMenus() {
             action = new QAction(row.caption, this);
             if (!row.shortcut.isEmpty()) action->setShortcut(row.shortcut);
             if (row.action)
-                connect(action, &QAction::triggered, this, [this, run = row.action] { run(*this); });
+                connect(action, &QAction::triggered, this,
+                        [this, run = row.action] { run(*this); });
             else
                 action->setEnabled(false); // visible, greyed: not in this version yet
             if (parent)

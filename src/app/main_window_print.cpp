@@ -6,7 +6,6 @@
 #include <QListWidget>
 
 #include "app/main_window.h"
-#include "ui/window_registry.h"
 #include "dating/planning_letter.h"
 #include "dating/planning_preview_window.h"
 #include "dating/planning_printout.h"
@@ -14,6 +13,7 @@
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "platform/text_prompt.h"
+#include "ui/window_registry.h"
 #include "utilities/practice_options_access.h"
 
 namespace tovimar {

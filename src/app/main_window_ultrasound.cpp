@@ -6,11 +6,11 @@
 #include <QListWidget>
 
 #include "app/main_window.h"
-#include "ui/window_registry.h"
 #include "dating/ultrasound_dating.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/splash_window.h"
 
-#include "ui/pictures.h"
 #include "platform/screen_placement.h"
+#include "ui/pictures.h"
 
 #include <QPainter>
 

@@ -15,12 +15,8 @@
 #include <memory>
 #include <utility>
 
-#include "ui/accessibility.h"
-#include "ui/pictures.h"
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "ui/consultation_patient.h"
-#include "ui/window_registry.h"
 #include "platform/calculator_launcher.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -30,6 +26,10 @@
 #include "platform/report_destination.h"
 #include "platform/settings_folder.h"
 #include "platform/text_prompt.h"
+#include "ui/accessibility.h"
+#include "ui/consultation_patient.h"
+#include "ui/pictures.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {

@@ -78,7 +78,8 @@ void printBiometryReport(ReportPrinter& p, const BiometryReportData& d) {
     printLine(p,
               {{"Poids théorique pour l'âge de la grossesse : "}, {q(d.theoreticalWeight), true}});
     // The report's weight is Dudley's (the screen also shows Hadlock's and Shephard's).
-    printLine(p, {{"Poids estimé ce jour (formule de Dudley) "}, {q(d.estimatedWeight) + lf2, true}});
+    printLine(p,
+              {{"Poids estimé ce jour (formule de Dudley) "}, {q(d.estimatedWeight) + lf2, true}});
 }
 
 } // namespace tovimar

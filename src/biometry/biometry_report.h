@@ -17,7 +17,7 @@ class ReportPrinter;
 struct BiometryReportData {
     PracticeOptions letterhead;
     std::string patientName;
-    std::string issued; // the day the document is made, DD/MM/YYYY
+    std::string issued;       // the day the document is made, DD/MM/YYYY
     std::string start;        // DateDGf3
     std::string weeks;        // SAF3
     std::string measuredOn;   // the scan day (DateJourF3), or today when it holds no date

@@ -18,8 +18,8 @@
 #include "biometry/biometry_report.h"
 #include "biometry/customised_centile.h"
 #include "biometry/fetal_weight.h"
-#include "biometry/plausible_measures.h"
 #include "biometry/percentile_band.h"
+#include "biometry/plausible_measures.h"
 #include "biometry/plotting_window.h"
 #include "biometry/reference_charts.h"
 #include "core/french_number.h"
@@ -34,8 +34,8 @@
 #include "ui/date_picker_window.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
-#include "ui/window_registry.h"
 #include "ui/slider_field.h"
+#include "ui/window_registry.h"
 #include "utilities/practice_options_access.h"
 
 namespace tovimar {
@@ -98,8 +98,8 @@ ResultsText biometryResults(const BiometryWindow& w) {
     for (QLabel* band : {w.LabelDio, w.LabelBip, w.LabelCc, w.LabelDat, w.LabelCa, w.LabelFem,
                          w.LabelPied, w.LabelHum, w.LabelCer})
         t.result(band, {}, cfef);
-    t.resultsOf({w.CBip, w.CCc, w.CDat, w.CCa, w.CFem, w.CPied, w.CHum, w.CCer, w.DioBip,
-                 w.FemPied});
+    t.resultsOf(
+        {w.CBip, w.CCc, w.CDat, w.CCa, w.CFem, w.CPied, w.CHum, w.CCer, w.DioBip, w.FemPied});
     const QString weight = QStringLiteral("Poids foetal estimé");
     t.result(w.TxtPoids2, weight, QStringLiteral("Hadlock 1985"));
     t.result(w.TxtPoids1, weight, QStringLiteral("Shephard 1982"));
@@ -416,8 +416,7 @@ void BiometryWindow::connectReactions() {
     for (QComboBox* list : {CmbSexe, CmbEthnie, CmbParite}) {
         connect(list, &QComboBox::currentIndexChanged, this,
                 &BiometryWindow::forgetCustomisedCentile);
-        connect(list, &QComboBox::editTextChanged, this,
-                &BiometryWindow::forgetCustomisedCentile);
+        connect(list, &QComboBox::editTextChanged, this, &BiometryWindow::forgetCustomisedCentile);
     }
     connect(Courbes, &QPushButton::clicked, this, &BiometryWindow::openCharts);
     connect(Imprimer, &QPushButton::clicked, this,
@@ -562,8 +561,7 @@ std::optional<double> BiometryWindow::usableMeasure(Measure m, MeasureCheck& che
         return std::nullopt;
     }
     if (const auto message = implausibleMeasureMessage(m, *value)) {
-        if (check.told.insert(measureIndex(m)).second)
-            platform().messages.inform(text(*message));
+        if (check.told.insert(measureIndex(m)).second) platform().messages.inform(text(*message));
         return std::nullopt;
     }
     return value;

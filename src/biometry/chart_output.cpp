@@ -61,8 +61,9 @@ void saveChart(WindowRegistry& windows, ChartPage page, bool svg, const ChartDia
     const QString suggested = QDir(folder).filePath(patientFileName(
         QStringLiteral("Courbe ") + page.title, windows.patient().name(), platform.clock.today(),
         svg ? QStringLiteral("svg") : QStringLiteral("pdf")));
-    const QString path = dialogs.chooseSaveFile(
-        suggested, svg ? QStringLiteral("Image SVG (*.svg)") : QStringLiteral("Document PDF (*.pdf)"));
+    const QString path =
+        dialogs.chooseSaveFile(suggested, svg ? QStringLiteral("Image SVG (*.svg)")
+                                              : QStringLiteral("Document PDF (*.pdf)"));
     if (path.isEmpty()) return; // cancelled
     QString error;
     const bool saved = svg ? saveChartSvg(path, page, &error) : saveChartPdf(path, page, &error);

@@ -17,10 +17,10 @@ namespace tovimar {
 
 struct ChartPage {
     PracticeOptions letterhead;
-    QString title;   // the measure's name: "Diamètre Bipariétal"
-    QString source;  // "Courbe CFEF", or empty
-    QString details; // "Valeur : 53 mm à 22 Sem. A. (...), le 10/12/2026"
-    QString patient; // whose and when: "Madame Dupont, le 10/12/2026"
+    QString title;     // the measure's name: "Diamètre Bipariétal"
+    QString source;    // "Courbe CFEF", or empty
+    QString details;   // "Valeur : 53 mm à 22 Sem. A. (...), le 10/12/2026"
+    QString patient;   // whose and when: "Madame Dupont, le 10/12/2026"
     QStringList scans; // the scans listed with their bands, one a line, in date order
     GrowthChart chart;
     ChartDrawing drawing;

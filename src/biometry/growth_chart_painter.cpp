@@ -99,19 +99,20 @@ std::optional<QRectF> clearPlaceBeside(const GrowthChart& chart, const ChartMapp
     // The heights between which the curves pass at a device abscissa, if any does.
     const auto band = [&](double x) -> std::optional<std::pair<double, double>> {
         if (x1 <= x0) return std::nullopt;
-        const double week = chart.firstWeek + (x - x0) / (x1 - x0) * (chart.lastWeek - chart.firstWeek);
+        const double week =
+            chart.firstWeek + (x - x0) / (x1 - x0) * (chart.lastWeek - chart.firstWeek);
         std::optional<std::pair<double, double>> ys;
         for (const ChartCurve& curve : chart.curves) {
             const auto& pts = curve.points;
             if (pts.empty() || week < pts.front().week || week > pts.back().week) continue;
-            auto next = std::lower_bound(
-                pts.begin(), pts.end(), week,
-                [](const ChartCurvePoint& p, double w) { return p.week < w; });
+            auto next =
+                std::lower_bound(pts.begin(), pts.end(), week,
+                                 [](const ChartCurvePoint& p, double w) { return p.week < w; });
             double mm = next->mm;
             if (next != pts.begin() && next->week != week) {
                 const auto& before = *(next - 1);
-                mm = before.mm + (week - before.week) / (next->week - before.week) *
-                                     (next->mm - before.mm);
+                mm = before.mm +
+                     (week - before.week) / (next->week - before.week) * (next->mm - before.mm);
             }
             const double y = map.toDevice(week, mm).y();
             ys = ys ? std::pair{std::min(ys->first, y), std::max(ys->second, y)} : std::pair{y, y};
@@ -289,7 +290,8 @@ void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
             const double w = dm.horizontalAdvance(text), h = dm.height();
             double y = at.y() - 3.5 * pt - h;
             if (y < plot.top()) y = at.y() + 3.5 * pt;
-            const double x = std::clamp(at.x() - w / 2, plot.left(), std::max(plot.left(), plot.right() - w));
+            const double x =
+                std::clamp(at.x() - w / 2, plot.left(), std::max(plot.left(), plot.right() - w));
             p.setBrush(Qt::NoBrush);
             p.setPen(navy);
             p.drawText(QRectF(x, y, w, h), Qt::AlignCenter, text);

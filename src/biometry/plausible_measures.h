@@ -19,8 +19,8 @@ struct PlausibleMeasure {
 };
 
 inline constexpr PlausibleMeasure kPlausibleMeasures[9] = {
-    {Measure::Orb, 60},  {Measure::Bip, 130}, {Measure::Cc, 500},
-    {Measure::Dat, 200}, {Measure::CA, 600},  {Measure::Fem, 110},
+    {Measure::Orb, 60},   {Measure::Bip, 130}, {Measure::Cc, 500},
+    {Measure::Dat, 200},  {Measure::CA, 600},  {Measure::Fem, 110},
     {Measure::Pied, 130}, {Measure::Hum, 100}, {Measure::Cer, 80},
 };
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "biometry/plotting_window.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,13 +16,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QAbstractButton>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <vector>
 #include <cmath>
+#include <vector>
 
 #include "biometry/biometry_window.h"
 #include "biometry/chart_page.h"
@@ -30,8 +30,8 @@
 #include "core/french_number.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
-#include "platform/report_destination.h"
 #include "platform/platform.h"
+#include "platform/report_destination.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
@@ -113,7 +113,8 @@ ResultsText plottingResults(const PlottingWindow& w) {
     ResultsText t;
     t.title = w.windowTitle();
     if (const GrowthChartWidget* chart = w.shownChart())
-        t.input(QStringLiteral("Courbe"), chart->accessibleName().section(QStringLiteral(" : "), 1));
+        t.input(QStringLiteral("Courbe"),
+                chart->accessibleName().section(QStringLiteral(" : "), 1));
     t.input(w.Sem_Entier, QStringLiteral("Semaines d'aménorrhée"));
     t.resultsOf({w.Ordonnee, w.Abscisse});
     t.result(w.Centile, {}, shownText(w.Label2));
@@ -355,8 +356,8 @@ void PlottingWindow::showMeasure(Measure m) {
 void PlottingWindow::followScans() {
     // Rows typed in the chart viewer show here at once, and the reverse.
     if (BiometryWindow* biometry = windows().existing<BiometryWindow>())
-        connect(&biometry->earlierScans(), &ScanStore::changed, this,
-                &PlottingWindow::scansChanged, Qt::UniqueConnection);
+        connect(&biometry->earlierScans(), &ScanStore::changed, this, &PlottingWindow::scansChanged,
+                Qt::UniqueConnection);
 }
 
 void PlottingWindow::scansChanged(Measure m) {

@@ -58,7 +58,9 @@ ScanSeries placeScanSeries(Measure m, std::optional<VbDate> start, VbDate today,
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ScanRow& r = rows[i];
         if (blank(r.date) && blank(r.value)) continue;
-        auto fault = [&](const std::string& why) { series.faults.push_back({i, rowName(i) + why}); };
+        auto fault = [&](const std::string& why) {
+            series.faults.push_back({i, rowName(i) + why});
+        };
         const std::optional<VbDate> date = readFrenchDate(r.date);
         if (!date) {
             fault("« " + r.date + " » n'est pas une date (JJ/MM/AAAA) ; elle n'est pas placée.");

@@ -26,7 +26,7 @@ struct ScanRow {
 
 struct SeriesPoint {
     VbDate date;
-    std::string dateText;  // JJ/MM/AAAA, as the chart marks the point
+    std::string dateText; // JJ/MM/AAAA, as the chart marks the point
     int daysOfAmenorrhoea = 0;
     double week = 0;       // weeks of amenorrhoea with their days: 22 SA + 3 d = 22.43
     int bandWeek = 0;      // the whole weeks the band is read at: 0 to 3 days down, 4 to 6 up

@@ -53,8 +53,8 @@ int finish(int status) {
     const bool written = std::cout.good() && std::fflush(stdout) == 0 && !std::ferror(stdout);
     if (written) return status;
     const int error = errno;
-    std::cerr << "tovimar-calc : impossible d'écrire le résultat (" << tovimar::frenchErrorCause(error)
-              << ").\n";
+    std::cerr << "tovimar-calc : impossible d'écrire le résultat ("
+              << tovimar::frenchErrorCause(error) << ").\n";
     return 1;
 }
 

@@ -6,8 +6,8 @@
 
 #include "cli/command_table.h"
 #include "core/french_number.h"
-#include "t21/risk_calculation.h"
 #include "t21/patient_letter.h"
+#include "t21/risk_calculation.h"
 #include "t21/risk_model.h"
 #include "t21/screening_conduct.h"
 #include "t21/ultrasound_signs.h"
@@ -224,14 +224,16 @@ Result conduct(const std::vector<std::string>& a) {
     const std::string nText = typedDecimal(a.at(0));
     const std::optional<double> n = t21Number(nText);
     if (!n)
-        throw UsageError("« " + a[0] + " » : N s'écrit par le nombre N du risque 1/N (1/250 : 250).");
+        throw UsageError("« " + a[0] +
+                         " » : N s'écrit par le nombre N du risque 1/N (1/250 : 250).");
     const std::string ntText = typedDecimal(fieldArg(a, 1));
     std::optional<double> nt;
     if (!ntText.empty()) {
         nt = t21Number(ntText);
         if (!nt)
-            throw UsageError("« " + a[1] +
-                             " » : la clarté nucale s'écrit en mm (2,5), ou \"\" ou - sans mesure.");
+            throw UsageError(
+                "« " + a[1] +
+                " » : la clarté nucale s'écrit en mm (2,5), ou \"\" ou - sans mesure.");
     }
     const std::string& strategyText = a.at(2);
     ScreeningStrategy strategy = ScreeningStrategy::Thresholds2018;
@@ -271,9 +273,9 @@ Result conduct(const std::vector<std::string>& a) {
     const std::optional<ConductBand> band = conductBand(whole, nt, strategy, threshold);
     // A risk is always given here, so there is always a band.
     r.text = conductSentence(*band, threshold);
-    static const char* const names[] = {"caryotype", "caryotype_clarte_nucale", "dpni",
-                                        "aucun_examen", "au_dessus_du_seuil",
-                                        "au_dessous_du_seuil"};
+    static const char* const names[] = {
+        "caryotype",    "caryotype_clarte_nucale", "dpni",
+        "aucun_examen", "au_dessus_du_seuil",      "au_dessous_du_seuil"};
     const ConductColours colours = conductColours(*band);
     r.field("LblConduite", r.text)
         .field("bande", names[static_cast<int>(*band)])

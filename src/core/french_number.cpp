@@ -122,8 +122,8 @@ std::string formatFrenchNumber(double value) {
     // 15 significant digits, as C's "%.15g" would keep them, but always written
     // out in full: a reader of a French page never meets "2E+19".
     char buf[64];
-    const auto [end, error] = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                            std::chars_format::scientific, 14);
+    const auto [end, error] =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     if (error != std::errc()) return "0";
     const std::string s(buf, end); // d.dddddddddddddde[+-]XX
     std::string digits;

@@ -7,12 +7,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "ui/window_registry.h"
 #include "dating/planning_letter.h"
 #include "dating/planning_printout.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "platform/screen_placement.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {

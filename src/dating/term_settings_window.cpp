@@ -57,11 +57,10 @@ void TermSettingsWindow::build() {
 
     auto* ivg = new QGroupBox(QStringLiteral("IVG"), this);
     auto* ivgGrid = new QGridLayout(ivg);
-    IvgText = numberField("IvgText",
-                          QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"));
-    RuText =
-        numberField("RuText",
-                    QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"));
+    IvgText =
+        numberField("IvgText", QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"));
+    RuText = numberField(
+        "RuText", QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"));
     ivgGrid->addWidget(
         caption(QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"), IvgText), 0, 0);
     ivgGrid->addWidget(IvgText, 0, 1);
@@ -77,8 +76,7 @@ void TermSettingsWindow::build() {
 
     auto* threshold = new QGroupBox(QStringLiteral("Seuil pour l'amniocentèse"), this);
     auto* thresholdRow = new QHBoxLayout(threshold);
-    TxtRisqueLim =
-        numberField("TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
+    TxtRisqueLim = numberField("TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
     thresholdRow->addWidget(
         caption(QStringLiteral("Amniocentèse préconisée si Tri test supérieur à :"), TxtRisqueLim));
     thresholdRow->addWidget(caption(QStringLiteral("1/")));
@@ -88,15 +86,11 @@ void TermSettingsWindow::build() {
 
     auto* anaesthesia = new QGroupBox(QStringLiteral("Consultation anesthèsistes"), this);
     auto* anaesthesiaBox = new QVBoxLayout(anaesthesia);
-    Text5 = numberField("Text5",
-                        QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
-    Text6 = numberField("Text6",
-                        QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
+    Text5 = numberField("Text5", QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
+    Text6 = numberField("Text6", QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
     // The day counts that are saved stay hidden: the screen shows weeks.
-    Text7 = numberField("Text7",
-                        QStringLiteral("Consultation anesthèsistes, premier jour"));
-    Text8 = numberField("Text8",
-                        QStringLiteral("Consultation anesthèsistes, dernier jour"));
+    Text7 = numberField("Text7", QStringLiteral("Consultation anesthèsistes, premier jour"));
+    Text8 = numberField("Text8", QStringLiteral("Consultation anesthèsistes, dernier jour"));
     for (QLineEdit* hidden : {Text7, Text8}) {
         hidden->setParent(anaesthesia);
         hidden->hide();
@@ -109,12 +103,9 @@ void TermSettingsWindow::build() {
     const QString example = QStringLiteral("Ex: 13,6 SA = (13 X 7)+6 = 97");
     auto* serum = new QGroupBox(QStringLiteral("Triple test"), this);
     auto* serumBox = new QVBoxLayout(serum);
-    Text9 =
-        numberField("Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
-    Text10 =
-        numberField("Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
-    Text1 =
-        numberField("Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
+    Text9 = numberField("Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
+    Text10 = numberField("Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
+    Text1 = numberField("Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
     Text2 = numberField("Text2", QStringLiteral("Tri Test à Effectuer: 2T, et (Jours A.)"));
     serumBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
     serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 1T")));

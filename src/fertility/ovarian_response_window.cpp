@@ -11,14 +11,14 @@
 
 #include "core/french_number.h"
 #include "fertility/ovarian_response_score.h"
+#include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/messages.h"
-#include "platform/clock.h"
 #include "platform/platform.h"
-#include "ui/window_registry.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {
@@ -56,12 +56,12 @@ QGroupBox* protocolPanel(const QString& title, const char* colour,
     }
     grid->setColumnStretch(1, 1);
     QGroupBox* box = frame(title, grid);
-    box->setStyleSheet(QStringLiteral("QGroupBox { font-weight: bold; } "
-                                      "QGroupBox::title { color: %1; } "
-                                      "QLabel { font-weight: normal; }")
-                           .arg(readableOn(QColor(QLatin1String(colour)),
-                                           box->palette().color(QPalette::Window))
-                                    .name()));
+    box->setStyleSheet(
+        QStringLiteral("QGroupBox { font-weight: bold; } "
+                       "QGroupBox::title { color: %1; } "
+                       "QLabel { font-weight: normal; }")
+            .arg(readableOn(QColor(QLatin1String(colour)), box->palette().color(QPalette::Window))
+                     .name()));
     box->setAccessibleName(title);
     return box;
 }
@@ -259,8 +259,7 @@ void OvarianResponseWindow::calcule() {
     if (!age || !bmi || !ratio || !fsh) {
         // A weight or height outside its limits is named with them; else what is missing.
         const auto weight = numberIn(TxtPds), height = numberIn(TxtTaille);
-        const std::string refusal =
-            weight && height ? bmiRefusal(*weight, *height) : std::string();
+        const std::string refusal = weight && height ? bmiRefusal(*weight, *height) : std::string();
         platform().messages.inform(
             !refusal.empty()
                 ? QString::fromStdString(refusal)

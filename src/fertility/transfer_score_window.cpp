@@ -23,8 +23,8 @@
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/results_text.h"
-#include "ui/window_registry.h"
 #include "ui/slider_field.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {
@@ -150,8 +150,8 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     policyGrid->addWidget(LblNbrE, 1, 1);
     policyGrid->addWidget(Label12, 2, 0, 1, 2);
     // The policy above is the team's of its time; single-embryo transfer is today's rule.
-    QLabel* historical = caption(
-        QStringLiteral("Score historique : le transfert d'un seul embryon est aujourd'hui la règle"));
+    QLabel* historical = caption(QStringLiteral(
+        "Score historique : le transfert d'un seul embryon est aujourd'hui la règle"));
     historical->setObjectName(QStringLiteral("LblHistorique"));
     policyGrid->addWidget(historical, 3, 0, 1, 3);
     policyGrid->setColumnStretch(2, 1);

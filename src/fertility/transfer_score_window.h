@@ -63,7 +63,7 @@ class TransferScoreWindow : public ToolWindow {
     void efface();
 
     // What the criteria hold between "Calcule"s.
-    std::optional<int> ageScore_; // set while the age field gives a score
+    std::optional<int> ageScore_;      // set while the age field gives a score
     std::optional<int> responseScore_; // set once E2 and FSH have given a ratio
     int embryoScore_ = 1;
 };

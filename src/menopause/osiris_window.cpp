@@ -14,10 +14,10 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 #include <vector>
-#include <QVBoxLayout>
 
 #include "core/french_number.h"
 #include "core/vb_date.h"
@@ -26,11 +26,11 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
-#include "ui/window_registry.h"
 #include "ui/controls.h"
 #include "ui/pictures.h"
 #include "ui/results_text.h"
 #include "ui/slider_field.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {
@@ -89,11 +89,11 @@ class SliderScale : public QWidget {
         for (auto& [value, mark] : marks_) {
             option.sliderPosition = value;
             option.sliderValue = value;
-            const QRect thumb = slider_->style()->subControlRect(
-                QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider_);
+            const QRect thumb = slider_->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                                 QStyle::SC_SliderHandle, slider_);
             const int centre = mapFromGlobal(slider_->mapToGlobal(thumb.center())).x();
-            const int left = std::clamp(centre - mark->width() / 2, 0,
-                                        std::max(0, width() - mark->width()));
+            const int left =
+                std::clamp(centre - mark->width() / 2, 0, std::max(0, width() - mark->width()));
             mark->move(left, 0);
         }
     }
@@ -144,8 +144,9 @@ void showCommentLine(QLabel* label, const OsirisCommentLine& line, const QPalett
     QPalette p = label->palette();
     // A coloured line darkened (or on a dark desktop lightened) as little as
     // needed to read on the window.
-    p.setColor(QPalette::WindowText, line.rgb ? readableOn(rgb(*line.rgb), base.color(QPalette::Window))
-                                              : base.color(QPalette::WindowText));
+    p.setColor(QPalette::WindowText, line.rgb
+                                         ? readableOn(rgb(*line.rgb), base.color(QPalette::Window))
+                                         : base.color(QPalette::WindowText));
     label->setPalette(p);
     QFont f = label->font();
     f.setBold(line.bold);

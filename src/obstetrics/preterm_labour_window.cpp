@@ -24,8 +24,8 @@
 #include "ui/controls.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
-#include "ui/window_registry.h"
 #include "ui/slider_field.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {

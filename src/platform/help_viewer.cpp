@@ -18,8 +18,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
-#include <QTextBrowser>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>

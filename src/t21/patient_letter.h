@@ -19,7 +19,7 @@ struct T21LetterData {
     PracticeOptions letterhead;
     std::string patientName;
     std::string issued; // the day the document is made, DD/MM/YYYY
-    std::string age; // years, as the calculation took it
+    std::string age;    // years, as the calculation took it
     std::string ageAtTerm, ageAtScan;
     // The gestational age the age and translucency risks were computed at, as
     // their frames caption it ("A 12,2 SA"); empty without a CRL.

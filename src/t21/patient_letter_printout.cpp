@@ -81,10 +81,9 @@ void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
     }
     if (!d.integratedAtTesting.empty()) {
         p.print({QStringLiteral("  - RISQUE INTEGRE")});
-        p.print(
-            {spaces(10) +
-             QStringLiteral("C'est le risque résultant de l'âge maternel, de la mesure de la "
-                            "clarté nucale et du résultat de la prise de sang. Il est de :")});
+        p.print({spaces(10) +
+                 QStringLiteral("C'est le risque résultant de l'âge maternel, de la mesure de la "
+                                "clarté nucale et du résultat de la prise de sang. Il est de :")});
         printRiskPair(p, d.integratedAtTerm, d.integratedAtTesting, kSerumGestation);
     }
     if (d.afterScanShown) {
@@ -98,7 +97,8 @@ void printT21Letter(ReportPrinter& p, const T21LetterData& d) {
         p.print({spaces(10) +
                  QStringLiteral("Calculé par le laboratoire à partir de l'âge, de la clarté "
                                 "nucale et de la prise de sang du premier trimestre :")});
-        p.print({spaces(25) + QStringLiteral("Au moment du dépistage : ") + q(d.laboratoryCombined)});
+        p.print(
+            {spaces(25) + QStringLiteral("Au moment du dépistage : ") + q(d.laboratoryCombined)});
     }
 
     p.print();

@@ -250,7 +250,8 @@ T21Screen CALCULE_ECHO(T21Screen screen) {
         take(baseN);
         taken = true;
     };
-    if (s.serumAtTerm.empty() && s.nuchalAtTerm.empty() && !s.ageAtTerm.empty()) takeBase(st.ageTermN);
+    if (s.serumAtTerm.empty() && s.nuchalAtTerm.empty() && !s.ageAtTerm.empty())
+        takeBase(st.ageTermN);
     if (!s.serumAtTerm.empty() && s.nuchalAtTerm.empty()) takeBase(st.serumTermN);
     if (s.serumAtTerm.empty() && !s.nuchalAtTerm.empty()) takeBase(st.ntTermN);
     if (!s.integratedAtTerm.empty()) takeBase(st.integratedTermN);

@@ -50,17 +50,17 @@ struct T21RiskState {
 // The result texts, as the window shows them (the window maps each to its
 // label); a result is shown when its text is not empty.
 struct T21Slots {
-    std::string ageAtTerm, ageAtScan;            // age: at term, at the scan's gestation
-    std::string ageAtScanCaption;                    // caption over ageAtScan: "Risque à 12,3 SA"
-    std::string serumAtTesting, serumAtTerm;  // serum: at 15-18 weeks, at term
-    std::string nuchalMedian, nuchalMultipleOfMedian;       // nuchal translucency: median, multiple of it
-    std::string relativeRisk, likelihoodRatio; // relative risk, likelihood ratio
-    std::string nuchalAtTerm, nuchalAtScan;            // translucency with age: at term, at gestation
-    std::string nuchalAtScanCaption;                     // caption over nuchalAtScan
-    std::string integratedAtTesting, integratedAtTerm;    // integrated: at 15-18 weeks, at term
-    std::string afterMorphologyScan;                // after the morphology scan
-    std::string afterMorphologyScanN;                 // the after-scan N alone, for the letter
-    std::string laboratoryCombined;                // the laboratory's combined risk, "1/180"
+    std::string ageAtTerm, ageAtScan;                 // age: at term, at the scan's gestation
+    std::string ageAtScanCaption;                     // caption over ageAtScan: "Risque à 12,3 SA"
+    std::string serumAtTesting, serumAtTerm;          // serum: at 15-18 weeks, at term
+    std::string nuchalMedian, nuchalMultipleOfMedian; // nuchal translucency: median, multiple of it
+    std::string relativeRisk, likelihoodRatio;        // relative risk, likelihood ratio
+    std::string nuchalAtTerm, nuchalAtScan; // translucency with age: at term, at gestation
+    std::string nuchalAtScanCaption;        // caption over nuchalAtScan
+    std::string integratedAtTesting, integratedAtTerm; // integrated: at 15-18 weeks, at term
+    std::string afterMorphologyScan;                   // after the morphology scan
+    std::string afterMorphologyScanN;                  // the after-scan N alone, for the letter
+    std::string laboratoryCombined;                    // the laboratory's combined risk, "1/180"
 };
 
 struct T21Screen {
@@ -72,9 +72,9 @@ struct T21Screen {
 struct T21Inputs {
     std::string age;
     bool previousTrisomy21 = false;
-    std::string serum; // N of the laboratory's 1/N risk at 15-18 weeks
-    std::string crl;   // mm
-    std::string nt;    // nuchal translucency, mm
+    std::string serum;      // N of the laboratory's 1/N risk at 15-18 weeks
+    std::string crl;        // mm
+    std::string nt;         // nuchal translucency, mm
     std::string combined{}; // N of the laboratory's first-trimester combined risk 1/N
 };
 
@@ -95,11 +95,11 @@ enum class T21Failure {
 // nuchal translucency of 15 mm are already past anything seen); the upper age
 // is the model's own limit, told by its own message.
 struct T21Limits {
-    static constexpr double kMaternalAgeMin = 10;     // years
-    static constexpr double kMaternalAgeMax = 50;     // years, the model's limit
-    static constexpr double kNuchalMax = 15;          // mm, above 0
-    static constexpr double kSerumNMin = 1;           // N of a 1/N risk
-    static constexpr double kSerumNMax = 1'000'000;   // laboratories report up to 1/50 000
+    static constexpr double kMaternalAgeMin = 10;   // years
+    static constexpr double kMaternalAgeMax = 50;   // years, the model's limit
+    static constexpr double kNuchalMax = 15;        // mm, above 0
+    static constexpr double kSerumNMin = 1;         // N of a 1/N risk
+    static constexpr double kSerumNMax = 1'000'000; // laboratories report up to 1/50 000
 };
 
 // The message box text of a failure; empty for None.
@@ -148,7 +148,8 @@ T21Screen resetT21Screen(T21Screen screen);
 // the age result is shown.
 struct T21RedResults {
     bool ageAtTerm = false, ageAtScan = false, nuchalAtTerm = false, nuchalAtScan = false;
-    bool serumAtTesting = false, serumAtTerm = false, integratedAtTesting = false, integratedAtTerm = false;
+    bool serumAtTesting = false, serumAtTerm = false, integratedAtTesting = false,
+         integratedAtTerm = false;
     bool afterMorphologyScan = false;
 };
 T21RedResults redResults(const T21Screen& screen);

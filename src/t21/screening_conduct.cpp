@@ -26,8 +26,7 @@ std::optional<ConductBand> conductBand(std::optional<double> n, std::optional<do
                                        ScreeningStrategy strategy, long long threshold) {
     if (strategy == ScreeningStrategy::SingleThreshold) {
         if (!n) return std::nullopt;
-        return *n <= double(threshold) ? ConductBand::AboveThreshold
-                                       : ConductBand::BelowThreshold;
+        return *n <= double(threshold) ? ConductBand::AboveThreshold : ConductBand::BelowThreshold;
     }
     if (nuchalMm && *nuchalMm >= ConductLimits::kNuchalMm) return ConductBand::NuchalKaryotype;
     if (!n) return std::nullopt;
@@ -63,7 +62,8 @@ std::string conductParagraph(ConductBand band) {
         return "Ce risque est de 1/50 ou plus : il est considéré comme élevé, mais cela ne veut "
                "pas dire que votre enfant est atteint de trisomie 21. Pour le savoir avec "
                "certitude, il vous est proposé d'étudier les chromosomes de l'enfant (caryotype "
-               "fœtal) sur un prélèvement, fait dès maintenant : biopsie du placenta (trophoblaste) "
+               "fœtal) sur un prélèvement, fait dès maintenant : biopsie du placenta "
+               "(trophoblaste) "
                "ou amniocentèse. Ce prélèvement comporte un petit risque de fausse couche. Si "
                "vous le préférez, une simple prise de sang chez vous peut être faite d'abord : "
                "le dépistage prénatal non invasif (DPNI), qui analyse l'ADN de l'enfant présent "

@@ -27,7 +27,7 @@ enum class ConductBand {
 };
 
 struct ConductLimits {
-    static constexpr double kKaryotypeN = 50;    // 1/50 or higher: N <= 50
+    static constexpr double kKaryotypeN = 50;     // 1/50 or higher: N <= 50
     static constexpr double kCellFreeDnaN = 1000; // 1/1000 or higher: N <= 1000
     static constexpr double kNuchalMm = 3.5;
 };

@@ -32,8 +32,8 @@
 #include "ui/key_filters.h"
 #include "ui/pictures.h"
 #include "ui/results_text.h"
-#include "ui/window_registry.h"
 #include "ui/slider_field.h"
+#include "ui/window_registry.h"
 #include "utilities/practice_options_access.h"
 
 namespace tovimar {
@@ -439,11 +439,12 @@ QGroupBox* T21RiskWindow::buildSignsPanel() {
 }
 
 QGroupBox* T21RiskWindow::buildConductPanel() {
-    TxtRiskComb = lineEdit("TxtRiskComb",
-                           QStringLiteral("Risque combiné du laboratoire, N de 1/N"));
+    TxtRiskComb =
+        lineEdit("TxtRiskComb", QStringLiteral("Risque combiné du laboratoire, N de 1/N"));
     TxtRiskComb->setMaximumWidth(80);
     typeFullStopAsComma(TxtRiskComb);
-    LblRisqueRetenu = resultText("LblRisqueRetenu", QStringLiteral("Risque retenu pour la conduite"));
+    LblRisqueRetenu =
+        resultText("LblRisqueRetenu", QStringLiteral("Risque retenu pour la conduite"));
     LblConduite = resultText("LblConduite", QStringLiteral("Conduite à tenir"));
     LblConduite->setWordWrap(true);
     LblConduite->setMargin(3);
@@ -510,7 +511,8 @@ void T21RiskWindow::showResults() {
     };
     for (const Risk& risk :
          {Risk{LblAgeT, r.ageAtTerm, red.ageAtTerm}, Risk{LblAge, r.ageAtScan, red.ageAtScan},
-          Risk{LblRCNT, r.nuchalAtTerm, red.nuchalAtTerm}, Risk{LblRCN, r.nuchalAtScan, red.nuchalAtScan},
+          Risk{LblRCNT, r.nuchalAtTerm, red.nuchalAtTerm},
+          Risk{LblRCN, r.nuchalAtScan, red.nuchalAtScan},
           Risk{LblRiskSero, r.serumAtTesting, red.serumAtTesting},
           Risk{LblRiskSeroT, r.serumAtTerm, red.serumAtTerm},
           Risk{LblRiskInt, r.integratedAtTesting, red.integratedAtTesting},
@@ -569,11 +571,11 @@ void T21RiskWindow::showConduct() {
         LblConduite->setAutoFillBackground(false);
         return;
     }
-    LblRisqueRetenu->setText(
-        risk ? (risk->fromLaboratory ? QStringLiteral("Risque combiné du laboratoire : 1/")
-                                     : QStringLiteral("Risque retenu : 1/")) +
-                   q(t21NumberText(risk->n))
-             : QString());
+    LblRisqueRetenu->setText(risk ? (risk->fromLaboratory
+                                         ? QStringLiteral("Risque combiné du laboratoire : 1/")
+                                         : QStringLiteral("Risque retenu : 1/")) +
+                                        q(t21NumberText(risk->n))
+                                  : QString());
     LblConduite->setText(q(conductSentence(*band, threshold)));
     const ConductColours c = conductColours(*band);
     colour(LblConduite, QColor::fromRgb(c.text), QColor::fromRgb(c.background));

@@ -60,8 +60,8 @@ class WindowAccessible : public QAccessibleWidget {
 // The words of a label as read: without its mnemonic marks ("&Nom :" reads
 // "Nom") and without the colon that ends a caption.
 QString captionWords(const QLabel* label) {
-    QString text = label->textFormat() == Qt::RichText ||
-                           (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()))
+    QString text = label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText &&
+                                                           Qt::mightBeRichText(label->text()))
                        ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
                        : label->text();
     QString words;
@@ -182,7 +182,8 @@ class ComboAccessible : public QAccessibleWidget {
                 int row = 0;
                 QFormLayout::ItemRole role{};
                 form->getItemPosition(index, &row, &role);
-                if (role == QFormLayout::FieldRole) before = form->itemAt(row, QFormLayout::LabelRole);
+                if (role == QFormLayout::FieldRole)
+                    before = form->itemAt(row, QFormLayout::LabelRole);
             } else if (auto* grid = qobject_cast<QGridLayout*>(layout)) {
                 int row = 0, column = 0, rows = 0, columns = 0;
                 grid->getItemPosition(index, &row, &column, &rows, &columns);

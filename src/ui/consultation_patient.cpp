@@ -20,7 +20,9 @@ void ConsultationPatient::set(const QString& civility, const QString& name,
     emit changed();
 }
 
-void ConsultationPatient::clear() { set(defaultCivility(), QString(), std::nullopt); }
+void ConsultationPatient::clear() {
+    set(defaultCivility(), QString(), std::nullopt);
+}
 
 bool ConsultationPatient::isEmpty() const {
     return name_.isEmpty() && !birthDate_ && civility_ == defaultCivility();
@@ -78,7 +80,8 @@ QString patientFileName(const QString& document, const QString& name, VbDate day
         if (QStringLiteral("/\\:*?\"<>|").contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
             c = QLatin1Char('-');
     // No name made of dots or starting with one (a hidden file).
-    while (out.startsWith(QLatin1Char('.'))) out.remove(0, 1);
+    while (out.startsWith(QLatin1Char('.')))
+        out.remove(0, 1);
     return out + QLatin1Char('.') + extension;
 }
 

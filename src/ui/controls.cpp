@@ -9,8 +9,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -124,14 +124,17 @@ QCalendarWidget* frenchCalendar(const char* name, const QString& accessibleName)
     // reads on the calendar's base, light or dark (Qt's pure red does not).
     for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) {
         QTextCharFormat weekEnd = calendar->weekdayTextFormat(day);
-        weekEnd.setForeground(readableOn(QColor(0xFF, 0x00, 0x00),
-                                         calendar->palette().color(QPalette::Base)));
+        weekEnd.setForeground(
+            readableOn(QColor(0xFF, 0x00, 0x00), calendar->palette().color(QPalette::Base)));
         calendar->setWeekdayTextFormat(day, weekEnd);
     }
     const std::pair<const char*, const char*> parts[] = {
-        {"qt_calendar_prevmonth", "Mois précédent"},  {"qt_calendar_nextmonth", "Mois suivant"},
-        {"qt_calendar_monthbutton", "Choisir le mois"}, {"qt_calendar_yearbutton", "Choisir l'année"},
-        {"qt_calendar_yearedit", "Année"},            {"qt_calendar_calendarview", "Jours du mois"}};
+        {"qt_calendar_prevmonth", "Mois précédent"},
+        {"qt_calendar_nextmonth", "Mois suivant"},
+        {"qt_calendar_monthbutton", "Choisir le mois"},
+        {"qt_calendar_yearbutton", "Choisir l'année"},
+        {"qt_calendar_yearedit", "Année"},
+        {"qt_calendar_calendarview", "Jours du mois"}};
     for (const auto& [part, spoken] : parts)
         if (auto* w = calendar->findChild<QWidget*>(QLatin1String(part)))
             w->setAccessibleName(QString::fromUtf8(spoken));
@@ -208,8 +211,7 @@ double contrastRatio(const QColor& a, const QColor& b) {
         const auto linear = [](double v) {
             return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
         };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
-               0.0722 * linear(c.blueF());
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
     const double la = luminance(a.toRgb());
     const double lb = luminance(b.toRgb());
@@ -224,9 +226,10 @@ QColor readableOn(const QColor& text, const QColor& background) {
     const bool lighten = textOn(background) == QColor(Qt::white);
     QColor c = text.toRgb();
     for (int step = 0; step < 40 && contrastRatio(c, background) < 4.5; ++step)
-        c = lighten ? QColor(c.red() + (255 - c.red() + 9) / 10, c.green() + (255 - c.green() + 9) / 10,
-                             c.blue() + (255 - c.blue() + 9) / 10)
-                    : QColor(c.red() * 9 / 10, c.green() * 9 / 10, c.blue() * 9 / 10);
+        c = lighten
+                ? QColor(c.red() + (255 - c.red() + 9) / 10, c.green() + (255 - c.green() + 9) / 10,
+                         c.blue() + (255 - c.blue() + 9) / 10)
+                : QColor(c.red() * 9 / 10, c.green() * 9 / 10, c.blue() * 9 / 10);
     return c;
 }
 
@@ -258,8 +261,7 @@ class TextTint : public QObject {
         const QColor onWindow = readableOn(colour_, p.color(QPalette::Window));
         const QColor onBase = readableOn(colour_, p.color(QPalette::Base));
         // Setting the palette tells the widget of a change: once is enough.
-        if (p.color(QPalette::WindowText) == onWindow && p.color(QPalette::Text) == onBase)
-            return;
+        if (p.color(QPalette::WindowText) == onWindow && p.color(QPalette::Text) == onBase) return;
         p.setColor(QPalette::WindowText, onWindow);
         p.setColor(QPalette::Text, onBase);
         widget->setPalette(p);

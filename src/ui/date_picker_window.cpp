@@ -9,12 +9,12 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "ui/controls.h"
-#include "ui/window_registry.h"
 #include "core/vb_date.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/qt_dates.h"
+#include "ui/controls.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 

@@ -15,8 +15,7 @@ namespace tovimar {
 
 // Each user move writes `text(position)` into `field` (the position as a
 // whole number by default).
-void fillsField(QAbstractSlider* slider, QLineEdit* field,
-                std::function<QString(int)> text = {});
+void fillsField(QAbstractSlider* slider, QLineEdit* field, std::function<QString(int)> text = {});
 
 // Each user move calls `moved(position)`, for a slider that fills more than
 // one field.

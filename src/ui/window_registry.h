@@ -8,9 +8,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
-#include <set>
 #include <map>
 #include <memory>
+#include <set>
 #include <typeindex>
 #include <vector>
 

@@ -140,7 +140,7 @@ PracticeOptions PracticeOptionsWindow::currentOptions() const {
     o.department = Text7->text().toStdString();
     o.telephone = Text8->text().toStdString();
     o.strategy = CboConduite->currentIndex() == 1 ? ScreeningStrategy::Thresholds2018
-                                                   : ScreeningStrategy::SingleThreshold;
+                                                  : ScreeningStrategy::SingleThreshold;
     return o;
 }
 

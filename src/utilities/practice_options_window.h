@@ -4,8 +4,8 @@
 // kept in options.tvx, through the practice options model, which holds what
 // is on screen, saved or not, while the screen is open.
 
-#include "utilities/practice_options_access.h"
 #include "ui/tool_window.h"
+#include "utilities/practice_options_access.h"
 
 class QComboBox;
 class QLineEdit;

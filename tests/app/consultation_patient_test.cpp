@@ -18,9 +18,9 @@
 #include "fertility/ovarian_response_window.h"
 #include "fertility/transfer_score_window.h"
 #include "menopause/osiris_window.h"
-#include "t21/t21_risk_window.h"
 #include "support/fake_platform.h"
 #include "support/window_driver.h"
+#include "t21/t21_risk_window.h"
 #include "ui/consultation_patient.h"
 #include "ui/window_registry.h"
 
@@ -159,9 +159,10 @@ TEST_F(Consultation, HerDateOfBirthFillsTheAgeFieldsUnlessAnotherIsTyped) {
 // "Nouvelle patiente" leaves them alone).
 std::vector<QAction*> toolEntries(MainWindow& main) {
     static const std::set<QString> notTools = {
-        "Quitter", "Aide",     "AproposDe", "FichePatiente", "NouvellePatiente", "Entete",
-        "Miseajour", "Anesth", "Tritest",   "Echo1T",        "Seuil",            "Tarifs",
-        "CodePost", "Aperçu", "Impression", "Impression1",   "ImpressionPdf"};
+        "Quitter",     "Aide",         "AproposDe", "FichePatiente", "NouvellePatiente",
+        "Entete",      "Miseajour",    "Anesth",    "Tritest",       "Echo1T",
+        "Seuil",       "Tarifs",       "CodePost",  "Aperçu",        "Impression",
+        "Impression1", "ImpressionPdf"};
     std::vector<QAction*> out;
     for (const MenuRow& row : menuRows())
         if (!row.submenu && row.action && !notTools.count(QString::fromUtf8(row.name)))

@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "ui/window_registry.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/window_registry.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
@@ -124,8 +124,9 @@ TEST_F(MainWindowDating, AStartThatIsNoLongerADateEmptiesWhatItGave) {
     window->NbrEnf->setText("0");
     window->Command2->click();
     ASSERT_EQ(window->ListeCONGE->count(), 2);
-    for (const QString& unusable : {QString(), QStringLiteral("15/01/201"),
-                                    QStringLiteral("01/01/0100")}) { // refused: outside the calendar
+    for (const QString& unusable :
+         {QString(), QStringLiteral("15/01/201"),
+          QStringLiteral("01/01/0100")}) { // refused: outside the calendar
         window->DateDG->setText("15/01/2010");
         window->DateDG->setText(unusable);
         const std::string label = unusable.toStdString();

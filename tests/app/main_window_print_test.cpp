@@ -14,11 +14,11 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "ui/window_registry.h"
 #include "dating/planning_preview_window.h"
 #include "platform/report_destination.h"
 #include "support/fake_platform.h"
 #include "support/pdf_readback.h"
+#include "ui/window_registry.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;

@@ -16,12 +16,12 @@
 #include <gtest/gtest.h>
 
 #include "app/about_box.h"
-#include "ui/date_picker_window.h"
 #include "app/main_window.h"
 #include "app/moon_widget.h"
-#include "ui/window_registry.h"
 #include "dating/term_settings_window.h"
 #include "support/fake_platform.h"
+#include "ui/date_picker_window.h"
+#include "ui/window_registry.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;

@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "ui/window_registry.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/window_registry.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;

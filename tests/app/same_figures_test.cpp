@@ -5,8 +5,8 @@
 // and the actions, and TOVIMAR_SEED=<seed> replays that case alone;
 // TOVIMAR_ROUNDS=<n> searches deeper than the 40 sequences of every run.
 #include <QWidget>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "app/main_window.h"
 #include "biometry/biometry_window.h"
@@ -45,26 +45,25 @@ const QByteArray kTermWithAnEmptyValue =
 std::vector<DrivenWindow> windowsToDrive() {
     std::vector<DrivenWindow> rows;
 
-    rows.push_back({"Risque de trisomie 21 (Form12)",
-                    {},
-                    opened<T21RiskWindow>(),
-                    {{"TxtDateNaiss", Kind::Field, {"", "12/05/1975", "31/02/1990", "abc"}},
-                     {"TxtAgeMat",
-                      Kind::Field,
-                      {"", "35", "29", "2", "45,5", "51", "0,5", "abc", "1/2500", "38.5"}},
-                     {"Check1", Kind::CheckBox, {}},
-                     {"TxtLCC", Kind::Field, {"", "45", "62", "85", "86", "30", "62,5", "x"}},
-                     {"TxtNC", Kind::Field, {"", "1,5", "3", "0", "0,5", "12", "2.1"}},
-                     {"TxtRiskSero",
-                      Kind::Field,
-                      {"", "1000", "250", "0,5", "1/2500", "100000", "50", "abc"}},
-                     {"TxtRiskComb",
-                      Kind::Field,
-                      {"", "50", "51", "1000", "1001", "0", "2000000", "abc", "180,5"}},
-                     {"List1", Kind::ListTicks, {}}},
-                    {"CmdCalcule", "CmdEfface"},
-                    {"CmdCalcule"},
-                    {"LblSignes", "ImgEchoMorph"}});
+    rows.push_back(
+        {"Risque de trisomie 21 (Form12)",
+         {},
+         opened<T21RiskWindow>(),
+         {{"TxtDateNaiss", Kind::Field, {"", "12/05/1975", "31/02/1990", "abc"}},
+          {"TxtAgeMat",
+           Kind::Field,
+           {"", "35", "29", "2", "45,5", "51", "0,5", "abc", "1/2500", "38.5"}},
+          {"Check1", Kind::CheckBox, {}},
+          {"TxtLCC", Kind::Field, {"", "45", "62", "85", "86", "30", "62,5", "x"}},
+          {"TxtNC", Kind::Field, {"", "1,5", "3", "0", "0,5", "12", "2.1"}},
+          {"TxtRiskSero", Kind::Field, {"", "1000", "250", "0,5", "1/2500", "100000", "50", "abc"}},
+          {"TxtRiskComb",
+           Kind::Field,
+           {"", "50", "51", "1000", "1001", "0", "2000000", "abc", "180,5"}},
+          {"List1", Kind::ListTicks, {}}},
+         {"CmdCalcule", "CmdEfface"},
+         {"CmdCalcule"},
+         {"LblSignes", "ImgEchoMorph"}});
 
     rows.push_back({"Score de transfert embryonnaire (Form18)",
                     {},
@@ -123,33 +122,32 @@ std::vector<DrivenWindow> windowsToDrive() {
                     {},
                     {}});
 
-    rows.push_back(
-        {"Biométrie (Form3)",
-         {},
-         opened<BiometryWindow>(),
-         {{"DateDGf3", Kind::Field, kDates},
-          {"DateJourF3", Kind::Field, {"", "15/03/2010", "15/07/2010", "abc"}},
-          {"SAF3", Kind::Field, {"", "22", "32", "12", "45", "22,5", "abc"}},
-          {"Orb", Kind::Field, {"", "15", "abc"}},
-          {"Bip", Kind::Field, {"", "55", "85", "0", "abc"}},
-          {"Cc", Kind::Field, {"", "200", "300", "2200", "abc"}},
-          {"Dat", Kind::Field, {"", "60", "abc"}},
-          {"CA", Kind::Field, {"", "180", "280", "2000", "0"}},
-          {"Fem", Kind::Field, {"", "40", "60", "-5", "abc"}},
-          {"Pied", Kind::Field, {"", "40", "abc"}},
-          {"Hum", Kind::Field, {"", "38"}},
-          {"Cer", Kind::Field, {"", "22"}},
-          {"TxtPds", Kind::Field, {"", "60", "abc"}},
-          {"TxtTaille", Kind::Field, {"", "165", "abc"}},
-          {"CmbSexe", Kind::ComboBox, {}},
-          {"CmbEthnie", Kind::ComboBox, {}},
-          {"CmbParite", Kind::ComboBox, {}},
-          {"TxtNbrJours", Kind::Field, {"", "200", "230", "abc"}},
-          {"TxtNbrSA", Kind::Field, {"", "32", "35,2", "abc"}},
-          {"TxtPoidsF", Kind::Field, {"", "1800", "2500", "abc"}}},
-         {"Command1", "Command2", "Command3", "Command4"},
-         {"Command1", "Command2", "Command3"},
-         {}});
+    rows.push_back({"Biométrie (Form3)",
+                    {},
+                    opened<BiometryWindow>(),
+                    {{"DateDGf3", Kind::Field, kDates},
+                     {"DateJourF3", Kind::Field, {"", "15/03/2010", "15/07/2010", "abc"}},
+                     {"SAF3", Kind::Field, {"", "22", "32", "12", "45", "22,5", "abc"}},
+                     {"Orb", Kind::Field, {"", "15", "abc"}},
+                     {"Bip", Kind::Field, {"", "55", "85", "0", "abc"}},
+                     {"Cc", Kind::Field, {"", "200", "300", "2200", "abc"}},
+                     {"Dat", Kind::Field, {"", "60", "abc"}},
+                     {"CA", Kind::Field, {"", "180", "280", "2000", "0"}},
+                     {"Fem", Kind::Field, {"", "40", "60", "-5", "abc"}},
+                     {"Pied", Kind::Field, {"", "40", "abc"}},
+                     {"Hum", Kind::Field, {"", "38"}},
+                     {"Cer", Kind::Field, {"", "22"}},
+                     {"TxtPds", Kind::Field, {"", "60", "abc"}},
+                     {"TxtTaille", Kind::Field, {"", "165", "abc"}},
+                     {"CmbSexe", Kind::ComboBox, {}},
+                     {"CmbEthnie", Kind::ComboBox, {}},
+                     {"CmbParite", Kind::ComboBox, {}},
+                     {"TxtNbrJours", Kind::Field, {"", "200", "230", "abc"}},
+                     {"TxtNbrSA", Kind::Field, {"", "32", "35,2", "abc"}},
+                     {"TxtPoidsF", Kind::Field, {"", "1800", "2500", "abc"}}},
+                    {"Command1", "Command2", "Command3", "Command4"},
+                    {"Command1", "Command2", "Command3"},
+                    {}});
 
     rows.push_back({"Courbes biométriques (Form7)",
                     {},
@@ -183,15 +181,14 @@ std::vector<DrivenWindow> windowsToDrive() {
                     {},
                     {}});
 
-    rows.push_back({"Traitement hormonal (Form60)",
-                    [](FakePlatform& fake) { copyShippedDatabase("VESTRA.mdb", fake.folder()); },
-                    opened<HormoneTherapyWindow>(),
-                    {{"famille",
-                      Kind::Choice,
-                      {"OptTT_Regles", "OptTT_SsRegles", "OptTTT_Autres"}}},
-                    {},
-                    {},
-                    {}});
+    rows.push_back(
+        {"Traitement hormonal (Form60)",
+         [](FakePlatform& fake) { copyShippedDatabase("VESTRA.mdb", fake.folder()); },
+         opened<HormoneTherapyWindow>(),
+         {{"famille", Kind::Choice, {"OptTT_Regles", "OptTT_SsRegles", "OptTTT_Autres"}}},
+         {},
+         {},
+         {}});
 
     auto mainWindow = [](FakePlatform& fake) -> QWidget* {
         auto* w = new MainWindow(fake.windows());

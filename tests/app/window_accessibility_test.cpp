@@ -14,14 +14,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMap>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTranslator>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <functional>
@@ -240,8 +240,7 @@ const std::vector<WindowCase>& windows() {
         {"Plotting",
          tool<PlottingWindow>(),
          {"CmdBip", "CmdCc", "CmdDat", "CmdCa", "CmdFem", "CmdPied", "CmdCerv", "Sem_Entier",
-          "TblEchos",
-          "Quitter"}},
+          "TblEchos", "Quitter"}},
         {"Form9",
          tool<TermSettingsWindow>(),
          {"IvgText", "RuText", "TxtRisqueLim", "Text5", "Text6", "Text9", "Text10", "Text1",
@@ -278,21 +277,62 @@ const std::vector<WindowCase>& windows() {
          {"Text1", "Text2", "Command1", "Command2", "Command3"}},
         {"Fees",
          tool<FeesWindow>(),
-         {"Pages:Consultations, actes techniques et PMA", "TxtEC", "TxtECs", "TxtMCS", "TxtMPC",
-          "TxtENuit",  "TxtEFerie", "TxtGyn01",  "TxtGyn02",  "TxtGyn03", "TxtGyn04",  "TxtGyn05",
-          "TxtGyn06",  "TxtGyn07",  "TxtGyn08",  "TxtGyn09",  "TxtGyn10", "TxtPMA01",  "TxtPMA02",
-          "TxtPMA03",  "TxtPMA04",  "TxtPMA05",  "Enregistrer", "Quitter"}},
+         {"Pages:Consultations, actes techniques et PMA",
+          "TxtEC",
+          "TxtECs",
+          "TxtMCS",
+          "TxtMPC",
+          "TxtENuit",
+          "TxtEFerie",
+          "TxtGyn01",
+          "TxtGyn02",
+          "TxtGyn03",
+          "TxtGyn04",
+          "TxtGyn05",
+          "TxtGyn06",
+          "TxtGyn07",
+          "TxtGyn08",
+          "TxtGyn09",
+          "TxtGyn10",
+          "TxtPMA01",
+          "TxtPMA02",
+          "TxtPMA03",
+          "TxtPMA04",
+          "TxtPMA05",
+          "Enregistrer",
+          "Quitter"}},
         {"Fees, page des échographies",
          [](Fixture& f) -> QWidget* {
              auto& fees = f.fake.windows().open<FeesWindow>();
              fees.Pages->setCurrentIndex(1);
              return &fees;
          },
-         {"Pages:Actes d'échographie", "TxtEObs01", "TxtEObs02", "TxtEObs03", "TxtEObs04",
-          "TxtEObs05", "TxtEObs06", "TxtEObs07", "TxtEObs08", "TxtEObs09", "TxtEObs10",
-          "TxtEObs11", "TxtEObs12", "TxtEObs13", "TxtEObs14", "TxtEObs15", "TxtEObs16",
-          "TxtEGyn01", "TxtEGyn02", "TxtEGyn03", "TxtEGyn04", "TxtEGyn05", "TxtEGyn06",
-          "TxtEGyn07", "Enregistrer", "Quitter"}},
+         {"Pages:Actes d'échographie",
+          "TxtEObs01",
+          "TxtEObs02",
+          "TxtEObs03",
+          "TxtEObs04",
+          "TxtEObs05",
+          "TxtEObs06",
+          "TxtEObs07",
+          "TxtEObs08",
+          "TxtEObs09",
+          "TxtEObs10",
+          "TxtEObs11",
+          "TxtEObs12",
+          "TxtEObs13",
+          "TxtEObs14",
+          "TxtEObs15",
+          "TxtEObs16",
+          "TxtEGyn01",
+          "TxtEGyn02",
+          "TxtEGyn03",
+          "TxtEGyn04",
+          "TxtEGyn05",
+          "TxtEGyn06",
+          "TxtEGyn07",
+          "Enregistrer",
+          "Quitter"}},
         {"Postal",
          tool<PostalDirectoryWindow>(),
          {"TxtVilles", "TxtCodes", "Command1", "Command2", "List1", "CmdNouv", "CmdModif",
@@ -304,8 +344,8 @@ const std::vector<WindowCase>& windows() {
         {"Holidays", tool<PublicHolidaysWindow>(), {"Text1", "List1", "Command1"}},
         {"Patient",
          [](Fixture& f) -> QWidget* {
-             auto* dialog = new PatientDialog(f.fake.windows().patient(), f.fake.messages,
-                                              f.main.get());
+             auto* dialog =
+                 new PatientDialog(f.fake.windows().patient(), f.fake.messages, f.main.get());
              dialog->setAttribute(Qt::WA_DeleteOnClose);
              return dialog;
          },
@@ -446,7 +486,8 @@ TEST(WindowAccessibility, ComboBoxesAreNamedByTheirPurposeNotTheirValue) {
     EXPECT_EQ(a->child(0)->object(), named->view());
     EXPECT_EQ(a->indexOfChild(a->child(0)), 0);
     ASSERT_NE(a->actionInterface(), nullptr);
-    EXPECT_TRUE(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+    EXPECT_TRUE(
+        a->actionInterface()->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
 }
 
 TEST(WindowAccessibility, QtsOwnFileAndPrintDialogsSpeakFrenchNames) {
@@ -465,8 +506,8 @@ TEST(WindowAccessibility, QtsOwnFileAndPrintDialogsSpeakFrenchNames) {
         dialog->show();
         QApplication::processEvents();
         const QStringList unclear = unclearNames(dialog);
-        EXPECT_TRUE(unclear.isEmpty()) << dialog->windowTitle().toStdString() << ": "
-                                       << unclear.join(", ").toStdString();
+        EXPECT_TRUE(unclear.isEmpty())
+            << dialog->windowTitle().toStdString() << ": " << unclear.join(", ").toStdString();
         for (QComboBox* combo : dialog->findChildren<QComboBox*>()) {
             if (combo->isVisibleTo(dialog)) {
                 EXPECT_TRUE(namedInFrench(combo)) << heard(combo).toStdString();

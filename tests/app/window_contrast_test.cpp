@@ -25,8 +25,8 @@
 #include <QToolButton>
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 #include <ostream>
 
 #include "app/about_box.h"
@@ -286,14 +286,15 @@ TEST(ReadableColour, MovesTowardsWhatReadsAndKeepsItsHue) {
     };
     for (const auto& c : cases) {
         const QColor moved = readableOn(c.text, c.background);
-        const std::string which = c.text.name().toStdString() + " sur " +
-                                  c.background.name().toStdString();
+        const std::string which =
+            c.text.name().toStdString() + " sur " + c.background.name().toStdString();
         EXPECT_GE(contrastRatio(moved, c.background), kAA) << which;
         if (c.kept) {
             EXPECT_EQ(moved, c.text) << which;
             continue;
         }
-        const bool dark = contrastRatio(Qt::white, c.background) > contrastRatio(Qt::black, c.background);
+        const bool dark =
+            contrastRatio(Qt::white, c.background) > contrastRatio(Qt::black, c.background);
         // Lighter on a dark background, darker on a light one, channel by channel.
         for (auto channel : {&QColor::red, &QColor::green, &QColor::blue}) {
             EXPECT_TRUE(dark ? (moved.*channel)() >= (c.text.*channel)()

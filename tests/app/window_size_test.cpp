@@ -4,8 +4,8 @@
 // written; and nothing in it is cut or hidden behind a scroll bar.
 // TOVIMAR_SCREENSHOTS=<folder> saves a picture of each window there.
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -76,8 +76,8 @@ QStringList cut(QWidget* window) {
             const QSize hint = label->sizeHint();
             const bool narrow = !label->wordWrap() && label->width() < hint.width();
             const bool shortened =
-                label->height() < (label->wordWrap() ? label->heightForWidth(label->width())
-                                                     : hint.height());
+                label->height() <
+                (label->wordWrap() ? label->heightForWidth(label->width()) : hint.height());
             if (narrow || shortened)
                 faults << QStringLiteral("%1 coupé (%2×%3 pour %4×%5)")
                               .arg(nameOf(label))
@@ -179,12 +179,13 @@ TEST(OtherWindowsSize, FitASmallScreenWithNothingCut) {
     auto& start = program.fake.windows().get<PretermStartCalendar>();
     start.openFor(&field);
     QApplication::processEvents();
-    for (QWidget* window : std::initializer_list<QWidget*>{help.window(), &about, &patient, &picker,
-                                                           &start}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{help.window(), &about, &patient, &picker, &start}) {
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(window->isVisible()) << window->objectName().toStdString();
         screenshot(window, window->objectName());
-        EXPECT_EQ(tooLarge(window).join(", ").toStdString(), "") << window->objectName().toStdString();
+        EXPECT_EQ(tooLarge(window).join(", ").toStdString(), "")
+            << window->objectName().toStdString();
         EXPECT_EQ(cut(window).join("\n").toStdString(), "") << window->objectName().toStdString();
     }
 }

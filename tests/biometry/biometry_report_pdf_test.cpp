@@ -17,8 +17,9 @@ using namespace tovimar::testing;
 TEST(BiometryReport, PdfReadBackInOrderOneLineEachWithinTheMargins) {
     PdfPrintout out;
     const QString path =
-        out.print(PrintMode::CurrentPrinter, kBiometryDocumentName,
-                  [](ReportPrinter& printer) { printBiometryReport(printer, sampleBiometryReport()); });
+        out.print(PrintMode::CurrentPrinter, kBiometryDocumentName, [](ReportPrinter& printer) {
+            printBiometryReport(printer, sampleBiometryReport());
+        });
     ASSERT_FALSE(path.isEmpty()) << out.shown.join('|').toStdString();
     ASSERT_EQ(out.shown.size(), 1);
     EXPECT_TRUE(out.shown[0].contains(path)) << out.shown[0].toStdString(); // told where

@@ -88,9 +88,9 @@ TEST(ChartViewerWindow, EarlierScansArePlacedAtTheirAgesWithTheirBandsAndToday) 
         EXPECT_EQ(p.daysOfAmenorrhoea, e.days);
         EXPECT_DOUBLE_EQ(p.week, e.days / 7.0);
         EXPECT_EQ(p.today, e.today);
-        EXPECT_EQ(p.band, BANDE_CENTILE(Measure::Fem, std::to_string(e.bandWeek),
-                                        std::to_string(int(e.mm)))
-                              .caption);
+        EXPECT_EQ(p.band,
+                  BANDE_CENTILE(Measure::Fem, std::to_string(e.bandWeek), std::to_string(int(e.mm)))
+                      .caption);
         EXPECT_FALSE(p.band.empty());
         if (e.today) continue;
         // Drawn at its exact age, marked with its date, inside the plot.
@@ -112,9 +112,10 @@ TEST(ChartViewerWindow, EarlierScansArePlacedAtTheirAgesWithTheirBandsAndToday) 
     // Listed beside the chart in date order; the bad row told in French.
     const QStringList listed = v.LblSerie->text().split('\n');
     ASSERT_EQ(listed.size(), 4);
-    EXPECT_EQ(listed[0], QString("17/11/2009 — 13 SA : 11 mm, ") +
-                             QString::fromStdString(s.points[0].band));
-    EXPECT_TRUE(listed[2].startsWith("13/02/2010 — 25 SA + 4 j : 47 mm")) << listed[2].toStdString();
+    EXPECT_EQ(listed[0],
+              QString("17/11/2009 — 13 SA : 11 mm, ") + QString::fromStdString(s.points[0].band));
+    EXPECT_TRUE(listed[2].startsWith("13/02/2010 — 25 SA + 4 j : 47 mm"))
+        << listed[2].toStdString();
     EXPECT_TRUE(listed[3].startsWith("15/03/2010 (aujourd'hui) — 29 SA + 6 j : 57 mm"))
         << listed[3].toStdString();
     EXPECT_EQ(v.LblSerieErreurs->text(),
@@ -217,11 +218,10 @@ TEST(ChartViewerWindow, PrintedAndSavedPagesCarryTheScansAndThePatient) {
         EXPECT_EQ(info.pages, 1);
         const QStringList lines = nonEmptyLines(pdfLayoutText(pdf));
         // Letterhead, patient, measure, today's measurement, then the points in date order.
-        QStringList inOrder = {"Maternite des Lilas", "Madame Durand, le 15/03/2010",
-                               "Fémur (Courbes du CFEF)",
-                               "Mesure : 57 mm à 29 SA + 6 j (" +
-                                   QString::fromStdString(v.series().points[3].band) +
-                                   "), le 15/03/2010."};
+        QStringList inOrder = {
+            "Maternite des Lilas", "Madame Durand, le 15/03/2010", "Fémur (Courbes du CFEF)",
+            "Mesure : 57 mm à 29 SA + 6 j (" + QString::fromStdString(v.series().points[3].band) +
+                "), le 15/03/2010."};
         inOrder << listed;
         EXPECT_EQ(firstMissingInOrder(lines, inOrder), QString()) << lines.join('\n').toStdString();
         // The chart itself: its legend, and each scan marked with its date.

@@ -2,7 +2,6 @@
 // The chart windows: the cross at the patient's point on the chart drawn, the
 // band beside it, stale points hidden; the viewer opened on each chart.
 #include <QFileInfo>
-#include <cmath>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -10,6 +9,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "biometry/biometry_window.h"
@@ -315,8 +315,7 @@ TEST(PlottingWindow, EarlierScansArePlacedListedDrawnAndSaved) {
         EXPECT_NEAR(w.crossCentre().x(), exact.x(), 1.0);
         EXPECT_NEAR(w.crossCentre().y(), exact.y(), 1.0);
         // Not at the whole week: a day is more than a pixel at these sizes.
-        EXPECT_GT(std::abs(w.crossCentre().x() - w.BipCourbe->mapping().toDevice(30, 75).x()),
-                  2.0);
+        EXPECT_GT(std::abs(w.crossCentre().x() - w.BipCourbe->mapping().toDevice(30, 75).x()), 2.0);
     }
     ASSERT_EQ(s.faults.size(), 1u);
     EXPECT_TRUE(w.LblSerieErreurs->text().startsWith("Échographie 4 : « 31/02/2010 »"))

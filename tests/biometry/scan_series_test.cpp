@@ -20,10 +20,10 @@ VbDate day(const char* text) {
 // 01/01/2010, so 07/05/2010 is 126 days later, 140 days of amenorrhoea, 20 SA.
 TEST(ScanSeries, PlacesEachScanAtItsOwnAgeAndBandInDateOrder) {
     const std::vector<ScanRow> rows = {
-        {"10/05/2010", "41"},  // 20 SA + 3 j, below the 3rd centile at 20 weeks
-        {"", ""},              // an empty row is no scan
-        {"07/05/2010", "47"},  // 20 SA, the median band
-        {"12/03/2010", "20"},  // 10 weeks after conception: 12 SA, before the chart begins
+        {"10/05/2010", "41"}, // 20 SA + 3 j, below the 3rd centile at 20 weeks
+        {"", ""},             // an empty row is no scan
+        {"07/05/2010", "47"}, // 20 SA, the median band
+        {"12/03/2010", "20"}, // 10 weeks after conception: 12 SA, before the chart begins
     };
     const ScanSeries s = placeScanSeries(Measure::Bip, day("01/01/2010"), day("01/06/2010"), rows,
                                          std::string("60"), day("28/05/2010"));
@@ -71,12 +71,12 @@ TEST(ScanSeries, PlacesEachScanAtItsOwnAgeAndBandInDateOrder) {
 
 TEST(ScanSeries, ARowThatCannotBePlacedSaysWhyInFrenchAndIsLeftOut) {
     const std::vector<ScanRow> rows = {
-        {"31/02/2010", "47"},  // no such day
-        {"07/05/2010", "abc"}, // no number
-        {"15/12/2009", "20"},  // before the start of pregnancy
-        {"02/06/2010", "60"},  // after today
+        {"31/02/2010", "47"},   // no such day
+        {"07/05/2010", "abc"},  // no number
+        {"15/12/2009", "20"},   // before the start of pregnancy
+        {"02/06/2010", "60"},   // after today
         {"07/05/2010", "2200"}, // 220 mistyped: no fetus has it
-        {"07/05/2010", "47"},  // the only one placed
+        {"07/05/2010", "47"},   // the only one placed
     };
     const ScanSeries s =
         placeScanSeries(Measure::Bip, day("01/01/2010"), day("01/06/2010"), rows, std::nullopt);
@@ -125,9 +125,9 @@ TEST(ScanSeries, EachBandIsReadAtTheAgeTheBiometryWindowGivesThatDay) {
         EXPECT_DOUBLE_EQ(p.week, c.days / 7.0) << c.date; // placed at its exact age
         EXPECT_EQ(p.bandWeek, c.bandWeek) << c.date;
         EXPECT_EQ(p.bandWeek, SA_ARRONDIE(start, day(c.date))) << c.date;
-        EXPECT_EQ(p.band, BANDE_CENTILE(Measure::Bip, std::to_string(SA_ARRONDIE(start, day(c.date))),
-                                        "47")
-                              .caption)
+        EXPECT_EQ(p.band,
+                  BANDE_CENTILE(Measure::Bip, std::to_string(SA_ARRONDIE(start, day(c.date))), "47")
+                      .caption)
             << c.date;
     }
     EXPECT_NE(placeScanSeries(Measure::Bip, start, day("01/06/2010"), {{"10/05/2010", "47"}},
@@ -153,8 +153,8 @@ TEST(ScanSeries, TodaysPointFollowsTheAgeTheBiometryWindowShows) {
     } cases[] = {
         {start, std::nullopt, 146},
         {start, 21, 146},
-        {start, 19, 133},            // typed by hand: the window's 19 weeks
-        {std::nullopt, 22, 154},     // no dates: the week typed
+        {start, 19, 133},        // typed by hand: the window's 19 weeks
+        {std::nullopt, 22, 154}, // no dates: the week typed
         {std::nullopt, std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
@@ -173,7 +173,6 @@ TEST(ScanSeries, TodaysPointFollowsTheAgeTheBiometryWindowShows) {
         EXPECT_DOUBLE_EQ(p.week, *c.days / 7.0);
         const int shown = c.weeksShown.value_or(21);
         EXPECT_EQ(p.bandWeek, shown);
-        EXPECT_EQ(p.band,
-                  BANDE_CENTILE(Measure::Bip, std::to_string(shown), "47").caption);
+        EXPECT_EQ(p.band, BANDE_CENTILE(Measure::Bip, std::to_string(shown), "47").caption);
     }
 }

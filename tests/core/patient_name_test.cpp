@@ -19,17 +19,18 @@ TEST_P(PatientName, LeavesOutACivilityTheLetterAlreadyWrites) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PatientName,
-    ::testing::Values(
-        NameCase{"Zoé Lefèvre", "Zoé Lefèvre"}, NameCase{"  Zoé Lefèvre ", "Zoé Lefèvre"},
-        NameCase{"Mme Lefèvre", "Lefèvre"}, NameCase{"Mme. Lefèvre", "Lefèvre"},
-        NameCase{"Mme.Lefèvre", "Lefèvre"}, NameCase{"MME LEFÈVRE Zoé", "LEFÈVRE Zoé"},
-        NameCase{"Madame Zoé Lefèvre", "Zoé Lefèvre"}, NameCase{"madame  Lefèvre", "Lefèvre"},
-        NameCase{"Mademoiselle Lefèvre", "Lefèvre"}, NameCase{"Mlle Lefèvre", "Lefèvre"},
-        NameCase{"Melle Lefèvre", "Lefèvre"},
-        // Names that only begin like a civility, and a civility alone, stay.
-        NameCase{"Mmeline Durand", "Mmeline Durand"}, NameCase{"Madamet Ana", "Madamet Ana"},
-        NameCase{"Mlles", "Mlles"}, NameCase{"Madame", "Madame"}, NameCase{"Mme ", "Mme"},
-        NameCase{"", ""}));
+    ::testing::Values(NameCase{"Zoé Lefèvre", "Zoé Lefèvre"},
+                      NameCase{"  Zoé Lefèvre ", "Zoé Lefèvre"}, NameCase{"Mme Lefèvre", "Lefèvre"},
+                      NameCase{"Mme. Lefèvre", "Lefèvre"}, NameCase{"Mme.Lefèvre", "Lefèvre"},
+                      NameCase{"MME LEFÈVRE Zoé", "LEFÈVRE Zoé"},
+                      NameCase{"Madame Zoé Lefèvre", "Zoé Lefèvre"},
+                      NameCase{"madame  Lefèvre", "Lefèvre"},
+                      NameCase{"Mademoiselle Lefèvre", "Lefèvre"},
+                      NameCase{"Mlle Lefèvre", "Lefèvre"}, NameCase{"Melle Lefèvre", "Lefèvre"},
+                      // Names that only begin like a civility, and a civility alone, stay.
+                      NameCase{"Mmeline Durand", "Mmeline Durand"},
+                      NameCase{"Madamet Ana", "Madamet Ana"}, NameCase{"Mlles", "Mlles"},
+                      NameCase{"Madame", "Madame"}, NameCase{"Mme ", "Mme"}, NameCase{"", ""}));
 
 } // namespace
 } // namespace tovimar

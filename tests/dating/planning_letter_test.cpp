@@ -27,8 +27,12 @@ std::vector<std::string> lines(const std::string& text) {
 TEST(PlanningPreview, HeaderHasTheLetterheadThenTheDateAndTheSignature) {
     const PlanningPreview p = planningPreview(sampleSchedule());
     const std::vector<std::string> expected = {
-        "          Madame Élise Martin",  "          Sage-femme", "          Maternité des Lilas",
-        "          12, rue de l'Église",  "          Bâtiment B", "          69          Lyon",
+        "          Madame Élise Martin",
+        "          Sage-femme",
+        "          Maternité des Lilas",
+        "          12, rue de l'Église",
+        "          Bâtiment B",
+        "          69          Lyon",
         "          Tel : 04 78 00 00 00",
         "",
         "          Le 20/03/2010            Signature du praticien : "

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/recording_report_printer.h"
 #include "support/fake_platform.h"
+#include "support/recording_report_printer.h"
 #include "support/sample_planning.h"
 
 using namespace tovimar;
@@ -125,8 +125,8 @@ TEST(PlanningPage, WithoutLeaveOrLetterheadTheLabelsStillPrint) {
     EXPECT_EQ(lines.first(), "");
     EXPECT_EQ(lines[2], "  ");
     EXPECT_EQ(lines[7], "Tel :  ");
-    EXPECT_EQ(lines[8], "Le " + QString(12, ' ') +
-                            "Signature du praticien : ______________________________");
+    EXPECT_EQ(lines[8],
+              "Le " + QString(12, ' ') + "Signature du praticien : ______________________________");
     EXPECT_EQ(lines[9], "Madame ,");
     EXPECT_EQ(lines[12], "Votre grossesse a été déclarée du .");
     EXPECT_EQ(lines[lines.size() - 3], "Votre congé prénatal débutera le .");

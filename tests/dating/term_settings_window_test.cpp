@@ -8,9 +8,9 @@
 
 #include "dating/term_settings_access.h"
 #include "dating/term_settings_window.h"
-#include "ui/window_registry.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
+#include "ui/window_registry.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
@@ -169,7 +169,7 @@ TEST(TermSettingsInForce, TheOpenEditorsValuesThenTheSavedOnesNeverTheDiskAgain)
 
     auto& editor = windows.open<TermSettingsWindow>();
     EXPECT_EQ(editor.IvgText->text(), "14"); // the model's values, not the disk's new ones
-    typeText(editor.TxtRisqueLim, "0"); // 2500, typed, not saved
+    typeText(editor.TxtRisqueLim, "0");      // 2500, typed, not saved
     EXPECT_EQ(currentTermSettings(windows)[TermSettings::AmniocentesisThreshold], "2500");
     EXPECT_GT(changes, 0);
 

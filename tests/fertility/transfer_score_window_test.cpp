@@ -40,8 +40,8 @@ TEST(TransferScoreWindow, OpensWithOnlyTheEmbryoScoreAndItsVerdict) {
     EXPECT_TRUE(w.Opt1->isChecked());
     // The verdict of the option chosen, as a later choice of it shows it.
     EXPECT_EQ(w.Label13->text(), "Mauvais Score");
-    for (QLabel* l : {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11,
-                      w.Label12})
+    for (QLabel* l :
+         {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11, w.Label12})
         EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
     EXPECT_EQ(picturesShown(w), 0);
     EXPECT_EQ(w.HScroll1->value(), 30);
@@ -168,8 +168,8 @@ TEST(TransferScoreWindow, EffaceForgetsWhatWasEntered) {
     QTest::mouseClick(w.BtnEfface, Qt::LeftButton);
     for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAge, w.TxtE2, w.TxtFSH})
         EXPECT_TRUE(f->text().isEmpty());
-    for (QLabel* l : {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11,
-                      w.Label12})
+    for (QLabel* l :
+         {w.LblScoreAge, w.LblScoreRep, w.LblScoreT, w.LblNbrE, w.Label5, w.Label11, w.Label12})
         EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
     EXPECT_TRUE(w.Opt1->isChecked());
     EXPECT_EQ(w.LblScoreE->text(), "1");

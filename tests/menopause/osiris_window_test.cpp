@@ -67,8 +67,8 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
     } cases[] = {
         {"63", "60", false, false, "-1", 7, 3, QColor(0xFF, 0xFF, 0x00),
          "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
-        {"75", "55", false, false, "-4", 10, 2, kReadableRed,
-         "Risque d'ostéoporose sérieux.", kReadableRed, true, false, true},
+        {"75", "55", false, false, "-4", 10, 2, kReadableRed, "Risque d'ostéoporose sérieux.",
+         kReadableRed, true, false, true},
         // Exactly -3 and exactly 1: intermediate, as "Entre +1 et -3 évaluer par la DMO".
         {"70", "55", true, true, "-3", 9, 3, QColor(0xFF, 0xFF, 0x00),
          "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
@@ -76,12 +76,12 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
          "Risque d'ostéoporose intermediaire.", QColor(0x00, 0xC0, 0x00), false, true, false},
         {"52,4", "60", false, false, "2", 4, 1, QColor(0x00, 0xFF, 0x00),
          "Risque d'ostéoporose léger.", QColor(0x00, 0x00, 0xFF), false, false, false},
-        {"77,6", "60", false, false, "-4", 10, 2, kReadableRed,
-         "Risque d'ostéoporose sérieux.", kReadableRed, true, false, true},
+        {"77,6", "60", false, false, "-4", 10, 2, kReadableRed, "Risque d'ostéoporose sérieux.",
+         kReadableRed, true, false, true},
         {"50", "67,5", false, false, "4", 2, 1, QColor(0x00, 0xFF, 0x00),
          "Risque d'ostéoporose léger.", QColor(0x00, 0x00, 0xFF), false, false, false},
-        {"90", "30", false, true, "-14", 13, 2, kReadableRed,
-         "Risque d'ostéoporose sérieux.", kReadableRed, true, false, true},
+        {"90", "30", false, true, "-14", 13, 2, kReadableRed, "Risque d'ostéoporose sérieux.",
+         kReadableRed, true, false, true},
     };
     for (const auto& c : cases) {
         FakePlatform fake;
@@ -98,7 +98,8 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
         EXPECT_EQ(w.LblCommenta->text(), c.lineA);
         // The line's colour, darkened where needed to read on the window (AA).
         const QColor window = w.palette().color(QPalette::Window);
-        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), readableOn(c.colourA, window))
+        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText),
+                  readableOn(c.colourA, window))
             << c.score;
         EXPECT_GE(contrastRatio(w.LblCommenta->palette().color(QPalette::WindowText), window), 4.5);
         EXPECT_GE(contrastRatio(w.LblScore2->palette().color(QPalette::WindowText), c.back), 4.5);
@@ -276,7 +277,7 @@ TEST(OsirisWindow, EachScaleNumberStandsUnderItsTick) {
         option.sliderValue = value;
         option.tickPosition = slider->tickPosition();
         const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                             QStyle::SC_SliderHandle, slider);
+                                                            QStyle::SC_SliderHandle, slider);
         return slider->mapToGlobal(thumb.center()).x();
     };
     for (QSlider* slider : {w.SliderAge, w.SliderPds}) {

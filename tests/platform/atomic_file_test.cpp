@@ -22,8 +22,8 @@
 #include "biometry/growth_chart.h"
 #include "platform/report_destination.h"
 #include "platform/settings_folder.h"
-#include "support/file_size_limit.h"
 #include "support/fake_platform.h"
+#include "support/file_size_limit.h"
 
 using namespace tovimar;
 

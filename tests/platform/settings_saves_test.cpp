@@ -14,8 +14,8 @@
 #include <sys/resource.h>
 
 #include "dating/term_settings_window.h"
-#include "support/file_size_limit.h"
 #include "support/fake_platform.h"
+#include "support/file_size_limit.h"
 #include "support/typing.h"
 #include "ui/window_registry.h"
 

@@ -49,8 +49,10 @@ void activate(QWidget& window, const char* name, int index) {
 }
 
 void trigger(QWidget& window, const char* name) {
-    if (auto* action = window.findChild<QAction*>(QString::fromLatin1(name))) action->trigger();
-    else qWarning("fenêtre %s : pas d'action %s", qPrintable(window.objectName()), name);
+    if (auto* action = window.findChild<QAction*>(QString::fromLatin1(name)))
+        action->trigger();
+    else
+        qWarning("fenêtre %s : pas d'action %s", qPrintable(window.objectName()), name);
 }
 
 QWidget* shownWindow(const char* name) {
@@ -196,7 +198,8 @@ FilledProgram::FilledProgram() {
     fake.setToday("15/03/2010");
     for (const char* file : {"tarifs.tvx", "options.tvx"}) {
         QFile shipped(QStringLiteral(TOVIMAR_BUILD_DIR "/") + QLatin1String(file));
-        if (shipped.open(QIODevice::ReadOnly)) fake.writeFile(QLatin1String(file), shipped.readAll());
+        if (shipped.open(QIODevice::ReadOnly))
+            fake.writeFile(QLatin1String(file), shipped.readAll());
     }
     copyShippedDatabase(QStringLiteral("Codespost.mdb"), fake.folder());
     copyShippedDatabase(QStringLiteral("VESTRA.mdb"), fake.folder());

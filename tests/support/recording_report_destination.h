@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "support/recording_report_printer.h"
 #include "platform/report_destination.h"
+#include "support/recording_report_printer.h"
 
 namespace tovimar::testing {
 

@@ -38,8 +38,8 @@ QString listText(const QListWidget* list) {
         const QListWidgetItem* item = list->item(i);
         QString entry = item->text();
         if (item->flags() & Qt::ItemIsUserCheckable)
-            entry += item->checkState() == Qt::Checked ? QStringLiteral(" [x]")
-                                                       : QStringLiteral(" [ ]");
+            entry +=
+                item->checkState() == Qt::Checked ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
         out << entry;
     }
     return out.join(QStringLiteral(" | "));
@@ -56,10 +56,10 @@ QString stateOf(QWidget* window, QWidget* w) {
     else if (auto* box = qobject_cast<QGroupBox*>(w))
         text = box->title();
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
-        text = button->text() + (button->isCheckable()
-                                     ? (button->isChecked() ? QStringLiteral(" [x]")
-                                                            : QStringLiteral(" [ ]"))
-                                     : QString());
+        text = button->text() +
+               (button->isCheckable()
+                    ? (button->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"))
+                    : QString());
     else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         QStringList entries;
         for (int i = 0; i < combo->count(); ++i)
@@ -255,9 +255,8 @@ std::vector<ControlState> snapshot(QWidget* window, const QStringList& ignored) 
                 path = p->objectName() + QLatin1Char('/') + path;
         out.push_back({path, stateOf(window, w)});
     }
-    std::stable_sort(out.begin(), out.end(), [](const ControlState& a, const ControlState& b) {
-        return a.name < b.name;
-    });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const ControlState& a, const ControlState& b) { return a.name < b.name; });
     return out;
 }
 
@@ -296,9 +295,9 @@ std::string driveAndCompare(const DrivenWindow& row, unsigned seed, int rounds, 
         std::ostringstream diff;
         for (std::size_t i = 0; i < seen.size() && i < expected.size(); ++i)
             if (seen[i].name != expected[i].name || seen[i].state != expected[i].state)
-                diff << "  " << seen[i].name.toStdString() << ": \""
-                     << seen[i].state.toStdString() << "\" where a fresh window shows \""
-                     << expected[i].state.toStdString() << "\"\n";
+                diff << "  " << seen[i].name.toStdString() << ": \"" << seen[i].state.toStdString()
+                     << "\" where a fresh window shows \"" << expected[i].state.toStdString()
+                     << "\"\n";
         if (seen.size() != expected.size()) diff << "  not the same controls\n";
         if (!diff.str().empty()) {
             std::ostringstream report;

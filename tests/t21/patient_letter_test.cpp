@@ -56,7 +56,8 @@ TEST(T21Letter, AdviceParagraphs) {
     // Today's miscarriage risk of amniocentesis, and nothing dated about reimbursement.
     for (const auto* lines : {&low, &high}) {
         std::string text;
-        for (const std::string& l : *lines) text += l;
+        for (const std::string& l : *lines)
+            text += l;
         EXPECT_NE(text.find("1 sur 300 à 1 sur 1\u00a0000"), std::string::npos) << text;
         EXPECT_EQ(text.find("1/200"), std::string::npos) << text;
         EXPECT_EQ(text.find("sécurité sociale"), std::string::npos) << text;

@@ -36,10 +36,10 @@ TEST(T21Calculation, AgeLimits) {
         T21Failure failure;
         const char* ageT;
     } cases[] = {
-        {"50", T21Failure::None, "1/6"},    {"50,5", T21Failure::AgeAbove50, ""},
-        {"", T21Failure::AgeMissing, ""},   {"trente", T21Failure::AgeMissing, ""},
+        {"50", T21Failure::None, "1/6"},         {"50,5", T21Failure::AgeAbove50, ""},
+        {"", T21Failure::AgeMissing, ""},        {"trente", T21Failure::AgeMissing, ""},
         {"0", T21Failure::AgeMissing, ""}, // a date of birth in the examination's year
-        {"-3", T21Failure::AgeMissing, ""}, {"2", T21Failure::AgeImplausible, ""},
+        {"-3", T21Failure::AgeMissing, ""},      {"2", T21Failure::AgeImplausible, ""},
         {"9,5", T21Failure::AgeImplausible, ""}, {"10", T21Failure::None, "1/1710"},
     };
     for (const Case& c : cases) {
@@ -62,8 +62,9 @@ TEST(T21Calculation, AFailedAgeLeavesNoResultOfThePreviousInputs) {
     EXPECT_EQ(second.failure, T21Failure::AgeAbove50);
     const T21Slots& s = second.screen.results;
     for (const std::string* emptied :
-         {&s.ageAtTerm, &s.ageAtScan, &s.serumAtTesting, &s.serumAtTerm, &s.nuchalAtTerm, &s.nuchalAtScan,
-          &s.integratedAtTesting, &s.integratedAtTerm, &s.afterMorphologyScan, &s.afterMorphologyScanN})
+         {&s.ageAtTerm, &s.ageAtScan, &s.serumAtTesting, &s.serumAtTerm, &s.nuchalAtTerm,
+          &s.nuchalAtScan, &s.integratedAtTesting, &s.integratedAtTerm, &s.afterMorphologyScan,
+          &s.afterMorphologyScanN})
         EXPECT_EQ(*emptied, "");
 }
 
@@ -200,8 +201,9 @@ TEST(T21Calculation, NewMeasurementsThatFailForgetThePreviousOnes) {
         const T21Slots s = calculateT21Risk(screen, next).screen.results;
         const std::string label = next.crl + " / " + next.nt;
         for (const std::string* emptied :
-             {&s.nuchalMedian, &s.nuchalMultipleOfMedian, &s.relativeRisk, &s.likelihoodRatio, &s.nuchalAtTerm, &s.nuchalAtScan,
-              &s.integratedAtTesting, &s.integratedAtTerm, &s.nuchalAtScanCaption})
+             {&s.nuchalMedian, &s.nuchalMultipleOfMedian, &s.relativeRisk, &s.likelihoodRatio,
+              &s.nuchalAtTerm, &s.nuchalAtScan, &s.integratedAtTesting, &s.integratedAtTerm,
+              &s.nuchalAtScanCaption})
             EXPECT_EQ(*emptied, "") << label;
         // The after-scan risk falls back on the serum risk, not on the old measurement.
         EXPECT_EQ(s.afterMorphologyScan, "1/1270") << label;
@@ -242,9 +244,9 @@ TEST(T21Calculation, AfterScanRules) {
         const char* echo;
     } cases[] = {
         // base N: age 300, serum 400, translucency 500, integrated 600; previous after-scan 700
-        {"x", "", "", "", "1/150"},    {"x", "x", "", "", "1/200"},  {"x", "", "x", "", "1/250"},
+        {"x", "", "", "", "1/150"},    {"x", "x", "", "", "1/200"}, {"x", "", "x", "", "1/250"},
         {"x", "x", "x", "x", "1/300"}, {"x", "x", "x", "", ""}, // none applies: nothing
-        {"", "x", "", "", "1/200"},    {"", "", "", "", ""},         {"", "", "", "x", ""},
+        {"", "x", "", "", "1/200"},    {"", "", "", "", ""},        {"", "", "", "x", ""},
     };
     for (const Case& c : cases) {
         T21Screen screen;
@@ -352,8 +354,9 @@ TEST(T21Calculation, ResetForgetsTheGestationAndTheSigns) {
 
 TEST(T21Calculation, FailureMessages) {
     EXPECT_EQ(failureMessage(T21Failure::None), "");
-    EXPECT_EQ(failureMessage(T21Failure::AgeImplausible),
-              "L'âge maternel saisi n'est pas plausible : il doit être compris entre 10 et 50 ans.");
+    EXPECT_EQ(
+        failureMessage(T21Failure::AgeImplausible),
+        "L'âge maternel saisi n'est pas plausible : il doit être compris entre 10 et 50 ans.");
     EXPECT_EQ(failureMessage(T21Failure::NuchalTranslucencyImplausible),
               "La clarté nucale saisie n'est pas plausible : elle doit être supérieure à 0 et "
               "d'au plus 15 mm.");

@@ -116,7 +116,8 @@ TEST(T21Conduct, TheRiskJudgedIsTheLaboratorysWhenGivenElseTheProgramsAtTesting)
 
 TEST(T21Conduct, TheLaboratorysRiskHasTheBoundsOfTheOtherRiskFields) {
     for (const char* text : {"0", "0,5", "1000001", "abc", "1/180"}) {
-        const T21Calculation c = calculateT21Risk(resetT21Screen({}), {"35", false, "", "", "", text});
+        const T21Calculation c =
+            calculateT21Risk(resetT21Screen({}), {"35", false, "", "", "", text});
         EXPECT_EQ(c.failure, T21Failure::CombinedUnreadable) << text;
         EXPECT_FALSE(c.screen.state.labCombinedN) << text;
         EXPECT_TRUE(c.screen.results.laboratoryCombined.empty()) << text;

@@ -454,8 +454,9 @@ TEST(T21RiskWindow, TheConductJudgesTheLaboratorysCombinedRiskByTheStrategyInFor
         QColor background;
     };
     const Case cases[] = {
-        {"50", "Risque de 1/50 ou plus : caryotype fœtal proposé d'emblée, DPNI possible si la "
-               "patiente le préfère",
+        {"50",
+         "Risque de 1/50 ou plus : caryotype fœtal proposé d'emblée, DPNI possible si la "
+         "patiente le préfère",
          kReadableRed},
         {"51", "Risque entre 1/51 et 1/1000 : DPNI proposé (ADN fœtal libre circulant)",
          QColor(0xFF, 0xE0, 0xA0)},

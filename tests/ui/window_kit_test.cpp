@@ -9,9 +9,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <csignal>
 
 #include "app/main_window.h"
 #include "core/settings_record.h"
@@ -19,8 +19,8 @@
 #include "support/typing.h"
 #include "ui/controls.h"
 #include "ui/key_filters.h"
-#include "ui/slider_field.h"
 #include "ui/settings_file.h"
+#include "ui/slider_field.h"
 #include "ui/tool_window.h"
 #include "ui/window_registry.h"
 
@@ -108,8 +108,11 @@ TEST(WindowKit, AFieldFollowsItsSliderOnlyWhenTheUserMovesIt) {
 
 TEST(WindowKit, ButtonsAreReadWithoutTheirAccessKeyMarker) {
     const std::pair<const char*, const char*> cases[] = {
-        {"&Calcule", "Calcule"}, {"E&nregistrer Quitter", "Enregistrer Quitter"},
-        {"Tom && Jerry", "Tom & Jerry"}, {" &Quitter ", "Quitter"}, {"", ""}};
+        {"&Calcule", "Calcule"},
+        {"E&nregistrer Quitter", "Enregistrer Quitter"},
+        {"Tom && Jerry", "Tom & Jerry"},
+        {" &Quitter ", "Quitter"},
+        {"", ""}};
     for (const auto& [caption, spoken] : cases)
         EXPECT_EQ(spokenCaption(QString::fromUtf8(caption)), QString::fromUtf8(spoken)) << caption;
     std::unique_ptr<QPushButton> b(button("Cmd", QStringLiteral("&Calcule Congés")));
@@ -149,8 +152,8 @@ TEST(WindowKit, AToolWindowThatGrowsStaysOnItsScreen) {
     w.move(screen.right() - w.frameGeometry().width() - 5,
            screen.bottom() - w.frameGeometry().height() - 5);
     w.resize(w.width() + 200, w.height() + 150);
-    EXPECT_TRUE(screen.contains(w.frameGeometry())) << w.frameGeometry().x() << ","
-                                                    << w.frameGeometry().y();
+    EXPECT_TRUE(screen.contains(w.frameGeometry()))
+        << w.frameGeometry().x() << "," << w.frameGeometry().y();
     // Larger than the screen: its top left corner stays in sight.
     w.resize(screen.width() + 100, screen.height() + 100);
     EXPECT_TRUE(screen.contains(w.frameGeometry().topLeft()));
@@ -209,7 +212,8 @@ TEST(WindowKit, TheMainWindowsResultsAreReadWithTheirValues) {
     EXPECT_EQ(spokenName(window.LblAnesth),
               "Consultation anesthésistes : entre le 13/08/2010 et le 10/09/2010");
     EXPECT_EQ(spokenName(window.LblEcho1T), "Echo 1T : 19/03/2010 --> 08/04/2010");
-    EXPECT_TRUE(spokenName(window.LblSaint).startsWith("Saint du jour : ")) << spokenName(window.LblSaint).toStdString();
+    EXPECT_TRUE(spokenName(window.LblSaint).startsWith("Saint du jour : "))
+        << spokenName(window.LblSaint).toStdString();
     EXPECT_TRUE(spokenName(window.Label11).startsWith("Sens de la lune : "));
 }
 

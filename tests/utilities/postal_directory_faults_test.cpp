@@ -16,8 +16,8 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "support/file_size_limit.h"
 #include "support/fake_platform.h"
+#include "support/file_size_limit.h"
 #include "support/sqlite_fixture.h"
 #include "support/typing.h"
 #include "utilities/postal_directory_window.h"

@@ -147,8 +147,7 @@ TEST(PracticeOptions, TheConductChoiceFollowsTheTextsAndOldFilesKeepTheSingleThr
     const std::string b = "\"2\",\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
     const Case cases[] = {
         {"an old file", a + "\r\n", true, ScreeningStrategy::SingleThreshold, "A"},
-        {"old, two lines", a + "\r\n" + b + "\r\n", true, ScreeningStrategy::SingleThreshold,
-         "B"},
+        {"old, two lines", a + "\r\n" + b + "\r\n", true, ScreeningStrategy::SingleThreshold, "B"},
         {"2018", a + ",\"2018\"\r\n", true, ScreeningStrategy::Thresholds2018, "A"},
         {"2018 unquoted, no line end", a + ",2018", true, ScreeningStrategy::Thresholds2018, "A"},
         {"single threshold written out", a + ",\"seuil\"\r\n", true,
@@ -156,8 +155,8 @@ TEST(PracticeOptions, TheConductChoiceFollowsTheTextsAndOldFilesKeepTheSingleThr
         // Each line is a record: the last one is in force, with its own choice.
         {"2018 then old", a + ",\"2018\"\r\n" + b + "\r\n", true,
          ScreeningStrategy::SingleThreshold, "B"},
-        {"old then 2018", a + "\r\n" + b + ",\"2018\"\r\n", true,
-         ScreeningStrategy::Thresholds2018, "B"},
+        {"old then 2018", a + "\r\n" + b + ",\"2018\"\r\n", true, ScreeningStrategy::Thresholds2018,
+         "B"},
         {"two 2018 lines", a + ",\"2018\"\r\n" + b + ",\"2018\"\r\n", true,
          ScreeningStrategy::Thresholds2018, "B"},
         // A record spread over lines, as a hand-made file may have it: as before.
