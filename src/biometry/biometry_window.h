@@ -47,10 +47,6 @@ class BiometryWindow : public ToolWindow {
     QString weeksText() const;
     // The scan day (DateJourF3) when it holds a date, else nothing.
     QString scanDayText() const;
-    // The earlier scans of this pregnancy typed in the chart windows: kept
-    // with the consultation's biometry, in memory only, for both chart windows.
-    ScanStore& earlierScans() { return earlierScans_; }
-    const ScanStore& earlierScans() const { return earlierScans_; }
 
     // Controls, named as the system names them.
     QLineEdit *DateDGf3, *DateJourF3;
@@ -121,7 +117,6 @@ class BiometryWindow : public ToolWindow {
     std::array<QLabel*, 9> bands_{};
     std::array<QLineEdit*, 9> medians_{}; // none for the inter-orbital distance
     bool weeksBeingTyped_ = false;
-    ScanStore earlierScans_;
 };
 
 } // namespace tovimar

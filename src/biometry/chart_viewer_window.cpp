@@ -135,6 +135,9 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     LblSerieErreurs = Echos->LblSerieErreurs;
     layout->addWidget(Echos);
     connect(Echos, &ScanTable::edited, this, &ChartViewerWindow::scanEdited);
+    // Rows typed in the plotting window show here at once, and the reverse.
+    connect(&consultationScans(this->windows()), &ScanStore::changed, this,
+            &ChartViewerWindow::scansChanged);
     ImprimerCourbe = button("ImprimerCourbe", QStringLiteral("&Imprimer la courbe"));
     PdfCourbe = button("PdfCourbe", QStringLiteral("Enregistrer en P&DF"));
     SvgCourbe = button("SvgCourbe", QStringLiteral("Enregistrer en &SVG"));
@@ -180,34 +183,23 @@ void ChartViewerWindow::showMeasure(Measure m) {
     // plotting window reads it; the earlier scans are the consultation's.
     const BiometryWindow* biometry = windows().existing<BiometryWindow>();
     todays_ = todaysMeasurement(biometry, m);
-    followScans();
-    Echos->setRows(biometry ? biometry->earlierScans().rows(m) : std::vector<ScanRow>{});
+    Echos->setRows(consultationScans(windows()).rows(m));
     showSeries();
     show();
     raise();
 }
 
-void ChartViewerWindow::followScans() {
-    // Rows typed in the plotting window show here at once, and the reverse.
-    if (BiometryWindow* biometry = windows().existing<BiometryWindow>())
-        connect(&biometry->earlierScans(), &ScanStore::changed, this,
-                &ChartViewerWindow::scansChanged, Qt::UniqueConnection);
-}
-
 void ChartViewerWindow::scanEdited() {
     if (!shown_) return;
-    windows().get<BiometryWindow>().earlierScans().setRows(*shown_, Echos->rows());
-    followScans();
+    consultationScans(windows()).setRows(*shown_, Echos->rows());
     showSeries();
 }
 
 void ChartViewerWindow::scansChanged(Measure m) {
     if (shown_ != m) return;
-    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
-    if (!biometry) return;
     // Typed here: the table already holds them.
-    if (withoutTrailingBlankRows(Echos->rows()) != biometry->earlierScans().rows(m))
-        Echos->setRows(biometry->earlierScans().rows(m));
+    const std::vector<ScanRow>& kept = consultationScans(windows()).rows(m);
+    if (withoutTrailingBlankRows(Echos->rows()) != kept) Echos->setRows(kept);
     showSeries();
 }
 
@@ -216,11 +208,9 @@ void ChartViewerWindow::showSeries() {
     GrowthChartWidget* chart = shownChart();
     std::optional<ChartPoint> point;
     if (chart && shown_) {
-        const BiometryWindow* biometry = windows().existing<BiometryWindow>();
         series_ = placeScanSeries(*shown_, todays_.start, platform().clock.today(),
-                                  biometry ? biometry->earlierScans().rows(*shown_)
-                                           : std::vector<ScanRow>{},
-                                  todays_.value, todays_.measuredOn, todays_.weeks);
+                                  consultationScans(windows()).rows(*shown_), todays_.value,
+                                  todays_.measuredOn, todays_.weeks);
         for (const SeriesPoint& p : series_.points) {
             if (!p.today) continue;
             // Today's cross at the age the list gives it, with its days.

@@ -55,7 +55,6 @@ class ChartViewerWindow : public ToolWindow {
     void scanEdited();
     void scansChanged(Measure m);
     void showSeries();
-    void followScans();
     ChartPage currentPage() const;
 
     std::array<GrowthChartWidget*, 7> charts_{};

@@ -207,6 +207,9 @@ void PlottingWindow::build() {
     chartColumn->addWidget(Echos);
     body->addLayout(chartColumn, 1);
     connect(Echos, &ScanTable::edited, this, &PlottingWindow::scanEdited);
+    // Rows typed in the chart viewer show here at once, and the reverse.
+    connect(&consultationScans(this->windows()), &ScanStore::changed, this,
+            &PlottingWindow::scansChanged);
 
     auto* side = new QVBoxLayout;
     std::array<QPushButton*, 7> buttons{};
@@ -347,25 +350,16 @@ void PlottingWindow::showMeasure(Measure m) {
     }
 
     // The table holds this measure's earlier scans.
-    Echos->setRows(biometry ? biometry->earlierScans().rows(m) : std::vector<ScanRow>{});
-    followScans();
+    Echos->setRows(consultationScans(windows()).rows(m));
     showSeries();
     placePoint();
 }
 
-void PlottingWindow::followScans() {
-    // Rows typed in the chart viewer show here at once, and the reverse.
-    if (BiometryWindow* biometry = windows().existing<BiometryWindow>())
-        connect(&biometry->earlierScans(), &ScanStore::changed, this, &PlottingWindow::scansChanged,
-                Qt::UniqueConnection);
-}
-
 void PlottingWindow::scansChanged(Measure m) {
-    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
-    if (shown_ != m || !biometry) return;
+    if (shown_ != m) return;
     // Typed here: the table already holds them.
-    if (withoutTrailingBlankRows(Echos->rows()) != biometry->earlierScans().rows(m))
-        Echos->setRows(biometry->earlierScans().rows(m));
+    const std::vector<ScanRow>& kept = consultationScans(windows()).rows(m);
+    if (withoutTrailingBlankRows(Echos->rows()) != kept) Echos->setRows(kept);
     showSeries();
     placePoint();
 }
@@ -373,8 +367,7 @@ void PlottingWindow::scansChanged(Measure m) {
 void PlottingWindow::scanEdited() {
     if (!shown_) return;
     // Kept with the consultation's biometry, where the chart viewer finds them too.
-    windows().get<BiometryWindow>().earlierScans().setRows(*shown_, Echos->rows());
-    followScans();
+    consultationScans(windows()).setRows(*shown_, Echos->rows());
     showSeries();
     placePoint();
 }
@@ -383,13 +376,11 @@ void PlottingWindow::showSeries() {
     series_ = {};
     GrowthChartWidget* chart = shownChart();
     if (chart) {
-        const BiometryWindow* biometry = windows().existing<BiometryWindow>();
         const std::optional<std::string> todays =
             point_ ? std::optional<std::string>(Ordonnee->text().toStdString()) : std::nullopt;
         series_ = placeScanSeries(*shown_, todays_.start, platform().clock.today(),
-                                  biometry ? biometry->earlierScans().rows(*shown_)
-                                           : std::vector<ScanRow>{},
-                                  todays, todays_.measuredOn, wholeWeeks(Sem_Entier->text()));
+                                  consultationScans(windows()).rows(*shown_), todays,
+                                  todays_.measuredOn, wholeWeeks(Sem_Entier->text()));
         // Today's cross stands where the list places it: at its age with its days.
         for (const SeriesPoint& p : series_.points)
             if (p.today && point_) point_->first = p.week;

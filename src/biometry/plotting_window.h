@@ -89,7 +89,6 @@ class PlottingWindow : public ToolWindow {
     QString measuredOn_; // the scan day the point was measured, when the biometry window gave one
     void scanEdited();
     void scansChanged(Measure m);
-    void followScans();
     void showSeries();
     // Today's measurement as the biometry window held it at the last press.
     TodaysMeasurement todays_;

@@ -14,6 +14,7 @@
 #include "biometry/percentile_band.h"
 #include "core/french_number.h"
 #include "ui/controls.h"
+#include "ui/window_registry.h"
 
 namespace tovimar {
 namespace {
@@ -43,6 +44,10 @@ void ScanStore::setRows(Measure m, std::vector<ScanRow> rows) {
     if (rows == rows_[slot(m)]) return;
     rows_[slot(m)] = std::move(rows);
     emit changed(m);
+}
+
+ScanStore& consultationScans(WindowRegistry& windows) {
+    return windows.consultationModel<ScanStore>([] { return std::make_unique<ScanStore>(); });
 }
 
 TodaysMeasurement todaysMeasurement(const BiometryWindow* biometry, Measure m) {

@@ -2,10 +2,10 @@
 #pragma once
 // The earlier scans of a pregnancy on its growth charts, as both chart windows
 // (the plotting window and the chart viewer) take them: the rows typed for
-// each measure, kept in memory for the consultation by the biometry window
-// (so that "Nouvelle patiente" forgets them and both windows show the same
-// rows), and the small table where they are typed, with each point of the
-// chart and its band listed beside it and the rows that cannot be placed.
+// each measure, kept in memory for the consultation by the window registry
+// (both windows show the same rows; "Nouvelle patiente" forgets them), and
+// the small table where they are typed, with each point of the chart and its
+// band listed beside it and the rows that cannot be placed.
 
 #include <QObject>
 #include <QStringList>
@@ -24,6 +24,7 @@ class QTableWidget;
 namespace tovimar {
 
 class BiometryWindow;
+class WindowRegistry;
 
 // The rows as kept: without the empty rows at the end of the table.
 std::vector<ScanRow> withoutTrailingBlankRows(std::vector<ScanRow> rows);
@@ -42,6 +43,10 @@ class ScanStore : public QObject {
   private:
     std::array<std::vector<ScanRow>, kMeasuresOnScreen.size()> rows_; // by Measure
 };
+
+// The consultation's earlier scans, in memory only, whichever chart window is
+// open or closed; "Nouvelle patiente" forgets them with the windows.
+ScanStore& consultationScans(WindowRegistry& windows);
 
 // Today's measurement as the biometry window holds it when a chart button is
 // pressed: the start of pregnancy, the measure's value, its scan day and the

@@ -76,6 +76,7 @@ class WindowRegistry {
             }
             it = windows_.erase(it);
         }
+        consultation_.clear();
         for (const auto& [type, place] : shown) {
             QWidget* w = builders_.at(type)();
             w->setGeometry(place);
@@ -106,6 +107,15 @@ class WindowRegistry {
         return *static_cast<M*>(slot.get());
     }
 
+    // What the consultation keeps beside its windows (the earlier scans of the
+    // growth charts): made once by `make` when first asked for, in memory
+    // only, and forgotten by renew() with the windows it renews.
+    template <class M, class Make> M& consultationModel(Make make) {
+        std::shared_ptr<void>& slot = consultation_[std::type_index(typeid(M))];
+        if (!slot) slot = std::shared_ptr<M>(make());
+        return *static_cast<M*>(slot.get());
+    }
+
   private:
     Platform& platform_;
     std::unique_ptr<ConsultationPatient> ownPatient_;
@@ -113,6 +123,7 @@ class WindowRegistry {
     std::map<std::type_index, QPointer<QWidget>> windows_;
     std::map<std::type_index, std::function<QWidget*()>> builders_;
     std::map<std::type_index, std::shared_ptr<void>> models_;
+    std::map<std::type_index, std::shared_ptr<void>> consultation_;
 };
 
 } // namespace tovimar
