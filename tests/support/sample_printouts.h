@@ -71,4 +71,22 @@ inline T21LetterData sampleAgeAloneLetter() {
     return d;
 }
 
+// The longest letter: every result of the screen, 1/28025 after the scan.
+inline T21LetterData sampleEverySectionLetter() {
+    T21LetterData d = sampleAgeAloneLetter();
+    d.ageAtScan = "1/245";
+    d.nuchalTranslucency = "1,5";
+    d.crl = "60";
+    d.nuchalAtTerm = "1/1723";
+    d.nuchalAtScan = "1/1219";
+    d.serumAtTesting = "1/10000";
+    d.serumAtTerm = "1/12700";
+    d.integratedAtTesting = "1/61344";
+    d.integratedAtTerm = "1/77906";
+    d.afterScanShown = true;
+    d.afterMorphologyScan = "1/28025";
+    d.globalN = "28025";
+    return d;
+}
+
 } // namespace tovimar::testing

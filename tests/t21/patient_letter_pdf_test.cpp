@@ -15,24 +15,6 @@ using namespace tovimar::testing;
 
 namespace {
 
-// Every result of the screen: the longest letter.
-T21LetterData everySection() {
-    T21LetterData d = sampleAgeAloneLetter();
-    d.ageAtScan = "1/245";
-    d.nuchalTranslucency = "1,5";
-    d.crl = "60";
-    d.nuchalAtTerm = "1/1723";
-    d.nuchalAtScan = "1/1219";
-    d.serumAtTesting = "1/10000";
-    d.serumAtTerm = "1/12700";
-    d.integratedAtTesting = "1/61344";
-    d.integratedAtTerm = "1/77906";
-    d.afterScanShown = true;
-    d.afterMorphologyScan = "1/28025";
-    d.globalN = "28025";
-    return d;
-}
-
 // The words of a text, as read back: ligatures and no-break spaces made plain.
 QString words(const QString& text) {
     return text.normalized(QString::NormalizationForm_KC).simplified();
@@ -139,7 +121,7 @@ TEST(T21LetterPdf, AgeAloneLowRiskReadsInOrderWithinTheMargins) {
 }
 
 TEST(T21LetterPdf, EverySectionHighRiskStaysOnOnePageWithinTheMargins) {
-    T21LetterData data = everySection();
+    T21LetterData data = sampleEverySectionLetter();
     data.threshold = 30000; // 1/28025 is then a high risk
     const PrintedLetter letter = printLetter(data);
     ASSERT_FALSE(letter.path.isEmpty()) << "no PDF written";

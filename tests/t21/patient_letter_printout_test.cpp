@@ -9,6 +9,7 @@
 
 using namespace tovimar;
 using tovimar::testing::sampleAgeAloneLetter;
+using tovimar::testing::sampleEverySectionLetter;
 
 TEST(T21LetterPage, AgeAloneBelowTheThreshold) {
     RecordingReportPrinter printer;
@@ -85,22 +86,10 @@ TEST(T21LetterPage, ThresholdEqualToTheRiskGivesTheHighRiskAdvice) {
 }
 
 TEST(T21LetterPage, EverySectionThatHasAResult) {
-    T21LetterData d = sampleAgeAloneLetter();
+    T21LetterData d = sampleEverySectionLetter();
     d.patientName.clear();
-    d.ageAtScan = "1/245";
     d.ageGestationLabel = "A 12,2 SA";
     d.nuchalGestationLabel = "A 12,2 SA";
-    d.nuchalTranslucency = "1,5";
-    d.crl = "60";
-    d.nuchalAtTerm = "1/1723";
-    d.nuchalAtScan = "1/1219";
-    d.serumAtTesting = "1/10000";
-    d.serumAtTerm = "1/12700";
-    d.integratedAtTesting = "1/61344";
-    d.integratedAtTerm = "1/77906";
-    d.afterScanShown = true;
-    d.afterMorphologyScan = "1/28025";
-    d.globalN = "28025";
     RecordingReportPrinter printer;
     printT21Letter(printer, d);
     const QString s10(10, ' '), s25(25, ' ');
