@@ -84,9 +84,7 @@ ScanTable::ScanTable(QWidget* parent) : QWidget(parent) {
     LblSerie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LblSerieErreurs = resultText("LblSerieErreurs", QStringLiteral("Échographies non placées"));
     LblSerieErreurs->setWordWrap(true);
-    QPalette errorPalette = LblSerieErreurs->palette();
-    errorPalette.setColor(QPalette::WindowText, kReadableRed);
-    LblSerieErreurs->setPalette(errorPalette);
+    tintText(LblSerieErreurs, kReadableRed);
     LblSerieErreurs->hide();
 
     auto* seriesText = new QVBoxLayout;

@@ -221,6 +221,28 @@ TEST_P(WindowContrast, TheCalendarsAndDialogsRead) {
     }
 }
 
+// A scan the growth chart cannot place is told in red beside the table,
+// readable on either desktop.
+TEST_P(WindowContrast, TheFaultOfAnUnplacedScanReads) {
+    const DesktopLook look(GetParam());
+    for (const FilledWindow& row : filledWindows()) {
+        const QString name = QString::fromLatin1(row.window);
+        if (name != "Form7" && name != "Form4") continue;
+        FilledProgram program;
+        QWidget* window = program.open(row);
+        ASSERT_NE(window, nullptr) << row.window;
+        auto* table = window->findChild<QTableWidget*>("TblEchos");
+        ASSERT_NE(table, nullptr) << row.window;
+        table->setItem(0, 0, new QTableWidgetItem("31/02/2009")); // no such day
+        table->setItem(0, 1, new QTableWidgetItem("40"));
+        auto* fault = window->findChild<QLabel*>("LblSerieErreurs");
+        ASSERT_NE(fault, nullptr) << row.window;
+        ASSERT_TRUE(fault->isVisibleTo(window)) << row.window;
+        const QStringList faults = unreadable(window);
+        EXPECT_TRUE(faults.isEmpty()) << row.window << ": " << faults.join(", ").toStdString();
+    }
+}
+
 TEST_P(WindowContrast, TheHelpAndItsFoundWordsRead) {
     const DesktopLook look(GetParam());
     HelpWindow help;
