@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The biometry report or a growth chart into a PDF by a whole process, for
 // hyperfine (see printing.sh):
-//   biometry_pdf_once report out.pdf   the report of a sample scan
+//   biometry_pdf_once report out.pdf   the report of the tests' sample scan
 //   biometry_pdf_once chart out.pdf    the BPD chart with the patient's point
 #include <QGuiApplication>
 #include <QPrinter>
@@ -10,20 +10,14 @@
 #include "biometry/biometry_report.h"
 #include "biometry/chart_page.h"
 #include "platform/painter_report_printer.h"
+#include "support/sample_printouts.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) return 2;
     const QString path = QString::fromLocal8Bit(argv[2]);
-    tovimar::PracticeOptions letterhead;
-    letterhead.civility = "Madame";
-    letterhead.firstName = "Élise";
-    letterhead.lastName = "Martin";
-    letterhead.speciality = "Sage-femme";
-    letterhead.establishment = "Maternité des Lilas";
-    letterhead.town = "Lyon";
-    letterhead.department = "69";
+    const tovimar::PracticeOptions letterhead = tovimar::testing::sampleLetterhead();
     if (std::strcmp(argv[1], "chart") == 0) {
         tovimar::ChartPage page;
         page.letterhead = letterhead;
@@ -38,25 +32,7 @@ int main(int argc, char** argv) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    tovimar::BiometryReportData d;
-    d.letterhead = letterhead;
-    d.patientName = "Zoé Lefèvre";
-    d.start = "01/02/2007";
-    d.weeks = "21";
-    d.measuredOn = "15/06/2007";
-    d.interOrbital = "23";
-    d.lines = {{{"50", "50 ème Percentile", "50"},
-                {"184", "50 ème Percentile", "184"},
-                {"48", "50 ème Percentile", "48"},
-                {"150", "3 ème à 10 ème Percentile", "162"},
-                {"35", "50 ème Percentile", "35"},
-                {"35", "50 ème Percentile", "35"},
-                {"33", "50 ème Percentile", "33"},
-                {"21", "50 ème Percentile", "21"}}};
-    d.dioBip = "0,46";
-    d.femPied = "1,00";
-    d.theoreticalWeight = "399 g";
-    d.estimatedWeight = "381 g";
+    const tovimar::BiometryReportData d = tovimar::testing::sampleBiometryReport();
     tovimar::PainterReportPrinter page(printer, [](QPrinter&) { return true; });
     tovimar::printBiometryReport(page, d);
     return page.endDocument() ? 0 : 1;
