@@ -6,13 +6,11 @@
 
 namespace tovimar {
 
-SettingsFile termSettingsFile(Platform& platform) {
-    return SettingsFile(platform, QStringLiteral("term.tvx"), QStringLiteral("Term.tvx"));
-}
-
 TermSettingsModel& termSettingsModel(WindowRegistry& windows) {
     return windows.model<TermSettingsModel>([&windows] {
-        const SettingsFile file = termSettingsFile(windows.platform());
+        // Told to the user as "Term.tvx" when it is missing or not whole.
+        const SettingsFile file(windows.platform(), QStringLiteral("term.tvx"),
+                                QStringLiteral("Term.tvx"));
         const TermSettingsReading reading = file.readQuietly(readTermSettings);
         return std::make_unique<TermSettingsModel>(file, reading.settings, reading.complete);
     });

@@ -5,18 +5,13 @@
 // are those the editor shows while it is open, else those last saved.
 
 #include "dating/term_settings.h"
-#include "ui/settings_file.h"
 #include "ui/settings_model.h"
 
 namespace tovimar {
 
 class WindowRegistry;
-struct Platform;
 
 using TermSettingsModel = SettingsModel<TermSettings>;
-
-// term.tvx, told to the user as "Term.tvx" when it is missing or not whole.
-SettingsFile termSettingsFile(Platform& platform);
 
 // The program's term settings, read from term.tvx the first time they are
 // asked for (without a word: the main window tells a faulty file at start).
