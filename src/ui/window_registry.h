@@ -101,29 +101,30 @@ class WindowRegistry {
     // `make` when first asked for, and kept as long as the registry, after
     // every window. Windows reach them through their subsystem's access
     // functions, never through another window.
-    template <class M, class Make> M& model(Make make) {
-        std::shared_ptr<void>& slot = models_[std::type_index(typeid(M))];
-        if (!slot) slot = std::shared_ptr<M>(make());
-        return *static_cast<M*>(slot.get());
-    }
+    template <class M, class Make> M& model(Make make) { return madeOnce<M>(models_, make); }
 
     // What the consultation keeps beside its windows (the earlier scans of the
     // growth charts): made once by `make` when first asked for, in memory
     // only, and forgotten by renew() with the windows it renews.
     template <class M, class Make> M& consultationModel(Make make) {
-        std::shared_ptr<void>& slot = consultation_[std::type_index(typeid(M))];
+        return madeOnce<M>(consultation_, make);
+    }
+
+  private:
+    using Models = std::map<std::type_index, std::shared_ptr<void>>;
+    template <class M, class Make> static M& madeOnce(Models& models, Make make) {
+        std::shared_ptr<void>& slot = models[std::type_index(typeid(M))];
         if (!slot) slot = std::shared_ptr<M>(make());
         return *static_cast<M*>(slot.get());
     }
 
-  private:
     Platform& platform_;
     std::unique_ptr<ConsultationPatient> ownPatient_;
     ConsultationPatient* patient_;
     std::map<std::type_index, QPointer<QWidget>> windows_;
     std::map<std::type_index, std::function<QWidget*()>> builders_;
-    std::map<std::type_index, std::shared_ptr<void>> models_;
-    std::map<std::type_index, std::shared_ptr<void>> consultation_;
+    Models models_;
+    Models consultation_;
 };
 
 } // namespace tovimar
