@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/french_folding.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/sqlite_fixture.h"
 #include "utilities/postal_directory.h"
@@ -22,6 +23,7 @@
 namespace {
 
 using namespace tovimar;
+using tovimar::testing::control;
 
 // The texts a practitioner types, one a keystroke.
 const QString kTyped[] = {"P", "PA", "PAR", "SAINT E", "BERRE L'", "É", "ZUY", "LYON"};
@@ -73,16 +75,17 @@ void KeystrokeToLabel1(benchmark::State& state) {
     testing::copyShippedDatabase("Codespost.mdb", fake.folder());
     PostalDirectoryWindow window(fake.windows());
     window.show();
-    window.TxtVilles->setFocus();
-    QTest::keyClicks(window.TxtVilles, "SAINT E");
+    control<QLineEdit>(window, "TxtVilles")->setFocus();
+    QTest::keyClicks(control<QLineEdit>(window, "TxtVilles"), "SAINT E");
     bool letter = true;
     for (auto _ : state) {
         if (letter)
-            QTest::keyClick(window.TxtVilles, Qt::Key_T);
+            QTest::keyClick(control<QLineEdit>(window, "TxtVilles"), Qt::Key_T);
         else
-            QTest::keyClick(window.TxtVilles, Qt::Key_Backspace);
+            QTest::keyClick(control<QLineEdit>(window, "TxtVilles"), Qt::Key_Backspace);
         letter = !letter;
-        if (window.Label1->text().isEmpty()) state.SkipWithError("no town shown");
+        if (control<QLabel>(window, "Label1")->text().isEmpty())
+            state.SkipWithError("no town shown");
     }
     if (!fake.messages.shown.isEmpty()) state.SkipWithError("a message was shown");
 }

@@ -18,6 +18,7 @@
 #include "fertility/ovarian_response_window.h"
 #include "fertility/transfer_score_window.h"
 #include "menopause/osiris_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/window_driver.h"
 #include "t21/t21_risk_window.h"
@@ -65,9 +66,9 @@ class Consultation : public ::testing::Test {
         fake.setToday("15/03/2010");
         main = new MainWindow(fake.windows());
         fake.keepUntilEnd(main);
-        main->DateDR->setText("01/01/2010");
-        main->NbrEnf->setText("1");
-        main->Command2->click();
+        control<QLineEdit>(*main, "DateDR")->setText("01/01/2010");
+        control<QLineEdit>(*main, "NbrEnf")->setText("1");
+        control<QPushButton>(*main, "Command2")->click();
     }
     FakePlatform fake;
     MainWindow* main;
@@ -250,12 +251,12 @@ TEST(NewPatient, AsksNothingWhenNothingWasTypedAndKeepsAllWhenRefused) {
     main->action("NouvellePatiente")->trigger();
     EXPECT_TRUE(fake.messages.warnings.isEmpty());
     fake.windows().patient().set("Madame", "Dupont", std::nullopt);
-    main->DateDR->setText("01/01/2010");
+    control<QLineEdit>(*main, "DateDR")->setText("01/01/2010");
     fake.messages.answers = {Messages::Answer::No};
     main->action("NouvellePatiente")->trigger();
     EXPECT_EQ(fake.messages.warnings.size(), 1);
     EXPECT_EQ(fake.windows().patient().name(), "Dupont");
-    EXPECT_EQ(main->DateDR->text(), "01/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*main, "DateDR")->text(), "01/01/2010");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "biometry/biometry_window.h"
 #include "biometry/chart_viewer_window.h"
 #include "biometry/growth_chart_widget.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/window_registry.h"
@@ -31,23 +32,23 @@ class MainWindowBiometry : public ::testing::Test {
 };
 
 TEST_F(MainWindowBiometry, StartOfPregnancyReachesTheHiddenBiometryWindow) {
-    typeText(window->DateDG, "15/12/2009");
+    typeText(control<QLineEdit>(*window, "DateDG"), "15/12/2009");
     BiometryWindow* biometry = windows.existing<BiometryWindow>();
     ASSERT_NE(biometry, nullptr);
     EXPECT_FALSE(biometry->isVisible());
-    EXPECT_EQ(biometry->DateDGf3->text(), "15/12/2009");
-    EXPECT_EQ(biometry->DateJourF3->text(), "15/03/2010");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "DateDGf3")->text(), "15/12/2009");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "DateJourF3")->text(), "15/03/2010");
     // 90 days: 12 weeks and 6 days after the start, rounded up to 15 SA.
-    EXPECT_EQ(biometry->SAF3->text(), "15");
-    EXPECT_EQ(biometry->CBip->text(), "31");
-    EXPECT_EQ(biometry->TxtNbrJours->text(), "90");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "SAF3")->text(), "15");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "CBip")->text(), "31");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "TxtNbrJours")->text(), "90");
 
     // A start that is not a date goes as typed; no age of the previous start stays.
-    window->DateDG->setText("15/12/20O9");
-    EXPECT_EQ(biometry->DateDGf3->text(), "15/12/20O9");
-    EXPECT_EQ(biometry->SAF3->text(), "");
-    EXPECT_EQ(biometry->TxtNbrJours->text(), "");
-    EXPECT_EQ(biometry->CBip->text(), "");
+    control<QLineEdit>(*window, "DateDG")->setText("15/12/20O9");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "DateDGf3")->text(), "15/12/20O9");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "SAF3")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "TxtNbrJours")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "CBip")->text(), "");
 }
 
 TEST_F(MainWindowBiometry, MenuOpensTheBiometryWindowAndTheCharts) {

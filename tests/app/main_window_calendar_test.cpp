@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "ui/window_registry.h"
 
@@ -28,10 +29,14 @@ class MainWindowCalendar : public ::testing::Test {
     }
     // What the window shows, to see that a refusal changed none of it.
     QStringList shown() const {
-        return {window->DateDG->text(),       window->DateAP->text(),
-                window->NbreSA->text(),       window->LblCentDate->text(),
-                window->DatesHT21_1T->text(), window->LblAnesth->text(),
-                window->TxtDateJ->text(),     QString::number(window->ListePN->count())};
+        return {control<QLineEdit>(*window, "DateDG")->text(),
+                control<QLineEdit>(*window, "DateAP")->text(),
+                control<QLineEdit>(*window, "NbreSA")->text(),
+                control<QLabel>(*window, "LblCentDate")->text(),
+                control<QLineEdit>(*window, "DatesHT21_1T")->text(),
+                control<QLabel>(*window, "LblAnesth")->text(),
+                control<QLineEdit>(*window, "TxtDateJ")->text(),
+                QString::number(control<QListWidget>(*window, "ListePN")->count())};
     }
     FakePlatform fake;
     WindowRegistry windows{*fake.platform};
@@ -49,7 +54,7 @@ TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingOfThePrevi
         {&MainWindow::DateDG, "05/01/0100"}, // the LMP would be in the year 99
     };
     for (const auto& c : cases) {
-        window->DateDR->setText("01/01/2010");
+        control<QLineEdit>(*window, "DateDR")->setText("01/01/2010");
         const QStringList before = shown();
         fake.messages.shown.clear();
         QLineEdit* field = window.get()->*c.field;
@@ -58,7 +63,7 @@ TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingOfThePrevi
         field->setText(c.typed);
         EXPECT_EQ(fake.messages.shown, QStringList({kRefusal})) << c.typed;
         const QStringList after = shown();
-        if (field == window->DateDR) {
+        if (field == control<QLineEdit>(*window, "DateDR")) {
             // A refused LMP writes no start: the start on screen and what it gives stay.
             EXPECT_EQ(after, before) << c.typed;
         } else {
@@ -71,11 +76,11 @@ TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingOfThePrevi
 
 TEST_F(MainWindowCalendar, TheLastDatesOfTheCalendarAreShownLikeAnyOther) {
     // A start whose 43rd week of amenorrhoea is 31/12/9999.
-    window->DateDG->setText("18/03/9999");
+    control<QLineEdit>(*window, "DateDG")->setText("18/03/9999");
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join(" | ").toStdString();
-    EXPECT_EQ(window->DateAP->text(), "18/12/9999");
-    window->DateDR->setText("01/01/0100");
-    EXPECT_EQ(window->DateDG->text(), "15/01/0100");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateAP")->text(), "18/12/9999");
+    control<QLineEdit>(*window, "DateDR")->setText("01/01/0100");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateDG")->text(), "15/01/0100");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -88,10 +93,10 @@ TEST_F(MainWindowCalendar, ASettingsWindowPastTheCalendarIsRefused) {
     WindowRegistry restarted{*fake.platform};
     auto again = std::make_unique<MainWindow>(restarted);
     fake.messages.shown.clear();
-    again->DateDG->setText("15/01/9800");
+    control<QLineEdit>(*again, "DateDG")->setText("15/01/9800");
     EXPECT_EQ(fake.messages.shown, QStringList({kRefusal}));
-    EXPECT_EQ(again->DatesHT21_1T->text(), "");
-    EXPECT_EQ(again->DateAP->text(), "15/10/9800");
+    EXPECT_EQ(control<QLineEdit>(*again, "DatesHT21_1T")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(*again, "DateAP")->text(), "15/10/9800");
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/window_registry.h"
@@ -40,25 +41,27 @@ class MainWindowDating : public ::testing::Test {
 };
 
 TEST_F(MainWindowDating, TypingTheLmpFillsTheWholeWindow) {
-    typeText(window->DateDR, "01/01/2010");
-    EXPECT_EQ(window->DateDG->text(), "15/01/2010");
-    EXPECT_EQ(window->DateAP->text(), "15/10/2010");
+    typeText(control<QLineEdit>(*window, "DateDR"), "01/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateDG")->text(), "15/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateAP")->text(), "15/10/2010");
     // 15/01 -> 15/03/2010 is 59 days: 8 weeks and 3 days after the start, 10,3 SA.
-    EXPECT_EQ(window->NbreSA->text(), "10,3  Sem. A.");
-    EXPECT_EQ(window->NbreMois->text(), "2 mois, 0 jours");
-    EXPECT_EQ(window->NbreJours->text(), "59 jours");
-    EXPECT_EQ(window->LblCentDate->text(), "15/06/2010");
-    EXPECT_EQ(window->DatesHT21_1T->text(), "19/03/2010 --> 08/04/2010");
-    EXPECT_EQ(window->DatesHT21_2T->text(), "09/04/2010 --> 06/05/2010");
-    EXPECT_EQ(window->LblAnesth->text(), "entre le 13/08/2010 et le 10/09/2010");
-    EXPECT_EQ(entries(window->ListePN),
+    EXPECT_EQ(control<QLineEdit>(*window, "NbreSA")->text(), "10,3  Sem. A.");
+    EXPECT_EQ(control<QLineEdit>(*window, "NbreMois")->text(), "2 mois, 0 jours");
+    EXPECT_EQ(control<QLineEdit>(*window, "NbreJours")->text(), "59 jours");
+    EXPECT_EQ(control<QLabel>(*window, "LblCentDate")->text(), "15/06/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "DatesHT21_1T")->text(), "19/03/2010 --> 08/04/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "DatesHT21_2T")->text(), "09/04/2010 --> 06/05/2010");
+    EXPECT_EQ(control<QLabel>(*window, "LblAnesth")->text(),
+              "entre le 13/08/2010 et le 10/09/2010");
+    EXPECT_EQ(entries(control<QListWidget>(*window, "ListePN")),
               QStringList({"15/04/2010 --> 15/05/2010", "15/05/2010 --> 15/06/2010",
                            "15/06/2010 --> 15/07/2010", "15/07/2010 --> 15/08/2010",
                            "15/08/2010 --> 30/08/2010", "15/09/2010 --> 30/09/2010"}));
-    EXPECT_EQ(window->LblEcho1T->text(), "19/03/2010 --> 08/04/2010");
-    EXPECT_EQ(entries(window->ListeUS), QStringList({"04/06/2010", "13/08/2010"}));
+    EXPECT_EQ(control<QLabel>(*window, "LblEcho1T")->text(), "19/03/2010 --> 08/04/2010");
+    EXPECT_EQ(entries(control<QListWidget>(*window, "ListeUS")),
+              QStringList({"04/06/2010", "13/08/2010"}));
     // The moon shown is the moon of the term.
-    EXPECT_EQ(window->TxtDateJ->text(), "15/10/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "TxtDateJ")->text(), "15/10/2010");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -73,69 +76,77 @@ TEST_F(MainWindowDating, AgeTodayRoundsAtFourDays) {
         {"16/03/2010", "1,6  Sem. A.", "-1 jours"},
     };
     for (const auto& c : cases) {
-        window->DateDG->setText(c.start);
-        EXPECT_EQ(window->NbreSA->text(), c.sa) << c.start;
-        EXPECT_EQ(window->NbreJours->text(), c.days) << c.start;
+        control<QLineEdit>(*window, "DateDG")->setText(c.start);
+        EXPECT_EQ(control<QLineEdit>(*window, "NbreSA")->text(), c.sa) << c.start;
+        EXPECT_EQ(control<QLineEdit>(*window, "NbreJours")->text(), c.days) << c.start;
     }
     fake.setToday("05/03/2010");
-    window->DateDG->setText("20/01/2010");
-    EXPECT_EQ(window->NbreMois->text(), "2 mois, -15 jours");
+    control<QLineEdit>(*window, "DateDG")->setText("20/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "NbreMois")->text(), "2 mois, -15 jours");
 }
 
 TEST_F(MainWindowDating, DateKeysAreFilteredWithTheFormatMessage) {
-    typeText(window->DateDR, "1a/");
-    EXPECT_EQ(window->DateDR->text(), "1/");
+    typeText(control<QLineEdit>(*window, "DateDR"), "1a/");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateDR")->text(), "1/");
     EXPECT_EQ(fake.messages.shown,
               QStringList({"Veuillez saisir la date selon le format JJ/MM/AA"}));
-    typeText(window->DateDG, "é.");
-    EXPECT_EQ(window->DateDG->text(), "");
+    typeText(control<QLineEdit>(*window, "DateDG"), "é.");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateDG")->text(), "");
     EXPECT_EQ(fake.messages.shown.size(), 3);
     // Editing keys pass without a message.
-    window->DateDR->setFocus();
-    QTest::keyClick(window->DateDR, Qt::Key_Backspace);
-    QTest::keyClick(window->DateDR, Qt::Key_Left);
-    EXPECT_EQ(window->DateDR->text(), "1");
+    control<QLineEdit>(*window, "DateDR")->setFocus();
+    QTest::keyClick(control<QLineEdit>(*window, "DateDR"), Qt::Key_Backspace);
+    QTest::keyClick(control<QLineEdit>(*window, "DateDR"), Qt::Key_Left);
+    EXPECT_EQ(control<QLineEdit>(*window, "DateDR")->text(), "1");
     EXPECT_EQ(fake.messages.shown.size(), 3);
     // The term and the conversion date have no filter.
-    typeText(window->DateAP, "x");
-    EXPECT_EQ(window->DateAP->text(), "x");
+    typeText(control<QLineEdit>(*window, "DateAP"), "x");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateAP")->text(), "x");
 }
 
 TEST_F(MainWindowDating, PastedGarbageIsIgnoredNotRead) {
     const QString pasted[] = {"31/02/2010", " 15/01/2010",  "é/ù/€",   QString(5000, '9'),
                               "15/1/10/",   "\n15/01/2010", "-1/-1/-1"};
-    window->DateDG->setText("15/01/2010");
+    control<QLineEdit>(*window, "DateDG")->setText("15/01/2010");
     for (const QString& text : pasted) {
-        window->DateDR->setText(text);
-        EXPECT_EQ(window->DateDG->text(), "15/01/2010") << text.toStdString();
-        window->DateSA->setText(text);
-        window->TxtDateJ->setText(text);
+        control<QLineEdit>(*window, "DateDR")->setText(text);
+        EXPECT_EQ(control<QLineEdit>(*window, "DateDG")->text(), "15/01/2010")
+            << text.toStdString();
+        control<QLineEdit>(*window, "DateSA")->setText(text);
+        control<QLineEdit>(*window, "TxtDateJ")->setText(text);
     }
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     // A start pasted that is not a date gives nothing, and nothing of the previous stays.
-    window->DateDG->setText(QString(5000, '/'));
-    EXPECT_EQ(window->DateAP->text(), "");
+    control<QLineEdit>(*window, "DateDG")->setText(QString(5000, '/'));
+    EXPECT_EQ(control<QLineEdit>(*window, "DateAP")->text(), "");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(MainWindowDating, AStartThatIsNoLongerADateEmptiesWhatItGave) {
-    window->DateDG->setText("15/01/2010");
-    window->DateSA->setText("12/01/2010");
-    window->NbrEnf->setText("0");
-    window->Command2->click();
-    ASSERT_EQ(window->ListeCONGE->count(), 2);
+    control<QLineEdit>(*window, "DateDG")->setText("15/01/2010");
+    control<QLineEdit>(*window, "DateSA")->setText("12/01/2010");
+    control<QLineEdit>(*window, "NbrEnf")->setText("0");
+    control<QPushButton>(*window, "Command2")->click();
+    ASSERT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 2);
     for (const QString& unusable :
          {QString(), QStringLiteral("15/01/201"),
           QStringLiteral("01/01/0100")}) { // refused: outside the calendar
-        window->DateDG->setText("15/01/2010");
-        window->DateDG->setText(unusable);
+        control<QLineEdit>(*window, "DateDG")->setText("15/01/2010");
+        control<QLineEdit>(*window, "DateDG")->setText(unusable);
         const std::string label = unusable.toStdString();
-        for (QLineEdit* e : {window->DateAP, window->NbreSA, window->NbreMois, window->NbreJours,
-                             window->DatesHT21_1T, window->DatesHT21_2T, window->SA})
+        for (QLineEdit* e :
+             {control<QLineEdit>(*window, "DateAP"), control<QLineEdit>(*window, "NbreSA"),
+              control<QLineEdit>(*window, "NbreMois"), control<QLineEdit>(*window, "NbreJours"),
+              control<QLineEdit>(*window, "DatesHT21_1T"),
+              control<QLineEdit>(*window, "DatesHT21_2T"), control<QLineEdit>(*window, "SA")})
             EXPECT_EQ(e->text(), "") << label << " " << e->objectName().toStdString();
-        for (QLabel* l : {window->LblCentDate, window->LblAnesth, window->LblEcho1T})
+        for (QLabel* l :
+             {control<QLabel>(*window, "LblCentDate"), control<QLabel>(*window, "LblAnesth"),
+              control<QLabel>(*window, "LblEcho1T")})
             EXPECT_EQ(l->text(), "") << label << " " << l->objectName().toStdString();
-        for (QListWidget* list : {window->ListePN, window->ListeUS, window->ListeCONGE})
+        for (QListWidget* list :
+             {control<QListWidget>(*window, "ListePN"), control<QListWidget>(*window, "ListeUS"),
+              control<QListWidget>(*window, "ListeCONGE")})
             EXPECT_EQ(list->count(), 0) << label << " " << list->objectName().toStdString();
     }
     // Only the refused start spoke.
@@ -144,55 +155,55 @@ TEST_F(MainWindowDating, AStartThatIsNoLongerADateEmptiesWhatItGave) {
 }
 
 TEST_F(MainWindowDating, TheLeaveGoesWhenWhatItCountsChanges) {
-    window->DateDG->setText("15/01/2010");
-    window->NbrEnf->setText("0");
-    window->Command2->click();
-    ASSERT_EQ(window->ListeCONGE->count(), 2);
-    window->NbrEnf->setText("2");
-    EXPECT_EQ(window->ListeCONGE->count(), 0);
-    window->Command2->click();
-    ASSERT_EQ(window->ListeCONGE->count(), 2);
-    window->Gemell->click();
-    EXPECT_EQ(window->ListeCONGE->count(), 0);
-    window->Command2->click();
-    ASSERT_EQ(window->ListeCONGE->count(), 2);
-    window->DateDG->setText("16/01/2010");
-    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    control<QLineEdit>(*window, "DateDG")->setText("15/01/2010");
+    control<QLineEdit>(*window, "NbrEnf")->setText("0");
+    control<QPushButton>(*window, "Command2")->click();
+    ASSERT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 2);
+    control<QLineEdit>(*window, "NbrEnf")->setText("2");
+    EXPECT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 0);
+    control<QPushButton>(*window, "Command2")->click();
+    ASSERT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 2);
+    control<QCheckBox>(*window, "Gemell")->click();
+    EXPECT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 0);
+    control<QPushButton>(*window, "Command2")->click();
+    ASSERT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 2);
+    control<QLineEdit>(*window, "DateDG")->setText("16/01/2010");
+    EXPECT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 0);
 }
 
 TEST_F(MainWindowDating, ConversionListGivesTheDateOfAWeek) {
-    window->DateDG->setText("15/01/2010");
-    window->ListeSA->setCurrentRow(20); // entry "22"
-    EXPECT_EQ(window->DateSA->text(), "04/06/2010");
-    EXPECT_EQ(window->TXTsa->text(), "22 S.A le...");
-    EXPECT_EQ(window->SA->text(), "22  S.A.");
-    window->DateSA->setText("12/01/2010");
-    EXPECT_EQ(window->SA->text(), "1,4  S.A.");
-    window->DateSA->setText("12/01/201"); // not a date: no age
-    EXPECT_EQ(window->SA->text(), "");
-    window->DateSA->setText("12/01/2010");
-    window->DateDG->setText("14/01/2010"); // the age follows the start
-    EXPECT_EQ(window->SA->text(), "1,5  S.A.");
+    control<QLineEdit>(*window, "DateDG")->setText("15/01/2010");
+    control<QListWidget>(*window, "ListeSA")->setCurrentRow(20); // entry "22"
+    EXPECT_EQ(control<QLineEdit>(*window, "DateSA")->text(), "04/06/2010");
+    EXPECT_EQ(control<QLabel>(*window, "TXTsa")->text(), "22 S.A le...");
+    EXPECT_EQ(control<QLineEdit>(*window, "SA")->text(), "22  S.A.");
+    control<QLineEdit>(*window, "DateSA")->setText("12/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "SA")->text(), "1,4  S.A.");
+    control<QLineEdit>(*window, "DateSA")->setText("12/01/201"); // not a date: no age
+    EXPECT_EQ(control<QLineEdit>(*window, "SA")->text(), "");
+    control<QLineEdit>(*window, "DateSA")->setText("12/01/2010");
+    control<QLineEdit>(*window, "DateDG")->setText("14/01/2010"); // the age follows the start
+    EXPECT_EQ(control<QLineEdit>(*window, "SA")->text(), "1,5  S.A.");
 }
 
 TEST_F(MainWindowDating, ConversionWithoutAStartAsksForIt) {
-    window->ListeSA->setCurrentRow(10);
+    control<QListWidget>(*window, "ListeSA")->setCurrentRow(10);
     EXPECT_EQ(fake.messages.shown, QStringList({"Veuillez saisir la date du début de grossesse."}));
-    EXPECT_EQ(window->DateSA->text(), "");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateSA")->text(), "");
     // Every keystroke in the conversion date asks again.
-    typeText(window->DateSA, "12");
+    typeText(control<QLineEdit>(*window, "DateSA"), "12");
     EXPECT_EQ(fake.messages.shown.size(), 3);
-    window->DateDG->setText("15/01/201");
-    window->ListeSA->setCurrentRow(11);
+    control<QLineEdit>(*window, "DateDG")->setText("15/01/201");
+    control<QListWidget>(*window, "ListeSA")->setCurrentRow(11);
     EXPECT_EQ(fake.messages.shown.size(), 4);
 }
 
 TEST_F(MainWindowDating, AChangeOfStartStopsTheReminder) {
-    window->LblAvertir->show();
-    window->Timer1->start();
-    window->DateDG->setText("1");
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_TRUE(window->LblAvertir->isHidden());
+    control<QLabel>(*window, "LblAvertir")->show();
+    control<QTimer>(*window, "Timer1")->start();
+    control<QLineEdit>(*window, "DateDG")->setText("1");
+    EXPECT_FALSE(control<QTimer>(*window, "Timer1")->isActive());
+    EXPECT_TRUE(control<QLabel>(*window, "LblAvertir")->isHidden());
 }
 
 TEST(MainWindowSchedule, ABoundThatIsNotANumberEmptiesOnlyTheWindowItGives) {
@@ -218,79 +229,88 @@ TEST(MainWindowSchedule, ABoundThatIsNotANumberEmptiesOnlyTheWindowItGives) {
         WindowRegistry windows(*fake.platform);
         MainWindow window(windows);
         fake.messages.shown.clear(); // the faulty file was told at start-up
-        window.DateDG->setText("01/01/2010");
-        window.NbrEnf->setText("0");
-        window.Command2->click();
-        ASSERT_EQ(window.ListeCONGE->count(), 2);
-        window.DateDG->setText("15/01/2010");
-        EXPECT_EQ(window.DatesHT21_1T->text().isEmpty(), !c.serum1) << c.term.constData();
-        EXPECT_EQ(window.DatesHT21_2T->text().isEmpty(), !c.serum2) << c.term.constData();
-        EXPECT_EQ(window.LblAnesth->text().isEmpty(), !c.anaesthesia) << c.term.constData();
-        EXPECT_EQ(window.LblEcho1T->text().isEmpty(), !c.echo1) << c.term.constData();
+        control<QLineEdit>(window, "DateDG")->setText("01/01/2010");
+        control<QLineEdit>(window, "NbrEnf")->setText("0");
+        control<QPushButton>(window, "Command2")->click();
+        ASSERT_EQ(control<QListWidget>(window, "ListeCONGE")->count(), 2);
+        control<QLineEdit>(window, "DateDG")->setText("15/01/2010");
+        EXPECT_EQ(control<QLineEdit>(window, "DatesHT21_1T")->text().isEmpty(), !c.serum1)
+            << c.term.constData();
+        EXPECT_EQ(control<QLineEdit>(window, "DatesHT21_2T")->text().isEmpty(), !c.serum2)
+            << c.term.constData();
+        EXPECT_EQ(control<QLabel>(window, "LblAnesth")->text().isEmpty(), !c.anaesthesia)
+            << c.term.constData();
+        EXPECT_EQ(control<QLabel>(window, "LblEcho1T")->text().isEmpty(), !c.echo1)
+            << c.term.constData();
         // What term.tvx plays no part in is always given.
-        EXPECT_EQ(window.ListePN->count(), 6) << c.term.constData();
-        EXPECT_EQ(window.ListeUS->count(), 2) << c.term.constData();
-        EXPECT_EQ(window.LblCentDate->text(), "15/06/2010") << c.term.constData();
-        EXPECT_EQ(window.DateAP->text(), "15/10/2010");
+        EXPECT_EQ(control<QListWidget>(window, "ListePN")->count(), 6) << c.term.constData();
+        EXPECT_EQ(control<QListWidget>(window, "ListeUS")->count(), 2) << c.term.constData();
+        EXPECT_EQ(control<QLabel>(window, "LblCentDate")->text(), "15/06/2010")
+            << c.term.constData();
+        EXPECT_EQ(control<QLineEdit>(window, "DateAP")->text(), "15/10/2010");
         // The previous start's leave never stays under the new term.
-        EXPECT_EQ(window.ListeCONGE->count(), 0) << c.term.constData();
+        EXPECT_EQ(control<QListWidget>(window, "ListeCONGE")->count(), 0) << c.term.constData();
         // Nothing is said while the start is typed, not even by the hidden
         // termination window whose limits may be missing.
         EXPECT_TRUE(fake.messages.shown.isEmpty()) << c.term.constData();
         if (c.term.contains("97,5")) {
-            EXPECT_EQ(window.DatesHT21_1T->text(), "19/03/2010 --> 09/04/2010");
+            EXPECT_EQ(control<QLineEdit>(window, "DatesHT21_1T")->text(),
+                      "19/03/2010 --> 09/04/2010");
         }
     }
 }
 
 TEST_F(MainWindowDating, LeaveFromTheNumberOfChildrenTwinsOrTriplets) {
-    window->DateDG->setText("15/01/2010");
-    window->NbrEnf->setText("2");
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(entries(window->ListeCONGE), QStringList({"20/08/2010", "06/08/2010"}));
-    window->Gemell->setChecked(true);
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(entries(window->ListeCONGE), QStringList({"23/07/2010", "09/07/2010"}));
-    window->Triple->setChecked(true);
-    EXPECT_FALSE(window->Gemell->isChecked());
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
-    EXPECT_EQ(entries(window->ListeCONGE), QStringList({"30/04/2010", "16/04/2010"}));
-    window->Gemell->setChecked(true);
-    EXPECT_FALSE(window->Triple->isChecked());
-    window->Gemell->setChecked(false);
-    EXPECT_FALSE(window->Triple->isChecked());
+    control<QLineEdit>(*window, "DateDG")->setText("15/01/2010");
+    control<QLineEdit>(*window, "NbrEnf")->setText("2");
+    QTest::mouseClick(control<QPushButton>(*window, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(entries(control<QListWidget>(*window, "ListeCONGE")),
+              QStringList({"20/08/2010", "06/08/2010"}));
+    control<QCheckBox>(*window, "Gemell")->setChecked(true);
+    QTest::mouseClick(control<QPushButton>(*window, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(entries(control<QListWidget>(*window, "ListeCONGE")),
+              QStringList({"23/07/2010", "09/07/2010"}));
+    control<QCheckBox>(*window, "Triple")->setChecked(true);
+    EXPECT_FALSE(control<QCheckBox>(*window, "Gemell")->isChecked());
+    QTest::mouseClick(control<QPushButton>(*window, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(entries(control<QListWidget>(*window, "ListeCONGE")),
+              QStringList({"30/04/2010", "16/04/2010"}));
+    control<QCheckBox>(*window, "Gemell")->setChecked(true);
+    EXPECT_FALSE(control<QCheckBox>(*window, "Triple")->isChecked());
+    control<QCheckBox>(*window, "Gemell")->setChecked(false);
+    EXPECT_FALSE(control<QCheckBox>(*window, "Triple")->isChecked());
     // A new start empties the leave.
-    window->DateDG->setText("16/01/2010");
-    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    control<QLineEdit>(*window, "DateDG")->setText("16/01/2010");
+    EXPECT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 0);
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(MainWindowDating, LeaveAsksForWhatIsMissing) {
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*window, "Command2"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown.last(), "Veuillez saisir la date du début de la grossesse.");
 
-    window->DateDG->setText("15/01/2010");
-    window->ListeCONGE->addItem("ancien");
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    control<QLineEdit>(*window, "DateDG")->setText("15/01/2010");
+    control<QListWidget>(*window, "ListeCONGE")->addItem("ancien");
+    QTest::mouseClick(control<QPushButton>(*window, "Command2"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown.last(), "Veuillez saisir le nombre d'enfants");
-    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    EXPECT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 0);
 
     // A term that is not a date: asked again, with the term to correct.
-    window->NbrEnf->setText("1");
-    window->DateAP->setText("bientôt");
-    QTest::mouseClick(window->Command2, Qt::LeftButton);
+    control<QLineEdit>(*window, "NbrEnf")->setText("1");
+    control<QLineEdit>(*window, "DateAP")->setText("bientôt");
+    QTest::mouseClick(control<QPushButton>(*window, "Command2"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown.last(), "Veuillez saisir la date du début de la grossesse.");
-    EXPECT_EQ(window->ListeCONGE->count(), 0);
+    EXPECT_EQ(control<QListWidget>(*window, "ListeCONGE")->count(), 0);
     EXPECT_EQ(fake.messages.shown.size(), 3);
 }
 
 TEST_F(MainWindowDating, ScrollBarsWriteTheirPosition) {
-    window->NbrEnfScroll->setSliderPosition(3); // as a drag moves it
-    EXPECT_EQ(window->NbrEnf->text(), "3");
-    window->CRLscroll->setSliderPosition(45);
-    EXPECT_EQ(window->CRL->text(), "45");
-    typeText(window->NbrEnf, "x,");
-    EXPECT_EQ(window->NbrEnf->text(), "3");
+    control<QScrollBar>(*window, "NbrEnfScroll")->setSliderPosition(3); // as a drag moves it
+    EXPECT_EQ(control<QLineEdit>(*window, "NbrEnf")->text(), "3");
+    control<QScrollBar>(*window, "CRLscroll")->setSliderPosition(45);
+    EXPECT_EQ(control<QLineEdit>(*window, "CRL")->text(), "45");
+    typeText(control<QLineEdit>(*window, "NbrEnf"), "x,");
+    EXPECT_EQ(control<QLineEdit>(*window, "NbrEnf")->text(), "3");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -299,11 +319,11 @@ TEST_F(MainWindowDating, ScrollBarsWriteTheirPosition) {
 namespace {
 
 TEST_F(MainWindowDating, AltLettersThatAreNoShortcutAreFilteredToo) {
-    QTest::keyClick(window->DateDR, Qt::Key_X, Qt::AltModifier);
-    EXPECT_EQ(window->DateDR->text(), "");
+    QTest::keyClick(control<QLineEdit>(*window, "DateDR"), Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(control<QLineEdit>(*window, "DateDR")->text(), "");
     EXPECT_EQ(fake.messages.shown.size(), 1);
-    QTest::keyClick(window->Sac, Qt::Key_O, Qt::AltModifier);
-    EXPECT_EQ(window->Sac->text(), "");
+    QTest::keyClick(control<QLineEdit>(*window, "Sac"), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(control<QLineEdit>(*window, "Sac")->text(), "");
     EXPECT_EQ(fake.messages.shown.size(), 1);
 }
 

@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "obstetrics/preterm_labour_window.h"
 #include "obstetrics/termination_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/window_registry.h"
@@ -31,23 +32,23 @@ class MainWindowObstetrics : public ::testing::Test {
 
 TEST_F(MainWindowObstetrics, EachStartOfPregnancyReachesTheHiddenTerminationWindow) {
     start();
-    typeText(window->DateDR, "15/02/2010");
+    typeText(control<QLineEdit>(*window, "DateDR"), "15/02/2010");
     auto* form8 = windows.existing<TerminationWindow>();
     ASSERT_NE(form8, nullptr);
     EXPECT_FALSE(form8->isVisible());
-    EXPECT_EQ(form8->Text1->text(), "01/03/2010");
-    EXPECT_EQ(form8->DateIVG->text(), "07/06/2010");
-    EXPECT_EQ(form8->DateRU->text(), "19/04/2010");
+    EXPECT_EQ(control<QLineEdit>(*form8, "Text1")->text(), "01/03/2010");
+    EXPECT_EQ(control<QLabel>(*form8, "DateIVG")->text(), "07/06/2010");
+    EXPECT_EQ(control<QLabel>(*form8, "DateRU")->text(), "19/04/2010");
     // The next patient replaces the first; text that is no date is pushed too, and
     // leaves no deadline of the previous start.
-    window->DateDR->clear();
-    window->DateDG->clear();
-    typeText(window->DateDG, "01/02/2010");
-    EXPECT_EQ(form8->Text1->text(), "01/02/2010");
-    EXPECT_EQ(form8->DateIVG->text(), "10/05/2010");
-    window->DateDG->setText("01/02/2");
-    EXPECT_EQ(form8->Text1->text(), "01/02/2");
-    EXPECT_EQ(form8->DateIVG->text(), "00/0/00");
+    control<QLineEdit>(*window, "DateDR")->clear();
+    control<QLineEdit>(*window, "DateDG")->clear();
+    typeText(control<QLineEdit>(*window, "DateDG"), "01/02/2010");
+    EXPECT_EQ(control<QLineEdit>(*form8, "Text1")->text(), "01/02/2010");
+    EXPECT_EQ(control<QLabel>(*form8, "DateIVG")->text(), "10/05/2010");
+    control<QLineEdit>(*window, "DateDG")->setText("01/02/2");
+    EXPECT_EQ(control<QLineEdit>(*form8, "Text1")->text(), "01/02/2");
+    EXPECT_EQ(control<QLabel>(*form8, "DateIVG")->text(), "00/0/00");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -55,29 +56,29 @@ TEST_F(MainWindowObstetrics, ASettingsBoundThatIsNoNumberDoesNotStopThePush) {
     fake.writeFile("term.tvx", "\"14\",\"7\",\"98\",\"125\",\"x\",\"97\",\"210\",\"238\",\"250\","
                                "\"77\",\"97\"\r\n");
     start();
-    typeText(window->DateDG, "01/03/2010");
+    typeText(control<QLineEdit>(*window, "DateDG"), "01/03/2010");
     auto* form8 = windows.existing<TerminationWindow>();
     ASSERT_NE(form8, nullptr);
-    EXPECT_EQ(form8->Text1->text(), "01/03/2010");
-    EXPECT_EQ(form8->DateIVG->text(), "07/06/2010");
+    EXPECT_EQ(control<QLineEdit>(*form8, "Text1")->text(), "01/03/2010");
+    EXPECT_EQ(control<QLabel>(*form8, "DateIVG")->text(), "07/06/2010");
 }
 
 TEST_F(MainWindowObstetrics, MenuEntriesOpenTheWindowsOnTheCurrentStart) {
     start();
-    typeText(window->DateDG, "26/10/2009");
+    typeText(control<QLineEdit>(*window, "DateDG"), "26/10/2009");
     window->action("MAP")->trigger();
     auto* map = windows.existing<PretermLabourWindow>();
     ASSERT_NE(map, nullptr);
     EXPECT_TRUE(map->isVisible());
-    EXPECT_EQ(map->DateDG->text(), "26/10/2009");
-    EXPECT_EQ(map->LblSA->text(), "22  Semaines d'amenorrhée");
-    EXPECT_EQ(map->LblPds->text(), "478g");
+    EXPECT_EQ(control<QLineEdit>(*map, "DateDG")->text(), "26/10/2009");
+    EXPECT_EQ(control<QLabel>(*map, "LblSA")->text(), "22  Semaines d'amenorrhée");
+    EXPECT_EQ(control<QLabel>(*map, "LblPds")->text(), "478g");
 
     window->action("Ivg")->trigger();
     auto* form8 = windows.existing<TerminationWindow>();
     ASSERT_NE(form8, nullptr);
     EXPECT_TRUE(form8->isVisible());
-    EXPECT_EQ(form8->Sem6->text(), "23/11/2009");
+    EXPECT_EQ(control<QLabel>(*form8, "Sem6")->text(), "23/11/2009");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 

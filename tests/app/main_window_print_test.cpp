@@ -16,6 +16,7 @@
 #include "app/main_window.h"
 #include "dating/planning_preview_window.h"
 #include "platform/report_destination.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/pdf_readback.h"
 #include "ui/window_registry.h"
@@ -35,9 +36,9 @@ class PlanningFromTheMainWindow : public ::testing::Test {
         fake.setToday("15/03/2010");
         fake.writeFile("options.tvx", kLetterhead);
         window = std::make_unique<MainWindow>(windows);
-        window->DateDR->setText("01/01/2010");
-        window->NbrEnf->setText("1");
-        window->Command2->click();
+        control<QLineEdit>(*window, "DateDR")->setText("01/01/2010");
+        control<QLineEdit>(*window, "NbrEnf")->setText("1");
+        control<QPushButton>(*window, "Command2")->click();
         fake.prompt.answer = "Zoé Lefèvre";
     }
     FakePlatform fake;
@@ -130,8 +131,8 @@ TEST_F(PlanningFromTheMainWindow, ThePreviewIsEditableAndPrintsWhatItShows) {
 
     // Edited in the preview: the printout follows, the main window does not.
     letter[0] = "              Madame Zoé Lefèvre-Durand";
-    preview->Lettre->setPlainText(letter.join("\n"));
-    preview->Imprimer02->trigger();
+    control<QPlainTextEdit>(*preview, "Lettre")->setPlainText(letter.join("\n"));
+    control<QAction>(*preview, "Imprimer02")->trigger();
     RecordingReportPrinter& page = fake.reports.last();
     EXPECT_EQ(page.choosePrinterCalls(), 1);
     EXPECT_TRUE(page.ended());
@@ -140,9 +141,9 @@ TEST_F(PlanningFromTheMainWindow, ThePreviewIsEditableAndPrintsWhatItShows) {
     EXPECT_EQ(printed[4], "          Madame Élise Martin");
     EXPECT_TRUE(printed[12].contains("Signature du praticien")) << printed[12].toStdString();
     EXPECT_EQ(printed[17], "              Madame Zoé Lefèvre-Durand");
-    EXPECT_EQ(window->DateDG->text(), "15/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*window, "DateDG")->text(), "15/01/2010");
 
-    preview->Quitte->trigger();
+    control<QAction>(*preview, "Quitte")->trigger();
     QCoreApplication::processEvents();
     EXPECT_EQ(windows.existing<PlanningPreviewWindow>(), nullptr);
 }
@@ -179,7 +180,7 @@ TEST(PlanningPdf, WithoutAPrinterThePageGoesToAPdfFile) {
                       fake.help,     destination, fake.calculator, fake.clipboard};
     WindowRegistry windows(platform);
     MainWindow window(windows);
-    window.DateDG->setText("15/01/2010");
+    control<QLineEdit>(window, "DateDG")->setText("15/01/2010");
     fake.prompt.answer = "Zoé Lefèvre";
 
     window.action("Impression")->trigger();

@@ -42,17 +42,19 @@ struct Started {
 TEST(MainWindowStartUp, TitleSaintProverbListAndMoonOfToday) {
     Started s("01/01/2010");
     EXPECT_EQ(s.window->windowTitle(), "Calculette Obstétricale" + QString(40, ' ') + "01/01/2010");
-    EXPECT_EQ(s.window->LblSaint->text(), "Jour de l'an");
-    EXPECT_EQ(s.window->LblAlmanach->text(),
+    EXPECT_EQ(control<QLabel>(*s.window, "LblSaint")->text(), "Jour de l'an");
+    EXPECT_EQ(control<QLabel>(*s.window, "LblAlmanach")->text(),
               "Au jour de l'an,\nLes jours croissent d'un vol de faisan.");
-    ASSERT_EQ(s.window->ListeSA->count(), 42);
-    EXPECT_EQ(s.window->ListeSA->item(0)->text(), "2");
-    EXPECT_EQ(s.window->ListeSA->item(41)->text(), "43");
-    EXPECT_EQ(s.window->ListeSA->currentItem()->text(), "6");
-    EXPECT_EQ(s.window->TxtDateJ->text(), "01/01/2010");
-    EXPECT_FALSE(s.window->Timer1->isActive());
-    EXPECT_TRUE(s.window->LblAvertir->isHidden());
-    for (QLineEdit* e : {s.window->DateDR, s.window->DateDG, s.window->DateAP, s.window->DateSA})
+    ASSERT_EQ(control<QListWidget>(*s.window, "ListeSA")->count(), 42);
+    EXPECT_EQ(control<QListWidget>(*s.window, "ListeSA")->item(0)->text(), "2");
+    EXPECT_EQ(control<QListWidget>(*s.window, "ListeSA")->item(41)->text(), "43");
+    EXPECT_EQ(control<QListWidget>(*s.window, "ListeSA")->currentItem()->text(), "6");
+    EXPECT_EQ(control<QLineEdit>(*s.window, "TxtDateJ")->text(), "01/01/2010");
+    EXPECT_FALSE(control<QTimer>(*s.window, "Timer1")->isActive());
+    EXPECT_TRUE(control<QLabel>(*s.window, "LblAvertir")->isHidden());
+    for (QLineEdit* e :
+         {control<QLineEdit>(*s.window, "DateDR"), control<QLineEdit>(*s.window, "DateDG"),
+          control<QLineEdit>(*s.window, "DateAP"), control<QLineEdit>(*s.window, "DateSA")})
         EXPECT_TRUE(e->text().isEmpty());
     EXPECT_TRUE(s.fake.messages.shown.isEmpty());
     EXPECT_EQ(s.window->termSettings()[TermSettings::SerumFirstFrom], "77");
@@ -60,19 +62,20 @@ TEST(MainWindowStartUp, TitleSaintProverbListAndMoonOfToday) {
 
 TEST(MainWindowStartUp, EmptyDaysOfTheAlmanacEmptyTheLabels) {
     Started s("20/09/2011");
-    EXPECT_EQ(s.window->LblSaint->text(), "");
-    EXPECT_EQ(s.window->LblAlmanach->text(), "");
+    EXPECT_EQ(control<QLabel>(*s.window, "LblSaint")->text(), "");
+    EXPECT_EQ(control<QLabel>(*s.window, "LblAlmanach")->text(), "");
 }
 
 TEST(MainWindowStartUp, ADueReminderShowsAndBlinks) {
     Started s("10/01/2011");
-    EXPECT_EQ(s.window->LblAvertir->text(), "Plus que 5 jours pour payer les charges de la "
-                                            "Secrétaire\n\n(Dernier délai le 15 Janvier)");
-    EXPECT_TRUE(s.window->Timer1->isActive());
-    EXPECT_EQ(s.window->Timer1->interval(), 800);
-    const bool before = s.window->LblAvertir->isHidden();
+    EXPECT_EQ(control<QLabel>(*s.window, "LblAvertir")->text(),
+              "Plus que 5 jours pour payer les charges de la "
+              "Secrétaire\n\n(Dernier délai le 15 Janvier)");
+    EXPECT_TRUE(control<QTimer>(*s.window, "Timer1")->isActive());
+    EXPECT_EQ(control<QTimer>(*s.window, "Timer1")->interval(), 800);
+    const bool before = control<QLabel>(*s.window, "LblAvertir")->isHidden();
     QTest::qWait(900);
-    EXPECT_NE(s.window->LblAvertir->isHidden(), before);
+    EXPECT_NE(control<QLabel>(*s.window, "LblAvertir")->isHidden(), before);
 }
 
 TEST(MainWindowStartUp, AFaultyTermFileGivesTheMessageAndTheDefaults) {
@@ -83,47 +86,48 @@ TEST(MainWindowStartUp, AFaultyTermFileGivesTheMessageAndTheDefaults) {
         Started s("15/03/2010", bytes);
         EXPECT_EQ(s.fake.messages.shown, QStringList({"Fichier Term.tvx absent ou erronné."}));
         // No windows in the defaults: the schedule stops silently.
-        s.window->DateDG->setText("15/01/2010");
-        EXPECT_EQ(s.window->DateAP->text(), "15/10/2010");
-        EXPECT_TRUE(s.window->DatesHT21_1T->text().isEmpty());
+        control<QLineEdit>(*s.window, "DateDG")->setText("15/01/2010");
+        EXPECT_EQ(control<QLineEdit>(*s.window, "DateAP")->text(), "15/10/2010");
+        EXPECT_TRUE(control<QLineEdit>(*s.window, "DatesHT21_1T")->text().isEmpty());
         // Told once: the windows that follow the date do not repeat it.
         EXPECT_EQ(s.fake.messages.shown.size(), 1);
     }
     // Unquoted values are read.
     Started unquoted("15/03/2010", "14,7,98,125,77,97,210,238,250,77,97\r\n");
     EXPECT_TRUE(unquoted.fake.messages.shown.isEmpty());
-    unquoted.window->DateDG->setText("15/01/2010");
-    EXPECT_EQ(unquoted.window->DatesHT21_1T->text(), "19/03/2010 --> 08/04/2010");
+    control<QLineEdit>(*unquoted.window, "DateDG")->setText("15/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*unquoted.window, "DatesHT21_1T")->text(),
+              "19/03/2010 --> 08/04/2010");
 }
 
 TEST(MainWindowMoon, PhaseDirectionAndDayButtons) {
     Started s("06/01/2000");
-    EXPECT_EQ(s.window->Label11->text(), "Descendante");
-    EXPECT_NEAR(s.window->Picture1->phase(), 0.470, 0.001);
-    s.window->TxtDateJ->setText("21/01/2000");
-    EXPECT_EQ(s.window->Label11->text(), "Montante");
-    EXPECT_NEAR(s.window->Picture1->phase(), 0.978, 0.001);
+    EXPECT_EQ(control<QLabel>(*s.window, "Label11")->text(), "Descendante");
+    EXPECT_NEAR(control<MoonWidget>(*s.window, "Picture1")->phase(), 0.470, 0.001);
+    control<QLineEdit>(*s.window, "TxtDateJ")->setText("21/01/2000");
+    EXPECT_EQ(control<QLabel>(*s.window, "Label11")->text(), "Montante");
+    EXPECT_NEAR(control<MoonWidget>(*s.window, "Picture1")->phase(), 0.978, 0.001);
 
-    s.window->TxtDateJ->setText("31/12/2010");
-    QTest::mouseClick(s.window->CmdDatePlus, Qt::LeftButton);
-    EXPECT_EQ(s.window->TxtDateJ->text(), "01/01/2011");
-    QTest::mouseClick(s.window->CmdDateMoins, Qt::LeftButton);
-    QTest::mouseClick(s.window->CmdDateMoins, Qt::LeftButton);
-    EXPECT_EQ(s.window->TxtDateJ->text(), "30/12/2010");
-    const double phase = s.window->Picture1->phase();
+    control<QLineEdit>(*s.window, "TxtDateJ")->setText("31/12/2010");
+    QTest::mouseClick(control<QPushButton>(*s.window, "CmdDatePlus"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(*s.window, "TxtDateJ")->text(), "01/01/2011");
+    QTest::mouseClick(control<QPushButton>(*s.window, "CmdDateMoins"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*s.window, "CmdDateMoins"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(*s.window, "TxtDateJ")->text(), "30/12/2010");
+    const double phase = control<MoonWidget>(*s.window, "Picture1")->phase();
 
     // Text that is not a date leaves the moon as it was; the buttons do nothing.
-    s.window->TxtDateJ->setText("30/12/201");
-    QTest::mouseClick(s.window->CmdDatePlus, Qt::LeftButton);
-    EXPECT_EQ(s.window->TxtDateJ->text(), "30/12/201");
-    EXPECT_EQ(s.window->Picture1->phase(), phase);
+    control<QLineEdit>(*s.window, "TxtDateJ")->setText("30/12/201");
+    QTest::mouseClick(control<QPushButton>(*s.window, "CmdDatePlus"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(*s.window, "TxtDateJ")->text(), "30/12/201");
+    EXPECT_EQ(control<MoonWidget>(*s.window, "Picture1")->phase(), phase);
 }
 
 TEST(MainWindowMoon, DrawsADarkDiscWithItsLitPart) {
     Started s("06/01/2000");
     auto litShare = [&](const char* day) {
-        s.window->TxtDateJ->setText(day);
-        const QImage image = s.window->Picture1->grab().toImage();
+        control<QLineEdit>(*s.window, "TxtDateJ")->setText(day);
+        const QImage image = control<MoonWidget>(*s.window, "Picture1")->grab().toImage();
         int white = 0, black = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
@@ -231,7 +235,7 @@ TEST(MainWindowMenus, AboutBoxNamesTheProgramAndItsVersion) {
 
 TEST(MainWindowDatePickers, ADoubleClickOpensTheCalendarWhoseDayFillsTheField) {
     Started s("15/03/2010");
-    QTest::mouseDClick(s.window->DateDR, Qt::LeftButton);
+    QTest::mouseDClick(control<QLineEdit>(*s.window, "DateDR"), Qt::LeftButton);
     DatePickerWindow* picker = s.windows.existing<DatePickerWindow>();
     ASSERT_NE(picker, nullptr);
     EXPECT_TRUE(picker->isVisible());
@@ -239,20 +243,20 @@ TEST(MainWindowDatePickers, ADoubleClickOpensTheCalendarWhoseDayFillsTheField) {
     EXPECT_TRUE(picker->calendar(DatePickerWindow::LastPeriod)->isVisible());
     EXPECT_FALSE(picker->calendar(DatePickerWindow::StartOfPregnancy)->isVisible());
     emit picker->calendar(DatePickerWindow::LastPeriod)->clicked(QDate(2010, 1, 1));
-    EXPECT_EQ(s.window->DateDR->text(), "01/01/2010");
-    EXPECT_EQ(s.window->DateDG->text(), "15/01/2010");
-    EXPECT_EQ(s.window->ListePN->count(), 6);
+    EXPECT_EQ(control<QLineEdit>(*s.window, "DateDR")->text(), "01/01/2010");
+    EXPECT_EQ(control<QLineEdit>(*s.window, "DateDG")->text(), "15/01/2010");
+    EXPECT_EQ(control<QListWidget>(*s.window, "ListePN")->count(), 6);
     EXPECT_TRUE(picker->isVisible()); // stays open between picks
 
-    QTest::mouseDClick(s.window->DateDG, Qt::LeftButton);
+    QTest::mouseDClick(control<QLineEdit>(*s.window, "DateDG"), Qt::LeftButton);
     EXPECT_EQ(s.windows.existing<DatePickerWindow>(), picker);
     EXPECT_EQ(picker->windowTitle(), "Date du début de grossesse");
     EXPECT_EQ(picker->calendar(DatePickerWindow::StartOfPregnancy)->selectedDate(),
               QDate(2010, 1, 15));
-    QTest::mouseDClick(s.window->DateX, Qt::LeftButton);
+    QTest::mouseDClick(control<QLineEdit>(*s.window, "DateX"), Qt::LeftButton);
     EXPECT_EQ(picker->windowTitle(), "Date de l'échographie");
     emit picker->calendar(DatePickerWindow::UltrasoundDay)->clicked(QDate(2010, 2, 28));
-    EXPECT_EQ(s.window->DateX->text(), "28/02/2010");
+    EXPECT_EQ(control<QLineEdit>(*s.window, "DateX")->text(), "28/02/2010");
 }
 
 TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
@@ -264,7 +268,7 @@ TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
     }
     // From the LMP, Tab walks the dating fields in reading order.
-    QWidget* w = s.window->DateDR;
+    QWidget* w = control<QLineEdit>(*s.window, "DateDR");
     QStringList order;
     for (int i = 0; i < 6; ++i) {
         order << w->objectName();
@@ -280,6 +284,7 @@ TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
 
 #include <QToolButton>
 
+#include "support/controls.h"
 #include "ui/pictures.h"
 
 namespace {
@@ -289,8 +294,8 @@ TEST(Pictures, EveryPictureIsBuiltIntoTheProgram) {
          {"app_icon", "icon_compute", "icon_reset", "main_decor", "splash_tile", "splash_picture"})
         EXPECT_FALSE(picture(name).isNull()) << name;
     Started s("15/03/2010");
-    EXPECT_FALSE(s.window->Command1->icon().isNull());
-    EXPECT_FALSE(s.window->Image1->pixmap().isNull());
+    EXPECT_FALSE(control<QToolButton>(*s.window, "Command1")->icon().isNull());
+    EXPECT_FALSE(control<QLabel>(*s.window, "Image1")->pixmap().isNull());
 }
 
 } // namespace
@@ -299,12 +304,12 @@ namespace {
 
 TEST(MainWindowMoon, ShortAndLongFormsOfADayShowTheSameMoon) {
     Started s("06/01/2000");
-    s.window->TxtDateJ->setText("21/1/00");
-    const double shortForm = s.window->Picture1->phase();
-    s.window->TxtDateJ->setText("06/01/2000");
-    s.window->TxtDateJ->setText("21/01/2000");
-    EXPECT_EQ(s.window->Picture1->phase(), shortForm);
-    EXPECT_EQ(s.window->Label11->text(), "Montante");
+    control<QLineEdit>(*s.window, "TxtDateJ")->setText("21/1/00");
+    const double shortForm = control<MoonWidget>(*s.window, "Picture1")->phase();
+    control<QLineEdit>(*s.window, "TxtDateJ")->setText("06/01/2000");
+    control<QLineEdit>(*s.window, "TxtDateJ")->setText("21/01/2000");
+    EXPECT_EQ(control<MoonWidget>(*s.window, "Picture1")->phase(), shortForm);
+    EXPECT_EQ(control<QLabel>(*s.window, "Label11")->text(), "Montante");
 }
 
 } // namespace
@@ -313,7 +318,7 @@ namespace {
 
 TEST(MainWindowDatePickers, ACalendarOnAnEmptyFieldOpensOnToday) {
     Started s("15/03/2010");
-    QTest::mouseDClick(s.window->DateX, Qt::LeftButton);
+    QTest::mouseDClick(control<QLineEdit>(*s.window, "DateX"), Qt::LeftButton);
     DatePickerWindow* picker = s.windows.existing<DatePickerWindow>();
     ASSERT_NE(picker, nullptr);
     EXPECT_EQ(picker->calendar(DatePickerWindow::UltrasoundDay)->selectedDate(),

@@ -42,6 +42,7 @@
 #include "obstetrics/preterm_labour_window.h"
 #include "obstetrics/termination_window.h"
 #include "platform/help_viewer.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "t21/t21_about_window.h"
 #include "t21/t21_risk_window.h"
@@ -304,7 +305,7 @@ const std::vector<WindowCase>& windows() {
         {"Fees, page des échographies",
          [](Fixture& f) -> QWidget* {
              auto& fees = f.fake.windows().open<FeesWindow>();
-             fees.Pages->setCurrentIndex(1);
+             control<QTabWidget>(fees, "Pages")->setCurrentIndex(1);
              return &fees;
          },
          {"Pages:Actes d'échographie",

@@ -14,6 +14,7 @@
 
 #include "biometry/biometry_window.h"
 #include "biometry/plotting_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/controls.h"
@@ -46,11 +47,11 @@ TEST(BiometryWindow, DatesGiveTheAgeAndTheDays) {
     auto& w = fake.windows().get<BiometryWindow>();
     EXPECT_EQ(w.objectName(), "Form3");
     // The scan day empty: typing the start fills it with today (15/03/2010).
-    type(w.DateDGf3, "01/02/2010");
-    EXPECT_EQ(w.DateJourF3->text(), "15/03/2010");
-    EXPECT_EQ(w.TxtNbrJours->text(), "42");
-    EXPECT_EQ(w.SAF3->text(), "8");
-    EXPECT_EQ(w.TxtNbrSA->text(), "8");
+    type(control<QLineEdit>(w, "DateDGf3"), "01/02/2010");
+    EXPECT_EQ(control<QLineEdit>(w, "DateJourF3")->text(), "15/03/2010");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "42");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "8");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "8");
 
     struct Case {
         const char* start;
@@ -63,166 +64,171 @@ TEST(BiometryWindow, DatesGiveTheAgeAndTheDays) {
         {"01/02/2007", "29/01/2007", "2"},  // 3 days before the start
     };
     for (const auto& c : cases) {
-        type(w.DateJourF3, c.scan);
-        type(w.DateDGf3, c.start);
-        EXPECT_EQ(w.SAF3->text(), c.weeks) << c.scan;
+        type(control<QLineEdit>(w, "DateJourF3"), c.scan);
+        type(control<QLineEdit>(w, "DateDGf3"), c.start);
+        EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), c.weeks) << c.scan;
     }
-    type(w.DateJourF3, "15/06/2007");
-    type(w.DateDGf3, "01/02/2007");
-    EXPECT_EQ(w.TxtNbrJours->text(), "134");
+    type(control<QLineEdit>(w, "DateJourF3"), "15/06/2007");
+    type(control<QLineEdit>(w, "DateDGf3"), "01/02/2007");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "134");
     // The scan day changed: the days follow it too.
-    type(w.DateJourF3, "22/06/2007");
-    EXPECT_EQ(w.SAF3->text(), "22");
-    EXPECT_EQ(w.TxtNbrJours->text(), "141");
+    type(control<QLineEdit>(w, "DateJourF3"), "22/06/2007");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "22");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "141");
     // A date that is not one gives no age: none of the previous stays.
-    type(w.DateJourF3, "31/02/2007");
-    EXPECT_EQ(w.SAF3->text(), "");
-    EXPECT_EQ(w.TxtNbrJours->text(), "");
+    type(control<QLineEdit>(w, "DateJourF3"), "31/02/2007");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST(BiometryWindow, AgeChangeShowsMediansMovesScrollBarsAndEmptiesMeasurements) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    type(w.SAF3, "20");
-    type(w.Bip, "47");
-    EXPECT_EQ(w.LabelBip->text(), "50 ème Percentile");
-    type(w.SAF3, "21");
-    EXPECT_EQ(w.CBip->text(), "50");
-    EXPECT_EQ(w.CCc->text(), "184");
-    EXPECT_EQ(w.CCer->text(), "21");
-    EXPECT_EQ(w.BipScroll->value(), 50);
-    EXPECT_EQ(w.OrbScroll->value(), 23);
-    EXPECT_EQ(w.Bip->text(), "");
-    EXPECT_EQ(w.LabelBip->text(), "");
-    EXPECT_EQ(w.Label22->text(), "399 g");
+    type(control<QLineEdit>(w, "SAF3"), "20");
+    type(control<QLineEdit>(w, "Bip"), "47");
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->text(), "50 ème Percentile");
+    type(control<QLineEdit>(w, "SAF3"), "21");
+    EXPECT_EQ(control<QLineEdit>(w, "CBip")->text(), "50");
+    EXPECT_EQ(control<QLineEdit>(w, "CCc")->text(), "184");
+    EXPECT_EQ(control<QLineEdit>(w, "CCer")->text(), "21");
+    EXPECT_EQ(control<QScrollBar>(w, "BipScroll")->value(), 50);
+    EXPECT_EQ(control<QScrollBar>(w, "OrbScroll")->value(), 23);
+    EXPECT_EQ(control<QLineEdit>(w, "Bip")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "Label22")->text(), "399 g");
 
     // Past the cerebellum's chart its median is emptied, its scroll bar stays.
-    type(w.SAF3, "38");
-    EXPECT_EQ(w.CCer->text(), "");
-    EXPECT_EQ(w.CerScroll->value(), 21);
-    type(w.SAF3, "42");
-    for (QLineEdit* m : {w.CBip, w.CCc, w.CDat, w.CCa, w.CFem, w.CPied, w.CHum, w.CCer})
+    type(control<QLineEdit>(w, "SAF3"), "38");
+    EXPECT_EQ(control<QLineEdit>(w, "CCer")->text(), "");
+    EXPECT_EQ(control<QScrollBar>(w, "CerScroll")->value(), 21);
+    type(control<QLineEdit>(w, "SAF3"), "42");
+    for (QLineEdit* m : {control<QLineEdit>(w, "CBip"), control<QLineEdit>(w, "CCc"),
+                         control<QLineEdit>(w, "CDat"), control<QLineEdit>(w, "CCa"),
+                         control<QLineEdit>(w, "CFem"), control<QLineEdit>(w, "CPied"),
+                         control<QLineEdit>(w, "CHum"), control<QLineEdit>(w, "CCer")})
         EXPECT_EQ(m->text(), "") << m->objectName().toStdString();
-    EXPECT_EQ(w.Label22->text(), "");
-    type(w.SAF3, "15");
-    EXPECT_EQ(w.Label22->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "Label22")->text(), "");
+    type(control<QLineEdit>(w, "SAF3"), "15");
+    EXPECT_EQ(control<QLabel>(w, "Label22")->text(), "");
 
     // The age emptied: fields and medians emptied.
-    type(w.SAF3, "30");
-    type(w.Fem, "57");
-    w.SAF3->clear();
-    EXPECT_EQ(w.Fem->text(), "");
-    EXPECT_EQ(w.CFem->text(), "");
-    EXPECT_EQ(w.LabelFem->text(), "");
+    type(control<QLineEdit>(w, "SAF3"), "30");
+    type(control<QLineEdit>(w, "Fem"), "57");
+    control<QLineEdit>(w, "SAF3")->clear();
+    EXPECT_EQ(control<QLineEdit>(w, "Fem")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "CFem")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LabelFem")->text(), "");
 
     // The age field refuses letters, the comma and the minus sign.
-    type(w.SAF3, "2a,-4");
-    EXPECT_EQ(w.SAF3->text(), "24");
+    type(control<QLineEdit>(w, "SAF3"), "2a,-4");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "24");
 }
 
 TEST(BiometryWindow, APastedAgeThatIsNotWholeLeavesNothingOfThePreviousAge) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    type(w.SAF3, "20");
-    type(w.Fem, "32");
-    ASSERT_FALSE(w.Label22->text().isEmpty());
-    w.SAF3->setText("22,5");
-    EXPECT_EQ(w.Fem->text(), "");
-    EXPECT_EQ(w.CBip->text(), "");
-    EXPECT_EQ(w.Label22->text(), "");
-    type(w.SAF3, "");
-    w.SAF3->setText("20");
-    EXPECT_EQ(w.CBip->text(), "47");
-    w.SAF3->setText("douze");
-    EXPECT_EQ(w.CBip->text(), "");
-    w.SAF3->setText("99999999999999999999"); // beyond any week: no median, no crash
-    EXPECT_EQ(w.CBip->text(), "");
+    type(control<QLineEdit>(w, "SAF3"), "20");
+    type(control<QLineEdit>(w, "Fem"), "32");
+    ASSERT_FALSE(control<QLabel>(w, "Label22")->text().isEmpty());
+    control<QLineEdit>(w, "SAF3")->setText("22,5");
+    EXPECT_EQ(control<QLineEdit>(w, "Fem")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "CBip")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "Label22")->text(), "");
+    type(control<QLineEdit>(w, "SAF3"), "");
+    control<QLineEdit>(w, "SAF3")->setText("20");
+    EXPECT_EQ(control<QLineEdit>(w, "CBip")->text(), "47");
+    control<QLineEdit>(w, "SAF3")->setText("douze");
+    EXPECT_EQ(control<QLineEdit>(w, "CBip")->text(), "");
+    control<QLineEdit>(w, "SAF3")->setText(
+        "99999999999999999999"); // beyond any week: no median, no crash
+    EXPECT_EQ(control<QLineEdit>(w, "CBip")->text(), "");
 }
 
 TEST(BiometryWindow, BandsAsTheValueIsTyped) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    type(w.SAF3, "20");
-    type(w.Bip, "41");
-    EXPECT_EQ(w.LabelBip->text(), "< 3 ème Percentile");
-    EXPECT_EQ(textColour(w.LabelBip), kReadableRed);
-    EXPECT_EQ(w.LabelBip->font().pointSizeF(), 10);
-    type(w.Bip, "53");
-    EXPECT_EQ(w.LabelBip->text(), "> 97 ème Percentile");
-    EXPECT_EQ(textColour(w.LabelBip), QColor(0, 0, 0xFF));
-    EXPECT_EQ(w.LabelBip->font().pointSizeF(), 8);
-    type(w.Hum, "36");
-    EXPECT_EQ(w.LabelHum->text(), "> 97,5 ème Percentile");
-    EXPECT_EQ(textColour(w.LabelHum), kReadableRed);
+    type(control<QLineEdit>(w, "SAF3"), "20");
+    type(control<QLineEdit>(w, "Bip"), "41");
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->text(), "< 3 ème Percentile");
+    EXPECT_EQ(textColour(control<QLabel>(w, "LabelBip")), kReadableRed);
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->font().pointSizeF(), 10);
+    type(control<QLineEdit>(w, "Bip"), "53");
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->text(), "> 97 ème Percentile");
+    EXPECT_EQ(textColour(control<QLabel>(w, "LabelBip")), QColor(0, 0, 0xFF));
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->font().pointSizeF(), 8);
+    type(control<QLineEdit>(w, "Hum"), "36");
+    EXPECT_EQ(control<QLabel>(w, "LabelHum")->text(), "> 97,5 ème Percentile");
+    EXPECT_EQ(textColour(control<QLabel>(w, "LabelHum")), kReadableRed);
     // A pasted text that is not a number: an empty caption.
-    w.Bip->setText("quarante");
-    EXPECT_EQ(w.LabelBip->text(), "");
+    control<QLineEdit>(w, "Bip")->setText("quarante");
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->text(), "");
     // A value beyond 16 bits: the highest band.
-    w.Bip->setText("123456789");
-    EXPECT_EQ(w.LabelBip->text(), "> 97 ème Percentile");
+    control<QLineEdit>(w, "Bip")->setText("123456789");
+    EXPECT_EQ(control<QLabel>(w, "LabelBip")->text(), "> 97 ème Percentile");
     // A scroll bar writes its position into the field.
-    w.FemurScroll->setSliderPosition(33); // as a drag moves it
-    EXPECT_EQ(w.Fem->text(), "33");
-    EXPECT_EQ(w.LabelFem->text(), "50 ème Percentile");
+    control<QScrollBar>(w, "FemurScroll")->setSliderPosition(33); // as a drag moves it
+    EXPECT_EQ(control<QLineEdit>(w, "Fem")->text(), "33");
+    EXPECT_EQ(control<QLabel>(w, "LabelFem")->text(), "50 ème Percentile");
     // Emptying a field empties its band, even without an age.
-    w.SAF3->setText("20");
-    type(w.Cc, "175");
-    w.SAF3->blockSignals(true);
-    w.SAF3->clear();
-    w.SAF3->blockSignals(false);
-    w.Cc->clear();
-    EXPECT_EQ(w.LabelCc->text(), "");
+    control<QLineEdit>(w, "SAF3")->setText("20");
+    type(control<QLineEdit>(w, "Cc"), "175");
+    control<QLineEdit>(w, "SAF3")->blockSignals(true);
+    control<QLineEdit>(w, "SAF3")->clear();
+    control<QLineEdit>(w, "SAF3")->blockSignals(false);
+    control<QLineEdit>(w, "Cc")->clear();
+    EXPECT_EQ(control<QLabel>(w, "LabelCc")->text(), "");
 }
 
 TEST(BiometryWindow, WeightsAndTheirMessages) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    type(w.SAF3, "36");
-    type(w.Bip, "90");
-    type(w.CA, "330");
-    type(w.Cc, "320");
-    type(w.Fem, "72");
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(w.TxtPoids1->text(), "2999 g");
-    EXPECT_EQ(w.TxtPoids2->text(), "2998 g");
-    EXPECT_EQ(w.TxtPoidsF->text(), "2998");
-    EXPECT_EQ(w.TxtPoids0->text(), "2900 g");
+    type(control<QLineEdit>(w, "SAF3"), "36");
+    type(control<QLineEdit>(w, "Bip"), "90");
+    type(control<QLineEdit>(w, "CA"), "330");
+    type(control<QLineEdit>(w, "Cc"), "320");
+    type(control<QLineEdit>(w, "Fem"), "72");
+    QTest::mouseClick(control<QPushButton>(w, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids1")->text(), "2999 g");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids2")->text(), "2998 g");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoidsF")->text(), "2998");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids0")->text(), "2900 g");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 
     // A changed measurement empties the estimates.
-    type(w.Fem, "72,5");
-    EXPECT_EQ(w.TxtPoids0->text(), "");
-    EXPECT_EQ(w.TxtPoids2->text(), "");
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(w.TxtPoids2->text(), "3015 g");
-    EXPECT_EQ(w.TxtPoids0->text(), "2920 g");
+    type(control<QLineEdit>(w, "Fem"), "72,5");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids0")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids2")->text(), "");
+    QTest::mouseClick(control<QPushButton>(w, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids2")->text(), "3015 g");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids0")->text(), "2920 g");
 
     // Without the BPD: the Shepard message, Dudley still computed.
-    w.Bip->clear();
-    type(w.Fem, "72");
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    control<QLineEdit>(w, "Bip")->clear();
+    type(control<QLineEdit>(w, "Fem"), "72");
+    QTest::mouseClick(control<QPushButton>(w, "Command2"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown, QStringList{kShepard});
-    EXPECT_EQ(w.TxtPoids0->text(), "2900 g");
-    EXPECT_EQ(w.TxtPoids1->text(), "");
-    EXPECT_EQ(w.TxtPoids2->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids0")->text(), "2900 g");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids1")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids2")->text(), "");
 
     // Nothing filled: both messages, one after the other.
     fake.messages.shown.clear();
-    for (QLineEdit* f : {w.CA, w.Cc, w.Fem})
+    for (QLineEdit* f :
+         {control<QLineEdit>(w, "CA"), control<QLineEdit>(w, "Cc"), control<QLineEdit>(w, "Fem")})
         f->clear();
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Command2"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown, (QStringList{kShepard, kDudley}));
 
     // A pasted non-number: no garbage weight, a French message.
     fake.messages.shown.clear();
-    w.Bip->setText("90");
-    w.CA->setText("trois cents");
-    w.Cc->setText("320");
-    w.Fem->setText("72");
-    QTest::mouseClick(w.Command2, Qt::LeftButton);
-    EXPECT_EQ(w.TxtPoids0->text(), "");
-    EXPECT_EQ(w.TxtPoids1->text(), "");
+    control<QLineEdit>(w, "Bip")->setText("90");
+    control<QLineEdit>(w, "CA")->setText("trois cents");
+    control<QLineEdit>(w, "Cc")->setText("320");
+    control<QLineEdit>(w, "Fem")->setText("72");
+    QTest::mouseClick(control<QPushButton>(w, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids0")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPoids1")->text(), "");
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].contains("pas un nombre"));
 }
@@ -230,32 +236,32 @@ TEST(BiometryWindow, WeightsAndTheirMessages) {
 TEST(BiometryWindow, RatiosAndTheirStaleValues) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    type(w.SAF3, "24");
-    type(w.Pied, "45");
-    type(w.Fem, "40");
-    type(w.Orb, "20");
-    type(w.Bip, "50");
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
-    EXPECT_EQ(w.FemPied->text(), "1,13");
-    EXPECT_EQ(w.DioBip->text(), "0,40");
+    type(control<QLineEdit>(w, "SAF3"), "24");
+    type(control<QLineEdit>(w, "Pied"), "45");
+    type(control<QLineEdit>(w, "Fem"), "40");
+    type(control<QLineEdit>(w, "Orb"), "20");
+    type(control<QLineEdit>(w, "Bip"), "50");
+    QTest::mouseClick(control<QPushButton>(w, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(w, "FemPied")->text(), "1,13");
+    EXPECT_EQ(control<QLineEdit>(w, "DioBip")->text(), "0,40");
     // The humerus leaves them; any other measure, the inter-orbital included, empties them.
-    type(w.Hum, "40");
-    EXPECT_EQ(w.FemPied->text(), "1,13");
-    type(w.Orb, "21");
-    EXPECT_EQ(w.FemPied->text(), "");
-    EXPECT_EQ(w.DioBip->text(), "");
+    type(control<QLineEdit>(w, "Hum"), "40");
+    EXPECT_EQ(control<QLineEdit>(w, "FemPied")->text(), "1,13");
+    type(control<QLineEdit>(w, "Orb"), "21");
+    EXPECT_EQ(control<QLineEdit>(w, "FemPied")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "DioBip")->text(), "");
     // A femur of 0 mm is no measurement: its ratio stays empty, the message names
     // it with its plausible range, and the other ratio is shown.
-    type(w.Fem, "0");
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
-    EXPECT_EQ(w.FemPied->text(), "");
-    EXPECT_EQ(w.DioBip->text(), "0,42");
+    type(control<QLineEdit>(w, "Fem"), "0");
+    QTest::mouseClick(control<QPushButton>(w, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(w, "FemPied")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "DioBip")->text(), "0,42");
     EXPECT_EQ(fake.messages.shown,
               QStringList{"Fémur : 0 mm n'est pas une mesure possible chez un foetus (plus de 0 "
                           "et au plus 110 mm). Le calcul qui en dépend n'est pas fait."});
     fake.messages.shown.clear();
-    w.Pied->clear();
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    control<QLineEdit>(w, "Pied")->clear();
+    QTest::mouseClick(control<QPushButton>(w, "Command1"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown,
               QStringList{"Veuillez saisir une valeur pour Pied, Fémur, Orbites et Bip"});
 }
@@ -263,83 +269,87 @@ TEST(BiometryWindow, RatiosAndTheirStaleValues) {
 TEST(BiometryWindow, CustomisedCentile) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    EXPECT_EQ(w.CmbSexe->currentText(), "Féminin");
-    EXPECT_EQ(w.CmbEthnie->currentText(), "Européenne");
-    EXPECT_EQ(w.CmbParite->currentText(), "");
-    type(w.TxtNbrJours, "238");
-    EXPECT_EQ(w.TxtNbrSA->text(), "36");
-    type(w.TxtPds, "64");
-    type(w.TxtTaille, "163");
-    type(w.TxtPoidsF, "2502");
-    w.CmbParite->setCurrentIndex(0);
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
-    EXPECT_EQ(w.LblPdsCustom->text(), "2661g");
-    EXPECT_EQ(w.LblCentile->text(), "29");
-    EXPECT_EQ(w.LblCentile->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0x80));
+    EXPECT_EQ(control<QComboBox>(w, "CmbSexe")->currentText(), "Féminin");
+    EXPECT_EQ(control<QComboBox>(w, "CmbEthnie")->currentText(), "Européenne");
+    EXPECT_EQ(control<QComboBox>(w, "CmbParite")->currentText(), "");
+    type(control<QLineEdit>(w, "TxtNbrJours"), "238");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "36");
+    type(control<QLineEdit>(w, "TxtPds"), "64");
+    type(control<QLineEdit>(w, "TxtTaille"), "163");
+    type(control<QLineEdit>(w, "TxtPoidsF"), "2502");
+    control<QComboBox>(w, "CmbParite")->setCurrentIndex(0);
+    QTest::mouseClick(control<QPushButton>(w, "Command3"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(w, "LblPdsCustom")->text(), "2661g");
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->text(), "29");
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->palette().color(QPalette::Window),
+              QColor(0xFF, 0xC0, 0x80));
 
     // Typed text never adds an entry; text naming no entry counts as none (four or more).
-    w.CmbParite->setEditText("12");
-    EXPECT_EQ(w.CmbParite->count(), 10);
-    type(w.TxtPoidsF, "1500");
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
-    EXPECT_EQ(w.LblPdsCustom->text(), "2788g");
-    EXPECT_EQ(w.LblCentile->text(), "0");
-    EXPECT_EQ(w.LblCentile->palette().color(QPalette::Window), kReadableRed);
+    control<QComboBox>(w, "CmbParite")->setEditText("12");
+    EXPECT_EQ(control<QComboBox>(w, "CmbParite")->count(), 10);
+    type(control<QLineEdit>(w, "TxtPoidsF"), "1500");
+    QTest::mouseClick(control<QPushButton>(w, "Command3"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(w, "LblPdsCustom")->text(), "2788g");
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->text(), "0");
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->palette().color(QPalette::Window), kReadableRed);
     EXPECT_GE(contrastRatio(Qt::white, kReadableRed), 4.5);
-    EXPECT_EQ(w.LblCentile->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->palette().color(QPalette::WindowText),
+              QColor(Qt::white));
 
     // An input changed: the centile of the previous inputs goes at once.
-    w.TxtPds->clear();
-    EXPECT_EQ(w.LblCentile->text(), "");
-    EXPECT_EQ(w.LblPdsCustom->text(), "");
-    EXPECT_FALSE(w.LblCentile->autoFillBackground());
+    control<QLineEdit>(w, "TxtPds")->clear();
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblPdsCustom")->text(), "");
+    EXPECT_FALSE(control<QLabel>(w, "LblCentile")->autoFillBackground());
     // An empty field: no centile, and a message saying what is needed.
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
-    EXPECT_EQ(w.LblCentile->text(), "");
+    QTest::mouseClick(control<QPushButton>(w, "Command3"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->text(), "");
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].contains("poids (kg) et la taille (cm) de la mère"));
     fake.messages.shown.clear();
 
     // Before 24 weeks of amenorrhoea: both results emptied and a message.
-    type(w.TxtPds, "64");
-    type(w.TxtNbrJours, "140");
-    EXPECT_EQ(w.TxtNbrSA->text(), "22");
-    QTest::mouseClick(w.Command3, Qt::LeftButton);
-    EXPECT_EQ(w.LblPdsCustom->text(), "");
-    EXPECT_EQ(w.LblCentile->text(), "");
+    type(control<QLineEdit>(w, "TxtPds"), "64");
+    type(control<QLineEdit>(w, "TxtNbrJours"), "140");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "22");
+    QTest::mouseClick(control<QPushButton>(w, "Command3"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(w, "LblPdsCustom")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblCentile")->text(), "");
     EXPECT_EQ(fake.messages.shown,
               QStringList{"Le centile customisé se calcule de 24 à 42 semaines d'aménorrhée."});
 
-    QTest::mouseClick(w.Command4, Qt::LeftButton);
-    for (QLineEdit* f : {w.TxtNbrJours, w.TxtNbrSA, w.TxtPds, w.TxtTaille, w.TxtPoidsF})
+    QTest::mouseClick(control<QPushButton>(w, "Command4"), Qt::LeftButton);
+    for (QLineEdit* f : {control<QLineEdit>(w, "TxtNbrJours"), control<QLineEdit>(w, "TxtNbrSA"),
+                         control<QLineEdit>(w, "TxtPds"), control<QLineEdit>(w, "TxtTaille"),
+                         control<QLineEdit>(w, "TxtPoidsF")})
         EXPECT_EQ(f->text(), "");
-    EXPECT_EQ(w.CmbSexe->currentIndex(), -1);
-    EXPECT_EQ(w.CmbEthnie->currentText(), "");
+    EXPECT_EQ(control<QComboBox>(w, "CmbSexe")->currentIndex(), -1);
+    EXPECT_EQ(control<QComboBox>(w, "CmbEthnie")->currentText(), "");
 }
 
 TEST(BiometryWindow, DaysAndWeeksFollowEachOtherWithoutRewritingTheTypedField) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    type(w.TxtNbrJours, "143");
-    EXPECT_EQ(w.TxtNbrSA->text(), "22,4");
-    type(w.TxtNbrSA, "22.5"); // a typed full stop becomes a comma
-    EXPECT_EQ(w.TxtNbrSA->text(), "22,5");
-    EXPECT_EQ(w.TxtNbrJours->text(), "143,5");
-    w.TxtNbrSA->clear();
-    typeText(w.TxtNbrSA, "22,");
-    EXPECT_EQ(w.TxtNbrSA->text(), "22,");
-    EXPECT_EQ(w.TxtNbrJours->text(), "140");
-    w.SaGScroll->setSliderPosition(30);
-    EXPECT_EQ(w.TxtNbrSA->text(), "30");
-    EXPECT_EQ(w.TxtNbrJours->text(), "196");
+    type(control<QLineEdit>(w, "TxtNbrJours"), "143");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "22,4");
+    type(control<QLineEdit>(w, "TxtNbrSA"), "22.5"); // a typed full stop becomes a comma
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "22,5");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "143,5");
+    control<QLineEdit>(w, "TxtNbrSA")->clear();
+    typeText(control<QLineEdit>(w, "TxtNbrSA"), "22,");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "22,");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "140");
+    control<QScrollBar>(w, "SaGScroll")->setSliderPosition(30);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "30");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "196");
     // Days that are no number give no weeks, and none of the earlier days stay.
-    w.TxtNbrJours->setText("cent");
-    EXPECT_EQ(w.TxtNbrSA->text(), "");
+    control<QLineEdit>(w, "TxtNbrJours")->setText("cent");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrSA")->text(), "");
     // Weeks emptied by the user give no days either.
-    w.TxtNbrJours->setText("196");
-    w.TxtNbrSA->selectAll();
-    QTest::keyClick(w.TxtNbrSA, Qt::Key_Backspace);
-    EXPECT_EQ(w.TxtNbrJours->text(), "");
+    control<QLineEdit>(w, "TxtNbrJours")->setText("196");
+    control<QLineEdit>(w, "TxtNbrSA")->selectAll();
+    QTest::keyClick(control<QLineEdit>(w, "TxtNbrSA"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "");
 }
 
 TEST(BiometryWindow, MainWindowPushesAndClosingOnlyHides) {
@@ -347,33 +357,33 @@ TEST(BiometryWindow, MainWindowPushesAndClosingOnlyHides) {
     auto& w = fake.windows().open<BiometryWindow>();
     w.setWeeksOfAmenorrhoea(12);
     w.setStartOfPregnancy("15/12/2009");
-    EXPECT_EQ(w.DateDGf3->text(), "15/12/2009");
-    EXPECT_EQ(w.DateJourF3->text(), "15/03/2010");
-    EXPECT_EQ(w.SAF3->text(), "15");
+    EXPECT_EQ(control<QLineEdit>(w, "DateDGf3")->text(), "15/12/2009");
+    EXPECT_EQ(control<QLineEdit>(w, "DateJourF3")->text(), "15/03/2010");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "15");
     w.setStartOfPregnancy("pas une date"); // no age of the previous start stays
-    EXPECT_EQ(w.SAF3->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "");
     w.setStartOfPregnancy("15/12/2009");
-    EXPECT_EQ(w.SAF3->text(), "15");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "15");
     w.clearWeeks();
-    EXPECT_EQ(w.SAF3->text(), "");
-    type(w.Orb, "20");
+    EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "");
+    type(control<QLineEdit>(w, "Orb"), "20");
     w.close();
     EXPECT_FALSE(w.isVisible());
     ASSERT_EQ(fake.windows().existing<BiometryWindow>(), &w);
-    EXPECT_EQ(w.Orb->text(), "20");
-    QTest::mouseClick(w.QuitterF3, Qt::LeftButton);
+    EXPECT_EQ(control<QLineEdit>(w, "Orb")->text(), "20");
+    QTest::mouseClick(control<QPushButton>(w, "QuitterF3"), Qt::LeftButton);
     EXPECT_EQ(fake.windows().existing<BiometryWindow>(), &w);
 }
 
 TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {
     FakePlatform fake;
     auto& w = fake.windows().get<BiometryWindow>();
-    type(w.DateJourF3, "15/06/2007");
-    type(w.DateDGf3, "01/02/2007");
-    type(w.Bip, "50");
-    type(w.Pied, "");
+    type(control<QLineEdit>(w, "DateJourF3"), "15/06/2007");
+    type(control<QLineEdit>(w, "DateDGf3"), "01/02/2007");
+    type(control<QLineEdit>(w, "Bip"), "50");
+    type(control<QLineEdit>(w, "Pied"), "");
     fake.prompt.answer = "Zoé Lefèvre";
-    QTest::mouseClick(w.Imprimer, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "Imprimer"), Qt::LeftButton);
     ASSERT_EQ(fake.reports.modes.size(), 1u);
     EXPECT_EQ(fake.reports.modes[0], PrintMode::CurrentPrinter);
     EXPECT_EQ(fake.prompt.asked, QStringList{"Saisissez le Nom et prénom de la Patiente."});
@@ -390,9 +400,9 @@ TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {
 
     // The menu prints with the printer choice; without a scan day, today's date. The
     // name typed is the consultation's: it is not asked again.
-    w.DateJourF3->clear();
+    control<QLineEdit>(w, "DateJourF3")->clear();
     fake.prompt.answer.clear();
-    w.menu->actions()[1]->trigger();
+    control<QMenuBar>(w, "menu")->actions()[1]->trigger();
     EXPECT_EQ(fake.reports.modes.back(), PrintMode::ChoosePrinter);
     EXPECT_EQ(fake.reports.last().choosePrinterCalls(), 1);
     EXPECT_EQ(fake.prompt.asked.size(), 1);
@@ -400,7 +410,10 @@ TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {
     EXPECT_TRUE(
         fake.reports.last().lines().contains("Valeurs biométriques mesurées le 15/03/2010."));
 
-    w.menu->actions().last()->trigger(); // "Aide", after "Copier les résultats"
+    control<QMenuBar>(w, "menu")
+        ->actions()
+        .last()
+        ->trigger(); // "Aide", after "Copier les résultats"
     EXPECT_EQ(fake.help.topics, std::vector<int>{40});
 }
 

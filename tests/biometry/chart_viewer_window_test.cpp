@@ -17,6 +17,7 @@
 #include "biometry/percentile_band.h"
 #include "biometry/plotting_window.h"
 #include "biometry/scan_series.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/pdf_readback.h"
 #include "support/typing.h"
@@ -38,8 +39,8 @@ struct Consultation {
         fake.writeFile("options.tvx", "\"Madame\",\"Martin\",\"Elise\",\"Sage-femme\",\"Maternite "
                                       "des Lilas\",\"\",\"\",\"Lyon\",\"69\",\"\"\r\n");
         BiometryWindow& biometry = fake.windows().get<BiometryWindow>();
-        typeText(biometry.DateDGf3, "01/09/2009");
-        biometry.Fem->setText("57");
+        typeText(control<QLineEdit>(biometry, "DateDGf3"), "01/09/2009");
+        control<QLineEdit>(biometry, "Fem")->setText("57");
     }
     ChartViewerWindow& viewer() {
         auto& v = fake.windows().get<ChartViewerWindow>();
@@ -57,11 +58,12 @@ struct Consultation {
 TEST(ChartViewerWindow, EarlierScansArePlacedAtTheirAgesWithTheirBandsAndToday) {
     Consultation c;
     ChartViewerWindow& v = c.viewer();
-    ASSERT_EQ(v.shownChart(), v.ImageFem);
-    typeRow(v.TblEchos, 0, "12/01/2010", "36");
-    typeRow(v.TblEchos, 1, "17/11/2009", "11");
-    typeRow(v.TblEchos, 2, "13/02/2010", "47");
-    typeRow(v.TblEchos, 3, "20/03/2010", "60"); // after today: told, not plotted
+    ASSERT_EQ(v.shownChart(), control<GrowthChartWidget>(v, "ImageFem"));
+    typeRow(control<QTableWidget>(v, "TblEchos"), 0, "12/01/2010", "36");
+    typeRow(control<QTableWidget>(v, "TblEchos"), 1, "17/11/2009", "11");
+    typeRow(control<QTableWidget>(v, "TblEchos"), 2, "13/02/2010", "47");
+    typeRow(control<QTableWidget>(v, "TblEchos"), 3, "20/03/2010",
+            "60"); // after today: told, not plotted
 
     struct Expected {
         const char* date;
@@ -77,8 +79,8 @@ TEST(ChartViewerWindow, EarlierScansArePlacedAtTheirAgesWithTheirBandsAndToday) 
     };
     const ScanSeries& s = v.series();
     ASSERT_EQ(s.points.size(), 4u);
-    const ChartMapping map = v.ImageFem->mapping();
-    const std::vector<ChartScan>& drawn = v.ImageFem->scans();
+    const ChartMapping map = control<GrowthChartWidget>(v, "ImageFem")->mapping();
+    const std::vector<ChartScan>& drawn = control<GrowthChartWidget>(v, "ImageFem")->scans();
     ASSERT_EQ(drawn.size(), 3u);
     for (std::size_t i = 0; i < 4; ++i) {
         const SeriesPoint& p = s.points[i];
@@ -100,17 +102,18 @@ TEST(ChartViewerWindow, EarlierScansArePlacedAtTheirAgesWithTheirBandsAndToday) 
         EXPECT_TRUE(map.insidePlot(drawn[i].week, drawn[i].mm));
     }
     // Today's cross at its exact age, marked as today's, with its band.
-    ASSERT_TRUE(v.ImageFem->point().has_value());
-    const ChartPoint& today = *v.ImageFem->point();
+    ASSERT_TRUE(control<GrowthChartWidget>(v, "ImageFem")->point().has_value());
+    const ChartPoint& today = *control<GrowthChartWidget>(v, "ImageFem")->point();
     EXPECT_DOUBLE_EQ(today.week, 209 / 7.0);
     EXPECT_DOUBLE_EQ(today.mm, 57);
     EXPECT_EQ(today.weekText, "aujourd'hui, 29 SA + 6 j");
     EXPECT_EQ(today.bandText.toStdString(), s.points[3].band);
     // The same band as the biometry window's beside the field.
-    EXPECT_EQ(today.bandText, c.fake.windows().get<BiometryWindow>().LabelFem->text());
+    EXPECT_EQ(today.bandText,
+              control<QLabel>(c.fake.windows().get<BiometryWindow>(), "LabelFem")->text());
 
     // Listed beside the chart in date order; the bad row told in French.
-    const QStringList listed = v.LblSerie->text().split('\n');
+    const QStringList listed = control<QLabel>(v, "LblSerie")->text().split('\n');
     ASSERT_EQ(listed.size(), 4);
     EXPECT_EQ(listed[0],
               QString("17/11/2009 — 13 SA : 11 mm, ") + QString::fromStdString(s.points[0].band));
@@ -118,50 +121,55 @@ TEST(ChartViewerWindow, EarlierScansArePlacedAtTheirAgesWithTheirBandsAndToday) 
         << listed[2].toStdString();
     EXPECT_TRUE(listed[3].startsWith("15/03/2010 (aujourd'hui) — 29 SA + 6 j : 57 mm"))
         << listed[3].toStdString();
-    EXPECT_EQ(v.LblSerieErreurs->text(),
+    EXPECT_EQ(control<QLabel>(v, "LblSerieErreurs")->text(),
               "Échographie 4 : le 20/03/2010 est après aujourd'hui (15/03/2010) ; elle n'est "
               "pas placée.");
 
     // Another measure shows its own (empty) table; coming back finds the rows.
-    QTest::mouseClick(v.BoutonBip, Qt::LeftButton);
-    EXPECT_EQ(v.TblEchos->item(0, 0), nullptr);
-    EXPECT_TRUE(v.ImageFem->scans().empty());
-    QTest::mouseClick(v.BoutonFem, Qt::LeftButton);
-    EXPECT_EQ(v.ImageFem->scans().size(), 3u);
+    QTest::mouseClick(control<QPushButton>(v, "BoutonBip"), Qt::LeftButton);
+    EXPECT_EQ(control<QTableWidget>(v, "TblEchos")->item(0, 0), nullptr);
+    EXPECT_TRUE(control<GrowthChartWidget>(v, "ImageFem")->scans().empty());
+    QTest::mouseClick(control<QPushButton>(v, "BoutonFem"), Qt::LeftButton);
+    EXPECT_EQ(control<GrowthChartWidget>(v, "ImageFem")->scans().size(), 3u);
 }
 
 // The scans are the consultation's: typed once, in either window, both show them.
 TEST(ChartViewerWindow, SharesTheScansWithThePlottingWindow) {
     Consultation c;
     ChartViewerWindow& v = c.viewer();
-    typeRow(v.TblEchos, 0, "12/01/2010", "36");
+    typeRow(control<QTableWidget>(v, "TblEchos"), 0, "12/01/2010", "36");
 
     BiometryWindow& biometry = c.fake.windows().get<BiometryWindow>();
-    QTest::mouseClick(biometry.Courbes, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(biometry, "Courbes"), Qt::LeftButton);
     PlottingWindow& plotting = *c.fake.windows().existing<PlottingWindow>();
-    QTest::mouseClick(plotting.CmdFem, Qt::LeftButton);
-    ASSERT_NE(plotting.TblEchos->item(0, 0), nullptr);
-    EXPECT_EQ(plotting.TblEchos->item(0, 1)->text(), "36");
-    ASSERT_EQ(plotting.FemCourbe->scans().size(), 1u);
-    EXPECT_DOUBLE_EQ(plotting.FemCourbe->scans()[0].week, v.ImageFem->scans()[0].week);
+    QTest::mouseClick(control<QPushButton>(plotting, "CmdFem"), Qt::LeftButton);
+    ASSERT_NE(control<QTableWidget>(plotting, "TblEchos")->item(0, 0), nullptr);
+    EXPECT_EQ(control<QTableWidget>(plotting, "TblEchos")->item(0, 1)->text(), "36");
+    ASSERT_EQ(control<GrowthChartWidget>(plotting, "FemCourbe")->scans().size(), 1u);
+    EXPECT_DOUBLE_EQ(control<GrowthChartWidget>(plotting, "FemCourbe")->scans()[0].week,
+                     control<GrowthChartWidget>(v, "ImageFem")->scans()[0].week);
 
     // A row added in the plotting window shows in the viewer at once.
-    typeRow(plotting.TblEchos, 1, "17/11/2009", "11");
-    ASSERT_NE(v.TblEchos->item(1, 0), nullptr);
-    EXPECT_EQ(v.TblEchos->item(1, 0)->text(), "17/11/2009");
-    ASSERT_EQ(v.ImageFem->scans().size(), 2u);
-    EXPECT_EQ(v.ImageFem->scans()[0].dateText, "17/11/2009");
-    EXPECT_EQ(v.LblSerie->text(), plotting.LblSerie->text());
+    typeRow(control<QTableWidget>(plotting, "TblEchos"), 1, "17/11/2009", "11");
+    ASSERT_NE(control<QTableWidget>(v, "TblEchos")->item(1, 0), nullptr);
+    EXPECT_EQ(control<QTableWidget>(v, "TblEchos")->item(1, 0)->text(), "17/11/2009");
+    ASSERT_EQ(control<GrowthChartWidget>(v, "ImageFem")->scans().size(), 2u);
+    EXPECT_EQ(control<GrowthChartWidget>(v, "ImageFem")->scans()[0].dateText, "17/11/2009");
+    EXPECT_EQ(control<QLabel>(v, "LblSerie")->text(),
+              control<QLabel>(plotting, "LblSerie")->text());
     // And one changed in the viewer shows in the plotting window.
-    typeRow(v.TblEchos, 0, "12/01/2010", "38");
-    EXPECT_EQ(plotting.TblEchos->item(0, 1)->text(), "38");
-    EXPECT_EQ(plotting.LblSerie->text(), v.LblSerie->text());
-    EXPECT_TRUE(plotting.LblSerie->text().contains("12/01/2010 — 21 SA : 38 mm"))
-        << plotting.LblSerie->text().toStdString();
+    typeRow(control<QTableWidget>(v, "TblEchos"), 0, "12/01/2010", "38");
+    EXPECT_EQ(control<QTableWidget>(plotting, "TblEchos")->item(0, 1)->text(), "38");
+    EXPECT_EQ(control<QLabel>(plotting, "LblSerie")->text(),
+              control<QLabel>(v, "LblSerie")->text());
+    EXPECT_TRUE(
+        control<QLabel>(plotting, "LblSerie")->text().contains("12/01/2010 — 21 SA : 38 mm"))
+        << control<QLabel>(plotting, "LblSerie")->text().toStdString();
     // Both windows place today's cross at the same age.
-    EXPECT_DOUBLE_EQ(v.ImageFem->point()->week, 209 / 7.0);
+    EXPECT_DOUBLE_EQ(control<GrowthChartWidget>(v, "ImageFem")->point()->week, 209 / 7.0);
     const QPointF cross = plotting.crossCentre();
-    const QPointF exact = plotting.FemCourbe->mapping().toDevice(209 / 7.0, 57);
+    const QPointF exact =
+        control<GrowthChartWidget>(plotting, "FemCourbe")->mapping().toDevice(209 / 7.0, 57);
     EXPECT_NEAR(cross.x(), exact.x(), 1.0);
     EXPECT_NEAR(cross.y(), exact.y(), 1.0);
 
@@ -170,11 +178,11 @@ TEST(ChartViewerWindow, SharesTheScansWithThePlottingWindow) {
     c.fake.windows().renew({});
     ChartViewerWindow* fresh = c.fake.windows().existing<ChartViewerWindow>();
     ASSERT_NE(fresh, nullptr);
-    typeText(c.fake.windows().get<BiometryWindow>().DateDGf3, "01/09/2009");
+    typeText(control<QLineEdit>(c.fake.windows().get<BiometryWindow>(), "DateDGf3"), "01/09/2009");
     fresh->showMeasure(Measure::Fem);
-    EXPECT_EQ(fresh->TblEchos->item(0, 0), nullptr);
-    EXPECT_TRUE(fresh->ImageFem->scans().empty());
-    EXPECT_EQ(fresh->LblSerie->text(), "");
+    EXPECT_EQ(control<QTableWidget>(*fresh, "TblEchos")->item(0, 0), nullptr);
+    EXPECT_TRUE(control<GrowthChartWidget>(*fresh, "ImageFem")->scans().empty());
+    EXPECT_EQ(control<QLabel>(*fresh, "LblSerie")->text(), "");
 }
 
 // The page sent out carries the chart with the scans and today's cross, the
@@ -183,10 +191,10 @@ TEST(ChartViewerWindow, SharesTheScansWithThePlottingWindow) {
 TEST(ChartViewerWindow, PrintedAndSavedPagesCarryTheScansAndThePatient) {
     Consultation c;
     ChartViewerWindow& v = c.viewer();
-    typeRow(v.TblEchos, 0, "12/01/2010", "36");
-    typeRow(v.TblEchos, 1, "17/11/2009", "11");
-    typeRow(v.TblEchos, 2, "13/02/2010", "47");
-    const QStringList listed = v.LblSerie->text().split('\n');
+    typeRow(control<QTableWidget>(v, "TblEchos"), 0, "12/01/2010", "36");
+    typeRow(control<QTableWidget>(v, "TblEchos"), 1, "17/11/2009", "11");
+    typeRow(control<QTableWidget>(v, "TblEchos"), 2, "13/02/2010", "47");
+    const QStringList listed = control<QLabel>(v, "LblSerie")->text().split('\n');
     ASSERT_EQ(listed.size(), 4);
 
     QTemporaryDir dir;
@@ -197,7 +205,7 @@ TEST(ChartViewerWindow, PrintedAndSavedPagesCarryTheScansAndThePatient) {
         return chosen;
     };
     c.fake.prompt.answer = "Durand";
-    QTest::mouseClick(v.PdfCourbe, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(v, "PdfCourbe"), Qt::LeftButton);
     EXPECT_TRUE(suggested.endsWith("Courbe Fémur - Durand - 2010-03-15.pdf"))
         << suggested.toStdString();
     const QString printed = dir.filePath("imprimee.pdf");
@@ -207,7 +215,7 @@ TEST(ChartViewerWindow, PrintedAndSavedPagesCarryTheScansAndThePatient) {
         printer.setOutputFileName(printed);
         return true;
     };
-    QTest::mouseClick(v.ImprimerCourbe, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(v, "ImprimerCourbe"), Qt::LeftButton);
     EXPECT_EQ(c.fake.prompt.asked.size(), 1); // her name asked once
     EXPECT_TRUE(c.fake.messages.shown.isEmpty()) << c.fake.messages.shown.join("|").toStdString();
 
@@ -236,7 +244,7 @@ TEST(ChartViewerWindow, PrintedAndSavedPagesCarryTheScansAndThePatient) {
 
     // As SVG too.
     chosen = dir.filePath("femur.svg");
-    QTest::mouseClick(v.SvgCourbe, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(v, "SvgCourbe"), Qt::LeftButton);
     QFile svg(chosen);
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(svg.readAll());

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "menopause/osiris_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/controls.h"
@@ -38,20 +39,21 @@ TEST(OsirisWindow, OpensWithTheValuesOfFiftyYearsAndSixtyKilos) {
     OsirisWindow w(fake.windows());
     EXPECT_EQ(w.objectName(), "osiris");
     EXPECT_EQ(w.windowTitle(), "Score Osiris (OS Index RISk)");
-    EXPECT_EQ(w.TxtAge->text(), "50");
-    EXPECT_EQ(w.TxtPds->text(), "60");
-    EXPECT_EQ(w.SliderAge->value(), 50);
-    EXPECT_EQ(w.SliderPds->value(), 60);
-    EXPECT_EQ(w.ProgressBar1->value(), 4);
-    EXPECT_EQ(w.LblScore2->text(), "2");
-    EXPECT_EQ(background(w.LblScore2), QColor(0x00, 0xFF, 0x00));
-    EXPECT_EQ(w.LblScore->text(), "Score Osiris");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAge")->text(), "50");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPds")->text(), "60");
+    EXPECT_EQ(control<QSlider>(w, "SliderAge")->value(), 50);
+    EXPECT_EQ(control<QSlider>(w, "SliderPds")->value(), 60);
+    EXPECT_EQ(control<QProgressBar>(w, "ProgressBar1")->value(), 4);
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "2");
+    EXPECT_EQ(background(control<QLabel>(w, "LblScore2")), QColor(0x00, 0xFF, 0x00));
+    EXPECT_EQ(control<QLabel>(w, "LblScore")->text(), "Score Osiris");
     EXPECT_EQ(w.pictureIndex(), 4);
-    EXPECT_FALSE(w.Image1->pixmap().isNull());
-    EXPECT_EQ(w.LblCommenta->text(), "SCORE OSIRIS");
-    EXPECT_EQ(w.LblCommentb->text(), "Saisissez l'âge en années");
-    EXPECT_EQ(w.LblCommentc->text(), "Saisissez le poids en kilos");
-    EXPECT_EQ(w.LblCommentd->text(), "Cochez si prise de THS et ou antécédent de fracture");
+    EXPECT_FALSE(control<QLabel>(w, "Image1")->pixmap().isNull());
+    EXPECT_EQ(control<QLabel>(w, "LblCommenta")->text(), "SCORE OSIRIS");
+    EXPECT_EQ(control<QLabel>(w, "LblCommentb")->text(), "Saisissez l'âge en années");
+    EXPECT_EQ(control<QLabel>(w, "LblCommentc")->text(), "Saisissez le poids en kilos");
+    EXPECT_EQ(control<QLabel>(w, "LblCommentd")->text(),
+              "Cochez si prise de THS et ou antécédent de fracture");
 }
 
 TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
@@ -86,67 +88,77 @@ TEST(OsirisWindow, EveryChangeRecomputesTheScoreClassAndAdvice) {
     for (const auto& c : cases) {
         FakePlatform fake;
         OsirisWindow w(fake.windows());
-        retype(w.TxtAge, c.age);
-        retype(w.TxtPds, c.weight);
-        if (c.ths) QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
-        if (c.fracture) QTest::mouseClick(w.ChkFract, Qt::LeftButton);
-        EXPECT_EQ(w.LblScore2->text(), c.score) << c.age << " " << c.weight;
-        EXPECT_EQ(w.LblScore->text(), QString("Score Osiris = ") + c.score);
-        EXPECT_EQ(w.ProgressBar1->value(), c.bar) << c.score;
+        retype(control<QLineEdit>(w, "TxtAge"), c.age);
+        retype(control<QLineEdit>(w, "TxtPds"), c.weight);
+        if (c.ths) QTest::mouseClick(control<QCheckBox>(w, "ChkTHS"), Qt::LeftButton);
+        if (c.fracture) QTest::mouseClick(control<QCheckBox>(w, "ChkFract"), Qt::LeftButton);
+        EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), c.score) << c.age << " " << c.weight;
+        EXPECT_EQ(control<QLabel>(w, "LblScore")->text(), QString("Score Osiris = ") + c.score);
+        EXPECT_EQ(control<QProgressBar>(w, "ProgressBar1")->value(), c.bar) << c.score;
         EXPECT_EQ(w.pictureIndex(), c.picture) << c.score;
-        EXPECT_EQ(background(w.LblScore2), c.back) << c.score;
-        EXPECT_EQ(w.LblCommenta->text(), c.lineA);
+        EXPECT_EQ(background(control<QLabel>(w, "LblScore2")), c.back) << c.score;
+        EXPECT_EQ(control<QLabel>(w, "LblCommenta")->text(), c.lineA);
         // The line's colour, darkened where needed to read on the window (AA).
         const QColor window = w.palette().color(QPalette::Window);
-        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText),
+        EXPECT_EQ(control<QLabel>(w, "LblCommenta")->palette().color(QPalette::WindowText),
                   readableOn(c.colourA, window))
             << c.score;
-        EXPECT_GE(contrastRatio(w.LblCommenta->palette().color(QPalette::WindowText), window), 4.5);
-        EXPECT_GE(contrastRatio(w.LblScore2->palette().color(QPalette::WindowText), c.back), 4.5);
-        EXPECT_EQ(w.LblCommenta->font().bold(), c.boldA) << c.score;
-        EXPECT_EQ(w.LblCommentc->font().bold(), c.boldC) << c.score;
-        EXPECT_EQ(w.LblCommentd->font().underline(), c.underlineD) << c.score;
+        EXPECT_GE(
+            contrastRatio(control<QLabel>(w, "LblCommenta")->palette().color(QPalette::WindowText),
+                          window),
+            4.5);
+        EXPECT_GE(
+            contrastRatio(control<QLabel>(w, "LblScore2")->palette().color(QPalette::WindowText),
+                          c.back),
+            4.5);
+        EXPECT_EQ(control<QLabel>(w, "LblCommenta")->font().bold(), c.boldA) << c.score;
+        EXPECT_EQ(control<QLabel>(w, "LblCommentc")->font().bold(), c.boldC) << c.score;
+        EXPECT_EQ(control<QLabel>(w, "LblCommentd")->font().underline(), c.underlineD) << c.score;
     }
 }
 
 TEST(OsirisWindow, ATickRemovedRecomputesAndPlainLinesTakeTheWindowTextColour) {
     FakePlatform fake;
     OsirisWindow w(fake.windows());
-    retype(w.TxtAge, "75");
-    retype(w.TxtPds, "55");
-    EXPECT_EQ(w.LblScore2->text(), "-4");
-    QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
-    EXPECT_EQ(w.LblScore2->text(), "-2");
-    EXPECT_EQ(w.LblCommentc->text(), "L'OSTEODENSITOMETRIE est donc fortement indiquée.");
-    EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText), kReadableRed);
-    QTest::mouseClick(w.ChkTHS, Qt::LeftButton);
-    EXPECT_EQ(w.LblScore2->text(), "-4");
-    EXPECT_EQ(w.LblCommentc->text(), "Ostéodensitométrie est ici diagnostique et pronostique.");
-    EXPECT_EQ(w.LblCommentc->palette().color(QPalette::WindowText),
+    retype(control<QLineEdit>(w, "TxtAge"), "75");
+    retype(control<QLineEdit>(w, "TxtPds"), "55");
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "-4");
+    QTest::mouseClick(control<QCheckBox>(w, "ChkTHS"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "-2");
+    EXPECT_EQ(control<QLabel>(w, "LblCommentc")->text(),
+              "L'OSTEODENSITOMETRIE est donc fortement indiquée.");
+    EXPECT_EQ(control<QLabel>(w, "LblCommentc")->palette().color(QPalette::WindowText),
+              kReadableRed);
+    QTest::mouseClick(control<QCheckBox>(w, "ChkTHS"), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "-4");
+    EXPECT_EQ(control<QLabel>(w, "LblCommentc")->text(),
+              "Ostéodensitométrie est ici diagnostique et pronostique.");
+    EXPECT_EQ(control<QLabel>(w, "LblCommentc")->palette().color(QPalette::WindowText),
               w.palette().color(QPalette::WindowText));
-    EXPECT_FALSE(w.LblCommentc->font().bold());
+    EXPECT_FALSE(control<QLabel>(w, "LblCommentc")->font().bold());
 }
 
 TEST(OsirisWindow, TextThatIsNotANumberEmptiesEveryTraceOfTheEarlierScore) {
     FakePlatform fake;
     OsirisWindow w(fake.windows());
-    retype(w.TxtAge, "75");
-    retype(w.TxtPds, "55");
-    EXPECT_EQ(w.ProgressBar1->value(), 10);
+    retype(control<QLineEdit>(w, "TxtAge"), "75");
+    retype(control<QLineEdit>(w, "TxtPds"), "55");
+    EXPECT_EQ(control<QProgressBar>(w, "ProgressBar1")->value(), 10);
     for (const char* text : {"55 kg", "", "-"}) {
-        w.TxtPds->setText(text);
-        for (QLabel* l :
-             {w.LblScore, w.LblScore2, w.LblCommenta, w.LblCommentb, w.LblCommentc, w.LblCommentd})
+        control<QLineEdit>(w, "TxtPds")->setText(text);
+        for (QLabel* l : {control<QLabel>(w, "LblScore"), control<QLabel>(w, "LblScore2"),
+                          control<QLabel>(w, "LblCommenta"), control<QLabel>(w, "LblCommentb"),
+                          control<QLabel>(w, "LblCommentc"), control<QLabel>(w, "LblCommentd")})
             EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString() << " " << text;
         // Neither the bar nor the picture nor the colour of a serious risk stays.
-        EXPECT_EQ(w.ProgressBar1->value(), 0) << text;
+        EXPECT_EQ(control<QProgressBar>(w, "ProgressBar1")->value(), 0) << text;
         EXPECT_EQ(w.pictureIndex(), 4) << text;
-        EXPECT_NE(background(w.LblScore2), kReadableRed) << text;
+        EXPECT_NE(background(control<QLabel>(w, "LblScore2")), kReadableRed) << text;
     }
-    w.TxtPds->setText("55.5"); // a full stop reads as the comma
-    EXPECT_EQ(w.LblScore2->text(), "-4");
-    w.TxtPds->setText("55,5");
-    EXPECT_EQ(w.LblScore2->text(), "-4");
+    control<QLineEdit>(w, "TxtPds")->setText("55.5"); // a full stop reads as the comma
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "-4");
+    control<QLineEdit>(w, "TxtPds")->setText("55,5");
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "-4");
 }
 
 TEST(OsirisWindow, AnImplausibleAgeOrWeightIsNamedWithItsLimitsAndGivesNoScore) {
@@ -161,15 +173,18 @@ TEST(OsirisWindow, AnImplausibleAgeOrWeightIsNamedWithItsLimitsAndGivesNoScore) 
     for (const auto& c : cases) {
         FakePlatform fake;
         OsirisWindow w(fake.windows());
-        retype(w.TxtAge, "80"); // a serious risk first
-        retype(w.TxtPds, "50");
-        retype(w.TxtAge, c.age);
-        retype(w.TxtPds, c.weight);
-        EXPECT_EQ(w.LblCommenta->text(), c.message) << c.age << " " << c.weight;
-        EXPECT_EQ(w.LblCommenta->palette().color(QPalette::WindowText), kReadableRed);
-        for (QLabel* l : {w.LblScore, w.LblScore2, w.LblCommentb, w.LblCommentc, w.LblCommentd})
+        retype(control<QLineEdit>(w, "TxtAge"), "80"); // a serious risk first
+        retype(control<QLineEdit>(w, "TxtPds"), "50");
+        retype(control<QLineEdit>(w, "TxtAge"), c.age);
+        retype(control<QLineEdit>(w, "TxtPds"), c.weight);
+        EXPECT_EQ(control<QLabel>(w, "LblCommenta")->text(), c.message) << c.age << " " << c.weight;
+        EXPECT_EQ(control<QLabel>(w, "LblCommenta")->palette().color(QPalette::WindowText),
+                  kReadableRed);
+        for (QLabel* l : {control<QLabel>(w, "LblScore"), control<QLabel>(w, "LblScore2"),
+                          control<QLabel>(w, "LblCommentb"), control<QLabel>(w, "LblCommentc"),
+                          control<QLabel>(w, "LblCommentd")})
             EXPECT_TRUE(l->text().isEmpty()) << l->objectName().toStdString();
-        EXPECT_EQ(w.ProgressBar1->value(), 0);
+        EXPECT_EQ(control<QProgressBar>(w, "ProgressBar1")->value(), 0);
         EXPECT_EQ(w.pictureIndex(), 4);
         EXPECT_TRUE(fake.messages.shown.isEmpty()); // no box while typing
     }
@@ -189,37 +204,39 @@ TEST(OsirisWindow, LegendsPlaceOneAndMinusThreeInTheIntermediateClass) {
 TEST(OsirisWindow, SlidersWriteTheirValueButTypingDoesNotMoveThem) {
     FakePlatform fake;
     OsirisWindow w(fake.windows());
-    QTest::keyClick(w.SliderAge, Qt::Key_PageUp);
-    EXPECT_EQ(w.TxtAge->text(), "55");
-    EXPECT_EQ(w.LblScore2->text(), "1");
-    QTest::keyClick(w.SliderPds, Qt::Key_Left);
-    EXPECT_EQ(w.TxtPds->text(), "59");
-    EXPECT_EQ(w.LblScore2->text(), "1"); // 11,8 - 11 = 0,8
-    retype(w.TxtAge, "82");
-    EXPECT_EQ(w.SliderAge->value(), 55);
-    QTest::keyClick(w.SliderPds, Qt::Key_End);
-    EXPECT_EQ(w.TxtPds->text(), "150");
+    QTest::keyClick(control<QSlider>(w, "SliderAge"), Qt::Key_PageUp);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAge")->text(), "55");
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "1");
+    QTest::keyClick(control<QSlider>(w, "SliderPds"), Qt::Key_Left);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPds")->text(), "59");
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "1"); // 11,8 - 11 = 0,8
+    retype(control<QLineEdit>(w, "TxtAge"), "82");
+    EXPECT_EQ(control<QSlider>(w, "SliderAge")->value(), 55);
+    QTest::keyClick(control<QSlider>(w, "SliderPds"), Qt::Key_End);
+    EXPECT_EQ(control<QLineEdit>(w, "TxtPds")->text(), "150");
 }
 
 TEST(OsirisWindow, DateOfBirthSetsTheAgeTheSliderShowsItWithinItsRangeAFutureOneIsRefused) {
     FakePlatform fake;
     fake.setToday("02/01/2010");
     OsirisWindow w(fake.windows());
-    typeText(w.TxtDateNaiss, "15/06/1950");
-    EXPECT_EQ(w.TxtAge->text(), "60");
-    EXPECT_EQ(w.SliderAge->value(), 60);
-    EXPECT_EQ(w.LblScore2->text(), "0");
-    retype(w.TxtDateNaiss, "15/06/1915"); // 95: beyond the slider
-    EXPECT_EQ(w.TxtAge->text(), "95");
-    EXPECT_EQ(w.SliderAge->value(), 90);
-    EXPECT_EQ(w.LblScore2->text(), "-7");
-    retype(w.TxtDateNaiss, "01/01/2030"); // in the future: an age of -20, refused
-    EXPECT_EQ(w.TxtAge->text(), "-20");
-    EXPECT_EQ(w.SliderAge->value(), 40);
-    EXPECT_EQ(w.LblScore2->text(), "");
-    EXPECT_EQ(w.LblCommenta->text(), "L'âge doit être compris entre 15 et 125 ans.");
-    retype(w.TxtDateNaiss, "32/01/1950"); // not a date: nothing changes
-    EXPECT_EQ(w.TxtAge->text(), "-20");
+    typeText(control<QLineEdit>(w, "TxtDateNaiss"), "15/06/1950");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAge")->text(), "60");
+    EXPECT_EQ(control<QSlider>(w, "SliderAge")->value(), 60);
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "0");
+    retype(control<QLineEdit>(w, "TxtDateNaiss"), "15/06/1915"); // 95: beyond the slider
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAge")->text(), "95");
+    EXPECT_EQ(control<QSlider>(w, "SliderAge")->value(), 90);
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "-7");
+    retype(control<QLineEdit>(w, "TxtDateNaiss"),
+           "01/01/2030"); // in the future: an age of -20, refused
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAge")->text(), "-20");
+    EXPECT_EQ(control<QSlider>(w, "SliderAge")->value(), 40);
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblCommenta")->text(),
+              "L'âge doit être compris entre 15 et 125 ans.");
+    retype(control<QLineEdit>(w, "TxtDateNaiss"), "32/01/1950"); // not a date: nothing changes
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAge")->text(), "-20");
 }
 
 TEST(OsirisWindow, APropoMenuShowsTheFiveMessages) {
@@ -251,12 +268,12 @@ TEST(OsirisWindow, AFractureTickedSaysDensitometryIsIndicatedWhateverTheScore) {
         << line->text().toStdString();
     EXPECT_FALSE(line->isVisibleTo(&w));
     // 60 years, 75 kilos and a fracture score 1: the fracture alone calls for densitometry.
-    retype(w.TxtAge, "60");
-    retype(w.TxtPds, "75");
-    w.ChkFract->setChecked(true);
-    EXPECT_EQ(w.LblScore2->text(), "1");
+    retype(control<QLineEdit>(w, "TxtAge"), "60");
+    retype(control<QLineEdit>(w, "TxtPds"), "75");
+    control<QCheckBox>(w, "ChkFract")->setChecked(true);
+    EXPECT_EQ(control<QLabel>(w, "LblScore2")->text(), "1");
     EXPECT_TRUE(line->isVisibleTo(&w));
-    w.ChkFract->setChecked(false);
+    control<QCheckBox>(w, "ChkFract")->setChecked(false);
     EXPECT_FALSE(line->isVisibleTo(&w));
 }
 
@@ -280,7 +297,7 @@ TEST(OsirisWindow, EachScaleNumberStandsUnderItsTick) {
                                                             QStyle::SC_SliderHandle, slider);
         return slider->mapToGlobal(thumb.center()).x();
     };
-    for (QSlider* slider : {w.SliderAge, w.SliderPds}) {
+    for (QSlider* slider : {control<QSlider>(w, "SliderAge"), control<QSlider>(w, "SliderPds")}) {
         int numbers = 0;
         for (int v = slider->minimum(); v <= slider->maximum(); v += 10) {
             auto* mark =

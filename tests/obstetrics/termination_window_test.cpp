@@ -10,6 +10,7 @@
 
 #include "dating/term_settings_window.h"
 #include "obstetrics/termination_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/controls.h"
@@ -49,30 +50,30 @@ TEST_F(TerminationWindowTest, DeadlinesAndWeeklyDatesFromTheStartOfPregnancy) {
     fake.writeFile("term.tvx", termFile("10", "5"));
     TerminationWindow& w = open("15/03/2010");
     EXPECT_EQ(w.windowTitle(), "IVG                    15/03/2010");
-    EXPECT_FALSE(shown(w.Frame1, &w));
-    EXPECT_EQ(w.DateIVG->text(), "00/0/00");
-    EXPECT_EQ(w.Sem6->text(), "06/00/00");
-    typeText(w.Text1, "01/03/2010");
-    EXPECT_TRUE(shown(w.Frame1, &w));
-    EXPECT_EQ(w.DateIVG->text(), "10/05/2010");
-    EXPECT_EQ(w.DateRU->text(), "05/04/2010");
+    EXPECT_FALSE(shown(control<QFrame>(w, "Frame1"), &w));
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "00/0/00");
+    EXPECT_EQ(control<QLabel>(w, "Sem6")->text(), "06/00/00");
+    typeText(control<QLineEdit>(w, "Text1"), "01/03/2010");
+    EXPECT_TRUE(shown(control<QFrame>(w, "Frame1"), &w));
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "10/05/2010");
+    EXPECT_EQ(control<QLabel>(w, "DateRU")->text(), "05/04/2010");
     const char* weeks[] = {"29/03/2010", "05/04/2010", "12/04/2010", "19/04/2010", "26/04/2010",
                            "03/05/2010", "10/05/2010", "17/05/2010", "24/05/2010"};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(w.weekDates[i]->text(), weeks[i]) << i + 6;
-    EXPECT_EQ(w.Sem14->text(), "24/05/2010");
-    EXPECT_EQ(w.Label27->text(), "10 semaines de grossesse");
-    EXPECT_EQ(w.Label4->text(), "(10 semaines de grossesse)");
+    EXPECT_EQ(control<QLabel>(w, "Sem14")->text(), "24/05/2010");
+    EXPECT_EQ(control<QLabel>(w, "Label27")->text(), "10 semaines de grossesse");
+    EXPECT_EQ(control<QLabel>(w, "Label4")->text(), "(10 semaines de grossesse)");
     // With a legal limit of 10 weeks, the rows of 13 and 14 weeks are out of time.
-    for (QLabel* l :
-         {w.weekLabels[7], w.weekLabels[8], w.Sem13, w.Sem14, w.lengthLabels[7], w.lengthLabels[8]})
+    for (QLabel* l : {w.weekLabels[7], w.weekLabels[8], control<QLabel>(w, "Sem13"),
+                      control<QLabel>(w, "Sem14"), w.lengthLabels[7], w.lengthLabels[8]})
         EXPECT_TRUE(red(l)) << l->objectName().toStdString();
-    EXPECT_FALSE(red(w.Sem12));
+    EXPECT_FALSE(red(control<QLabel>(w, "Sem12")));
     // The LMP gives the start 14 days later.
-    w.Text1->clear();
-    typeText(w.Text2, "15/02/2010");
-    EXPECT_EQ(w.Text1->text(), "01/03/2010");
-    EXPECT_EQ(w.DateIVG->text(), "10/05/2010");
+    control<QLineEdit>(w, "Text1")->clear();
+    typeText(control<QLineEdit>(w, "Text2"), "15/02/2010");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "01/03/2010");
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "10/05/2010");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -95,17 +96,17 @@ TEST_F(TerminationWindowTest, PatientsAt13_15And16WeeksUnderTodaysLaw) {
         FakePlatform own;
         own.setToday(c.today);
         TerminationWindow& w = own.windows().open<TerminationWindow>();
-        typeText(w.Text1, "01/03/2010");
-        EXPECT_EQ(w.DateIVG->text(), "07/06/2010");
-        EXPECT_EQ(w.DateRU->text(), "19/04/2010");
-        EXPECT_EQ(w.Label27->text(), "14 semaines de grossesse");
-        EXPECT_FALSE(red(w.Sem14));
-        EXPECT_EQ(shown(w.Depasse, &w), c.legalPassed) << c.today;
-        EXPECT_EQ(shown(w.Tmaxi, &w), c.legalPassed) << c.today;
-        EXPECT_EQ(shown(w.Picture1, &w), c.legalPassed) << c.today;
-        EXPECT_EQ(shown(w.Label3, &w), !c.legalPassed) << c.today;
-        EXPECT_EQ(shown(w.Label4, &w), !c.legalPassed) << c.today;
-        EXPECT_EQ(shown(w.Picture2, &w), c.medicationPassed) << c.today;
+        typeText(control<QLineEdit>(w, "Text1"), "01/03/2010");
+        EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "07/06/2010");
+        EXPECT_EQ(control<QLabel>(w, "DateRU")->text(), "19/04/2010");
+        EXPECT_EQ(control<QLabel>(w, "Label27")->text(), "14 semaines de grossesse");
+        EXPECT_FALSE(red(control<QLabel>(w, "Sem14")));
+        EXPECT_EQ(shown(control<QLabel>(w, "Depasse"), &w), c.legalPassed) << c.today;
+        EXPECT_EQ(shown(control<QLabel>(w, "Tmaxi"), &w), c.legalPassed) << c.today;
+        EXPECT_EQ(shown(control<QLabel>(w, "Picture1"), &w), c.legalPassed) << c.today;
+        EXPECT_EQ(shown(control<QLabel>(w, "Label3"), &w), !c.legalPassed) << c.today;
+        EXPECT_EQ(shown(control<QLabel>(w, "Label4"), &w), !c.legalPassed) << c.today;
+        EXPECT_EQ(shown(control<QLabel>(w, "Picture2"), &w), c.medicationPassed) << c.today;
         EXPECT_EQ(visibleMarker(w), c.marker) << c.today;
     }
 }
@@ -124,28 +125,28 @@ TEST_F(TerminationWindowTest, OneMarkerForWhereTodayFalls) {
         FakePlatform own;
         own.setToday(c.today);
         TerminationWindow& w = own.windows().open<TerminationWindow>();
-        typeText(w.Text1, "01/03/2010");
+        typeText(control<QLineEdit>(w, "Text1"), "01/03/2010");
         EXPECT_EQ(visibleMarker(w), c.marker) << c.today;
     }
 }
 
 TEST_F(TerminationWindowTest, LimitsEditedInTheSettingsShowAtTheNextComputation) {
     TerminationWindow& w = open("15/03/2010");
-    typeText(w.Text1, "01/03/2010");
-    ASSERT_EQ(w.DateIVG->text(), "07/06/2010");
+    typeText(control<QLineEdit>(w, "Text1"), "01/03/2010");
+    ASSERT_EQ(control<QLabel>(w, "DateIVG")->text(), "07/06/2010");
     auto& editor = fake.windows().get<TermSettingsWindow>();
-    editor.IvgText->setText("10");
+    control<QLineEdit>(editor, "IvgText")->setText("10");
     w.setStartOfPregnancy("01/03/2010");
-    EXPECT_EQ(w.DateIVG->text(), "10/05/2010");
-    EXPECT_EQ(w.Label27->text(), "10 semaines de grossesse");
-    EXPECT_EQ(w.Label4->text(), "(10 semaines de grossesse)");
-    EXPECT_TRUE(red(w.Sem13));
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "10/05/2010");
+    EXPECT_EQ(control<QLabel>(w, "Label27")->text(), "10 semaines de grossesse");
+    EXPECT_EQ(control<QLabel>(w, "Label4")->text(), "(10 semaines de grossesse)");
+    EXPECT_TRUE(red(control<QLabel>(w, "Sem13")));
     // And back: the red rows and the captions follow the limit both ways.
-    editor.IvgText->setText("12");
+    control<QLineEdit>(editor, "IvgText")->setText("12");
     w.setStartOfPregnancy("01/03/2010");
-    EXPECT_EQ(w.DateIVG->text(), "24/05/2010");
-    EXPECT_EQ(w.Label27->text(), "12 semaines de grossesse");
-    EXPECT_FALSE(red(w.Sem13));
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "24/05/2010");
+    EXPECT_EQ(control<QLabel>(w, "Label27")->text(), "12 semaines de grossesse");
+    EXPECT_FALSE(red(control<QLabel>(w, "Sem13")));
     EXPECT_FALSE(red(w.lengthLabels[8]));
 }
 
@@ -166,68 +167,68 @@ TEST_F(TerminationWindowTest, MissingLimitsSendTheUserToTheSettings) {
     fake.messages.shown.clear();
     w.setStartOfPregnancy("01/03/2010");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
-    EXPECT_EQ(w.DateIVG->text(), "00/0/00");
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "00/0/00");
     EXPECT_FALSE(w.isVisible());
     // Shown, the window tells: the legal limit's message ends with a blank.
-    editor->IvgText->setText("14");
+    control<QLineEdit>(*editor, "IvgText")->setText("14");
     fake.windows().open<TerminationWindow>();
     ASSERT_TRUE(w.isVisible());
-    editor->IvgText->setText("");
+    control<QLineEdit>(*editor, "IvgText")->setText("");
     w.setStartOfPregnancy("01/03/2010");
     EXPECT_EQ(fake.messages.shown,
               QStringList{"Veuillez saisir des données dans la boîte d'options "});
-    EXPECT_EQ(w.DateIVG->text(), "00/0/00");
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "00/0/00");
     EXPECT_FALSE(w.isVisible());
     fake.messages.shown.clear();
-    editor->IvgText->setText("14");
-    editor->RuText->setText("");
+    control<QLineEdit>(*editor, "IvgText")->setText("14");
+    control<QLineEdit>(*editor, "RuText")->setText("");
     fake.windows().open<TerminationWindow>();
     EXPECT_EQ(fake.messages.shown,
               QStringList{"Veuillez saisir des données dans la boîte d'options"});
     // Filled in, the window opens.
     fake.messages.shown.clear();
-    editor->RuText->setText("7");
+    control<QLineEdit>(*editor, "RuText")->setText("7");
     fake.windows().open<TerminationWindow>();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.DateIVG->text(), "07/06/2010");
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "07/06/2010");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(TerminationWindowTest, NoDateOfAnotherPregnancyStaysBehind) {
     TerminationWindow& w = open("15/03/2010");
-    typeText(w.Text1, "01/03/2010");
-    ASSERT_EQ(w.Sem6->text(), "29/03/2010");
+    typeText(control<QLineEdit>(w, "Text1"), "01/03/2010");
+    ASSERT_EQ(control<QLabel>(w, "Sem6")->text(), "29/03/2010");
     // The start erased: the panel and the marker go, the rows show their placeholders.
-    w.Text1->clear();
-    EXPECT_FALSE(shown(w.Frame1, &w));
+    control<QLineEdit>(w, "Text1")->clear();
+    EXPECT_FALSE(shown(control<QFrame>(w, "Frame1"), &w));
     EXPECT_EQ(visibleMarker(w), "");
-    EXPECT_EQ(w.Sem6->text(), "06/00/00");
-    EXPECT_EQ(w.DateRU->text(), "00/00/00");
+    EXPECT_EQ(control<QLabel>(w, "Sem6")->text(), "06/00/00");
+    EXPECT_EQ(control<QLabel>(w, "DateRU")->text(), "00/00/00");
     // A limit that is not a whole number: nothing computed, silently.
-    fake.windows().get<TermSettingsWindow>().IvgText->setText("14,5");
-    typeText(w.Text1, "01/03/2010");
-    EXPECT_EQ(w.DateIVG->text(), "00/0/00");
-    EXPECT_EQ(w.Sem14->text(), "14/00/00");
+    control<QLineEdit>(fake.windows().get<TermSettingsWindow>(), "IvgText")->setText("14,5");
+    typeText(control<QLineEdit>(w, "Text1"), "01/03/2010");
+    EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "00/0/00");
+    EXPECT_EQ(control<QLabel>(w, "Sem14")->text(), "14/00/00");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     // Pasted text and dates at the ends of the calendar never fail the window.
-    fake.windows().get<TermSettingsWindow>().IvgText->setText("14");
-    w.Text1->setText("31/12/9999");
-    EXPECT_EQ(w.Sem14->text(), "14/00/00");
-    w.Text1->setText("n'importe quoi");
-    w.Text2->setText("31/12/9999");
-    EXPECT_EQ(w.Text1->text(), "n'importe quoi");
+    control<QLineEdit>(fake.windows().get<TermSettingsWindow>(), "IvgText")->setText("14");
+    control<QLineEdit>(w, "Text1")->setText("31/12/9999");
+    EXPECT_EQ(control<QLabel>(w, "Sem14")->text(), "14/00/00");
+    control<QLineEdit>(w, "Text1")->setText("n'importe quoi");
+    control<QLineEdit>(w, "Text2")->setText("31/12/9999");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "n'importe quoi");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
 TEST_F(TerminationWindowTest, HelpAndQuit) {
     TerminationWindow& w = open("15/03/2010");
-    w.mnuAide->trigger();
+    control<QAction>(w, "mnuAide")->trigger();
     EXPECT_EQ(fake.help.topics, std::vector<int>{60});
     EXPECT_EQ(w.objectName(), "Form8");
-    EXPECT_EQ(w.Label1->text(), "Dates légales de l'IVG");
-    EXPECT_EQ(w.Text1->accessibleName(), "Début de grossesse");
-    EXPECT_EQ(w.Text2->accessibleName(), "Dernières Règles");
-    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(w, "Label1")->text(), "Dates légales de l'IVG");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->accessibleName(), "Début de grossesse");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->accessibleName(), "Dernières Règles");
+    QTest::mouseClick(control<QPushButton>(w, "Command1"), Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
 }
 

@@ -17,12 +17,14 @@
 #include "biometry/growth_chart.h"
 #include "platform/report_destination.h"
 #include "platform/settings_folder.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/sqlite_fixture.h"
 #include "support/typing.h"
 #include "utilities/postal_directory_window.h"
 
 using namespace tovimar;
+using tovimar::testing::control;
 
 namespace {
 
@@ -60,10 +62,10 @@ TEST_F(OrdinaryUser, AChangeToThePostalDirectoryOnAFreshInstallationLandsInTheUs
     {
         PostalDirectoryWindow window(fake.windows());
         window.show();
-        QTest::mouseClick(window.CmdNouv, Qt::LeftButton);
-        tovimar::testing::typeText(window.TxtVilNew, "VILLENEUVE-TOVIMAR");
-        tovimar::testing::typeText(window.TxtCodeNew, "99999");
-        QTest::mouseClick(window.CmdEnregNew, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, "CmdNouv"), Qt::LeftButton);
+        tovimar::testing::typeText(control<QLineEdit>(window, "TxtVilNew"), "VILLENEUVE-TOVIMAR");
+        tovimar::testing::typeText(control<QLineEdit>(window, "TxtCodeNew"), "99999");
+        QTest::mouseClick(control<QPushButton>(window, "CmdEnregNew"), Qt::LeftButton);
     }
     EXPECT_EQ(fake.messages.shown, QStringList{"VILLENEUVE-TOVIMAR rajouté"});
     const QString own = userDir + "/Codespost.mdb";
@@ -82,12 +84,12 @@ TEST_F(OrdinaryUser, APostalFileTheUserCannotWriteSaysSo) {
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
     PostalDirectoryWindow window(fake.windows());
     window.show();
-    window.TxtVilles->setFocus();
-    QTest::keyClicks(window.TxtVilles, "PARIS");
+    control<QLineEdit>(window, "TxtVilles")->setFocus();
+    QTest::keyClicks(control<QLineEdit>(window, "TxtVilles"), "PARIS");
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join('|').toStdString();
-    QTest::mouseClick(window.CmdModif, Qt::LeftButton);
-    window.TxtVilModif->setText("LUTECE");
-    QTest::mouseClick(window.CmdEnregMod, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, "CmdModif"), Qt::LeftButton);
+    control<QLineEdit>(window, "TxtVilModif")->setText("LUTECE");
+    QTest::mouseClick(control<QPushButton>(window, "CmdEnregMod"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown,
               QStringList{"La modification n'a pas été enregistrée dans la base de données "
                           "CODESPOST (le fichier ou son dossier est en lecture seule). La base est "

@@ -12,6 +12,7 @@
 
 #include "dating/term_settings.h"
 #include "dating/term_settings_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "ui/window_registry.h"
 #include "utilities/fee_schedule.h"
@@ -39,20 +40,30 @@ std::vector<Editor> editors() {
     return {
         {"term.tvx", "Term.tvx",
          [](FakePlatform& fake) -> QWidget* { return &fake.windows().open<TermSettingsWindow>(); },
-         [](QWidget* w) { return static_cast<TermSettingsWindow*>(w)->TxtRisqueLim; },
-         [](QWidget* w) { return static_cast<TermSettingsWindow*>(w)->CmdEnregistrer; },
+         [](QWidget* w) {
+             return control<QLineEdit>(*static_cast<TermSettingsWindow*>(w), "TxtRisqueLim");
+         },
+         [](QWidget* w) {
+             return control<QPushButton>(*static_cast<TermSettingsWindow*>(w), "CmdEnregistrer");
+         },
          [](const QByteArray& bytes) { return readTermSettings(bytes.toStdString()).complete; }},
         {"options.tvx", "Options.tvx",
          [](FakePlatform& fake) -> QWidget* {
              return &fake.windows().open<PracticeOptionsWindow>();
          },
-         [](QWidget* w) { return static_cast<PracticeOptionsWindow*>(w)->Text3; },
-         [](QWidget* w) { return static_cast<PracticeOptionsWindow*>(w)->Enregistre; },
+         [](QWidget* w) {
+             return control<QLineEdit>(*static_cast<PracticeOptionsWindow*>(w), "Text3");
+         },
+         [](QWidget* w) {
+             return control<QPushButton>(*static_cast<PracticeOptionsWindow*>(w), "Enregistre");
+         },
          [](const QByteArray& bytes) { return readPracticeOptions(bytes.toStdString()).complete; }},
         {"tarifs.tvx", "Tarifs.tvx",
          [](FakePlatform& fake) -> QWidget* { return &fake.windows().open<FeesWindow>(); },
-         [](QWidget* w) { return static_cast<FeesWindow*>(w)->TxtGyn01; },
-         [](QWidget* w) { return static_cast<FeesWindow*>(w)->Enregistrer; },
+         [](QWidget* w) { return control<QLineEdit>(*static_cast<FeesWindow*>(w), "TxtGyn01"); },
+         [](QWidget* w) {
+             return control<QPushButton>(*static_cast<FeesWindow*>(w), "Enregistrer");
+         },
          [](const QByteArray& bytes) { return readFeeSchedule(bytes.toStdString()).complete; }},
     };
 }
@@ -116,7 +127,7 @@ TEST(SettingsReadBack, ANumberTooLargeForItsFieldIsNamedAndNothingIsSaved) {
         auto& editor = fake.windows().open<TermSettingsWindow>();
         QLineEdit* field = editor.*c.field;
         field->setText(QString::fromLatin1(c.typed));
-        QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
         ASSERT_EQ(fake.messages.shown.size(), 1);
         EXPECT_EQ(fake.messages.shown[0],
                   QStringLiteral("Ces valeurs ne seraient pas relues au prochain démarrage et ne "
@@ -129,8 +140,8 @@ TEST(SettingsReadBack, ANumberTooLargeForItsFieldIsNamedAndNothingIsSaved) {
     // The largest value the reader takes is saved, and read back as it is.
     FakePlatform fake;
     auto& editor = fake.windows().open<TermSettingsWindow>();
-    editor.TxtRisqueLim->setText("100000");
-    QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+    control<QLineEdit>(editor, "TxtRisqueLim")->setText("100000");
+    QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join('|').toStdString();
     const auto read = readTermSettings(fake.readFile("term.tvx").toStdString());
     EXPECT_TRUE(read.complete);
@@ -154,7 +165,7 @@ TEST(SettingsReadBack, AConsultationFeeThatIsNoNumberIsNamedAndNothingIsSaved) {
         auto& editor = fake.windows().open<FeesWindow>();
         fake.messages.shown.clear();
         (editor.*c.field)->setText(QString::fromUtf8(c.typed));
-        QTest::mouseClick(editor.Enregistrer, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, "Enregistrer"), Qt::LeftButton);
         ASSERT_EQ(fake.messages.shown.size(), 1);
         EXPECT_EQ(fake.messages.shown[0],
                   QStringLiteral("Ces valeurs ne seraient pas relues au prochain démarrage et ne "

@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 
 #include "dating/term_settings_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/file_size_limit.h"
 #include "support/typing.h"
@@ -51,26 +52,26 @@ TEST(SettingsSaves, TheTermEditorSavedUnchangedUnderAFrenchLocaleRewritesTheSame
         FakePlatform fake;
         fake.writeFile("term.tvx", bytes);
         auto& editor = fake.windows().open<TermSettingsWindow>();
-        QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
         EXPECT_TRUE(fake.messages.shown.isEmpty());
         EXPECT_EQ(fake.readFile("term.tvx"), bytes);
     }
     FakePlatform fake;
     fake.writeFile("term.tvx", files[1]);
     TermSettingsWindow editor(fake.windows());
-    EXPECT_EQ(editor.Text5->text(), "30,6");
-    EXPECT_EQ(editor.Text6->text(), "31");
+    EXPECT_EQ(control<QLineEdit>(editor, "Text5")->text(), "30,6");
+    EXPECT_EQ(control<QLineEdit>(editor, "Text6")->text(), "31");
 }
 
 TEST(SettingsSaves, AFullDiskKeepsThePreviousFileAndTheEditorOpenWithWhatWasTyped) {
     FakePlatform fake;
     auto& editor = fake.windows().open<TermSettingsWindow>();
-    editor.IvgText->clear();
-    typeText(editor.IvgText, "15");
+    control<QLineEdit>(editor, "IvgText")->clear();
+    typeText(control<QLineEdit>(editor, "IvgText"), "15");
     bool visible = false;
     {
         FileSizeLimit limit(16); // less than a term.tvx
-        QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
         visible = editor.isVisible();
     }
     ASSERT_EQ(fake.messages.shown.size(), 1);
@@ -80,10 +81,10 @@ TEST(SettingsSaves, AFullDiskKeepsThePreviousFileAndTheEditorOpenWithWhatWasType
         "tel quel."))
         << fake.messages.shown[0].toStdString();
     EXPECT_TRUE(visible);
-    EXPECT_EQ(editor.IvgText->text(), "15");
+    EXPECT_EQ(control<QLineEdit>(editor, "IvgText")->text(), "15");
     EXPECT_EQ(fake.readFile("term.tvx"), kShippedTerm);
     // Once there is room again, the same editor saves what was typed.
-    QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
     EXPECT_TRUE(fake.readFile("term.tvx").startsWith("\"15\",\"7\""));
 }
 
@@ -91,9 +92,9 @@ TEST(SettingsSaves, ACharacterTheFileCannotHoldIsNamedAndNothingIsSaved) {
     FakePlatform fake;
     auto& editor = fake.windows().open<TermSettingsWindow>();
     // A paste is not filtered: Greek and Vietnamese letters have no byte in Windows-1252.
-    editor.IvgText->setText(QStringLiteral(u"14 Ω"));
-    editor.TxtRisqueLim->setText(QStringLiteral(u"25ễ0Ω"));
-    QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+    control<QLineEdit>(editor, "IvgText")->setText(QStringLiteral(u"14 Ω"));
+    control<QLineEdit>(editor, "TxtRisqueLim")->setText(QStringLiteral(u"25ễ0Ω"));
+    QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_EQ(fake.messages.shown[0],
               QStringLiteral(u"Ces caractères ne peuvent pas être enregistrés dans Term.tvx : "
@@ -101,9 +102,9 @@ TEST(SettingsSaves, ACharacterTheFileCannotHoldIsNamedAndNothingIsSaved) {
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(fake.readFile("term.tvx"), kShippedTerm);
     // The letters of French that Windows-1252 holds are saved as they are.
-    editor.IvgText->setText(QStringLiteral(u"14 é"));
-    editor.TxtRisqueLim->setText(QStringLiteral(u"250 Œ €"));
-    QTest::mouseClick(editor.CmdEnregistrer, Qt::LeftButton);
+    control<QLineEdit>(editor, "IvgText")->setText(QStringLiteral(u"14 é"));
+    control<QLineEdit>(editor, "TxtRisqueLim")->setText(QStringLiteral(u"250 Œ €"));
+    QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
     EXPECT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.readFile("term.tvx").startsWith("\"14 \xe9\""));
     EXPECT_TRUE(fake.readFile("term.tvx").contains("\"250 \x8c \x80\""));

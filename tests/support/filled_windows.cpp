@@ -11,6 +11,7 @@
 #include <QPushButton>
 
 #include "app/main_window.h"
+#include "support/controls.h"
 #include "support/sqlite_fixture.h"
 #include "support/typing.h"
 
@@ -208,10 +209,10 @@ FilledProgram::FilledProgram() {
     fake.keepUntilEnd(main);
     main->show();
     // A pregnancy of 18 weeks, its planning and leave computed.
-    main->DateDR->setFocus();
-    typeText(main->DateDR, QStringLiteral("01/11/2009"));
-    typeText(main->NbrEnf, QStringLiteral("1"));
-    main->Command2->click();
+    control<QLineEdit>(*main, "DateDR")->setFocus();
+    typeText(control<QLineEdit>(*main, "DateDR"), QStringLiteral("01/11/2009"));
+    typeText(control<QLineEdit>(*main, "NbrEnf"), QStringLiteral("1"));
+    control<QPushButton>(*main, "Command2")->click();
     QApplication::processEvents();
 }
 

@@ -10,8 +10,4 @@ namespace tovimar::testing {
 // Sends each character as a key press (QTest::keyClicks cannot type é, à, ...).
 void typeText(QWidget* widget, const QString& text);
 
-template <class W> W* find(QWidget* root, const char* name) {
-    return root->findChild<W*>(name);
-}
-
 } // namespace tovimar::testing

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "dating/term_settings_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "t21/t21_about_window.h"
@@ -44,9 +45,11 @@ struct Consultation {
         type(w.TxtNC, nt);
         type(w.TxtRiskSero, serum);
     }
-    void calculate() { QTest::mouseClick(w.CmdCalcule, Qt::LeftButton); }
+    void calculate() { QTest::mouseClick(control<QPushButton>(w, "CmdCalcule"), Qt::LeftButton); }
     void tick(int row, bool on) {
-        w.List1->item(row)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+        control<QListWidget>(w, "List1")
+            ->item(row)
+            ->setCheckState(on ? Qt::Checked : Qt::Unchecked);
     }
     bool shown(QWidget* widget) const { return widget->isVisibleTo(&w); }
     // White on the red that reads at the AA level (pure red reads at 4:1 only).
@@ -56,8 +59,9 @@ struct Consultation {
     // The practitioner chooses the conduct in the practice options and saves it.
     void chooseConduct(ScreeningStrategy strategy) {
         auto& screen = fake.windows().open<PracticeOptionsWindow>();
-        screen.CboConduite->setCurrentIndex(strategy == ScreeningStrategy::Thresholds2018 ? 1 : 0);
-        screen.Enregistre->click();
+        control<QComboBox>(screen, "CboConduite")
+            ->setCurrentIndex(strategy == ScreeningStrategy::Thresholds2018 ? 1 : 0);
+        control<QPushButton>(screen, "Enregistre")->click();
     }
 };
 
@@ -69,49 +73,55 @@ TEST(T21RiskWindow, OpensEmptyWithItsPictures) {
     EXPECT_EQ(w.TxtDatEcho->text(), "15/03/2010");
     for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAgeMat, w.TxtLCC, w.TxtNC, w.TxtRiskSero})
         EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
-    for (QGroupBox* f : {w.Frame5, w.Frame6, w.Frame7, w.Frame8, w.Frame9, w.Frame10, w.Frame11,
-                         w.Frame12, w.Frame13, w.Frame15})
+    for (QGroupBox* f : {control<QGroupBox>(w, "Frame5"), control<QGroupBox>(w, "Frame6"),
+                         control<QGroupBox>(w, "Frame7"), control<QGroupBox>(w, "Frame8"),
+                         control<QGroupBox>(w, "Frame9"), control<QGroupBox>(w, "Frame10"),
+                         control<QGroupBox>(w, "Frame11"), control<QGroupBox>(w, "Frame12"),
+                         control<QGroupBox>(w, "Frame13"), control<QGroupBox>(w, "Frame15")})
         EXPECT_FALSE(c.shown(f)) << f->objectName().toStdString();
-    for (QLabel* img : {w.ImgAge, w.ImgCN, w.ImgSero, w.ImgInt, w.ImgEchoMorph}) {
+    for (QLabel* img :
+         {control<QLabel>(w, "ImgAge"), control<QLabel>(w, "ImgCN"), control<QLabel>(w, "ImgSero"),
+          control<QLabel>(w, "ImgInt"), control<QLabel>(w, "ImgEchoMorph")}) {
         EXPECT_TRUE(c.shown(img)) << img->objectName().toStdString();
         EXPECT_FALSE(img->pixmap().isNull()) << img->objectName().toStdString();
     }
-    EXPECT_FALSE(c.shown(w.LblCoef));
-    EXPECT_FALSE(c.shown(w.LblSignes));
-    EXPECT_FALSE(c.shown(w.LblRGlobal));
-    ASSERT_EQ(w.List1->count(), 8);
-    EXPECT_EQ(w.List1->item(0)->text(), "OPN présents au 1er trimestre");
-    EXPECT_EQ(w.List1->item(7)->text(), "Pyelectasie");
-    EXPECT_EQ(w.CmdCalcule->text(), "&Calcule");
-    EXPECT_EQ(w.CmdEfface->text(), "&Nouvelle Patiente");
-    EXPECT_EQ(w.Command1->text(), "&Quitter");
-    EXPECT_EQ(w.Frame1->title(), "Risque lié à l'AGE");
-    EXPECT_EQ(w.Frame3->title(), "RISQUE SEROLOGIQUE (HT21)");
-    EXPECT_EQ(w.Frame14->title(), "Risque Intégré après Echographie Morphologique (Avant 20 SA)");
+    EXPECT_FALSE(c.shown(control<QLabel>(w, "LblCoef")));
+    EXPECT_FALSE(c.shown(control<QLabel>(w, "LblSignes")));
+    EXPECT_FALSE(c.shown(control<QLabel>(w, "LblRGlobal")));
+    ASSERT_EQ(control<QListWidget>(w, "List1")->count(), 8);
+    EXPECT_EQ(control<QListWidget>(w, "List1")->item(0)->text(), "OPN présents au 1er trimestre");
+    EXPECT_EQ(control<QListWidget>(w, "List1")->item(7)->text(), "Pyelectasie");
+    EXPECT_EQ(control<QPushButton>(w, "CmdCalcule")->text(), "&Calcule");
+    EXPECT_EQ(control<QPushButton>(w, "CmdEfface")->text(), "&Nouvelle Patiente");
+    EXPECT_EQ(control<QPushButton>(w, "Command1")->text(), "&Quitter");
+    EXPECT_EQ(control<QGroupBox>(w, "Frame1")->title(), "Risque lié à l'AGE");
+    EXPECT_EQ(control<QGroupBox>(w, "Frame3")->title(), "RISQUE SEROLOGIQUE (HT21)");
+    EXPECT_EQ(control<QGroupBox>(w, "Frame14")->title(),
+              "Risque Intégré après Echographie Morphologique (Avant 20 SA)");
 }
 
 TEST(T21RiskWindow, ScrollBarsAndTypingWriteTheFields) {
     Consultation c;
     T21RiskWindow& w = c.w;
     // Each bar dragged by the user.
-    w.ScrCN->setSliderPosition(23);
+    control<QScrollBar>(w, "ScrCN")->setSliderPosition(23);
     EXPECT_EQ(w.TxtNC->text(), "2,3");
-    w.ScrCN->setSliderPosition(0);
+    control<QScrollBar>(w, "ScrCN")->setSliderPosition(0);
     EXPECT_EQ(w.TxtNC->text(), "0");
-    w.ScrAgeMat->setSliderPosition(60);
+    control<QScrollBar>(w, "ScrAgeMat")->setSliderPosition(60);
     EXPECT_EQ(w.TxtAgeMat->text(), "60");
-    w.ScrRSero->setSliderPosition(250);
+    control<QScrollBar>(w, "ScrRSero")->setSliderPosition(250);
     EXPECT_EQ(w.TxtRiskSero->text(), "250");
-    w.ScrLCC->setSliderPosition(45);
+    control<QScrollBar>(w, "ScrLCC")->setSliderPosition(45);
     EXPECT_EQ(w.TxtLCC->text(), "45");
-    EXPECT_EQ(w.LblAgeGesta->text(), "11,1 S.A.");
+    EXPECT_EQ(control<QLabel>(w, "LblAgeGesta")->text(), "11,1 S.A.");
 
     c.type(w.TxtNC, "2.3");
     EXPECT_EQ(w.TxtNC->text(), "2,3");
     c.type(w.TxtAgeMat, "35.5");
     EXPECT_EQ(w.TxtAgeMat->text(), "35,5");
     c.type(w.TxtLCC, "120");
-    EXPECT_EQ(w.LblAgeGesta->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblAgeGesta")->text(), "");
 }
 
 TEST(T21RiskWindow, AgeFromTheBirthDate) {
@@ -138,35 +148,47 @@ TEST(T21RiskWindow, EverySourceOfRisk) {
     Consultation c;
     T21RiskWindow& w = c.w;
     c.fill("35", "60", "1,5", "1000");
-    EXPECT_EQ(w.LblAgeGesta->text(), "12,2 S.A.");
+    EXPECT_EQ(control<QLabel>(w, "LblAgeGesta")->text(), "12,2 S.A.");
     c.calculate();
     EXPECT_TRUE(c.fake.messages.shown.isEmpty());
-    EXPECT_EQ(w.LblAgeT->text(), "1/347");
-    EXPECT_EQ(w.LblAge->text(), "1/245");
-    EXPECT_EQ(w.Frame12->title(), "Risque à 12,2 SA");
-    EXPECT_EQ(w.LblRCNT->text(), "1/1723");
-    EXPECT_EQ(w.LblRCN->text(), "1/1219");
-    EXPECT_EQ(w.Frame8->title(), "Risque à 12,2 SA");
-    EXPECT_EQ(w.LblMedCn->text(), "1,6 mm");
-    EXPECT_EQ(w.LblMultMed->text(), "0,961");
-    EXPECT_EQ(w.LblRisqRelatif->text(), "1,419");
-    EXPECT_EQ(w.LblRapVrai->text(), "0,201");
-    EXPECT_EQ(w.LblRiskSero->text(), "1/1000");
-    EXPECT_EQ(w.LblRiskSeroT->text(), "1/1270");
-    EXPECT_EQ(w.LblRiskInt->text(), "1/4970");
-    EXPECT_EQ(w.LblRiskIntT->text(), "1/6312");
-    EXPECT_EQ(w.LblRiskEcho->text(), "1/6312");
-    EXPECT_EQ(w.LblRGlobal->text(), "6312");
-    for (QGroupBox* f : {w.Frame5, w.Frame6, w.Frame7, w.Frame8, w.Frame9, w.Frame10, w.Frame11,
-                         w.Frame12, w.Frame13})
+    EXPECT_EQ(control<QLabel>(w, "LblAgeT")->text(), "1/347");
+    EXPECT_EQ(control<QLabel>(w, "LblAge")->text(), "1/245");
+    EXPECT_EQ(control<QGroupBox>(w, "Frame12")->title(), "Risque à 12,2 SA");
+    EXPECT_EQ(control<QLabel>(w, "LblRCNT")->text(), "1/1723");
+    EXPECT_EQ(control<QLabel>(w, "LblRCN")->text(), "1/1219");
+    EXPECT_EQ(control<QGroupBox>(w, "Frame8")->title(), "Risque à 12,2 SA");
+    EXPECT_EQ(control<QLabel>(w, "LblMedCn")->text(), "1,6 mm");
+    EXPECT_EQ(control<QLabel>(w, "LblMultMed")->text(), "0,961");
+    EXPECT_EQ(control<QLabel>(w, "LblRisqRelatif")->text(), "1,419");
+    EXPECT_EQ(control<QLabel>(w, "LblRapVrai")->text(), "0,201");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskSero")->text(), "1/1000");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskSeroT")->text(), "1/1270");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskInt")->text(), "1/4970");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskIntT")->text(), "1/6312");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskEcho")->text(), "1/6312");
+    EXPECT_EQ(control<QLabel>(w, "LblRGlobal")->text(), "6312");
+    for (QGroupBox* f : {control<QGroupBox>(w, "Frame5"), control<QGroupBox>(w, "Frame6"),
+                         control<QGroupBox>(w, "Frame7"), control<QGroupBox>(w, "Frame8"),
+                         control<QGroupBox>(w, "Frame9"), control<QGroupBox>(w, "Frame10"),
+                         control<QGroupBox>(w, "Frame11"), control<QGroupBox>(w, "Frame12"),
+                         control<QGroupBox>(w, "Frame13")})
         EXPECT_TRUE(c.shown(f)) << f->objectName().toStdString();
-    for (QLabel* img : {w.ImgAge, w.ImgCN, w.ImgSero, w.ImgInt})
+    for (QLabel* img : {control<QLabel>(w, "ImgAge"), control<QLabel>(w, "ImgCN"),
+                        control<QLabel>(w, "ImgSero"), control<QLabel>(w, "ImgInt")})
         EXPECT_FALSE(c.shown(img)) << img->objectName().toStdString();
-    EXPECT_FALSE(c.shown(w.Frame15)); // no sign ticked
-    for (QLabel* l : {w.LblAgeT, w.LblRCNT, w.LblRiskSero, w.LblRiskIntT, w.LblRiskEcho})
+    EXPECT_FALSE(c.shown(control<QGroupBox>(w, "Frame15"))); // no sign ticked
+    for (QLabel* l : {control<QLabel>(w, "LblAgeT"), control<QLabel>(w, "LblRCNT"),
+                      control<QLabel>(w, "LblRiskSero"), control<QLabel>(w, "LblRiskIntT"),
+                      control<QLabel>(w, "LblRiskEcho")})
         EXPECT_FALSE(c.red(l)) << l->objectName().toStdString();
-    EXPECT_EQ(w.LblAgeT->palette().color(w.LblAgeT->foregroundRole()), QColor(0, 0, 0x40));
-    EXPECT_EQ(w.LblAgeT->palette().color(w.LblAgeT->backgroundRole()), QColor(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(control<QLabel>(w, "LblAgeT")
+                  ->palette()
+                  .color(control<QLabel>(w, "LblAgeT")->foregroundRole()),
+              QColor(0, 0, 0x40));
+    EXPECT_EQ(control<QLabel>(w, "LblAgeT")
+                  ->palette()
+                  .color(control<QLabel>(w, "LblAgeT")->backgroundRole()),
+              QColor(0xE0, 0xE0, 0xE0));
 }
 
 TEST(T21RiskWindow, HighRisksAreRedOnTheUnroundedN) {
@@ -174,17 +196,20 @@ TEST(T21RiskWindow, HighRisksAreRedOnTheUnroundedN) {
     T21RiskWindow& w = c.w;
     c.fill("40", "", "", "199,6");
     c.calculate();
-    EXPECT_EQ(w.LblAgeT->text(), "1/97");
-    EXPECT_TRUE(c.red(w.LblAgeT));
-    EXPECT_EQ(w.LblAgeT->palette().color(w.LblAgeT->foregroundRole()), QColor(0xFF, 0xFF, 0xFF));
-    EXPECT_EQ(w.LblRiskSero->text(), "1/200");
-    EXPECT_TRUE(c.red(w.LblRiskSero));
-    EXPECT_FALSE(c.red(w.LblRiskSeroT)); // 253.5
+    EXPECT_EQ(control<QLabel>(w, "LblAgeT")->text(), "1/97");
+    EXPECT_TRUE(c.red(control<QLabel>(w, "LblAgeT")));
+    EXPECT_EQ(control<QLabel>(w, "LblAgeT")
+                  ->palette()
+                  .color(control<QLabel>(w, "LblAgeT")->foregroundRole()),
+              QColor(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(control<QLabel>(w, "LblRiskSero")->text(), "1/200");
+    EXPECT_TRUE(c.red(control<QLabel>(w, "LblRiskSero")));
+    EXPECT_FALSE(c.red(control<QLabel>(w, "LblRiskSeroT"))); // 253.5
     // The same text 1/200, from an N above 200: back to grey.
     c.type(w.TxtRiskSero, "200,4");
     c.calculate();
-    EXPECT_EQ(w.LblRiskSero->text(), "1/200");
-    EXPECT_FALSE(c.red(w.LblRiskSero));
+    EXPECT_EQ(control<QLabel>(w, "LblRiskSero")->text(), "1/200");
+    EXPECT_FALSE(c.red(control<QLabel>(w, "LblRiskSero")));
 }
 
 TEST(T21RiskWindow, FailuresAreToldAndTheRestIsComputed) {
@@ -196,9 +221,9 @@ TEST(T21RiskWindow, FailuresAreToldAndTheRestIsComputed) {
     EXPECT_TRUE(c.fake.messages.shown[0].startsWith(
         "Vous devez respecter la technique de calcul mise au point par NICOLAIDES et ses "
         "collaborateurs. Pour le calcul"));
-    EXPECT_EQ(w.LblAgeT->text(), "1/347");
-    EXPECT_FALSE(c.shown(w.Frame13));
-    EXPECT_TRUE(c.shown(w.ImgCN));
+    EXPECT_EQ(control<QLabel>(w, "LblAgeT")->text(), "1/347");
+    EXPECT_FALSE(c.shown(control<QGroupBox>(w, "Frame13")));
+    EXPECT_TRUE(c.shown(control<QLabel>(w, "ImgCN")));
 
     c.fake.messages.shown.clear();
     c.fill("50,5", "60", "1,5", "1000");
@@ -215,9 +240,9 @@ TEST(T21RiskWindow, FailuresAreToldAndTheRestIsComputed) {
     EXPECT_EQ(c.fake.messages.shown,
               QStringList{"Il faut une mesure correcte de la CLARTE NUCALE pour obtenir le risque "
                           "lié à la clarté nucale et le risque intégré."});
-    EXPECT_EQ(w.LblRiskEcho->text(), "1/347");
-    EXPECT_EQ(w.LblRCNT->text(), "");
-    EXPECT_EQ(w.LblRiskIntT->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskEcho")->text(), "1/347");
+    EXPECT_EQ(control<QLabel>(w, "LblRCNT")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskIntT")->text(), "");
 }
 
 TEST(T21RiskWindow, SignsChangeTheAfterScanRisk) {
@@ -226,32 +251,34 @@ TEST(T21RiskWindow, SignsChangeTheAfterScanRisk) {
     c.fill("35", "", "", "");
     c.calculate();
     // The list's current row is another sign: the factor is the ticked one's.
-    w.List1->setCurrentRow(0);
+    control<QListWidget>(w, "List1")->setCurrentRow(0);
     c.tick(2, true);
-    EXPECT_EQ(w.LblCoef->text(), "Coefficient de risque = 1,5");
-    EXPECT_TRUE(c.shown(w.LblCoef));
-    EXPECT_TRUE(c.shown(w.Frame15));
-    EXPECT_EQ(w.LblRiskEcho->text(), "1/231");
+    EXPECT_EQ(control<QLabel>(w, "LblCoef")->text(), "Coefficient de risque = 1,5");
+    EXPECT_TRUE(c.shown(control<QLabel>(w, "LblCoef")));
+    EXPECT_TRUE(c.shown(control<QGroupBox>(w, "Frame15")));
+    EXPECT_EQ(control<QLabel>(w, "LblRiskEcho")->text(), "1/231");
     c.tick(2, false);
-    EXPECT_FALSE(c.shown(w.LblCoef));
-    EXPECT_FALSE(c.shown(w.Frame15));
-    EXPECT_EQ(w.LblRiskEcho->text(), "1/347");
+    EXPECT_FALSE(c.shown(control<QLabel>(w, "LblCoef")));
+    EXPECT_FALSE(c.shown(control<QGroupBox>(w, "Frame15")));
+    EXPECT_EQ(control<QLabel>(w, "LblRiskEcho")->text(), "1/347");
 
     // The space bar on the current sign ticks it.
-    w.List1->setFocus();
-    w.List1->setCurrentRow(6);
-    QTest::keyClick(w.List1, Qt::Key_Space);
-    EXPECT_EQ(w.List1->item(6)->checkState(), Qt::Checked);
-    EXPECT_EQ(w.LblCoef->text(), "Coefficient de risque = 146");
-    EXPECT_EQ(w.LblRiskEcho->text(), "1/2");
-    EXPECT_TRUE(c.red(w.LblRiskEcho));
+    control<QListWidget>(w, "List1")->setFocus();
+    control<QListWidget>(w, "List1")->setCurrentRow(6);
+    QTest::keyClick(control<QListWidget>(w, "List1"), Qt::Key_Space);
+    EXPECT_EQ(control<QListWidget>(w, "List1")->item(6)->checkState(), Qt::Checked);
+    EXPECT_EQ(control<QLabel>(w, "LblCoef")->text(), "Coefficient de risque = 146");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskEcho")->text(), "1/2");
+    EXPECT_TRUE(c.red(control<QLabel>(w, "LblRiskEcho")));
 
     // Selecting a sign explains it in place of the picture.
-    const QRect second = w.List1->visualItemRect(w.List1->item(4));
-    QTest::mouseClick(w.List1->viewport(), Qt::LeftButton, {}, second.center());
-    EXPECT_TRUE(c.shown(w.LblSignes));
-    EXPECT_FALSE(c.shown(w.ImgEchoMorph));
-    EXPECT_EQ(w.LblSignes->text(),
+    const QRect second =
+        control<QListWidget>(w, "List1")->visualItemRect(control<QListWidget>(w, "List1")->item(4));
+    QTest::mouseClick(control<QListWidget>(w, "List1")->viewport(), Qt::LeftButton, {},
+                      second.center());
+    EXPECT_TRUE(c.shown(control<QLabel>(w, "LblSignes")));
+    EXPECT_FALSE(c.shown(control<QLabel>(w, "ImgEchoMorph")));
+    EXPECT_EQ(control<QLabel>(w, "LblSignes")->text(),
               "Foyer hyperéchogènique intra-cardiaque à T2, multiplie le risque par 1,8\n"
               " Nyberg JUM, 20:1053-1063' 2001");
 }
@@ -260,65 +287,70 @@ TEST(T21RiskWindow, NewPatientClearsEverything) {
     Consultation c;
     T21RiskWindow& w = c.w;
     c.fill("35", "60", "1,5", "1000");
-    w.Check1->setChecked(true);
+    control<QCheckBox>(w, "Check1")->setChecked(true);
     c.type(w.TxtDateNaiss, "15/06/1975");
     c.calculate();
     c.tick(0, true);
     c.tick(3, true);
-    w.List1->setCurrentRow(3);
-    QTest::mouseClick(w.CmdEfface, Qt::LeftButton);
+    control<QListWidget>(w, "List1")->setCurrentRow(3);
+    QTest::mouseClick(control<QPushButton>(w, "CmdEfface"), Qt::LeftButton);
 
-    for (int i = 0; i < w.List1->count(); ++i)
-        EXPECT_EQ(w.List1->item(i)->checkState(), Qt::Unchecked);
+    for (int i = 0; i < control<QListWidget>(w, "List1")->count(); ++i)
+        EXPECT_EQ(control<QListWidget>(w, "List1")->item(i)->checkState(), Qt::Unchecked);
     for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAgeMat, w.TxtLCC, w.TxtNC, w.TxtRiskSero})
         EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
-    EXPECT_FALSE(w.Check1->isChecked());
-    for (QGroupBox* f : {w.Frame5, w.Frame6, w.Frame7, w.Frame8, w.Frame9, w.Frame10, w.Frame11,
-                         w.Frame12, w.Frame13, w.Frame15})
+    EXPECT_FALSE(control<QCheckBox>(w, "Check1")->isChecked());
+    for (QGroupBox* f : {control<QGroupBox>(w, "Frame5"), control<QGroupBox>(w, "Frame6"),
+                         control<QGroupBox>(w, "Frame7"), control<QGroupBox>(w, "Frame8"),
+                         control<QGroupBox>(w, "Frame9"), control<QGroupBox>(w, "Frame10"),
+                         control<QGroupBox>(w, "Frame11"), control<QGroupBox>(w, "Frame12"),
+                         control<QGroupBox>(w, "Frame13"), control<QGroupBox>(w, "Frame15")})
         EXPECT_FALSE(c.shown(f)) << f->objectName().toStdString();
-    for (QLabel* l : {w.LblAgeT, w.LblAge, w.LblRCNT, w.LblRiskEcho, w.LblRGlobal, w.LblAgeGesta})
+    for (QLabel* l : {control<QLabel>(w, "LblAgeT"), control<QLabel>(w, "LblAge"),
+                      control<QLabel>(w, "LblRCNT"), control<QLabel>(w, "LblRiskEcho"),
+                      control<QLabel>(w, "LblRGlobal"), control<QLabel>(w, "LblAgeGesta")})
         EXPECT_EQ(l->text(), "") << l->objectName().toStdString();
-    EXPECT_FALSE(c.shown(w.LblSignes));
-    EXPECT_TRUE(c.shown(w.ImgEchoMorph));
-    EXPECT_EQ(w.Frame12->title(), "");
+    EXPECT_FALSE(c.shown(control<QLabel>(w, "LblSignes")));
+    EXPECT_TRUE(c.shown(control<QLabel>(w, "ImgEchoMorph")));
+    EXPECT_EQ(control<QGroupBox>(w, "Frame12")->title(), "");
     EXPECT_EQ(w.screen().state.markerCoefficient, 1);
 
     // No gestational age in use any more.
     c.type(w.TxtAgeMat, "35");
     c.calculate();
-    EXPECT_EQ(w.LblAge->text(), "");
-    EXPECT_EQ(w.LblRiskEcho->text(), "1/347");
+    EXPECT_EQ(control<QLabel>(w, "LblAge")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskEcho")->text(), "1/347");
 }
 
 TEST(T21RiskWindow, MenusOpenTheirWindows) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    ASSERT_TRUE(w.menuBar);
+    ASSERT_TRUE(control<QMenuBar>(w, "menuBar"));
     QStringList titles;
-    for (QAction* a : w.menuBar->actions())
+    for (QAction* a : control<QMenuBar>(w, "menuBar")->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{"&Imprimer", "&Options", "&Copier les résultats", "&Aide",
                                    "A &propos"}));
 
-    w.actionHelp->trigger();
+    control<QAction>(w, "actionHelp")->trigger();
     EXPECT_EQ(c.fake.help.topics, std::vector<int>{70});
 
-    w.actionAbout->trigger();
+    control<QAction>(w, "actionAbout")->trigger();
     auto* about = c.fake.windows().existing<T21AboutWindow>();
     ASSERT_TRUE(about);
     EXPECT_TRUE(about->isVisible());
     EXPECT_EQ(about->windowTitle(), "A propos du calcul de risque");
-    EXPECT_TRUE(about->Text1->isReadOnly());
-    EXPECT_TRUE(about->Text1->toPlainText().contains("Cuckle"));
-    EXPECT_TRUE(about->Text1->toPlainText().contains("10. "));
-    EXPECT_EQ(about->Command1->text(), "Fermer");
+    EXPECT_TRUE(control<QPlainTextEdit>(*about, "Text1")->isReadOnly());
+    EXPECT_TRUE(control<QPlainTextEdit>(*about, "Text1")->toPlainText().contains("Cuckle"));
+    EXPECT_TRUE(control<QPlainTextEdit>(*about, "Text1")->toPlainText().contains("10. "));
+    EXPECT_EQ(control<QPushButton>(*about, "Command1")->text(), "Fermer");
 
-    w.actionLetterhead->trigger();
+    control<QAction>(w, "actionLetterhead")->trigger();
     auto* options = c.fake.windows().existing<PracticeOptionsWindow>();
     ASSERT_TRUE(options);
     EXPECT_TRUE(options->isVisible());
 
-    w.actionThreshold->trigger();
+    control<QAction>(w, "actionThreshold")->trigger();
     auto* editor = c.fake.windows().existing<TermSettingsWindow>();
     ASSERT_TRUE(editor);
     EXPECT_TRUE(editor->isVisible());
@@ -335,7 +367,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
     c.fill("35", "", "", "");
     c.calculate();
     c.fake.prompt.answer = "Zoé Lefèvre";
-    w.actionPrint->trigger();
+    control<QAction>(w, "actionPrint")->trigger();
     EXPECT_EQ(c.fake.prompt.asked, QStringList{"Saisissez le Nom et prénom de la Patiente."});
     ASSERT_EQ(c.fake.reports.printers.size(), 1u);
     EXPECT_EQ(c.fake.reports.modes.back(), PrintMode::ChoosePrinter);
@@ -350,8 +382,8 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
 
     // The threshold typed in the editor, not saved: N = T gives the high-risk advice.
     auto& editor = c.fake.windows().open<TermSettingsWindow>();
-    editor.TxtRisqueLim->setText("347");
-    w.actionPrint->trigger();
+    control<QLineEdit>(editor, "TxtRisqueLim")->setText("347");
+    control<QAction>(w, "actionPrint")->trigger();
     ASSERT_EQ(c.fake.reports.printers.size(), 2u);
     const QStringList high = letterLines(c);
     EXPECT_TRUE(high.join('\n').contains(
@@ -359,7 +391,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
 
     // A sign ticked: the after-scan section.
     c.tick(2, true);
-    w.actionPrint->trigger();
+    control<QAction>(w, "actionPrint")->trigger();
     const QString withSign = letterLines(c).join('\n');
     EXPECT_TRUE(withSign.contains("  - APRES EXAMEN ECHOGRAPHIQUE MORPHOLOGIQUE"));
     EXPECT_TRUE(withSign.contains("est estimé à 1/231."));
@@ -368,7 +400,8 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
 TEST(T21RiskWindow, NoLetterWithoutARiskOrAThreshold) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    w.actionPrint->trigger(); // nothing calculated yet: the letter asks for the calculation
+    control<QAction>(w, "actionPrint")
+        ->trigger(); // nothing calculated yet: the letter asks for the calculation
     EXPECT_TRUE(c.fake.prompt.asked.isEmpty());
     EXPECT_TRUE(c.fake.reports.printers.empty());
     EXPECT_EQ(c.fake.messages.shown,
@@ -379,8 +412,8 @@ TEST(T21RiskWindow, NoLetterWithoutARiskOrAThreshold) {
     c.fill("35", "", "", "");
     c.calculate();
     auto& editor = c.fake.windows().open<TermSettingsWindow>();
-    editor.TxtRisqueLim->setText("40000");
-    w.actionPrint->trigger();
+    control<QLineEdit>(editor, "TxtRisqueLim")->setText("40000");
+    control<QAction>(w, "actionPrint")->trigger();
     EXPECT_TRUE(c.fake.prompt.asked.isEmpty());
     EXPECT_TRUE(c.fake.reports.printers.empty());
     EXPECT_TRUE(c.fake.messages.shown.isEmpty());
@@ -392,8 +425,8 @@ TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
     c.fill("35", "60", "1,2", "10000");
     c.tick(1, true);
     c.calculate();
-    EXPECT_EQ(w.LblRGlobal->text(), "216580");
-    w.actionPrint->trigger();
+    EXPECT_EQ(control<QLabel>(w, "LblRGlobal")->text(), "216580");
+    control<QAction>(w, "actionPrint")->trigger();
     const QString letter = letterLines(c).join('\n');
     EXPECT_TRUE(letter.contains("est estimé à 1/216580."));
     EXPECT_TRUE(letter.contains("La mesure de la clarté nucale est de 1,2 mm"));
@@ -402,10 +435,10 @@ TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
     // another measurement; the letter asks for the calculation first.
     const auto printed = c.fake.reports.printers.size();
     c.type(w.TxtNC, "3,5");
-    EXPECT_EQ(w.LblRGlobal->text(), "");
-    EXPECT_EQ(w.LblRiskIntT->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblRGlobal")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblRiskIntT")->text(), "");
     c.fake.messages.shown.clear();
-    w.actionPrint->trigger();
+    control<QAction>(w, "actionPrint")->trigger();
     EXPECT_EQ(c.fake.reports.printers.size(), printed);
     ASSERT_EQ(c.fake.messages.shown.size(), 1);
     EXPECT_TRUE(c.fake.messages.shown[0].startsWith("Calculez d'abord le risque"));
@@ -438,14 +471,15 @@ QColor background(QLabel* label) {
 TEST(T21RiskWindow, TheConductJudgesTheLaboratorysCombinedRiskByTheStrategyInForce) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    EXPECT_EQ(w.TxtRiskComb->text(), "");
-    EXPECT_EQ(w.LblConduite->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtRiskComb")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(), "");
 
     // The single threshold (no options file): the overall risk against 1/250.
     c.fill("35", "", "", "");
     c.calculate();
-    EXPECT_EQ(w.LblRisqueRetenu->text(), "Risque retenu : 1/347");
-    EXPECT_EQ(w.LblConduite->text(), "Risque inférieur à 1/250 : risque faible");
+    EXPECT_EQ(control<QLabel>(w, "LblRisqueRetenu")->text(), "Risque retenu : 1/347");
+    EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(),
+              "Risque inférieur à 1/250 : risque faible");
 
     c.chooseConduct(ScreeningStrategy::Thresholds2018);
     struct Case {
@@ -466,42 +500,47 @@ TEST(T21RiskWindow, TheConductJudgesTheLaboratorysCombinedRiskByTheStrategyInFor
          QColor(0xD8, 0xF0, 0xD8)},
     };
     for (const Case& k : cases) {
-        c.type(w.TxtRiskComb, k.typed);
-        EXPECT_EQ(w.LblConduite->text(), "") << k.typed; // typed: nothing judged yet
+        c.type(control<QLineEdit>(w, "TxtRiskComb"), k.typed);
+        EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(), "")
+            << k.typed; // typed: nothing judged yet
         c.calculate();
-        EXPECT_EQ(w.LblRisqueRetenu->text(),
+        EXPECT_EQ(control<QLabel>(w, "LblRisqueRetenu")->text(),
                   QStringLiteral("Risque combiné du laboratoire : 1/") + k.typed);
-        EXPECT_EQ(w.LblConduite->text(), QString::fromUtf8(k.sentence)) << k.typed;
-        EXPECT_EQ(background(w.LblConduite), k.background) << k.typed;
-        EXPECT_GE(contrastRatio(w.LblConduite->palette().color(w.LblConduite->foregroundRole()),
-                                background(w.LblConduite)),
+        EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(), QString::fromUtf8(k.sentence))
+            << k.typed;
+        EXPECT_EQ(background(control<QLabel>(w, "LblConduite")), k.background) << k.typed;
+        EXPECT_GE(contrastRatio(control<QLabel>(w, "LblConduite")
+                                    ->palette()
+                                    .color(control<QLabel>(w, "LblConduite")->foregroundRole()),
+                                background(control<QLabel>(w, "LblConduite"))),
                   4.5)
             << k.typed;
     }
     // The program's own figures stay as they are.
-    EXPECT_EQ(w.LblAgeT->text(), "1/347");
+    EXPECT_EQ(control<QLabel>(w, "LblAgeT")->text(), "1/347");
 
     // A nuchal translucency of 3.5 mm: a karyotype whatever the risk.
     c.type(w.TxtLCC, "60");
     c.type(w.TxtNC, "3,5");
     c.calculate();
-    EXPECT_EQ(w.LblConduite->text(),
+    EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(),
               "Clarté nucale de 3,5 mm ou plus : caryotype fœtal proposé quel que soit le risque");
 
     // A laboratory's risk no patient has: told, and not judged.
     c.type(w.TxtNC, "");
     c.type(w.TxtLCC, "");
-    c.type(w.TxtRiskComb, "0,5");
+    c.type(control<QLineEdit>(w, "TxtRiskComb"), "0,5");
     c.fake.messages.shown.clear();
     c.calculate();
     ASSERT_EQ(c.fake.messages.shown.size(), 1);
     EXPECT_TRUE(c.fake.messages.shown[0].startsWith("Le risque combiné du laboratoire s'écrit"));
-    EXPECT_EQ(w.LblConduite->text(), ""); // age alone: no risk at testing for 2018
+    EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(),
+              ""); // age alone: no risk at testing for 2018
 
     // "Nouvelle Patiente" empties the field.
-    w.CmdEfface->click();
-    EXPECT_EQ(w.TxtRiskComb->text(), "");
-    EXPECT_EQ(w.LblConduite->text(), "");
+    control<QPushButton>(w, "CmdEfface")->click();
+    EXPECT_EQ(control<QLineEdit>(w, "TxtRiskComb")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(), "");
 }
 
 // Under the 2018 thresholds the letter states the risk at testing and the
@@ -519,9 +558,9 @@ TEST(T21RiskWindow, LetterUnderThe2018ThresholdsGivesTheBandsParagraph) {
                           Case{"51", "Ce risque est compris entre 1/51 et 1/1000"},
                           Case{"1000", "Ce risque est compris entre 1/51 et 1/1000"},
                           Case{"1001", "Ce risque est inférieur à 1/1000"}}) {
-        c.type(w.TxtRiskComb, k.n);
+        c.type(control<QLineEdit>(w, "TxtRiskComb"), k.n);
         c.calculate();
-        w.actionPrint->trigger();
+        control<QAction>(w, "actionPrint")->trigger();
         const QString letter = letterLines(c).join('\n');
         EXPECT_TRUE(letter.contains(QStringLiteral("Au moment du dépistage : 1/") + k.n)) << k.n;
         EXPECT_TRUE(letter.contains(
@@ -534,16 +573,16 @@ TEST(T21RiskWindow, LetterUnderThe2018ThresholdsGivesTheBandsParagraph) {
         EXPECT_TRUE(letter.contains("DUPONT")) << k.n; // the letterhead of the same file
     }
     // Age alone: no combined risk to judge, and the letter says so.
-    c.type(w.TxtRiskComb, "");
+    c.type(control<QLineEdit>(w, "TxtRiskComb"), "");
     c.calculate();
-    w.actionPrint->trigger();
+    control<QAction>(w, "actionPrint")->trigger();
     EXPECT_TRUE(letterLines(c).join('\n').contains("Aucun risque combiné au moment du dépistage"));
 
     // Back to the single threshold: the laboratory's risk against 1/250.
     c.chooseConduct(ScreeningStrategy::SingleThreshold);
-    c.type(w.TxtRiskComb, "250");
+    c.type(control<QLineEdit>(w, "TxtRiskComb"), "250");
     c.calculate();
-    w.actionPrint->trigger();
+    control<QAction>(w, "actionPrint")->trigger();
     const QString single = letterLines(c).join('\n');
     EXPECT_TRUE(single.contains("est estimé à 1/250.")) << single.toStdString();
     EXPECT_TRUE(single.contains("Ce risque est considéré comme relativement élevé"));

@@ -15,6 +15,7 @@
 
 #include "app/main_window.h"
 #include "core/settings_record.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/controls.h"
@@ -207,14 +208,16 @@ TEST(WindowKit, TheMainWindowsResultsAreReadWithTheirValues) {
     FakePlatform fake;
     fake.setToday("15/03/2010");
     MainWindow window(fake.windows());
-    typeText(window.DateDR, "01/01/2010");
-    EXPECT_EQ(spokenName(window.LblCentDate), "100% Sécu à partir du : 15/06/2010");
-    EXPECT_EQ(spokenName(window.LblAnesth),
+    typeText(control<QLineEdit>(window, "DateDR"), "01/01/2010");
+    EXPECT_EQ(spokenName(control<QLabel>(window, "LblCentDate")),
+              "100% Sécu à partir du : 15/06/2010");
+    EXPECT_EQ(spokenName(control<QLabel>(window, "LblAnesth")),
               "Consultation anesthésistes : entre le 13/08/2010 et le 10/09/2010");
-    EXPECT_EQ(spokenName(window.LblEcho1T), "Echo 1T : 19/03/2010 --> 08/04/2010");
-    EXPECT_TRUE(spokenName(window.LblSaint).startsWith("Saint du jour : "))
-        << spokenName(window.LblSaint).toStdString();
-    EXPECT_TRUE(spokenName(window.Label11).startsWith("Sens de la lune : "));
+    EXPECT_EQ(spokenName(control<QLabel>(window, "LblEcho1T")),
+              "Echo 1T : 19/03/2010 --> 08/04/2010");
+    EXPECT_TRUE(spokenName(control<QLabel>(window, "LblSaint")).startsWith("Saint du jour : "))
+        << spokenName(control<QLabel>(window, "LblSaint")).toStdString();
+    EXPECT_TRUE(spokenName(control<QLabel>(window, "Label11")).startsWith("Sens de la lune : "));
 }
 
 } // namespace

@@ -10,12 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 
 namespace tovimar {
 namespace {
 
+using testing::control;
 using testing::FakePlatform;
 using testing::typeText;
 
@@ -47,76 +49,78 @@ TEST(ConverterWindow, ConvertsAsTheAmountIsTyped) {
     const Step steps[] = {{"1", "6,56"}, {".", "6,56"}, {"5", "9,84"}, {"0", "9,84"}};
     QString euros;
     for (const Step& s : steps) {
-        typeText(w.Text1, s.typed);
+        typeText(control<QLineEdit>(w, "Text1"), s.typed);
         euros += s.typed == "." ? "," : s.typed;
-        EXPECT_EQ(w.Text1->text(), euros); // the typed amount is never rewritten
-        EXPECT_EQ(w.Text2->text(), s.francs) << euros.toStdString();
+        EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(),
+                  euros); // the typed amount is never rewritten
+        EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), s.francs) << euros.toStdString();
     }
 
-    QTest::keyClick(w.Text1, Qt::Key_Backspace);
-    QTest::keyClick(w.Text1, Qt::Key_Backspace);
-    QTest::keyClick(w.Text1, Qt::Key_Backspace);
-    EXPECT_EQ(w.Text1->text(), "1");
-    EXPECT_EQ(w.Text2->text(), "6,56");
-    QTest::keyClick(w.Text1, Qt::Key_Backspace);
-    EXPECT_EQ(w.Text2->text(), ""); // an empty amount empties the other field
+    QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Backspace);
+    QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Backspace);
+    QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "1");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "6,56");
+    QTest::keyClick(control<QLineEdit>(w, "Text1"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(),
+              ""); // an empty amount empties the other field
 
-    w.Text2->selectAll();
-    typeText(w.Text2, "100");
-    EXPECT_EQ(w.Text1->text(), "15,24");
-    EXPECT_EQ(w.Text2->text(), "100");
+    control<QLineEdit>(w, "Text2")->selectAll();
+    typeText(control<QLineEdit>(w, "Text2"), "100");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "15,24");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "100");
 }
 
 TEST(ConverterWindow, KeysThatAreNotPartOfAnAmountAreDropped) {
     FakePlatform fake;
     ConverterWindow w(fake.windows());
     w.show();
-    typeText(w.Text1, "a-1 2€e");
-    EXPECT_EQ(w.Text1->text(), "12");
-    EXPECT_EQ(w.Text2->text(), "78,71");
+    typeText(control<QLineEdit>(w, "Text1"), "a-1 2€e");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "12");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "78,71");
 
     // A comma alone, or a second comma, is no amount.
-    w.Text1->clear();
-    typeText(w.Text1, ",");
-    EXPECT_EQ(w.Text2->text(), "");
-    typeText(w.Text1, "5,");
-    EXPECT_EQ(w.Text1->text(), ",5,");
-    EXPECT_EQ(w.Text2->text(), "");
+    control<QLineEdit>(w, "Text1")->clear();
+    typeText(control<QLineEdit>(w, "Text1"), ",");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "");
+    typeText(control<QLineEdit>(w, "Text1"), "5,");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), ",5,");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "");
 }
 
 TEST(ConverterWindow, AtMostTwelveDigitsBeforeTheComma) {
     FakePlatform fake;
     ConverterWindow w(fake.windows());
     w.show();
-    typeText(w.Text1, "9999999999999");
-    EXPECT_EQ(w.Text1->text(), "999999999999");
-    EXPECT_EQ(w.Text2->text(), "6559569999993,44");
-    typeText(w.Text1, ",9999");
-    EXPECT_EQ(w.Text2->text(), "6559570000000");
+    typeText(control<QLineEdit>(w, "Text1"), "9999999999999");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "999999999999");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "6559569999993,44");
+    typeText(control<QLineEdit>(w, "Text1"), ",9999");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "6559570000000");
     // Typing in front of a full amount is refused too; after the comma it is not.
-    w.Text1->setCursorPosition(0);
-    typeText(w.Text1, "1");
-    EXPECT_EQ(w.Text1->text(), "999999999999,9999");
+    control<QLineEdit>(w, "Text1")->setCursorPosition(0);
+    typeText(control<QLineEdit>(w, "Text1"), "1");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "999999999999,9999");
     // Replacing a selection counts what remains.
-    w.Text1->selectAll();
-    typeText(w.Text1, "2");
-    EXPECT_EQ(w.Text1->text(), "2");
-    EXPECT_EQ(w.Text2->text(), "13,12");
+    control<QLineEdit>(w, "Text1")->selectAll();
+    typeText(control<QLineEdit>(w, "Text1"), "2");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "2");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "13,12");
 }
 
 TEST(ConverterWindow, PastedTextIsReadSafely) {
     FakePlatform fake;
     ConverterWindow w(fake.windows());
     w.show();
-    typeText(w.Text1, "1");
-    paste(w.Text1, QStringLiteral("12 345,6 €"));
-    EXPECT_EQ(w.Text2->text(), "");
-    paste(w.Text1, QStringLiteral("1234567890123456"));
-    EXPECT_EQ(w.Text2->text(), ""); // beyond what the fields hold
-    paste(w.Text1, QStringLiteral("61476"));
-    EXPECT_EQ(w.Text2->text(), "403256,13");
-    paste(w.Text2, QStringLiteral("1,2,3"));
-    EXPECT_EQ(w.Text1->text(), "");
+    typeText(control<QLineEdit>(w, "Text1"), "1");
+    paste(control<QLineEdit>(w, "Text1"), QStringLiteral("12 345,6 €"));
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "");
+    paste(control<QLineEdit>(w, "Text1"), QStringLiteral("1234567890123456"));
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), ""); // beyond what the fields hold
+    paste(control<QLineEdit>(w, "Text1"), QStringLiteral("61476"));
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "403256,13");
+    paste(control<QLineEdit>(w, "Text2"), QStringLiteral("1,2,3"));
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -130,9 +134,11 @@ TEST(ConverterWindow, EachAmountIsRoundedOnceToTheCentimeAsTovimarCalcPrintsIt) 
         QLineEdit* other;
         const char *typed, *shown;
     } cases[] = {
-        {w.Text2, w.Text1, "3788,25", "577,51"}, {w.Text2, w.Text1, "3788.25", "577,51"},
-        {w.Text1, w.Text2, "500", "3279,79"},    {w.Text1, w.Text2, "-500", "-3279,79"},
-        {w.Text1, w.Text2, "35", "229,58"},
+        {control<QLineEdit>(w, "Text2"), control<QLineEdit>(w, "Text1"), "3788,25", "577,51"},
+        {control<QLineEdit>(w, "Text2"), control<QLineEdit>(w, "Text1"), "3788.25", "577,51"},
+        {control<QLineEdit>(w, "Text1"), control<QLineEdit>(w, "Text2"), "500", "3279,79"},
+        {control<QLineEdit>(w, "Text1"), control<QLineEdit>(w, "Text2"), "-500", "-3279,79"},
+        {control<QLineEdit>(w, "Text1"), control<QLineEdit>(w, "Text2"), "35", "229,58"},
     };
     for (const auto& c : cases) {
         c.field->clear();
@@ -140,12 +146,12 @@ TEST(ConverterWindow, EachAmountIsRoundedOnceToTheCentimeAsTovimarCalcPrintsIt) 
         EXPECT_EQ(c.other->text(), c.shown) << c.typed;
     }
     // A pasted full stop is the comma for the digit limit too: decimals can follow.
-    w.Text1->clear();
-    paste(w.Text1, QStringLiteral("999999999999.5"));
-    w.Text1->end(false);
-    typeText(w.Text1, "5");
-    EXPECT_EQ(w.Text1->text(), "999999999999.55");
-    EXPECT_EQ(w.Text2->text(), "6559569999997,05");
+    control<QLineEdit>(w, "Text1")->clear();
+    paste(control<QLineEdit>(w, "Text1"), QStringLiteral("999999999999.5"));
+    control<QLineEdit>(w, "Text1")->end(false);
+    typeText(control<QLineEdit>(w, "Text1"), "5");
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "999999999999.55");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "6559569999997,05");
 }
 
 TEST(ConverterWindow, ClearEmptiesBothAndReturnsToTheEuros) {
@@ -153,22 +159,22 @@ TEST(ConverterWindow, ClearEmptiesBothAndReturnsToTheEuros) {
     ConverterWindow w(fake.windows());
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.Text2->setFocus();
-    typeText(w.Text2, "100");
-    w.Command1->click();
-    EXPECT_EQ(w.Text1->text(), "");
-    EXPECT_EQ(w.Text2->text(), "");
-    EXPECT_TRUE(w.Text1->hasFocus());
-    EXPECT_EQ(w.Command1->accessibleName(), "Effacer");
-    EXPECT_FALSE(w.Command1->icon().isNull());
+    control<QLineEdit>(w, "Text2")->setFocus();
+    typeText(control<QLineEdit>(w, "Text2"), "100");
+    control<QPushButton>(w, "Command1")->click();
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(w, "Text2")->text(), "");
+    EXPECT_TRUE(control<QLineEdit>(w, "Text1")->hasFocus());
+    EXPECT_EQ(control<QPushButton>(w, "Command1")->accessibleName(), "Effacer");
+    EXPECT_FALSE(control<QPushButton>(w, "Command1")->icon().isNull());
 }
 
 TEST(ConverterWindow, TheCalculatorButtonStartsTheDesktopsCalculator) {
     FakePlatform fake;
     ConverterWindow w(fake.windows());
     w.show();
-    EXPECT_EQ(w.Command2->accessibleName(), "Calculatrice");
-    w.Command2->click();
+    EXPECT_EQ(control<QPushButton>(w, "Command2")->accessibleName(), "Calculatrice");
+    control<QPushButton>(w, "Command2")->click();
     EXPECT_EQ(fake.calculator.starts, 1);
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     EXPECT_TRUE(w.isVisible());
@@ -192,7 +198,7 @@ TEST(ConverterWindow, WithoutACalculatorTheButtonSaysSoInFrench) {
         ConverterWindow w(fake.windows());
         w.show();
         fake.calculator.answer = c.answer;
-        w.Command2->click();
+        control<QPushButton>(w, "Command2")->click();
         EXPECT_EQ(fake.messages.shown, QStringList{c.message});
         EXPECT_TRUE(w.isVisible());
     }
@@ -202,11 +208,11 @@ TEST(ConverterWindow, QuitterAndEscapeClose) {
     FakePlatform fake;
     ConverterWindow w(fake.windows());
     w.show();
-    EXPECT_EQ(w.Label1->buddy(), w.Text1);
-    EXPECT_EQ(w.Label2->buddy(), w.Text2);
-    EXPECT_EQ(w.Text1->accessibleName(), "€uros");
-    EXPECT_EQ(nextTabStop(w.Text1), w.Text2);
-    w.Command3->click();
+    EXPECT_EQ(control<QLabel>(w, "Label1")->buddy(), control<QLineEdit>(w, "Text1"));
+    EXPECT_EQ(control<QLabel>(w, "Label2")->buddy(), control<QLineEdit>(w, "Text2"));
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->accessibleName(), "€uros");
+    EXPECT_EQ(nextTabStop(control<QLineEdit>(w, "Text1")), control<QLineEdit>(w, "Text2"));
+    control<QPushButton>(w, "Command3")->click();
     EXPECT_FALSE(w.isVisible());
     ConverterWindow again(fake.windows());
     again.show();

@@ -11,12 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 
 namespace tovimar {
 namespace {
 
+using testing::control;
 using testing::FakePlatform;
 using testing::typeText;
 
@@ -55,8 +57,8 @@ TEST(FeesWindow, TheShippedFileOpensWithoutAMessageAndGivesTheTotals) {
     FeesWindow w(fake.windows());
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join("|").toStdString();
     EXPECT_EQ(amounts(w), defaults());
-    EXPECT_EQ(w.LblCsMcs->text(), "25");
-    EXPECT_EQ(w.LblCMcsMpc->text(), "27");
+    EXPECT_EQ(control<QLabel>(w, "LblCsMcs")->text(), "25");
+    EXPECT_EQ(control<QLabel>(w, "LblCMcsMpc")->text(), "27");
 }
 
 TEST(FeesWindow, WithoutAFileTheMessageThenTheDefaultsAndSavingWritesThem) {
@@ -64,11 +66,11 @@ TEST(FeesWindow, WithoutAFileTheMessageThenTheDefaultsAndSavingWritesThem) {
     FeesWindow w(fake.windows());
     EXPECT_EQ(fake.messages.shown, QStringList{kReadFailure});
     EXPECT_EQ(amounts(w), defaults());
-    EXPECT_EQ(w.LblCsMcs->text(), "");
-    EXPECT_EQ(w.LblCMcsMpc->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblCsMcs")->text(), "");
+    EXPECT_EQ(control<QLabel>(w, "LblCMcsMpc")->text(), "");
 
     w.show();
-    w.Enregistrer->click();
+    control<QPushButton>(w, "Enregistrer")->click();
     EXPECT_FALSE(w.isVisible());
     const QByteArray saved = fake.readFile("tarifs.tvx");
     EXPECT_TRUE(saved.startsWith("\"20\",\"23\",\"2\",\"2\",\"25,15\",\"19,06\",\"38.40\","));
@@ -105,8 +107,8 @@ TEST(FeesWindow, FilesThatCannotBeReadWhole) {
         EXPECT_EQ(fake.messages.shown, c.message ? QStringList{kReadFailure} : QStringList{})
             << c.name;
         EXPECT_EQ(amounts(w), c.shown) << c.name;
-        EXPECT_EQ(w.LblCsMcs->text(), c.csMcs) << c.name;
-        EXPECT_EQ(w.LblCMcsMpc->text(), c.csMcsMpc) << c.name;
+        EXPECT_EQ(control<QLabel>(w, "LblCsMcs")->text(), c.csMcs) << c.name;
+        EXPECT_EQ(control<QLabel>(w, "LblCMcsMpc")->text(), c.csMcsMpc) << c.name;
     }
 }
 
@@ -116,17 +118,17 @@ TEST(FeesWindow, TotalsAreThoseOfTheSavedAmounts) {
     file.replace("\"20\",\"23\",\"2\",\"2\"", "\"20\",\"23,5\",\"2\",\"2\"");
     fake.writeFile("tarifs.tvx", file);
     FeesWindow w(fake.windows());
-    EXPECT_EQ(w.LblCsMcs->text(), "25,5");
-    EXPECT_EQ(w.LblCMcsMpc->text(), "27,5");
+    EXPECT_EQ(control<QLabel>(w, "LblCsMcs")->text(), "25,5");
+    EXPECT_EQ(control<QLabel>(w, "LblCMcsMpc")->text(), "27,5");
 
     // Typing does not change them; the next opening shows the saved amounts' totals.
     w.show();
-    w.TxtMPC->selectAll();
-    typeText(w.TxtMPC, "3");
-    EXPECT_EQ(w.LblCMcsMpc->text(), "27,5");
-    w.Enregistrer->click();
+    control<QLineEdit>(w, "TxtMPC")->selectAll();
+    typeText(control<QLineEdit>(w, "TxtMPC"), "3");
+    EXPECT_EQ(control<QLabel>(w, "LblCMcsMpc")->text(), "27,5");
+    control<QPushButton>(w, "Enregistrer")->click();
     FeesWindow again(fake.windows());
-    EXPECT_EQ(again.LblCMcsMpc->text(), "28,5");
+    EXPECT_EQ(control<QLabel>(again, "LblCMcsMpc")->text(), "28,5");
 }
 
 TEST(FeesWindow, KeysOfTheConsultationAmounts) {
@@ -134,13 +136,15 @@ TEST(FeesWindow, KeysOfTheConsultationAmounts) {
     fake.writeFile("tarifs.tvx", shippedFile());
     FeesWindow w(fake.windows());
     w.show();
-    for (QLineEdit* f : {w.TxtEC, w.TxtECs, w.TxtENuit, w.TxtEFerie}) {
+    for (QLineEdit* f : {control<QLineEdit>(w, "TxtEC"), control<QLineEdit>(w, "TxtECs"),
+                         control<QLineEdit>(w, "TxtENuit"), control<QLineEdit>(w, "TxtEFerie")}) {
         f->clear();
         typeText(f, "25.5 €x");
         EXPECT_EQ(f->text(), "25,5") << f->objectName().toStdString();
     }
     // The other amounts are free text, kept as typed.
-    for (QLineEdit* f : {w.TxtMCS, w.TxtGyn01, w.TxtEGyn07}) {
+    for (QLineEdit* f : {control<QLineEdit>(w, "TxtMCS"), control<QLineEdit>(w, "TxtGyn01"),
+                         control<QLineEdit>(w, "TxtEGyn07")}) {
         f->clear();
         typeText(f, "38.40 € \"HN\"");
         EXPECT_EQ(f->text(), "38.40 € \"HN\"") << f->objectName().toStdString();
@@ -152,12 +156,12 @@ TEST(FeesWindow, EveryTypedAmountComesBackExactly) {
     fake.writeFile("tarifs.tvx", shippedFile());
     FeesWindow w(fake.windows());
     w.show();
-    w.TxtPMA04->clear();
-    typeText(w.TxtPMA04, "Dépassement \"DE\" 120,50");
-    w.TxtEObs16->clear();
-    w.TxtEGyn07->setText(QStringLiteral("  48,58  "));
+    control<QLineEdit>(w, "TxtPMA04")->clear();
+    typeText(control<QLineEdit>(w, "TxtPMA04"), "Dépassement \"DE\" 120,50");
+    control<QLineEdit>(w, "TxtEObs16")->clear();
+    control<QLineEdit>(w, "TxtEGyn07")->setText(QStringLiteral("  48,58  "));
     const QStringList typed = amounts(w);
-    w.Enregistrer->click();
+    control<QPushButton>(w, "Enregistrer")->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(fake.readFile("tarifs.tvx").contains("\"D\xe9passement \"\"DE\"\" 120,50\""));
 
@@ -171,13 +175,13 @@ TEST(FeesWindow, AFailedSaveKeepsTheWindowOpenWithEveryAmount) {
     FeesWindow w(fake.windows());
     fake.messages.shown.clear();
     w.show();
-    w.TxtECs->clear();
-    typeText(w.TxtECs, "30");
-    typeText(w.TxtEObs03, "0");
+    control<QLineEdit>(w, "TxtECs")->clear();
+    typeText(control<QLineEdit>(w, "TxtECs"), "30");
+    typeText(control<QLineEdit>(w, "TxtEObs03"), "0");
     const QStringList typed = amounts(w);
     // A folder in the file's place: the save cannot replace it.
     ASSERT_TRUE(QDir(fake.folder()).mkdir("tarifs.tvx"));
-    w.Enregistrer->click();
+    control<QPushButton>(w, "Enregistrer")->click();
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].startsWith("Impossible d'enregistrer le fichier tarifs.tvx"))
         << fake.messages.shown[0].toStdString();
@@ -185,7 +189,7 @@ TEST(FeesWindow, AFailedSaveKeepsTheWindowOpenWithEveryAmount) {
     EXPECT_EQ(amounts(w), typed);
 
     ASSERT_TRUE(QDir(fake.folder()).rmdir("tarifs.tvx"));
-    w.Enregistrer->click();
+    control<QPushButton>(w, "Enregistrer")->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(fake.readFile("tarifs.tvx").startsWith("\"20\",\"30\","));
 }
@@ -195,13 +199,13 @@ TEST(FeesWindow, CharactersTheFileCannotHoldAreNamedNotLost) {
     fake.writeFile("tarifs.tvx", shippedFile());
     FeesWindow w(fake.windows());
     w.show();
-    w.TxtGyn01->setText(QStringLiteral("38,40 → 40 ✓"));
-    w.Enregistrer->click();
+    control<QLineEdit>(w, "TxtGyn01")->setText(QStringLiteral("38,40 → 40 ✓"));
+    control<QPushButton>(w, "Enregistrer")->click();
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown[0].contains(QStringLiteral("→ ✓")))
         << fake.messages.shown[0].toStdString();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.TxtGyn01->text(), QStringLiteral("38,40 → 40 ✓"));
+    EXPECT_EQ(control<QLineEdit>(w, "TxtGyn01")->text(), QStringLiteral("38,40 → 40 ✓"));
     EXPECT_EQ(fake.readFile("tarifs.tvx"), shippedFile());
 }
 
@@ -210,8 +214,8 @@ TEST(FeesWindow, AnnulerQuitterLeavesTheFileAlone) {
     fake.writeFile("tarifs.tvx", shippedFile());
     FeesWindow w(fake.windows());
     w.show();
-    typeText(w.TxtEC, "5");
-    w.Quitter->click();
+    typeText(control<QLineEdit>(w, "TxtEC"), "5");
+    control<QPushButton>(w, "Quitter")->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(fake.readFile("tarifs.tvx"), shippedFile());
 
@@ -228,10 +232,10 @@ TEST(FeesWindow, ControlsAreNamedLabelledAndInReadingOrder) {
     w.show();
     EXPECT_EQ(w.objectName(), "FrmTarifs");
     EXPECT_EQ(w.windowTitle(), "Tarifs habituels");
-    EXPECT_EQ(w.TxtGyn01->accessibleName(), "Pose DIU (JKLD001)");
-    EXPECT_EQ(w.TxtECs->accessibleName(), "CS");
-    EXPECT_EQ(w.Enregistrer->accessibleName(), "Enregistrer");
-    EXPECT_EQ(w.Quitter->accessibleName(), "Annuler / Quitter");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtGyn01")->accessibleName(), "Pose DIU (JKLD001)");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtECs")->accessibleName(), "CS");
+    EXPECT_EQ(control<QPushButton>(w, "Enregistrer")->accessibleName(), "Enregistrer");
+    EXPECT_EQ(control<QPushButton>(w, "Quitter")->accessibleName(), "Annuler / Quitter");
 
     // Each amount has its act as a caption and its place in the keyboard's order.
     QWidget* previous = nullptr;
@@ -250,7 +254,7 @@ TEST(FeesWindow, ControlsAreNamedLabelledAndInReadingOrder) {
         }
         previous = field;
     }
-    EXPECT_EQ(nextTabStop(previous), w.Enregistrer);
+    EXPECT_EQ(nextTabStop(previous), control<QPushButton>(w, "Enregistrer"));
 
     // The frames of the acts.
     QStringList frames;

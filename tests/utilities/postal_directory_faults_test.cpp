@@ -16,6 +16,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/file_size_limit.h"
 #include "support/sqlite_fixture.h"
@@ -25,6 +26,7 @@
 namespace tovimar {
 namespace {
 
+using testing::control;
 using testing::FakePlatform;
 using testing::typeText;
 
@@ -56,10 +58,10 @@ class InstalledPostalDirectory : public ::testing::Test {
         return *window;
     }
     void addTown(PostalDirectoryWindow& w, const QString& town, const QString& code) {
-        QTest::mouseClick(w.CmdNouv, Qt::LeftButton);
-        typeText(w.TxtVilNew, town);
-        typeText(w.TxtCodeNew, code);
-        QTest::mouseClick(w.CmdEnregNew, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(w, "CmdNouv"), Qt::LeftButton);
+        typeText(control<QLineEdit>(w, "TxtVilNew"), town);
+        typeText(control<QLineEdit>(w, "TxtCodeNew"), code);
+        QTest::mouseClick(control<QPushButton>(w, "CmdEnregNew"), Qt::LeftButton);
     }
 
     FakePlatform fake;
@@ -89,8 +91,8 @@ TEST_F(InstalledPostalDirectory, ACopyThatCannotBeMadeIsToldWithItsCauseAtTheCha
         open();
     }
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << "searching needs no copy";
-    window->TxtVilles->setFocus();
-    QTest::keyClicks(window->TxtVilles, "PARIS");
+    control<QLineEdit>(*window, "TxtVilles")->setFocus();
+    QTest::keyClicks(control<QLineEdit>(*window, "TxtVilles"), "PARIS");
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join('|').toStdString();
     addTown(*window, "VILLENEUVE-TOVIMAR", "99999");
     ASSERT_EQ(fake.messages.shown.size(), 1);
@@ -119,12 +121,12 @@ class FailingPostalDirectory : public ::testing::Test {
         window->show();
     }
     void correctParis() {
-        window->TxtVilles->setFocus();
-        QTest::keyClicks(window->TxtVilles, "PARIS");
-        QTest::mouseClick(window->CmdModif, Qt::LeftButton);
-        window->TxtVilModif->setText("LUTECE");
+        control<QLineEdit>(*window, "TxtVilles")->setFocus();
+        QTest::keyClicks(control<QLineEdit>(*window, "TxtVilles"), "PARIS");
+        QTest::mouseClick(control<QPushButton>(*window, "CmdModif"), Qt::LeftButton);
+        control<QLineEdit>(*window, "TxtVilModif")->setText("LUTECE");
         fake.messages.shown.clear();
-        QTest::mouseClick(window->CmdEnregMod, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*window, "CmdEnregMod"), Qt::LeftButton);
     }
 
     FakePlatform fake;
@@ -155,15 +157,15 @@ TEST_F(FailingPostalDirectory, AFileThatIsNoDatabaseSaysSo) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray(8192, 'x'));
     file.close();
-    window->TxtVilles->setFocus();
-    QTest::keyClicks(window->TxtVilles, "P");
+    control<QLineEdit>(*window, "TxtVilles")->setFocus();
+    QTest::keyClicks(control<QLineEdit>(*window, "TxtVilles"), "P");
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_EQ(fake.messages.shown[0], "La base de données CODESPOST n'a pas pu être lue (le "
                                       "fichier n'est pas une base de données).");
     fake.messages.shown.clear();
-    QTest::mouseClick(window->CmdNouv, Qt::LeftButton);
-    typeText(window->TxtVilNew, "PARIS");
-    QTest::mouseClick(window->CmdEnregNew, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(*window, "CmdNouv"), Qt::LeftButton);
+    typeText(control<QLineEdit>(*window, "TxtVilNew"), "PARIS");
+    QTest::mouseClick(control<QPushButton>(*window, "CmdEnregNew"), Qt::LeftButton);
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_EQ(fake.messages.shown[0],
               kChangeFailed.arg("le fichier n'est pas une base de données"));

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/window_registry.h"
@@ -18,6 +19,7 @@
 namespace tovimar {
 namespace {
 
+using testing::control;
 using testing::FakePlatform;
 using testing::typeText;
 
@@ -32,9 +34,16 @@ const QByteArray kTwoLines =
     "\"Saint-\xc9tienne, Cedex 2\",\"Loire\",\"04 77 00 00 00\"\r\n";
 
 QStringList fieldTexts(const PracticeOptionsWindow& w) {
-    return {w.Combo1->currentText(), w.Text1->text(), w.Text2->text(), w.Combo2->currentText(),
-            w.Text3->text(),         w.Text4->text(), w.Text5->text(), w.Text6->text(),
-            w.Text7->text(),         w.Text8->text()};
+    return {control<QComboBox>(w, "Combo1")->currentText(),
+            control<QLineEdit>(w, "Text1")->text(),
+            control<QLineEdit>(w, "Text2")->text(),
+            control<QComboBox>(w, "Combo2")->currentText(),
+            control<QLineEdit>(w, "Text3")->text(),
+            control<QLineEdit>(w, "Text4")->text(),
+            control<QLineEdit>(w, "Text5")->text(),
+            control<QLineEdit>(w, "Text6")->text(),
+            control<QLineEdit>(w, "Text7")->text(),
+            control<QLineEdit>(w, "Text8")->text()};
 }
 
 // Makes every save into the folder fail. A read-only folder does not stop
@@ -86,8 +95,8 @@ TEST(PracticeOptionsWindow, OpeningShowsTheLastLineOfTheFileWithoutAMessage) {
                                   "04 77 00 00 00"};
     EXPECT_EQ(fieldTexts(w), expected);
     // The two titles are free text: nothing is offered in their lists.
-    EXPECT_EQ(w.Combo1->count(), 0);
-    EXPECT_EQ(w.Combo2->count(), 0);
+    EXPECT_EQ(control<QComboBox>(w, "Combo1")->count(), 0);
+    EXPECT_EQ(control<QComboBox>(w, "Combo2")->count(), 0);
     EXPECT_EQ(w.currentOptions().town, "Saint-Étienne, Cedex 2");
 }
 
@@ -114,8 +123,8 @@ TEST(PracticeOptionsWindow, AMissingOrBrokenFileIsReportedAndTheScreenStaysUsabl
 
         // Still usable: typing and saving create a good file.
         w.show();
-        typeText(w.Text8, "0102");
-        w.Enregistre->click();
+        typeText(control<QLineEdit>(w, "Text8"), "0102");
+        control<QPushButton>(w, "Enregistre")->click();
         EXPECT_FALSE(w.isVisible()) << c.name;
         const PracticeOptionsReading saved =
             readPracticeOptions(fake.readFile("options.tvx").toStdString());
@@ -130,16 +139,16 @@ TEST(PracticeOptionsWindow, SavingWritesTheTypedTextsInWindows1252AndCloses) {
     fake.writeFile("options.tvx", "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
     PracticeOptionsWindow w(fake.windows());
     w.show();
-    typeText(w.Combo1->lineEdit(), "Docteur");
-    typeText(w.Text1, "D'ARC");
-    typeText(w.Text2, "Hélène");
-    typeText(w.Combo2->lineEdit(), "Gynécologue-obstétricien");
-    typeText(w.Text3, "Clinique \"Les Tilleuls\"");
-    typeText(w.Text4, "12, rue de l'Église");
-    typeText(w.Text6, "Saint-Étienne, Cedex 2");
-    typeText(w.Text7, "Loire");
-    typeText(w.Text8, "04 77 00 00 00");
-    w.Enregistre->click();
+    typeText(control<QComboBox>(w, "Combo1")->lineEdit(), "Docteur");
+    typeText(control<QLineEdit>(w, "Text1"), "D'ARC");
+    typeText(control<QLineEdit>(w, "Text2"), "Hélène");
+    typeText(control<QComboBox>(w, "Combo2")->lineEdit(), "Gynécologue-obstétricien");
+    typeText(control<QLineEdit>(w, "Text3"), "Clinique \"Les Tilleuls\"");
+    typeText(control<QLineEdit>(w, "Text4"), "12, rue de l'Église");
+    typeText(control<QLineEdit>(w, "Text6"), "Saint-Étienne, Cedex 2");
+    typeText(control<QLineEdit>(w, "Text7"), "Loire");
+    typeText(control<QLineEdit>(w, "Text8"), "04 77 00 00 00");
+    control<QPushButton>(w, "Enregistre")->click();
 
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join("|").toStdString();
@@ -159,12 +168,12 @@ TEST(PracticeOptionsWindow, AFailedSaveIsReportedAndKeepsTheScreenOpenWithItsTex
     fake.writeFile("options.tvx", kTwoLines);
     PracticeOptionsWindow w(fake.windows());
     w.show();
-    w.Text1->clear();
-    typeText(w.Text1, "NOUVEAU");
+    control<QLineEdit>(w, "Text1")->clear();
+    typeText(control<QLineEdit>(w, "Text1"), "NOUVEAU");
     const QStringList typed = fieldTexts(w);
     {
         FailingSaves failing(fake);
-        w.Enregistre->click();
+        control<QPushButton>(w, "Enregistre")->click();
     }
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(
@@ -174,7 +183,7 @@ TEST(PracticeOptionsWindow, AFailedSaveIsReportedAndKeepsTheScreenOpenWithItsTex
     EXPECT_EQ(fieldTexts(w), typed);
 
     // Once the folder can be written again, the same screen saves.
-    w.Enregistre->click();
+    control<QPushButton>(w, "Enregistre")->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(readPracticeOptions(fake.readFile("options.tvx").toStdString()).options.lastName,
               "NOUVEAU");
@@ -185,10 +194,10 @@ TEST(PracticeOptionsWindow, EffacerEmptiesTheFieldsAndQuitterLeavesTheFileAlone)
     fake.writeFile("options.tvx", kTwoLines);
     PracticeOptionsWindow w(fake.windows());
     w.show();
-    w.Annuler->click();
+    control<QPushButton>(w, "Annuler")->click();
     EXPECT_EQ(fieldTexts(w), QStringList(10, QString()));
     EXPECT_TRUE(w.isVisible());
-    w.Quitte->click();
+    control<QPushButton>(w, "Quitte")->click();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(fake.readFile("options.tvx"), kTwoLines);
 }
@@ -200,8 +209,8 @@ TEST(PracticeOptionsWindow, ControlsAreNamedLabelledAndInReadingOrder) {
     w.show();
     EXPECT_EQ(w.objectName(), "Form5");
     EXPECT_EQ(w.windowTitle(), "En tête et seuil pour l'amniocentèse");
-    EXPECT_TRUE(w.Combo1->isEditable());
-    EXPECT_TRUE(w.Combo2->isEditable());
+    EXPECT_TRUE(control<QComboBox>(w, "Combo1")->isEditable());
+    EXPECT_TRUE(control<QComboBox>(w, "Combo2")->isEditable());
 
     struct Control {
         QWidget* widget;
@@ -209,20 +218,20 @@ TEST(PracticeOptionsWindow, ControlsAreNamedLabelledAndInReadingOrder) {
         QString label;
     };
     const Control controls[] = {
-        {w.Combo1, "Combo1", "Civilité"},
-        {w.Text1, "Text1", "NOM"},
-        {w.Text2, "Text2", "Prénom"},
-        {w.Combo2, "Combo2", "Spécialité"},
-        {w.Text3, "Text3", "Etablissement"},
-        {w.Text4, "Text4", "Adresse 1"},
-        {w.Text5, "Text5", "Adresse 2"},
-        {w.Text6, "Text6", "Ville"},
-        {w.Text7, "Text7", "Département"},
-        {w.Text8, "Text8", "Télephone"},
-        {w.CboConduite, "CboConduite", "Conduite selon"},
-        {w.Annuler, "Annuler", "Effacer"},
-        {w.Quitte, "Quitte", "Quitter"},
-        {w.Enregistre, "Enregistre", "Enregistrer Quitter"},
+        {control<QComboBox>(w, "Combo1"), "Combo1", "Civilité"},
+        {control<QLineEdit>(w, "Text1"), "Text1", "NOM"},
+        {control<QLineEdit>(w, "Text2"), "Text2", "Prénom"},
+        {control<QComboBox>(w, "Combo2"), "Combo2", "Spécialité"},
+        {control<QLineEdit>(w, "Text3"), "Text3", "Etablissement"},
+        {control<QLineEdit>(w, "Text4"), "Text4", "Adresse 1"},
+        {control<QLineEdit>(w, "Text5"), "Text5", "Adresse 2"},
+        {control<QLineEdit>(w, "Text6"), "Text6", "Ville"},
+        {control<QLineEdit>(w, "Text7"), "Text7", "Département"},
+        {control<QLineEdit>(w, "Text8"), "Text8", "Télephone"},
+        {control<QComboBox>(w, "CboConduite"), "CboConduite", "Conduite selon"},
+        {control<QPushButton>(w, "Annuler"), "Annuler", "Effacer"},
+        {control<QPushButton>(w, "Quitte"), "Quitte", "Quitter"},
+        {control<QPushButton>(w, "Enregistre"), "Enregistre", "Enregistrer Quitter"},
     };
     QList<QWidget*> order;
     for (const Control& c : controls) {
@@ -242,19 +251,19 @@ TEST(PracticeOptionsWindow, ControlsAreNamedLabelledAndInReadingOrder) {
 
     // Two per line for Civilité/NOM and Ville/Département; the others one per line.
     auto top = [&](QWidget* x) { return x->mapTo(&w, QPoint(0, x->height() / 2)).y(); };
-    EXPECT_EQ(top(w.Combo1), top(w.Text1));
-    EXPECT_EQ(top(w.Text6), top(w.Text7));
-    EXPECT_LT(top(w.Text1), top(w.Text2));
-    EXPECT_LT(top(w.Text5), top(w.Text6));
-    EXPECT_LT(top(w.Text7), top(w.Text8));
+    EXPECT_EQ(top(control<QComboBox>(w, "Combo1")), top(control<QLineEdit>(w, "Text1")));
+    EXPECT_EQ(top(control<QLineEdit>(w, "Text6")), top(control<QLineEdit>(w, "Text7")));
+    EXPECT_LT(top(control<QLineEdit>(w, "Text1")), top(control<QLineEdit>(w, "Text2")));
+    EXPECT_LT(top(control<QLineEdit>(w, "Text5")), top(control<QLineEdit>(w, "Text6")));
+    EXPECT_LT(top(control<QLineEdit>(w, "Text7")), top(control<QLineEdit>(w, "Text8")));
 
     // The focus chain visits the controls in reading order.
     QList<QWidget*> visited;
-    QWidget* x = w.Combo1;
+    QWidget* x = control<QComboBox>(w, "Combo1");
     do {
         if (order.contains(x) && !visited.contains(x)) visited.append(x);
         x = x->nextInFocusChain();
-    } while (x != w.Combo1 && visited.size() < order.size());
+    } while (x != control<QComboBox>(w, "Combo1") && visited.size() < order.size());
     EXPECT_EQ(visited, order);
 }
 
@@ -288,7 +297,7 @@ TEST(PracticeOptionsWindow, PrintoutsUseTheOpenScreenOtherwiseTheFile) {
     EXPECT_EQ(windows.existing<PracticeOptionsWindow>(), nullptr); // no screen was built
 
     PracticeOptionsWindow& screen = windows.open<PracticeOptionsWindow>();
-    screen.Text1->setText("MARTIN"); // typed, not saved
+    control<QLineEdit>(screen, "Text1")->setText("MARTIN"); // typed, not saved
     EXPECT_EQ(currentPracticeOptions(windows).lastName, "MARTIN");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
@@ -307,29 +316,31 @@ TEST(PracticeOptionsWindow, TheConductChoiceIsSavedAfterTheTextsAndOldFilesKeepT
     fake.writeFile("options.tvx", kTwoLines);
     EXPECT_EQ(currentScreeningStrategy(fake.windows()), ScreeningStrategy::SingleThreshold);
     PracticeOptionsWindow& w = fake.windows().open<PracticeOptionsWindow>();
-    ASSERT_EQ(w.CboConduite->count(), 2);
-    EXPECT_EQ(w.CboConduite->itemText(0), "le seuil unique des réglages du terme");
-    EXPECT_EQ(w.CboConduite->itemText(1), "les seuils de 2018 (1/1000 et 1/50)");
-    EXPECT_EQ(w.CboConduite->currentIndex(), 0);
+    ASSERT_EQ(control<QComboBox>(w, "CboConduite")->count(), 2);
+    EXPECT_EQ(control<QComboBox>(w, "CboConduite")->itemText(0),
+              "le seuil unique des réglages du terme");
+    EXPECT_EQ(control<QComboBox>(w, "CboConduite")->itemText(1),
+              "les seuils de 2018 (1/1000 et 1/50)");
+    EXPECT_EQ(control<QComboBox>(w, "CboConduite")->currentIndex(), 0);
 
-    w.CboConduite->setCurrentIndex(1);
+    control<QComboBox>(w, "CboConduite")->setCurrentIndex(1);
     // The open screen's choice is in force before it is saved.
     EXPECT_EQ(currentScreeningStrategy(fake.windows()), ScreeningStrategy::Thresholds2018);
-    w.Annuler->click();
-    EXPECT_EQ(w.CboConduite->currentIndex(), 1);
-    EXPECT_EQ(w.Text1->text(), "");
-    typeText(w.Text1, "DUPONT");
-    w.Enregistre->click();
+    control<QPushButton>(w, "Annuler")->click();
+    EXPECT_EQ(control<QComboBox>(w, "CboConduite")->currentIndex(), 1);
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "");
+    typeText(control<QLineEdit>(w, "Text1"), "DUPONT");
+    control<QPushButton>(w, "Enregistre")->click();
     EXPECT_TRUE(fake.messages.shown.isEmpty()) << fake.messages.shown.join("|").toStdString();
     EXPECT_EQ(fake.readFile("options.tvx"),
               "\"\",\"DUPONT\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"2018\"\r\n");
 
     PracticeOptionsWindow again(fake.windows());
-    EXPECT_EQ(again.CboConduite->currentIndex(), 1);
-    EXPECT_EQ(again.Text1->text(), "DUPONT");
+    EXPECT_EQ(control<QComboBox>(again, "CboConduite")->currentIndex(), 1);
+    EXPECT_EQ(control<QLineEdit>(again, "Text1")->text(), "DUPONT");
 
-    again.CboConduite->setCurrentIndex(0);
-    again.Enregistre->click();
+    control<QComboBox>(again, "CboConduite")->setCurrentIndex(0);
+    control<QPushButton>(again, "Enregistre")->click();
     EXPECT_EQ(fake.readFile("options.tvx"),
               "\"\",\"DUPONT\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
 }
@@ -344,8 +355,8 @@ TEST(PracticeOptionsWindow, AnUnknownConductChoiceIsToldAndGivesTheSingleThresho
     EXPECT_TRUE(fake.messages.shown.isEmpty());
     PracticeOptionsWindow w(fake.windows());
     EXPECT_EQ(fake.messages.shown, QStringList{kReadFailure});
-    EXPECT_EQ(w.Text1->text(), "DUPONT");
-    EXPECT_EQ(w.CboConduite->currentIndex(), 0);
+    EXPECT_EQ(control<QLineEdit>(w, "Text1")->text(), "DUPONT");
+    EXPECT_EQ(control<QComboBox>(w, "CboConduite")->currentIndex(), 0);
 }
 
 } // namespace
