@@ -97,6 +97,7 @@ void PretermLabourWindow::build() {
 
     // The age, held as text for the risk; never shown.
     Text1 = lineEdit("Text1", QStringLiteral("Âge gestationnel"), true);
+    Text1->setParent(this); // hidden, but owned by the window like every control
     Text1->hide();
     LblSA = resultText("LblSA", QStringLiteral("Âge gestationnel aujourd'hui"));
     LblSA->setStyleSheet("font-weight: bold");

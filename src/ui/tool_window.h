@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "ui/window_registry.h"
+
 class QAbstractButton;
 class QAction;
 class QBoxLayout;
@@ -14,7 +16,6 @@ class QMenuBar;
 
 namespace tovimar {
 
-class WindowRegistry;
 struct Platform;
 
 class ToolWindow : public QWidget {
@@ -39,6 +40,15 @@ class ToolWindow : public QWidget {
     QAction* addQuitEntry(QMenuBar* bar, const char* name, const QString& caption);
     // Its "Aide": shows the help at `topic`.
     QAction* addHelpEntry(QMenuBar* bar, const char* name, const QString& caption, int topic);
+
+    // The window's companions: windows of its own (its about box, its method
+    // sheet, its calendars) that hold nothing of another window. The registry
+    // keeps them like every window; only their owner shows or closes them.
+    template <class W> W& companion() { return windows_.get<W>(); }
+    template <class W> W& showCompanion() { return windows_.open<W>(); }
+    template <class W> void closeCompanion() {
+        if (W* window = windows_.existing<W>()) window->close();
+    }
 
     void keyPressEvent(QKeyEvent* event) override;
     // A window that grows (a panel of results shown) stays within the screen.

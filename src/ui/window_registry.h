@@ -43,8 +43,19 @@ class WindowRegistry {
             window->setAttribute(Qt::WA_DeleteOnClose);
             slot = window;
             builders_[std::type_index(typeid(W))] = [this]() -> QWidget* { return &get<W>(); };
+            for (const auto& link : links_[std::type_index(typeid(W))])
+                link(window);
         }
         return *static_cast<W*>(slot.data());
+    }
+
+    // Runs `link` on every W as soon as it is built (again after a renewal):
+    // how the table of links connects a window that does not exist yet.
+    template <class W> void whenBuilt(std::function<void(W&)> link) {
+        auto& links = links_[std::type_index(typeid(W))];
+        links.push_back(
+            [link = std::move(link)](QWidget* window) { link(*static_cast<W*>(window)); });
+        if (W* built = existing<W>()) links.back()(built);
     }
 
     template <class W> W* existing() const {
@@ -123,6 +134,7 @@ class WindowRegistry {
     ConsultationPatient* patient_;
     std::map<std::type_index, QPointer<QWidget>> windows_;
     std::map<std::type_index, std::function<QWidget*()>> builders_;
+    std::map<std::type_index, std::vector<std::function<void(QWidget*)>>> links_;
     Models models_;
     Models consultation_;
 };

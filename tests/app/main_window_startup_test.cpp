@@ -19,6 +19,7 @@
 #include "app/main_window.h"
 #include "app/moon_widget.h"
 #include "dating/term_settings_window.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "ui/date_picker_window.h"
 #include "ui/window_registry.h"
@@ -284,7 +285,6 @@ TEST(MainWindowAccessibility, EveryControlHasAFrenchNameAndTabFollowsReading) {
 
 #include <QToolButton>
 
-#include "support/controls.h"
 #include "ui/pictures.h"
 
 namespace {

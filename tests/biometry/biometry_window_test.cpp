@@ -402,7 +402,7 @@ TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {
     // name typed is the consultation's: it is not asked again.
     control<QLineEdit>(w, "DateJourF3")->clear();
     fake.prompt.answer.clear();
-    control<QMenuBar>(w, "menu")->actions()[1]->trigger();
+    control<QMenuBar>(w, "menuBiometrie")->actions()[1]->trigger();
     EXPECT_EQ(fake.reports.modes.back(), PrintMode::ChoosePrinter);
     EXPECT_EQ(fake.reports.last().choosePrinterCalls(), 1);
     EXPECT_EQ(fake.prompt.asked.size(), 1);
@@ -410,7 +410,7 @@ TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {
     EXPECT_TRUE(
         fake.reports.last().lines().contains("Valeurs biométriques mesurées le 15/03/2010."));
 
-    control<QMenuBar>(w, "menu")
+    control<QMenuBar>(w, "menuBiometrie")
         ->actions()
         .last()
         ->trigger(); // "Aide", after "Copier les résultats"

@@ -325,17 +325,17 @@ TEST(T21RiskWindow, NewPatientClearsEverything) {
 TEST(T21RiskWindow, MenusOpenTheirWindows) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    ASSERT_TRUE(control<QMenuBar>(w, "menuBar"));
+    ASSERT_TRUE(control<QMenuBar>(w, "MenuBar"));
     QStringList titles;
-    for (QAction* a : control<QMenuBar>(w, "menuBar")->actions())
+    for (QAction* a : control<QMenuBar>(w, "MenuBar")->actions())
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{"&Imprimer", "&Options", "&Copier les résultats", "&Aide",
                                    "A &propos"}));
 
-    control<QAction>(w, "actionHelp")->trigger();
+    control<QAction>(w, "MnuAide")->trigger();
     EXPECT_EQ(c.fake.help.topics, std::vector<int>{70});
 
-    control<QAction>(w, "actionAbout")->trigger();
+    control<QAction>(w, "MnuAPropos")->trigger();
     auto* about = c.fake.windows().existing<T21AboutWindow>();
     ASSERT_TRUE(about);
     EXPECT_TRUE(about->isVisible());
@@ -345,12 +345,12 @@ TEST(T21RiskWindow, MenusOpenTheirWindows) {
     EXPECT_TRUE(control<QPlainTextEdit>(*about, "Text1")->toPlainText().contains("10. "));
     EXPECT_EQ(control<QPushButton>(*about, "Command1")->text(), "Fermer");
 
-    control<QAction>(w, "actionLetterhead")->trigger();
+    control<QAction>(w, "MnuEntete")->trigger();
     auto* options = c.fake.windows().existing<PracticeOptionsWindow>();
     ASSERT_TRUE(options);
     EXPECT_TRUE(options->isVisible());
 
-    control<QAction>(w, "actionThreshold")->trigger();
+    control<QAction>(w, "MnuSeuil")->trigger();
     auto* editor = c.fake.windows().existing<TermSettingsWindow>();
     ASSERT_TRUE(editor);
     EXPECT_TRUE(editor->isVisible());
@@ -367,7 +367,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
     c.fill("35", "", "", "");
     c.calculate();
     c.fake.prompt.answer = "Zoé Lefèvre";
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     EXPECT_EQ(c.fake.prompt.asked, QStringList{"Saisissez le Nom et prénom de la Patiente."});
     ASSERT_EQ(c.fake.reports.printers.size(), 1u);
     EXPECT_EQ(c.fake.reports.modes.back(), PrintMode::ChoosePrinter);
@@ -383,7 +383,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
     // The threshold typed in the editor, not saved: N = T gives the high-risk advice.
     auto& editor = c.fake.windows().open<TermSettingsWindow>();
     control<QLineEdit>(editor, "TxtRisqueLim")->setText("347");
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     ASSERT_EQ(c.fake.reports.printers.size(), 2u);
     const QStringList high = letterLines(c);
     EXPECT_TRUE(high.join('\n').contains(
@@ -391,7 +391,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
 
     // A sign ticked: the after-scan section.
     c.tick(2, true);
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     const QString withSign = letterLines(c).join('\n');
     EXPECT_TRUE(withSign.contains("  - APRES EXAMEN ECHOGRAPHIQUE MORPHOLOGIQUE"));
     EXPECT_TRUE(withSign.contains("est estimé à 1/231."));
@@ -400,7 +400,7 @@ TEST(T21RiskWindow, LetterUsesTheThresholdTheEditorShows) {
 TEST(T21RiskWindow, NoLetterWithoutARiskOrAThreshold) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    control<QAction>(w, "actionPrint")
+    control<QAction>(w, "MnuImprimer")
         ->trigger(); // nothing calculated yet: the letter asks for the calculation
     EXPECT_TRUE(c.fake.prompt.asked.isEmpty());
     EXPECT_TRUE(c.fake.reports.printers.empty());
@@ -413,7 +413,7 @@ TEST(T21RiskWindow, NoLetterWithoutARiskOrAThreshold) {
     c.calculate();
     auto& editor = c.fake.windows().open<TermSettingsWindow>();
     control<QLineEdit>(editor, "TxtRisqueLim")->setText("40000");
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     EXPECT_TRUE(c.fake.prompt.asked.isEmpty());
     EXPECT_TRUE(c.fake.reports.printers.empty());
     EXPECT_TRUE(c.fake.messages.shown.isEmpty());
@@ -426,7 +426,7 @@ TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
     c.tick(1, true);
     c.calculate();
     EXPECT_EQ(control<QLabel>(w, "LblRGlobal")->text(), "216580");
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     const QString letter = letterLines(c).join('\n');
     EXPECT_TRUE(letter.contains("est estimé à 1/216580."));
     EXPECT_TRUE(letter.contains("La mesure de la clarté nucale est de 1,2 mm"));
@@ -438,7 +438,7 @@ TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
     EXPECT_EQ(control<QLabel>(w, "LblRGlobal")->text(), "");
     EXPECT_EQ(control<QLabel>(w, "LblRiskIntT")->text(), "");
     c.fake.messages.shown.clear();
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     EXPECT_EQ(c.fake.reports.printers.size(), printed);
     ASSERT_EQ(c.fake.messages.shown.size(), 1);
     EXPECT_TRUE(c.fake.messages.shown[0].startsWith("Calculez d'abord le risque"));
@@ -560,7 +560,7 @@ TEST(T21RiskWindow, LetterUnderThe2018ThresholdsGivesTheBandsParagraph) {
                           Case{"1001", "Ce risque est inférieur à 1/1000"}}) {
         c.type(control<QLineEdit>(w, "TxtRiskComb"), k.n);
         c.calculate();
-        control<QAction>(w, "actionPrint")->trigger();
+        control<QAction>(w, "MnuImprimer")->trigger();
         const QString letter = letterLines(c).join('\n');
         EXPECT_TRUE(letter.contains(QStringLiteral("Au moment du dépistage : 1/") + k.n)) << k.n;
         EXPECT_TRUE(letter.contains(
@@ -575,14 +575,14 @@ TEST(T21RiskWindow, LetterUnderThe2018ThresholdsGivesTheBandsParagraph) {
     // Age alone: no combined risk to judge, and the letter says so.
     c.type(control<QLineEdit>(w, "TxtRiskComb"), "");
     c.calculate();
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     EXPECT_TRUE(letterLines(c).join('\n').contains("Aucun risque combiné au moment du dépistage"));
 
     // Back to the single threshold: the laboratory's risk against 1/250.
     c.chooseConduct(ScreeningStrategy::SingleThreshold);
     c.type(control<QLineEdit>(w, "TxtRiskComb"), "250");
     c.calculate();
-    control<QAction>(w, "actionPrint")->trigger();
+    control<QAction>(w, "MnuImprimer")->trigger();
     const QString single = letterLines(c).join('\n');
     EXPECT_TRUE(single.contains("est estimé à 1/250.")) << single.toStdString();
     EXPECT_TRUE(single.contains("Ce risque est considéré comme relativement élevé"));
