@@ -19,7 +19,7 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
-#include "ui/date_picker_window.h"
+#include "ui/date_field.h"
 #include "ui/key_filters.h"
 #include "ui/slider_field.h"
 #include "ui/window_registry.h"
@@ -66,8 +66,12 @@ void MainWindow::connectReactions() {
     acceptDateCharacters(DateDG, refused);
     for (QLineEdit* e : {Sac, CRL, Bip, Fem, SemA, NbrEnf})
         acceptDigitsOnly(e);
-    for (QLineEdit* e : {DateDR, DateDG, DateX})
-        e->installEventFilter(this);
+    offerSharedCalendar(DateDG, windows_, QStringLiteral("Date du début de grossesse"),
+                        QStringLiteral("Calendrier du début de grossesse"));
+    offerSharedCalendar(DateDR, windows_, QStringLiteral("Date des dernières règles"),
+                        QStringLiteral("Calendrier des dernières règles"));
+    offerSharedCalendar(DateX, windows_, QStringLiteral("Date de l'échographie"),
+                        QStringLiteral("Calendrier de l'échographie"));
 
     connect(DateDR, &QLineEdit::textChanged, this, &MainWindow::onDateDRChanged);
     connect(DateDG, &QLineEdit::textChanged, this, &MainWindow::onDateDGChanged);
@@ -107,25 +111,6 @@ void MainWindow::connectReactions() {
     connect(TxtDateJ, &QLineEdit::textChanged, this, &MainWindow::onTxtDateJChanged);
     connect(CmdDateMoins, &QPushButton::clicked, this, [this] { stepMoonDay(-1); });
     connect(CmdDatePlus, &QPushButton::clicked, this, [this] { stepMoonDay(1); });
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        auto& picker = windows_.get<DatePickerWindow>();
-        if (watched == DateDG)
-            picker.openFor(DatePickerWindow::StartOfPregnancy, DateDG,
-                           QStringLiteral("Date du début de grossesse"));
-        else if (watched == DateDR)
-            picker.openFor(DatePickerWindow::LastPeriod, DateDR,
-                           QStringLiteral("Date des dernières règles"));
-        else if (watched == DateX)
-            picker.openFor(DatePickerWindow::UltrasoundDay, DateX,
-                           QStringLiteral("Date de l'échographie"));
-        else
-            return QMainWindow::eventFilter(watched, event);
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::refuseDateKey() {

@@ -31,7 +31,7 @@
 #include "platform/platform.h"
 #include "platform/text_prompt.h"
 #include "ui/controls.h"
-#include "ui/date_picker_window.h"
+#include "ui/date_field.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/slider_field.h"
@@ -145,8 +145,11 @@ void BiometryWindow::build() {
     for (QLineEdit* f : {DateDGf3, DateJourF3}) {
         f->setPlaceholderText(QStringLiteral("JJ/MM/AAAA"));
         f->setMaximumWidth(120);
-        f->installEventFilter(this);
     }
+    offerSharedCalendar(DateDGf3, windows(), QStringLiteral("Date du début de grossesse"),
+                        QStringLiteral("Calendrier du début de grossesse (biométrie)"));
+    offerSharedCalendar(DateJourF3, windows(), QStringLiteral("Date de l'échographie"),
+                        QStringLiteral("Calendrier du jour de l'échographie (biométrie)"));
     auto* top = new QHBoxLayout;
     top->addWidget(caption(QStringLiteral("Début de &Grossesse"), DateDGf3));
     top->addWidget(DateDGf3);
@@ -429,22 +432,6 @@ void BiometryWindow::closeEvent(QCloseEvent* event) {
     // window goes on writing into it.
     event->ignore();
     hide();
-}
-
-bool BiometryWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == DateDGf3) {
-            windows().get<DatePickerWindow>().openFor(DatePickerWindow::BiometryStart, DateDGf3,
-                                                      QStringLiteral("Date du début de grossesse"));
-            return true;
-        }
-        if (watched == DateJourF3) {
-            windows().get<DatePickerWindow>().openFor(DatePickerWindow::BiometryScanDay, DateJourF3,
-                                                      QStringLiteral("Date de l'échographie"));
-            return true;
-        }
-    }
-    return ToolWindow::eventFilter(watched, event);
 }
 
 void BiometryWindow::setWeeksOfAmenorrhoea(int weeks) {

@@ -75,7 +75,6 @@ class BiometryWindow : public ToolWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void build();

@@ -22,6 +22,7 @@
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/date_field.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/slider_field.h"
@@ -87,8 +88,9 @@ void PretermLabourWindow::build() {
         date->setToolTip(QStringLiteral("JJ/MM/AAAA ; double clic : calendrier"));
         // Only what a date is written with; other keys are simply ignored.
         acceptDateCharacters(date, [] {});
-        date->installEventFilter(this);
     }
+    offerOwnCalendar<PretermStartCalendar>(DateDG, windows());
+    offerOwnCalendar<PretermLmpCalendar>(DateDR, windows());
     auto* dates = new QHBoxLayout;
     dates->addWidget(frame(QStringLiteral("DDR"), DateDR));
     dates->addWidget(frame(QStringLiteral("Début gross. "), DateDG));
@@ -196,20 +198,6 @@ void PretermLabourWindow::build() {
 
 void PretermLabourWindow::setStartOfPregnancy(const QString& text) {
     DateDG->setText(text);
-}
-
-bool PretermLabourWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == DateDG) {
-            windows().get<PretermStartCalendar>().openFor(DateDG);
-            return true;
-        }
-        if (watched == DateDR) {
-            windows().get<PretermLmpCalendar>().openFor(DateDR);
-            return true;
-        }
-    }
-    return ToolWindow::eventFilter(watched, event);
 }
 
 void PretermLabourWindow::onDateDRChanged() {

@@ -50,8 +50,6 @@ class PretermLabourWindow : public ToolWindow {
     QPushButton *CmdCalcule, *CmdEfface, *Command1;
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void build();
     void onDateDRChanged();

@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedLayout>
 #include <QVBoxLayout>
 
 #include "core/vb_date.h"
@@ -18,32 +17,13 @@
 
 namespace tovimar {
 
-namespace {
-
-// Each calendar is named after the field it fills.
-const char* const kCalendarNames[] = {
-    "Calendrier du début de grossesse", "Calendrier des dernières règles",
-    "Calendrier de l'échographie", "Calendrier du début de grossesse (biométrie)",
-    "Calendrier du jour de l'échographie (biométrie)"};
-
-} // namespace
-
 DatePickerWindow::DatePickerWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form6", QStringLiteral("Calendrier")), clock_(windows.platform().clock) {
     auto* layout = new QVBoxLayout(this);
-    stack_ = new QStackedLayout;
-    for (int i = 0; i < 5; ++i) {
-        const QByteArray name = "Calendar" + QByteArray::number(i + 1);
-        auto* calendar = frenchCalendar(name.constData(), QString::fromUtf8(kCalendarNames[i]));
-        const auto target = static_cast<Target>(i);
-        connect(calendar, &QCalendarWidget::clicked, this,
-                [this, target](QDate d) { pick(target, d); });
-        connect(calendar, &QCalendarWidget::activated, this,
-                [this, target](QDate d) { pick(target, d); });
-        calendars_[i] = calendar;
-        stack_->addWidget(calendar);
-    }
-    layout->addLayout(stack_);
+    calendar_ = frenchCalendar("Calendar1", QStringLiteral("Calendrier"));
+    connect(calendar_, &QCalendarWidget::clicked, this, &DatePickerWindow::pick);
+    connect(calendar_, &QCalendarWidget::activated, this, &DatePickerWindow::pick);
+    layout->addWidget(calendar_);
     auto* quit = button("CmdQuitter", QStringLiteral("Quitter"));
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(quit, 0, Qt::AlignRight);
@@ -51,17 +31,18 @@ DatePickerWindow::DatePickerWindow(WindowRegistry& windows)
     adjustSize();
 }
 
-void DatePickerWindow::openFor(Target target, QLineEdit* field, const QString& title) {
-    fields_[target] = field;
+void DatePickerWindow::openFor(QLineEdit* field, const QString& title,
+                               const QString& calendarName) {
+    field_ = field;
     setWindowTitle(title);
     setAccessibleName(title);
-    stack_->setCurrentIndex(target);
+    calendar_->setAccessibleName(calendarName);
     // Wide enough for the title bar to show the whole title.
     const int titleWidth = fontMetrics().horizontalAdvance(title) + 120;
     if (width() < titleWidth) resize(titleWidth, height());
     // Opens on the field's own date when it holds one, else on today.
     const auto shown = field ? readFrenchDate(field->text().toStdString()) : std::nullopt;
-    calendars_[target]->setSelectedDate(toQDate(shown.value_or(clock_.today())));
+    calendar_->setSelectedDate(toQDate(shown.value_or(clock_.today())));
     // Centred across, 3500 twips (about 233 pixels) from the top of the screen.
     if (const QScreen* screen = this->screen()) {
         const QRect area = screen->availableGeometry();
@@ -70,12 +51,11 @@ void DatePickerWindow::openFor(Target target, QLineEdit* field, const QString& t
     show();
     raise();
     activateWindow();
-    calendars_[target]->setFocus();
+    calendar_->setFocus();
 }
 
-void DatePickerWindow::pick(Target target, QDate day) {
-    if (QLineEdit* field = fields_[target])
-        field->setText(QString::fromStdString(toVbDate(day).toText()));
+void DatePickerWindow::pick(QDate day) {
+    if (field_) field_->setText(QString::fromStdString(toVbDate(day).toText()));
 }
 
 } // namespace tovimar

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Form6: the month calendars that fill date fields. One calendar per target
-// field, stacked at the same place; a click on a day writes it into the
+// Form6: the month calendar shared by date fields. Opened for a field, it
+// takes the field's title and name; a click on a day writes it into that
 // field, which reacts as if typed. The window stays open between picks.
 
+#include <QLineEdit>
 #include <QPointer>
-#include <array>
 
 #include "ui/tool_window.h"
 
 class QCalendarWidget;
-class QLineEdit;
-class QStackedLayout;
 
 namespace tovimar {
 
@@ -21,20 +19,21 @@ class WindowRegistry;
 class DatePickerWindow : public ToolWindow {
     Q_OBJECT
   public:
-    enum Target { StartOfPregnancy, LastPeriod, UltrasoundDay, BiometryStart, BiometryScanDay };
-
     explicit DatePickerWindow(WindowRegistry& windows);
-    // Shows the target's calendar under the given title, on the field's date if it holds one.
-    void openFor(Target target, QLineEdit* field, const QString& title);
+    // Shows the calendar for the field under the given window title, named
+    // for a screen reader as `calendarName`, on the field's date if it holds
+    // one (else today).
+    void openFor(QLineEdit* field, const QString& title, const QString& calendarName);
 
-    QCalendarWidget* calendar(Target target) const { return calendars_[target]; }
+    QCalendarWidget* calendar() const { return calendar_; }
+    // The field a pick writes into (none before the first opening).
+    QLineEdit* field() const { return field_; }
 
   private:
-    void pick(Target target, QDate day);
+    void pick(QDate day);
 
-    std::array<QCalendarWidget*, 5> calendars_{};
-    std::array<QPointer<QLineEdit>, 5> fields_{};
-    QStackedLayout* stack_;
+    QCalendarWidget* calendar_;
+    QPointer<QLineEdit> field_;
     const Clock& clock_;
 };
 

@@ -241,9 +241,10 @@ TEST(MainWindowDatePickers, ADoubleClickOpensTheCalendarWhoseDayFillsTheField) {
     ASSERT_NE(picker, nullptr);
     EXPECT_TRUE(picker->isVisible());
     EXPECT_EQ(picker->windowTitle(), "Date des dernières règles");
-    EXPECT_TRUE(picker->calendar(DatePickerWindow::LastPeriod)->isVisible());
-    EXPECT_FALSE(picker->calendar(DatePickerWindow::StartOfPregnancy)->isVisible());
-    emit picker->calendar(DatePickerWindow::LastPeriod)->clicked(QDate(2010, 1, 1));
+    EXPECT_TRUE(picker->calendar()->isVisible());
+    EXPECT_EQ(picker->field(), control<QLineEdit>(*s.window, "DateDR"));
+    EXPECT_EQ(picker->calendar()->accessibleName(), "Calendrier des dernières règles");
+    emit picker->calendar()->clicked(QDate(2010, 1, 1));
     EXPECT_EQ(control<QLineEdit>(*s.window, "DateDR")->text(), "01/01/2010");
     EXPECT_EQ(control<QLineEdit>(*s.window, "DateDG")->text(), "15/01/2010");
     EXPECT_EQ(control<QListWidget>(*s.window, "ListePN")->count(), 6);
@@ -252,11 +253,11 @@ TEST(MainWindowDatePickers, ADoubleClickOpensTheCalendarWhoseDayFillsTheField) {
     QTest::mouseDClick(control<QLineEdit>(*s.window, "DateDG"), Qt::LeftButton);
     EXPECT_EQ(s.windows.existing<DatePickerWindow>(), picker);
     EXPECT_EQ(picker->windowTitle(), "Date du début de grossesse");
-    EXPECT_EQ(picker->calendar(DatePickerWindow::StartOfPregnancy)->selectedDate(),
-              QDate(2010, 1, 15));
+    EXPECT_EQ(picker->field(), control<QLineEdit>(*s.window, "DateDG"));
+    EXPECT_EQ(picker->calendar()->selectedDate(), QDate(2010, 1, 15));
     QTest::mouseDClick(control<QLineEdit>(*s.window, "DateX"), Qt::LeftButton);
     EXPECT_EQ(picker->windowTitle(), "Date de l'échographie");
-    emit picker->calendar(DatePickerWindow::UltrasoundDay)->clicked(QDate(2010, 2, 28));
+    emit picker->calendar()->clicked(QDate(2010, 2, 28));
     EXPECT_EQ(control<QLineEdit>(*s.window, "DateX")->text(), "28/02/2010");
 }
 
@@ -321,8 +322,7 @@ TEST(MainWindowDatePickers, ACalendarOnAnEmptyFieldOpensOnToday) {
     QTest::mouseDClick(control<QLineEdit>(*s.window, "DateX"), Qt::LeftButton);
     DatePickerWindow* picker = s.windows.existing<DatePickerWindow>();
     ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->calendar(DatePickerWindow::UltrasoundDay)->selectedDate(),
-              QDate(2010, 3, 15));
+    EXPECT_EQ(picker->calendar()->selectedDate(), QDate(2010, 3, 15));
 }
 
 } // namespace

@@ -174,8 +174,8 @@ TEST(OtherWindowsSize, FitASmallScreenWithNothingCut) {
     patient.show();
     QLineEdit field;
     auto& picker = program.fake.windows().get<DatePickerWindow>();
-    picker.openFor(DatePickerWindow::StartOfPregnancy, &field,
-                   QStringLiteral("Début de grossesse"));
+    picker.openFor(&field, QStringLiteral("Début de grossesse"),
+                   QStringLiteral("Calendrier du début de grossesse"));
     auto& start = program.fake.windows().get<PretermStartCalendar>();
     start.openFor(&field);
     QApplication::processEvents();
