@@ -2,6 +2,7 @@
 // The window kit: what a screen reader hears, the keyboard, and the
 // read/save cycle of a settings file.
 #include <QAccessible>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +20,9 @@
 #include "support/fake_platform.h"
 #include "support/typing.h"
 #include "ui/controls.h"
+#include "ui/date_field.h"
+#include "ui/date_picker_window.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
 #include "ui/settings_file.h"
 #include "ui/slider_field.h"
@@ -221,3 +225,88 @@ TEST(WindowKit, TheMainWindowsResultsAreReadWithTheirValues) {
 }
 
 } // namespace
+
+namespace {
+
+// A window the links table follows: built hidden, renewed with the others.
+class LinkedWindow : public ToolWindow {
+  public:
+    explicit LinkedWindow(WindowRegistry& windows)
+        : ToolWindow(windows, "FormLinked", QStringLiteral("Essai lié")) {}
+    int links = 0;
+};
+
+} // namespace
+
+TEST(WindowKit, ALinkRunsOnAWindowBuiltLaterAndAgainAfterARenewal) {
+    FakePlatform fake;
+    WindowRegistry& windows = fake.windows();
+    std::vector<LinkedWindow*> linked;
+    windows.whenBuilt<LinkedWindow>([&linked](LinkedWindow& w) {
+        ++w.links;
+        linked.push_back(&w);
+    });
+    EXPECT_TRUE(linked.empty()); // nothing built yet
+    LinkedWindow& first = windows.open<LinkedWindow>();
+    ASSERT_EQ(linked.size(), 1u);
+    EXPECT_EQ(linked[0], &first);
+    EXPECT_EQ(first.links, 1);
+    windows.get<LinkedWindow>(); // asking again links nothing twice
+    EXPECT_EQ(first.links, 1);
+
+    windows.renew({}); // shown, so built again in its place
+    LinkedWindow* again = windows.existing<LinkedWindow>();
+    ASSERT_NE(again, nullptr);
+    ASSERT_EQ(linked.size(), 2u);
+    EXPECT_EQ(linked[1], again);
+    EXPECT_EQ(again->links, 1);
+
+    // A link made once the window exists reaches it at once.
+    int late = 0;
+    windows.whenBuilt<LinkedWindow>([&late](LinkedWindow&) { ++late; });
+    EXPECT_EQ(late, 1);
+}
+
+TEST(WindowKit, ADoubleClickOnADateFieldOpensTheSharedCalendarOnItsDate) {
+    FakePlatform fake;
+    SampleWindow w(fake.windows());
+    w.show();
+    offerSharedCalendar(w.first, fake.windows(), QStringLiteral("Date d'essai"),
+                        QStringLiteral("Calendrier d'essai"));
+    typeText(w.first, QStringLiteral("29/02/2012"));
+    QTest::mouseDClick(w.first, Qt::LeftButton);
+    auto* picker = fake.windows().existing<DatePickerWindow>();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_TRUE(picker->isVisible());
+    EXPECT_EQ(picker->windowTitle(), "Date d'essai");
+    EXPECT_EQ(picker->calendar()->accessibleName(), "Calendrier d'essai");
+    EXPECT_EQ(picker->calendar()->selectedDate(), QDate(2012, 2, 29));
+    emit picker->calendar()->clicked(QDate(2013, 3, 1));
+    EXPECT_EQ(w.first->text(), "01/03/2013");
+    EXPECT_EQ(w.second->text(), ""); // only the field it was opened for
+    // A double-click on a field without a calendar does not take the calendar.
+    QTest::mouseDClick(w.second, Qt::LeftButton);
+    EXPECT_EQ(picker->field(), w.first);
+    EXPECT_EQ(picker->windowTitle(), "Date d'essai");
+}
+
+TEST(WindowKit, FieldsReadDatesAndFrenchNumbersAsEveryWindowDoes) {
+    QLineEdit field;
+    struct Case {
+        const char* typed;
+        std::optional<double> number;
+        bool isDate;
+    };
+    for (const Case& c : std::initializer_list<Case>{{"12,5", 12.5, false},
+                                                     {"12.5", 12.5, false},
+                                                     {"abc", std::nullopt, false},
+                                                     {"", std::nullopt, false},
+                                                     {"29/02/2012", std::nullopt, true},
+                                                     {"30/02/2012", std::nullopt, false}}) {
+        field.setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(numberIn(&field), c.number) << c.typed;
+        EXPECT_EQ(dateIn(&field).has_value(), c.isDate) << c.typed;
+    }
+    field.setText(QStringLiteral("29/02/2012"));
+    EXPECT_EQ(shown(*dateIn(&field)), "29/02/2012");
+}
