@@ -15,6 +15,13 @@ only a calculation header or a narrow flow header (*_access.h) may be
 included, and the folders' includes form no loop. A calculation (a source
 the folder lists for tovimar_calc, or a header-only header without Qt)
 includes only calculations; tovimar-calc (cli) includes only calculations.
+
+Windows show what the models hold, and no window reaches another: outside
+app/ (which holds the table of links) and ui/ (the kit), no source asks the
+window registry for a window (get<W>(), existing<W>(), open<W>()) and no
+window includes another window's header, but for its own companions (its
+about box); and no class of a header outside core/ and platform/ has a
+widget, an action or a timer among its public members.
 Prints each breach and exits 1; exits 0 when the tree is clean.
 """
 import pathlib
@@ -27,6 +34,59 @@ for s in SUBSYSTEMS:
     FLOORS[s] = 3
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+WINDOW_REQUEST = re.compile(r'\.(get|existing|open)<([A-Z]\w*)>\(')
+CLASS = re.compile(r'^(?:class|struct) (\w+)\b[^;{]*\{', re.M)
+ACCESS = re.compile(r'^\s*(public|protected|private)\s*(?:slots\s*)?:', re.M)
+QT_POINTER_MEMBER = re.compile(r'^\s*(?:std::array<\s*)?(Q[A-Z]\w*)\s*\*[^();]*;', re.M)
+
+
+def window_stem(rel):
+    """"biometry/biometry_window" for biometry/biometry_window.cpp or .h."""
+    stem = rel.rsplit(".", 1)[0]
+    return stem if stem.endswith("_window") else None
+
+
+def public_sections(text):
+    """The public parts of each class body of a header, class by class."""
+    for found in CLASS.finditer(text):
+        depth, i = 1, found.end()
+        while depth and i < len(text):
+            depth += {"{": 1, "}": -1}.get(text[i], 0)
+            i += 1
+        body = text[found.end():i - 1]
+        public = found.group(0).startswith("struct")
+        start = 0
+        for access in ACCESS.finditer(body):
+            if public:
+                yield found.group(1), body[start:access.start()]
+            public = access.group(1) == "public"
+            start = access.end()
+        if public:
+            yield found.group(1), body[start:]
+
+
+def reaching_breaches(texts):
+    breaches = []
+    for rel, text in texts.items():
+        folder = rel.split("/")[0]
+        code = re.sub(r"//[^\n]*", "", text)
+        if rel.endswith(".h") and folder not in ("core", "platform"):
+            for cls, section in public_sections(code):
+                for member in QT_POINTER_MEMBER.finditer(section):
+                    breaches.append(f"{rel}: {cls} has a public {member.group(1)} member")
+        if folder in ("app", "ui", "cli"):
+            continue
+        for _, window in WINDOW_REQUEST.findall(code):
+            breaches.append(f"{rel}: asks the registry for the window {window} "
+                            "(a link of app/window_links.cpp, or a companion)")
+        stem = window_stem(rel)
+        if stem:
+            for kind, name in INCLUDE.findall(text):
+                other = window_stem(name)
+                if (kind == '"' and other and other != stem and not name.startswith("ui/")
+                        and not other.endswith("_about_window")):
+                    breaches.append(f"{rel}: a window includes another window ({name})")
+    return breaches
 
 
 def calc_sources(src):
@@ -85,6 +145,8 @@ def main(root):
                 breaches.append(
                     f"{rel}: includes {name} of another subsystem (only its calculations "
                     "or its *_access.h may be)")
+
+    breaches += reaching_breaches(texts)
 
     # No loop between folders.
     def visit(folder, path):

@@ -12,6 +12,7 @@
 
 #include "core/vb_date.h"
 #include "dating/term_settings.h"
+#include "ui/results_text.h"
 
 class QAction;
 class QCheckBox;
@@ -60,7 +61,20 @@ class MainWindow : public QMainWindow {
     const TermSettings& termSettings() const { return termSettings_; }
     // The start of pregnancy as typed.
     QString startOfPregnancyText() const;
+    // "Copier les résultats": the pregnancy's dates as typed, its term and
+    // age, the follow-up schedule and the leave as shown.
+    ResultsText resultsText() const;
 
+  signals:
+    // The start of pregnancy changed (typed, derived from the LMP, emptied).
+    void startOfPregnancyChanged(const StartOfPregnancy& start);
+    // The ultrasound dating was reset: what it gave is taken back.
+    void ultrasoundDatingReset();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
     // Dating (DDR, start, term, age today, conversion SA <-> date).
     QLineEdit *DateDR, *DateDG, *DateAP, *NbreSA, *NbreMois, *NbreJours, *DateSA, *SA;
     QListWidget* ListeSA;
@@ -82,17 +96,6 @@ class MainWindow : public QMainWindow {
     MoonWidget* Picture1;
     QLabel *Label11, *LblSaint, *LblAlmanach, *LblAvertir, *Image1;
     QTimer* Timer1;
-
-  signals:
-    // The start of pregnancy changed (typed, derived from the LMP, emptied).
-    void startOfPregnancyChanged(const StartOfPregnancy& start);
-    // The ultrasound dating was reset: what it gave is taken back.
-    void ultrasoundDatingReset();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
     // Building.
     QWidget* buildDatingPanel();
     QWidget* buildConversionPanel();

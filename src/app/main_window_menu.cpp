@@ -8,12 +8,12 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "app/main_window_results.h"
 #include "app/menu_table.h"
 #include "app/window_links.h"
 #include "biometry/biometry_window.h"
 #include "biometry/chart_viewer_window.h"
 #include "dating/term_settings_access.h"
+#include "dating/term_settings_window.h"
 #include "fertility/ovarian_response_window.h"
 #include "fertility/transfer_score_window.h"
 #include "menopause/hormone_therapy_window.h"
@@ -47,7 +47,7 @@ MenuAction showsChart(Measure m) {
     return [m](MainWindow& main) { main.windows().get<ChartViewerWindow>().showMeasure(m); };
 }
 
-const MenuAction termSettings = [](MainWindow& main) { openTermSettingsEditor(main.windows()); };
+const MenuAction termSettings = [](MainWindow& main) { main.windows().open<TermSettingsWindow>(); };
 
 } // namespace
 
@@ -65,7 +65,7 @@ const std::vector<MenuRow>& menuRows() {
          [](MainWindow& m) { m.newPatient(); }, false, QKeySequence(Qt::CTRL | Qt::Key_N)},
         // The term and the schedule, as text for her record.
         {"CopierResultats", "Patiente", QStringLiteral("&Copier les résultats"),
-         [](MainWindow& m) { copyResults(m.windows(), mainWindowResults(m)); }, false,
+         [](MainWindow& m) { copyResults(m.windows(), m.resultsText()); }, false,
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
 
         submenu("Imprimer", nullptr, QStringLiteral("&Imprimer")),

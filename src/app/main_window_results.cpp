@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/main_window_results.h"
+#include "app/main_window.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -10,36 +10,35 @@
 
 namespace tovimar {
 
-ResultsText mainWindowResults(const MainWindow& w) {
+ResultsText MainWindow::resultsText() const {
     ResultsText t;
     t.title = QStringLiteral("Grossesse : terme et calendrier du suivi");
-    t.inputsOf({w.DateDR, w.DateDG});
-    t.inputsOf({w.DateX, w.Sac, w.CRL, w.Bip, w.Fem});
-    t.result(w.SemA, QStringLiteral("Datation échographique, semaines d'aménorrhée"));
-    t.result(w.DateAP, QStringLiteral("Terme"));
-    t.result(w.NbreSA, QStringLiteral("Âge gestationnel aujourd'hui"));
-    t.result(w.NbreMois, QStringLiteral("Âge gestationnel aujourd'hui, en mois"));
-    t.result(w.NbreJours, QStringLiteral("Âge gestationnel aujourd'hui, en jours"));
-    t.result(w.LblCentDate);
-    t.resultPairs(w.findChild<QListWidget*>(QStringLiteral("ListePNLibelles")), w.ListePN);
-    t.result(w.LblEcho1T);
-    t.resultPairs(w.findChild<QListWidget*>(QStringLiteral("ListeUSLibelles")), w.ListeUS);
-    t.resultsOf({w.DatesHT21_1T, w.DatesHT21_2T, w.LblAnesth});
+    t.inputsOf({DateDR, DateDG});
+    t.inputsOf({DateX, Sac, CRL, Bip, Fem});
+    t.result(SemA, QStringLiteral("Datation échographique, semaines d'aménorrhée"));
+    t.result(DateAP, QStringLiteral("Terme"));
+    t.result(NbreSA, QStringLiteral("Âge gestationnel aujourd'hui"));
+    t.result(NbreMois, QStringLiteral("Âge gestationnel aujourd'hui, en mois"));
+    t.result(NbreJours, QStringLiteral("Âge gestationnel aujourd'hui, en jours"));
+    t.result(LblCentDate);
+    t.resultPairs(findChild<QListWidget*>(QStringLiteral("ListePNLibelles")), ListePN);
+    t.result(LblEcho1T);
+    t.resultPairs(findChild<QListWidget*>(QStringLiteral("ListeUSLibelles")), ListeUS);
+    t.resultsOf({DatesHT21_1T, DatesHT21_2T, LblAnesth});
     // The leave with what it was computed for.
-    if (w.ListeCONGE->count() > 0) {
-        t.input(w.NbrEnf, QStringLiteral("Nombre d'enfants"));
-        t.tick(w.Gemell, QStringLiteral("Grossesse gémellaire"));
-        t.tick(w.Triple, QStringLiteral("Grossesse triple"));
-        t.resultPairs(w.findChild<QListWidget*>(QStringLiteral("ListeCONGELibelles")),
-                      w.ListeCONGE);
+    if (ListeCONGE->count() > 0) {
+        t.input(NbrEnf, QStringLiteral("Nombre d'enfants"));
+        t.tick(Gemell, QStringLiteral("Grossesse gémellaire"));
+        t.tick(Triple, QStringLiteral("Grossesse triple"));
+        t.resultPairs(findChild<QListWidget*>(QStringLiteral("ListeCONGELibelles")), ListeCONGE);
     }
     // The conversions between weeks and dates, when one was asked for ("xx Sa
     // le..." is the prompt until a week is chosen).
-    if (!w.TXTsa->text().startsWith(QLatin1String("xx")))
+    if (!TXTsa->text().startsWith(QLatin1String("xx")))
         t.result(QStringLiteral("Conversion"),
-                 shownText(w.TXTsa) + QLatin1Char(' ') + shownText(w.DateSA));
-    if (!shownText(w.SA).isEmpty())
-        t.result(w.SA, QStringLiteral("Âge gestationnel le ") + shownText(w.DateSA));
+                 shownText(TXTsa) + QLatin1Char(' ') + shownText(DateSA));
+    if (!shownText(SA).isEmpty())
+        t.result(SA, QStringLiteral("Âge gestationnel le ") + shownText(DateSA));
     return t;
 }
 

@@ -17,6 +17,7 @@
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "app/window_links.h"
 #include "platform/calculator_launcher.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
@@ -109,6 +110,7 @@ int runProgram(int argc, char** argv) {
     // The patient of the consultation, in memory only, outlives every window.
     ConsultationPatient patient;
     WindowRegistry windows(platform, &patient);
+    linkToolWindows(windows);
 
     std::unique_ptr<SplashWindow> splash;
     QElapsedTimer sinceSplash;

@@ -3,9 +3,13 @@
 
 #include "app/main_window.h"
 #include "biometry/biometry_window.h"
+#include "biometry/plotting_window.h"
+#include "dating/term_settings_window.h"
 #include "obstetrics/preterm_labour_window.h"
 #include "obstetrics/termination_window.h"
+#include "t21/t21_risk_window.h"
 #include "ui/window_registry.h"
+#include "utilities/practice_options_window.h"
 
 namespace tovimar {
 
@@ -28,6 +32,34 @@ void linkWindows(MainWindow& main) {
     // A reset of the ultrasound dating takes back the biometry window's age.
     QObject::connect(&main, &MainWindow::ultrasoundDatingReset, &main, [&windows] {
         if (auto* biometry = windows.existing<BiometryWindow>()) biometry->clearWeeks();
+    });
+}
+
+void linkToolWindows(WindowRegistry& windows) {
+    // The settings editors a window sends the user to: the term settings
+    // (the termination limits, the amniocentesis threshold) and the practice
+    // options (the letterhead of the trisomy 21 letter).
+    windows.whenBuilt<TerminationWindow>([&windows](TerminationWindow& termination) {
+        QObject::connect(&termination, &TerminationWindow::termSettingsRequested, &termination,
+                         [&windows] { windows.open<TermSettingsWindow>(); });
+    });
+    windows.whenBuilt<T21RiskWindow>([&windows](T21RiskWindow& risk) {
+        QObject::connect(&risk, &T21RiskWindow::thresholdRequested, &risk,
+                         [&windows] { windows.open<TermSettingsWindow>(); });
+        QObject::connect(&risk, &T21RiskWindow::letterheadRequested, &risk,
+                         [&windows] { windows.open<PracticeOptionsWindow>(); });
+    });
+
+    // The biometry window's "Courbes" opens the growth charts on its age; an
+    // age beyond the charts takes back the week they show.
+    windows.whenBuilt<BiometryWindow>([&windows](BiometryWindow& biometry) {
+        QObject::connect(&biometry, &BiometryWindow::chartsRequested, &biometry,
+                         [&windows](const QString& weeks) {
+                             windows.open<PlottingWindow>().openFromBiometry(weeks);
+                         });
+        QObject::connect(&biometry, &BiometryWindow::weekBeyondTheCharts, &biometry, [&windows] {
+            if (auto* charts = windows.existing<PlottingWindow>()) charts->clearWeek();
+        });
     });
 }
 

@@ -7,9 +7,14 @@
 namespace tovimar {
 
 class MainWindow;
+class WindowRegistry;
 
 // Connects the main window's news to the windows that follow it.
 void linkWindows(MainWindow& main);
+
+// Connects what a tool window asks or says to the windows that follow it, as
+// each is built; once for each registry, before any window is built.
+void linkToolWindows(WindowRegistry& windows);
 
 // "MAP": the preterm labour window, opened from the start of pregnancy typed
 // in the main window.

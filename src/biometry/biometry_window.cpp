@@ -20,8 +20,8 @@
 #include "biometry/fetal_weight.h"
 #include "biometry/percentile_band.h"
 #include "biometry/plausible_measures.h"
-#include "biometry/plotting_window.h"
 #include "biometry/reference_charts.h"
+#include "biometry/todays_examination.h"
 #include "core/french_number.h"
 #include "core/vb_date.h"
 #include "dating/pregnancy_dating.h"
@@ -87,41 +87,13 @@ QLineEdit* measurementField(const char* name, const QString& caption, bool hadlo
     return f;
 }
 
-// "Copier les résultats": the examination's dates and measurements as typed,
-// each band, median, ratio and weight as shown, with the method that gave it.
-ResultsText biometryResults(const BiometryWindow& w) {
-    ResultsText t;
-    t.title = w.windowTitle();
-    t.inputsOf({w.DateDGf3, w.DateJourF3, w.SAF3, w.Orb, w.Bip, w.Cc, w.Dat, w.CA, w.Fem, w.Pied,
-                w.Hum, w.Cer});
-    const QString cfef = QStringLiteral("courbes du CFEF");
-    for (QLabel* band : {w.LabelDio, w.LabelBip, w.LabelCc, w.LabelDat, w.LabelCa, w.LabelFem,
-                         w.LabelPied, w.LabelHum, w.LabelCer})
-        t.result(band, {}, cfef);
-    t.resultsOf(
-        {w.CBip, w.CCc, w.CDat, w.CCa, w.CFem, w.CPied, w.CHum, w.CCer, w.DioBip, w.FemPied});
-    const QString weight = QStringLiteral("Poids foetal estimé");
-    t.result(w.TxtPoids2, weight, QStringLiteral("Hadlock 1985"));
-    t.result(w.TxtPoids1, weight, QStringLiteral("Shephard 1982"));
-    t.result(w.TxtPoids0, weight, QStringLiteral("Dudley"));
-    t.result(w.Label22, QStringLiteral("Poids théorique"), QStringLiteral("Hadlock 1985"));
-    // The mother's data only with the customised centile they gave.
-    if (!shownText(w.LblCentile).isEmpty()) {
-        t.inputsOf({w.TxtPds, w.TxtTaille, w.CmbSexe, w.CmbEthnie, w.CmbParite, w.TxtNbrJours,
-                    w.TxtNbrSA, w.TxtPoidsF});
-        t.result(w.LblPdsCustom, {}, QStringLiteral("Gardosi"));
-        t.result(w.LblCentile, QStringLiteral("Centile customisé"), QStringLiteral("Gardosi"));
-    }
-    return t;
-}
-
 } // namespace
 
 BiometryWindow::BiometryWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form3", QStringLiteral("Biometrie")) {
     build();
     connectReactions();
-    installResultsCopy(this, menu, windows, [this] { return biometryResults(*this); });
+    installResultsCopy(this, menu, windows, [this] { return resultsText(); });
     placeOnScreen();
 }
 
@@ -425,6 +397,25 @@ void BiometryWindow::connectReactions() {
     connect(Imprimer, &QPushButton::clicked, this,
             [this] { printReport(PrintMode::CurrentPrinter); });
     connect(QuitterF3, &QPushButton::clicked, this, &QWidget::hide);
+
+    // Today's examination follows every field, once the field's own reactions
+    // (its band, the age, the medians) have run.
+    for (QLineEdit* f : {DateDGf3, DateJourF3, SAF3})
+        connect(f, &QLineEdit::textChanged, this, &BiometryWindow::publishExamination);
+    for (QLineEdit* f : fields_)
+        connect(f, &QLineEdit::textChanged, this, &BiometryWindow::publishExamination);
+    publishExamination();
+}
+
+void BiometryWindow::publishExamination() {
+    TodaysExamination& today = todaysExamination(windows());
+    today.startOfPregnancy = DateDGf3->text();
+    today.scanDay = scanDayText();
+    today.weeks = SAF3->text();
+    for (Measure m : kMeasuresOnScreen) {
+        today.measurements[measureIndex(m)] = field(m)->text();
+        today.bands[measureIndex(m)] = band(m)->text();
+    }
 }
 
 void BiometryWindow::closeEvent(QCloseEvent* event) {
@@ -446,15 +437,6 @@ void BiometryWindow::clearWeeks() {
     SAF3->clear();
 }
 
-QString BiometryWindow::measurementText(Measure m) const {
-    return field(m)->text();
-}
-QString BiometryWindow::bandText(Measure m) const {
-    return band(m)->text();
-}
-QString BiometryWindow::weeksText() const {
-    return SAF3->text();
-}
 QString BiometryWindow::scanDayText() const {
     const auto scan = date(DateJourF3);
     return scan ? text(scan->toText()) : QString();
@@ -527,7 +509,7 @@ void BiometryWindow::ageChanged() {
         f->setText(median ? QString::number(*median) : QString());
     }
     if (weeks > 41) {
-        if (auto* charts = windows().existing<PlottingWindow>()) charts->clearWeek();
+        emit weekBeyondTheCharts();
     }
     const auto theoretical = theoreticalWeight(weeks);
     Label22->setText(theoretical ? text(gramsText(*theoretical)) : QString());
@@ -672,8 +654,7 @@ void BiometryWindow::weeksTyped() {
 }
 
 void BiometryWindow::openCharts() {
-    auto& charts = windows().open<PlottingWindow>();
-    charts.openFromBiometry(SAF3->text());
+    emit chartsRequested(SAF3->text());
 }
 
 BiometryReportData BiometryWindow::reportData(const QString& patientName) const {
@@ -708,6 +689,32 @@ void BiometryWindow::printReport(PrintMode mode) {
     tovimar::printReport(platform().reports, platform().messages, mode,
                          documentForPatient(kBiometryDocumentName, name),
                          [&](ReportPrinter& printer) { printBiometryReport(printer, data); });
+}
+
+// "Copier les résultats": the examination's dates and measurements as typed,
+// each band, median, ratio and weight as shown, with the method that gave it.
+ResultsText BiometryWindow::resultsText() const {
+    ResultsText t;
+    t.title = windowTitle();
+    t.inputsOf({DateDGf3, DateJourF3, SAF3, Orb, Bip, Cc, Dat, CA, Fem, Pied, Hum, Cer});
+    const QString cfef = QStringLiteral("courbes du CFEF");
+    for (QLabel* band :
+         {LabelDio, LabelBip, LabelCc, LabelDat, LabelCa, LabelFem, LabelPied, LabelHum, LabelCer})
+        t.result(band, {}, cfef);
+    t.resultsOf({CBip, CCc, CDat, CCa, CFem, CPied, CHum, CCer, DioBip, FemPied});
+    const QString weight = QStringLiteral("Poids foetal estimé");
+    t.result(TxtPoids2, weight, QStringLiteral("Hadlock 1985"));
+    t.result(TxtPoids1, weight, QStringLiteral("Shephard 1982"));
+    t.result(TxtPoids0, weight, QStringLiteral("Dudley"));
+    t.result(Label22, QStringLiteral("Poids théorique"), QStringLiteral("Hadlock 1985"));
+    // The mother's data only with the customised centile they gave.
+    if (!shownText(LblCentile).isEmpty()) {
+        t.inputsOf(
+            {TxtPds, TxtTaille, CmbSexe, CmbEthnie, CmbParite, TxtNbrJours, TxtNbrSA, TxtPoidsF});
+        t.result(LblPdsCustom, {}, QStringLiteral("Gardosi"));
+        t.result(LblCentile, QStringLiteral("Centile customisé"), QStringLiteral("Gardosi"));
+    }
+    return t;
 }
 
 } // namespace tovimar

@@ -15,6 +15,7 @@
 #include "biometry/biometry_measures.h"
 #include "biometry/scan_table.h"
 #include "platform/report_destination.h"
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QComboBox;
@@ -41,13 +42,18 @@ class BiometryWindow : public ToolWindow {
     // The main window's ultrasound dating was reset.
     void clearWeeks();
 
-    // What the plotting window reads: a measurement field's text and its band caption.
-    QString measurementText(Measure m) const;
-    QString bandText(Measure m) const;
-    QString weeksText() const;
-    // The scan day (DateJourF3) when it holds a date, else nothing.
-    QString scanDayText() const;
+  signals:
+    // "Courbes": the growth charts, opened on the age shown.
+    void chartsRequested(const QString& weeks);
+    // The age went beyond the charts' last week: the week they show is taken back.
+    void weekBeyondTheCharts();
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     // Controls, named as the system names them.
     QLineEdit *DateDGf3, *DateJourF3;
     QLineEdit *Orb, *Bip, *Cc, *Dat, *CA, *Fem, *Pied, *Hum, *Cer;
@@ -72,12 +78,11 @@ class BiometryWindow : public ToolWindow {
     QLabel *LblPdsCustom, *LblCentile;
     QPushButton *Courbes, *Imprimer, *QuitterF3;
     QMenuBar* menu;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
     void build();
+    // Writes today's examination as the window shows it.
+    void publishExamination();
+    // The scan day (DateJourF3) when it holds a date, else nothing.
+    QString scanDayText() const;
     QGroupBox* buildMeasurements();
     QGroupBox* buildMedians();
     QGroupBox* buildRatios();

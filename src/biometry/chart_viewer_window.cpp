@@ -9,9 +9,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "biometry/biometry_window.h"
 #include "biometry/growth_chart_widget.h"
 #include "biometry/illustrations.h"
+#include "biometry/todays_examination.h"
 #include "platform/clock.h"
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
@@ -64,8 +64,7 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
         t.input(QStringLiteral("Courbe"),
                 shownText(Label1) +
                     (source.isEmpty() ? QString() : QStringLiteral(" (") + source + u')'));
-        t.sentences(LblSerie); // one point a line, with its age, value and band
-        t.sentences(LblSerieErreurs);
+        Echos->copySeriesInto(t);
         return t;
     });
 
@@ -130,9 +129,6 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
 
     // The earlier scans of the measure shown, under the chart, and the chart sent out.
     Echos = new ScanTable;
-    TblEchos = Echos->TblEchos;
-    LblSerie = Echos->LblSerie;
-    LblSerieErreurs = Echos->LblSerieErreurs;
     layout->addWidget(Echos);
     connect(Echos, &ScanTable::edited, this, &ChartViewerWindow::scanEdited);
     // Rows typed in the plotting window show here at once, and the reverse.
@@ -162,7 +158,7 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     connect(Quitter, &QPushButton::clicked, this, &QWidget::hide);
     setEscapeButton(Quitter);
     setReadingOrder({BoutonBip, BoutonDat, BoutonCc, BoutonCa, BoutonFem, BoutonPied, BoutonCerv,
-                     TblEchos, ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
+                     Echos->tableForTab(), ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
     resize(900, 700);
     placeOnScreen();
 }
@@ -179,10 +175,9 @@ void ChartViewerWindow::showMeasure(Measure m) {
     shown_ = m;
     for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
         b->setEnabled(true);
-    // Today's measurement is read from the biometry window now, as the
-    // plotting window reads it; the earlier scans are the consultation's.
-    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
-    todays_ = todaysMeasurement(biometry, m);
+    // Today's measurement is read from the examination now, as the plotting
+    // window reads it; the earlier scans are the consultation's.
+    todays_ = todaysMeasurement(todaysExamination(windows()), m);
     Echos->setRows(consultationScans(windows()).rows(m));
     showSeries();
     show();

@@ -40,6 +40,7 @@ class ChartViewerWindow : public ToolWindow {
     // The dialogs of the printing and saving, replaceable by tests.
     ChartDialogs dialogs;
 
+  private:
     QLabel *Label1, *Label2, *AxeMm, *AxeSemaines;
     GrowthChartWidget *ImageBip, *ImageCc, *ImageDat, *ImageCa, *ImageFem, *ImagePied, *ImageCerv;
     IllustrationWidget* Image2;
@@ -47,11 +48,7 @@ class ChartViewerWindow : public ToolWindow {
         *Quitter;
     // The earlier scans (as in the plotting window), and the chart sent out.
     ScanTable* Echos;
-    QTableWidget* TblEchos;
-    QLabel *LblSerie, *LblSerieErreurs;
     QPushButton *ImprimerCourbe, *PdfCourbe, *SvgCourbe;
-
-  private:
     void scanEdited();
     void scansChanged(Measure m);
     void showSeries();

@@ -22,11 +22,11 @@
 #include <cmath>
 #include <vector>
 
-#include "biometry/biometry_window.h"
 #include "biometry/chart_page.h"
 #include "biometry/growth_chart_widget.h"
 #include "biometry/illustrations.h"
 #include "biometry/percentile_band.h"
+#include "biometry/todays_examination.h"
 #include "core/french_number.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -107,23 +107,6 @@ class CrossWidget : public QWidget {
     }
 };
 
-// "Copier les résultats": the chart shown and the week typed, today's point
-// (value, week, band by the chart's source) and the earlier scans placed.
-ResultsText plottingResults(const PlottingWindow& w) {
-    ResultsText t;
-    t.title = w.windowTitle();
-    if (const GrowthChartWidget* chart = w.shownChart())
-        t.input(QStringLiteral("Courbe"),
-                chart->accessibleName().section(QStringLiteral(" : "), 1));
-    t.input(w.Sem_Entier, QStringLiteral("Semaines d'aménorrhée"));
-    t.resultsOf({w.Ordonnee, w.Abscisse});
-    t.result(w.Centile, {}, shownText(w.Label2));
-    t.sentence(w.HorsCourbes);
-    t.sentences(w.LblSerie); // one point a line, with its age, value and band
-    t.sentences(w.LblSerieErreurs);
-    return t;
-}
-
 } // namespace
 
 PlottingWindow::PlottingWindow(WindowRegistry& windows)
@@ -133,8 +116,7 @@ PlottingWindow::PlottingWindow(WindowRegistry& windows)
     choosePrinter = system.choosePrinter;
     printersAvailable = system.printersAvailable;
     build();
-    installResultsCopy(this, findChild<QMenuBar*>(), windows,
-                       [this] { return plottingResults(*this); });
+    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] { return resultsText(); });
     placeOnScreen();
 }
 
@@ -199,9 +181,6 @@ void PlottingWindow::build() {
         l->setParent(chartArea_);
     // The earlier scans of the measure shown, under the chart.
     Echos = new ScanTable;
-    TblEchos = Echos->TblEchos;
-    LblSerie = Echos->LblSerie;
-    LblSerieErreurs = Echos->LblSerieErreurs;
     auto* chartColumn = new QVBoxLayout;
     chartColumn->addWidget(chartArea_, 1);
     chartColumn->addWidget(Echos);
@@ -262,8 +241,8 @@ void PlottingWindow::build() {
     });
     connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
     setEscapeButton(Quitter);
-    setReadingOrder({CmdBip, CmdCc, CmdDat, CmdCa, CmdFem, CmdPied, CmdCerv, Sem_Entier, TblEchos,
-                     ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
+    setReadingOrder({CmdBip, CmdCc, CmdDat, CmdCa, CmdFem, CmdPied, CmdCerv, Sem_Entier,
+                     Echos->tableForTab(), ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
     resize(900, 600);
 }
 
@@ -330,15 +309,15 @@ void PlottingWindow::showMeasure(Measure m) {
     for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
         b->setEnabled(true);
 
-    // The biometry window is read now; later changes there need another press.
-    const BiometryWindow* biometry = windows().existing<BiometryWindow>();
-    const QString typed = biometry ? biometry->measurementText(m) : QString();
+    // Today's examination is read now; later changes there need another press.
+    const TodaysExamination& today = todaysExamination(windows());
+    const QString typed = today.measurement(m);
     const bool holdsNumber = isMeasurementNumber(typed.toStdString());
-    Centile->setText(biometry && holdsNumber ? biometry->bandText(m) : QString());
+    Centile->setText(holdsNumber ? today.band(m) : QString());
     Centile->setVisible(holdsNumber && !Centile->text().isEmpty());
-    measuredOn_ = biometry ? biometry->scanDayText() : QString();
+    measuredOn_ = today.scanDay;
 
-    todays_ = todaysMeasurement(biometry, m);
+    todays_ = todaysMeasurement(today, m);
 
     const auto weeks = wholeWeeks(Sem_Entier->text());
     if (weeks && holdsNumber) {
@@ -514,6 +493,22 @@ std::optional<ChartPage> PlottingWindow::currentPage() const {
         page.details = QStringLiteral("Courbe imprimée le ") + today + ".";
     }
     return page;
+}
+
+// "Copier les résultats": the chart shown and the week typed, today's point
+// (value, week, band by the chart's source) and the earlier scans placed.
+ResultsText PlottingWindow::resultsText() const {
+    ResultsText t;
+    t.title = windowTitle();
+    if (const GrowthChartWidget* chart = shownChart())
+        t.input(QStringLiteral("Courbe"),
+                chart->accessibleName().section(QStringLiteral(" : "), 1));
+    t.input(Sem_Entier, QStringLiteral("Semaines d'aménorrhée"));
+    t.resultsOf({Ordonnee, Abscisse});
+    t.result(Centile, {}, shownText(Label2));
+    t.sentence(HorsCourbes);
+    Echos->copySeriesInto(t);
+    return t;
 }
 
 } // namespace tovimar

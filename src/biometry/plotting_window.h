@@ -15,6 +15,7 @@
 #include "biometry/chart_output.h"
 #include "biometry/scan_series.h"
 #include "biometry/scan_table.h"
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QGroupBox;
@@ -54,9 +55,16 @@ class PlottingWindow : public ToolWindow {
     std::function<bool(QPrinter&)> choosePrinter;
     std::function<bool()> printersAvailable;
 
-    QLabel *Label1, *Label2, *Label3;
     GrowthChartWidget *BipCourbe, *CcCourbe, *DatCourbe, *CaCourbe, *FemCourbe, *LpCourbe,
         *CervCourbe;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
+    QLabel *Label1, *Label2, *Label3;
     IllustrationWidget* echo;
     QWidget* Croix;
     QLabel *Ordonnee, *Abscisse, *Centile, *HorsCourbes;
@@ -67,13 +75,6 @@ class PlottingWindow : public ToolWindow {
     // The earlier scans of the measure shown (date, value in mm), kept in
     // memory only; beside them each point with its band, and what cannot be placed.
     ScanTable* Echos;
-    QTableWidget* TblEchos;
-    QLabel *LblSerie, *LblSerieErreurs;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     void build();
     void weekChanged();
     void placePoint();

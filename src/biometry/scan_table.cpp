@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "biometry/biometry_window.h"
 #include "biometry/percentile_band.h"
+#include "biometry/todays_examination.h"
 #include "core/french_number.h"
 #include "ui/controls.h"
 #include "ui/window_registry.h"
@@ -50,14 +50,13 @@ ScanStore& consultationScans(WindowRegistry& windows) {
     return windows.consultationModel<ScanStore>([] { return std::make_unique<ScanStore>(); });
 }
 
-TodaysMeasurement todaysMeasurement(const BiometryWindow* biometry, Measure m) {
+TodaysMeasurement todaysMeasurement(const TodaysExamination& today, Measure m) {
     TodaysMeasurement t;
-    if (!biometry) return t;
-    t.start = readFrenchDate(biometry->DateDGf3->text().toStdString());
-    const std::string typed = biometry->measurementText(m).toStdString();
+    t.start = readFrenchDate(today.startOfPregnancy.toStdString());
+    const std::string typed = today.measurement(m).toStdString();
     if (isMeasurementNumber(typed)) t.value = typed;
-    t.measuredOn = readFrenchDate(biometry->scanDayText().toStdString());
-    const auto weeks = readFrenchNumber(biometry->weeksText().toStdString());
+    t.measuredOn = readFrenchDate(today.scanDay.toStdString());
+    const auto weeks = readFrenchNumber(today.weeks.toStdString());
     if (weeks && *weeks == std::floor(*weeks) && *weeks >= 0 && *weeks <= 60)
         t.weeks = static_cast<int>(*weeks);
     return t;
@@ -147,6 +146,15 @@ std::vector<ChartScan> ScanTable::showSeries(const ScanSeries& series) {
 
 QStringList ScanTable::listed() const {
     return LblSerie->text().isEmpty() ? QStringList() : LblSerie->text().split('\n');
+}
+
+QWidget* ScanTable::tableForTab() const {
+    return TblEchos;
+}
+
+void ScanTable::copySeriesInto(ResultsText& text) const {
+    text.sentences(LblSerie); // one point a line, with its age, value and band
+    text.sentences(LblSerieErreurs);
 }
 
 } // namespace tovimar

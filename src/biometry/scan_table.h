@@ -17,13 +17,14 @@
 #include "biometry/biometry_measures.h"
 #include "biometry/growth_chart_painter.h"
 #include "biometry/scan_series.h"
+#include "ui/results_text.h"
 
 class QLabel;
 class QTableWidget;
 
 namespace tovimar {
 
-class BiometryWindow;
+struct TodaysExamination;
 class WindowRegistry;
 
 // The rows as kept: without the empty rows at the end of the table.
@@ -48,7 +49,7 @@ class ScanStore : public QObject {
 // open or closed; "Nouvelle patiente" forgets them with the windows.
 ScanStore& consultationScans(WindowRegistry& windows);
 
-// Today's measurement as the biometry window holds it when a chart button is
+// Today's measurement as the biometry window shows it when a chart button is
 // pressed: the start of pregnancy, the measure's value, its scan day and the
 // age in whole weeks the window shows.
 struct TodaysMeasurement {
@@ -57,7 +58,7 @@ struct TodaysMeasurement {
     std::optional<VbDate> measuredOn;
     std::optional<int> weeks;
 };
-TodaysMeasurement todaysMeasurement(const BiometryWindow* biometry, Measure m);
+TodaysMeasurement todaysMeasurement(const TodaysExamination& today, Measure m);
 
 class ScanTable : public QWidget {
     Q_OBJECT
@@ -75,15 +76,18 @@ class ScanTable : public QWidget {
     std::vector<ChartScan> showSeries(const ScanSeries& series);
     // The lines listed, for the printed page; empty without an earlier scan.
     QStringList listed() const;
-
-    // Named as the windows name them.
-    QTableWidget* TblEchos;
-    QLabel *LblSerie, *LblSerieErreurs;
+    // The table, where Tab enters the scans.
+    QWidget* tableForTab() const;
+    // "Copier les résultats": the series' lines and the rows not placed, as shown.
+    void copySeriesInto(ResultsText& text) const;
 
   signals:
     void edited();
 
   private:
+    // Named as the windows name them.
+    QTableWidget* TblEchos;
+    QLabel *LblSerie, *LblSerieErreurs;
     bool filling_ = false;
 };
 

@@ -24,10 +24,9 @@ class PlanningPreviewWindow : public ToolWindow {
     QString headerText() const;
     QString letterText() const;
 
+  private:
     QPlainTextEdit *Entet, *Lettre;
     QAction *Imprimer02, *Quitte;
-
-  private:
     void printTexts();
 };
 

@@ -20,8 +20,4 @@ TermSettings currentTermSettings(WindowRegistry& windows) {
     return termSettingsModel(windows).current();
 }
 
-void openTermSettingsEditor(WindowRegistry& windows) {
-    windows.open<TermSettingsWindow>();
-}
-
 } // namespace tovimar

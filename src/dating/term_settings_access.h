@@ -20,7 +20,5 @@ TermSettingsModel& termSettingsModel(WindowRegistry& windows);
 // The values the term settings editor shows now, saved or not; when the
 // editor is not open, the values last saved.
 TermSettings currentTermSettings(WindowRegistry& windows);
-// Shows the term settings editor.
-void openTermSettingsEditor(WindowRegistry& windows);
 
 } // namespace tovimar

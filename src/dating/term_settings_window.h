@@ -20,12 +20,11 @@ class TermSettingsWindow : public ToolWindow {
     // The eleven values as the fields hold them now.
     TermSettings currentSettings() const;
 
+  private:
     QLineEdit *IvgText, *RuText, *TxtRisqueLim;
     QLineEdit *Text5, *Text6, *Text7, *Text8;
     QLineEdit *Text9, *Text10, *Text1, *Text2, *Text15, *Text16;
     QPushButton *CmdEnregistrer, *CmdQuitter;
-
-  private:
     void build();
     void load();
     void save();

@@ -70,24 +70,6 @@ QLabel* fixedStep(const QString& text, const QString& step) {
     return resultText("", step, text);
 }
 
-// "Copier les résultats": the data as typed, the BMI and LH/FSH, the score,
-// its verdict and advice, and the steps of each protocol shown.
-ResultsText ovarianResults(const OvarianResponseWindow& w) {
-    ResultsText t;
-    t.title = w.windowTitle();
-    t.inputsOf({w.TxtAge, w.TxtPds, w.TxtTaille, w.TxtFSH, w.TxtLh});
-    t.resultsOf({w.LblBmi, w.LblLhFsh});
-    t.result(w.LblRo, {}, QStringLiteral("Pr Parinaud"));
-    t.resultsOf({w.LblRepond, w.LblDemar});
-    for (const QGroupBox* panel : {w.Frame4, w.Frame3})
-        for (const QLabel* step : panel->findChildren<QLabel*>())
-            if (!captionOf(step).isEmpty() && step->property("tovimarResultCaption").isValid())
-                // "Début stimulation, protocole agoniste": the panel names the protocol.
-                t.result(step, panel->title() + QStringLiteral(", ") +
-                                   captionOf(step).section(QStringLiteral(", protocole"), 0, 0));
-    return t;
-}
-
 } // namespace
 
 OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
@@ -188,7 +170,7 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
 
     auto* menu = new QMenuBar(this);
     addHelpEntry(menu, "Aide", QStringLiteral("Aide"), kHelpTopic);
-    installResultsCopy(this, menu, windows, [this] { return ovarianResults(*this); });
+    installResultsCopy(this, menu, windows, [this] { return resultsText(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);
@@ -293,6 +275,24 @@ void OvarianResponseWindow::efface() {
     for (QLineEdit* f : {TxtAge, TxtTaille, TxtPds, TxtFSH, TxtLh})
         f->clear();
     TxtAge->setFocus();
+}
+
+// "Copier les résultats": the data as typed, the BMI and LH/FSH, the score,
+// its verdict and advice, and the steps of each protocol shown.
+ResultsText OvarianResponseWindow::resultsText() const {
+    ResultsText t;
+    t.title = windowTitle();
+    t.inputsOf({TxtAge, TxtPds, TxtTaille, TxtFSH, TxtLh});
+    t.resultsOf({LblBmi, LblLhFsh});
+    t.result(LblRo, {}, QStringLiteral("Pr Parinaud"));
+    t.resultsOf({LblRepond, LblDemar});
+    for (const QGroupBox* panel : {Frame4, Frame3})
+        for (const QLabel* step : panel->findChildren<QLabel*>())
+            if (!captionOf(step).isEmpty() && step->property("tovimarResultCaption").isValid())
+                // "Début stimulation, protocole agoniste": the panel names the protocol.
+                t.result(step, panel->title() + QStringLiteral(", ") +
+                                   captionOf(step).section(QStringLiteral(", protocole"), 0, 0));
+    return t;
 }
 
 } // namespace tovimar

@@ -4,6 +4,7 @@
 // LH give the BMI and the LH/FSH ratio as they are typed; "&Calcule" adds the
 // four criterion points and shows the verdict and the two protocols.
 
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QGroupBox;
@@ -18,6 +19,9 @@ class OvarianResponseWindow : public ToolWindow {
   public:
     explicit OvarianResponseWindow(WindowRegistry& windows);
 
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     QLineEdit* TxtAge;
     QLineEdit* TxtPds;
     QLineEdit* TxtTaille;
@@ -40,8 +44,6 @@ class OvarianResponseWindow : public ToolWindow {
     QPushButton* BtnCalcule;
     QPushButton* BtnEfface;
     QPushButton* BtnFermer;
-
-  private:
     void showBmi();
     void showLhFsh();
     void calcule();

@@ -40,23 +40,6 @@ QLabel* scoreDigit(const char* name, const QString& caption) {
     return label;
 }
 
-// "Copier les résultats": the data as typed and the embryos chosen, each
-// score with its verdict and the number of embryos to transfer. The embryos'
-// score alone (shown from the start) is no result to copy.
-ResultsText transferResults(const TransferScoreWindow& w) {
-    ResultsText t;
-    t.title = w.windowTitle();
-    t.inputsOf({w.TxtDateNaiss, w.TxtAge, w.TxtE2, w.TxtFSH});
-    t.choice(QStringLiteral("Embryons"), {w.Opt4, w.Opt3, w.Opt1});
-    if (shownText(w.LblScoreAge).isEmpty() && shownText(w.LblScoreRep).isEmpty() &&
-        shownText(w.LblScoreT).isEmpty())
-        return t;
-    t.resultsOf({w.LblScoreAge, w.Label5, w.LblScoreRep, w.Label11, w.LblScoreE, w.Label13});
-    t.result(w.LblScoreT, {}, QStringLiteral("CHU de La Grave, Pr J. Parrinaud"));
-    t.resultsOf({w.LblNbrE, w.Label12});
-    return t;
-}
-
 } // namespace
 
 TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
@@ -181,7 +164,7 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     addQuitEntry(menu, "Quitter", QStringLiteral("Quitter"));
     QAction* about = menu->addAction(QStringLiteral("A Propos"));
     about->setObjectName(QStringLiteral("APropos"));
-    installResultsCopy(this, menu, windows, [this] { return transferResults(*this); });
+    installResultsCopy(this, menu, windows, [this] { return resultsText(); });
 
     auto* left = new QVBoxLayout;
     left->addWidget(frame(QStringLiteral("Score lié à l'âge"), ageGrid));
@@ -217,8 +200,7 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     connect(BtnCalcule, &QPushButton::clicked, this, &TransferScoreWindow::calcule);
     connect(BtnEfface, &QPushButton::clicked, this, &TransferScoreWindow::efface);
     connect(BtnQuitter, &QPushButton::clicked, this, &QWidget::close);
-    connect(about, &QAction::triggered, this,
-            [this] { this->windows().open<TransferMethodWindow>(); });
+    connect(about, &QAction::triggered, this, [this] { showCompanion<TransferMethodWindow>(); });
     // The verdict of the option chosen is shown from the start, as after any choice.
     embryoChosen();
     // The date of birth of the patient of the consultation, unless another is typed here.
@@ -228,7 +210,7 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
 }
 
 void TransferScoreWindow::closeEvent(QCloseEvent* event) {
-    if (auto* method = windows().existing<TransferMethodWindow>()) method->close();
+    closeCompanion<TransferMethodWindow>();
     ToolWindow::closeEvent(event);
 }
 
@@ -360,6 +342,23 @@ TransferMethodWindow::TransferMethodWindow(WindowRegistry& windows)
     setEscapeButton(BtnFermer);
     connect(BtnFermer, &QPushButton::clicked, this, &QWidget::close);
     placeOnScreen();
+}
+
+// "Copier les résultats": the data as typed and the embryos chosen, each
+// score with its verdict and the number of embryos to transfer. The embryos'
+// score alone (shown from the start) is no result to copy.
+ResultsText TransferScoreWindow::resultsText() const {
+    ResultsText t;
+    t.title = windowTitle();
+    t.inputsOf({TxtDateNaiss, TxtAge, TxtE2, TxtFSH});
+    t.choice(QStringLiteral("Embryons"), {Opt4, Opt3, Opt1});
+    if (shownText(LblScoreAge).isEmpty() && shownText(LblScoreRep).isEmpty() &&
+        shownText(LblScoreT).isEmpty())
+        return t;
+    t.resultsOf({LblScoreAge, Label5, LblScoreRep, Label11, LblScoreE, Label13});
+    t.result(LblScoreT, {}, QStringLiteral("CHU de La Grave, Pr J. Parrinaud"));
+    t.resultsOf({LblNbrE, Label12});
+    return t;
 }
 
 } // namespace tovimar

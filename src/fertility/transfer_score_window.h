@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QLabel;
@@ -23,6 +24,12 @@ class TransferScoreWindow : public ToolWindow {
   public:
     explicit TransferScoreWindow(WindowRegistry& windows);
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     QLineEdit* TxtDateNaiss;
     QLineEdit* TxtAge;
     QScrollBar* HScroll1;
@@ -49,11 +56,6 @@ class TransferScoreWindow : public ToolWindow {
     QPushButton* BtnCalcule;
     QPushButton* BtnEfface;
     QPushButton* BtnQuitter;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
     void dateOfBirthChanged();
     void ageChanged();
     void responseChanged();
@@ -73,6 +75,7 @@ class TransferMethodWindow : public ToolWindow {
   public:
     explicit TransferMethodWindow(WindowRegistry& windows);
 
+  private:
     QPlainTextEdit* Text1;
     QPushButton* BtnFermer;
 };

@@ -54,29 +54,6 @@ void tallEnoughFor(QLabel* label, int lines) {
     label->setMinimumHeight(label->fontMetrics().lineSpacing() * lines + 8);
 }
 
-// "Copier les résultats": the treatment chosen, then what the catalogue
-// says of each speciality shown.
-ResultsText therapyResults(const HormoneTherapyWindow& w) {
-    ResultsText t;
-    t.title = QStringLiteral("Traitement hormonal substitutif");
-    t.choice(QStringLiteral("Traitement"), {w.OptTT_Regles, w.OptTT_SsRegles, w.OptTTT_Autres});
-    t.choice(QStringLiteral("Forme"),
-             {w.OptSpe_Comb_R, w.OptSpe_OEPg_R, w.OptSpe_Comb_SR, w.OptSpe_OEPg_SR});
-    for (const QComboBox* list : {w.CmbSpe_OEPg_R, w.CmbSpe_OE_R, w.CmbSpe_Pg_R, w.CmbSpe_OEPg_SR,
-                                  w.CmbSpe_OE_SR, w.CmbSpe_Pg_SR, w.CmbTTT_Autres})
-        if (list->currentIndex() >= 0) t.input(list);
-    const QString oestrogen = QStringLiteral("Oestrogène, ");
-    const QString progestogen = QStringLiteral("Progestatif, ");
-    t.result(w.LblOE, QStringLiteral("Oestrogène"));
-    for (const QLabel* l : {w.LblDosage, w.LblVoie, w.LblLabo_Oe, w.LblPoso_E, w.LblNote_Oe})
-        t.result(l, oestrogen + captionOf(l));
-    t.result(w.LblPg, QStringLiteral("Progestatif"));
-    for (const QLabel* l : {w.LblDosage_P, w.LblLabo_Pg, w.LblPoso_Pg, w.LblNote_Pg})
-        t.result(l, progestogen + captionOf(l));
-    t.resultsOf({w.LblAutre, w.LblLabo_Autre, w.LblPoso});
-    return t;
-}
-
 } // namespace
 
 HormoneTherapyWindow::HormoneTherapyWindow(WindowRegistry& windows)
@@ -84,8 +61,7 @@ HormoneTherapyWindow::HormoneTherapyWindow(WindowRegistry& windows)
       catalogue_(platform().settings.programDir() + QStringLiteral("/VESTRA.mdb")) {
     build();
     fillLists();
-    installResultsCopy(this, findChild<QMenuBar*>(), windows,
-                       [this] { return therapyResults(*this); });
+    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] { return resultsText(); });
 }
 
 void HormoneTherapyWindow::build() {
@@ -401,6 +377,29 @@ void HormoneTherapyWindow::showValue(const TherapyText& text) {
         LblNote_Pg->setText(text.text);
         break;
     }
+}
+
+// "Copier les résultats": the treatment chosen, then what the catalogue
+// says of each speciality shown.
+ResultsText HormoneTherapyWindow::resultsText() const {
+    ResultsText t;
+    t.title = QStringLiteral("Traitement hormonal substitutif");
+    t.choice(QStringLiteral("Traitement"), {OptTT_Regles, OptTT_SsRegles, OptTTT_Autres});
+    t.choice(QStringLiteral("Forme"),
+             {OptSpe_Comb_R, OptSpe_OEPg_R, OptSpe_Comb_SR, OptSpe_OEPg_SR});
+    for (const QComboBox* list : {CmbSpe_OEPg_R, CmbSpe_OE_R, CmbSpe_Pg_R, CmbSpe_OEPg_SR,
+                                  CmbSpe_OE_SR, CmbSpe_Pg_SR, CmbTTT_Autres})
+        if (list->currentIndex() >= 0) t.input(list);
+    const QString oestrogen = QStringLiteral("Oestrogène, ");
+    const QString progestogen = QStringLiteral("Progestatif, ");
+    t.result(LblOE, QStringLiteral("Oestrogène"));
+    for (const QLabel* l : {LblDosage, LblVoie, LblLabo_Oe, LblPoso_E, LblNote_Oe})
+        t.result(l, oestrogen + captionOf(l));
+    t.result(LblPg, QStringLiteral("Progestatif"));
+    for (const QLabel* l : {LblDosage_P, LblLabo_Pg, LblPoso_Pg, LblNote_Pg})
+        t.result(l, progestogen + captionOf(l));
+    t.resultsOf({LblAutre, LblLabo_Autre, LblPoso});
+    return t;
 }
 
 } // namespace tovimar

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "menopause/hormone_therapy.h"
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QAction;
@@ -23,6 +24,9 @@ class HormoneTherapyWindow : public ToolWindow {
   public:
     explicit HormoneTherapyWindow(WindowRegistry& windows);
 
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     QRadioButton *OptTT_Regles, *OptTT_SsRegles, *OptTTT_Autres;
     QGroupBox *Frame13, *Frame14, *Frame15, *Frame16, *Frame17;
     QRadioButton *OptSpe_Comb_R, *OptSpe_OEPg_R, *OptSpe_Comb_SR, *OptSpe_OEPg_SR;
@@ -36,8 +40,6 @@ class HormoneTherapyWindow : public ToolWindow {
     QLabel *LblNote_Oe, *LblNote_Pg;
     QPushButton* Fermer;
     QAction *Quitter, *Aide;
-
-  private:
     void build();
     void fillLists();
     void chooseFamily(QRadioButton* option);

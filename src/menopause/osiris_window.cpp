@@ -154,22 +154,6 @@ void showCommentLine(QLabel* label, const OsirisCommentLine& line, const QPalett
     label->setFont(f);
 }
 
-// "Copier les résultats": the data as given, the score with its class of
-// risk and the advice; nothing before a score (the opening texts are prompts).
-ResultsText osirisResults(const OsirisWindow& w) {
-    ResultsText t;
-    t.title = QStringLiteral("Score OSIRIS");
-    t.inputsOf({w.TxtDateNaiss, w.TxtAge, w.TxtPds});
-    t.tick(w.ChkTHS, QStringLiteral("Prise d'un THS"), true);
-    t.tick(w.ChkFract, QStringLiteral("ATCD de fracture"), true);
-    if (!w.LblScore->text().startsWith(QStringLiteral("Score Osiris ="))) return t;
-    t.sentence(w.LblScore); // "Score Osiris = -1"
-    t.result(QStringLiteral("Risque"), w.LblScore2->accessibleDescription());
-    for (const QLabel* comment : {w.LblCommenta, w.LblCommentb, w.LblCommentc, w.LblCommentd})
-        t.result(comment);
-    return t;
-}
-
 } // namespace
 
 OsirisWindow::OsirisWindow(WindowRegistry& windows)
@@ -271,7 +255,7 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
                 [this, message] { platform().messages.inform(message); });
     }
     about->addSeparator();
-    installResultsCopy(this, menu, windows, [this] { return osirisResults(*this); });
+    installResultsCopy(this, menu, windows, [this] { return resultsText(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);
@@ -359,6 +343,22 @@ void OsirisWindow::dateOfBirthChanged() {
     // the field: an age of 95 stays 95 while the slider stands at its end.
     const QSignalBlocker quiet(SliderAge);
     SliderAge->setValue(age);
+}
+
+// "Copier les résultats": the data as given, the score with its class of
+// risk and the advice; nothing before a score (the opening texts are prompts).
+ResultsText OsirisWindow::resultsText() const {
+    ResultsText t;
+    t.title = QStringLiteral("Score OSIRIS");
+    t.inputsOf({TxtDateNaiss, TxtAge, TxtPds});
+    t.tick(ChkTHS, QStringLiteral("Prise d'un THS"), true);
+    t.tick(ChkFract, QStringLiteral("ATCD de fracture"), true);
+    if (!LblScore->text().startsWith(QStringLiteral("Score Osiris ="))) return t;
+    t.sentence(LblScore); // "Score Osiris = -1"
+    t.result(QStringLiteral("Risque"), LblScore2->accessibleDescription());
+    for (const QLabel* comment : {LblCommenta, LblCommentb, LblCommentc, LblCommentd})
+        t.result(comment);
+    return t;
 }
 
 } // namespace tovimar

@@ -5,6 +5,7 @@
 // the weight, the hormone therapy or the history of fracture, shown as a
 // number, a coloured risk class with its picture, a bar and four lines of advice.
 
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QCheckBox;
@@ -20,6 +21,12 @@ class OsirisWindow : public ToolWindow {
   public:
     explicit OsirisWindow(WindowRegistry& windows);
 
+    // The picture shown: 1 light risk, 2 serious, 3 intermediate, 4 at opening.
+    int pictureIndex() const { return picture_; }
+
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     QLineEdit* TxtAge;
     QSlider* SliderAge;
     QLineEdit* TxtPds;
@@ -35,11 +42,6 @@ class OsirisWindow : public ToolWindow {
     QLabel* LblCommentb;
     QLabel* LblCommentc;
     QLabel* LblCommentd;
-
-    // The picture shown: 1 light risk, 2 serious, 3 intermediate, 4 at opening.
-    int pictureIndex() const { return picture_; }
-
-  private:
     void CALCULE();
     void dateOfBirthChanged();
     void showPicture(int index);

@@ -55,27 +55,12 @@ void unselectAll(QButtonGroup* group) {
     group->setExclusive(true);
 }
 
-// "Copier les résultats": the dates and answers as given, the age of the
-// pregnancy, the mean weight of its week and the risk read from the table.
-ResultsText pretermResults(const PretermLabourWindow& w) {
-    ResultsText t;
-    t.title = QStringLiteral("Menace d'accouchement prématuré");
-    t.inputsOf({w.DateDR, w.DateDG, w.TxtCol});
-    t.choice(QStringLiteral("Test à la fibronectine"), {w.OpPosFibro, w.OpNegFibro});
-    t.tick(w.ChkPrema);
-    t.choice(QStringLiteral("Parité"), {w.OpNulli, w.OpMulti});
-    t.resultsOf({w.LblSA});
-    t.result(w.LblPds, w.Label1->text());
-    t.result(w.LblResultat, {}, QStringLiteral("tableau historique"));
-    return t;
-}
-
 } // namespace
 
 PretermLabourWindow::PretermLabourWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Main", QStringLiteral("MAP")) {
     build();
-    installResultsCopy(this, nullptr, windows, [this] { return pretermResults(*this); });
+    installResultsCopy(this, nullptr, windows, [this] { return resultsText(); });
 }
 
 void PretermLabourWindow::build() {
@@ -294,6 +279,21 @@ void PretermLabourWindow::clearWindow() {
     Text1->clear();
     sa_.reset();
     DateDG->setFocus();
+}
+
+// "Copier les résultats": the dates and answers as given, the age of the
+// pregnancy, the mean weight of its week and the risk read from the table.
+ResultsText PretermLabourWindow::resultsText() const {
+    ResultsText t;
+    t.title = QStringLiteral("Menace d'accouchement prématuré");
+    t.inputsOf({DateDR, DateDG, TxtCol});
+    t.choice(QStringLiteral("Test à la fibronectine"), {OpPosFibro, OpNegFibro});
+    t.tick(ChkPrema);
+    t.choice(QStringLiteral("Parité"), {OpNulli, OpMulti});
+    t.resultsOf({LblSA});
+    t.result(LblPds, Label1->text());
+    t.result(LblResultat, {}, QStringLiteral("tableau historique"));
+    return t;
 }
 
 } // namespace tovimar

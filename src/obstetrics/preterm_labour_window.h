@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "ui/results_text.h"
 #include "ui/single_calendar_window.h"
 #include "ui/tool_window.h"
 
@@ -41,6 +42,10 @@ class PretermLabourWindow : public ToolWindow {
     // The main window's start of pregnancy, copied when the window is opened.
     void setStartOfPregnancy(const QString& text);
 
+  protected:
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     QLineEdit *DateDR, *DateDG, *TxtCol, *Text1;
     QSlider* Slider1;
     QRadioButton *OpPosFibro, *OpNegFibro, *OpNulli, *OpMulti;
@@ -48,9 +53,6 @@ class PretermLabourWindow : public ToolWindow {
     QGroupBox *FrParite, *Frame6;
     QLabel *LblSA, *Label1, *LblPds, *LblResultat;
     QPushButton *CmdCalcule, *CmdEfface, *Command1;
-
-  protected:
-  private:
     void build();
     void onDateDRChanged();
     void onDateDGChanged();

@@ -148,37 +148,12 @@ void paintRed(QLabel* label, bool red) {
     tintText(label, QColor(0xFF, 0x00, 0x00));
 }
 
-// "Copier les résultats": the dates as typed, then the deadlines, the dates of
-// 6 to 14 weeks and where today falls; nothing while only placeholders show.
-ResultsText terminationResults(const TerminationWindow& w) {
-    ResultsText t;
-    t.title = QStringLiteral("IVG");
-    t.inputsOf({w.Text2, w.Text1});
-    if (!w.Frame1->isVisibleTo(&w)) return t;
-    t.result(w.Label27);
-    const bool passed = w.Depasse->isVisibleTo(&w);
-    t.result(w.DateIVG, passed ? w.Tmaxi->text().trimmed() : w.Label3->text().trimmed(),
-             shownText(w.Label4).remove(QLatin1Char('(')).remove(QLatin1Char(')')));
-    if (passed) t.result(QStringLiteral("IVG"), w.Depasse->text());
-    t.result(w.DateRU, w.Label5->text().trimmed());
-    if (w.Picture2->isVisibleTo(&w)) t.result(QStringLiteral("RU"), w.Picture2->accessibleName());
-    for (std::size_t i = 0; i < w.weekDates.size(); ++i)
-        t.result(w.weekDates[i], w.weekLabels[i]->text().trimmed() + QStringLiteral(", ") +
-                                     w.lengthLabels[i]->text());
-    for (QLabel* m : w.markers)
-        if (m->isVisibleTo(&w))
-            t.result(QStringLiteral("Aujourd'hui"),
-                     m->accessibleName().section(QStringLiteral(" : "), 1));
-    return t;
-}
-
 } // namespace
 
 TerminationWindow::TerminationWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form8", QStringLiteral("IVG")) {
     build();
-    installResultsCopy(this, findChild<QMenuBar*>(), windows,
-                       [this] { return terminationResults(*this); });
+    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] { return resultsText(); });
     const TermSettings settings = currentTermSettings(this->windows());
     showLimitCaptions(settings[TermSettings::TerminationLimitWeeks]);
     Frame1->hide();
@@ -311,7 +286,7 @@ bool TerminationWindow::limitsMissingOnOpening() {
         !settings[TermSettings::MedicationLimitWeeks].empty())
         return false;
     platform().messages.inform(text(std::string(kMissingLimitsOnOpening)));
-    openTermSettingsEditor(windows());
+    emit termSettingsRequested();
     return true;
 }
 
@@ -364,7 +339,7 @@ void TerminationWindow::compute() {
         showPlaceholders();
         if (!isVisible()) return;
         platform().messages.inform(text(std::string(*message)));
-        openTermSettingsEditor(windows());
+        emit termSettingsRequested();
         hide();
         return;
     }
@@ -400,6 +375,30 @@ void TerminationWindow::compute() {
     }
     Picture2->setVisible(d.medicationPassed);
     showMarker(d.marker);
+}
+
+// "Copier les résultats": the dates as typed, then the deadlines, the dates of
+// 6 to 14 weeks and where today falls; nothing while only placeholders show.
+ResultsText TerminationWindow::resultsText() const {
+    ResultsText t;
+    t.title = QStringLiteral("IVG");
+    t.inputsOf({Text2, Text1});
+    if (!Frame1->isVisibleTo(&*this)) return t;
+    t.result(Label27);
+    const bool passed = Depasse->isVisibleTo(&*this);
+    t.result(DateIVG, passed ? Tmaxi->text().trimmed() : Label3->text().trimmed(),
+             shownText(Label4).remove(QLatin1Char('(')).remove(QLatin1Char(')')));
+    if (passed) t.result(QStringLiteral("IVG"), Depasse->text());
+    t.result(DateRU, Label5->text().trimmed());
+    if (Picture2->isVisibleTo(&*this)) t.result(QStringLiteral("RU"), Picture2->accessibleName());
+    for (std::size_t i = 0; i < weekDates.size(); ++i)
+        t.result(weekDates[i],
+                 weekLabels[i]->text().trimmed() + QStringLiteral(", ") + lengthLabels[i]->text());
+    for (QLabel* m : markers)
+        if (m->isVisibleTo(&*this))
+            t.result(QStringLiteral("Aujourd'hui"),
+                     m->accessibleName().section(QStringLiteral(" : "), 1));
+    return t;
 }
 
 } // namespace tovimar

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QAction;
@@ -29,6 +30,13 @@ class TerminationWindow : public ToolWindow {
     // user is sent to the term settings and the window stays hidden.
     void setVisible(bool visible) override;
 
+  signals:
+    // The limits are missing: the user is sent to the term settings.
+    void termSettingsRequested();
+
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     QLineEdit *Text2, *Text1;
     QLabel *Label6, *Label2, *Label25, *Label26, *Label1, *Label27;
     // The rows of 6 to 14 weeks of amenorrhoea: week caption, date, crown-rump length.
@@ -41,8 +49,6 @@ class TerminationWindow : public ToolWindow {
     QLabel *Label5, *DateRU, *Picture2;
     QPushButton* Command1;
     QAction *mnuQuitter, *mnuAide;
-
-  private:
     void build();
     void compute();
     void showLimitCaptions(const std::string& legalLimit);

@@ -15,6 +15,7 @@ class T21AboutWindow : public ToolWindow {
   public:
     explicit T21AboutWindow(WindowRegistry& windows);
 
+  private:
     QPlainTextEdit* Text1;
     QPushButton* Command1;
 };

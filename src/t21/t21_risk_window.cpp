@@ -66,43 +66,13 @@ void paintRisk(QLabel* label, bool red) {
         colour(label, QColor(0x00, 0x00, 0x40), QColor(0xE0, 0xE0, 0xE0));
 }
 
-// "Copier les résultats": the mother's and the scan's data as typed, the
-// signs ticked, then each risk as shown and the conduct it leads to (the
-// explanation of the selected sign is help, not a result).
-ResultsText t21Results(const T21RiskWindow& w) {
-    ResultsText t;
-    t.title = w.windowTitle();
-    t.inputsOf({w.TxtDateNaiss, w.TxtAgeMat, w.TxtDatEcho});
-    t.tick(w.Check1);
-    t.inputsOf({w.TxtLCC, w.TxtNC});
-    // The risks given are typed as N of 1/N.
-    auto risk = [](const QLineEdit* n) {
-        return n->text().isEmpty() ? QString() : QStringLiteral("1/") + n->text();
-    };
-    t.input(QStringLiteral("Risque sérologique donné"), risk(w.TxtRiskSero));
-    t.input(QStringLiteral("Risque combiné du laboratoire"), risk(w.TxtRiskComb));
-    QStringList signs;
-    for (int i = 0; i < w.List1->count(); ++i)
-        if (w.List1->item(i)->checkState() == Qt::Checked) signs << w.List1->item(i)->text();
-    t.input(captionOf(w.List1), signs.join(QStringLiteral(", ")));
-    t.resultsOf({w.LblAgeT, w.LblAge, w.LblAgeGesta, w.LblRCNT, w.LblRCN, w.LblMedCn, w.LblMultMed,
-                 w.LblRisqRelatif, w.LblRapVrai, w.LblRiskSero, w.LblRiskSeroT, w.LblRiskInt,
-                 w.LblRiskIntT});
-    // These two say what they are ("Coefficient de risque = 10,05").
-    t.sentence(w.LblCoef);
-    t.result(w.LblRiskEcho);
-    t.sentence(w.LblRisqueRetenu);
-    t.result(w.LblConduite);
-    return t;
-}
-
 } // namespace
 
 T21RiskWindow::T21RiskWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form12", QStringLiteral("Risque de trisomie 21")) {
     build();
     reset();
-    installResultsCopy(this, menuBar, windows, [this] { return t21Results(*this); });
+    installResultsCopy(this, menuBar, windows, [this] { return resultsText(); });
     // The date of birth of the patient of the consultation, unless another is typed here.
     followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
                   platform().clock.today());
@@ -178,13 +148,11 @@ void T21RiskWindow::buildMenus() {
     actionAbout->setObjectName(QStringLiteral("MnuAPropos"));
 
     connect(actionPrint, &QAction::triggered, this, &T21RiskWindow::printLetter);
-    connect(actionLetterhead, &QAction::triggered, this,
-            [this] { openPracticeOptions(windows()); });
-    connect(actionThreshold, &QAction::triggered, this,
-            [this] { openTermSettingsEditor(windows()); });
+    connect(actionLetterhead, &QAction::triggered, this, &T21RiskWindow::letterheadRequested);
+    connect(actionThreshold, &QAction::triggered, this, &T21RiskWindow::thresholdRequested);
     connect(actionHelp, &QAction::triggered, this,
             [this] { platform().help.showTopic(kHelpTopic); });
-    connect(actionAbout, &QAction::triggered, this, [this] { windows().open<T21AboutWindow>(); });
+    connect(actionAbout, &QAction::triggered, this, [this] { showCompanion<T21AboutWindow>(); });
 }
 
 QWidget* T21RiskWindow::buildInputs() {
@@ -639,6 +607,35 @@ void T21RiskWindow::printLetter() {
     printReport(platform().reports, platform().messages, PrintMode::ChoosePrinter,
                 documentForPatient(kT21LetterDocumentName, name),
                 [&](ReportPrinter& printer) { printT21Letter(printer, *letter); });
+}
+
+// "Copier les résultats": the mother's and the scan's data as typed, the
+// signs ticked, then each risk as shown and the conduct it leads to (the
+// explanation of the selected sign is help, not a result).
+ResultsText T21RiskWindow::resultsText() const {
+    ResultsText t;
+    t.title = windowTitle();
+    t.inputsOf({TxtDateNaiss, TxtAgeMat, TxtDatEcho});
+    t.tick(Check1);
+    t.inputsOf({TxtLCC, TxtNC});
+    // The risks given are typed as N of 1/N.
+    auto risk = [](const QLineEdit* n) {
+        return n->text().isEmpty() ? QString() : QStringLiteral("1/") + n->text();
+    };
+    t.input(QStringLiteral("Risque sérologique donné"), risk(TxtRiskSero));
+    t.input(QStringLiteral("Risque combiné du laboratoire"), risk(TxtRiskComb));
+    QStringList signs;
+    for (int i = 0; i < List1->count(); ++i)
+        if (List1->item(i)->checkState() == Qt::Checked) signs << List1->item(i)->text();
+    t.input(captionOf(List1), signs.join(QStringLiteral(", ")));
+    t.resultsOf({LblAgeT, LblAge, LblAgeGesta, LblRCNT, LblRCN, LblMedCn, LblMultMed,
+                 LblRisqRelatif, LblRapVrai, LblRiskSero, LblRiskSeroT, LblRiskInt, LblRiskIntT});
+    // These two say what they are ("Coefficient de risque = 10,05").
+    t.sentence(LblCoef);
+    t.result(LblRiskEcho);
+    t.sentence(LblRisqueRetenu);
+    t.result(LblConduite);
+    return t;
 }
 
 } // namespace tovimar

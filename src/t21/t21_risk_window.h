@@ -6,6 +6,7 @@
 // in its own panel, red when high; prints the letter for the patient.
 
 #include "t21/risk_calculation.h"
+#include "ui/results_text.h"
 #include "ui/tool_window.h"
 
 class QAction;
@@ -29,6 +30,15 @@ class T21RiskWindow : public ToolWindow {
     // The state and the results as the window holds them now.
     const T21Screen& screen() const { return screen_; }
 
+  signals:
+    // "Options > Entête": the practice options, whose letterhead heads the letter.
+    void letterheadRequested();
+    // "Options > Seuil pour l'amniocentèse": the term settings, which hold it.
+    void thresholdRequested();
+
+  private:
+    // "Copier les résultats": the inputs as typed and the results as shown.
+    ResultsText resultsText() const;
     // Inputs.
     QLineEdit *TxtDateNaiss, *TxtAgeMat, *TxtDatEcho, *TxtLCC, *TxtNC, *TxtRiskSero;
     // The laboratory's first-trimester combined risk, N of 1/N.
@@ -40,10 +50,10 @@ class T21RiskWindow : public ToolWindow {
     QWidget* Frame16;
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7, *Frame8, *Frame9,
         *Frame10, *Frame11, *Frame12, *Frame13, *Frame14, *Frame15;
-    // Results.
     QLabel *LblAgeT, *LblAge, *LblAgeGesta, *LblMedCn, *LblMultMed, *LblRisqRelatif, *LblRapVrai,
         *LblRCNT, *LblRCN, *LblRiskSero, *LblRiskSeroT, *LblRiskInt, *LblRiskIntT, *LblRiskEcho,
         *LblRGlobal, *LblCoef, *LblSignes;
+    // Results.
     // Pictures standing in for the results until there are some.
     QLabel *ImgAge, *ImgCN, *ImgSero, *ImgInt, *ImgEchoMorph;
     // The conduct: the risk judged (LblRisqueRetenu) and its band in words
@@ -53,8 +63,6 @@ class T21RiskWindow : public ToolWindow {
     QPushButton *CmdCalcule, *CmdEfface, *Command1;
     QMenuBar* menuBar;
     QAction *actionPrint, *actionLetterhead, *actionThreshold, *actionHelp, *actionAbout;
-
-  private:
     void build();
     QWidget* buildInputs();
     QGroupBox* buildAgePanel();

@@ -16,11 +16,10 @@ class ConverterWindow : public ToolWindow {
   public:
     explicit ConverterWindow(WindowRegistry& windows);
 
+  private:
     QLabel *Label1, *Label2;
     QLineEdit *Text1, *Text2;
     QPushButton *Command1, *Command2, *Command3;
-
-  private:
     void build();
     void clear();
 };

@@ -19,8 +19,20 @@
 namespace tovimar {
 namespace {
 
+// The consultation amounts that take only a decimal number.
+bool isDecimalOnly(std::string_view control) {
+    return control == "TxtEC" || control == "TxtECs" || control == "TxtENuit" ||
+           control == "TxtEFerie";
+}
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
 // The fields in file order.
-constexpr QLineEdit* FeesWindow::*kFields[kFeeCount] = {
+const std::array<QLineEdit * FeesWindow::*, kFeeCount> FeesWindow::kFields = {
     &FeesWindow::TxtEC,     &FeesWindow::TxtECs,    &FeesWindow::TxtMCS,    &FeesWindow::TxtMPC,
     &FeesWindow::TxtENuit,  &FeesWindow::TxtEFerie, &FeesWindow::TxtGyn01,  &FeesWindow::TxtGyn02,
     &FeesWindow::TxtGyn03,  &FeesWindow::TxtGyn04,  &FeesWindow::TxtGyn05,  &FeesWindow::TxtGyn06,
@@ -33,18 +45,6 @@ constexpr QLineEdit* FeesWindow::*kFields[kFeeCount] = {
     &FeesWindow::TxtEObs16, &FeesWindow::TxtEGyn01, &FeesWindow::TxtEGyn02, &FeesWindow::TxtEGyn03,
     &FeesWindow::TxtEGyn04, &FeesWindow::TxtEGyn05, &FeesWindow::TxtEGyn06, &FeesWindow::TxtEGyn07,
 };
-
-// The consultation amounts that take only a decimal number.
-bool isDecimalOnly(std::string_view control) {
-    return control == "TxtEC" || control == "TxtECs" || control == "TxtENuit" ||
-           control == "TxtEFerie";
-}
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 FeesWindow::FeesWindow(WindowRegistry& windows)
     : ToolWindow(windows, "FrmTarifs", QStringLiteral("Tarifs habituels")),

@@ -20,6 +20,12 @@ class FeesWindow : public ToolWindow {
   public:
     explicit FeesWindow(WindowRegistry& windows);
 
+    // The amounts as the window holds them now.
+    FeeSchedule amounts() const;
+
+  private:
+    // The amount fields, in file order.
+    static const std::array<QLineEdit * FeesWindow::*, kFeeCount> kFields;
     // The 44 amounts, in the order of the file.
     QLineEdit *TxtEC, *TxtECs, *TxtMCS, *TxtMPC, *TxtENuit, *TxtEFerie;
     QLineEdit *TxtGyn01, *TxtGyn02, *TxtGyn03, *TxtGyn04, *TxtGyn05, *TxtGyn06, *TxtGyn07,
@@ -32,11 +38,6 @@ class FeesWindow : public ToolWindow {
     QLabel *LblCsMcs, *LblCMcsMpc;
     QPushButton *Enregistrer, *Quitter;
     QTabWidget* Pages; // the consultations and other acts, then the scans
-
-    // The amounts as the window holds them now.
-    FeeSchedule amounts() const;
-
-  private:
     void build();
     void load();
     void save();

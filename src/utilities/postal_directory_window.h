@@ -21,6 +21,7 @@ class PostalDirectoryWindow : public ToolWindow {
   public:
     explicit PostalDirectoryWindow(WindowRegistry& windows);
 
+  private:
     QLineEdit *TxtVilles, *TxtCodes;
     QListWidget* List1;
     QLabel* Label1;
@@ -30,8 +31,6 @@ class PostalDirectoryWindow : public ToolWindow {
     QLineEdit *TxtVilNew, *TxtCodeNew, *TxtVilModif, *TxtCodeModif;
     QPushButton *CmdEnregNew, *Command3, *CmdEnregMod, *Command5, *Command4;
     QAction *Quitter, *Aide;
-
-  private:
     void build();
     void onTownEdited(const QString& text);
     void onCodeEdited(const QString& text);

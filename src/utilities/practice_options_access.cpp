@@ -25,8 +25,4 @@ ScreeningStrategy currentScreeningStrategy(WindowRegistry& windows) {
     return practiceOptionsModel(windows).current().strategy;
 }
 
-void openPracticeOptions(WindowRegistry& windows) {
-    windows.open<PracticeOptionsWindow>();
-}
-
 } // namespace tovimar

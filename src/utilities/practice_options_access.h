@@ -29,7 +29,4 @@ PracticeOptions currentPracticeOptions(WindowRegistry& windows);
 // threshold, told to nobody (the letterhead's reading tells it).
 ScreeningStrategy currentScreeningStrategy(WindowRegistry& windows);
 
-// Shows the letterhead screen.
-void openPracticeOptions(WindowRegistry& windows);
-
 } // namespace tovimar

@@ -25,13 +25,12 @@ class PracticeOptionsWindow : public ToolWindow {
     // The ten fields as the screen holds them now.
     PracticeOptions currentOptions() const;
 
+  private:
     QComboBox *Combo1, *Combo2;
     // "Conduite selon": the single threshold (entry 0) or the 2018 thresholds (1).
     QComboBox* CboConduite;
     QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
     QPushButton *Annuler, *Quitte, *Enregistre;
-
-  private:
     void build();
     void load();
     void showOptions(const PracticeOptions& options);

@@ -21,14 +21,13 @@ class PublicHolidaysWindow : public ToolWindow {
   public:
     explicit PublicHolidaysWindow(WindowRegistry& windows);
 
+  private:
     QLineEdit* Text1;
     QLabel *Label4, *Label3, *Label1, *Image1;
     QListWidget* List1;
     std::array<QLabel*, kHolidayCount> Label2;
     QPushButton* Command1;
     QAction *Quitter, *Aide;
-
-  private:
     void build();
     void showWeekday();
     void showHolidays();

@@ -15,7 +15,6 @@
 #include <set>
 
 #include "app/main_window.h"
-#include "app/main_window_results.h"
 #include "support/filled_windows.h"
 #include "support/typing.h"
 #include "ui/results_text.h"
@@ -178,7 +177,7 @@ TEST(MainWindowCopy, TheTermAndTheScheduleAsShown) {
     MainWindow& main = *program.main;
     main.action(QStringLiteral("CopierResultats"))->trigger();
     const QString copied = program.fake.clipboard.text;
-    expectCopyOf(main, mainWindowResults(main), copied, QStringLiteral("15/03/2010"));
+    expectCopyOf(main, main.resultsText(), copied, QStringLiteral("15/03/2010"));
     EXPECT_TRUE(copied.contains(QStringLiteral("DDR : 01/11/2009\n")));
     EXPECT_EQ(main.action(QStringLiteral("CopierResultats"))->shortcut(),
               QKeySequence(QStringLiteral("Ctrl+Shift+C")));

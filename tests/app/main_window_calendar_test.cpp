@@ -45,19 +45,19 @@ class MainWindowCalendar : public ::testing::Test {
 
 TEST_F(MainWindowCalendar, AnLmpOrAStartNearTheEndsIsRefusedAndNothingOfThePreviousStays) {
     struct Case {
-        QLineEdit* MainWindow::*field;
+        const char* field;
         const char* typed;
     } cases[] = {
-        {&MainWindow::DateDR, "25/12/9999"}, // the start would be in the year 10000
-        {&MainWindow::DateDR, "01/06/9999"}, // the term would be
-        {&MainWindow::DateDG, "01/06/9999"},
-        {&MainWindow::DateDG, "05/01/0100"}, // the LMP would be in the year 99
+        {"DateDR", "25/12/9999"}, // the start would be in the year 10000
+        {"DateDR", "01/06/9999"}, // the term would be
+        {"DateDG", "01/06/9999"},
+        {"DateDG", "05/01/0100"}, // the LMP would be in the year 99
     };
     for (const auto& c : cases) {
         control<QLineEdit>(*window, "DateDR")->setText("01/01/2010");
         const QStringList before = shown();
         fake.messages.shown.clear();
-        QLineEdit* field = window.get()->*c.field;
+        QLineEdit* field = control<QLineEdit>(*window, c.field);
         // In one change, as the date picker or a paste writes it (typed, "25/12/99" on the way
         // would be a date of 1999).
         field->setText(c.typed);

@@ -92,13 +92,13 @@ TEST(TransferScoreWindow, CriteriaAreScoredAsTheyAreEntered) {
 TEST(TransferScoreWindow, CalculeGivesTheNumberOfEmbryosAndItsPictures) {
     struct Case {
         const char *age, *e2, *fsh;
-        QRadioButton* TransferScoreWindow::*option;
+        const char* option;
         const char *total, *embryos, *verdict;
         int pictures;
     } cases[] = {
-        {"37", "470", "1000", &TransferScoreWindow::Opt3, "5", "4", " Mauvais score", 4},
-        {"33", "470", "1000", &TransferScoreWindow::Opt3, "6", "3", "Score moyen", 3},
-        {"25", "1126", "1000,5", &TransferScoreWindow::Opt4, "9", "2", "Bon score", 2},
+        {"37", "470", "1000", "Opt3", "5", "4", " Mauvais score", 4},
+        {"33", "470", "1000", "Opt3", "6", "3", "Score moyen", 3},
+        {"25", "1126", "1000,5", "Opt4", "9", "2", "Bon score", 2},
     };
     for (const auto& c : cases) {
         FakePlatform fake;
@@ -106,7 +106,7 @@ TEST(TransferScoreWindow, CalculeGivesTheNumberOfEmbryosAndItsPictures) {
         retype(control<QLineEdit>(w, "TxtAge"), c.age);
         retype(control<QLineEdit>(w, "TxtE2"), c.e2);
         retype(control<QLineEdit>(w, "TxtFSH"), c.fsh);
-        (w.*c.option)->click();
+        control<QRadioButton>(w, c.option)->click();
         QTest::mouseClick(control<QPushButton>(w, "BtnCalcule"), Qt::LeftButton);
         EXPECT_EQ(control<QLabel>(w, "LblScoreT")->text(), c.total);
         EXPECT_EQ(control<QLabel>(w, "LblNbrE")->text(), c.embryos);

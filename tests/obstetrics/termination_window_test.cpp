@@ -35,8 +35,12 @@ class TerminationWindowTest : public ::testing::Test {
     bool shown(QWidget* w, QWidget* window) const { return w->isVisibleTo(window); }
     QString visibleMarker(const TerminationWindow& w) const {
         QString name;
-        for (QLabel* m : w.markers)
+        for (const char* marker :
+             {"Picture_6", "Picture6_7", "Picture7_8", "Picture8_9", "Picture9_10", "Picture10_11",
+              "Picture11_12", "Picture12_13", "Picture13_14", "Picture14_"}) {
+            const QLabel* m = control<QLabel>(w, marker);
             if (m->isVisibleTo(&w)) name += m->objectName();
+        }
         return name;
     }
     // In the red that reads on the window at the AA level (pure red reads at 3.5:1).
@@ -60,13 +64,17 @@ TEST_F(TerminationWindowTest, DeadlinesAndWeeklyDatesFromTheStartOfPregnancy) {
     const char* weeks[] = {"29/03/2010", "05/04/2010", "12/04/2010", "19/04/2010", "26/04/2010",
                            "03/05/2010", "10/05/2010", "17/05/2010", "24/05/2010"};
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(w.weekDates[i]->text(), weeks[i]) << i + 6;
+        EXPECT_EQ(
+            control<QLabel>(w, QStringLiteral("Sem%1").arg(i + 6).toUtf8().constData())->text(),
+            weeks[i])
+            << i + 6;
     EXPECT_EQ(control<QLabel>(w, "Sem14")->text(), "24/05/2010");
     EXPECT_EQ(control<QLabel>(w, "Label27")->text(), "10 semaines de grossesse");
     EXPECT_EQ(control<QLabel>(w, "Label4")->text(), "(10 semaines de grossesse)");
     // With a legal limit of 10 weeks, the rows of 13 and 14 weeks are out of time.
-    for (QLabel* l : {w.weekLabels[7], w.weekLabels[8], control<QLabel>(w, "Sem13"),
-                      control<QLabel>(w, "Sem14"), w.lengthLabels[7], w.lengthLabels[8]})
+    for (QLabel* l : {control<QLabel>(w, "Label13"), control<QLabel>(w, "Label14"),
+                      control<QLabel>(w, "Sem13"), control<QLabel>(w, "Sem14"),
+                      control<QLabel>(w, "Label23"), control<QLabel>(w, "Label24")})
         EXPECT_TRUE(red(l)) << l->objectName().toStdString();
     EXPECT_FALSE(red(control<QLabel>(w, "Sem12")));
     // The LMP gives the start 14 days later.
@@ -147,7 +155,7 @@ TEST_F(TerminationWindowTest, LimitsEditedInTheSettingsShowAtTheNextComputation)
     EXPECT_EQ(control<QLabel>(w, "DateIVG")->text(), "24/05/2010");
     EXPECT_EQ(control<QLabel>(w, "Label27")->text(), "12 semaines de grossesse");
     EXPECT_FALSE(red(control<QLabel>(w, "Sem13")));
-    EXPECT_FALSE(red(w.lengthLabels[8]));
+    EXPECT_FALSE(red(control<QLabel>(w, "Label24")));
 }
 
 TEST_F(TerminationWindowTest, MissingLimitsSendTheUserToTheSettings) {

@@ -113,19 +113,19 @@ TEST(SettingsReadBack, AnInvisibleCharacterIsNamedAndNothingIsSaved) {
 // was saved, then the default silently used at every start: it is named now.
 TEST(SettingsReadBack, ANumberTooLargeForItsFieldIsNamedAndNothingIsSaved) {
     struct Case {
-        QLineEdit* TermSettingsWindow::*field;
+        const char* field;
         const char* typed;
     } cases[] = {
-        {&TermSettingsWindow::TxtRisqueLim, "100001"},
-        {&TermSettingsWindow::IvgText, "100001"},
-        {&TermSettingsWindow::IvgText, "250000"},
-        {&TermSettingsWindow::Text1, "-250000"},
+        {"TxtRisqueLim", "100001"},
+        {"IvgText", "100001"},
+        {"IvgText", "250000"},
+        {"Text1", "-250000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         FakePlatform fake;
         auto& editor = fake.windows().open<TermSettingsWindow>();
-        QLineEdit* field = editor.*c.field;
+        QLineEdit* field = control<QLineEdit>(editor, c.field);
         field->setText(QString::fromLatin1(c.typed));
         QTest::mouseClick(control<QPushButton>(editor, "CmdEnregistrer"), Qt::LeftButton);
         ASSERT_EQ(fake.messages.shown.size(), 1);
@@ -152,19 +152,19 @@ TEST(SettingsReadBack, ANumberTooLargeForItsFieldIsNamedAndNothingIsSaved) {
 // one that is no number made tarifs.tvx refused at every opening.
 TEST(SettingsReadBack, AConsultationFeeThatIsNoNumberIsNamedAndNothingIsSaved) {
     struct Case {
-        QLineEdit* FeesWindow::*field;
+        const char* field;
         const char* typed;
     } cases[] = {
-        {&FeesWindow::TxtECs, "abc"},
-        {&FeesWindow::TxtMCS, "2 euros"},
-        {&FeesWindow::TxtMPC, ""},
+        {"TxtECs", "abc"},
+        {"TxtMCS", "2 euros"},
+        {"TxtMPC", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         FakePlatform fake;
         auto& editor = fake.windows().open<FeesWindow>();
         fake.messages.shown.clear();
-        (editor.*c.field)->setText(QString::fromUtf8(c.typed));
+        control<QLineEdit>(editor, c.field)->setText(QString::fromUtf8(c.typed));
         QTest::mouseClick(control<QPushButton>(editor, "Enregistrer"), Qt::LeftButton);
         ASSERT_EQ(fake.messages.shown.size(), 1);
         EXPECT_EQ(fake.messages.shown[0],

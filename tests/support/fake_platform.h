@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/window_links.h"
 #include "core/vb_date.h"
 #include "platform/calculator_launcher.h"
 #include "platform/clipboard.h"
@@ -99,7 +100,10 @@ class FakePlatform {
     void setToday(const char* text) { clock.day = *readFrenchDate(text); }
     // A window registry over this platform, for building windows in a test.
     WindowRegistry& windows() {
-        if (!registry) registry = std::make_unique<WindowRegistry>(*platform);
+        if (!registry) {
+            registry = std::make_unique<WindowRegistry>(*platform);
+            linkToolWindows(*registry);
+        }
         return *registry;
     }
 

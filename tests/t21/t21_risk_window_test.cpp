@@ -40,10 +40,10 @@ struct Consultation {
         typeText(field, text);
     }
     void fill(const QString& age, const QString& crl, const QString& nt, const QString& serum) {
-        type(w.TxtAgeMat, age);
-        type(w.TxtLCC, crl);
-        type(w.TxtNC, nt);
-        type(w.TxtRiskSero, serum);
+        type(control<QLineEdit>(w, "TxtAgeMat"), age);
+        type(control<QLineEdit>(w, "TxtLCC"), crl);
+        type(control<QLineEdit>(w, "TxtNC"), nt);
+        type(control<QLineEdit>(w, "TxtRiskSero"), serum);
     }
     void calculate() { QTest::mouseClick(control<QPushButton>(w, "CmdCalcule"), Qt::LeftButton); }
     void tick(int row, bool on) {
@@ -70,8 +70,10 @@ TEST(T21RiskWindow, OpensEmptyWithItsPictures) {
     T21RiskWindow& w = c.w;
     EXPECT_EQ(w.objectName(), "Form12");
     EXPECT_EQ(w.windowTitle(), "Risque de trisomie 21");
-    EXPECT_EQ(w.TxtDatEcho->text(), "15/03/2010");
-    for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAgeMat, w.TxtLCC, w.TxtNC, w.TxtRiskSero})
+    EXPECT_EQ(control<QLineEdit>(w, "TxtDatEcho")->text(), "15/03/2010");
+    for (QLineEdit* f : {control<QLineEdit>(w, "TxtDateNaiss"), control<QLineEdit>(w, "TxtAgeMat"),
+                         control<QLineEdit>(w, "TxtLCC"), control<QLineEdit>(w, "TxtNC"),
+                         control<QLineEdit>(w, "TxtRiskSero")})
         EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
     for (QGroupBox* f : {control<QGroupBox>(w, "Frame5"), control<QGroupBox>(w, "Frame6"),
                          control<QGroupBox>(w, "Frame7"), control<QGroupBox>(w, "Frame8"),
@@ -105,41 +107,42 @@ TEST(T21RiskWindow, ScrollBarsAndTypingWriteTheFields) {
     T21RiskWindow& w = c.w;
     // Each bar dragged by the user.
     control<QScrollBar>(w, "ScrCN")->setSliderPosition(23);
-    EXPECT_EQ(w.TxtNC->text(), "2,3");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNC")->text(), "2,3");
     control<QScrollBar>(w, "ScrCN")->setSliderPosition(0);
-    EXPECT_EQ(w.TxtNC->text(), "0");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNC")->text(), "0");
     control<QScrollBar>(w, "ScrAgeMat")->setSliderPosition(60);
-    EXPECT_EQ(w.TxtAgeMat->text(), "60");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAgeMat")->text(), "60");
     control<QScrollBar>(w, "ScrRSero")->setSliderPosition(250);
-    EXPECT_EQ(w.TxtRiskSero->text(), "250");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtRiskSero")->text(), "250");
     control<QScrollBar>(w, "ScrLCC")->setSliderPosition(45);
-    EXPECT_EQ(w.TxtLCC->text(), "45");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtLCC")->text(), "45");
     EXPECT_EQ(control<QLabel>(w, "LblAgeGesta")->text(), "11,1 S.A.");
 
-    c.type(w.TxtNC, "2.3");
-    EXPECT_EQ(w.TxtNC->text(), "2,3");
-    c.type(w.TxtAgeMat, "35.5");
-    EXPECT_EQ(w.TxtAgeMat->text(), "35,5");
-    c.type(w.TxtLCC, "120");
+    c.type(control<QLineEdit>(w, "TxtNC"), "2.3");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtNC")->text(), "2,3");
+    c.type(control<QLineEdit>(w, "TxtAgeMat"), "35.5");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAgeMat")->text(), "35,5");
+    c.type(control<QLineEdit>(w, "TxtLCC"), "120");
     EXPECT_EQ(control<QLabel>(w, "LblAgeGesta")->text(), "");
 }
 
 TEST(T21RiskWindow, AgeFromTheBirthDate) {
     Consultation c;
     T21RiskWindow& w = c.w;
-    c.type(w.TxtDatEcho, "10/03/2010");
-    c.type(w.TxtDateNaiss, "15/06/1975");
-    EXPECT_EQ(w.TxtAgeMat->text(), "35");
-    c.type(w.TxtDateNaiss, "31/12/1980");
-    c.type(w.TxtDatEcho, "02/01/2010");
-    EXPECT_EQ(w.TxtAgeMat->text(), "30"); // unchanged by the examination date alone
-    w.TxtDatEcho->setText("bientôt");
-    c.type(w.TxtDateNaiss, "01/01/1970");
-    EXPECT_EQ(w.TxtAgeMat->text(), "30");
+    c.type(control<QLineEdit>(w, "TxtDatEcho"), "10/03/2010");
+    c.type(control<QLineEdit>(w, "TxtDateNaiss"), "15/06/1975");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAgeMat")->text(), "35");
+    c.type(control<QLineEdit>(w, "TxtDateNaiss"), "31/12/1980");
+    c.type(control<QLineEdit>(w, "TxtDatEcho"), "02/01/2010");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAgeMat")->text(),
+              "30"); // unchanged by the examination date alone
+    control<QLineEdit>(w, "TxtDatEcho")->setText("bientôt");
+    c.type(control<QLineEdit>(w, "TxtDateNaiss"), "01/01/1970");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAgeMat")->text(), "30");
     // The same year: an age of 0, which the calculation refuses as no age.
-    c.type(w.TxtDatEcho, "10/03/2010");
-    c.type(w.TxtDateNaiss, "01/01/2010");
-    EXPECT_EQ(w.TxtAgeMat->text(), "0");
+    c.type(control<QLineEdit>(w, "TxtDatEcho"), "10/03/2010");
+    c.type(control<QLineEdit>(w, "TxtDateNaiss"), "01/01/2010");
+    EXPECT_EQ(control<QLineEdit>(w, "TxtAgeMat")->text(), "0");
     c.calculate();
     EXPECT_EQ(c.fake.messages.shown, QStringList{"Il faut renseigner sur l'âge maternel."});
 }
@@ -206,7 +209,7 @@ TEST(T21RiskWindow, HighRisksAreRedOnTheUnroundedN) {
     EXPECT_TRUE(c.red(control<QLabel>(w, "LblRiskSero")));
     EXPECT_FALSE(c.red(control<QLabel>(w, "LblRiskSeroT"))); // 253.5
     // The same text 1/200, from an N above 200: back to grey.
-    c.type(w.TxtRiskSero, "200,4");
+    c.type(control<QLineEdit>(w, "TxtRiskSero"), "200,4");
     c.calculate();
     EXPECT_EQ(control<QLabel>(w, "LblRiskSero")->text(), "1/200");
     EXPECT_FALSE(c.red(control<QLabel>(w, "LblRiskSero")));
@@ -232,10 +235,10 @@ TEST(T21RiskWindow, FailuresAreToldAndTheRestIsComputed) {
 
     // Pasted text in every field: messages, never a garbage risk.
     c.fake.messages.shown.clear();
-    c.type(w.TxtAgeMat, "35");
-    w.TxtLCC->setText("soixante");
-    w.TxtNC->setText("1,5 mm");
-    w.TxtRiskSero->setText("1/1000");
+    c.type(control<QLineEdit>(w, "TxtAgeMat"), "35");
+    control<QLineEdit>(w, "TxtLCC")->setText("soixante");
+    control<QLineEdit>(w, "TxtNC")->setText("1,5 mm");
+    control<QLineEdit>(w, "TxtRiskSero")->setText("1/1000");
     c.calculate();
     EXPECT_EQ(c.fake.messages.shown,
               QStringList{"Il faut une mesure correcte de la CLARTE NUCALE pour obtenir le risque "
@@ -288,7 +291,7 @@ TEST(T21RiskWindow, NewPatientClearsEverything) {
     T21RiskWindow& w = c.w;
     c.fill("35", "60", "1,5", "1000");
     control<QCheckBox>(w, "Check1")->setChecked(true);
-    c.type(w.TxtDateNaiss, "15/06/1975");
+    c.type(control<QLineEdit>(w, "TxtDateNaiss"), "15/06/1975");
     c.calculate();
     c.tick(0, true);
     c.tick(3, true);
@@ -297,7 +300,9 @@ TEST(T21RiskWindow, NewPatientClearsEverything) {
 
     for (int i = 0; i < control<QListWidget>(w, "List1")->count(); ++i)
         EXPECT_EQ(control<QListWidget>(w, "List1")->item(i)->checkState(), Qt::Unchecked);
-    for (QLineEdit* f : {w.TxtDateNaiss, w.TxtAgeMat, w.TxtLCC, w.TxtNC, w.TxtRiskSero})
+    for (QLineEdit* f : {control<QLineEdit>(w, "TxtDateNaiss"), control<QLineEdit>(w, "TxtAgeMat"),
+                         control<QLineEdit>(w, "TxtLCC"), control<QLineEdit>(w, "TxtNC"),
+                         control<QLineEdit>(w, "TxtRiskSero")})
         EXPECT_EQ(f->text(), "") << f->objectName().toStdString();
     EXPECT_FALSE(control<QCheckBox>(w, "Check1")->isChecked());
     for (QGroupBox* f : {control<QGroupBox>(w, "Frame5"), control<QGroupBox>(w, "Frame6"),
@@ -316,7 +321,7 @@ TEST(T21RiskWindow, NewPatientClearsEverything) {
     EXPECT_EQ(w.screen().state.markerCoefficient, 1);
 
     // No gestational age in use any more.
-    c.type(w.TxtAgeMat, "35");
+    c.type(control<QLineEdit>(w, "TxtAgeMat"), "35");
     c.calculate();
     EXPECT_EQ(control<QLabel>(w, "LblAge")->text(), "");
     EXPECT_EQ(control<QLabel>(w, "LblRiskEcho")->text(), "1/347");
@@ -434,7 +439,7 @@ TEST(T21RiskWindow, LetterBeyondA16BitRiskAndWithTheMeasurementUsed) {
     // Typed after the calculation: the risks go, and no letter prints figures of
     // another measurement; the letter asks for the calculation first.
     const auto printed = c.fake.reports.printers.size();
-    c.type(w.TxtNC, "3,5");
+    c.type(control<QLineEdit>(w, "TxtNC"), "3,5");
     EXPECT_EQ(control<QLabel>(w, "LblRGlobal")->text(), "");
     EXPECT_EQ(control<QLabel>(w, "LblRiskIntT")->text(), "");
     c.fake.messages.shown.clear();
@@ -520,15 +525,15 @@ TEST(T21RiskWindow, TheConductJudgesTheLaboratorysCombinedRiskByTheStrategyInFor
     EXPECT_EQ(control<QLabel>(w, "LblAgeT")->text(), "1/347");
 
     // A nuchal translucency of 3.5 mm: a karyotype whatever the risk.
-    c.type(w.TxtLCC, "60");
-    c.type(w.TxtNC, "3,5");
+    c.type(control<QLineEdit>(w, "TxtLCC"), "60");
+    c.type(control<QLineEdit>(w, "TxtNC"), "3,5");
     c.calculate();
     EXPECT_EQ(control<QLabel>(w, "LblConduite")->text(),
               "Clarté nucale de 3,5 mm ou plus : caryotype fœtal proposé quel que soit le risque");
 
     // A laboratory's risk no patient has: told, and not judged.
-    c.type(w.TxtNC, "");
-    c.type(w.TxtLCC, "");
+    c.type(control<QLineEdit>(w, "TxtNC"), "");
+    c.type(control<QLineEdit>(w, "TxtLCC"), "");
     c.type(control<QLineEdit>(w, "TxtRiskComb"), "0,5");
     c.fake.messages.shown.clear();
     c.calculate();
