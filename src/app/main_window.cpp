@@ -55,7 +55,7 @@ MainWindow::MainWindow(WindowRegistry& windows) : windows_(windows), platform_(w
 }
 
 QString MainWindow::startOfPregnancyText() const {
-    return DateDG->text();
+    return startOfPregnancy->text();
 }
 
 MainWindow::~MainWindow() = default;
@@ -64,43 +64,44 @@ QWidget* MainWindow::buildDatingPanel() {
     auto* panel = new QWidget;
     auto* layout = new QGridLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    DateDR = lineEdit("DateDR", QStringLiteral("DDR"));
-    DateDG = lineEdit("DateDG", QStringLiteral("Début gross."));
-    DateAP = lineEdit("DateAP", QStringLiteral("Terme"));
-    for (QLineEdit* e : {DateDR, DateDG, DateAP}) {
+    lastPeriod = lineEdit("DateDR", QStringLiteral("DDR"));
+    startOfPregnancy = lineEdit("DateDG", QStringLiteral("Début gross."));
+    termDate = lineEdit("DateAP", QStringLiteral("Terme"));
+    for (QLineEdit* e : {lastPeriod, startOfPregnancy, termDate}) {
         e->setMaxLength(10);
         e->setMinimumWidth(e->fontMetrics().horizontalAdvance("00/00/00000") + 16);
         e->setToolTip(QStringLiteral("Double clic pour choisir la date dans un calendrier"));
     }
-    DateAP->setToolTip(QString());
-    QFont big = DateDG->font();
+    termDate->setToolTip(QString());
+    QFont big = startOfPregnancy->font();
     big.setBold(true);
-    DateDG->setFont(big);
-    DateAP->setFont(big);
-    layout->addWidget(frame(QStringLiteral("DDR"), DateDR), 0, 0);
-    layout->addWidget(frame(QStringLiteral("Début gross. "), DateDG), 0, 1);
-    layout->addWidget(frame(QStringLiteral("Terme"), DateAP), 0, 2);
+    startOfPregnancy->setFont(big);
+    termDate->setFont(big);
+    layout->addWidget(frame(QStringLiteral("DDR"), lastPeriod), 0, 0);
+    layout->addWidget(frame(QStringLiteral("Début gross. "), startOfPregnancy), 0, 1);
+    layout->addWidget(frame(QStringLiteral("Terme"), termDate), 0, 2);
 
     auto* age = new QGroupBox(QStringLiteral("Age gestationnel"));
     auto* ageGrid = new QGridLayout(age);
-    NbreSA = lineEdit("NbreSA", QStringLiteral("Age gestationnel, S;A."), true);
-    NbreMois = lineEdit("NbreMois", QStringLiteral("Age gestationnel, Mois"), true);
-    NbreJours = lineEdit("NbreJours", QStringLiteral("Age gestationnel, Jours de G"), true);
-    ageGrid->addWidget(caption(QStringLiteral("S;A."), NbreSA), 0, 0);
-    ageGrid->addWidget(NbreSA, 0, 1);
-    ageGrid->addWidget(caption(QStringLiteral("Mois"), NbreMois), 1, 0);
-    ageGrid->addWidget(NbreMois, 1, 1);
-    ageGrid->addWidget(caption(QStringLiteral("Jours de G"), NbreJours), 2, 0);
-    ageGrid->addWidget(NbreJours, 2, 1);
+    weeksToday = lineEdit("NbreSA", QStringLiteral("Age gestationnel, S;A."), true);
+    monthsToday = lineEdit("NbreMois", QStringLiteral("Age gestationnel, Mois"), true);
+    daysToday = lineEdit("NbreJours", QStringLiteral("Age gestationnel, Jours de G"), true);
+    ageGrid->addWidget(caption(QStringLiteral("S;A."), weeksToday), 0, 0);
+    ageGrid->addWidget(weeksToday, 0, 1);
+    ageGrid->addWidget(caption(QStringLiteral("Mois"), monthsToday), 1, 0);
+    ageGrid->addWidget(monthsToday, 1, 1);
+    ageGrid->addWidget(caption(QStringLiteral("Jours de G"), daysToday), 2, 0);
+    ageGrid->addWidget(daysToday, 2, 1);
     layout->addWidget(age, 1, 0, 1, 3);
 
     auto* cover = new QHBoxLayout;
-    lblSecu = named(new QLabel(QStringLiteral(" 100% Sécu à partir du ")), "lblSecu",
-                    QStringLiteral("100% Sécu à partir du"));
-    LblCentDate = resultLabel("LblCentDate", QStringLiteral("100% Sécu à partir du"));
-    LblCentDate->setMinimumWidth(LblCentDate->fontMetrics().horizontalAdvance("00/00/00000") + 10);
-    cover->addWidget(lblSecu);
-    cover->addWidget(LblCentDate);
+    fullCoverCaption = named(new QLabel(QStringLiteral(" 100% Sécu à partir du ")), "lblSecu",
+                             QStringLiteral("100% Sécu à partir du"));
+    fullCoverDate = resultLabel("LblCentDate", QStringLiteral("100% Sécu à partir du"));
+    fullCoverDate->setMinimumWidth(fullCoverDate->fontMetrics().horizontalAdvance("00/00/00000") +
+                                   10);
+    cover->addWidget(fullCoverCaption);
+    cover->addWidget(fullCoverDate);
     cover->addStretch();
     layout->addLayout(cover, 2, 0, 1, 3);
     layout->setRowMinimumHeight(3, 6);
@@ -110,66 +111,67 @@ QWidget* MainWindow::buildDatingPanel() {
 QWidget* MainWindow::buildConversionPanel() {
     auto* box = new QGroupBox(QStringLiteral("Conversion  SA ->Date ->SA"));
     auto* layout = new QGridLayout(box);
-    ListeSA =
+    weekList =
         named(new QListWidget, "ListeSA", QStringLiteral("Conversion SA vers date, semaines"));
-    ListeSA->setFixedWidth(ListeSA->fontMetrics().horizontalAdvance("4444") + 30);
-    ListeSA->setFixedHeight(ListeSA->fontMetrics().height() * 4 + 10);
-    TXTsa = resultText("TXTsa", QStringLiteral("Conversion SA, date choisie"),
-                       QStringLiteral("xx Sa le..."));
-    DateSA = lineEdit("DateSA", QStringLiteral("Conversion SA, date"));
-    DateSA->setMaxLength(10);
-    SA = lineEdit("SA", QStringLiteral("Conversion SA, âge à la date"), true);
-    layout->addWidget(ListeSA, 0, 0, 2, 1);
-    layout->addWidget(TXTsa, 0, 1);
-    layout->addWidget(DateSA, 0, 2);
-    layout->addWidget(SA, 1, 2);
-    TXTsa->setBuddy(DateSA);
+    weekList->setFixedWidth(weekList->fontMetrics().horizontalAdvance("4444") + 30);
+    weekList->setFixedHeight(weekList->fontMetrics().height() * 4 + 10);
+    chosenWeekDate = resultText("TXTsa", QStringLiteral("Conversion SA, date choisie"),
+                                QStringLiteral("xx Sa le..."));
+    conversionDate = lineEdit("DateSA", QStringLiteral("Conversion SA, date"));
+    conversionDate->setMaxLength(10);
+    weeksOnConversionDate = lineEdit("SA", QStringLiteral("Conversion SA, âge à la date"), true);
+    layout->addWidget(weekList, 0, 0, 2, 1);
+    layout->addWidget(chosenWeekDate, 0, 1);
+    layout->addWidget(conversionDate, 0, 2);
+    layout->addWidget(weeksOnConversionDate, 1, 2);
+    chosenWeekDate->setBuddy(conversionDate);
     return box;
 }
 
 QWidget* MainWindow::buildUltrasoundPanel() {
     auto* box = new QGroupBox(QStringLiteral("Calcul Age Gesta."));
     auto* layout = new QGridLayout(box);
-    Sac = lineEdit("Sac", QStringLiteral("Sac"));
-    CRL = lineEdit("CRL", QStringLiteral("LCC"));
-    CRL->setToolTip(QStringLiteral("Cacul âge gestationnel par le LCC"));
-    CRLscroll = scrollBar("CRLscroll", QStringLiteral("LCC, réglage"), 1, 85, 30);
-    CRLscroll->setPageStep(10);
-    Bip = lineEdit("Bip", QStringLiteral("Bip"));
-    Fem = lineEdit("Fem", QStringLiteral("Fém."));
-    DateX = lineEdit("DateX", QStringLiteral("Date de l'écho"));
-    DateX->setToolTip(
+    sacField = lineEdit("Sac", QStringLiteral("Sac"));
+    crownRumpField = lineEdit("CRL", QStringLiteral("LCC"));
+    crownRumpField->setToolTip(QStringLiteral("Cacul âge gestationnel par le LCC"));
+    crownRumpSlider = scrollBar("CRLscroll", QStringLiteral("LCC, réglage"), 1, 85, 30);
+    crownRumpSlider->setPageStep(10);
+    biparietalField = lineEdit("Bip", QStringLiteral("Bip"));
+    femurField = lineEdit("Fem", QStringLiteral("Fém."));
+    scanDate = lineEdit("DateX", QStringLiteral("Date de l'écho"));
+    scanDate->setToolTip(
         QStringLiteral("Vide : aujourd'hui. Double clic pour choisir la date dans un calendrier"));
-    DateX->setMaxLength(10);
-    SemA = lineEdit("SemA", QStringLiteral("Sem. d'amenorrhée"));
-    for (QLineEdit* e : {Sac, CRL, Bip, Fem, SemA}) {
+    scanDate->setMaxLength(10);
+    weeksFromScan = lineEdit("SemA", QStringLiteral("Sem. d'amenorrhée"));
+    for (QLineEdit* e : {sacField, crownRumpField, biparietalField, femurField, weeksFromScan}) {
         e->setMaxLength(6);
         e->setMaximumWidth(60);
     }
-    layout->addWidget(caption(QStringLiteral("Sac"), Sac), 0, 0);
-    layout->addWidget(Sac, 0, 1);
-    layout->addWidget(caption(QStringLiteral("LCC"), CRL), 0, 2);
-    layout->addWidget(CRL, 0, 3);
-    layout->addWidget(CRLscroll, 0, 4, 1, 2);
-    layout->addWidget(caption(QStringLiteral("Bip"), Bip), 1, 0);
-    layout->addWidget(Bip, 1, 1);
-    layout->addWidget(caption(QStringLiteral("Fém."), Fem), 1, 2);
-    layout->addWidget(Fem, 1, 3);
-    layout->addWidget(caption(QStringLiteral("Date de l'écho"), DateX), 2, 0, 1, 2);
-    layout->addWidget(DateX, 2, 2, 1, 2);
-    layout->addWidget(caption(QStringLiteral("Sem. d'amenorrhée"), SemA), 3, 0, 1, 2);
-    layout->addWidget(SemA, 3, 2);
-    Command1 = named(new QToolButton, "Command1",
-                     QStringLiteral("Calculer le début de grossesse à partir de l'échographie"));
-    Command1->setIcon(QIcon(picture("icon_compute")));
-    Command1->setIconSize({32, 32});
-    Command1->setToolTip(Command1->accessibleName());
-    Command3 = named(new QToolButton, "Command3", QStringLiteral("Effacer la datation"));
-    Command3->setIcon(QIcon(picture("icon_reset")));
-    Command3->setIconSize({32, 32});
-    Command3->setToolTip(Command3->accessibleName());
-    layout->addWidget(Command1, 1, 4, 3, 1);
-    layout->addWidget(Command3, 1, 5, 3, 1);
+    layout->addWidget(caption(QStringLiteral("Sac"), sacField), 0, 0);
+    layout->addWidget(sacField, 0, 1);
+    layout->addWidget(caption(QStringLiteral("LCC"), crownRumpField), 0, 2);
+    layout->addWidget(crownRumpField, 0, 3);
+    layout->addWidget(crownRumpSlider, 0, 4, 1, 2);
+    layout->addWidget(caption(QStringLiteral("Bip"), biparietalField), 1, 0);
+    layout->addWidget(biparietalField, 1, 1);
+    layout->addWidget(caption(QStringLiteral("Fém."), femurField), 1, 2);
+    layout->addWidget(femurField, 1, 3);
+    layout->addWidget(caption(QStringLiteral("Date de l'écho"), scanDate), 2, 0, 1, 2);
+    layout->addWidget(scanDate, 2, 2, 1, 2);
+    layout->addWidget(caption(QStringLiteral("Sem. d'amenorrhée"), weeksFromScan), 3, 0, 1, 2);
+    layout->addWidget(weeksFromScan, 3, 2);
+    computeFromScanButton =
+        named(new QToolButton, "Command1",
+              QStringLiteral("Calculer le début de grossesse à partir de l'échographie"));
+    computeFromScanButton->setIcon(QIcon(picture("icon_compute")));
+    computeFromScanButton->setIconSize({32, 32});
+    computeFromScanButton->setToolTip(computeFromScanButton->accessibleName());
+    resetDatingButton = named(new QToolButton, "Command3", QStringLiteral("Effacer la datation"));
+    resetDatingButton->setIcon(QIcon(picture("icon_reset")));
+    resetDatingButton->setIconSize({32, 32});
+    resetDatingButton->setToolTip(resetDatingButton->accessibleName());
+    layout->addWidget(computeFromScanButton, 1, 4, 3, 1);
+    layout->addWidget(resetDatingButton, 1, 5, 3, 1);
     return box;
 }
 
@@ -178,55 +180,55 @@ QWidget* MainWindow::buildSchedulePanel() {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    ListePN = resultList("ListePN", QStringLiteral("Examens Prénatals"), 6);
+    prenatalVisits = resultList("ListePN", QStringLiteral("Examens Prénatals"), 6);
     layout->addWidget(frame(
         QStringLiteral("Examens Prénatals"),
         pairedLists(captionList("ListePNLibelles", {"Examen du 4ème Mois", "Examen du 5ème Mois",
                                                     "Examen du 6ème Mois", "Examen du 7ème Mois",
                                                     "Examen du 8ème Mois", "Examen du 9ème Mois"}),
-                    ListePN)));
+                    prenatalVisits)));
 
     auto* echoes = new QGroupBox(QStringLiteral("Echographies"));
     auto* echoLayout = new QVBoxLayout(echoes);
     auto* firstRow = new QHBoxLayout;
-    LblEcho1T = resultLabel("LblEcho1T", QStringLiteral("Echo 1T"));
+    firstTrimesterScan = resultLabel("LblEcho1T", QStringLiteral("Echo 1T"));
     firstRow->addWidget(caption(QStringLiteral("Echo 1T")));
-    firstRow->addWidget(LblEcho1T, 1);
+    firstRow->addWidget(firstTrimesterScan, 1);
     echoLayout->addLayout(firstRow);
-    ListeUS = resultList("ListeUS", QStringLiteral("Echographies"), 2);
+    scanList = resultList("ListeUS", QStringLiteral("Echographies"), 2);
     echoLayout->addWidget(pairedLists(
         captionList("ListeUSLibelles", {"Echographie 22 Sem. A.", "Echographie 32 Sem. A."}),
-        ListeUS));
+        scanList));
     layout->addWidget(echoes);
 
-    DatesHT21_1T = lineEdit("DatesHT21_1T", QStringLiteral("HT 21 : Marqueurs 1er Ter"));
-    DatesHT21_2T = lineEdit("DatesHT21_2T", QStringLiteral("HT 21 : Marqueurs 2ème Ter"));
-    layout->addWidget(frame(QStringLiteral("HT 21 : Marqueurs 1er Ter"), DatesHT21_1T));
-    layout->addWidget(frame(QStringLiteral("HT 21 : Marqueurs 2ème Ter"), DatesHT21_2T));
-    LblAnesth = resultLabel("LblAnesth", QStringLiteral("Consultation anesthésistes"));
-    layout->addWidget(frame(QStringLiteral("Consultation anesthésistes"), LblAnesth));
+    firstTrimesterMarkers = lineEdit("DatesHT21_1T", QStringLiteral("HT 21 : Marqueurs 1er Ter"));
+    secondTrimesterMarkers = lineEdit("DatesHT21_2T", QStringLiteral("HT 21 : Marqueurs 2ème Ter"));
+    layout->addWidget(frame(QStringLiteral("HT 21 : Marqueurs 1er Ter"), firstTrimesterMarkers));
+    layout->addWidget(frame(QStringLiteral("HT 21 : Marqueurs 2ème Ter"), secondTrimesterMarkers));
+    anaesthetistVisit = resultLabel("LblAnesth", QStringLiteral("Consultation anesthésistes"));
+    layout->addWidget(frame(QStringLiteral("Consultation anesthésistes"), anaesthetistVisit));
 
     auto* leave = new QGroupBox(QStringLiteral("Congés"));
     auto* leaveLayout = new QGridLayout(leave);
-    ListeCONGE = resultList("ListeCONGE", QStringLiteral("Congés"), 2);
+    leaveList = resultList("ListeCONGE", QStringLiteral("Congés"), 2);
     leaveLayout->addWidget(
         pairedLists(captionList("ListeCONGELibelles", {"Congé Prénatal", "Congé Patho."}),
-                    ListeCONGE),
+                    leaveList),
         0, 0, 1, 4);
-    NbrEnf = lineEdit("NbrEnf", QStringLiteral("Nbre Enf."));
-    NbrEnf->setMaximumWidth(40);
-    NbrEnf->setMaxLength(2);
-    NbrEnfScroll = scrollBar("NbrEnfScroll", QStringLiteral("Nbre Enf., réglage"), 0, 10, 1);
-    NbrEnfScroll->setMinimumWidth(60);
-    leaveLayout->addWidget(caption(QStringLiteral("Nbre Enf."), NbrEnf), 1, 0);
-    leaveLayout->addWidget(NbrEnf, 1, 1);
-    leaveLayout->addWidget(NbrEnfScroll, 1, 2, 1, 2);
-    Gemell = checkBox("Gemell", QStringLiteral("Gr. Gemell."));
-    Triple = checkBox("Triple", QStringLiteral("Gr. Triple"));
-    leaveLayout->addWidget(Gemell, 2, 0, 1, 2);
-    leaveLayout->addWidget(Triple, 2, 2, 1, 2);
-    Command2 = button("Command2", QStringLiteral("&Calcule Congés"));
-    leaveLayout->addWidget(Command2, 3, 0, 1, 4);
+    childrenField = lineEdit("NbrEnf", QStringLiteral("Nbre Enf."));
+    childrenField->setMaximumWidth(40);
+    childrenField->setMaxLength(2);
+    childrenSlider = scrollBar("NbrEnfScroll", QStringLiteral("Nbre Enf., réglage"), 0, 10, 1);
+    childrenSlider->setMinimumWidth(60);
+    leaveLayout->addWidget(caption(QStringLiteral("Nbre Enf."), childrenField), 1, 0);
+    leaveLayout->addWidget(childrenField, 1, 1);
+    leaveLayout->addWidget(childrenSlider, 1, 2, 1, 2);
+    twinsBox = checkBox("Gemell", QStringLiteral("Gr. Gemell."));
+    tripletsBox = checkBox("Triple", QStringLiteral("Gr. Triple"));
+    leaveLayout->addWidget(twinsBox, 2, 0, 1, 2);
+    leaveLayout->addWidget(tripletsBox, 2, 2, 1, 2);
+    computeLeaveButton = button("Command2", QStringLiteral("&Calcule Congés"));
+    leaveLayout->addWidget(computeLeaveButton, 3, 0, 1, 4);
     layout->addWidget(leave);
     layout->addStretch();
     return panel;
@@ -238,79 +240,79 @@ QWidget* MainWindow::buildAlmanacPanel() {
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    LblSaint = resultText("LblSaint", QStringLiteral("Saint du jour"));
-    LblSaint->setAlignment(Qt::AlignCenter);
-    LblSaint->setMargin(4);
-    QFont saintFont = LblSaint->font();
+    saintLabel = resultText("LblSaint", QStringLiteral("Saint du jour"));
+    saintLabel->setAlignment(Qt::AlignCenter);
+    saintLabel->setMargin(4);
+    QFont saintFont = saintLabel->font();
     saintFont.setBold(true);
-    LblSaint->setFont(saintFont);
-    colour(LblSaint, kReadableRed, QColor(0xC0, 0xFF, 0xFF));
-    layout->addWidget(LblSaint);
+    saintLabel->setFont(saintFont);
+    colour(saintLabel, kReadableRed, QColor(0xC0, 0xFF, 0xFF));
+    layout->addWidget(saintLabel);
 
-    LblAlmanach =
+    proverbLabel =
         resultText("LblAlmanach", QStringLiteral("Dicton du jour"), QStringLiteral("Almanach"));
-    LblAlmanach->setAlignment(Qt::AlignCenter);
-    LblAlmanach->setMargin(6);
-    LblAlmanach->setMinimumHeight(LblAlmanach->fontMetrics().height() * 5);
+    proverbLabel->setAlignment(Qt::AlignCenter);
+    proverbLabel->setMargin(6);
+    proverbLabel->setMinimumHeight(proverbLabel->fontMetrics().height() * 5);
     // A serif face, as almanacs print their sayings; DejaVu Serif is always installed.
     QFont almanacFont(QStringLiteral("DejaVu Serif"));
     almanacFont.setStyleHint(QFont::Serif);
     almanacFont.setItalic(true);
-    almanacFont.setPointSizeF(LblAlmanach->font().pointSizeF());
-    LblAlmanach->setFont(almanacFont);
-    colour(LblAlmanach, QColor(0x00, 0x00, 0x80), QColor(0xE0, 0xE0, 0xE0));
-    layout->addWidget(LblAlmanach);
+    almanacFont.setPointSizeF(proverbLabel->font().pointSizeF());
+    proverbLabel->setFont(almanacFont);
+    colour(proverbLabel, QColor(0x00, 0x00, 0x80), QColor(0xE0, 0xE0, 0xE0));
+    layout->addWidget(proverbLabel);
 
     auto* moon = new QGroupBox(QStringLiteral("Lune"));
     auto* moonLayout = new QGridLayout(moon);
-    TxtDateJ = lineEdit("TxtDateJ", QStringLiteral("Date de la lune"));
-    TxtDateJ->setMaxLength(10);
-    TxtDateJ->setAlignment(Qt::AlignCenter);
-    colour(TxtDateJ, Qt::white, QColor(0x00, 0x00, 0xC0));
-    CmdDateMoins = named(new QPushButton(QStringLiteral("<")), "CmdDateMoins",
-                         QStringLiteral("Jour précédent"));
-    CmdDatePlus =
+    moonDate = lineEdit("TxtDateJ", QStringLiteral("Date de la lune"));
+    moonDate->setMaxLength(10);
+    moonDate->setAlignment(Qt::AlignCenter);
+    colour(moonDate, Qt::white, QColor(0x00, 0x00, 0xC0));
+    previousMoonDay = named(new QPushButton(QStringLiteral("<")), "CmdDateMoins",
+                            QStringLiteral("Jour précédent"));
+    nextMoonDay =
         named(new QPushButton(QStringLiteral(">")), "CmdDatePlus", QStringLiteral("Jour suivant"));
-    for (QPushButton* b : {CmdDateMoins, CmdDatePlus})
+    for (QPushButton* b : {previousMoonDay, nextMoonDay})
         b->setFixedWidth(28);
-    Picture1 = named(new MoonWidget, "Picture1", QStringLiteral("Lune"));
-    Picture1->setToolTip(
+    moonPicture = named(new MoonWidget, "Picture1", QStringLiteral("Lune"));
+    moonPicture->setToolTip(
         QStringLiteral("Double clic sur la garde, ou entrer une date pour voir la lune"));
-    Label11 =
+    moonCaption =
         resultText("Label11", QStringLiteral("Sens de la lune"), QStringLiteral("Descendante"));
-    Label11->setAlignment(Qt::AlignCenter);
-    moonLayout->addWidget(CmdDateMoins, 0, 0);
-    moonLayout->addWidget(TxtDateJ, 0, 1);
-    moonLayout->addWidget(CmdDatePlus, 0, 2);
-    moonLayout->addWidget(Picture1, 1, 0, 1, 3, Qt::AlignHCenter);
-    moonLayout->addWidget(Label11, 2, 0, 1, 3);
+    moonCaption->setAlignment(Qt::AlignCenter);
+    moonLayout->addWidget(previousMoonDay, 0, 0);
+    moonLayout->addWidget(moonDate, 0, 1);
+    moonLayout->addWidget(nextMoonDay, 0, 2);
+    moonLayout->addWidget(moonPicture, 1, 0, 1, 3, Qt::AlignHCenter);
+    moonLayout->addWidget(moonCaption, 2, 0, 1, 3);
     layout->addWidget(moon);
 
-    Image1 = named(new QLabel, "Image1", QStringLiteral("Illustration"));
-    Image1->setPixmap(picture("main_decor"));
-    Image1->setAlignment(Qt::AlignCenter);
-    layout->addWidget(Image1);
+    illustration = named(new QLabel, "Image1", QStringLiteral("Illustration"));
+    illustration->setPixmap(picture("main_decor"));
+    illustration->setAlignment(Qt::AlignCenter);
+    layout->addWidget(illustration);
 
-    LblAvertir = resultText("LblAvertir", QStringLiteral("Rappel"), QStringLiteral("Attention"));
-    LblAvertir->setAlignment(Qt::AlignCenter);
-    LblAvertir->setMargin(6);
-    QFont warningFont = LblAvertir->font();
+    reminderLabel = resultText("LblAvertir", QStringLiteral("Rappel"), QStringLiteral("Attention"));
+    reminderLabel->setAlignment(Qt::AlignCenter);
+    reminderLabel->setMargin(6);
+    QFont warningFont = reminderLabel->font();
     warningFont.setBold(true);
-    LblAvertir->setFont(warningFont);
-    colour(LblAvertir, Qt::yellow, kReadableRed);
+    reminderLabel->setFont(warningFont);
+    colour(reminderLabel, Qt::yellow, kReadableRed);
     // Keeps its place while blinking.
-    QSizePolicy keep = LblAvertir->sizePolicy();
+    QSizePolicy keep = reminderLabel->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
-    LblAvertir->setSizePolicy(keep);
-    LblAvertir->hide();
-    layout->addWidget(LblAvertir);
+    reminderLabel->setSizePolicy(keep);
+    reminderLabel->hide();
+    layout->addWidget(reminderLabel);
     layout->addStretch();
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(800);
-    connect(Timer1, &QTimer::timeout, this,
-            [this] { LblAvertir->setHidden(!LblAvertir->isHidden()); });
+    reminderBlink = new QTimer(this);
+    reminderBlink->setObjectName("Timer1");
+    reminderBlink->setInterval(800);
+    connect(reminderBlink, &QTimer::timeout, this,
+            [this] { reminderLabel->setHidden(!reminderLabel->isHidden()); });
     return panel;
 }
 
@@ -319,23 +321,23 @@ void MainWindow::loadAtStartUp() {
     adjustSize();
     centreOnScreen(this);
     const SaintOfTheDay saint = SAINT_DU_JOUR(today);
-    LblSaint->setText(QString::fromStdString(saint.saint));
-    LblAlmanach->setText(QString::fromStdString(toLineFeeds(saint.proverb)));
+    saintLabel->setText(QString::fromStdString(saint.saint));
+    proverbLabel->setText(QString::fromStdString(toLineFeeds(saint.proverb)));
     if (const auto warning = RAPPEL_ECHEANCES(today)) {
         // The warning's lines are long for the panel: they wrap.
-        LblAvertir->setWordWrap(true);
-        LblAvertir->setText(QString::fromStdString(toLineFeeds(*warning)));
-        LblAvertir->show();
-        Timer1->start();
+        reminderLabel->setWordWrap(true);
+        reminderLabel->setText(QString::fromStdString(toLineFeeds(*warning)));
+        reminderLabel->show();
+        reminderBlink->start();
     }
     setWindowTitle(QStringLiteral("Calculette Obstétricale") + QString(40, ' ') +
                    QString::fromStdString(today.toText()));
     for (int weeks = 2; weeks <= 43; ++weeks)
-        ListeSA->addItem(QString::number(weeks));
+        weekList->addItem(QString::number(weeks));
     {
         // Selecting the default entry is not a choice of the user.
-        const QSignalBlocker quiet(ListeSA);
-        ListeSA->setCurrentRow(4);
+        const QSignalBlocker quiet(weekList);
+        weekList->setCurrentRow(4);
     }
     // The settings are read once, here; the main window keeps those of its
     // start (the editor says saved changes apply at the next start).
@@ -343,7 +345,7 @@ void MainWindow::loadAtStartUp() {
     settings.tellIfNotWhole();
     termSettings_ = settings.saved();
     termBounds_ = TermBounds::of(termSettings_);
-    TxtDateJ->setText(QString::fromStdString(today.toText()));
+    moonDate->setText(QString::fromStdString(today.toText()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -76,26 +76,27 @@ class MainWindow : public QMainWindow {
 
   private:
     // Dating (DDR, start, term, age today, conversion SA <-> date).
-    QLineEdit *DateDR, *DateDG, *DateAP, *NbreSA, *NbreMois, *NbreJours, *DateSA, *SA;
-    QListWidget* ListeSA;
-    QLabel *TXTsa, *lblSecu, *LblCentDate;
+    QLineEdit *lastPeriod, *startOfPregnancy, *termDate, *weeksToday, *monthsToday, *daysToday,
+        *conversionDate, *weeksOnConversionDate;
+    QListWidget* weekList;
+    QLabel *chosenWeekDate, *fullCoverCaption, *fullCoverDate;
     // Follow-up schedule and leave.
-    QLineEdit *DatesHT21_1T, *DatesHT21_2T, *NbrEnf;
-    QLabel *LblAnesth, *LblEcho1T;
-    QListWidget *ListePN, *ListeUS, *ListeCONGE;
-    QScrollBar* NbrEnfScroll;
-    QCheckBox *Gemell, *Triple;
-    QPushButton* Command2;
+    QLineEdit *firstTrimesterMarkers, *secondTrimesterMarkers, *childrenField;
+    QLabel *anaesthetistVisit, *firstTrimesterScan;
+    QListWidget *prenatalVisits, *scanList, *leaveList;
+    QScrollBar* childrenSlider;
+    QCheckBox *twinsBox, *tripletsBox;
+    QPushButton* computeLeaveButton;
     // Ultrasound dating.
-    QLineEdit *Sac, *CRL, *Bip, *Fem, *DateX, *SemA;
-    QScrollBar* CRLscroll;
-    QToolButton *Command1, *Command3;
+    QLineEdit *sacField, *crownRumpField, *biparietalField, *femurField, *scanDate, *weeksFromScan;
+    QScrollBar* crownRumpSlider;
+    QToolButton *computeFromScanButton, *resetDatingButton;
     // Moon, saint, proverb, reminder.
-    QLineEdit* TxtDateJ;
-    QPushButton *CmdDateMoins, *CmdDatePlus;
-    MoonWidget* Picture1;
-    QLabel *Label11, *LblSaint, *LblAlmanach, *LblAvertir, *Image1;
-    QTimer* Timer1;
+    QLineEdit* moonDate;
+    QPushButton *previousMoonDay, *nextMoonDay;
+    MoonWidget* moonPicture;
+    QLabel *moonCaption, *saintLabel, *proverbLabel, *reminderLabel, *illustration;
+    QTimer* reminderBlink;
     // Building.
     QWidget* buildDatingPanel();
     QWidget* buildConversionPanel();
@@ -107,11 +108,11 @@ class MainWindow : public QMainWindow {
     void loadAtStartUp();
 
     // Dating reactions.
-    void onDateDRChanged();
-    void onDateDGChanged();
-    void onDateAPChanged();
-    void onListeSAChosen(int row);
-    void onDateSAChanged();
+    void onLastPeriodChanged();
+    void onStartOfPregnancyTyped();
+    void onTermChanged();
+    void onWeekChosen(int row);
+    void onConversionDateChanged();
     bool startIsMissing();
     void refuseDateKey();
     void stopReminder();
@@ -126,7 +127,7 @@ class MainWindow : public QMainWindow {
     void clearDatingDisplays();
 
     // Moon.
-    void onTxtDateJChanged();
+    void onMoonDateChanged();
     void stepMoonDay(int days);
 
     PlanningData planningData(const QString& patientName);

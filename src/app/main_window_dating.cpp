@@ -62,55 +62,56 @@ void fillList(QListWidget* list, const QStringList& entries) {
 
 void MainWindow::connectReactions() {
     auto refused = [this] { refuseDateKey(); };
-    acceptDateCharacters(DateDR, refused);
-    acceptDateCharacters(DateDG, refused);
-    for (QLineEdit* e : {Sac, CRL, Bip, Fem, SemA, NbrEnf})
+    acceptDateCharacters(lastPeriod, refused);
+    acceptDateCharacters(startOfPregnancy, refused);
+    for (QLineEdit* e :
+         {sacField, crownRumpField, biparietalField, femurField, weeksFromScan, childrenField})
         acceptDigitsOnly(e);
-    offerSharedCalendar(DateDG, windows_, QStringLiteral("Date du début de grossesse"),
+    offerSharedCalendar(startOfPregnancy, windows_, QStringLiteral("Date du début de grossesse"),
                         QStringLiteral("Calendrier du début de grossesse"));
-    offerSharedCalendar(DateDR, windows_, QStringLiteral("Date des dernières règles"),
+    offerSharedCalendar(lastPeriod, windows_, QStringLiteral("Date des dernières règles"),
                         QStringLiteral("Calendrier des dernières règles"));
-    offerSharedCalendar(DateX, windows_, QStringLiteral("Date de l'échographie"),
+    offerSharedCalendar(scanDate, windows_, QStringLiteral("Date de l'échographie"),
                         QStringLiteral("Calendrier de l'échographie"));
 
-    connect(DateDR, &QLineEdit::textChanged, this, &MainWindow::onDateDRChanged);
-    connect(DateDG, &QLineEdit::textChanged, this, &MainWindow::onDateDGChanged);
-    connect(DateAP, &QLineEdit::textChanged, this, &MainWindow::onDateAPChanged);
-    connect(DateSA, &QLineEdit::textChanged, this, &MainWindow::onDateSAChanged);
+    connect(lastPeriod, &QLineEdit::textChanged, this, &MainWindow::onLastPeriodChanged);
+    connect(startOfPregnancy, &QLineEdit::textChanged, this, &MainWindow::onStartOfPregnancyTyped);
+    connect(termDate, &QLineEdit::textChanged, this, &MainWindow::onTermChanged);
+    connect(conversionDate, &QLineEdit::textChanged, this, &MainWindow::onConversionDateChanged);
     // A choice in the weeks list, by mouse or keyboard; a click on the entry
     // already selected counts too.
-    connect(ListeSA, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(weekList, &QListWidget::currentRowChanged, this, [this](int row) {
         listChosenByChange_ = true;
-        onListeSAChosen(row);
+        onWeekChosen(row);
     });
-    connect(ListeSA, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    connect(weekList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (listChosenByChange_) {
             listChosenByChange_ = false;
             return;
         }
-        onListeSAChosen(ListeSA->row(item));
+        onWeekChosen(weekList->row(item));
     });
-    connect(ListeSA, &QListWidget::itemPressed, this, [this] { listChosenByChange_ = false; });
+    connect(weekList, &QListWidget::itemPressed, this, [this] { listChosenByChange_ = false; });
 
-    connect(Gemell, &QCheckBox::toggled, this, [this](bool on) {
-        if (on) Triple->setChecked(false);
+    connect(twinsBox, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) tripletsBox->setChecked(false);
     });
-    connect(Triple, &QCheckBox::toggled, this, [this](bool on) {
-        if (on) Gemell->setChecked(false);
+    connect(tripletsBox, &QCheckBox::toggled, this, [this](bool on) {
+        if (on) twinsBox->setChecked(false);
     });
     // The leave is computed on "Calcule Congés": what it depends on changed, it goes.
-    connect(Gemell, &QCheckBox::toggled, ListeCONGE, &QListWidget::clear);
-    connect(Triple, &QCheckBox::toggled, ListeCONGE, &QListWidget::clear);
-    connect(NbrEnf, &QLineEdit::textChanged, ListeCONGE, &QListWidget::clear);
-    fillsField(NbrEnfScroll, NbrEnf);
-    fillsField(CRLscroll, CRL);
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::computeLeave);
-    connect(Command1, &QToolButton::clicked, this, &MainWindow::computeFromUltrasound);
-    connect(Command3, &QToolButton::clicked, this, &MainWindow::resetDating);
+    connect(twinsBox, &QCheckBox::toggled, leaveList, &QListWidget::clear);
+    connect(tripletsBox, &QCheckBox::toggled, leaveList, &QListWidget::clear);
+    connect(childrenField, &QLineEdit::textChanged, leaveList, &QListWidget::clear);
+    fillsField(childrenSlider, childrenField);
+    fillsField(crownRumpSlider, crownRumpField);
+    connect(computeLeaveButton, &QPushButton::clicked, this, &MainWindow::computeLeave);
+    connect(computeFromScanButton, &QToolButton::clicked, this, &MainWindow::computeFromUltrasound);
+    connect(resetDatingButton, &QToolButton::clicked, this, &MainWindow::resetDating);
 
-    connect(TxtDateJ, &QLineEdit::textChanged, this, &MainWindow::onTxtDateJChanged);
-    connect(CmdDateMoins, &QPushButton::clicked, this, [this] { stepMoonDay(-1); });
-    connect(CmdDatePlus, &QPushButton::clicked, this, [this] { stepMoonDay(1); });
+    connect(moonDate, &QLineEdit::textChanged, this, &MainWindow::onMoonDateChanged);
+    connect(previousMoonDay, &QPushButton::clicked, this, [this] { stepMoonDay(-1); });
+    connect(nextMoonDay, &QPushButton::clicked, this, [this] { stepMoonDay(1); });
 }
 
 void MainWindow::refuseDateKey() {
@@ -118,49 +119,50 @@ void MainWindow::refuseDateKey() {
 }
 
 void MainWindow::stopReminder() {
-    Timer1->stop();
-    LblAvertir->hide();
+    reminderBlink->stop();
+    reminderLabel->hide();
 }
 
-void MainWindow::onDateDRChanged() {
-    const auto lmp = dateIn(DateDR);
+void MainWindow::onLastPeriodChanged() {
+    const auto lmp = dateIn(lastPeriod);
     if (!lmp) return;
     const VbDate start = DEBUT_DEPUIS_DDR(*lmp);
     if (!derivedDatesInCalendar(start)) return platform_.messages.inform(kOutsideCalendar);
-    DateDG->setText(text(start));
+    startOfPregnancy->setText(text(start));
 }
 
-void MainWindow::onDateDGChanged() {
+void MainWindow::onStartOfPregnancyTyped() {
     stopReminder();
     // Nothing of the previous start stays: what follows fills what this start gives.
     clearStartResults();
-    const auto start = dateIn(DateDG);
+    const auto start = dateIn(startOfPregnancy);
     const bool refused = start && !derivedDatesInCalendar(*start);
     if (refused) platform_.messages.inform(kOutsideCalendar);
     const VbDate today = platform_.clock.today();
     // The other windows follow the start as typed: a start that is not a date
     // (or is refused) leaves them no deadline or age of another pregnancy.
-    StartOfPregnancy news{refused ? QString() : DateDG->text(), std::nullopt};
+    StartOfPregnancy news{refused ? QString() : startOfPregnancy->text(), std::nullopt};
     if (start && !refused) news.weeksOfAmenorrhoeaToday = SA_ARRONDIE(*start, today);
     emit startOfPregnancyChanged(news);
     if (!start || refused) return;
 
-    DateAP->setText(text(TERME_DEPUIS_DEBUT(*start)));
+    termDate->setText(text(TERME_DEPUIS_DEBUT(*start)));
     const GestationalAge age = AGE_DEPUIS_DEBUT(*start, today);
-    NbreSA->setText(text(age.text()) + QStringLiteral("  Sem. A."));
-    NbreMois->setText(text(MOIS_JOURS(*start, today)));
-    NbreJours->setText(QString::number(age.days) + QStringLiteral(" jours"));
-    LblCentDate->setText(text(DATE_100_POURCENT(*start)));
+    weeksToday->setText(text(age.text()) + QStringLiteral("  Sem. A."));
+    monthsToday->setText(text(MOIS_JOURS(*start, today)));
+    daysToday->setText(QString::number(age.days) + QStringLiteral(" jours"));
+    fullCoverDate->setText(text(DATE_100_POURCENT(*start)));
     recomputeSchedule(*start);
     showAgeOnDay();
 }
 
 void MainWindow::clearStartResults() {
-    for (QLineEdit* e : {DateAP, NbreSA, NbreMois, NbreJours, DatesHT21_1T, DatesHT21_2T, SA})
+    for (QLineEdit* e : {termDate, weeksToday, monthsToday, daysToday, firstTrimesterMarkers,
+                         secondTrimesterMarkers, weeksOnConversionDate})
         e->clear();
-    for (QLabel* l : {LblCentDate, LblAnesth, LblEcho1T})
+    for (QLabel* l : {fullCoverDate, anaesthetistVisit, firstTrimesterScan})
         l->clear();
-    for (QListWidget* list : {ListePN, ListeUS, ListeCONGE})
+    for (QListWidget* list : {prenatalVisits, scanList, leaveList})
         list->clear();
 }
 
@@ -186,8 +188,8 @@ void MainWindow::recomputeSchedule(VbDate start) {
         field->setToolTip(value ? QString() : missing);
     };
 
-    show(DatesHT21_1T, amenorrhoeaWindow(S::SerumFirstFrom, S::SerumFirstTo));
-    show(DatesHT21_2T, amenorrhoeaWindow(S::SerumSecondFrom, S::SerumSecondTo));
+    show(firstTrimesterMarkers, amenorrhoeaWindow(S::SerumFirstFrom, S::SerumFirstTo));
+    show(secondTrimesterMarkers, amenorrhoeaWindow(S::SerumSecondFrom, S::SerumSecondTo));
 
     std::optional<QString> anaesthesia;
     const auto anaesthesiaFrom = bound(S::AnaesthesiaFrom), anaesthesiaTo = bound(S::AnaesthesiaTo);
@@ -198,43 +200,43 @@ void MainWindow::recomputeSchedule(VbDate start) {
         else
             outside = true;
     }
-    show(LblAnesth, anaesthesia);
+    show(anaesthetistVisit, anaesthesia);
 
     QStringList exams;
     for (const DateWindow& w : EXAMENS_OBLIGATOIRES(start))
         exams << text(w.text());
-    fillList(ListePN, exams);
+    fillList(prenatalVisits, exams);
 
-    show(LblEcho1T, amenorrhoeaWindow(S::UltrasoundFirstFrom, S::UltrasoundFirstTo));
+    show(firstTrimesterScan, amenorrhoeaWindow(S::UltrasoundFirstFrom, S::UltrasoundFirstTo));
 
     const auto echoes = ECHOGRAPHIES_RECOMMANDEES(start);
-    fillList(ListeUS, {text(echoes[0]), text(echoes[1])});
+    fillList(scanList, {text(echoes[0]), text(echoes[1])});
     // The leave is computed only on demand.
-    ListeCONGE->clear();
+    leaveList->clear();
     if (outside) platform_.messages.inform(kOutsideCalendar);
 }
 
-void MainWindow::onDateAPChanged() {
-    if (dateIn(DateAP)) TxtDateJ->setText(DateAP->text());
+void MainWindow::onTermChanged() {
+    if (dateIn(termDate)) moonDate->setText(termDate->text());
 }
 
 bool MainWindow::startIsMissing() {
     // A start that is not a date cannot be converted either.
-    if (dateIn(DateDG)) return false;
+    if (dateIn(startOfPregnancy)) return false;
     platform_.messages.inform(QStringLiteral("Veuillez saisir la date du début de grossesse."));
-    DateDG->setFocus();
+    startOfPregnancy->setFocus();
     return true;
 }
 
-void MainWindow::onListeSAChosen(int row) {
+void MainWindow::onWeekChosen(int row) {
     if (row < 0 || startIsMissing()) return;
-    const int weeks = ListeSA->item(row)->text().toInt();
-    DateSA->setText(text(DATE_POUR_SA(*dateIn(DateDG), weeks)));
-    TXTsa->setText(QString::number(weeks) + QStringLiteral(" S.A le..."));
+    const int weeks = weekList->item(row)->text().toInt();
+    conversionDate->setText(text(DATE_POUR_SA(*dateIn(startOfPregnancy), weeks)));
+    chosenWeekDate->setText(QString::number(weeks) + QStringLiteral(" S.A le..."));
 }
 
-void MainWindow::onDateSAChanged() {
-    SA->clear();
+void MainWindow::onConversionDateChanged() {
+    weeksOnConversionDate->clear();
     if (startIsMissing()) return;
     showAgeOnDay();
 }
@@ -242,70 +244,71 @@ void MainWindow::onDateSAChanged() {
 // The age of the pregnancy on the day of DateSA, from the start on screen;
 // nothing while either is not a date.
 void MainWindow::showAgeOnDay() {
-    const auto start = dateIn(DateDG), day = dateIn(DateSA);
+    const auto start = dateIn(startOfPregnancy), day = dateIn(conversionDate);
     if (!start || !day || !derivedDatesInCalendar(*start)) {
-        SA->clear();
+        weeksOnConversionDate->clear();
         return;
     }
-    SA->setText(text(AGE_DEPUIS_DEBUT(*start, *day).text()) + QStringLiteral("  S.A."));
+    weeksOnConversionDate->setText(text(AGE_DEPUIS_DEBUT(*start, *day).text()) +
+                                   QStringLiteral("  S.A."));
 }
 
 void MainWindow::computeLeave() {
     // No leave of earlier inputs stays, whatever stops the computation below.
-    ListeCONGE->clear();
-    if (DateDG->text().isEmpty()) {
+    leaveList->clear();
+    if (startOfPregnancy->text().isEmpty()) {
         platform_.messages.inform(
             QStringLiteral("Veuillez saisir la date du début de la grossesse."));
-        DateDG->setFocus();
+        startOfPregnancy->setFocus();
         return;
     }
-    ListeCONGE->clear();
+    leaveList->clear();
     // The leave counts back from the term; without one there is nothing to count from.
-    const auto term = dateIn(DateAP);
+    const auto term = dateIn(termDate);
     if (!term) {
         platform_.messages.inform(
             QStringLiteral("Veuillez saisir la date du début de la grossesse."));
-        DateAP->setFocus();
+        termDate->setFocus();
         return;
     }
     long long children = 0;
-    if (!Gemell->isChecked() && !Triple->isChecked()) {
-        if (NbrEnf->text().isEmpty()) {
+    if (!twinsBox->isChecked() && !tripletsBox->isChecked()) {
+        if (childrenField->text().isEmpty()) {
             platform_.messages.inform(QStringLiteral("Veuillez saisir le nombre d'enfants"));
-            NbrEnf->setFocus();
+            childrenField->setFocus();
             return;
         }
         // Only digits can be typed; a pasted text that is not a number asks again.
         bool ok = false;
-        children = NbrEnf->text().toLongLong(&ok);
+        children = childrenField->text().toLongLong(&ok);
         if (!ok) {
             platform_.messages.inform(QStringLiteral("Veuillez saisir le nombre d'enfants"));
-            NbrEnf->setFocus();
+            childrenField->setFocus();
             return;
         }
     }
     const LeaveStarts leave =
-        DEBUTS_CONGE(*term, Gemell->isChecked(), Triple->isChecked(), children);
+        DEBUTS_CONGE(*term, twinsBox->isChecked(), tripletsBox->isChecked(), children);
     if (!leave.prenatal.inCalendar() || !leave.pathological.inCalendar())
         return platform_.messages.inform(kOutsideCalendar);
-    fillList(ListeCONGE, {text(leave.prenatal), text(leave.pathological)});
+    fillList(leaveList, {text(leave.prenatal), text(leave.pathological)});
 }
 
-void MainWindow::onTxtDateJChanged() {
+void MainWindow::onMoonDateChanged() {
     // Text that is not a date leaves the moon as it was. The day is read as
     // every date field reads it: picking the day and month out of fixed
     // character positions would misread "5/1/2000" or a four-digit year.
-    const auto day = dateIn(TxtDateJ);
+    const auto day = dateIn(moonDate);
     if (!day) return;
-    lastMoonText_ = TxtDateJ->text();
+    lastMoonText_ = moonDate->text();
     const double phase = GetMoonDate(*day);
-    Label11->setText(QString::fromStdString(moonDirection(phase)));
-    Picture1->setPhase(phase);
+    moonCaption->setText(QString::fromStdString(moonDirection(phase)));
+    moonPicture->setPhase(phase);
 }
 
 void MainWindow::stepMoonDay(int days) {
-    const auto day = dateIn(TxtDateJ);
-    if (day && day->plusDays(days).inCalendar()) TxtDateJ->setText(text(day->plusDays(days)));
+    const auto day = dateIn(moonDate);
+    if (day && day->plusDays(days).inCalendar()) moonDate->setText(text(day->plusDays(days)));
 }
 
 } // namespace tovimar

@@ -31,11 +31,13 @@ void MainWindow::editPatient() {
 
 void MainWindow::newPatient() {
     bool typed = !windows_.patient().isEmpty() || windows_.anyOpenedBut(settingsWindows());
-    for (const QLineEdit* e : {DateDR, DateDG, DateAP, DateSA, SA, Sac, CRL, Bip, Fem, DateX,
-                               NbrEnf, NbreSA, NbreMois, NbreJours})
+    for (const QLineEdit* e :
+         {lastPeriod, startOfPregnancy, termDate, conversionDate, weeksOnConversionDate, sacField,
+          crownRumpField, biparietalField, femurField, scanDate, childrenField, weeksToday,
+          monthsToday, daysToday})
         typed = typed || !e->text().isEmpty();
-    typed = typed || Gemell->isChecked() || Triple->isChecked() ||
-            TxtDateJ->text() != QString::fromStdString(platform_.clock.today().toText());
+    typed = typed || twinsBox->isChecked() || tripletsBox->isChecked() ||
+            moonDate->text() != QString::fromStdString(platform_.clock.today().toText());
     if (typed &&
         platform_.messages.askWarning(
             QStringLiteral("Nouvelle patiente"),
@@ -48,14 +50,14 @@ void MainWindow::newPatient() {
     windows_.renew(settingsWindows());
     // The main window as it starts: today's date, no dating, the default week.
     resetDating();
-    for (QLineEdit* e : {DateSA, SA, DatesHT21_2T})
+    for (QLineEdit* e : {conversionDate, weeksOnConversionDate, secondTrimesterMarkers})
         e->clear();
-    for (QLabel* l : {LblCentDate, LblAnesth, LblEcho1T})
+    for (QLabel* l : {fullCoverDate, anaesthetistVisit, firstTrimesterScan})
         l->clear();
-    TXTsa->setText(QStringLiteral("xx Sa le..."));
+    chosenWeekDate->setText(QStringLiteral("xx Sa le..."));
     {
-        const QSignalBlocker quiet(ListeSA);
-        ListeSA->setCurrentRow(4);
+        const QSignalBlocker quiet(weekList);
+        weekList->setCurrentRow(4);
     }
 }
 

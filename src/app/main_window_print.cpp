@@ -31,18 +31,18 @@ PlanningData MainWindow::planningData(const QString& patientName) {
     d.patientName = patientName.toStdString();
     d.issued = platform_.clock.today().toText();
     d.letterhead = currentPracticeOptions(windows_);
-    d.start = DateDG->text().toStdString();
-    d.term = DateAP->text().toStdString();
+    d.start = startOfPregnancy->text().toStdString();
+    d.term = termDate->text().toStdString();
     for (int k = 0; k < 6; ++k)
-        d.examinations[k] = entry(ListePN, k);
-    d.firstTrimesterUltrasound = LblEcho1T->text().toStdString();
+        d.examinations[k] = entry(prenatalVisits, k);
+    d.firstTrimesterUltrasound = firstTrimesterScan->text().toStdString();
     for (int k = 0; k < 2; ++k)
-        d.ultrasounds[k] = entry(ListeUS, k);
-    d.serumFirst = DatesHT21_1T->text().toStdString();
-    d.serumSecond = DatesHT21_2T->text().toStdString();
-    d.anaesthesia = LblAnesth->text().toStdString();
+        d.ultrasounds[k] = entry(scanList, k);
+    d.serumFirst = firstTrimesterMarkers->text().toStdString();
+    d.serumSecond = secondTrimesterMarkers->text().toStdString();
+    d.anaesthesia = anaesthetistVisit->text().toStdString();
     for (int k = 0; k < 2; ++k)
-        d.leave[k] = entry(ListeCONGE, k);
+        d.leave[k] = entry(leaveList, k);
     return d;
 }
 

@@ -15,9 +15,10 @@
 namespace tovimar {
 
 void MainWindow::computeFromUltrasound() {
-    const UltrasoundFields fields{Sac->text().toStdString(),  CRL->text().toStdString(),
-                                  Bip->text().toStdString(),  Fem->text().toStdString(),
-                                  SemA->text().toStdString(), DateX->text().toStdString()};
+    const UltrasoundFields fields{
+        sacField->text().toStdString(),        crownRumpField->text().toStdString(),
+        biparietalField->text().toStdString(), femurField->text().toStdString(),
+        weeksFromScan->text().toStdString(),   scanDate->text().toStdString()};
     const UltrasoundOutcome outcome = DATATION_ECHOGRAPHIQUE(fields, platform_.clock.today());
     for (const std::string& notice : outcome.notices)
         platform_.messages.inform(QString::fromStdString(notice));
@@ -29,9 +30,9 @@ void MainWindow::computeFromUltrasound() {
         clearDatingDisplays();
         return;
     case UltrasoundOutcome::Kind::Dated:
-        if (outcome.semA) SemA->setText(QString::fromStdString(*outcome.semA));
+        if (outcome.semA) weeksFromScan->setText(QString::fromStdString(*outcome.semA));
         // Writing the start recomputes the whole window.
-        DateDG->setText(QString::fromStdString(outcome.start.toText()));
+        startOfPregnancy->setText(QString::fromStdString(outcome.start.toText()));
         return;
     }
 }
@@ -39,22 +40,23 @@ void MainWindow::computeFromUltrasound() {
 // What a second press after a sac dating empties (the sac last).
 void MainWindow::clearDatingDisplays() {
     for (QLineEdit* e :
-         {Bip, CRL, Fem, DateX, SemA, DateDR, DateDG, DateAP, NbreSA, NbreMois, NbreJours})
+         {biparietalField, crownRumpField, femurField, scanDate, weeksFromScan, lastPeriod,
+          startOfPregnancy, termDate, weeksToday, monthsToday, daysToday})
         e->clear();
-    ListeUS->clear();
-    DatesHT21_1T->clear();
-    ListePN->clear();
-    ListeCONGE->clear();
-    Sac->clear();
+    scanList->clear();
+    firstTrimesterMarkers->clear();
+    prenatalVisits->clear();
+    leaveList->clear();
+    sacField->clear();
 }
 
 void MainWindow::resetDating() {
-    TxtDateJ->setText(QString::fromStdString(platform_.clock.today().toText()));
+    moonDate->setText(QString::fromStdString(platform_.clock.today().toText()));
     clearDatingDisplays();
     emit ultrasoundDatingReset();
-    Gemell->setChecked(false);
-    Triple->setChecked(false);
-    NbrEnf->clear();
+    twinsBox->setChecked(false);
+    tripletsBox->setChecked(false);
+    childrenField->clear();
 }
 
 } // namespace tovimar

@@ -93,41 +93,42 @@ BiometryWindow::BiometryWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form3", QStringLiteral("Biometrie")) {
     build();
     connectReactions();
-    installResultsCopy(this, menu, windows, [this] { return resultsText(); });
+    installResultsCopy(this, menus, windows, [this] { return resultsText(); });
     placeOnScreen();
 }
 
 void BiometryWindow::build() {
     auto* layout = new QVBoxLayout(this);
 
-    menu = new QMenuBar(this);
-    menu->setObjectName(QStringLiteral("menuBiometrie"));
-    QAction* quit = menu->addAction(QStringLiteral("&Quitter"));
-    QAction* print = menu->addAction(QStringLiteral("Im&primer"));
-    QAction* help = menu->addAction(QStringLiteral("&Aide"));
-    layout->setMenuBar(menu);
+    menus = new QMenuBar(this);
+    menus->setObjectName(QStringLiteral("menuBiometrie"));
+    QAction* quit = menus->addAction(QStringLiteral("&Quitter"));
+    QAction* print = menus->addAction(QStringLiteral("Im&primer"));
+    QAction* help = menus->addAction(QStringLiteral("&Aide"));
+    layout->setMenuBar(menus);
     connect(quit, &QAction::triggered, this, &QWidget::hide);
     connect(print, &QAction::triggered, this, [this] { printReport(PrintMode::ChoosePrinter); });
     connect(help, &QAction::triggered, this, [this] { platform().help.showTopic(40); });
     setEscapeAction(quit);
 
-    DateDGf3 = lineEdit("DateDGf3", QStringLiteral("Début de Grossesse"));
-    colour(DateDGf3, Qt::white, kReadableRed);
-    DateJourF3 = lineEdit("DateJourF3", QStringLiteral("Date de l'échographie"));
-    for (QLineEdit* f : {DateDGf3, DateJourF3}) {
+    startOfPregnancyField = lineEdit("DateDGf3", QStringLiteral("Début de Grossesse"));
+    colour(startOfPregnancyField, Qt::white, kReadableRed);
+    scanDayField = lineEdit("DateJourF3", QStringLiteral("Date de l'échographie"));
+    for (QLineEdit* f : {startOfPregnancyField, scanDayField}) {
         f->setPlaceholderText(QStringLiteral("JJ/MM/AAAA"));
         f->setMaximumWidth(120);
     }
-    offerSharedCalendar(DateDGf3, windows(), QStringLiteral("Date du début de grossesse"),
+    offerSharedCalendar(startOfPregnancyField, windows(),
+                        QStringLiteral("Date du début de grossesse"),
                         QStringLiteral("Calendrier du début de grossesse (biométrie)"));
-    offerSharedCalendar(DateJourF3, windows(), QStringLiteral("Date de l'échographie"),
+    offerSharedCalendar(scanDayField, windows(), QStringLiteral("Date de l'échographie"),
                         QStringLiteral("Calendrier du jour de l'échographie (biométrie)"));
     auto* top = new QHBoxLayout;
-    top->addWidget(caption(QStringLiteral("Début de &Grossesse"), DateDGf3));
-    top->addWidget(DateDGf3);
+    top->addWidget(caption(QStringLiteral("Début de &Grossesse"), startOfPregnancyField));
+    top->addWidget(startOfPregnancyField);
     top->addSpacing(24);
-    top->addWidget(caption(QStringLiteral("&Date"), DateJourF3));
-    top->addWidget(DateJourF3);
+    top->addWidget(caption(QStringLiteral("&Date"), scanDayField));
+    top->addWidget(scanDayField);
     top->addStretch();
     layout->addLayout(top);
 
@@ -145,25 +146,67 @@ void BiometryWindow::build() {
     lower->addWidget(buildCustomised(), 3);
     layout->addLayout(lower);
 
-    Courbes = button("Courbes", QStringLiteral("&Courbes"));
-    Imprimer = button("Imprimer", QStringLiteral("&Imprimer"));
-    QuitterF3 = button("QuitterF3", QStringLiteral("&Quitter"));
+    chartsButton = button("Courbes", QStringLiteral("&Courbes"));
+    printButton = button("Imprimer", QStringLiteral("&Imprimer"));
+    quitButton = button("QuitterF3", QStringLiteral("&Quitter"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Courbes);
-    buttons->addWidget(Imprimer);
-    buttons->addWidget(QuitterF3);
+    buttons->addWidget(chartsButton);
+    buttons->addWidget(printButton);
+    buttons->addWidget(quitButton);
     layout->addLayout(buttons);
 
-    setReadingOrder({DateDGf3,    DateJourF3,  Orb,       OrbScroll,  Bip,       BipScroll,
-                     Cc,          CCScroll,    Dat,       DatScroll,  CA,        CAScroll,
-                     Fem,         FemurScroll, Pied,      PiedScroll, Hum,       HumScroll,
-                     Cer,         CerScroll,   SAF3,      SaScroll,   CBip,      CCc,
-                     CDat,        CCa,         CFem,      CPied,      CHum,      CCer,
-                     Command1,    DioBip,      FemPied,   TxtPoids2,  TxtPoids1, TxtPoids0,
-                     Command2,    TxtPds,      TxtTaille, CmbSexe,    CmbEthnie, CmbParite,
-                     TxtNbrJours, TxtNbrSA,    SaGScroll, TxtPoidsF,  Command3,  Command4,
-                     Courbes,     Imprimer,    QuitterF3});
+    setReadingOrder({startOfPregnancyField,
+                     scanDayField,
+                     orbitalField,
+                     orbitalSlider,
+                     biparietalField,
+                     biparietalSlider,
+                     headField,
+                     headSlider,
+                     transverseAbdominalField,
+                     transverseAbdominalSlider,
+                     abdominalField,
+                     abdominalSlider,
+                     femurField,
+                     femurSlider,
+                     footField,
+                     footSlider,
+                     humerusField,
+                     humerusSlider,
+                     cerebellumField,
+                     cerebellumSlider,
+                     weeksField,
+                     weeksSlider,
+                     biparietalMedian,
+                     headMedian,
+                     transverseAbdominalMedian,
+                     abdominalMedian,
+                     femurMedian,
+                     footMedian,
+                     humerusMedian,
+                     cerebellumMedian,
+                     computeRatiosButton,
+                     orbitalToBiparietal,
+                     footToFemur,
+                     hadlockWeight,
+                     shepardWeight,
+                     dudleyWeight,
+                     computeWeightsButton,
+                     motherWeight,
+                     motherHeight,
+                     fetalSex,
+                     ethnicity,
+                     parity,
+                     daysOfPregnancy,
+                     customisedWeeks,
+                     customisedWeeksSlider,
+                     estimatedFetalWeight,
+                     computeCentileButton,
+                     eraseCustomisedButton,
+                     chartsButton,
+                     printButton,
+                     quitButton});
 }
 
 QGroupBox* BiometryWindow::buildMeasurements() {
@@ -213,27 +256,31 @@ QGroupBox* BiometryWindow::buildMeasurements() {
         ++line;
     }
     grid->setColumnStretch(3, 1);
-    Orb = fields_[0], Bip = fields_[1], Cc = fields_[2], Dat = fields_[3], CA = fields_[4];
-    Fem = fields_[5], Pied = fields_[6], Hum = fields_[7], Cer = fields_[8];
-    OrbScroll = scrolls_[0], BipScroll = scrolls_[1], CCScroll = scrolls_[2];
-    DatScroll = scrolls_[3], CAScroll = scrolls_[4], FemurScroll = scrolls_[5];
-    PiedScroll = scrolls_[6], HumScroll = scrolls_[7], CerScroll = scrolls_[8];
-    LabelDio = bands_[0], LabelBip = bands_[1], LabelCc = bands_[2], LabelDat = bands_[3];
-    LabelCa = bands_[4], LabelFem = bands_[5], LabelPied = bands_[6], LabelHum = bands_[7];
-    LabelCer = bands_[8];
+    orbitalField = fields_[0], biparietalField = fields_[1], headField = fields_[2],
+    transverseAbdominalField = fields_[3], abdominalField = fields_[4];
+    femurField = fields_[5], footField = fields_[6], humerusField = fields_[7],
+    cerebellumField = fields_[8];
+    orbitalSlider = scrolls_[0], biparietalSlider = scrolls_[1], headSlider = scrolls_[2];
+    transverseAbdominalSlider = scrolls_[3], abdominalSlider = scrolls_[4],
+    femurSlider = scrolls_[5];
+    footSlider = scrolls_[6], humerusSlider = scrolls_[7], cerebellumSlider = scrolls_[8];
+    orbitalBand = bands_[0], biparietalBand = bands_[1], headBand = bands_[2],
+    transverseAbdominalBand = bands_[3];
+    abdominalBand = bands_[4], femurBand = bands_[5], footBand = bands_[6], humerusBand = bands_[7];
+    cerebellumBand = bands_[8];
     return frame(QStringLiteral("Centiles d'après les courbes du CFEF"), grid);
 }
 
 QGroupBox* BiometryWindow::buildMedians() {
-    SAF3 = lineEdit("SAF3", QStringLiteral("S.A., âge en semaines d'aménorrhée"));
-    SAF3->setMaximumWidth(60);
-    acceptDigitsOnly(SAF3);
-    SaScroll = scrollBar("SaScroll", QStringLiteral("S.A., réglage"), 13, 41, 22);
-    SaScroll->setPageStep(5);
+    weeksField = lineEdit("SAF3", QStringLiteral("S.A., âge en semaines d'aménorrhée"));
+    weeksField->setMaximumWidth(60);
+    acceptDigitsOnly(weeksField);
+    weeksSlider = scrollBar("SaScroll", QStringLiteral("S.A., réglage"), 13, 41, 22);
+    weeksSlider->setPageStep(5);
     auto* grid = new QGridLayout;
-    grid->addWidget(caption(QStringLiteral("&S.A."), SAF3), 0, 0);
-    grid->addWidget(SAF3, 0, 1);
-    grid->addWidget(SaScroll, 0, 2, 1, 3);
+    grid->addWidget(caption(QStringLiteral("&S.A."), weeksField), 0, 0);
+    grid->addWidget(weeksField, 0, 1);
+    grid->addWidget(weeksSlider, 0, 2, 1, 3);
     struct Median {
         Measure m;
         const char* name;
@@ -256,113 +303,115 @@ QGroupBox* BiometryWindow::buildMedians() {
         grid->addWidget(f, 1 + k / 2, (k % 2) * 2 + (k % 2) + 1);
         ++k;
     }
-    CBip = medians_[1], CCc = medians_[2], CDat = medians_[3], CCa = medians_[4];
-    CFem = medians_[5], CPied = medians_[6], CHum = medians_[7], CCer = medians_[8];
+    biparietalMedian = medians_[1], headMedian = medians_[2],
+    transverseAbdominalMedian = medians_[3], abdominalMedian = medians_[4];
+    femurMedian = medians_[5], footMedian = medians_[6], humerusMedian = medians_[7],
+    cerebellumMedian = medians_[8];
     return frame(QStringLiteral("Centiles 50"), grid);
 }
 
 QGroupBox* BiometryWindow::buildRatios() {
-    Command1 = button("Command1", QStringLiteral("C&alcule"));
+    computeRatiosButton = button("Command1", QStringLiteral("C&alcule"));
     // Two buttons read "Calcule": each is named by what it computes.
-    Command1->setAccessibleName(QStringLiteral("Calcule les rapports"));
-    DioBip = lineEdit("DioBip", QStringLiteral("Dio / Bip"), true);
-    FemPied = lineEdit("FemPied", QStringLiteral("Pied / Fem"), true);
-    for (QLineEdit* f : {DioBip, FemPied}) {
+    computeRatiosButton->setAccessibleName(QStringLiteral("Calcule les rapports"));
+    orbitalToBiparietal = lineEdit("DioBip", QStringLiteral("Dio / Bip"), true);
+    footToFemur = lineEdit("FemPied", QStringLiteral("Pied / Fem"), true);
+    for (QLineEdit* f : {orbitalToBiparietal, footToFemur}) {
         colour(f, Qt::black, kCyan);
         f->setMaximumWidth(70);
     }
     auto* grid = new QGridLayout;
-    grid->addWidget(Command1, 0, 0, 2, 1);
-    grid->addWidget(caption(QStringLiteral("Dio / Bip"), DioBip), 0, 1);
-    grid->addWidget(DioBip, 0, 2);
-    grid->addWidget(caption(QStringLiteral("Pied / Fem"), FemPied), 1, 1);
-    grid->addWidget(FemPied, 1, 2);
+    grid->addWidget(computeRatiosButton, 0, 0, 2, 1);
+    grid->addWidget(caption(QStringLiteral("Dio / Bip"), orbitalToBiparietal), 0, 1);
+    grid->addWidget(orbitalToBiparietal, 0, 2);
+    grid->addWidget(caption(QStringLiteral("Pied / Fem"), footToFemur), 1, 1);
+    grid->addWidget(footToFemur, 1, 2);
     return frame(QStringLiteral("Rapports"), grid);
 }
 
 QGroupBox* BiometryWindow::buildWeights() {
-    TxtPoids2 = lineEdit("TxtPoids2", QStringLiteral("Poids estimé, Hadlock"), true);
-    TxtPoids1 = lineEdit("TxtPoids1", QStringLiteral("Poids estimé, Shephard"), true);
-    TxtPoids0 = lineEdit("TxtPoids0", QStringLiteral("Poids estimé, Dudley"), true);
-    colour(TxtPoids2, Qt::black, kOrange);
-    colour(TxtPoids1, Qt::black, kGreen);
-    colour(TxtPoids0, Qt::black, kGreen);
-    Command2 = button("Command2", QStringLiteral("Calc&ule"));
-    Command2->setAccessibleName(QStringLiteral("Calcule les poids"));
-    Label22 = resultText("Label22", QStringLiteral("Poids théorique, Hadlock"));
-    tintText(Label22, kRed);
+    hadlockWeight = lineEdit("TxtPoids2", QStringLiteral("Poids estimé, Hadlock"), true);
+    shepardWeight = lineEdit("TxtPoids1", QStringLiteral("Poids estimé, Shephard"), true);
+    dudleyWeight = lineEdit("TxtPoids0", QStringLiteral("Poids estimé, Dudley"), true);
+    colour(hadlockWeight, Qt::black, kOrange);
+    colour(shepardWeight, Qt::black, kGreen);
+    colour(dudleyWeight, Qt::black, kGreen);
+    computeWeightsButton = button("Command2", QStringLiteral("Calc&ule"));
+    computeWeightsButton->setAccessibleName(QStringLiteral("Calcule les poids"));
+    theoreticalWeightLabel = resultText("Label22", QStringLiteral("Poids théorique, Hadlock"));
+    tintText(theoreticalWeightLabel, kRed);
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Poids estimé")), 0, 0, 1, 2);
-    grid->addWidget(caption(QStringLiteral("Hadlock"), TxtPoids2), 1, 0);
-    grid->addWidget(TxtPoids2, 1, 1);
-    grid->addWidget(caption(QStringLiteral("Shephard"), TxtPoids1), 2, 0);
-    grid->addWidget(TxtPoids1, 2, 1);
-    grid->addWidget(caption(QStringLiteral("Dudley"), TxtPoids0), 3, 0);
-    grid->addWidget(TxtPoids0, 3, 1);
-    grid->addWidget(Command2, 4, 0, 1, 2);
+    grid->addWidget(caption(QStringLiteral("Hadlock"), hadlockWeight), 1, 0);
+    grid->addWidget(hadlockWeight, 1, 1);
+    grid->addWidget(caption(QStringLiteral("Shephard"), shepardWeight), 2, 0);
+    grid->addWidget(shepardWeight, 2, 1);
+    grid->addWidget(caption(QStringLiteral("Dudley"), dudleyWeight), 3, 0);
+    grid->addWidget(dudleyWeight, 3, 1);
+    grid->addWidget(computeWeightsButton, 4, 0, 1, 2);
     auto* theoretical = new QHBoxLayout;
     theoretical->addWidget(new QLabel(QStringLiteral("Hadlock")));
-    theoretical->addWidget(Label22, 1);
+    theoretical->addWidget(theoreticalWeightLabel, 1);
     grid->addWidget(frame(QStringLiteral("Poids Théorique"), theoretical), 5, 0, 1, 2);
     return frame(QStringLiteral("Poids"), grid);
 }
 
 QGroupBox* BiometryWindow::buildCustomised() {
-    TxtPds = lineEdit("TxtPds", QStringLiteral("Poids (Kgs) maternel"));
-    TxtTaille = lineEdit("TxtTaille", QStringLiteral("Taille (cm) de la mère"));
-    CmbSexe = comboBox("CmbSexe", QStringLiteral("Sexe Foetal"), true);
-    CmbSexe->addItems({QStringLiteral("Masculin"), QStringLiteral("Féminin")});
-    CmbSexe->setCurrentIndex(1);
-    CmbEthnie = comboBox("CmbEthnie", QStringLiteral("Ethnie"), true);
-    CmbEthnie->addItems({QStringLiteral("Européenne"), QStringLiteral("Indienne"),
+    motherWeight = lineEdit("TxtPds", QStringLiteral("Poids (Kgs) maternel"));
+    motherHeight = lineEdit("TxtTaille", QStringLiteral("Taille (cm) de la mère"));
+    fetalSex = comboBox("CmbSexe", QStringLiteral("Sexe Foetal"), true);
+    fetalSex->addItems({QStringLiteral("Masculin"), QStringLiteral("Féminin")});
+    fetalSex->setCurrentIndex(1);
+    ethnicity = comboBox("CmbEthnie", QStringLiteral("Ethnie"), true);
+    ethnicity->addItems({QStringLiteral("Européenne"), QStringLiteral("Indienne"),
                          QStringLiteral("Pakistannais"), QStringLiteral("Bangladesh"),
                          QStringLiteral("Afro-Caraibe"), QStringLiteral("Africaine"),
                          QStringLiteral("Moyen Orient"), QStringLiteral("Extreme Orient"),
                          QStringLiteral("Asie Sud Est"), QStringLiteral("Autres")});
-    CmbEthnie->setCurrentIndex(0);
-    CmbParite = comboBox("CmbParite", QStringLiteral("Parité"), true);
+    ethnicity->setCurrentIndex(0);
+    parity = comboBox("CmbParite", QStringLiteral("Parité"), true);
     for (int p = 0; p <= 9; ++p)
-        CmbParite->addItem(QString::number(p));
-    CmbParite->setCurrentIndex(-1);
-    CmbParite->clearEditText();
-    TxtNbrJours = lineEdit("TxtNbrJours", QStringLiteral("Nbr. de jours de G"));
-    TxtNbrSA = lineEdit("TxtNbrSA", QStringLiteral("En S.A."));
-    SaGScroll = scrollBar("SaGScroll", QStringLiteral("En S.A., réglage"), 13, 41, 22);
-    TxtPoidsF = lineEdit("TxtPoidsF", QStringLiteral("Poids Foetal estimé"));
-    for (QLineEdit* f : {TxtPds, TxtTaille, TxtNbrJours, TxtNbrSA}) {
+        parity->addItem(QString::number(p));
+    parity->setCurrentIndex(-1);
+    parity->clearEditText();
+    daysOfPregnancy = lineEdit("TxtNbrJours", QStringLiteral("Nbr. de jours de G"));
+    customisedWeeks = lineEdit("TxtNbrSA", QStringLiteral("En S.A."));
+    customisedWeeksSlider = scrollBar("SaGScroll", QStringLiteral("En S.A., réglage"), 13, 41, 22);
+    estimatedFetalWeight = lineEdit("TxtPoidsF", QStringLiteral("Poids Foetal estimé"));
+    for (QLineEdit* f : {motherWeight, motherHeight, daysOfPregnancy, customisedWeeks}) {
         colour(f, Qt::black, kGreen);
         acceptDecimal(f);
         f->setMaximumWidth(80);
     }
-    colour(TxtPoidsF, Qt::black, kOrange);
-    acceptDecimal(TxtPoidsF);
-    TxtPoidsF->setMaximumWidth(80);
-    Command3 = button("Command3", QStringLiteral("Calcule le Centile"));
-    Command4 = button("Command4", QStringLiteral("Efface"));
-    LblPdsCustom = resultLabel("LblPdsCustom", QStringLiteral("Poids customisé attendu"));
-    LblCentile = resultLabel("LblCentile", QStringLiteral("Centile"));
-    LblCentile->setMinimumWidth(50);
-    LblCentile->setAlignment(Qt::AlignCenter);
+    colour(estimatedFetalWeight, Qt::black, kOrange);
+    acceptDecimal(estimatedFetalWeight);
+    estimatedFetalWeight->setMaximumWidth(80);
+    computeCentileButton = button("Command3", QStringLiteral("Calcule le Centile"));
+    eraseCustomisedButton = button("Command4", QStringLiteral("Efface"));
+    expectedWeightLabel = resultLabel("LblPdsCustom", QStringLiteral("Poids customisé attendu"));
+    centileLabel = resultLabel("LblCentile", QStringLiteral("Centile"));
+    centileLabel->setMinimumWidth(50);
+    centileLabel->setAlignment(Qt::AlignCenter);
 
     auto* grid = new QGridLayout;
     auto put = [&](int r, int c, const QString& text, QWidget* w) {
         grid->addWidget(caption(text, w), r, c);
         grid->addWidget(w, r, c + 1);
     };
-    put(0, 0, QStringLiteral("Poids (Kgs) maternel"), TxtPds);
-    put(0, 2, QStringLiteral("Taille (cm) de la mère"), TxtTaille);
-    put(1, 0, QStringLiteral("Sexe Foetal"), CmbSexe);
-    put(1, 2, QStringLiteral("Ethnie"), CmbEthnie);
-    put(2, 0, QStringLiteral("Parité"), CmbParite);
-    put(3, 0, QStringLiteral("Nbr. de jours de G"), TxtNbrJours);
-    put(3, 2, QStringLiteral("En S.A."), TxtNbrSA);
-    grid->addWidget(SaGScroll, 4, 2, 1, 2);
-    put(5, 0, QStringLiteral("Poids Foetal estimé"), TxtPoidsF);
-    grid->addWidget(Command3, 6, 0, 1, 2);
-    grid->addWidget(Command4, 6, 2, 1, 2);
-    put(7, 0, QStringLiteral("Poids customisé attendu"), LblPdsCustom);
-    put(7, 2, QStringLiteral("Centile"), LblCentile);
+    put(0, 0, QStringLiteral("Poids (Kgs) maternel"), motherWeight);
+    put(0, 2, QStringLiteral("Taille (cm) de la mère"), motherHeight);
+    put(1, 0, QStringLiteral("Sexe Foetal"), fetalSex);
+    put(1, 2, QStringLiteral("Ethnie"), ethnicity);
+    put(2, 0, QStringLiteral("Parité"), parity);
+    put(3, 0, QStringLiteral("Nbr. de jours de G"), daysOfPregnancy);
+    put(3, 2, QStringLiteral("En S.A."), customisedWeeks);
+    grid->addWidget(customisedWeeksSlider, 4, 2, 1, 2);
+    put(5, 0, QStringLiteral("Poids Foetal estimé"), estimatedFetalWeight);
+    grid->addWidget(computeCentileButton, 6, 0, 1, 2);
+    grid->addWidget(eraseCustomisedButton, 6, 2, 1, 2);
+    put(7, 0, QStringLiteral("Poids customisé attendu"), expectedWeightLabel);
+    put(7, 2, QStringLiteral("Centile"), centileLabel);
     return frame(QStringLiteral("Percentile du Poids foetal customisé selon Gardosi"), grid);
 }
 
@@ -372,35 +421,37 @@ void BiometryWindow::connectReactions() {
         connect(fields_[i], &QLineEdit::textChanged, this, [this, m] { measurementChanged(m); });
         fillsField(scrolls_[i], fields_[i]);
     }
-    connect(DateDGf3, &QLineEdit::textChanged, this, &BiometryWindow::startChanged);
-    connect(DateJourF3, &QLineEdit::textChanged, this, &BiometryWindow::scanDayChanged);
-    connect(SAF3, &QLineEdit::textChanged, this, &BiometryWindow::ageChanged);
-    fillsField(SaScroll, SAF3);
-    connect(Command1, &QPushButton::clicked, this, &BiometryWindow::computeRatios);
-    connect(Command2, &QPushButton::clicked, this, &BiometryWindow::computeWeights);
-    connect(Command3, &QPushButton::clicked, this, &BiometryWindow::computeCustomisedCentile);
-    connect(Command4, &QPushButton::clicked, this, &BiometryWindow::eraseCustomised);
-    connect(TxtNbrJours, &QLineEdit::textChanged, this, &BiometryWindow::daysChanged);
-    connect(TxtNbrSA, &QLineEdit::textEdited, this, &BiometryWindow::weeksTyped);
-    onUserMove(SaGScroll, [this](int weeks) {
-        TxtNbrSA->setText(QString::number(weeks));
-        TxtNbrJours->setText(QString::number(7 * weeks - 14));
+    connect(startOfPregnancyField, &QLineEdit::textChanged, this, &BiometryWindow::startChanged);
+    connect(scanDayField, &QLineEdit::textChanged, this, &BiometryWindow::scanDayChanged);
+    connect(weeksField, &QLineEdit::textChanged, this, &BiometryWindow::ageChanged);
+    fillsField(weeksSlider, weeksField);
+    connect(computeRatiosButton, &QPushButton::clicked, this, &BiometryWindow::computeRatios);
+    connect(computeWeightsButton, &QPushButton::clicked, this, &BiometryWindow::computeWeights);
+    connect(computeCentileButton, &QPushButton::clicked, this,
+            &BiometryWindow::computeCustomisedCentile);
+    connect(eraseCustomisedButton, &QPushButton::clicked, this, &BiometryWindow::eraseCustomised);
+    connect(daysOfPregnancy, &QLineEdit::textChanged, this, &BiometryWindow::daysChanged);
+    connect(customisedWeeks, &QLineEdit::textEdited, this, &BiometryWindow::weeksTyped);
+    onUserMove(customisedWeeksSlider, [this](int weeks) {
+        customisedWeeks->setText(QString::number(weeks));
+        daysOfPregnancy->setText(QString::number(7 * weeks - 14));
     });
-    for (QLineEdit* input : {TxtPds, TxtTaille, TxtNbrJours, TxtNbrSA, TxtPoidsF})
+    for (QLineEdit* input :
+         {motherWeight, motherHeight, daysOfPregnancy, customisedWeeks, estimatedFetalWeight})
         connect(input, &QLineEdit::textChanged, this, &BiometryWindow::forgetCustomisedCentile);
-    for (QComboBox* list : {CmbSexe, CmbEthnie, CmbParite}) {
+    for (QComboBox* list : {fetalSex, ethnicity, parity}) {
         connect(list, &QComboBox::currentIndexChanged, this,
                 &BiometryWindow::forgetCustomisedCentile);
         connect(list, &QComboBox::editTextChanged, this, &BiometryWindow::forgetCustomisedCentile);
     }
-    connect(Courbes, &QPushButton::clicked, this, &BiometryWindow::openCharts);
-    connect(Imprimer, &QPushButton::clicked, this,
+    connect(chartsButton, &QPushButton::clicked, this, &BiometryWindow::openCharts);
+    connect(printButton, &QPushButton::clicked, this,
             [this] { printReport(PrintMode::CurrentPrinter); });
-    connect(QuitterF3, &QPushButton::clicked, this, &QWidget::hide);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::hide);
 
     // Today's examination follows every field, once the field's own reactions
     // (its band, the age, the medians) have run.
-    for (QLineEdit* f : {DateDGf3, DateJourF3, SAF3})
+    for (QLineEdit* f : {startOfPregnancyField, scanDayField, weeksField})
         connect(f, &QLineEdit::textChanged, this, &BiometryWindow::publishExamination);
     for (QLineEdit* f : fields_)
         connect(f, &QLineEdit::textChanged, this, &BiometryWindow::publishExamination);
@@ -409,9 +460,9 @@ void BiometryWindow::connectReactions() {
 
 void BiometryWindow::publishExamination() {
     TodaysExamination& today = todaysExamination(windows());
-    today.startOfPregnancy = DateDGf3->text();
+    today.startOfPregnancy = startOfPregnancyField->text();
     today.scanDay = scanDayText();
-    today.weeks = SAF3->text();
+    today.weeks = weeksField->text();
     for (Measure m : kMeasuresOnScreen) {
         today.measurements[measureIndex(m)] = field(m)->text();
         today.bands[measureIndex(m)] = band(m)->text();
@@ -426,32 +477,32 @@ void BiometryWindow::closeEvent(QCloseEvent* event) {
 }
 
 void BiometryWindow::setWeeksOfAmenorrhoea(int weeks) {
-    SAF3->setText(QString::number(weeks));
+    weeksField->setText(QString::number(weeks));
 }
 
 void BiometryWindow::setStartOfPregnancy(const QString& start) {
-    DateDGf3->setText(start);
+    startOfPregnancyField->setText(start);
 }
 
 void BiometryWindow::clearWeeks() {
-    SAF3->clear();
+    weeksField->clear();
 }
 
 QString BiometryWindow::scanDayText() const {
-    const auto scan = date(DateJourF3);
+    const auto scan = date(scanDayField);
     return scan ? text(scan->toText()) : QString();
 }
 
 void BiometryWindow::measurementChanged(Measure m) {
     // Results computed from earlier values never stay beside changed measurements.
-    for (QLineEdit* box : {TxtPoids0, TxtPoids1, TxtPoids2})
+    for (QLineEdit* box : {dudleyWeight, shepardWeight, hadlockWeight})
         box->clear();
     if (m != Measure::Hum) {
-        FemPied->clear();
-        DioBip->clear();
+        footToFemur->clear();
+        orbitalToBiparietal->clear();
     }
     const std::string typed = field(m)->text().toStdString();
-    const BandLabel label = BANDE_CENTILE(m, SAF3->text().toStdString(), typed);
+    const BandLabel label = BANDE_CENTILE(m, weeksField->text().toStdString(), typed);
     styleBand(band(m), label.emphasised);
     if (!label.keep) band(m)->setText(text(label.caption));
     // An emptied field never keeps a band beside it (the report prints both).
@@ -459,7 +510,8 @@ void BiometryWindow::measurementChanged(Measure m) {
 }
 
 void BiometryWindow::startChanged() {
-    if (DateJourF3->text().isEmpty()) DateJourF3->setText(text(platform().clock.today().toText()));
+    if (scanDayField->text().isEmpty())
+        scanDayField->setText(text(platform().clock.today().toText()));
     datesChanged();
 }
 
@@ -470,20 +522,20 @@ void BiometryWindow::scanDayChanged() {
 // The start and the scan day give the days of pregnancy and the age in weeks;
 // dates that give none leave no age of earlier dates (nor its measurements).
 void BiometryWindow::datesChanged() {
-    const auto start = date(DateDGf3);
-    const auto scan = date(DateJourF3);
+    const auto start = date(startOfPregnancyField);
+    const auto scan = date(scanDayField);
     const int days = start && scan ? *scan - *start : SHRT_MAX + 1;
     if (days < SHRT_MIN || days > SHRT_MAX) { // no dates, or too far apart to be one pregnancy
-        TxtNbrJours->clear();
-        SAF3->clear();
+        daysOfPregnancy->clear();
+        weeksField->clear();
         return;
     }
-    TxtNbrJours->setText(QString::number(days));
-    SAF3->setText(QString::number(SA_ARRONDIE(*start, *scan)));
+    daysOfPregnancy->setText(QString::number(days));
+    weeksField->setText(QString::number(SA_ARRONDIE(*start, *scan)));
 }
 
 void BiometryWindow::ageChanged() {
-    const QString typed = SAF3->text();
+    const QString typed = weeksField->text();
     // Only a whole number of weeks gives medians (a pasted "22,5" or "abc"
     // gives none): nothing of the previous age stays beside it.
     const auto age = readFrenchNumber(typed.toStdString());
@@ -492,7 +544,7 @@ void BiometryWindow::ageChanged() {
             f->clear();
         for (QLineEdit* f : medians_)
             if (f) f->clear();
-        Label22->clear();
+        theoreticalWeightLabel->clear();
         return;
     }
     const int weeks = *age < -1000 ? -1000 : *age > 1000 ? 1000 : static_cast<int>(*age);
@@ -512,7 +564,7 @@ void BiometryWindow::ageChanged() {
         emit weekBeyondTheCharts();
     }
     const auto theoretical = theoreticalWeight(weeks);
-    Label22->setText(theoretical ? text(gramsText(*theoretical)) : QString());
+    theoreticalWeightLabel->setText(theoretical ? text(gramsText(*theoretical)) : QString());
     for (Measure m : kMeasuresOnScreen)
         if (const auto median = medians[measureIndex(m)])
             scrolls_[measureIndex(m)]->setValue(*median);
@@ -539,42 +591,43 @@ std::optional<double> BiometryWindow::usableMeasure(Measure m, MeasureCheck& che
 void BiometryWindow::computeWeights() {
     Messages& messages = platform().messages;
     // No weight of earlier measurements stays beside these.
-    for (QLineEdit* box : {TxtPoids0, TxtPoids1, TxtPoids2})
+    for (QLineEdit* box : {dudleyWeight, shepardWeight, hadlockWeight})
         box->clear();
     MeasureCheck check;
-    if (Bip->text().isEmpty() || CA->text().isEmpty()) {
+    if (biparietalField->text().isEmpty() || abdominalField->text().isEmpty()) {
         messages.inform(text(std::string(kShepardFieldsMessage)));
     } else {
         const auto bip = usableMeasure(Measure::Bip, check), ca = usableMeasure(Measure::CA, check);
         const auto shepard = bip && ca ? POIDS_SHEPHARD(*bip, *ca) : std::nullopt;
-        if (shepard) TxtPoids1->setText(text(gramsText(*shepard)));
+        if (shepard) shepardWeight->setText(text(gramsText(*shepard)));
         // Hadlock's fields missing are named by the Dudley message below.
-        if (!Cc->text().isEmpty() && !Fem->text().isEmpty()) {
+        if (!headField->text().isEmpty() && !femurField->text().isEmpty()) {
             const auto cc = usableMeasure(Measure::Cc, check),
                        fem = usableMeasure(Measure::Fem, check);
             const auto hadlock = cc && ca && fem ? POIDS_HADLOCK(*cc, *ca, *fem) : std::nullopt;
             if (hadlock) {
-                TxtPoids2->setText(text(gramsText(*hadlock)));
-                TxtPoidsF->setText(QString::number(*hadlock));
+                hadlockWeight->setText(text(gramsText(*hadlock)));
+                estimatedFetalWeight->setText(QString::number(*hadlock));
             }
         }
     }
-    if (CA->text().isEmpty() || Cc->text().isEmpty() || Fem->text().isEmpty()) {
+    if (abdominalField->text().isEmpty() || headField->text().isEmpty() ||
+        femurField->text().isEmpty()) {
         messages.inform(text(std::string(kDudleyFieldsMessage)));
     } else {
         const auto cc = usableMeasure(Measure::Cc, check), ca = usableMeasure(Measure::CA, check),
                    fem = usableMeasure(Measure::Fem, check);
         const auto dudley = cc && ca && fem ? POIDS_DUDLEY(*cc, *ca, *fem) : std::nullopt;
-        if (dudley) TxtPoids0->setText(text(gramsText(*dudley)));
+        if (dudley) dudleyWeight->setText(text(gramsText(*dudley)));
     }
     if (check.unreadable) messages.inform(kNotANumberMessage);
 }
 
 void BiometryWindow::computeRatios() {
-    FemPied->clear();
-    DioBip->clear();
-    if (Pied->text().isEmpty() || Fem->text().isEmpty() || Orb->text().isEmpty() ||
-        Bip->text().isEmpty()) {
+    footToFemur->clear();
+    orbitalToBiparietal->clear();
+    if (footField->text().isEmpty() || femurField->text().isEmpty() ||
+        orbitalField->text().isEmpty() || biparietalField->text().isEmpty()) {
         platform().messages.inform(text(std::string(kRatioFieldsMessage)));
         return;
     }
@@ -584,19 +637,19 @@ void BiometryWindow::computeRatios() {
     // A zero divisor leaves its ratio empty; the other is still shown.
     const auto footFemur = pied && fem ? ratioText(*pied, *fem) : std::nullopt;
     const auto orbitBip = orb && bip ? ratioText(*orb, *bip) : std::nullopt;
-    FemPied->setText(footFemur ? text(*footFemur) : QString());
-    DioBip->setText(orbitBip ? text(*orbitBip) : QString());
+    footToFemur->setText(footFemur ? text(*footFemur) : QString());
+    orbitalToBiparietal->setText(orbitBip ? text(*orbitBip) : QString());
     if (check.unreadable) platform().messages.inform(kRatioNotANumberMessage);
 }
 
 void BiometryWindow::computeCustomisedCentile() {
     forgetCustomisedCentile();
-    const auto days = number(TxtNbrJours), weight = number(TxtPds), height = number(TxtTaille),
-               fetal = number(TxtPoidsF);
+    const auto days = number(daysOfPregnancy), weight = number(motherWeight),
+               height = number(motherHeight), fetal = number(estimatedFetalWeight);
     const CustomisedCentile c =
         days && weight && height && fetal
-            ? CENTILE_GARDOSI(*days, *weight, *height, *fetal, position(CmbSexe),
-                              position(CmbEthnie), position(CmbParite))
+            ? CENTILE_GARDOSI(*days, *weight, *height, *fetal, position(fetalSex),
+                              position(ethnicity), position(parity))
             : CustomisedCentile{};
     switch (c.status) {
     case CustomisedCentile::Status::BadInput:
@@ -611,27 +664,28 @@ void BiometryWindow::computeCustomisedCentile() {
     case CustomisedCentile::Status::Computed:
         break;
     }
-    LblPdsCustom->setText(QString::number(c.expectedWeight) + QStringLiteral("g"));
-    LblCentile->setText(QString::number(c.centile));
+    expectedWeightLabel->setText(QString::number(c.expectedWeight) + QStringLiteral("g"));
+    centileLabel->setText(QString::number(c.centile));
     if (c.alarm)
-        colour(LblCentile, Qt::white, kReadableRed);
+        colour(centileLabel, Qt::white, kReadableRed);
     else
-        colour(LblCentile, Qt::black, kOrange);
+        colour(centileLabel, Qt::black, kOrange);
 }
 
 // The customised centile is computed on its button: an input changed since
 // empties it, so that it never stands beside values it was not computed from.
 void BiometryWindow::forgetCustomisedCentile() {
-    LblPdsCustom->clear();
-    LblCentile->clear();
-    LblCentile->setAutoFillBackground(false);
-    LblCentile->setPalette(QPalette());
+    expectedWeightLabel->clear();
+    centileLabel->clear();
+    centileLabel->setAutoFillBackground(false);
+    centileLabel->setPalette(QPalette());
 }
 
 void BiometryWindow::eraseCustomised() {
-    for (QLineEdit* f : {TxtNbrJours, TxtNbrSA, TxtPds, TxtTaille, TxtPoidsF})
+    for (QLineEdit* f :
+         {daysOfPregnancy, customisedWeeks, motherWeight, motherHeight, estimatedFetalWeight})
         f->clear();
-    for (QComboBox* list : {CmbEthnie, CmbParite, CmbSexe}) {
+    for (QComboBox* list : {ethnicity, parity, fetalSex}) {
         list->setCurrentIndex(-1);
         list->clearEditText();
     }
@@ -642,19 +696,19 @@ void BiometryWindow::daysChanged() {
     // The weeks are not rewritten while the practitioner is typing them ("22," stays).
     if (weeksBeingTyped_) return;
     // Days that are no number give no weeks: none of earlier days stay.
-    const auto days = number(TxtNbrJours);
-    TxtNbrSA->setText(days ? text(weeksFromDaysText(*days)) : QString());
+    const auto days = number(daysOfPregnancy);
+    customisedWeeks->setText(days ? text(weeksFromDaysText(*days)) : QString());
 }
 
 void BiometryWindow::weeksTyped() {
-    const auto weeks = number(TxtNbrSA);
+    const auto weeks = number(customisedWeeks);
     weeksBeingTyped_ = true;
-    TxtNbrJours->setText(weeks ? text(daysFromWeeksText(*weeks)) : QString());
+    daysOfPregnancy->setText(weeks ? text(daysFromWeeksText(*weeks)) : QString());
     weeksBeingTyped_ = false;
 }
 
 void BiometryWindow::openCharts() {
-    emit chartsRequested(SAF3->text());
+    emit chartsRequested(weeksField->text());
 }
 
 BiometryReportData BiometryWindow::reportData(const QString& patientName) const {
@@ -662,12 +716,12 @@ BiometryReportData BiometryWindow::reportData(const QString& patientName) const 
     d.letterhead = currentPracticeOptions(windows());
     d.patientName = patientName.toStdString();
     d.issued = platform().clock.today().toText();
-    d.start = DateDGf3->text().toStdString();
-    d.weeks = SAF3->text().toStdString();
+    d.start = startOfPregnancyField->text().toStdString();
+    d.weeks = weeksField->text().toStdString();
     // The day the measurements were taken: the scan day, or today without one.
-    const auto scan = date(DateJourF3);
+    const auto scan = date(scanDayField);
     d.measuredOn = scan ? scan->toText() : platform().clock.today().toText();
-    d.interOrbital = Orb->text().toStdString();
+    d.interOrbital = orbitalField->text().toStdString();
     const Measure order[8] = {Measure::Bip, Measure::Cc,   Measure::Dat, Measure::CA,
                               Measure::Fem, Measure::Pied, Measure::Hum, Measure::Cer};
     for (int k = 0; k < 8; ++k) {
@@ -675,10 +729,10 @@ BiometryReportData BiometryWindow::reportData(const QString& patientName) const 
         d.lines[k] = {fields_[i]->text().toStdString(), bands_[i]->text().toStdString(),
                       medians_[i]->text().toStdString()};
     }
-    d.dioBip = DioBip->text().toStdString();
-    d.femPied = FemPied->text().toStdString();
-    d.theoreticalWeight = Label22->text().toStdString();
-    d.estimatedWeight = TxtPoids0->text().toStdString();
+    d.dioBip = orbitalToBiparietal->text().toStdString();
+    d.femPied = footToFemur->text().toStdString();
+    d.theoreticalWeight = theoreticalWeightLabel->text().toStdString();
+    d.estimatedWeight = dudleyWeight->text().toStdString();
     return d;
 }
 
@@ -696,23 +750,28 @@ void BiometryWindow::printReport(PrintMode mode) {
 ResultsText BiometryWindow::resultsText() const {
     ResultsText t;
     t.title = windowTitle();
-    t.inputsOf({DateDGf3, DateJourF3, SAF3, Orb, Bip, Cc, Dat, CA, Fem, Pied, Hum, Cer});
+    t.inputsOf({startOfPregnancyField, scanDayField, weeksField, orbitalField, biparietalField,
+                headField, transverseAbdominalField, abdominalField, femurField, footField,
+                humerusField, cerebellumField});
     const QString cfef = QStringLiteral("courbes du CFEF");
-    for (QLabel* band :
-         {LabelDio, LabelBip, LabelCc, LabelDat, LabelCa, LabelFem, LabelPied, LabelHum, LabelCer})
+    for (QLabel* band : {orbitalBand, biparietalBand, headBand, transverseAbdominalBand,
+                         abdominalBand, femurBand, footBand, humerusBand, cerebellumBand})
         t.result(band, {}, cfef);
-    t.resultsOf({CBip, CCc, CDat, CCa, CFem, CPied, CHum, CCer, DioBip, FemPied});
+    t.resultsOf({biparietalMedian, headMedian, transverseAbdominalMedian, abdominalMedian,
+                 femurMedian, footMedian, humerusMedian, cerebellumMedian, orbitalToBiparietal,
+                 footToFemur});
     const QString weight = QStringLiteral("Poids foetal estimé");
-    t.result(TxtPoids2, weight, QStringLiteral("Hadlock 1985"));
-    t.result(TxtPoids1, weight, QStringLiteral("Shephard 1982"));
-    t.result(TxtPoids0, weight, QStringLiteral("Dudley"));
-    t.result(Label22, QStringLiteral("Poids théorique"), QStringLiteral("Hadlock 1985"));
+    t.result(hadlockWeight, weight, QStringLiteral("Hadlock 1985"));
+    t.result(shepardWeight, weight, QStringLiteral("Shephard 1982"));
+    t.result(dudleyWeight, weight, QStringLiteral("Dudley"));
+    t.result(theoreticalWeightLabel, QStringLiteral("Poids théorique"),
+             QStringLiteral("Hadlock 1985"));
     // The mother's data only with the customised centile they gave.
-    if (!shownText(LblCentile).isEmpty()) {
-        t.inputsOf(
-            {TxtPds, TxtTaille, CmbSexe, CmbEthnie, CmbParite, TxtNbrJours, TxtNbrSA, TxtPoidsF});
-        t.result(LblPdsCustom, {}, QStringLiteral("Gardosi"));
-        t.result(LblCentile, QStringLiteral("Centile customisé"), QStringLiteral("Gardosi"));
+    if (!shownText(centileLabel).isEmpty()) {
+        t.inputsOf({motherWeight, motherHeight, fetalSex, ethnicity, parity, daysOfPregnancy,
+                    customisedWeeks, estimatedFetalWeight});
+        t.result(expectedWeightLabel, {}, QStringLiteral("Gardosi"));
+        t.result(centileLabel, QStringLiteral("Centile customisé"), QStringLiteral("Gardosi"));
     }
     return t;
 }

@@ -55,29 +55,31 @@ class BiometryWindow : public ToolWindow {
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
     // Controls, named as the system names them.
-    QLineEdit *DateDGf3, *DateJourF3;
-    QLineEdit *Orb, *Bip, *Cc, *Dat, *CA, *Fem, *Pied, *Hum, *Cer;
-    QScrollBar *OrbScroll, *BipScroll, *CCScroll, *DatScroll, *CAScroll, *FemurScroll, *PiedScroll,
-        *HumScroll, *CerScroll;
-    QLabel *LabelDio, *LabelBip, *LabelCc, *LabelDat, *LabelCa, *LabelFem, *LabelPied, *LabelHum,
-        *LabelCer;
-    QLineEdit* SAF3;
-    QScrollBar* SaScroll;
-    QLineEdit *CBip, *CCc, *CDat, *CCa, *CFem, *CPied, *CHum, *CCer;
-    QPushButton* Command1;
-    QLineEdit *DioBip, *FemPied;
-    QLineEdit *TxtPoids2, *TxtPoids1, *TxtPoids0;
-    QPushButton* Command2;
-    QLabel* Label22;
-    QLineEdit *TxtPds, *TxtTaille;
-    QComboBox *CmbSexe, *CmbEthnie, *CmbParite;
-    QLineEdit *TxtNbrJours, *TxtNbrSA;
-    QScrollBar* SaGScroll;
-    QLineEdit* TxtPoidsF;
-    QPushButton *Command3, *Command4;
-    QLabel *LblPdsCustom, *LblCentile;
-    QPushButton *Courbes, *Imprimer, *QuitterF3;
-    QMenuBar* menu;
+    QLineEdit *startOfPregnancyField, *scanDayField;
+    QLineEdit *orbitalField, *biparietalField, *headField, *transverseAbdominalField,
+        *abdominalField, *femurField, *footField, *humerusField, *cerebellumField;
+    QScrollBar *orbitalSlider, *biparietalSlider, *headSlider, *transverseAbdominalSlider,
+        *abdominalSlider, *femurSlider, *footSlider, *humerusSlider, *cerebellumSlider;
+    QLabel *orbitalBand, *biparietalBand, *headBand, *transverseAbdominalBand, *abdominalBand,
+        *femurBand, *footBand, *humerusBand, *cerebellumBand;
+    QLineEdit* weeksField;
+    QScrollBar* weeksSlider;
+    QLineEdit *biparietalMedian, *headMedian, *transverseAbdominalMedian, *abdominalMedian,
+        *femurMedian, *footMedian, *humerusMedian, *cerebellumMedian;
+    QPushButton* computeRatiosButton;
+    QLineEdit *orbitalToBiparietal, *footToFemur;
+    QLineEdit *hadlockWeight, *shepardWeight, *dudleyWeight;
+    QPushButton* computeWeightsButton;
+    QLabel* theoreticalWeightLabel;
+    QLineEdit *motherWeight, *motherHeight;
+    QComboBox *fetalSex, *ethnicity, *parity;
+    QLineEdit *daysOfPregnancy, *customisedWeeks;
+    QScrollBar* customisedWeeksSlider;
+    QLineEdit* estimatedFetalWeight;
+    QPushButton *computeCentileButton, *eraseCustomisedButton;
+    QLabel *expectedWeightLabel, *centileLabel;
+    QPushButton *chartsButton, *printButton, *quitButton;
+    QMenuBar* menus;
     void build();
     // Writes today's examination as the window shows it.
     void publishExamination();
