@@ -54,7 +54,7 @@ class BiometryWindow : public ToolWindow {
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    // Controls, named as the system names them.
+    // Controls (their object names are the system's: DateDGf3, Orb...).
     QLineEdit *startOfPregnancyField, *scanDayField;
     QLineEdit *orbitalField, *biparietalField, *headField, *transverseAbdominalField,
         *abdominalField, *femurField, *footField, *humerusField, *cerebellumField;
@@ -91,6 +91,8 @@ class BiometryWindow : public ToolWindow {
     QGroupBox* buildWeights();
     QGroupBox* buildCustomised();
     void connectReactions();
+    // In biometry_results_panels.cpp: the ratios, weights and customised centile.
+    void connectResultsPanels();
 
     void measurementChanged(Measure m);
     void startChanged();

@@ -29,6 +29,7 @@
 #include "t21/screening_conduct.h"
 #include "t21/t21_about_window.h"
 #include "ui/controls.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
 #include "ui/pictures.h"
 #include "ui/results_text.h"
@@ -40,17 +41,6 @@ namespace tovimar {
 namespace {
 
 constexpr int kHelpTopic = 70;
-
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-QLabel* pictureLabel(const char* name, const QString& picture, const QString& description) {
-    auto* label = named(new QLabel, name, description);
-    label->setPixmap(tovimar::picture(picture));
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 // A titled frame around one result.
 QGroupBox* resultFrame(const char* name, const QString& title, QLabel* result) {
@@ -284,10 +274,10 @@ QGroupBox* T21RiskWindow::buildNuchalPanel() {
     Frame2->setObjectName(QStringLiteral("Frame2"));
 
     connect(TxtLCC, &QLineEdit::textChanged, this, [this](const QString& text) {
-        LblAgeGesta->setText(q(enterCrl(screen_.state, text.toStdString())));
+        LblAgeGesta->setText(shown(enterCrl(screen_.state, text.toStdString())));
     });
     fillsField(ScrLCC, TxtLCC);
-    fillsField(ScrCN, TxtNC, [](int tenths) { return q(formatFrenchNumber(tenths / 10.0)); });
+    fillsField(ScrCN, TxtNC, [](int tenths) { return shown(formatFrenchNumber(tenths / 10.0)); });
     return Frame2;
 }
 
@@ -348,88 +338,6 @@ QGroupBox* T21RiskWindow::buildIntegratedPanel() {
     return Frame4;
 }
 
-QGroupBox* T21RiskWindow::buildSignsPanel() {
-    List1 = named(new QListWidget, "List1", QStringLiteral("Signes échographiques"));
-    for (const UltrasoundSign& sign : kUltrasoundSigns) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(sign.item), List1);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
-    // Every sign shown, no more: the window keeps its room for the risks.
-    List1->setFixedHeight(List1->sizeHintForRow(0) * int(kSignCount) + 2 * List1->frameWidth() + 4);
-    LblCoef = resultText("LblCoef", QStringLiteral("Coefficient de risque"));
-    LblSignes = resultText("LblSignes", QStringLiteral("Explication du signe"));
-    LblSignes->setWordWrap(true);
-    ImgEchoMorph = pictureLabel("ImgEchoMorph", QStringLiteral("t21_scan"),
-                                QStringLiteral("Cochez les signes vus à l'échographie"));
-    LblRiskEcho = resultLabel("LblRiskEcho",
-                              QStringLiteral("Risque intégré total après écho morpho, à terme"));
-    auto* label1 = new QLabel(QStringLiteral("Après Echo Morpho"));
-    label1->setObjectName(QStringLiteral("Label1"));
-    auto* total = new QHBoxLayout;
-    total->addWidget(label1);
-    total->addWidget(LblRiskEcho, 1);
-    Frame15 = frame(QStringLiteral("Risque Intégré Total"), total);
-    Frame15->setObjectName(QStringLiteral("Frame15"));
-
-    auto* explanation = new QGridLayout;
-    explanation->addWidget(LblSignes, 0, 0);
-    explanation->addWidget(ImgEchoMorph, 0, 0);
-
-    // The list and the age of its ratios on the left, what the ticked signs
-    // make of the risk on its right.
-    auto* signs = new QVBoxLayout;
-    signs->addWidget(List1);
-    // The signs' likelihood ratios are those of 2001; later work revised them downward.
-    QLabel* historical = caption(QStringLiteral("Rapports de 2001, nettement revus à la baisse "
-                                                "depuis (voir l'aide)"),
-                                 nullptr, true);
-    historical->setObjectName(QStringLiteral("LblHistorique"));
-    signs->addWidget(historical);
-    signs->addStretch();
-    auto* outcome = new QVBoxLayout;
-    outcome->addWidget(LblCoef);
-    outcome->addLayout(explanation);
-    outcome->addWidget(Frame15);
-    outcome->addStretch();
-    auto* content = new QHBoxLayout;
-    content->addLayout(signs, 1);
-    content->addLayout(outcome, 1);
-    Frame14 = frame(QStringLiteral("Risque Intégré après Echographie Morphologique (Avant 20 SA)"),
-                    content);
-    Frame14->setObjectName(QStringLiteral("Frame14"));
-
-    connect(List1, &QListWidget::itemChanged, this, &T21RiskWindow::signTicked);
-    connect(List1, &QListWidget::currentRowChanged, this, &T21RiskWindow::signSelected);
-    connect(List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { signSelected(List1->row(item)); });
-    return Frame14;
-}
-
-QGroupBox* T21RiskWindow::buildConductPanel() {
-    TxtRiskComb =
-        lineEdit("TxtRiskComb", QStringLiteral("Risque combiné du laboratoire, N de 1/N"));
-    TxtRiskComb->setMaximumWidth(80);
-    typeFullStopAsComma(TxtRiskComb);
-    LblRisqueRetenu =
-        resultText("LblRisqueRetenu", QStringLiteral("Risque retenu pour la conduite"));
-    LblConduite = resultText("LblConduite", QStringLiteral("Conduite à tenir"));
-    LblConduite->setWordWrap(true);
-    LblConduite->setMargin(3);
-
-    auto* content = new QGridLayout;
-    content->addWidget(
-        caption(QStringLiteral("Risque combiné du la&boratoire (1er trimestre)"), TxtRiskComb), 0,
-        0);
-    content->addLayout(row({new QLabel(QStringLiteral("1/")), TxtRiskComb}), 0, 1);
-    content->addWidget(LblRisqueRetenu, 0, 2);
-    content->addWidget(LblConduite, 1, 0, 1, 3);
-    content->setColumnStretch(2, 1);
-    Frame17 = frame(QStringLiteral("Conduite à tenir"), content);
-    Frame17->setObjectName(QStringLiteral("Frame17"));
-    return Frame17;
-}
-
 void T21RiskWindow::calculate() {
     T21Inputs in;
     in.age = TxtAgeMat->text().toStdString();
@@ -442,7 +350,7 @@ void T21RiskWindow::calculate() {
     screen_ = result.screen;
     showResults();
     if (result.failure != T21Failure::None)
-        platform().messages.inform(q(failureMessage(result.failure)));
+        platform().messages.inform(shown(failureMessage(result.failure)));
 }
 
 void T21RiskWindow::forgetResults() {
@@ -458,7 +366,7 @@ void T21RiskWindow::newPatient() {
 
 void T21RiskWindow::reset() {
     screen_ = resetT21Screen(screen_);
-    TxtDatEcho->setText(q(platform().clock.today().toText()));
+    TxtDatEcho->setText(shown(platform().clock.today().toText()));
     for (QLineEdit* field : {TxtDateNaiss, TxtAgeMat, TxtLCC, TxtNC, TxtRiskSero, TxtRiskComb})
         field->clear();
     Check1->setChecked(false);
@@ -486,16 +394,16 @@ void T21RiskWindow::showResults() {
           Risk{LblRiskInt, r.integratedAtTesting, red.integratedAtTesting},
           Risk{LblRiskIntT, r.integratedAtTerm, red.integratedAtTerm},
           Risk{LblRiskEcho, r.afterMorphologyScan, red.afterMorphologyScan}}) {
-        risk.label->setText(q(risk.text));
+        risk.label->setText(shown(risk.text));
         paintRisk(risk.label, risk.red);
     }
-    LblMedCn->setText(q(r.nuchalMedian));
-    LblMultMed->setText(q(r.nuchalMultipleOfMedian));
-    LblRisqRelatif->setText(q(r.relativeRisk));
-    LblRapVrai->setText(q(r.likelihoodRatio));
-    LblRGlobal->setText(q(r.afterMorphologyScanN));
-    Frame12->setTitle(q(r.ageAtScanCaption));
-    Frame8->setTitle(q(r.nuchalAtScanCaption));
+    LblMedCn->setText(shown(r.nuchalMedian));
+    LblMultMed->setText(shown(r.nuchalMultipleOfMedian));
+    LblRisqRelatif->setText(shown(r.relativeRisk));
+    LblRapVrai->setText(shown(r.likelihoodRatio));
+    LblRGlobal->setText(shown(r.afterMorphologyScanN));
+    Frame12->setTitle(shown(r.ageAtScanCaption));
+    Frame8->setTitle(shown(r.nuchalAtScanCaption));
 
     // A panel shows its results once it has some; until then its picture.
     Frame11->setVisible(!r.ageAtTerm.empty());
@@ -515,74 +423,16 @@ void T21RiskWindow::showResults() {
     showConduct();
 }
 
-void T21RiskWindow::showConduct() {
-    const T21RiskState& st = screen_.state;
-    std::optional<ConductBand> band;
-    std::optional<ConductRisk> risk;
-    long long threshold = 0;
-    // Results or a translucency to judge: the strategy and threshold in force now.
-    if (!screen_.results.afterMorphologyScanN.empty() || st.labCombinedN || st.nuchalMm) {
-        const ScreeningStrategy strategy = currentScreeningStrategy(windows());
-        const std::optional<long long> t =
-            letterThreshold(currentTermSettings(windows())[TermSettings::AmniocentesisThreshold]);
-        if (t || strategy == ScreeningStrategy::Thresholds2018) {
-            threshold = t.value_or(0);
-            risk = conductRisk(screen_, strategy);
-            band = conductBand(risk ? std::optional<double>(risk->n) : std::nullopt, st.nuchalMm,
-                               strategy, threshold);
-        }
-    }
-    if (!band) {
-        LblRisqueRetenu->clear();
-        LblConduite->clear();
-        LblConduite->setPalette(QPalette());
-        LblConduite->setAutoFillBackground(false);
-        return;
-    }
-    LblRisqueRetenu->setText(risk ? (risk->fromLaboratory
-                                         ? QStringLiteral("Risque combiné du laboratoire : 1/")
-                                         : QStringLiteral("Risque retenu : 1/")) +
-                                        q(t21NumberText(risk->n))
-                                  : QString());
-    LblConduite->setText(q(conductSentence(*band, threshold)));
-    const ConductColours c = conductColours(*band);
-    colour(LblConduite, QColor::fromRgb(c.text), QColor::fromRgb(c.background));
-}
-
 void T21RiskWindow::changeEvent(QEvent* event) {
     // The strategy or the threshold may have been changed in their windows meanwhile.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) showConduct();
     ToolWindow::changeEvent(event);
 }
 
-void T21RiskWindow::showSigns() {
-    const std::optional<std::string> coefficient = coefficientText(screen_.state.markerCoefficient);
-    LblCoef->setText(coefficient ? q(*coefficient) : QString());
-    LblCoef->setVisible(coefficient.has_value());
-    Frame15->setVisible(coefficient.has_value());
-}
-
-void T21RiskWindow::signTicked(QListWidgetItem* item) {
-    // The factor of the sign whose box changed, whatever the current row.
-    const int index = List1->row(item);
-    if (index < 0) return;
-    screen_ = tickSign(screen_, static_cast<std::size_t>(index), item->checkState() == Qt::Checked);
-    showResults();
-}
-
-void T21RiskWindow::signSelected(int row) {
-    if (row < 0) return;
-    const std::optional<std::string> text = signExplanation(static_cast<std::size_t>(row));
-    if (!text) return;
-    LblSignes->setText(q(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    LblSignes->show();
-    ImgEchoMorph->hide();
-}
-
 void T21RiskWindow::birthDateChanged() {
     const std::optional<std::string> age = maternalAgeFromBirthDate(
         TxtDateNaiss->text().toStdString(), TxtDatEcho->text().toStdString());
-    if (age) TxtAgeMat->setText(q(*age));
+    if (age) TxtAgeMat->setText(shown(*age));
 }
 
 void T21RiskWindow::printLetter() {

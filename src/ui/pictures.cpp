@@ -2,6 +2,9 @@
 #include "ui/pictures.h"
 
 #include <QGuiApplication>
+#include <QLabel>
+
+#include "ui/controls.h"
 
 namespace tovimar {
 
@@ -11,6 +14,13 @@ QPixmap picture(const QString& name) {
                    (dense ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
     if (dense) pixmap.setDevicePixelRatio(2.0);
     return pixmap;
+}
+
+QLabel* pictureLabel(const char* objectName, const QString& name, const QString& description) {
+    auto* label = named(new QLabel, objectName, description);
+    label->setPixmap(picture(name));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
 } // namespace tovimar
