@@ -104,7 +104,12 @@ class MainWindow : public QMainWindow {
     QWidget* buildSchedulePanel();
     QWidget* buildAlmanacPanel();
     void buildMenus();
-    void connectReactions();
+    // A date typed whose derived dates would leave the calendar (years 100 to 9999).
+    static QString outsideCalendarMessage();
+    void wireDating();
+    void wireUltrasound();
+    void wireSchedule();
+    void wireAlmanac();
     void loadAtStartUp();
 
     // Dating reactions.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's dating reactions: LMP -> start of pregnancy -> term, age
-// today, full cover, follow-up schedule; the SA <-> date conversion; the leave.
+// The main window's dating panels, their wiring and reactions: LMP -> start
+// of pregnancy -> term, age today, full cover, the follow-up schedule filled
+// again; the SA <-> date conversion.
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
@@ -14,30 +15,35 @@
 
 #include "app/main_window.h"
 #include "app/moon_widget.h"
+#include "app/window_links.h"
+#include "core/text_lines.h"
 #include "dating/follow_up_schedule.h"
 #include "dating/pregnancy_dating.h"
+#include "dating/term_settings_access.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "platform/screen_placement.h"
+#include "ui/controls.h"
 #include "ui/date_field.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
+#include "ui/pictures.h"
 #include "ui/slider_field.h"
 #include "ui/window_registry.h"
 #include "utilities/moon_phase.h"
+#include "utilities/payment_reminders.h"
+#include "utilities/saint_of_the_day.h"
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 namespace tovimar {
 namespace {
-
-std::optional<VbDate> dateIn(const QLineEdit* field) {
-    return readFrenchDate(field->text().toStdString());
-}
-
-QString text(VbDate date) {
-    return QString::fromStdString(date.toText());
-}
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The window writes only dates of the calendar it can read back (years 100 to
 // 9999): a date typed near either end whose derived dates would leave it is
@@ -60,19 +66,83 @@ void fillList(QListWidget* list, const QStringList& entries) {
 
 } // namespace
 
-void MainWindow::connectReactions() {
+QWidget* MainWindow::buildDatingPanel() {
+    auto* panel = new QWidget;
+    auto* layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lastPeriod = lineEdit("DateDR", QStringLiteral("DDR"));
+    startOfPregnancy = lineEdit("DateDG", QStringLiteral("Début gross."));
+    termDate = lineEdit("DateAP", QStringLiteral("Terme"));
+    for (QLineEdit* e : {lastPeriod, startOfPregnancy, termDate}) {
+        e->setMaxLength(10);
+        e->setMinimumWidth(e->fontMetrics().horizontalAdvance("00/00/00000") + 16);
+        e->setToolTip(QStringLiteral("Double clic pour choisir la date dans un calendrier"));
+    }
+    termDate->setToolTip(QString());
+    QFont big = startOfPregnancy->font();
+    big.setBold(true);
+    startOfPregnancy->setFont(big);
+    termDate->setFont(big);
+    layout->addWidget(frame(QStringLiteral("DDR"), lastPeriod), 0, 0);
+    layout->addWidget(frame(QStringLiteral("Début gross. "), startOfPregnancy), 0, 1);
+    layout->addWidget(frame(QStringLiteral("Terme"), termDate), 0, 2);
+
+    auto* age = new QGroupBox(QStringLiteral("Age gestationnel"));
+    auto* ageGrid = new QGridLayout(age);
+    weeksToday = lineEdit("NbreSA", QStringLiteral("Age gestationnel, S;A."), true);
+    monthsToday = lineEdit("NbreMois", QStringLiteral("Age gestationnel, Mois"), true);
+    daysToday = lineEdit("NbreJours", QStringLiteral("Age gestationnel, Jours de G"), true);
+    ageGrid->addWidget(caption(QStringLiteral("S;A."), weeksToday), 0, 0);
+    ageGrid->addWidget(weeksToday, 0, 1);
+    ageGrid->addWidget(caption(QStringLiteral("Mois"), monthsToday), 1, 0);
+    ageGrid->addWidget(monthsToday, 1, 1);
+    ageGrid->addWidget(caption(QStringLiteral("Jours de G"), daysToday), 2, 0);
+    ageGrid->addWidget(daysToday, 2, 1);
+    layout->addWidget(age, 1, 0, 1, 3);
+
+    auto* cover = new QHBoxLayout;
+    fullCoverCaption = named(new QLabel(QStringLiteral(" 100% Sécu à partir du ")), "lblSecu",
+                             QStringLiteral("100% Sécu à partir du"));
+    fullCoverDate = resultLabel("LblCentDate", QStringLiteral("100% Sécu à partir du"));
+    fullCoverDate->setMinimumWidth(fullCoverDate->fontMetrics().horizontalAdvance("00/00/00000") +
+                                   10);
+    cover->addWidget(fullCoverCaption);
+    cover->addWidget(fullCoverDate);
+    cover->addStretch();
+    layout->addLayout(cover, 2, 0, 1, 3);
+    layout->setRowMinimumHeight(3, 6);
+    return panel;
+}
+
+QWidget* MainWindow::buildConversionPanel() {
+    auto* box = new QGroupBox(QStringLiteral("Conversion  SA ->Date ->SA"));
+    auto* layout = new QGridLayout(box);
+    weekList =
+        named(new QListWidget, "ListeSA", QStringLiteral("Conversion SA vers date, semaines"));
+    weekList->setFixedWidth(weekList->fontMetrics().horizontalAdvance("4444") + 30);
+    weekList->setFixedHeight(weekList->fontMetrics().height() * 4 + 10);
+    chosenWeekDate = resultText("TXTsa", QStringLiteral("Conversion SA, date choisie"),
+                                QStringLiteral("xx Sa le..."));
+    conversionDate = lineEdit("DateSA", QStringLiteral("Conversion SA, date"));
+    conversionDate->setMaxLength(10);
+    weeksOnConversionDate = lineEdit("SA", QStringLiteral("Conversion SA, âge à la date"), true);
+    layout->addWidget(weekList, 0, 0, 2, 1);
+    layout->addWidget(chosenWeekDate, 0, 1);
+    layout->addWidget(conversionDate, 0, 2);
+    layout->addWidget(weeksOnConversionDate, 1, 2);
+    chosenWeekDate->setBuddy(conversionDate);
+    return box;
+}
+
+// The dates' keys, calendars and reactions; the weeks list of the conversion.
+void MainWindow::wireDating() {
     auto refused = [this] { refuseDateKey(); };
     acceptDateCharacters(lastPeriod, refused);
     acceptDateCharacters(startOfPregnancy, refused);
-    for (QLineEdit* e :
-         {sacField, crownRumpField, biparietalField, femurField, weeksFromScan, childrenField})
-        acceptDigitsOnly(e);
     offerSharedCalendar(startOfPregnancy, windows_, QStringLiteral("Date du début de grossesse"),
                         QStringLiteral("Calendrier du début de grossesse"));
     offerSharedCalendar(lastPeriod, windows_, QStringLiteral("Date des dernières règles"),
                         QStringLiteral("Calendrier des dernières règles"));
-    offerSharedCalendar(scanDate, windows_, QStringLiteral("Date de l'échographie"),
-                        QStringLiteral("Calendrier de l'échographie"));
 
     connect(lastPeriod, &QLineEdit::textChanged, this, &MainWindow::onLastPeriodChanged);
     connect(startOfPregnancy, &QLineEdit::textChanged, this, &MainWindow::onStartOfPregnancyTyped);
@@ -92,26 +162,6 @@ void MainWindow::connectReactions() {
         onWeekChosen(weekList->row(item));
     });
     connect(weekList, &QListWidget::itemPressed, this, [this] { listChosenByChange_ = false; });
-
-    connect(twinsBox, &QCheckBox::toggled, this, [this](bool on) {
-        if (on) tripletsBox->setChecked(false);
-    });
-    connect(tripletsBox, &QCheckBox::toggled, this, [this](bool on) {
-        if (on) twinsBox->setChecked(false);
-    });
-    // The leave is computed on "Calcule Congés": what it depends on changed, it goes.
-    connect(twinsBox, &QCheckBox::toggled, leaveList, &QListWidget::clear);
-    connect(tripletsBox, &QCheckBox::toggled, leaveList, &QListWidget::clear);
-    connect(childrenField, &QLineEdit::textChanged, leaveList, &QListWidget::clear);
-    fillsField(childrenSlider, childrenField);
-    fillsField(crownRumpSlider, crownRumpField);
-    connect(computeLeaveButton, &QPushButton::clicked, this, &MainWindow::computeLeave);
-    connect(computeFromScanButton, &QToolButton::clicked, this, &MainWindow::computeFromUltrasound);
-    connect(resetDatingButton, &QToolButton::clicked, this, &MainWindow::resetDating);
-
-    connect(moonDate, &QLineEdit::textChanged, this, &MainWindow::onMoonDateChanged);
-    connect(previousMoonDay, &QPushButton::clicked, this, [this] { stepMoonDay(-1); });
-    connect(nextMoonDay, &QPushButton::clicked, this, [this] { stepMoonDay(1); });
 }
 
 void MainWindow::refuseDateKey() {
@@ -127,8 +177,8 @@ void MainWindow::onLastPeriodChanged() {
     const auto lmp = dateIn(lastPeriod);
     if (!lmp) return;
     const VbDate start = DEBUT_DEPUIS_DDR(*lmp);
-    if (!derivedDatesInCalendar(start)) return platform_.messages.inform(kOutsideCalendar);
-    startOfPregnancy->setText(text(start));
+    if (!derivedDatesInCalendar(start)) return platform_.messages.inform(outsideCalendarMessage());
+    startOfPregnancy->setText(shown(start));
 }
 
 void MainWindow::onStartOfPregnancyTyped() {
@@ -146,12 +196,12 @@ void MainWindow::onStartOfPregnancyTyped() {
     emit startOfPregnancyChanged(news);
     if (!start || refused) return;
 
-    termDate->setText(text(TERME_DEPUIS_DEBUT(*start)));
+    termDate->setText(shown(TERME_DEPUIS_DEBUT(*start)));
     const GestationalAge age = AGE_DEPUIS_DEBUT(*start, today);
-    weeksToday->setText(text(age.text()) + QStringLiteral("  Sem. A."));
-    monthsToday->setText(text(MOIS_JOURS(*start, today)));
+    weeksToday->setText(shown(age.text()) + QStringLiteral("  Sem. A."));
+    monthsToday->setText(shown(MOIS_JOURS(*start, today)));
     daysToday->setText(QString::number(age.days) + QStringLiteral(" jours"));
-    fullCoverDate->setText(text(DATE_100_POURCENT(*start)));
+    fullCoverDate->setText(shown(DATE_100_POURCENT(*start)));
     recomputeSchedule(*start);
     showAgeOnDay();
 }
@@ -181,7 +231,7 @@ void MainWindow::recomputeSchedule(VbDate start) {
             outside = true;
             return std::nullopt;
         }
-        return text(w.text());
+        return shown(w.text());
     };
     auto show = [&](auto* field, const std::optional<QString>& value) {
         field->setText(value.value_or(QString()));
@@ -196,7 +246,7 @@ void MainWindow::recomputeSchedule(VbDate start) {
     if (anaesthesiaFrom && anaesthesiaTo) {
         if (VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaFrom) &&
             VbDate::inCalendar(start.serial() + 0LL + *anaesthesiaTo))
-            anaesthesia = text(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo));
+            anaesthesia = shown(CONSULTATION_ANESTHESIE(start, *anaesthesiaFrom, *anaesthesiaTo));
         else
             outside = true;
     }
@@ -204,13 +254,13 @@ void MainWindow::recomputeSchedule(VbDate start) {
 
     QStringList exams;
     for (const DateWindow& w : EXAMENS_OBLIGATOIRES(start))
-        exams << text(w.text());
+        exams << shown(w.text());
     fillList(prenatalVisits, exams);
 
     show(firstTrimesterScan, amenorrhoeaWindow(S::UltrasoundFirstFrom, S::UltrasoundFirstTo));
 
     const auto echoes = ECHOGRAPHIES_RECOMMANDEES(start);
-    fillList(scanList, {text(echoes[0]), text(echoes[1])});
+    fillList(scanList, {shown(echoes[0]), shown(echoes[1])});
     // The leave is computed only on demand.
     leaveList->clear();
     if (outside) platform_.messages.inform(kOutsideCalendar);
@@ -231,7 +281,7 @@ bool MainWindow::startIsMissing() {
 void MainWindow::onWeekChosen(int row) {
     if (row < 0 || startIsMissing()) return;
     const int weeks = weekList->item(row)->text().toInt();
-    conversionDate->setText(text(DATE_POUR_SA(*dateIn(startOfPregnancy), weeks)));
+    conversionDate->setText(shown(DATE_POUR_SA(*dateIn(startOfPregnancy), weeks)));
     chosenWeekDate->setText(QString::number(weeks) + QStringLiteral(" S.A le..."));
 }
 
@@ -249,66 +299,12 @@ void MainWindow::showAgeOnDay() {
         weeksOnConversionDate->clear();
         return;
     }
-    weeksOnConversionDate->setText(text(AGE_DEPUIS_DEBUT(*start, *day).text()) +
+    weeksOnConversionDate->setText(shown(AGE_DEPUIS_DEBUT(*start, *day).text()) +
                                    QStringLiteral("  S.A."));
 }
 
-void MainWindow::computeLeave() {
-    // No leave of earlier inputs stays, whatever stops the computation below.
-    leaveList->clear();
-    if (startOfPregnancy->text().isEmpty()) {
-        platform_.messages.inform(
-            QStringLiteral("Veuillez saisir la date du début de la grossesse."));
-        startOfPregnancy->setFocus();
-        return;
-    }
-    leaveList->clear();
-    // The leave counts back from the term; without one there is nothing to count from.
-    const auto term = dateIn(termDate);
-    if (!term) {
-        platform_.messages.inform(
-            QStringLiteral("Veuillez saisir la date du début de la grossesse."));
-        termDate->setFocus();
-        return;
-    }
-    long long children = 0;
-    if (!twinsBox->isChecked() && !tripletsBox->isChecked()) {
-        if (childrenField->text().isEmpty()) {
-            platform_.messages.inform(QStringLiteral("Veuillez saisir le nombre d'enfants"));
-            childrenField->setFocus();
-            return;
-        }
-        // Only digits can be typed; a pasted text that is not a number asks again.
-        bool ok = false;
-        children = childrenField->text().toLongLong(&ok);
-        if (!ok) {
-            platform_.messages.inform(QStringLiteral("Veuillez saisir le nombre d'enfants"));
-            childrenField->setFocus();
-            return;
-        }
-    }
-    const LeaveStarts leave =
-        DEBUTS_CONGE(*term, twinsBox->isChecked(), tripletsBox->isChecked(), children);
-    if (!leave.prenatal.inCalendar() || !leave.pathological.inCalendar())
-        return platform_.messages.inform(kOutsideCalendar);
-    fillList(leaveList, {text(leave.prenatal), text(leave.pathological)});
-}
-
-void MainWindow::onMoonDateChanged() {
-    // Text that is not a date leaves the moon as it was. The day is read as
-    // every date field reads it: picking the day and month out of fixed
-    // character positions would misread "5/1/2000" or a four-digit year.
-    const auto day = dateIn(moonDate);
-    if (!day) return;
-    lastMoonText_ = moonDate->text();
-    const double phase = GetMoonDate(*day);
-    moonCaption->setText(QString::fromStdString(moonDirection(phase)));
-    moonPicture->setPhase(phase);
-}
-
-void MainWindow::stepMoonDay(int days) {
-    const auto day = dateIn(moonDate);
-    if (day && day->plusDays(days).inCalendar()) moonDate->setText(text(day->plusDays(days)));
+QString MainWindow::outsideCalendarMessage() {
+    return kOutsideCalendar;
 }
 
 } // namespace tovimar
