@@ -34,6 +34,7 @@
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "platform/text_prompt.h"
+#include "ui/alarm_style.h"
 #include "ui/controls.h"
 #include "ui/date_field.h"
 #include "ui/field_values.h"
@@ -284,7 +285,7 @@ void BiometryWindow::computeCustomisedCentile() {
     expectedWeightLabel->setText(QString::number(c.expectedWeight) + QStringLiteral("g"));
     centileLabel->setText(QString::number(c.centile));
     if (c.alarm)
-        colour(centileLabel, Qt::white, kReadableRed);
+        showAlarm(centileLabel);
     else
         colour(centileLabel, Qt::black, kOrange);
 }

@@ -31,6 +31,7 @@
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "platform/text_prompt.h"
+#include "ui/alarm_style.h"
 #include "ui/controls.h"
 #include "ui/date_field.h"
 #include "ui/field_values.h"
@@ -50,7 +51,10 @@ void styleBand(QLabel* label, bool emphasised) {
     QFont font = label->font();
     font.setPointSizeF(emphasised ? 10 : 8);
     label->setFont(font);
-    tintText(label, emphasised ? kReadableRed : QColor(0, 0, 0xFF));
+    if (emphasised)
+        tintAlarm(label);
+    else
+        tintNotice(label);
 }
 
 QLineEdit* measurementField(const char* name, const QString& caption, bool hadlock) {
@@ -84,7 +88,7 @@ void BiometryWindow::build() {
     setEscapeAction(quit);
 
     startOfPregnancyField = lineEdit("DateDGf3", QStringLiteral("Début de Grossesse"));
-    colour(startOfPregnancyField, Qt::white, kReadableRed);
+    showAlarm(startOfPregnancyField);
     scanDayField = lineEdit("DateJourF3", QStringLiteral("Date de l'échographie"));
     for (QLineEdit* f : {startOfPregnancyField, scanDayField}) {
         f->setPlaceholderText(QStringLiteral("JJ/MM/AAAA"));
@@ -268,7 +272,7 @@ QGroupBox* BiometryWindow::buildMedians() {
     for (const Median& m : medians) {
         const QString name = QString::fromUtf8(m.caption);
         QLineEdit* f = lineEdit(m.name, name + QStringLiteral(", médiane (mm)"), true);
-        colour(f, Qt::white, kReadableRed);
+        showAlarm(f);
         f->setMaximumWidth(60);
         medians_[measureIndex(m.m)] = f;
         grid->addWidget(caption(name, f), 1 + k / 2, (k % 2) * 2 + (k % 2));

@@ -13,6 +13,7 @@
 #include "biometry/percentile_band.h"
 #include "biometry/todays_examination.h"
 #include "core/french_number.h"
+#include "ui/alarm_style.h"
 #include "ui/controls.h"
 #include "ui/window_registry.h"
 
@@ -83,7 +84,7 @@ ScanTable::ScanTable(QWidget* parent) : QWidget(parent) {
     LblSerie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LblSerieErreurs = resultText("LblSerieErreurs", QStringLiteral("Échographies non placées"));
     LblSerieErreurs->setWordWrap(true);
-    tintText(LblSerieErreurs, kReadableRed);
+    tintAlarm(LblSerieErreurs);
     LblSerieErreurs->hide();
 
     auto* seriesText = new QVBoxLayout;

@@ -16,6 +16,7 @@
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/window_registry.h"
@@ -25,9 +26,7 @@ namespace {
 
 constexpr int kHelpTopic = 130;
 
-std::optional<double> numberIn(const QLineEdit* field) {
-    return readFrenchNumber(field->text().toStdString());
-}
+// A result the window shows, read back as a number for the next step.
 std::optional<double> numberIn(const QLabel* label) {
     return readFrenchNumber(label->text().toStdString());
 }

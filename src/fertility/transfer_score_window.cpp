@@ -21,6 +21,7 @@
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/field_values.h"
 #include "ui/pictures.h"
 #include "ui/results_text.h"
 #include "ui/slider_field.h"
@@ -28,10 +29,6 @@
 
 namespace tovimar {
 namespace {
-
-std::optional<double> numberIn(const QLineEdit* field) {
-    return readFrenchNumber(field->text().toStdString());
-}
 
 QLabel* scoreDigit(const char* name, const QString& caption) {
     QLabel* label = resultLabel(name, caption);
@@ -215,7 +212,7 @@ void TransferScoreWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TransferScoreWindow::dateOfBirthChanged() {
-    const auto birth = readFrenchDate(TxtDateNaiss->text().toStdString());
+    const auto birth = dateIn(TxtDateNaiss);
     if (!birth) return;
     TxtAge->setText(QString::number(transferAgeFromBirth(*birth, platform().clock.today())));
 }

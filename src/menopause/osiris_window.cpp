@@ -27,6 +27,7 @@
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/field_values.h"
 #include "ui/pictures.h"
 #include "ui/results_text.h"
 #include "ui/slider_field.h"
@@ -297,8 +298,8 @@ void OsirisWindow::showPicture(int index) {
 }
 
 void OsirisWindow::CALCULE() {
-    const auto age = readFrenchNumber(TxtAge->text().toStdString());
-    const auto weight = readFrenchNumber(TxtPds->text().toStdString());
+    const auto age = numberIn(TxtAge);
+    const auto weight = numberIn(TxtPds);
     const auto s = age && weight
                        ? SCORE_OSIRIS(*age, *weight, ChkTHS->isChecked(), ChkFract->isChecked())
                        : std::nullopt;
@@ -335,7 +336,7 @@ void OsirisWindow::CALCULE() {
 }
 
 void OsirisWindow::dateOfBirthChanged() {
-    const auto birth = readFrenchDate(TxtDateNaiss->text().toStdString());
+    const auto birth = dateIn(TxtDateNaiss);
     if (!birth) return;
     const int age = osirisAgeFromBirth(*birth, platform().clock.today());
     TxtAge->setText(QString::number(age));

@@ -21,8 +21,10 @@
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
+#include "ui/alarm_style.h"
 #include "ui/controls.h"
 #include "ui/date_field.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/slider_field.h"
@@ -32,10 +34,6 @@ namespace tovimar {
 namespace {
 
 constexpr int kLongestCervixMm = 60;
-
-std::optional<VbDate> dateIn(const QLineEdit* field) {
-    return readFrenchDate(field->text().toStdString());
-}
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -138,7 +136,7 @@ void PretermLabourWindow::build() {
     big.setBold(true);
     LblResultat->setFont(big);
     // White on a red dark enough to read (WCAG AA); the red shows only with a result.
-    colour(LblResultat, Qt::white, kReadableRed);
+    showAlarm(LblResultat);
     LblResultat->setAutoFillBackground(false);
     Frame6 = frame(QStringLiteral("Risque d'Acct prématuré"), LblResultat);
     Frame6->setObjectName("Frame6");
@@ -221,7 +219,7 @@ void PretermLabourWindow::onDateDGChanged() {
 
 void PretermLabourWindow::onCervixTyped() {
     // The slider follows a typed length it can show.
-    const auto mm = readFrenchNumber(TxtCol->text().toStdString());
+    const auto mm = numberIn(TxtCol);
     if (!mm || *mm < 0 || *mm > kLongestCervixMm) return;
     const QSignalBlocker quiet(Slider1);
     Slider1->setValue(static_cast<int>(*mm));

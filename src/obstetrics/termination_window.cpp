@@ -21,6 +21,7 @@
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/window_registry.h"
@@ -261,7 +262,7 @@ void TerminationWindow::build() {
     layout->addLayout(buttons);
 
     connect(Text2, &QLineEdit::textChanged, this, [this] {
-        const auto lmp = readFrenchDate(Text2->text().toStdString());
+        const auto lmp = dateIn(Text2);
         if (!lmp) return;
         if (const auto start = startFromLmp(*lmp)) Text1->setText(text(start->toText()));
     });
@@ -346,7 +347,7 @@ void TerminationWindow::compute() {
     // The captions always name the limit the dates below are computed with.
     showLimitCaptions(legal);
 
-    const auto start = readFrenchDate(Text1->text().toStdString());
+    const auto start = dateIn(Text1);
     Frame1->setVisible(start.has_value());
     for (QLabel* hidden : {Picture1, Picture2, Depasse, Tmaxi})
         hidden->hide();

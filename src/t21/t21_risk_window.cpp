@@ -28,6 +28,7 @@
 #include "t21/risk_model.h"
 #include "t21/screening_conduct.h"
 #include "t21/t21_about_window.h"
+#include "ui/alarm_style.h"
 #include "ui/controls.h"
 #include "ui/field_values.h"
 #include "ui/key_filters.h"
@@ -51,7 +52,7 @@ QGroupBox* resultFrame(const char* name, const QString& title, QLabel* result) {
 
 void paintRisk(QLabel* label, bool red) {
     if (red)
-        colour(label, QColor(0xFF, 0xFF, 0xFF), kReadableRed);
+        showAlarm(label);
     else
         colour(label, QColor(0x00, 0x00, 0x40), QColor(0xE0, 0xE0, 0xE0));
 }

@@ -15,9 +15,8 @@ class DoubleClickFilter : public QObject {
     DoubleClickFilter(QLineEdit* field, std::function<void()> open)
         : QObject(field), open_(std::move(open)) {}
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonDblClick) return false;
-        (void)watched;
         open_();
         return true;
     }
@@ -28,13 +27,13 @@ class DoubleClickFilter : public QObject {
 
 } // namespace
 
-void onDoubleClick(QLineEdit* field, std::function<void()> open) {
+void detail::onDoubleClick(QLineEdit* field, std::function<void()> open) {
     field->installEventFilter(new DoubleClickFilter(field, std::move(open)));
 }
 
 void offerSharedCalendar(QLineEdit* field, WindowRegistry& windows, const QString& title,
                          const QString& calendarName) {
-    onDoubleClick(field, [field, &windows, title, calendarName] {
+    detail::onDoubleClick(field, [field, &windows, title, calendarName] {
         windows.get<DatePickerWindow>().openFor(field, title, calendarName);
     });
 }

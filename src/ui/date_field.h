@@ -13,9 +13,6 @@ namespace tovimar {
 
 class WindowRegistry;
 
-// The double-click on `field` runs `open` (and nothing else).
-void onDoubleClick(QLineEdit* field, std::function<void()> open);
-
 // The shared calendar window (Form6), which stays open between picks; it takes
 // `title` as its title and `calendarName` for a screen reader.
 void offerSharedCalendar(QLineEdit* field, WindowRegistry& windows, const QString& title,
@@ -31,8 +28,13 @@ template <class Calendar> void offerOwnCalendar(QLineEdit* field, WindowRegistry
 
 namespace tovimar {
 
+namespace detail {
+// The double-click on `field` runs `open` (and nothing else).
+void onDoubleClick(QLineEdit* field, std::function<void()> open);
+} // namespace detail
+
 template <class Calendar> void offerOwnCalendar(QLineEdit* field, WindowRegistry& windows) {
-    onDoubleClick(field, [field, &windows] { windows.get<Calendar>().openFor(field); });
+    detail::onDoubleClick(field, [field, &windows] { windows.get<Calendar>().openFor(field); });
 }
 
 } // namespace tovimar

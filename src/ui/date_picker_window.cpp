@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/date_picker_window.h"
+#include "ui/field_values.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -41,7 +42,7 @@ void DatePickerWindow::openFor(QLineEdit* field, const QString& title,
     const int titleWidth = fontMetrics().horizontalAdvance(title) + 120;
     if (width() < titleWidth) resize(titleWidth, height());
     // Opens on the field's own date when it holds one, else on today.
-    const auto shown = field ? readFrenchDate(field->text().toStdString()) : std::nullopt;
+    const auto shown = field ? dateIn(field) : std::nullopt;
     calendar_->setSelectedDate(toQDate(shown.value_or(clock_.today())));
     // Centred across, 3500 twips (about 233 pixels) from the top of the screen.
     if (const QScreen* screen = this->screen()) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/single_calendar_window.h"
+#include "ui/field_values.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -32,7 +33,7 @@ SingleCalendarWindow::SingleCalendarWindow(WindowRegistry& windows, const char* 
 
 void SingleCalendarWindow::openFor(QLineEdit* field) {
     field_ = field;
-    const auto shown = field ? readFrenchDate(field->text().toStdString()) : std::nullopt;
+    const auto shown = field ? dateIn(field) : std::nullopt;
     calendar_->setSelectedDate(toQDate(shown.value_or(platform().clock.today())));
     placeOnScreen();
     show();

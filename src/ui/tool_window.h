@@ -44,7 +44,6 @@ class ToolWindow : public QWidget {
     // The window's companions: windows of its own (its about box, its method
     // sheet, its calendars) that hold nothing of another window. The registry
     // keeps them like every window; only their owner shows or closes them.
-    template <class W> W& companion() { return windows_.get<W>(); }
     template <class W> W& showCompanion() { return windows_.open<W>(); }
     template <class W> void closeCompanion() {
         if (W* window = windows_.existing<W>()) window->close();

@@ -16,6 +16,7 @@
 #include "platform/help_viewer.h"
 #include "platform/platform.h"
 #include "ui/controls.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "utilities/utility_pictures.h"
@@ -124,7 +125,7 @@ void PublicHolidaysWindow::build() {
 
 void PublicHolidaysWindow::showWeekday() {
     // While the text is no date, no weekday of an earlier date stays.
-    const auto date = readFrenchDate(Text1->text().toStdString());
+    const auto date = dateIn(Text1);
     Label3->setText(date ? QString::fromStdString(JOUR_SEMAINE(*date)) : QString());
 }
 
