@@ -36,58 +36,58 @@ PlanningPreviewWindow::PlanningPreviewWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form2", QStringLiteral("Imprime")) {
     auto* layout = new QGridLayout(this);
     auto* bar = new QMenuBar(this);
-    Imprimer02 = bar->addAction(QStringLiteral("Imprimer"));
-    Imprimer02->setObjectName("Imprimer02");
-    Quitte = bar->addAction(QStringLiteral("Quitter"));
-    Quitte->setObjectName("Quitte");
+    printAction = bar->addAction(QStringLiteral("Imprimer"));
+    printAction->setObjectName("Imprimer02");
+    quitAction = bar->addAction(QStringLiteral("Quitter"));
+    quitAction->setObjectName("Quitte");
     layout->setMenuBar(bar);
 
-    Entet = new QPlainTextEdit(this);
-    Entet->setObjectName("Entet");
-    Entet->setAccessibleName(QStringLiteral("En-tête"));
+    headerEditor = new QPlainTextEdit(this);
+    headerEditor->setObjectName("Entet");
+    headerEditor->setAccessibleName(QStringLiteral("En-tête"));
     QFont headerFont(QStringLiteral("DejaVu Sans"));
     headerFont.setPointSizeF(8.25);
     headerFont.setBold(true);
-    Entet->setFont(headerFont);
-    Entet->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Entet->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Entet->setFixedHeight(QFontMetrics(headerFont).lineSpacing() * 8 + 12);
+    headerEditor->setFont(headerFont);
+    headerEditor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    headerEditor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    headerEditor->setFixedHeight(QFontMetrics(headerFont).lineSpacing() * 8 + 12);
     auto* caption = new QLabel(QStringLiteral("En-tête"), this);
-    caption->setBuddy(Entet);
+    caption->setBuddy(headerEditor);
 
-    Lettre = new QPlainTextEdit(this);
-    Lettre->setObjectName("Lettre");
-    Lettre->setAccessibleName(QStringLiteral("Lettre"));
+    letterEditor = new QPlainTextEdit(this);
+    letterEditor->setObjectName("Lettre");
+    letterEditor->setAccessibleName(QStringLiteral("Lettre"));
     QFont letterFont(QStringLiteral("DejaVu Serif"));
     letterFont.setStyleHint(QFont::Serif);
     letterFont.setPointSizeF(12);
-    Lettre->setFont(letterFont);
-    Lettre->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Lettre->setLineWrapMode(QPlainTextEdit::NoWrap);
+    letterEditor->setFont(letterFont);
+    letterEditor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    letterEditor->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    layout->addWidget(Entet, 0, 0);
+    layout->addWidget(headerEditor, 0, 0);
     layout->addWidget(caption, 0, 1, Qt::AlignTop);
-    layout->addWidget(Lettre, 1, 0, 1, 2);
+    layout->addWidget(letterEditor, 1, 0, 1, 2);
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(1, 1);
 
-    connect(Imprimer02, &QAction::triggered, this, &PlanningPreviewWindow::printTexts);
-    connect(Quitte, &QAction::triggered, this, &QWidget::close);
-    setEscapeAction(Quitte);
+    connect(printAction, &QAction::triggered, this, &PlanningPreviewWindow::printTexts);
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    setEscapeAction(quitAction);
     resize(900, 700);
     centreOnScreen(this);
 }
 
 void PlanningPreviewWindow::setTexts(const PlanningPreview& preview) {
-    Entet->setPlainText(withLf(preview.header));
-    Lettre->setPlainText(withLf(preview.letter));
+    headerEditor->setPlainText(withLf(preview.header));
+    letterEditor->setPlainText(withLf(preview.letter));
 }
 
 QString PlanningPreviewWindow::headerText() const {
-    return withCrLf(Entet->toPlainText());
+    return withCrLf(headerEditor->toPlainText());
 }
 QString PlanningPreviewWindow::letterText() const {
-    return withCrLf(Lettre->toPlainText());
+    return withCrLf(letterEditor->toPlainText());
 }
 
 void PlanningPreviewWindow::printTexts() {

@@ -25,8 +25,9 @@ class PlanningPreviewWindow : public ToolWindow {
     QString letterText() const;
 
   private:
-    QPlainTextEdit *Entet, *Lettre;
-    QAction *Imprimer02, *Quitte;
+    QPlainTextEdit *headerEditor, *letterEditor;
+    QAction *printAction, *quitAction;
+
     void printTexts();
 };
 

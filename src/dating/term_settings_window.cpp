@@ -57,18 +57,19 @@ void TermSettingsWindow::build() {
 
     auto* ivg = new QGroupBox(QStringLiteral("IVG"), this);
     auto* ivgGrid = new QGridLayout(ivg);
-    IvgText =
+    terminationLimitWeeks =
         numberField("IvgText", QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"));
-    RuText = numberField(
+    mifepristoneLimitWeeks = numberField(
         "RuText", QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"));
-    ivgGrid->addWidget(
-        caption(QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"), IvgText), 0, 0);
-    ivgGrid->addWidget(IvgText, 0, 1);
+    ivgGrid->addWidget(caption(QStringLiteral("Terme légal de l'IVG (en semaines de grossesse)"),
+                               terminationLimitWeeks),
+                       0, 0);
+    ivgGrid->addWidget(terminationLimitWeeks, 0, 1);
     ivgGrid->addWidget(
         caption(QStringLiteral("Terme ultime autorisé pour le RU (en semaines de grossesse)"),
-                RuText),
+                mifepristoneLimitWeeks),
         1, 0);
-    ivgGrid->addWidget(RuText, 1, 1);
+    ivgGrid->addWidget(mifepristoneLimitWeeks, 1, 1);
     auto* note = caption(QStringLiteral("Modifier le nombre de semaines en fonction de la loi"));
     note->setStyleSheet("font-style: italic");
     ivgGrid->addWidget(note, 2, 0, 1, 2);
@@ -76,55 +77,67 @@ void TermSettingsWindow::build() {
 
     auto* threshold = new QGroupBox(QStringLiteral("Seuil pour l'amniocentèse"), this);
     auto* thresholdRow = new QHBoxLayout(threshold);
-    TxtRisqueLim = numberField("TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
+    amniocentesisThreshold =
+        numberField("TxtRisqueLim", QStringLiteral("Seuil pour l'amniocentèse"));
     thresholdRow->addWidget(
-        caption(QStringLiteral("Amniocentèse préconisée si Tri test supérieur à :"), TxtRisqueLim));
+        caption(QStringLiteral("Amniocentèse préconisée si Tri test supérieur à :"),
+                amniocentesisThreshold));
     thresholdRow->addWidget(caption(QStringLiteral("1/")));
-    thresholdRow->addWidget(TxtRisqueLim);
+    thresholdRow->addWidget(amniocentesisThreshold);
     thresholdRow->addStretch();
     layout->addWidget(threshold);
 
     auto* anaesthesia = new QGroupBox(QStringLiteral("Consultation anesthèsistes"), this);
     auto* anaesthesiaBox = new QVBoxLayout(anaesthesia);
-    Text5 = numberField("Text5", QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
-    Text6 = numberField("Text6", QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
+    anaesthesiaFromWeeks =
+        numberField("Text5", QStringLiteral("Consultation anesthèsistes, entre (Sem. A.)"));
+    anaesthesiaToWeeks =
+        numberField("Text6", QStringLiteral("Consultation anesthèsistes, et (Sem. A.)"));
     // The day counts that are saved stay hidden: the screen shows weeks.
-    Text7 = numberField("Text7", QStringLiteral("Consultation anesthèsistes, premier jour"));
-    Text8 = numberField("Text8", QStringLiteral("Consultation anesthèsistes, dernier jour"));
-    for (QLineEdit* hidden : {Text7, Text8}) {
+    anaesthesiaFromDays =
+        numberField("Text7", QStringLiteral("Consultation anesthèsistes, premier jour"));
+    anaesthesiaToDays =
+        numberField("Text8", QStringLiteral("Consultation anesthèsistes, dernier jour"));
+    for (QLineEdit* hidden : {anaesthesiaFromDays, anaesthesiaToDays}) {
         hidden->setParent(anaesthesia);
         hidden->hide();
     }
     anaesthesiaBox->addWidget(caption(QStringLiteral("A effectuer")));
-    anaesthesiaBox->addLayout(
-        rangeRow(QStringLiteral("entre"), Text5, Text6, QStringLiteral("Sem. A.")));
+    anaesthesiaBox->addLayout(rangeRow(QStringLiteral("entre"), anaesthesiaFromWeeks,
+                                       anaesthesiaToWeeks, QStringLiteral("Sem. A.")));
     layout->addWidget(anaesthesia);
 
     const QString example = QStringLiteral("Ex: 13,6 SA = (13 X 7)+6 = 97");
     auto* serum = new QGroupBox(QStringLiteral("Triple test"), this);
     auto* serumBox = new QVBoxLayout(serum);
-    Text9 = numberField("Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
-    Text10 = numberField("Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
-    Text1 = numberField("Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
-    Text2 = numberField("Text2", QStringLiteral("Tri Test à Effectuer: 2T, et (Jours A.)"));
+    firstTrimesterTestFrom =
+        numberField("Text9", QStringLiteral("Tri Test à Effectuer: 1T, entre (Jours A.)"));
+    firstTrimesterTestTo =
+        numberField("Text10", QStringLiteral("Tri Test à Effectuer: 1T, et (Jours A.)"));
+    secondTrimesterTestFrom =
+        numberField("Text1", QStringLiteral("Tri Test à Effectuer: 2T, entre (Jours A.)"));
+    secondTrimesterTestTo =
+        numberField("Text2", QStringLiteral("Tri Test à Effectuer: 2T, et (Jours A.)"));
     serumBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
     serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 1T")));
-    serumBox->addLayout(
-        rangeRow(QStringLiteral("Entre"), Text9, Text10, QStringLiteral("Jours A.")));
+    serumBox->addLayout(rangeRow(QStringLiteral("Entre"), firstTrimesterTestFrom,
+                                 firstTrimesterTestTo, QStringLiteral("Jours A.")));
     serumBox->addWidget(caption(QStringLiteral("Tri Test à Effectuer: 2T")));
-    serumBox->addLayout(
-        rangeRow(QStringLiteral("Entre"), Text1, Text2, QStringLiteral("Jours A.")));
+    serumBox->addLayout(rangeRow(QStringLiteral("Entre"), secondTrimesterTestFrom,
+                                 secondTrimesterTestTo, QStringLiteral("Jours A.")));
     serumBox->addWidget(caption(example));
     layout->addWidget(serum);
 
     auto* echo = new QGroupBox(QStringLiteral("Echo 1er Ter"), this);
     auto* echoBox = new QVBoxLayout(echo);
-    Text15 = numberField("Text15", QStringLiteral("Echo 1T à pratiquer, entre (Jours A.)"));
-    Text16 = numberField("Text16", QStringLiteral("Echo 1T à pratiquer, et (Jours A.)"));
+    firstTrimesterScanFrom =
+        numberField("Text15", QStringLiteral("Echo 1T à pratiquer, entre (Jours A.)"));
+    firstTrimesterScanTo =
+        numberField("Text16", QStringLiteral("Echo 1T à pratiquer, et (Jours A.)"));
     echoBox->addWidget(caption(QStringLiteral("Entrer les fourchettes en jours d'amenorrhée")));
     echoBox->addWidget(caption(QStringLiteral("Echo 1T à pratiquer")));
-    echoBox->addLayout(
-        rangeRow(QStringLiteral("Entre"), Text15, Text16, QStringLiteral("Jours A.")));
+    echoBox->addLayout(rangeRow(QStringLiteral("Entre"), firstTrimesterScanFrom,
+                                firstTrimesterScanTo, QStringLiteral("Jours A.")));
     echoBox->addWidget(caption(example));
     layout->addWidget(echo);
 
@@ -135,25 +148,31 @@ void TermSettingsWindow::build() {
     tintText(restart, QColor(0x80, 0x00, 0x00));
     layout->addWidget(restart);
     auto* buttons = new QHBoxLayout;
-    CmdEnregistrer = button("CmdEnregistrer", QStringLiteral("E&nregistrer Quitter"));
-    CmdQuitter = button("CmdQuitter", QStringLiteral("&Quitter"));
-    setEscapeButton(CmdQuitter);
+    saveAndQuitButton = button("CmdEnregistrer", QStringLiteral("E&nregistrer Quitter"));
+    quitButton = button("CmdQuitter", QStringLiteral("&Quitter"));
+    setEscapeButton(quitButton);
     buttons->addStretch();
-    buttons->addWidget(CmdEnregistrer);
-    buttons->addWidget(CmdQuitter);
+    buttons->addWidget(saveAndQuitButton);
+    buttons->addWidget(quitButton);
     layout->addLayout(buttons);
 
-    for (QLineEdit* f : {IvgText, RuText, TxtRisqueLim, Text15, Text16})
+    for (QLineEdit* f : {terminationLimitWeeks, mifepristoneLimitWeeks, amniocentesisThreshold,
+                         firstTrimesterScanFrom, firstTrimesterScanTo})
         acceptDigitsOnly(f);
-    for (QLineEdit* f : {Text1, Text2, Text9, Text10})
+    for (QLineEdit* f : {secondTrimesterTestFrom, secondTrimesterTestTo, firstTrimesterTestFrom,
+                         firstTrimesterTestTo})
         acceptDecimal(f);
-    connect(Text5, &QLineEdit::textChanged, this, [this] { convertWeeksToDays(Text5, Text7); });
-    connect(Text6, &QLineEdit::textChanged, this, [this] { convertWeeksToDays(Text6, Text8); });
-    connect(CmdEnregistrer, &QPushButton::clicked, this, &TermSettingsWindow::save);
-    connect(CmdQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(anaesthesiaFromWeeks, &QLineEdit::textChanged, this,
+            [this] { convertWeeksToDays(anaesthesiaFromWeeks, anaesthesiaFromDays); });
+    connect(anaesthesiaToWeeks, &QLineEdit::textChanged, this,
+            [this] { convertWeeksToDays(anaesthesiaToWeeks, anaesthesiaToDays); });
+    connect(saveAndQuitButton, &QPushButton::clicked, this, &TermSettingsWindow::save);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setReadingOrder({IvgText, RuText, TxtRisqueLim, Text5, Text6, Text9, Text10, Text1, Text2,
-                     Text15, Text16, CmdEnregistrer, CmdQuitter});
+    setReadingOrder({terminationLimitWeeks, mifepristoneLimitWeeks, amniocentesisThreshold,
+                     anaesthesiaFromWeeks, anaesthesiaToWeeks, firstTrimesterTestFrom,
+                     firstTrimesterTestTo, secondTrimesterTestFrom, secondTrimesterTestTo,
+                     firstTrimesterScanFrom, firstTrimesterScanTo, saveAndQuitButton, quitButton});
 
     setMinimumWidth(560);
     placeOnScreen();
@@ -161,7 +180,10 @@ void TermSettingsWindow::build() {
 
 QLineEdit* TermSettingsWindow::field(int index) const {
     QLineEdit* const fields[TermSettings::Count] = {
-        IvgText, RuText, Text1, Text2, Text9, Text10, Text7, Text8, TxtRisqueLim, Text15, Text16};
+        terminationLimitWeeks,  mifepristoneLimitWeeks, secondTrimesterTestFrom,
+        secondTrimesterTestTo,  firstTrimesterTestFrom, firstTrimesterTestTo,
+        anaesthesiaFromDays,    anaesthesiaToDays,      amniocentesisThreshold,
+        firstTrimesterScanFrom, firstTrimesterScanTo};
     return fields[index];
 }
 
@@ -173,10 +195,10 @@ void TermSettingsWindow::load() {
         field(i)->setText(QString::fromStdString(saved.values[i]));
     if (!model_.whole()) return;
     // Shown in weeks; converting back gives the same whole days.
-    if (auto weeks = anaesthesiaDaysToWeeksText(Text7->text().toStdString()))
-        Text5->setText(QString::fromStdString(*weeks));
-    if (auto weeks = anaesthesiaDaysToWeeksText(Text8->text().toStdString()))
-        Text6->setText(QString::fromStdString(*weeks));
+    if (auto weeks = anaesthesiaDaysToWeeksText(anaesthesiaFromDays->text().toStdString()))
+        anaesthesiaFromWeeks->setText(QString::fromStdString(*weeks));
+    if (auto weeks = anaesthesiaDaysToWeeksText(anaesthesiaToDays->text().toStdString()))
+        anaesthesiaToWeeks->setText(QString::fromStdString(*weeks));
 }
 
 void TermSettingsWindow::convertWeeksToDays(QLineEdit* weeks, QLineEdit* days) {

@@ -21,10 +21,12 @@ class TermSettingsWindow : public ToolWindow {
     TermSettings currentSettings() const;
 
   private:
-    QLineEdit *IvgText, *RuText, *TxtRisqueLim;
-    QLineEdit *Text5, *Text6, *Text7, *Text8;
-    QLineEdit *Text9, *Text10, *Text1, *Text2, *Text15, *Text16;
-    QPushButton *CmdEnregistrer, *CmdQuitter;
+    QLineEdit *terminationLimitWeeks, *mifepristoneLimitWeeks, *amniocentesisThreshold;
+    QLineEdit *anaesthesiaFromWeeks, *anaesthesiaToWeeks, *anaesthesiaFromDays, *anaesthesiaToDays;
+    QLineEdit *firstTrimesterTestFrom, *firstTrimesterTestTo, *secondTrimesterTestFrom,
+        *secondTrimesterTestTo, *firstTrimesterScanFrom, *firstTrimesterScanTo;
+    QPushButton *saveAndQuitButton, *quitButton;
+
     void build();
     void load();
     void save();

@@ -72,42 +72,42 @@ ConverterWindow::ConverterWindow(WindowRegistry& windows)
     installResultsCopy(this, nullptr, windows, [this] {
         ResultsText t;
         t.title = windowTitle();
-        t.resultsOf({Text1, Text2});
+        t.resultsOf({euros, francs});
         return t;
     });
     placeOnScreen();
 }
 
 void ConverterWindow::build() {
-    Text1 = amountField("Text1", QStringLiteral("€uros"));
-    Text2 = amountField("Text2", QStringLiteral("Francs"));
-    Label1 = caption(QStringLiteral("€&uros"), Text1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = caption(QStringLiteral("&Francs"), Text2);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    euros = amountField("Text1", QStringLiteral("€uros"));
+    francs = amountField("Text2", QStringLiteral("Francs"));
+    eurosCaption = caption(QStringLiteral("€&uros"), euros);
+    eurosCaption->setObjectName(QStringLiteral("Label1"));
+    francsCaption = caption(QStringLiteral("&Francs"), francs);
+    francsCaption->setObjectName(QStringLiteral("Label2"));
 
-    Command1 = named(new QPushButton, "Command1", QStringLiteral("Effacer"));
-    Command1->setIcon(QIcon(picture(QStringLiteral("icon_reset"))));
-    Command1->setIconSize(QSize(24, 24));
-    Command1->setToolTip(QStringLiteral("Effacer les deux montants"));
-    Command2 = named(new QPushButton, "Command2", QStringLiteral("Calculatrice"));
-    Command2->setIcon(QIcon(calculatorPicture()));
-    Command2->setIconSize(QSize(24, 24));
-    Command2->setToolTip(QStringLiteral("Ouvrir la calculatrice"));
-    Command3 = button("Command3", QStringLiteral("&Quitter"));
+    clearButton = named(new QPushButton, "Command1", QStringLiteral("Effacer"));
+    clearButton->setIcon(QIcon(picture(QStringLiteral("icon_reset"))));
+    clearButton->setIconSize(QSize(24, 24));
+    clearButton->setToolTip(QStringLiteral("Effacer les deux montants"));
+    calculatorButton = named(new QPushButton, "Command2", QStringLiteral("Calculatrice"));
+    calculatorButton->setIcon(QIcon(calculatorPicture()));
+    calculatorButton->setIconSize(QSize(24, 24));
+    calculatorButton->setToolTip(QStringLiteral("Ouvrir la calculatrice"));
+    quitButton = button("Command3", QStringLiteral("&Quitter"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(Label1, 0, 0);
-    grid->addWidget(Text1, 0, 1);
-    grid->addWidget(Label2, 1, 0);
-    grid->addWidget(Text2, 1, 1);
+    grid->addWidget(eurosCaption, 0, 0);
+    grid->addWidget(euros, 0, 1);
+    grid->addWidget(francsCaption, 1, 0);
+    grid->addWidget(francs, 1, 1);
     grid->addWidget(caption(QStringLiteral("1 € = 6,55957 F")), 2, 1, Qt::AlignRight);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Command1);
-    buttons->addWidget(Command2);
+    buttons->addWidget(clearButton);
+    buttons->addWidget(calculatorButton);
     buttons->addStretch();
-    buttons->addWidget(Command3);
+    buttons->addWidget(quitButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -115,23 +115,24 @@ void ConverterWindow::build() {
 
     // Each conversion follows what the user changed in one field and writes
     // only the other, so that the amount typed is never rewritten.
-    connect(Text1, &QLineEdit::textEdited, this, [this](const QString& text) {
-        Text2->setText(QString::fromStdString(EUROFRANCS2(text.toStdString())));
+    connect(euros, &QLineEdit::textEdited, this, [this](const QString& text) {
+        francs->setText(QString::fromStdString(EUROFRANCS2(text.toStdString())));
     });
-    connect(Text2, &QLineEdit::textEdited, this, [this](const QString& text) {
-        Text1->setText(QString::fromStdString(FRANCEUROS2(text.toStdString())));
+    connect(francs, &QLineEdit::textEdited, this, [this](const QString& text) {
+        euros->setText(QString::fromStdString(FRANCEUROS2(text.toStdString())));
     });
-    connect(Command1, &QPushButton::clicked, this, &ConverterWindow::clear);
-    connect(Command2, &QPushButton::clicked, this, [this] { openDesktopCalculator(platform()); });
-    connect(Command3, &QPushButton::clicked, this, &QWidget::close);
-    setEscapeButton(Command3);
-    setReadingOrder({Text1, Text2, Command1, Command2, Command3});
+    connect(clearButton, &QPushButton::clicked, this, &ConverterWindow::clear);
+    connect(calculatorButton, &QPushButton::clicked, this,
+            [this] { openDesktopCalculator(platform()); });
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
+    setEscapeButton(quitButton);
+    setReadingOrder({euros, francs, clearButton, calculatorButton, quitButton});
 }
 
 void ConverterWindow::clear() {
-    Text1->clear();
-    Text2->clear();
-    Text1->setFocus();
+    euros->clear();
+    francs->clear();
+    euros->setFocus();
 }
 
 } // namespace tovimar

@@ -17,9 +17,10 @@ class ConverterWindow : public ToolWindow {
     explicit ConverterWindow(WindowRegistry& windows);
 
   private:
-    QLabel *Label1, *Label2;
-    QLineEdit *Text1, *Text2;
-    QPushButton *Command1, *Command2, *Command3;
+    QLabel *eurosCaption, *francsCaption;
+    QLineEdit *euros, *francs;
+    QPushButton *clearButton, *calculatorButton, *quitButton;
+
     void build();
     void clear();
 };

@@ -31,30 +31,11 @@ QString text(std::string_view s) {
 
 } // namespace
 
-// The fields in file order.
-const std::array<QLineEdit * FeesWindow::*, kFeeCount> FeesWindow::kFields = {
-    &FeesWindow::TxtEC,     &FeesWindow::TxtECs,    &FeesWindow::TxtMCS,    &FeesWindow::TxtMPC,
-    &FeesWindow::TxtENuit,  &FeesWindow::TxtEFerie, &FeesWindow::TxtGyn01,  &FeesWindow::TxtGyn02,
-    &FeesWindow::TxtGyn03,  &FeesWindow::TxtGyn04,  &FeesWindow::TxtGyn05,  &FeesWindow::TxtGyn06,
-    &FeesWindow::TxtGyn07,  &FeesWindow::TxtGyn08,  &FeesWindow::TxtGyn09,  &FeesWindow::TxtGyn10,
-    &FeesWindow::TxtPMA01,  &FeesWindow::TxtPMA02,  &FeesWindow::TxtPMA03,  &FeesWindow::TxtPMA04,
-    &FeesWindow::TxtPMA05,  &FeesWindow::TxtEObs01, &FeesWindow::TxtEObs02, &FeesWindow::TxtEObs03,
-    &FeesWindow::TxtEObs04, &FeesWindow::TxtEObs05, &FeesWindow::TxtEObs06, &FeesWindow::TxtEObs07,
-    &FeesWindow::TxtEObs08, &FeesWindow::TxtEObs09, &FeesWindow::TxtEObs10, &FeesWindow::TxtEObs11,
-    &FeesWindow::TxtEObs12, &FeesWindow::TxtEObs13, &FeesWindow::TxtEObs14, &FeesWindow::TxtEObs15,
-    &FeesWindow::TxtEObs16, &FeesWindow::TxtEGyn01, &FeesWindow::TxtEGyn02, &FeesWindow::TxtEGyn03,
-    &FeesWindow::TxtEGyn04, &FeesWindow::TxtEGyn05, &FeesWindow::TxtEGyn06, &FeesWindow::TxtEGyn07,
-};
-
 FeesWindow::FeesWindow(WindowRegistry& windows)
     : ToolWindow(windows, "FrmTarifs", QStringLiteral("Tarifs habituels")),
       model_(feesModel(windows)) {
     build();
     load();
-}
-
-QLineEdit*& FeesWindow::fieldAt(std::size_t index) {
-    return this->*kFields[index];
 }
 
 void FeesWindow::build() {
@@ -73,7 +54,7 @@ void FeesWindow::build() {
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("00000,00")) +
                              16);
         if (isDecimalOnly(fee.control)) acceptDecimal(field);
-        fieldAt(i) = field;
+        amountFields[i] = field;
 
         const int p = static_cast<int>(fee.panel);
         if (!grids[p]) grids[p] = new QGridLayout;
@@ -98,14 +79,15 @@ void FeesWindow::build() {
     obstetric->setColumnMinimumWidth(3, 18);
     grids[static_cast<int>(FeePanel::GynaecologicScan)]->setColumnMinimumWidth(3, 18);
 
-    LblCsMcs = resultLabel("LblCsMcs", QStringLiteral("CS + MCS"));
-    LblCMcsMpc = resultLabel("LblCMcsMpc", QStringLiteral("CS + MCS + MPC"));
+    consultationTotal = resultLabel("LblCsMcs", QStringLiteral("CS + MCS"));
+    consultationWithExtrasTotal = resultLabel("LblCMcsMpc", QStringLiteral("CS + MCS + MPC"));
     QGridLayout* consultation = grids[static_cast<int>(FeePanel::Consultation)];
-    for (QLabel* total : {LblCsMcs, LblCMcsMpc}) {
+    for (QLabel* total : {consultationTotal, consultationWithExtrasTotal}) {
         const int row = consultation->rowCount();
-        total->setMinimumWidth(TxtEC->maximumWidth());
-        consultation->addWidget(caption(total == LblCsMcs ? QStringLiteral("CS + MCS")
-                                                          : QStringLiteral("CS + MCS + MPC")),
+        total->setMinimumWidth(amountFields[0]->maximumWidth());
+        consultation->addWidget(caption(total == consultationTotal
+                                            ? QStringLiteral("CS + MCS")
+                                            : QStringLiteral("CS + MCS + MPC")),
                                 row, 0);
         consultation->addWidget(total, row, 2);
     }
@@ -126,31 +108,31 @@ void FeesWindow::build() {
     scans->addWidget(panel(FeePanel::ObstetricScan), 0, Qt::AlignLeft);
     scans->addWidget(panel(FeePanel::GynaecologicScan), 0, Qt::AlignLeft);
     scans->addStretch();
-    Pages = named(new QTabWidget, "Pages", QStringLiteral("Pages des tarifs"));
-    Pages->tabBar()->setAccessibleName(QStringLiteral("Pages des tarifs"));
-    Pages->addTab(actsPage, QStringLiteral("Consultations, actes techniques et PMA"));
-    Pages->addTab(scansPage, text(kScanPanelsCaption));
+    pages = named(new QTabWidget, "Pages", QStringLiteral("Pages des tarifs"));
+    pages->tabBar()->setAccessibleName(QStringLiteral("Pages des tarifs"));
+    pages->addTab(actsPage, QStringLiteral("Consultations, actes techniques et PMA"));
+    pages->addTab(scansPage, text(kScanPanelsCaption));
 
-    Enregistrer = button("Enregistrer", QStringLiteral("&Enregistrer"));
-    Quitter = button("Quitter", QStringLiteral("&Annuler / Quitter"));
+    saveButton = button("Enregistrer", QStringLiteral("&Enregistrer"));
+    quitButton = button("Quitter", QStringLiteral("&Annuler / Quitter"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Enregistrer);
-    buttons->addWidget(Quitter);
+    buttons->addWidget(saveButton);
+    buttons->addWidget(quitButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Pages, 1);
+    layout->addWidget(pages, 1);
     layout->addLayout(buttons);
 
-    connect(Enregistrer, &QPushButton::clicked, this, &FeesWindow::save);
-    connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
-    setEscapeButton(Quitter);
+    connect(saveButton, &QPushButton::clicked, this, &FeesWindow::save);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
+    setEscapeButton(quitButton);
 
     // The keyboard goes through the amounts in the file's order, then the buttons.
     for (std::size_t i = 1; i < kFeeCount; ++i)
-        QWidget::setTabOrder(fieldAt(i - 1), fieldAt(i));
-    QWidget::setTabOrder(fieldAt(kFeeCount - 1), Enregistrer);
-    QWidget::setTabOrder(Enregistrer, Quitter);
+        QWidget::setTabOrder(amountFields[i - 1], amountFields[i]);
+    QWidget::setTabOrder(amountFields[kFeeCount - 1], saveButton);
+    QWidget::setTabOrder(saveButton, quitButton);
 
     placeOnScreen();
 }
@@ -160,17 +142,17 @@ void FeesWindow::load() {
     model_.tellIfNotWhole();
     const FeeReading& reading = model_.saved();
     for (std::size_t i = 0; i < reading.amounts.size() && i < kFeeCount; ++i)
-        fieldAt(i)->setText(QString::fromStdString(reading.amounts[i]));
+        amountFields[i]->setText(QString::fromStdString(reading.amounts[i]));
     if (reading.totals) {
-        LblCsMcs->setText(QString::fromStdString(reading.totals->csMcs));
-        LblCMcsMpc->setText(QString::fromStdString(reading.totals->csMcsMpc));
+        consultationTotal->setText(QString::fromStdString(reading.totals->csMcs));
+        consultationWithExtrasTotal->setText(QString::fromStdString(reading.totals->csMcsMpc));
     }
 }
 
 FeeSchedule FeesWindow::amounts() const {
     FeeSchedule values;
     for (std::size_t i = 0; i < kFeeCount; ++i)
-        values[i] = (this->*kFields[i])->text().toStdString();
+        values[i] = amountFields[i]->text().toStdString();
     return values;
 }
 

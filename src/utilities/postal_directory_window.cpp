@@ -84,8 +84,8 @@ PostalDirectoryWindow::PostalDirectoryWindow(WindowRegistry& windows)
     installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] {
         ResultsText t;
         t.title = windowTitle();
-        t.inputsOf({TxtVilles, TxtCodes});
-        t.result(Label1);
+        t.inputsOf({townSearch, codeSearch});
+        t.result(foundTown);
         return t;
     });
 }
@@ -93,8 +93,8 @@ PostalDirectoryWindow::PostalDirectoryWindow(WindowRegistry& windows)
 void PostalDirectoryWindow::build() {
     auto* layout = new QVBoxLayout(this);
     QMenuBar* bar = addMenuBar(layout);
-    Quitter = addQuitEntry(bar, "Quitter", QStringLiteral("&Quitter"));
-    Aide = addHelpEntry(bar, "Aide", QStringLiteral("&Aide"), kHelpTopic);
+    quitAction = addQuitEntry(bar, "Quitter", QStringLiteral("&Quitter"));
+    helpAction = addHelpEntry(bar, "Aide", QStringLiteral("&Aide"), kHelpTopic);
 
     auto* title = new QLabel(QStringLiteral("Codes Postaux"));
     title->setObjectName(QStringLiteral("LblTitre"));
@@ -110,135 +110,143 @@ void PostalDirectoryWindow::build() {
         label->setPixmap(picture(QString::fromLatin1(pictureName)));
         return label;
     };
-    Image1 = decoration("Image1", "postal_envelope");
-    Image2 = decoration("Image2", "postal_pin");
+    envelopePicture = decoration("Image1", "postal_envelope");
+    pinPicture = decoration("Image2", "postal_pin");
     auto* heading = new QHBoxLayout;
-    heading->addWidget(Image1);
+    heading->addWidget(envelopePicture);
     heading->addWidget(title, 1);
-    heading->addWidget(Image2);
+    heading->addWidget(pinPicture);
     layout->addLayout(heading);
 
     // The searches.
-    TxtVilles = townField("TxtVilles", QStringLiteral("Ville à rechercher"), this);
-    TxtCodes = lineEdit("TxtCodes", QStringLiteral("Code Postal"));
-    TxtCodes->setMaxLength(10);
+    townSearch = townField("TxtVilles", QStringLiteral("Ville à rechercher"), this);
+    codeSearch = lineEdit("TxtCodes", QStringLiteral("Code Postal"));
+    codeSearch->setMaxLength(10);
     auto* search = new QGridLayout;
-    search->addWidget(caption(QStringLiteral("&Ville à rechercher"), TxtVilles), 0, 0);
-    search->addWidget(TxtVilles, 1, 0);
-    search->addWidget(caption(QStringLiteral("Code &Postal"), TxtCodes), 0, 1);
-    search->addWidget(TxtCodes, 1, 1);
+    search->addWidget(caption(QStringLiteral("&Ville à rechercher"), townSearch), 0, 0);
+    search->addWidget(townSearch, 1, 0);
+    search->addWidget(caption(QStringLiteral("Code &Postal"), codeSearch), 0, 1);
+    search->addWidget(codeSearch, 1, 1);
     search->setColumnStretch(0, 3);
     search->setColumnStretch(1, 1);
     layout->addLayout(search);
 
     // The entry found, with the arrows through the towns.
-    Label1 = resultLabel("Label1", QStringLiteral("Ville trouvée"));
-    Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(QString(40, 'M')) / 2);
-    Command1 = button("Command1", QStringLiteral("<"));
-    Command1->setAccessibleName(QStringLiteral("Ville précédente"));
-    Command2 = button("Command2", QStringLiteral(">"));
-    Command2->setAccessibleName(QStringLiteral("Ville suivante"));
-    for (QPushButton* arrow : {Command1, Command2})
+    foundTown = resultLabel("Label1", QStringLiteral("Ville trouvée"));
+    foundTown->setMinimumWidth(foundTown->fontMetrics().horizontalAdvance(QString(40, 'M')) / 2);
+    previousTownButton = button("Command1", QStringLiteral("<"));
+    previousTownButton->setAccessibleName(QStringLiteral("Ville précédente"));
+    nextTownButton = button("Command2", QStringLiteral(">"));
+    nextTownButton->setAccessibleName(QStringLiteral("Ville suivante"));
+    for (QPushButton* arrow : {previousTownButton, nextTownButton})
         arrow->setFixedWidth(36);
     auto* found = new QHBoxLayout;
-    found->addWidget(Command1);
-    found->addWidget(Label1, 1);
-    found->addWidget(Command2);
+    found->addWidget(previousTownButton);
+    found->addWidget(foundTown, 1);
+    found->addWidget(nextTownButton);
     layout->addLayout(found);
 
-    List1 = new QListWidget;
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Villes ayant ce code postal"));
-    List1->setMinimumHeight(List1->fontMetrics().height() * 6);
-    layout->addWidget(caption(QStringLiteral("Villes ayant ce &code postal"), List1));
-    layout->addWidget(List1);
+    townsOfCode = new QListWidget;
+    townsOfCode->setObjectName(QStringLiteral("List1"));
+    townsOfCode->setAccessibleName(QStringLiteral("Villes ayant ce code postal"));
+    townsOfCode->setMinimumHeight(townsOfCode->fontMetrics().height() * 6);
+    layout->addWidget(caption(QStringLiteral("Villes ayant ce &code postal"), townsOfCode));
+    layout->addWidget(townsOfCode);
 
-    CmdNouv = button("CmdNouv", QStringLiteral("A&jouter"));
-    CmdModif = button("CmdModif", QStringLiteral("&Modifier"));
-    CmdQuitter = button("CmdQuitter", QStringLiteral("&Quitter"));
+    addButton = button("CmdNouv", QStringLiteral("A&jouter"));
+    modifyButton = button("CmdModif", QStringLiteral("&Modifier"));
+    quitButton = button("CmdQuitter", QStringLiteral("&Quitter"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(CmdNouv);
-    buttons->addWidget(CmdModif);
+    buttons->addWidget(addButton);
+    buttons->addWidget(modifyButton);
     buttons->addStretch();
-    buttons->addWidget(CmdQuitter);
+    buttons->addWidget(quitButton);
     layout->addLayout(buttons);
 
     // The two panels take the same place; one shows at a time.
-    Frame1 = panel("Frame1", QStringLiteral("Nouvelle Ville"), QColor(0xFF, 0xFF, 0xC0));
-    TxtVilNew = townField("TxtVilNew", QStringLiteral("Nouvelle ville : Ville"), this);
-    TxtCodeNew = lineEdit("TxtCodeNew", QStringLiteral("Nouvelle ville : Code Postal"));
-    CmdEnregNew = button("CmdEnregNew", QStringLiteral("&Enregistrer"));
-    CmdEnregNew->setAccessibleName(QStringLiteral("Enregistrer la nouvelle ville"));
-    Command3 = button("Command3", QStringLiteral("Quitter"));
-    Command3->setAccessibleName(QStringLiteral("Fermer le cadre Nouvelle Ville"));
-    auto* newGrid = new QGridLayout(Frame1);
-    newGrid->addWidget(caption(QStringLiteral("Ville"), TxtVilNew), 0, 0);
-    newGrid->addWidget(TxtVilNew, 0, 1);
-    newGrid->addWidget(caption(QStringLiteral("Code Postal"), TxtCodeNew), 1, 0);
-    newGrid->addWidget(TxtCodeNew, 1, 1);
-    newGrid->addLayout(row({CmdEnregNew, Command3}), 2, 0, 1, 2);
-    layout->addWidget(Frame1);
+    newEntryPanel = panel("Frame1", QStringLiteral("Nouvelle Ville"), QColor(0xFF, 0xFF, 0xC0));
+    newTown = townField("TxtVilNew", QStringLiteral("Nouvelle ville : Ville"), this);
+    newCode = lineEdit("TxtCodeNew", QStringLiteral("Nouvelle ville : Code Postal"));
+    saveNewButton = button("CmdEnregNew", QStringLiteral("&Enregistrer"));
+    saveNewButton->setAccessibleName(QStringLiteral("Enregistrer la nouvelle ville"));
+    closeNewPanelButton = button("Command3", QStringLiteral("Quitter"));
+    closeNewPanelButton->setAccessibleName(QStringLiteral("Fermer le cadre Nouvelle Ville"));
+    auto* newGrid = new QGridLayout(newEntryPanel);
+    newGrid->addWidget(caption(QStringLiteral("Ville"), newTown), 0, 0);
+    newGrid->addWidget(newTown, 0, 1);
+    newGrid->addWidget(caption(QStringLiteral("Code Postal"), newCode), 1, 0);
+    newGrid->addWidget(newCode, 1, 1);
+    newGrid->addLayout(row({saveNewButton, closeNewPanelButton}), 2, 0, 1, 2);
+    layout->addWidget(newEntryPanel);
 
-    Frame2 = panel("Frame2", QStringLiteral("Modifier une Ville"), QColor(0xC0, 0xFF, 0xC0));
-    TxtVilModif = townField("TxtVilModif", QStringLiteral("Modifier une ville : Ville"), this);
-    TxtCodeModif = lineEdit("TxtCodeModif", QStringLiteral("Modifier une ville : Code Postal"));
-    CmdEnregMod = button("CmdEnregMod", QStringLiteral("&Enregistrer"));
-    CmdEnregMod->setAccessibleName(QStringLiteral("Enregistrer la correction"));
-    Command5 = button("Command5", QStringLiteral("&Supprimer"));
-    Command4 = button("Command4", QStringLiteral("Quitter"));
-    Command4->setAccessibleName(QStringLiteral("Fermer le cadre Modifier une Ville"));
-    auto* modifyGrid = new QGridLayout(Frame2);
-    modifyGrid->addWidget(caption(QStringLiteral("Ville"), TxtVilModif), 0, 0);
-    modifyGrid->addWidget(TxtVilModif, 0, 1);
-    modifyGrid->addWidget(caption(QStringLiteral("Code Postal"), TxtCodeModif), 1, 0);
-    modifyGrid->addWidget(TxtCodeModif, 1, 1);
-    modifyGrid->addLayout(row({CmdEnregMod, Command5, Command4}), 2, 0, 1, 2);
-    layout->addWidget(Frame2);
+    correctionPanel =
+        panel("Frame2", QStringLiteral("Modifier une Ville"), QColor(0xC0, 0xFF, 0xC0));
+    correctedTown = townField("TxtVilModif", QStringLiteral("Modifier une ville : Ville"), this);
+    correctedCode = lineEdit("TxtCodeModif", QStringLiteral("Modifier une ville : Code Postal"));
+    saveCorrectionButton = button("CmdEnregMod", QStringLiteral("&Enregistrer"));
+    saveCorrectionButton->setAccessibleName(QStringLiteral("Enregistrer la correction"));
+    deleteButton = button("Command5", QStringLiteral("&Supprimer"));
+    closeCorrectionPanelButton = button("Command4", QStringLiteral("Quitter"));
+    closeCorrectionPanelButton->setAccessibleName(
+        QStringLiteral("Fermer le cadre Modifier une Ville"));
+    auto* modifyGrid = new QGridLayout(correctionPanel);
+    modifyGrid->addWidget(caption(QStringLiteral("Ville"), correctedTown), 0, 0);
+    modifyGrid->addWidget(correctedTown, 0, 1);
+    modifyGrid->addWidget(caption(QStringLiteral("Code Postal"), correctedCode), 1, 0);
+    modifyGrid->addWidget(correctedCode, 1, 1);
+    modifyGrid->addLayout(row({saveCorrectionButton, deleteButton, closeCorrectionPanelButton}), 2,
+                          0, 1, 2);
+    layout->addWidget(correctionPanel);
     layout->addStretch();
 
     // Only the user's own typing empties the other field: a search never
     // erases the text being typed.
-    connect(TxtVilles, &QLineEdit::textEdited, this, &PostalDirectoryWindow::onTownEdited);
-    connect(TxtCodes, &QLineEdit::textEdited, this, &PostalDirectoryWindow::onCodeEdited);
+    connect(townSearch, &QLineEdit::textEdited, this, &PostalDirectoryWindow::onTownEdited);
+    connect(codeSearch, &QLineEdit::textEdited, this, &PostalDirectoryWindow::onCodeEdited);
     // A double-click, or Enter from the keyboard, shows a town of the list.
-    connect(List1, &QListWidget::itemDoubleClicked, this, &PostalDirectoryWindow::chooseListedTown);
-    connect(List1, &QListWidget::itemActivated, this, &PostalDirectoryWindow::chooseListedTown);
-    connect(Command1, &QPushButton::clicked, this, [this] { step(false); });
-    connect(Command2, &QPushButton::clicked, this, [this] { step(true); });
-    connect(CmdNouv, &QPushButton::clicked, this, [this] { openPanel(Frame1, TxtVilNew); });
-    connect(CmdModif, &QPushButton::clicked, this, [this] { openPanel(Frame2, TxtVilModif); });
-    connect(Command3, &QPushButton::clicked, Frame1, &QWidget::hide);
-    connect(Command4, &QPushButton::clicked, Frame2, &QWidget::hide);
-    connect(CmdEnregNew, &QPushButton::clicked, this, &PostalDirectoryWindow::saveNew);
-    connect(CmdEnregMod, &QPushButton::clicked, this, &PostalDirectoryWindow::saveCorrection);
-    connect(Command5, &QPushButton::clicked, this, &PostalDirectoryWindow::deleteEntry);
-    connect(TxtVilNew, &QLineEdit::returnPressed, CmdEnregNew, &QPushButton::click);
-    connect(TxtCodeNew, &QLineEdit::returnPressed, CmdEnregNew, &QPushButton::click);
-    connect(TxtVilModif, &QLineEdit::returnPressed, CmdEnregMod, &QPushButton::click);
-    connect(TxtCodeModif, &QLineEdit::returnPressed, CmdEnregMod, &QPushButton::click);
-    connect(CmdQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(townsOfCode, &QListWidget::itemDoubleClicked, this,
+            &PostalDirectoryWindow::chooseListedTown);
+    connect(townsOfCode, &QListWidget::itemActivated, this,
+            &PostalDirectoryWindow::chooseListedTown);
+    connect(previousTownButton, &QPushButton::clicked, this, [this] { step(false); });
+    connect(nextTownButton, &QPushButton::clicked, this, [this] { step(true); });
+    connect(addButton, &QPushButton::clicked, this, [this] { openPanel(newEntryPanel, newTown); });
+    connect(modifyButton, &QPushButton::clicked, this,
+            [this] { openPanel(correctionPanel, correctedTown); });
+    connect(closeNewPanelButton, &QPushButton::clicked, newEntryPanel, &QWidget::hide);
+    connect(closeCorrectionPanelButton, &QPushButton::clicked, correctionPanel, &QWidget::hide);
+    connect(saveNewButton, &QPushButton::clicked, this, &PostalDirectoryWindow::saveNew);
+    connect(saveCorrectionButton, &QPushButton::clicked, this,
+            &PostalDirectoryWindow::saveCorrection);
+    connect(deleteButton, &QPushButton::clicked, this, &PostalDirectoryWindow::deleteEntry);
+    connect(newTown, &QLineEdit::returnPressed, saveNewButton, &QPushButton::click);
+    connect(newCode, &QLineEdit::returnPressed, saveNewButton, &QPushButton::click);
+    connect(correctedTown, &QLineEdit::returnPressed, saveCorrectionButton, &QPushButton::click);
+    connect(correctedCode, &QLineEdit::returnPressed, saveCorrectionButton, &QPushButton::click);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setReadingOrder({TxtVilles, TxtCodes, Command1, Label1, Command2, List1, CmdNouv, CmdModif,
-                     CmdQuitter, TxtVilNew, TxtCodeNew, CmdEnregNew, Command3, TxtVilModif,
-                     TxtCodeModif, CmdEnregMod, Command5, Command4});
-    setEscapeButton(CmdQuitter);
+    setReadingOrder({townSearch, codeSearch, previousTownButton, foundTown, nextTownButton,
+                     townsOfCode, addButton, modifyButton, quitButton, newTown, newCode,
+                     saveNewButton, closeNewPanelButton, correctedTown, correctedCode,
+                     saveCorrectionButton, deleteButton, closeCorrectionPanelButton});
+    setEscapeButton(quitButton);
     setMinimumWidth(460);
     placeOnScreen();
 }
 
 void PostalDirectoryWindow::onTownEdited(const QString& text) {
-    if (!TxtCodes->text().isEmpty()) {
-        const QSignalBlocker quiet(TxtCodes);
-        TxtCodes->clear();
+    if (!codeSearch->text().isEmpty()) {
+        const QSignalBlocker quiet(codeSearch);
+        codeSearch->clear();
         searchCode(QString());
     }
     searchTown(text);
 }
 
 void PostalDirectoryWindow::onCodeEdited(const QString& text) {
-    if (!TxtVilles->text().isEmpty()) {
-        const QSignalBlocker quiet(TxtVilles);
-        TxtVilles->clear();
+    if (!townSearch->text().isEmpty()) {
+        const QSignalBlocker quiet(townSearch);
+        townSearch->clear();
         searchTown(QString());
     }
     searchCode(text);
@@ -246,7 +254,7 @@ void PostalDirectoryWindow::onCodeEdited(const QString& text) {
 
 void PostalDirectoryWindow::searchTown(const QString& text) {
     setArrowsVisible(true);
-    List1->clear();
+    townsOfCode->clear();
     if (text.isEmpty()) return;
     showFound(directory_.findTown(text), QStringLiteral("Ce Nom n'existe pas"));
 }
@@ -260,7 +268,7 @@ void PostalDirectoryWindow::showFound(const PostalDirectory::Result& result,
         showEntry(result.entry);
         break;
     case PostalDirectory::Outcome::NotFound:
-        Label1->clear();
+        foundTown->clear();
         platform().messages.inform(notFound);
         break;
     default:
@@ -270,21 +278,21 @@ void PostalDirectoryWindow::showFound(const PostalDirectory::Result& result,
 }
 
 void PostalDirectoryWindow::searchCode(const QString& text) {
-    Label1->clear();
+    foundTown->clear();
     const auto towns = directory_.townsWithCode(text);
-    List1->clear();
+    townsOfCode->clear();
     if (!towns) {
         tellConnectionFault();
         return;
     }
-    List1->addItems(*towns);
+    townsOfCode->addItems(*towns);
 }
 
 void PostalDirectoryWindow::chooseListedTown(QListWidgetItem* item) {
     if (!item) return;
     // The town chosen is the entry a correction ("Modifier") goes to.
     // Not found: deleted or changed meanwhile (another copy of the program).
-    showFound(directory_.chooseTownWithCode(item->text(), TxtCodes->text()),
+    showFound(directory_.chooseTownWithCode(item->text(), codeSearch->text()),
               QStringLiteral("Ville non trouvée"));
 }
 
@@ -294,24 +302,24 @@ void PostalDirectoryWindow::step(bool forward) {
 }
 
 void PostalDirectoryWindow::showEntry(const PostalEntry& entry) {
-    Label1->setText(postalEntryText(entry));
-    TxtVilModif->setText(entry.town);
-    TxtCodeModif->setText(entry.code);
+    foundTown->setText(postalEntryText(entry));
+    correctedTown->setText(entry.town);
+    correctedCode->setText(entry.code);
 }
 
 void PostalDirectoryWindow::openPanel(QGroupBox* panel, QLineEdit* firstField) {
-    (panel == Frame1 ? Frame2 : Frame1)->hide();
+    (panel == newEntryPanel ? correctionPanel : newEntryPanel)->hide();
     panel->show();
     firstField->setFocus();
 }
 
 void PostalDirectoryWindow::saveNew() {
-    const auto result = directory_.add({TxtVilNew->text(), TxtCodeNew->text()});
+    const auto result = directory_.add({newTown->text(), newCode->text()});
     switch (result.outcome) {
     case PostalDirectory::Outcome::Done:
         // The new town is the current entry: a correction now goes to it.
         showEntry(result.entry);
-        Frame1->hide();
+        newEntryPanel->hide();
         setArrowsVisible(false);
         platform().messages.inform(result.entry.town + QStringLiteral(" rajouté"));
         break;
@@ -325,11 +333,11 @@ void PostalDirectoryWindow::saveNew() {
 }
 
 void PostalDirectoryWindow::saveCorrection() {
-    const auto result = directory_.modifyCurrent({TxtVilModif->text(), TxtCodeModif->text()});
+    const auto result = directory_.modifyCurrent({correctedTown->text(), correctedCode->text()});
     switch (result.outcome) {
     case PostalDirectory::Outcome::Done:
         showEntry(result.entry);
-        Frame2->hide();
+        correctionPanel->hide();
         setArrowsVisible(false);
         platform().messages.inform(result.entry.town + QStringLiteral(" modifié"));
         break;
@@ -346,7 +354,7 @@ void PostalDirectoryWindow::saveCorrection() {
 }
 
 void PostalDirectoryWindow::deleteEntry() {
-    const PostalEntry entry{TxtVilModif->text(), TxtCodeModif->text()};
+    const PostalEntry entry{correctedTown->text(), correctedCode->text()};
     Messages& messages = platform().messages;
     const QString attention = QStringLiteral("Attention");
     if (messages.askWarning(attention,
@@ -363,7 +371,7 @@ void PostalDirectoryWindow::deleteEntry() {
     switch (result.outcome) {
     case PostalDirectory::Outcome::Done:
         messages.inform(entry.town + QStringLiteral(" Supprimé"));
-        Label1->clear();
+        foundTown->clear();
         setArrowsVisible(false);
         break;
     case PostalDirectory::Outcome::NotFound:
@@ -376,8 +384,8 @@ void PostalDirectoryWindow::deleteEntry() {
 }
 
 void PostalDirectoryWindow::setArrowsVisible(bool visible) {
-    Command1->setVisible(visible);
-    Command2->setVisible(visible);
+    previousTownButton->setVisible(visible);
+    nextTownButton->setVisible(visible);
 }
 
 // A file that cannot be opened at all is not connected; any other failure

@@ -22,15 +22,17 @@ class PostalDirectoryWindow : public ToolWindow {
     explicit PostalDirectoryWindow(WindowRegistry& windows);
 
   private:
-    QLineEdit *TxtVilles, *TxtCodes;
-    QListWidget* List1;
-    QLabel* Label1;
-    QLabel *Image1, *Image2; // the two pictures beside the title
-    QPushButton *Command1, *Command2, *CmdNouv, *CmdModif, *CmdQuitter;
-    QGroupBox *Frame1, *Frame2;
-    QLineEdit *TxtVilNew, *TxtCodeNew, *TxtVilModif, *TxtCodeModif;
-    QPushButton *CmdEnregNew, *Command3, *CmdEnregMod, *Command5, *Command4;
-    QAction *Quitter, *Aide;
+    QLineEdit *townSearch, *codeSearch;
+    QListWidget* townsOfCode;
+    QLabel* foundTown;
+    QLabel *envelopePicture, *pinPicture; // the two pictures beside the title
+    QPushButton *previousTownButton, *nextTownButton, *addButton, *modifyButton, *quitButton;
+    QGroupBox *newEntryPanel, *correctionPanel;
+    QLineEdit *newTown, *newCode, *correctedTown, *correctedCode;
+    QPushButton *saveNewButton, *closeNewPanelButton, *saveCorrectionButton, *deleteButton,
+        *closeCorrectionPanelButton;
+    QAction *quitAction, *helpAction;
+
     void build();
     void onTownEdited(const QString& text);
     void onCodeEdited(const QString& text);

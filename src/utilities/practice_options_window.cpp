@@ -38,19 +38,19 @@ PracticeOptionsWindow::~PracticeOptionsWindow() {
 void PracticeOptionsWindow::build() {
     auto* layout = new QVBoxLayout(this);
 
-    Combo1 = comboBox("Combo1", QStringLiteral("Civilité"), true);
-    Text1 = lineEdit("Text1", QStringLiteral("NOM"));
-    Text2 = lineEdit("Text2", QStringLiteral("Prénom"));
-    Combo2 = comboBox("Combo2", QStringLiteral("Spécialité"), true);
-    Text3 = lineEdit("Text3", QStringLiteral("Etablissement"));
-    Text4 = lineEdit("Text4", QStringLiteral("Adresse 1"));
-    Text5 = lineEdit("Text5", QStringLiteral("Adresse 2"));
-    Text6 = lineEdit("Text6", QStringLiteral("Ville"));
-    Text7 = lineEdit("Text7", QStringLiteral("Département"));
-    Text8 = lineEdit("Text8", QStringLiteral("Télephone"));
-    CboConduite = comboBox("CboConduite", QStringLiteral("Conduite selon"), false);
-    CboConduite->addItem(QStringLiteral("le seuil unique des réglages du terme"));
-    CboConduite->addItem(QStringLiteral("les seuils de 2018 (1/1000 et 1/50)"));
+    civilityChoice = comboBox("Combo1", QStringLiteral("Civilité"), true);
+    lastNameField = lineEdit("Text1", QStringLiteral("NOM"));
+    firstNameField = lineEdit("Text2", QStringLiteral("Prénom"));
+    specialityChoice = comboBox("Combo2", QStringLiteral("Spécialité"), true);
+    establishmentField = lineEdit("Text3", QStringLiteral("Etablissement"));
+    address1Field = lineEdit("Text4", QStringLiteral("Adresse 1"));
+    address2Field = lineEdit("Text5", QStringLiteral("Adresse 2"));
+    townField = lineEdit("Text6", QStringLiteral("Ville"));
+    departmentField = lineEdit("Text7", QStringLiteral("Département"));
+    telephoneField = lineEdit("Text8", QStringLiteral("Télephone"));
+    strategyChoice = comboBox("CboConduite", QStringLiteral("Conduite selon"), false);
+    strategyChoice->addItem(QStringLiteral("le seuil unique des réglages du terme"));
+    strategyChoice->addItem(QStringLiteral("les seuils de 2018 (1/1000 et 1/50)"));
 
     // Label, field, and for the paired lines a second label and field.
     auto* grid = new QGridLayout;
@@ -67,42 +67,43 @@ void PracticeOptionsWindow::build() {
         grid->addWidget(fa, row, 1, 1, 3);
         ++row;
     };
-    pair(QStringLiteral("Civilité"), Combo1, QStringLiteral("NOM"), Text1);
-    single(QStringLiteral("Prénom"), Text2);
-    single(QStringLiteral("Spécialité"), Combo2);
-    single(QStringLiteral("Etablissement"), Text3);
-    single(QStringLiteral("Adresse 1"), Text4);
-    single(QStringLiteral("Adresse 2"), Text5);
-    pair(QStringLiteral("Ville"), Text6, QStringLiteral("Département"), Text7);
-    single(QStringLiteral("Télephone"), Text8);
-    single(QStringLiteral("Conduite selon"), CboConduite);
+    pair(QStringLiteral("Civilité"), civilityChoice, QStringLiteral("NOM"), lastNameField);
+    single(QStringLiteral("Prénom"), firstNameField);
+    single(QStringLiteral("Spécialité"), specialityChoice);
+    single(QStringLiteral("Etablissement"), establishmentField);
+    single(QStringLiteral("Adresse 1"), address1Field);
+    single(QStringLiteral("Adresse 2"), address2Field);
+    pair(QStringLiteral("Ville"), townField, QStringLiteral("Département"), departmentField);
+    single(QStringLiteral("Télephone"), telephoneField);
+    single(QStringLiteral("Conduite selon"), strategyChoice);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
 
-    Annuler = button("Annuler", QStringLiteral("Effacer"));
-    Quitte = button("Quitte", QStringLiteral("Quitter"));
-    Enregistre = button("Enregistre", QStringLiteral("Enregistrer Quitter"));
+    clearButton = button("Annuler", QStringLiteral("Effacer"));
+    quitButton = button("Quitte", QStringLiteral("Quitter"));
+    saveAndQuitButton = button("Enregistre", QStringLiteral("Enregistrer Quitter"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Annuler);
-    buttons->addWidget(Quitte);
-    buttons->addWidget(Enregistre);
+    buttons->addWidget(clearButton);
+    buttons->addWidget(quitButton);
+    buttons->addWidget(saveAndQuitButton);
     layout->addLayout(buttons);
 
     // "Effacer" empties the ten texts; the choice of conduct is no text and stays.
-    connect(Annuler, &QPushButton::clicked, this, [this] {
+    connect(clearButton, &QPushButton::clicked, this, [this] {
         PracticeOptions empty;
         empty.strategy = currentOptions().strategy;
         showOptions(empty);
     });
-    connect(Quitte, &QPushButton::clicked, this, &QWidget::close);
-    connect(Enregistre, &QPushButton::clicked, this, &PracticeOptionsWindow::save);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(saveAndQuitButton, &QPushButton::clicked, this, &PracticeOptionsWindow::save);
 
     // Reading order: line by line, left to right, then the buttons.
-    setReadingOrder({Combo1, Text1, Text2, Combo2, Text3, Text4, Text5, Text6, Text7, Text8,
-                     CboConduite, Annuler, Quitte, Enregistre});
-    setEscapeButton(Quitte);
+    setReadingOrder({civilityChoice, lastNameField, firstNameField, specialityChoice,
+                     establishmentField, address1Field, address2Field, townField, departmentField,
+                     telephoneField, strategyChoice, clearButton, quitButton, saveAndQuitButton});
+    setEscapeButton(quitButton);
 
     setMinimumWidth(480);
     placeOnScreen();
@@ -114,33 +115,33 @@ void PracticeOptionsWindow::load() {
 }
 
 void PracticeOptionsWindow::showOptions(const PracticeOptions& o) {
-    setComboText(Combo1, o.civility);
-    Text1->setText(QString::fromStdString(o.lastName));
-    Text2->setText(QString::fromStdString(o.firstName));
-    setComboText(Combo2, o.speciality);
-    Text3->setText(QString::fromStdString(o.establishment));
-    Text4->setText(QString::fromStdString(o.address1));
-    Text5->setText(QString::fromStdString(o.address2));
-    Text6->setText(QString::fromStdString(o.town));
-    Text7->setText(QString::fromStdString(o.department));
-    Text8->setText(QString::fromStdString(o.telephone));
-    CboConduite->setCurrentIndex(o.strategy == ScreeningStrategy::Thresholds2018 ? 1 : 0);
+    setComboText(civilityChoice, o.civility);
+    lastNameField->setText(QString::fromStdString(o.lastName));
+    firstNameField->setText(QString::fromStdString(o.firstName));
+    setComboText(specialityChoice, o.speciality);
+    establishmentField->setText(QString::fromStdString(o.establishment));
+    address1Field->setText(QString::fromStdString(o.address1));
+    address2Field->setText(QString::fromStdString(o.address2));
+    townField->setText(QString::fromStdString(o.town));
+    departmentField->setText(QString::fromStdString(o.department));
+    telephoneField->setText(QString::fromStdString(o.telephone));
+    strategyChoice->setCurrentIndex(o.strategy == ScreeningStrategy::Thresholds2018 ? 1 : 0);
 }
 
 PracticeOptions PracticeOptionsWindow::currentOptions() const {
     PracticeOptions o;
-    o.civility = Combo1->currentText().toStdString();
-    o.lastName = Text1->text().toStdString();
-    o.firstName = Text2->text().toStdString();
-    o.speciality = Combo2->currentText().toStdString();
-    o.establishment = Text3->text().toStdString();
-    o.address1 = Text4->text().toStdString();
-    o.address2 = Text5->text().toStdString();
-    o.town = Text6->text().toStdString();
-    o.department = Text7->text().toStdString();
-    o.telephone = Text8->text().toStdString();
-    o.strategy = CboConduite->currentIndex() == 1 ? ScreeningStrategy::Thresholds2018
-                                                  : ScreeningStrategy::SingleThreshold;
+    o.civility = civilityChoice->currentText().toStdString();
+    o.lastName = lastNameField->text().toStdString();
+    o.firstName = firstNameField->text().toStdString();
+    o.speciality = specialityChoice->currentText().toStdString();
+    o.establishment = establishmentField->text().toStdString();
+    o.address1 = address1Field->text().toStdString();
+    o.address2 = address2Field->text().toStdString();
+    o.town = townField->text().toStdString();
+    o.department = departmentField->text().toStdString();
+    o.telephone = telephoneField->text().toStdString();
+    o.strategy = strategyChoice->currentIndex() == 1 ? ScreeningStrategy::Thresholds2018
+                                                     : ScreeningStrategy::SingleThreshold;
     return o;
 }
 

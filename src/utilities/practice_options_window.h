@@ -26,11 +26,13 @@ class PracticeOptionsWindow : public ToolWindow {
     PracticeOptions currentOptions() const;
 
   private:
-    QComboBox *Combo1, *Combo2;
+    QComboBox *civilityChoice, *specialityChoice;
     // "Conduite selon": the single threshold (entry 0) or the 2018 thresholds (1).
-    QComboBox* CboConduite;
-    QLineEdit *Text1, *Text2, *Text3, *Text4, *Text5, *Text6, *Text7, *Text8;
-    QPushButton *Annuler, *Quitte, *Enregistre;
+    QComboBox* strategyChoice;
+    QLineEdit *lastNameField, *firstNameField, *establishmentField, *address1Field, *address2Field,
+        *townField, *departmentField, *telephoneField;
+    QPushButton *clearButton, *quitButton, *saveAndQuitButton;
+
     void build();
     void load();
     void showOptions(const PracticeOptions& options);

@@ -22,12 +22,13 @@ class PublicHolidaysWindow : public ToolWindow {
     explicit PublicHolidaysWindow(WindowRegistry& windows);
 
   private:
-    QLineEdit* Text1;
-    QLabel *Label4, *Label3, *Label1, *Image1;
-    QListWidget* List1;
-    std::array<QLabel*, kHolidayCount> Label2;
-    QPushButton* Command1;
-    QAction *Quitter, *Aide;
+    QLineEdit* dateField;
+    QLabel *dateCaption, *weekdayText, *yearCaption, *calendarPicture;
+    QListWidget* yearList;
+    std::array<QLabel*, kHolidayCount> holidaySentences;
+    QPushButton* closeButton;
+    QAction *quitAction, *helpAction;
+
     void build();
     void showWeekday();
     void showHolidays();
