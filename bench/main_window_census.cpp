@@ -16,12 +16,12 @@
 #include "platform/calculator_launcher.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
-#include "platform/help_viewer.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "platform/settings_folder.h"
 #include "platform/text_prompt.h"
+#include "ui/help_window.h"
 #include "ui/window_registry.h"
 
 int main(int argc, char** argv) {

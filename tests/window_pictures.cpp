@@ -15,10 +15,10 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
-#include "platform/help_viewer.h"
 #include "support/desktop_looks.h"
 #include "support/filled_windows.h"
 #include "ui/date_picker_window.h"
+#include "ui/help_window.h"
 #include "ui/window_registry.h"
 
 using namespace tovimar;

@@ -21,7 +21,6 @@
 #include "platform/calculator_launcher.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
-#include "platform/help_viewer.h"
 #include "platform/messages.h"
 #include "platform/platform.h"
 #include "platform/report_destination.h"
@@ -29,6 +28,7 @@
 #include "platform/text_prompt.h"
 #include "ui/accessibility.h"
 #include "ui/consultation_patient.h"
+#include "ui/help_window.h"
 #include "ui/pictures.h"
 #include "ui/window_registry.h"
 

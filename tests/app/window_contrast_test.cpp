@@ -33,11 +33,11 @@
 #include "app/main_window.h"
 #include "app/patient_dialog.h"
 #include "obstetrics/preterm_labour_window.h"
-#include "platform/help_viewer.h"
 #include "support/desktop_looks.h"
 #include "support/filled_windows.h"
 #include "ui/controls.h"
 #include "ui/date_picker_window.h"
+#include "ui/help_window.h"
 #include "ui/window_registry.h"
 
 namespace tovimar::testing {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help file shipped with the program and its viewer.
-#include "platform/help_viewer.h"
+#include "ui/help_window.h"
 
 #include <QApplication>
 #include <QFile>

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/help_document.h"
-#include "platform/help_viewer.h"
 #include "support/fake_platform.h"
+#include "ui/help_window.h"
 
 using namespace tovimar;
 using namespace tovimar::testing;
