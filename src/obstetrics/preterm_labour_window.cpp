@@ -64,83 +64,84 @@ PretermLabourWindow::PretermLabourWindow(WindowRegistry& windows)
 void PretermLabourWindow::build() {
     auto* layout = new QVBoxLayout(this);
 
-    DateDR = lineEdit("DateDR", QStringLiteral("DDR"));
-    DateDG = lineEdit("DateDG", QStringLiteral("Début de grossesse"));
-    for (QLineEdit* date : {DateDR, DateDG}) {
+    lastPeriod = lineEdit("DateDR", QStringLiteral("DDR"));
+    startOfPregnancy = lineEdit("DateDG", QStringLiteral("Début de grossesse"));
+    for (QLineEdit* date : {lastPeriod, startOfPregnancy}) {
         date->setMaximumWidth(110);
         date->setToolTip(QStringLiteral("JJ/MM/AAAA ; double clic : calendrier"));
         // Only what a date is written with; other keys are simply ignored.
         acceptDateCharacters(date, [] {});
     }
-    offerOwnCalendar<PretermStartCalendar>(DateDG, windows());
-    offerOwnCalendar<PretermLmpCalendar>(DateDR, windows());
+    offerOwnCalendar<PretermStartCalendar>(startOfPregnancy, windows());
+    offerOwnCalendar<PretermLmpCalendar>(lastPeriod, windows());
     auto* dates = new QHBoxLayout;
-    dates->addWidget(frame(QStringLiteral("DDR"), DateDR));
-    dates->addWidget(frame(QStringLiteral("Début gross. "), DateDG));
+    dates->addWidget(frame(QStringLiteral("DDR"), lastPeriod));
+    dates->addWidget(frame(QStringLiteral("Début gross. "), startOfPregnancy));
     dates->addStretch();
     layout->addLayout(dates);
 
     // The age, held as text for the risk; never shown.
-    Text1 = lineEdit("Text1", QStringLiteral("Âge gestationnel"), true);
-    Text1->setParent(this); // hidden, but owned by the window like every control
-    Text1->hide();
-    LblSA = resultText("LblSA", QStringLiteral("Âge gestationnel aujourd'hui"));
-    LblSA->setStyleSheet("font-weight: bold");
-    Label1 = caption(QStringLiteral("Poids foetal moyen estimé à cet age de grossesse :"));
-    Label1->setObjectName("Label1");
-    LblPds = resultText("LblPds", QStringLiteral("Poids foetal moyen estimé"));
-    LblPds->setStyleSheet("font-weight: bold");
-    LblPds->setMinimumWidth(60);
-    layout->addWidget(LblSA);
-    layout->addLayout(row({Label1, LblPds}));
+    ageInWeeksField = lineEdit("Text1", QStringLiteral("Âge gestationnel"), true);
+    ageInWeeksField->setParent(this); // hidden, but owned by the window like every control
+    ageInWeeksField->hide();
+    gestationalAge = resultText("LblSA", QStringLiteral("Âge gestationnel aujourd'hui"));
+    gestationalAge->setStyleSheet("font-weight: bold");
+    meanWeightCaption =
+        caption(QStringLiteral("Poids foetal moyen estimé à cet age de grossesse :"));
+    meanWeightCaption->setObjectName("Label1");
+    meanFetalWeight = resultText("LblPds", QStringLiteral("Poids foetal moyen estimé"));
+    meanFetalWeight->setStyleSheet("font-weight: bold");
+    meanFetalWeight->setMinimumWidth(60);
+    layout->addWidget(gestationalAge);
+    layout->addLayout(row({meanWeightCaption, meanFetalWeight}));
 
-    TxtCol = lineEdit("TxtCol", QStringLiteral("Longueur du col en (mm)"));
-    TxtCol->setMaximumWidth(60);
-    TxtCol->setAlignment(Qt::AlignRight);
-    acceptDigitsOnly(TxtCol);
-    Slider1 = named(new QSlider(Qt::Horizontal), "Slider1",
-                    QStringLiteral("Longueur du col en millimètres, curseur"));
-    Slider1->setRange(0, kLongestCervixMm);
-    Slider1->setSingleStep(1);
-    Slider1->setPageStep(5);
-    Slider1->setMinimumWidth(180);
+    cervixLength = lineEdit("TxtCol", QStringLiteral("Longueur du col en (mm)"));
+    cervixLength->setMaximumWidth(60);
+    cervixLength->setAlignment(Qt::AlignRight);
+    acceptDigitsOnly(cervixLength);
+    cervixLengthSlider = named(new QSlider(Qt::Horizontal), "Slider1",
+                               QStringLiteral("Longueur du col en millimètres, curseur"));
+    cervixLengthSlider->setRange(0, kLongestCervixMm);
+    cervixLengthSlider->setSingleStep(1);
+    cervixLengthSlider->setPageStep(5);
+    cervixLengthSlider->setMinimumWidth(180);
     auto* cervix = new QHBoxLayout;
-    cervix->addWidget(caption(QStringLiteral("Longueur du col en (mm)"), TxtCol));
-    cervix->addWidget(TxtCol);
-    cervix->addWidget(Slider1, 1);
+    cervix->addWidget(caption(QStringLiteral("Longueur du col en (mm)"), cervixLength));
+    cervix->addWidget(cervixLength);
+    cervix->addWidget(cervixLengthSlider, 1);
     layout->addLayout(cervix);
 
     fibronectin_ = new QButtonGroup(this);
-    OpPosFibro = radioIn(fibronectin_, "OpPosFibro", QStringLiteral("Positif"));
-    OpNegFibro = radioIn(fibronectin_, "OpNegFibro", QStringLiteral("Négatif"));
-    OpPosFibro->setAccessibleName(QStringLiteral("Test à la fibronectine positif"));
-    OpNegFibro->setAccessibleName(QStringLiteral("Test à la fibronectine négatif"));
-    layout->addWidget(
-        frame(QStringLiteral("Test à la FIBRONECTINE"), row({OpPosFibro, OpNegFibro})));
+    positiveFibronectin = radioIn(fibronectin_, "OpPosFibro", QStringLiteral("Positif"));
+    negativeFibronectin = radioIn(fibronectin_, "OpNegFibro", QStringLiteral("Négatif"));
+    positiveFibronectin->setAccessibleName(QStringLiteral("Test à la fibronectine positif"));
+    negativeFibronectin->setAccessibleName(QStringLiteral("Test à la fibronectine négatif"));
+    layout->addWidget(frame(QStringLiteral("Test à la FIBRONECTINE"),
+                            row({positiveFibronectin, negativeFibronectin})));
 
-    ChkPrema = checkBox("ChkPrema", QStringLiteral("ATCD d'Accouchement prématuré"));
-    layout->addWidget(ChkPrema);
+    previousPretermBox = checkBox("ChkPrema", QStringLiteral("ATCD d'Accouchement prématuré"));
+    layout->addWidget(previousPretermBox);
 
     parity_ = new QButtonGroup(this);
-    OpNulli = radioIn(parity_, "OpNulli", QStringLiteral("Nullipare"));
-    OpMulti = radioIn(parity_, "OpMulti", QStringLiteral("Multipare"));
-    FrParite = frame(QStringLiteral("Parité"), row({OpNulli, OpMulti}));
-    FrParite->setObjectName("FrParite");
-    layout->addWidget(FrParite);
+    nulliparous = radioIn(parity_, "OpNulli", QStringLiteral("Nullipare"));
+    multiparous = radioIn(parity_, "OpMulti", QStringLiteral("Multipare"));
+    parityPanel = frame(QStringLiteral("Parité"), row({nulliparous, multiparous}));
+    parityPanel->setObjectName("FrParite");
+    layout->addWidget(parityPanel);
 
-    LblResultat = resultText("LblResultat", QStringLiteral("Risque d'Acct prématuré"));
-    LblResultat->setAlignment(Qt::AlignCenter);
-    LblResultat->setMinimumHeight(48);
-    QFont big = LblResultat->font();
+    pretermRisk = resultText("LblResultat", QStringLiteral("Risque d'Acct prématuré"));
+    pretermRisk->setAlignment(Qt::AlignCenter);
+    pretermRisk->setMinimumHeight(48);
+    QFont big = pretermRisk->font();
     big.setPointSize(24);
     big.setBold(true);
-    LblResultat->setFont(big);
+    pretermRisk->setFont(big);
     // White on a red dark enough to read (WCAG AA); the red shows only with a result.
-    showAlarm(LblResultat);
-    LblResultat->setAutoFillBackground(false);
-    Frame6 = frame(QStringLiteral("Risque d'Acct prématuré"), LblResultat);
-    Frame6->setObjectName("Frame6");
-    layout->addWidget(Frame6);
+    showAlarm(pretermRisk);
+    pretermRisk->setAutoFillBackground(false);
+    riskPanel = frame(QStringLiteral("Risque d'Acct prématuré"), pretermRisk);
+    riskPanel->setObjectName("Frame6");
+    layout->addWidget(riskPanel);
     // The table's sources screened women without symptoms, not women seen for a threatened
     // preterm labour.
     QLabel* historical = caption(QStringLiteral("Tableau historique : établi chez des femmes sans "
@@ -149,54 +150,57 @@ void PretermLabourWindow::build() {
     historical->setObjectName(QStringLiteral("LblHistorique"));
     layout->addWidget(historical);
 
-    CmdCalcule = button("CmdCalcule", QStringLiteral("Go"));
-    CmdEfface = button("CmdEfface", QStringLiteral("Nouveau"));
-    Command1 = button("Command1", QStringLiteral("Quitter"));
-    CmdCalcule->setDefault(true);
+    computeButton = button("CmdCalcule", QStringLiteral("Go"));
+    clearButton = button("CmdEfface", QStringLiteral("Nouveau"));
+    quitButton = button("Command1", QStringLiteral("Quitter"));
+    computeButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(CmdCalcule);
-    buttons->addWidget(CmdEfface);
+    buttons->addWidget(computeButton);
+    buttons->addWidget(clearButton);
     buttons->addStretch();
-    buttons->addWidget(Command1);
+    buttons->addWidget(quitButton);
     layout->addLayout(buttons);
 
-    connect(DateDR, &QLineEdit::textChanged, this, &PretermLabourWindow::onDateDRChanged);
-    connect(DateDG, &QLineEdit::textChanged, this, &PretermLabourWindow::onDateDGChanged);
-    connect(TxtCol, &QLineEdit::textEdited, this, &PretermLabourWindow::onCervixTyped);
-    fillsField(Slider1, TxtCol);
-    connect(ChkPrema, &QCheckBox::toggled, this, &PretermLabourWindow::onPreviousPretermToggled);
-    connect(TxtCol, &QLineEdit::textChanged, this, &PretermLabourWindow::forgetResult);
-    connect(ChkPrema, &QCheckBox::toggled, this, &PretermLabourWindow::forgetResult);
+    connect(lastPeriod, &QLineEdit::textChanged, this, &PretermLabourWindow::onLastPeriodChanged);
+    connect(startOfPregnancy, &QLineEdit::textChanged, this,
+            &PretermLabourWindow::onStartOfPregnancyChanged);
+    connect(cervixLength, &QLineEdit::textEdited, this, &PretermLabourWindow::onCervixTyped);
+    fillsField(cervixLengthSlider, cervixLength);
+    connect(previousPretermBox, &QCheckBox::toggled, this,
+            &PretermLabourWindow::onPreviousPretermToggled);
+    connect(cervixLength, &QLineEdit::textChanged, this, &PretermLabourWindow::forgetResult);
+    connect(previousPretermBox, &QCheckBox::toggled, this, &PretermLabourWindow::forgetResult);
     for (QButtonGroup* group : {fibronectin_, parity_})
         connect(group, &QButtonGroup::buttonToggled, this, &PretermLabourWindow::forgetResult);
-    connect(CmdCalcule, &QPushButton::clicked, this, &PretermLabourWindow::computeRisk);
-    connect(CmdEfface, &QPushButton::clicked, this, &PretermLabourWindow::clearWindow);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(computeButton, &QPushButton::clicked, this, &PretermLabourWindow::computeRisk);
+    connect(clearButton, &QPushButton::clicked, this, &PretermLabourWindow::clearWindow);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setReadingOrder({DateDR, DateDG, TxtCol, Slider1, OpPosFibro, OpNegFibro, ChkPrema, OpNulli,
-                     OpMulti, CmdCalcule, CmdEfface, Command1});
-    setEscapeButton(Command1);
+    setReadingOrder({lastPeriod, startOfPregnancy, cervixLength, cervixLengthSlider,
+                     positiveFibronectin, negativeFibronectin, previousPretermBox, nulliparous,
+                     multiparous, computeButton, clearButton, quitButton});
+    setEscapeButton(quitButton);
     placeOnScreen();
 }
 
 void PretermLabourWindow::setStartOfPregnancy(const QString& text) {
-    DateDG->setText(text);
+    startOfPregnancy->setText(text);
 }
 
-void PretermLabourWindow::onDateDRChanged() {
-    const auto lmp = dateIn(DateDR);
+void PretermLabourWindow::onLastPeriodChanged() {
+    const auto lmp = dateIn(lastPeriod);
     if (!lmp) return;
-    if (const auto start = startFromLmp(*lmp)) DateDG->setText(text(start->toText()));
+    if (const auto start = startFromLmp(*lmp)) startOfPregnancy->setText(text(start->toText()));
 }
 
-void PretermLabourWindow::onDateDGChanged() {
-    const auto start = dateIn(DateDG);
+void PretermLabourWindow::onStartOfPregnancyChanged() {
+    const auto start = dateIn(startOfPregnancy);
     if (!start) {
         // No age of a start that is not (or no longer) a date, nor a risk from it.
-        sa_.reset();
-        Text1->clear();
-        LblSA->clear();
-        LblPds->clear();
+        ageInWeeks_.reset();
+        ageInWeeksField->clear();
+        gestationalAge->clear();
+        meanFetalWeight->clear();
         forgetResult();
         return;
     }
@@ -205,78 +209,78 @@ void PretermLabourWindow::onDateDGChanged() {
     const std::optional<PretermAge> age = AGE_POIDS_MAP(*start, platform().clock.today());
     if (!age) {
         // A date so far away gives no usable age: nothing of the previous one stays.
-        sa_.reset();
-        Text1->clear();
-        LblSA->clear();
-        LblPds->clear();
+        ageInWeeks_.reset();
+        ageInWeeksField->clear();
+        gestationalAge->clear();
+        meanFetalWeight->clear();
         return;
     }
-    sa_ = age->sa;
-    LblSA->setText(text(age->lblSA));
-    Text1->setText(text(age->saText));
-    LblPds->setText(text(age->lblPds));
+    ageInWeeks_ = age->sa;
+    gestationalAge->setText(text(age->lblSA));
+    ageInWeeksField->setText(text(age->saText));
+    meanFetalWeight->setText(text(age->lblPds));
 }
 
 void PretermLabourWindow::onCervixTyped() {
     // The slider follows a typed length it can show.
-    const auto mm = numberIn(TxtCol);
+    const auto mm = numberIn(cervixLength);
     if (!mm || *mm < 0 || *mm > kLongestCervixMm) return;
-    const QSignalBlocker quiet(Slider1);
-    Slider1->setValue(static_cast<int>(*mm));
+    const QSignalBlocker quiet(cervixLengthSlider);
+    cervixLengthSlider->setValue(static_cast<int>(*mm));
 }
 
 void PretermLabourWindow::onPreviousPretermToggled(bool ticked) {
     if (ticked) unselectAll(parity_);
-    FrParite->setVisible(!ticked);
+    parityPanel->setVisible(!ticked);
 }
 
 void PretermLabourWindow::computeRisk() {
     PretermAnswers answers;
-    answers.previousPreterm = ChkPrema->isChecked();
-    answers.parity = OpNulli->isChecked()   ? Parity::Nullipara
-                     : OpMulti->isChecked() ? Parity::Multipara
-                                            : Parity::Unanswered;
-    answers.fibronectin = OpPosFibro->isChecked()   ? Fibronectin::Positive
-                          : OpNegFibro->isChecked() ? Fibronectin::Negative
-                                                    : Fibronectin::Unanswered;
-    answers.cervixText = TxtCol->text().toStdString();
-    answers.sa = sa_;
+    answers.previousPreterm = previousPretermBox->isChecked();
+    answers.parity = nulliparous->isChecked()   ? Parity::Nullipara
+                     : multiparous->isChecked() ? Parity::Multipara
+                                                : Parity::Unanswered;
+    answers.fibronectin = positiveFibronectin->isChecked()   ? Fibronectin::Positive
+                          : negativeFibronectin->isChecked() ? Fibronectin::Negative
+                                                             : Fibronectin::Unanswered;
+    answers.cervixText = cervixLength->text().toStdString();
+    answers.sa = ageInWeeks_;
     const PretermRisk risk = RISQUE_MAP(answers);
     // A result always belongs to the answers on screen: none stays from an earlier "Go".
-    LblResultat->setText(text(risk.result));
-    LblResultat->setAutoFillBackground(!LblResultat->text().isEmpty());
+    pretermRisk->setText(text(risk.result));
+    pretermRisk->setAutoFillBackground(!pretermRisk->text().isEmpty());
     if (!risk.message.empty()) platform().messages.inform(text(risk.message));
 }
 
 // The risk is computed on "Go": an answer changed since empties it, so that it
 // never stands beside answers it was not computed from.
 void PretermLabourWindow::forgetResult() {
-    LblResultat->clear();
-    LblResultat->setAutoFillBackground(false);
+    pretermRisk->clear();
+    pretermRisk->setAutoFillBackground(false);
 }
 
 void PretermLabourWindow::clearAnswers() {
     forgetResult();
-    FrParite->show();
+    parityPanel->show();
     unselectAll(parity_);
     unselectAll(fibronectin_);
-    TxtCol->clear();
+    cervixLength->clear();
     {
-        const QSignalBlocker quiet(Slider1);
-        Slider1->setValue(0);
+        const QSignalBlocker quiet(cervixLengthSlider);
+        cervixLengthSlider->setValue(0);
     }
-    ChkPrema->setChecked(false);
+    previousPretermBox->setChecked(false);
 }
 
 void PretermLabourWindow::clearWindow() {
     clearAnswers();
-    LblPds->clear();
-    LblSA->clear();
-    DateDG->clear();
-    DateDR->clear();
-    Text1->clear();
-    sa_.reset();
-    DateDG->setFocus();
+    meanFetalWeight->clear();
+    gestationalAge->clear();
+    startOfPregnancy->clear();
+    lastPeriod->clear();
+    ageInWeeksField->clear();
+    ageInWeeks_.reset();
+    startOfPregnancy->setFocus();
 }
 
 // "Copier les résultats": the dates and answers as given, the age of the
@@ -284,13 +288,13 @@ void PretermLabourWindow::clearWindow() {
 ResultsText PretermLabourWindow::resultsText() const {
     ResultsText t;
     t.title = QStringLiteral("Menace d'accouchement prématuré");
-    t.inputsOf({DateDR, DateDG, TxtCol});
-    t.choice(QStringLiteral("Test à la fibronectine"), {OpPosFibro, OpNegFibro});
-    t.tick(ChkPrema);
-    t.choice(QStringLiteral("Parité"), {OpNulli, OpMulti});
-    t.resultsOf({LblSA});
-    t.result(LblPds, Label1->text());
-    t.result(LblResultat, {}, QStringLiteral("tableau historique"));
+    t.inputsOf({lastPeriod, startOfPregnancy, cervixLength});
+    t.choice(QStringLiteral("Test à la fibronectine"), {positiveFibronectin, negativeFibronectin});
+    t.tick(previousPretermBox);
+    t.choice(QStringLiteral("Parité"), {nulliparous, multiparous});
+    t.resultsOf({gestationalAge});
+    t.result(meanFetalWeight, meanWeightCaption->text());
+    t.result(pretermRisk, {}, QStringLiteral("tableau historique"));
     return t;
 }
 

@@ -46,16 +46,16 @@ class PretermLabourWindow : public ToolWindow {
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    QLineEdit *DateDR, *DateDG, *TxtCol, *Text1;
-    QSlider* Slider1;
-    QRadioButton *OpPosFibro, *OpNegFibro, *OpNulli, *OpMulti;
-    QCheckBox* ChkPrema;
-    QGroupBox *FrParite, *Frame6;
-    QLabel *LblSA, *Label1, *LblPds, *LblResultat;
-    QPushButton *CmdCalcule, *CmdEfface, *Command1;
+    QLineEdit *lastPeriod, *startOfPregnancy, *cervixLength, *ageInWeeksField;
+    QSlider* cervixLengthSlider;
+    QRadioButton *positiveFibronectin, *negativeFibronectin, *nulliparous, *multiparous;
+    QCheckBox* previousPretermBox;
+    QGroupBox *parityPanel, *riskPanel;
+    QLabel *gestationalAge, *meanWeightCaption, *meanFetalWeight, *pretermRisk;
+    QPushButton *computeButton, *clearButton, *quitButton;
     void build();
-    void onDateDRChanged();
-    void onDateDGChanged();
+    void onLastPeriodChanged();
+    void onStartOfPregnancyChanged();
     void onCervixTyped();
     void onPreviousPretermToggled(bool ticked);
     void computeRisk();
@@ -65,7 +65,7 @@ class PretermLabourWindow : public ToolWindow {
 
     QButtonGroup *fibronectin_, *parity_;
     // The age derived from the last start of pregnancy; none before a date or after "Nouveau".
-    std::optional<double> sa_;
+    std::optional<double> ageInWeeks_;
 };
 
 } // namespace tovimar

@@ -157,7 +157,7 @@ TerminationWindow::TerminationWindow(WindowRegistry& windows)
     installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] { return resultsText(); });
     const TermSettings settings = currentTermSettings(this->windows());
     showLimitCaptions(settings[TermSettings::TerminationLimitWeeks]);
-    Frame1->hide();
+    deadlinePanel->hide();
 }
 
 void TerminationWindow::build() {
@@ -165,38 +165,38 @@ void TerminationWindow::build() {
     // The window grows with the deadline panel when a date shows it.
     layout->setSizeConstraint(QLayout::SetMinimumSize);
     QMenuBar* menus = addMenuBar(layout);
-    mnuQuitter = addQuitEntry(menus, "mnuQuitter", QStringLiteral("&Quitter"));
-    mnuAide = addHelpEntry(menus, "mnuAide", QStringLiteral("&Aide"), kHelpTopic);
+    quitAction = addQuitEntry(menus, "mnuQuitter", QStringLiteral("&Quitter"));
+    helpAction = addHelpEntry(menus, "mnuAide", QStringLiteral("&Aide"), kHelpTopic);
 
-    Text2 = lineEdit("Text2", QStringLiteral("Dernières Règles"));
-    Text1 = lineEdit("Text1", QStringLiteral("Début de grossesse"));
-    Label6 = namedCaption("Label6", QStringLiteral("Dernières Règles"));
-    Label2 = namedCaption("Label2", QStringLiteral("Début de grossesse"));
-    Label6->setBuddy(Text2);
-    Label2->setBuddy(Text1);
-    Label25 = namedCaption("Label25", QStringLiteral("JJ/MM/AA"));
-    Label26 = namedCaption("Label26", QStringLiteral("JJ/MM/AA"));
+    lastPeriod = lineEdit("Text2", QStringLiteral("Dernières Règles"));
+    startOfPregnancy = lineEdit("Text1", QStringLiteral("Début de grossesse"));
+    lastPeriodCaption = namedCaption("Label6", QStringLiteral("Dernières Règles"));
+    startOfPregnancyCaption = namedCaption("Label2", QStringLiteral("Début de grossesse"));
+    lastPeriodCaption->setBuddy(lastPeriod);
+    startOfPregnancyCaption->setBuddy(startOfPregnancy);
+    lastPeriodFormatCaption = namedCaption("Label25", QStringLiteral("JJ/MM/AA"));
+    startOfPregnancyFormatCaption = namedCaption("Label26", QStringLiteral("JJ/MM/AA"));
     auto* entry = new QGridLayout;
-    entry->addWidget(Label6, 0, 0);
-    entry->addWidget(Text2, 0, 1);
-    entry->addWidget(Label25, 0, 2);
-    entry->addWidget(Label2, 1, 0);
-    entry->addWidget(Text1, 1, 1);
-    entry->addWidget(Label26, 1, 2);
+    entry->addWidget(lastPeriodCaption, 0, 0);
+    entry->addWidget(lastPeriod, 0, 1);
+    entry->addWidget(lastPeriodFormatCaption, 0, 2);
+    entry->addWidget(startOfPregnancyCaption, 1, 0);
+    entry->addWidget(startOfPregnancy, 1, 1);
+    entry->addWidget(startOfPregnancyFormatCaption, 1, 2);
     entry->setColumnStretch(3, 1);
-    for (QLineEdit* date : {Text2, Text1}) {
+    for (QLineEdit* date : {lastPeriod, startOfPregnancy}) {
         date->setMaximumWidth(110);
         acceptDateCharacters(date, [] {});
     }
     layout->addLayout(entry);
 
-    Label1 = namedCaption("Label1", QStringLiteral("Dates légales de l'IVG"));
-    QFont title = Label1->font();
+    legalDatesCaption = namedCaption("Label1", QStringLiteral("Dates légales de l'IVG"));
+    QFont title = legalDatesCaption->font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.2);
-    Label1->setFont(title);
-    Label27 = resultText("Label27", QStringLiteral("Limite légale"));
-    layout->addLayout(row({Label1, Label27}));
+    legalDatesCaption->setFont(title);
+    legalLimitLabel = resultText("Label27", QStringLiteral("Limite légale"));
+    layout->addLayout(row({legalDatesCaption, legalLimitLabel}));
 
     // Rows of weeks, with the places where today's marker can stand between them.
     auto* weeks = new QGridLayout;
@@ -209,76 +209,77 @@ void TerminationWindow::build() {
     }
     for (int i = 0; i < 9; ++i) {
         const WeekRow& r = kRows[i];
-        weekLabels[i] = namedCaption(r.weekName, QString::fromUtf8(r.weekCaption));
+        weekCaptions[i] = namedCaption(r.weekName, QString::fromUtf8(r.weekCaption));
         weekDates[i] = resultText(r.dateName, QString::fromUtf8(r.weekCaption),
                                   QString::fromLatin1(r.placeholder));
         weekDates[i]->setStyleSheet("font-weight: bold");
-        lengthLabels[i] = namedCaption(r.lengthName, QString::fromUtf8(r.lengthCaption));
-        weeks->addWidget(weekLabels[i], 2 * i + 1, 1);
+        crownRumpCaptions[i] = namedCaption(r.lengthName, QString::fromUtf8(r.lengthCaption));
+        weeks->addWidget(weekCaptions[i], 2 * i + 1, 1);
         weeks->addWidget(weekDates[i], 2 * i + 1, 2);
-        weeks->addWidget(lengthLabels[i], 2 * i + 1, 3);
+        weeks->addWidget(crownRumpCaptions[i], 2 * i + 1, 3);
     }
     weeks->setColumnMinimumWidth(0, marker.width() / marker.devicePixelRatio());
     weeks->setColumnStretch(4, 1);
     layout->addLayout(weeks);
-    Sem6 = weekDates[0], Sem7 = weekDates[1], Sem8 = weekDates[2], Sem9 = weekDates[3];
-    Sem10 = weekDates[4], Sem11 = weekDates[5], Sem12 = weekDates[6], Sem13 = weekDates[7];
-    Sem14 = weekDates[8];
 
     const QPixmap warning = warningSign();
-    Frame1 = named(new QFrame, "Frame1", QStringLiteral("Date limite d'IVG"));
-    Frame1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Label3 = namedCaption("Label3", QStringLiteral("Date limite d'IVG autorisée "));
-    Tmaxi = namedCaption("Tmaxi", QStringLiteral("Le terme maximum était le"));
-    DateIVG = resultText("DateIVG", QStringLiteral("Date limite d'IVG autorisée"),
-                         QStringLiteral("00/0/00"));
-    Label4 = resultText("Label4", QStringLiteral("Limite légale"));
-    Depasse = namedCaption("Depasse", QStringLiteral("Terme dépassé IVG non autorisée"));
-    Picture1 = pictureLabel("Picture1", QStringLiteral("Terme dépassé"), warning);
-    QFont strong = DateIVG->font();
+    deadlinePanel = named(new QFrame, "Frame1", QStringLiteral("Date limite d'IVG"));
+    deadlinePanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    terminationLimitCaption =
+        namedCaption("Label3", QStringLiteral("Date limite d'IVG autorisée "));
+    latestTermCaption = namedCaption("Tmaxi", QStringLiteral("Le terme maximum était le"));
+    terminationLimitDate = resultText("DateIVG", QStringLiteral("Date limite d'IVG autorisée"),
+                                      QStringLiteral("00/0/00"));
+    deadlineLimitLabel = resultText("Label4", QStringLiteral("Limite légale"));
+    termPassedWarning = namedCaption("Depasse", QStringLiteral("Terme dépassé IVG non autorisée"));
+    termPassedPicture = pictureLabel("Picture1", QStringLiteral("Terme dépassé"), warning);
+    QFont strong = terminationLimitDate->font();
     strong.setBold(true);
     strong.setPointSizeF(strong.pointSizeF() * 1.15);
-    DateIVG->setFont(strong);
-    Depasse->setFont(strong);
-    tintText(Depasse, QColor(0xFF, 0x00, 0x00));
-    Tmaxi->hide();
-    Depasse->hide();
-    auto* panel = new QVBoxLayout(Frame1);
-    panel->addLayout(row({Label3, Tmaxi, DateIVG}));
-    panel->addLayout(row({Label4, Picture1, Depasse}));
-    layout->addWidget(Frame1);
+    terminationLimitDate->setFont(strong);
+    termPassedWarning->setFont(strong);
+    tintText(termPassedWarning, QColor(0xFF, 0x00, 0x00));
+    latestTermCaption->hide();
+    termPassedWarning->hide();
+    auto* panel = new QVBoxLayout(deadlinePanel);
+    panel->addLayout(row({terminationLimitCaption, latestTermCaption, terminationLimitDate}));
+    panel->addLayout(row({deadlineLimitLabel, termPassedPicture, termPassedWarning}));
+    layout->addWidget(deadlinePanel);
 
-    Label5 = namedCaption("Label5", QStringLiteral("Date ultime d'utilisation du RU"));
-    DateRU = resultText("DateRU", QStringLiteral("Date ultime d'utilisation du RU"),
-                        QStringLiteral("00/00/00"));
-    DateRU->setFont(strong);
-    Picture2 = pictureLabel("Picture2", QStringLiteral("Date du RU dépassée"), warning);
-    layout->addLayout(row({Label5, DateRU, Picture2}));
+    mifepristoneLimitCaption =
+        namedCaption("Label5", QStringLiteral("Date ultime d'utilisation du RU"));
+    mifepristoneLimitDate = resultText("DateRU", QStringLiteral("Date ultime d'utilisation du RU"),
+                                       QStringLiteral("00/00/00"));
+    mifepristoneLimitDate->setFont(strong);
+    mifepristonePassedPicture =
+        pictureLabel("Picture2", QStringLiteral("Date du RU dépassée"), warning);
+    layout->addLayout(
+        row({mifepristoneLimitCaption, mifepristoneLimitDate, mifepristonePassedPicture}));
 
-    Command1 = button("Command1", QStringLiteral("&Quitter"));
+    quitButton = button("Command1", QStringLiteral("&Quitter"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
+    buttons->addWidget(quitButton);
     layout->addLayout(buttons);
 
-    connect(Text2, &QLineEdit::textChanged, this, [this] {
-        const auto lmp = dateIn(Text2);
+    connect(lastPeriod, &QLineEdit::textChanged, this, [this] {
+        const auto lmp = dateIn(lastPeriod);
         if (!lmp) return;
-        if (const auto start = startFromLmp(*lmp)) Text1->setText(text(start->toText()));
+        if (const auto start = startFromLmp(*lmp)) startOfPregnancy->setText(text(start->toText()));
     });
-    connect(Text1, &QLineEdit::textChanged, this, &TerminationWindow::compute);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(startOfPregnancy, &QLineEdit::textChanged, this, &TerminationWindow::compute);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setReadingOrder({Text2, Text1, Command1});
-    setEscapeButton(Command1);
+    setReadingOrder({lastPeriod, startOfPregnancy, quitButton});
+    setEscapeButton(quitButton);
     placeOnScreen();
 }
 
 void TerminationWindow::setStartOfPregnancy(const QString& start) {
-    if (Text1->text() == start)
+    if (startOfPregnancy->text() == start)
         compute();
     else
-        Text1->setText(start);
+        startOfPregnancy->setText(start);
 }
 
 bool TerminationWindow::limitsMissingOnOpening() {
@@ -306,20 +307,20 @@ void TerminationWindow::setVisible(bool visible) {
 }
 
 void TerminationWindow::showLimitCaptions(const std::string& legalLimit) {
-    Label27->setText(text(limitCaption(legalLimit)));
-    Label4->setText(text(limitCaptionInParentheses(legalLimit)));
+    legalLimitLabel->setText(text(limitCaption(legalLimit)));
+    deadlineLimitLabel->setText(text(limitCaptionInParentheses(legalLimit)));
     // With a legal limit of 10 weeks or less, 13 and 14 weeks are out of time.
     const bool red = lateRowsInRed(legalLimit);
     for (int i : {7, 8})
-        for (QLabel* label : {weekLabels[i], weekDates[i], lengthLabels[i]})
+        for (QLabel* label : {weekCaptions[i], weekDates[i], crownRumpCaptions[i]})
             paintRed(label, red);
 }
 
 void TerminationWindow::showPlaceholders() {
     for (int i = 0; i < 9; ++i)
         weekDates[i]->setText(QString::fromLatin1(kRows[i].placeholder));
-    DateIVG->setText(QStringLiteral("00/0/00"));
-    DateRU->setText(QStringLiteral("00/00/00"));
+    terminationLimitDate->setText(QStringLiteral("00/0/00"));
+    mifepristoneLimitDate->setText(QStringLiteral("00/00/00"));
     for (QLabel* m : markers)
         m->hide();
 }
@@ -347,12 +348,13 @@ void TerminationWindow::compute() {
     // The captions always name the limit the dates below are computed with.
     showLimitCaptions(legal);
 
-    const auto start = dateIn(Text1);
-    Frame1->setVisible(start.has_value());
-    for (QLabel* hidden : {Picture1, Picture2, Depasse, Tmaxi})
+    const auto start = dateIn(startOfPregnancy);
+    deadlinePanel->setVisible(start.has_value());
+    for (QLabel* hidden :
+         {termPassedPicture, mifepristonePassedPicture, termPassedWarning, latestTermCaption})
         hidden->hide();
-    Label3->show();
-    Label4->show();
+    terminationLimitCaption->show();
+    deadlineLimitLabel->show();
 
     const TerminationOutcome outcome =
         start ? DELAIS_IVG(*start, legal, medication, platform().clock.today())
@@ -363,18 +365,18 @@ void TerminationWindow::compute() {
         return;
     }
     const TerminationDeadlines& d = *outcome.deadlines;
-    DateIVG->setText(text(d.dateIvg));
-    DateRU->setText(text(d.dateRu));
+    terminationLimitDate->setText(text(d.dateIvg));
+    mifepristoneLimitDate->setText(text(d.dateRu));
     for (int i = 0; i < 9; ++i)
         weekDates[i]->setText(text(d.weeks[i]));
     if (d.legalPassed) {
-        Picture1->show();
-        Depasse->show();
-        Tmaxi->show();
-        Label3->hide();
-        Label4->hide();
+        termPassedPicture->show();
+        termPassedWarning->show();
+        latestTermCaption->show();
+        terminationLimitCaption->hide();
+        deadlineLimitLabel->hide();
     }
-    Picture2->setVisible(d.medicationPassed);
+    mifepristonePassedPicture->setVisible(d.medicationPassed);
     showMarker(d.marker);
 }
 
@@ -383,18 +385,21 @@ void TerminationWindow::compute() {
 ResultsText TerminationWindow::resultsText() const {
     ResultsText t;
     t.title = QStringLiteral("IVG");
-    t.inputsOf({Text2, Text1});
-    if (!Frame1->isVisibleTo(&*this)) return t;
-    t.result(Label27);
-    const bool passed = Depasse->isVisibleTo(&*this);
-    t.result(DateIVG, passed ? Tmaxi->text().trimmed() : Label3->text().trimmed(),
-             shownText(Label4).remove(QLatin1Char('(')).remove(QLatin1Char(')')));
-    if (passed) t.result(QStringLiteral("IVG"), Depasse->text());
-    t.result(DateRU, Label5->text().trimmed());
-    if (Picture2->isVisibleTo(&*this)) t.result(QStringLiteral("RU"), Picture2->accessibleName());
+    t.inputsOf({lastPeriod, startOfPregnancy});
+    if (!deadlinePanel->isVisibleTo(&*this)) return t;
+    t.result(legalLimitLabel);
+    const bool passed = termPassedWarning->isVisibleTo(&*this);
+    t.result(terminationLimitDate,
+             passed ? latestTermCaption->text().trimmed()
+                    : terminationLimitCaption->text().trimmed(),
+             shownText(deadlineLimitLabel).remove(QLatin1Char('(')).remove(QLatin1Char(')')));
+    if (passed) t.result(QStringLiteral("IVG"), termPassedWarning->text());
+    t.result(mifepristoneLimitDate, mifepristoneLimitCaption->text().trimmed());
+    if (mifepristonePassedPicture->isVisibleTo(&*this))
+        t.result(QStringLiteral("RU"), mifepristonePassedPicture->accessibleName());
     for (std::size_t i = 0; i < weekDates.size(); ++i)
-        t.result(weekDates[i],
-                 weekLabels[i]->text().trimmed() + QStringLiteral(", ") + lengthLabels[i]->text());
+        t.result(weekDates[i], weekCaptions[i]->text().trimmed() + QStringLiteral(", ") +
+                                   crownRumpCaptions[i]->text());
     for (QLabel* m : markers)
         if (m->isVisibleTo(&*this))
             t.result(QStringLiteral("Aujourd'hui"),

@@ -37,18 +37,19 @@ class TerminationWindow : public ToolWindow {
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    QLineEdit *Text2, *Text1;
-    QLabel *Label6, *Label2, *Label25, *Label26, *Label1, *Label27;
+    QLineEdit *lastPeriod, *startOfPregnancy;
+    QLabel *lastPeriodCaption, *startOfPregnancyCaption, *lastPeriodFormatCaption,
+        *startOfPregnancyFormatCaption, *legalDatesCaption, *legalLimitLabel;
     // The rows of 6 to 14 weeks of amenorrhoea: week caption, date, crown-rump length.
-    std::array<QLabel*, 9> weekLabels{}, weekDates{}, lengthLabels{};
-    QLabel *Sem6, *Sem7, *Sem8, *Sem9, *Sem10, *Sem11, *Sem12, *Sem13, *Sem14;
+    std::array<QLabel*, 9> weekCaptions{}, weekDates{}, crownRumpCaptions{};
     // Where today falls: before 6 weeks, between two rows, after 14 weeks.
     std::array<QLabel*, 10> markers{};
-    QFrame* Frame1;
-    QLabel *Label3, *Label4, *DateIVG, *Tmaxi, *Depasse, *Picture1;
-    QLabel *Label5, *DateRU, *Picture2;
-    QPushButton* Command1;
-    QAction *mnuQuitter, *mnuAide;
+    QFrame* deadlinePanel;
+    QLabel *terminationLimitCaption, *deadlineLimitLabel, *terminationLimitDate, *latestTermCaption,
+        *termPassedWarning, *termPassedPicture;
+    QLabel *mifepristoneLimitCaption, *mifepristoneLimitDate, *mifepristonePassedPicture;
+    QPushButton* quitButton;
+    QAction *quitAction, *helpAction;
     void build();
     void compute();
     void showLimitCaptions(const std::string& legalLimit);

@@ -61,20 +61,20 @@ const char* const kT21AboutText =
 T21AboutWindow::T21AboutWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form13", QStringLiteral("A propos du calcul de risque")) {
     auto* layout = new QVBoxLayout(this);
-    Text1 = named(new QPlainTextEdit(QString::fromUtf8(kT21AboutText)), "Text1",
-                  QStringLiteral("A propos du calcul de risque"));
-    Text1->setReadOnly(true);
-    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setMinimumSize(620, 420);
-    layout->addWidget(Text1);
-    Command1 = button("Command1", QStringLiteral("Fermer"));
+    aboutText = named(new QPlainTextEdit(QString::fromUtf8(kT21AboutText)), "Text1",
+                      QStringLiteral("A propos du calcul de risque"));
+    aboutText->setReadOnly(true);
+    aboutText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    aboutText->setMinimumSize(620, 420);
+    layout->addWidget(aboutText);
+    closeButton = button("Command1", QStringLiteral("Fermer"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Command1);
+    buttons->addWidget(closeButton);
     layout->addLayout(buttons);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
-    setEscapeButton(Command1);
-    setReadingOrder({Text1, Command1});
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    setEscapeButton(closeButton);
+    setReadingOrder({aboutText, closeButton});
     placeOnScreen();
 }
 

@@ -16,8 +16,8 @@ class T21AboutWindow : public ToolWindow {
     explicit T21AboutWindow(WindowRegistry& windows);
 
   private:
-    QPlainTextEdit* Text1;
-    QPushButton* Command1;
+    QPlainTextEdit* aboutText;
+    QPushButton* closeButton;
 };
 
 // The text the window shows.

@@ -40,29 +40,33 @@ class T21RiskWindow : public ToolWindow {
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
     // Inputs.
-    QLineEdit *TxtDateNaiss, *TxtAgeMat, *TxtDatEcho, *TxtLCC, *TxtNC, *TxtRiskSero;
+    QLineEdit *birthDate, *maternalAge, *examinationDate, *crownRumpLength, *nuchalTranslucency,
+        *givenSerumRisk;
     // The laboratory's first-trimester combined risk, N of 1/N.
-    QLineEdit* TxtRiskComb;
-    QScrollBar *ScrAgeMat, *ScrLCC, *ScrCN, *ScrRSero;
-    QCheckBox* Check1;
-    QListWidget* List1;
+    QLineEdit* laboratoryCombinedRisk;
+    QScrollBar *maternalAgeSlider, *crownRumpSlider, *nuchalSlider, *serumRiskSlider;
+    QCheckBox* previousTrisomyBox;
+    QListWidget* signList;
     // Panels and result frames.
-    QWidget* Frame16;
-    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *Frame7, *Frame8, *Frame9,
-        *Frame10, *Frame11, *Frame12, *Frame13, *Frame14, *Frame15;
-    QLabel *LblAgeT, *LblAge, *LblAgeGesta, *LblMedCn, *LblMultMed, *LblRisqRelatif, *LblRapVrai,
-        *LblRCNT, *LblRCN, *LblRiskSero, *LblRiskSeroT, *LblRiskInt, *LblRiskIntT, *LblRiskEcho,
-        *LblRGlobal, *LblCoef, *LblSignes;
+    QWidget* calculationPanel;
+    QGroupBox *agePanel, *nuchalPanel, *serumPanel, *integratedPanel, *serumAtTermPanel,
+        *serumAtTestingPanel, *nuchalAtTermPanel, *nuchalAtScanPanel, *integratedAtTermPanel,
+        *integratedAtTestingPanel, *ageAtTermPanel, *ageAtScanPanel, *nuchalFiguresPanel,
+        *signsPanel, *afterMorphologyScanPanel;
+    QLabel *ageRiskAtTerm, *ageRiskAtScan, *gestationalAge, *nuchalMedian, *nuchalMultipleOfMedian,
+        *relativeRisk, *likelihoodRatio, *nuchalRiskAtTerm, *nuchalRiskAtScan, *serumRiskAtTesting,
+        *serumRiskAtTerm, *integratedRiskAtTesting, *integratedRiskAtTerm, *riskAfterMorphologyScan,
+        *overallRiskN, *riskCoefficient, *selectedSignExplanation;
     // Results.
     // Pictures standing in for the results until there are some.
-    QLabel *ImgAge, *ImgCN, *ImgSero, *ImgInt, *ImgEchoMorph;
-    // The conduct: the risk judged (LblRisqueRetenu) and its band in words
-    // and colour (LblConduite), by the strategy of the practice options.
-    QGroupBox* Frame17;
-    QLabel *LblRisqueRetenu, *LblConduite;
-    QPushButton *CmdCalcule, *CmdEfface, *Command1;
+    QLabel *agePicture, *nuchalPicture, *serumPicture, *integratedPicture, *signsPicture;
+    // The conduct: the risk judged and its band in words and colour, by the
+    // strategy of the practice options.
+    QGroupBox* conductPanel;
+    QLabel *retainedRisk, *conductAdvice;
+    QPushButton *computeButton, *newPatientButton, *quitButton;
     QMenuBar* menuBar;
-    QAction *actionPrint, *actionLetterhead, *actionThreshold, *actionHelp, *actionAbout;
+    QAction *printAction, *letterheadAction, *thresholdAction, *helpAction, *aboutAction;
     void build();
     QWidget* buildInputs();
     QGroupBox* buildAgePanel();

@@ -42,37 +42,38 @@
 namespace tovimar {
 
 QGroupBox* T21RiskWindow::buildSignsPanel() {
-    List1 = named(new QListWidget, "List1", QStringLiteral("Signes échographiques"));
+    signList = named(new QListWidget, "List1", QStringLiteral("Signes échographiques"));
     for (const UltrasoundSign& sign : kUltrasoundSigns) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(sign.item), List1);
+        auto* item = new QListWidgetItem(QString::fromUtf8(sign.item), signList);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
     // Every sign shown, no more: the window keeps its room for the risks.
-    List1->setFixedHeight(List1->sizeHintForRow(0) * int(kSignCount) + 2 * List1->frameWidth() + 4);
-    LblCoef = resultText("LblCoef", QStringLiteral("Coefficient de risque"));
-    LblSignes = resultText("LblSignes", QStringLiteral("Explication du signe"));
-    LblSignes->setWordWrap(true);
-    ImgEchoMorph = pictureLabel("ImgEchoMorph", QStringLiteral("t21_scan"),
+    signList->setFixedHeight(signList->sizeHintForRow(0) * int(kSignCount) +
+                             2 * signList->frameWidth() + 4);
+    riskCoefficient = resultText("LblCoef", QStringLiteral("Coefficient de risque"));
+    selectedSignExplanation = resultText("LblSignes", QStringLiteral("Explication du signe"));
+    selectedSignExplanation->setWordWrap(true);
+    signsPicture = pictureLabel("ImgEchoMorph", QStringLiteral("t21_scan"),
                                 QStringLiteral("Cochez les signes vus à l'échographie"));
-    LblRiskEcho = resultLabel("LblRiskEcho",
-                              QStringLiteral("Risque intégré total après écho morpho, à terme"));
-    auto* label1 = new QLabel(QStringLiteral("Après Echo Morpho"));
-    label1->setObjectName(QStringLiteral("Label1"));
+    riskAfterMorphologyScan = resultLabel(
+        "LblRiskEcho", QStringLiteral("Risque intégré total après écho morpho, à terme"));
+    auto* afterScanCaption = new QLabel(QStringLiteral("Après Echo Morpho"));
+    afterScanCaption->setObjectName(QStringLiteral("Label1"));
     auto* total = new QHBoxLayout;
-    total->addWidget(label1);
-    total->addWidget(LblRiskEcho, 1);
-    Frame15 = frame(QStringLiteral("Risque Intégré Total"), total);
-    Frame15->setObjectName(QStringLiteral("Frame15"));
+    total->addWidget(afterScanCaption);
+    total->addWidget(riskAfterMorphologyScan, 1);
+    afterMorphologyScanPanel = frame(QStringLiteral("Risque Intégré Total"), total);
+    afterMorphologyScanPanel->setObjectName(QStringLiteral("Frame15"));
 
     auto* explanation = new QGridLayout;
-    explanation->addWidget(LblSignes, 0, 0);
-    explanation->addWidget(ImgEchoMorph, 0, 0);
+    explanation->addWidget(selectedSignExplanation, 0, 0);
+    explanation->addWidget(signsPicture, 0, 0);
 
     // The list and the age of its ratios on the left, what the ticked signs
     // make of the risk on its right.
     auto* signs = new QVBoxLayout;
-    signs->addWidget(List1);
+    signs->addWidget(signList);
     // The signs' likelihood ratios are those of 2001; later work revised them downward.
     QLabel* historical = caption(QStringLiteral("Rapports de 2001, nettement revus à la baisse "
                                                 "depuis (voir l'aide)"),
@@ -81,46 +82,45 @@ QGroupBox* T21RiskWindow::buildSignsPanel() {
     signs->addWidget(historical);
     signs->addStretch();
     auto* outcome = new QVBoxLayout;
-    outcome->addWidget(LblCoef);
+    outcome->addWidget(riskCoefficient);
     outcome->addLayout(explanation);
-    outcome->addWidget(Frame15);
+    outcome->addWidget(afterMorphologyScanPanel);
     outcome->addStretch();
     auto* content = new QHBoxLayout;
     content->addLayout(signs, 1);
     content->addLayout(outcome, 1);
-    Frame14 = frame(QStringLiteral("Risque Intégré après Echographie Morphologique (Avant 20 SA)"),
-                    content);
-    Frame14->setObjectName(QStringLiteral("Frame14"));
+    signsPanel = frame(
+        QStringLiteral("Risque Intégré après Echographie Morphologique (Avant 20 SA)"), content);
+    signsPanel->setObjectName(QStringLiteral("Frame14"));
 
-    connect(List1, &QListWidget::itemChanged, this, &T21RiskWindow::signTicked);
-    connect(List1, &QListWidget::currentRowChanged, this, &T21RiskWindow::signSelected);
-    connect(List1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { signSelected(List1->row(item)); });
-    return Frame14;
+    connect(signList, &QListWidget::itemChanged, this, &T21RiskWindow::signTicked);
+    connect(signList, &QListWidget::currentRowChanged, this, &T21RiskWindow::signSelected);
+    connect(signList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { signSelected(signList->row(item)); });
+    return signsPanel;
 }
 
 QGroupBox* T21RiskWindow::buildConductPanel() {
-    TxtRiskComb =
+    laboratoryCombinedRisk =
         lineEdit("TxtRiskComb", QStringLiteral("Risque combiné du laboratoire, N de 1/N"));
-    TxtRiskComb->setMaximumWidth(80);
-    typeFullStopAsComma(TxtRiskComb);
-    LblRisqueRetenu =
-        resultText("LblRisqueRetenu", QStringLiteral("Risque retenu pour la conduite"));
-    LblConduite = resultText("LblConduite", QStringLiteral("Conduite à tenir"));
-    LblConduite->setWordWrap(true);
-    LblConduite->setMargin(3);
+    laboratoryCombinedRisk->setMaximumWidth(80);
+    typeFullStopAsComma(laboratoryCombinedRisk);
+    retainedRisk = resultText("LblRisqueRetenu", QStringLiteral("Risque retenu pour la conduite"));
+    conductAdvice = resultText("LblConduite", QStringLiteral("Conduite à tenir"));
+    conductAdvice->setWordWrap(true);
+    conductAdvice->setMargin(3);
 
     auto* content = new QGridLayout;
-    content->addWidget(
-        caption(QStringLiteral("Risque combiné du la&boratoire (1er trimestre)"), TxtRiskComb), 0,
-        0);
-    content->addLayout(row({new QLabel(QStringLiteral("1/")), TxtRiskComb}), 0, 1);
-    content->addWidget(LblRisqueRetenu, 0, 2);
-    content->addWidget(LblConduite, 1, 0, 1, 3);
+    content->addWidget(caption(QStringLiteral("Risque combiné du la&boratoire (1er trimestre)"),
+                               laboratoryCombinedRisk),
+                       0, 0);
+    content->addLayout(row({new QLabel(QStringLiteral("1/")), laboratoryCombinedRisk}), 0, 1);
+    content->addWidget(retainedRisk, 0, 2);
+    content->addWidget(conductAdvice, 1, 0, 1, 3);
     content->setColumnStretch(2, 1);
-    Frame17 = frame(QStringLiteral("Conduite à tenir"), content);
-    Frame17->setObjectName(QStringLiteral("Frame17"));
-    return Frame17;
+    conductPanel = frame(QStringLiteral("Conduite à tenir"), content);
+    conductPanel->setObjectName(QStringLiteral("Frame17"));
+    return conductPanel;
 }
 
 void T21RiskWindow::showConduct() {
@@ -141,32 +141,32 @@ void T21RiskWindow::showConduct() {
         }
     }
     if (!band) {
-        LblRisqueRetenu->clear();
-        LblConduite->clear();
-        LblConduite->setPalette(QPalette());
-        LblConduite->setAutoFillBackground(false);
+        retainedRisk->clear();
+        conductAdvice->clear();
+        conductAdvice->setPalette(QPalette());
+        conductAdvice->setAutoFillBackground(false);
         return;
     }
-    LblRisqueRetenu->setText(risk ? (risk->fromLaboratory
-                                         ? QStringLiteral("Risque combiné du laboratoire : 1/")
-                                         : QStringLiteral("Risque retenu : 1/")) +
-                                        shown(t21NumberText(risk->n))
-                                  : QString());
-    LblConduite->setText(shown(conductSentence(*band, threshold)));
+    retainedRisk->setText(risk ? (risk->fromLaboratory
+                                      ? QStringLiteral("Risque combiné du laboratoire : 1/")
+                                      : QStringLiteral("Risque retenu : 1/")) +
+                                     shown(t21NumberText(risk->n))
+                               : QString());
+    conductAdvice->setText(shown(conductSentence(*band, threshold)));
     const ConductColours c = conductColours(*band);
-    colour(LblConduite, QColor::fromRgb(c.text), QColor::fromRgb(c.background));
+    colour(conductAdvice, QColor::fromRgb(c.text), QColor::fromRgb(c.background));
 }
 
 void T21RiskWindow::showSigns() {
     const std::optional<std::string> coefficient = coefficientText(screen_.state.markerCoefficient);
-    LblCoef->setText(coefficient ? shown(*coefficient) : QString());
-    LblCoef->setVisible(coefficient.has_value());
-    Frame15->setVisible(coefficient.has_value());
+    riskCoefficient->setText(coefficient ? shown(*coefficient) : QString());
+    riskCoefficient->setVisible(coefficient.has_value());
+    afterMorphologyScanPanel->setVisible(coefficient.has_value());
 }
 
 void T21RiskWindow::signTicked(QListWidgetItem* item) {
     // The factor of the sign whose box changed, whatever the current row.
-    const int index = List1->row(item);
+    const int index = signList->row(item);
     if (index < 0) return;
     screen_ = tickSign(screen_, static_cast<std::size_t>(index), item->checkState() == Qt::Checked);
     showResults();
@@ -176,9 +176,10 @@ void T21RiskWindow::signSelected(int row) {
     if (row < 0) return;
     const std::optional<std::string> text = signExplanation(static_cast<std::size_t>(row));
     if (!text) return;
-    LblSignes->setText(shown(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    LblSignes->show();
-    ImgEchoMorph->hide();
+    selectedSignExplanation->setText(
+        shown(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    selectedSignExplanation->show();
+    signsPicture->hide();
 }
 
 } // namespace tovimar
