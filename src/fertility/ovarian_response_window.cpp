@@ -73,53 +73,54 @@ QLabel* fixedStep(const QString& text, const QString& step) {
 
 OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form11", QStringLiteral("Score Réponse Ovarienne (Pr Parinaud)")) {
-    TxtAge = lineEdit("TxtAge", QStringLiteral("Age"));
-    TxtPds = lineEdit("TxtPds", QStringLiteral("Poids en kilos"));
-    TxtTaille = lineEdit("TxtTaille", QStringLiteral("Taille en centimètres"));
-    TxtFSH = lineEdit("TxtFSH", QStringLiteral("FSH"));
-    TxtLh = lineEdit("TxtLh", QStringLiteral("LH"));
-    for (QLineEdit* f : {TxtAge, TxtPds, TxtTaille})
+    ageField = lineEdit("TxtAge", QStringLiteral("Age"));
+    weightField = lineEdit("TxtPds", QStringLiteral("Poids en kilos"));
+    heightField = lineEdit("TxtTaille", QStringLiteral("Taille en centimètres"));
+    fshField = lineEdit("TxtFSH", QStringLiteral("FSH"));
+    lhField = lineEdit("TxtLh", QStringLiteral("LH"));
+    for (QLineEdit* f : {ageField, weightField, heightField})
         acceptDigitsOnly(f);
-    for (QLineEdit* f : {TxtFSH, TxtLh})
+    for (QLineEdit* f : {fshField, lhField})
         acceptDecimal(f);
-    for (QLineEdit* f : {TxtAge, TxtPds, TxtTaille, TxtFSH, TxtLh})
+    for (QLineEdit* f : {ageField, weightField, heightField, fshField, lhField})
         f->setMaximumWidth(80);
 
-    LblBmi = resultLabel("LblBmi", QStringLiteral("BMI"));
-    LblLhFsh = resultLabel("LblLhFsh", QStringLiteral("LH/FSH"));
-    AgeVals = hiddenField("AgeVals");
-    BmiVals = hiddenField("BmiVals");
-    FshVals = hiddenField("FshVals");
-    LhFshVals = hiddenField("LhFshVals");
-    LblRo = resultLabel("LblRo", QStringLiteral("Score"));
-    LblRepond = resultLabel("LblRepond", QStringLiteral("Réponse"));
-    LblDemar = resultLabel("LblDemar", QStringLiteral("Conseil"));
-    LblDemar->setWordWrap(true);
-    for (QLabel* l : {LblBmi, LblLhFsh, LblRo})
+    bmiLabel = resultLabel("LblBmi", QStringLiteral("BMI"));
+    lhFshLabel = resultLabel("LblLhFsh", QStringLiteral("LH/FSH"));
+    agePoints = hiddenField("AgeVals");
+    bmiPoints = hiddenField("BmiVals");
+    fshPoints = hiddenField("FshVals");
+    lhFshPoints = hiddenField("LhFshVals");
+    totalScore = resultLabel("LblRo", QStringLiteral("Score"));
+    responseClass = resultLabel("LblRepond", QStringLiteral("Réponse"));
+    advice = resultLabel("LblDemar", QStringLiteral("Conseil"));
+    advice->setWordWrap(true);
+    for (QLabel* l : {bmiLabel, lhFshLabel, totalScore})
         l->setMinimumWidth(70);
 
-    LblStimAgo = resultText("LblStimAgo", QStringLiteral("Début stimulation, protocole agoniste"),
-                            QString::fromUtf8(kInitialAgonistDose));
-    LblStimAnta =
+    agonistStartDose =
+        resultText("LblStimAgo", QStringLiteral("Début stimulation, protocole agoniste"),
+                   QString::fromUtf8(kInitialAgonistDose));
+    antagonistStartDose =
         resultText("LblStimAnta", QStringLiteral("Début stimulation, protocole antagoniste"),
                    QString::fromUtf8(kInitialAntagonistDose));
-    Frame4 = protocolPanel(
+    agonistPanel = protocolPanel(
         QStringLiteral("Protocole AGONISTE Long"), "#008000",
         {{QStringLiteral("Blocage"),
           fixedStep(QStringLiteral("Decapeptyl 0,1 mg à partir de J1"), QStringLiteral("Blocage"))},
          {QStringLiteral("Contrôle blocage"),
           fixedStep(QStringLiteral("J14"), QStringLiteral("Contrôle blocage"))},
-         {QStringLiteral("Début stimulation"), LblStimAgo},
+         {QStringLiteral("Début stimulation"), agonistStartDose},
          {QStringLiteral("1er Monitorage (Echo + E2)"),
           fixedStep(QStringLiteral("A J8 de la stimulation"),
                     QStringLiteral("1er Monitorage (Echo + E2)"))},
          {QStringLiteral("Déclenchement si :"),
           fixedStep(QStringLiteral("Follicule >= 15 mm E2 < 3000 Endomètre>= 10 mm"),
                     QStringLiteral("Déclenchement si"))}});
-    Frame4->setObjectName(QStringLiteral("Frame4"));
-    Frame3 =
+    agonistPanel->setObjectName(QStringLiteral("Frame4"));
+    antagonistPanel =
         protocolPanel(QStringLiteral("Protocole ANTAGONISTE"), "#000080",
-                      {{QStringLiteral("Début stimulation"), LblStimAnta},
+                      {{QStringLiteral("Début stimulation"), antagonistStartDose},
                        {QStringLiteral("1er Monitorage (Echo + E2)"),
                         fixedStep(QStringLiteral("A J7 de la stimulation"),
                                   QStringLiteral("1er Monitorage (Echo + E2)"))},
@@ -129,14 +130,14 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
                        {QStringLiteral("Déclenchement si :"),
                         fixedStep(QStringLiteral("Follicule >= 18 mm E2 < 3000 Endomètre>= 10 mm"),
                                   QStringLiteral("Déclenchement si"))}});
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    Frame4->hide();
-    Frame3->hide();
+    antagonistPanel->setObjectName(QStringLiteral("Frame3"));
+    agonistPanel->hide();
+    antagonistPanel->hide();
 
-    BtnCalcule = button("BtnCalcule", QStringLiteral("&Calcule"));
-    BtnEfface = button("BtnEfface", QStringLiteral("&Efface"));
-    BtnFermer = button("BtnFermer", QStringLiteral("&Fermer"));
-    BtnCalcule->setDefault(true);
+    computeButton = button("BtnCalcule", QStringLiteral("&Calcule"));
+    clearButton = button("BtnEfface", QStringLiteral("&Efface"));
+    closeButton = button("BtnFermer", QStringLiteral("&Fermer"));
+    computeButton->setDefault(true);
 
     // Inputs on the left, the derived values beside them.
     auto* inputs = new QGridLayout;
@@ -144,28 +145,28 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
         inputs->addWidget(caption(text, field), r, 0);
         inputs->addWidget(field, r, 1);
     };
-    addInput(0, QStringLiteral("&Age"), TxtAge);
-    addInput(1, QStringLiteral("&Pds (Kg)"), TxtPds);
-    addInput(2, QStringLiteral("&Taille (cm)"), TxtTaille);
-    addInput(3, QStringLiteral("F&SH"), TxtFSH);
-    addInput(4, QStringLiteral("&LH"), TxtLh);
+    addInput(0, QStringLiteral("&Age"), ageField);
+    addInput(1, QStringLiteral("&Pds (Kg)"), weightField);
+    addInput(2, QStringLiteral("&Taille (cm)"), heightField);
+    addInput(3, QStringLiteral("F&SH"), fshField);
+    addInput(4, QStringLiteral("&LH"), lhField);
     inputs->addWidget(new QLabel(QStringLiteral("BMI")), 1, 2);
-    inputs->addWidget(LblBmi, 1, 3);
+    inputs->addWidget(bmiLabel, 1, 3);
     inputs->addWidget(new QLabel(QStringLiteral("LH/FSH")), 4, 2);
-    inputs->addWidget(LblLhFsh, 4, 3);
+    inputs->addWidget(lhFshLabel, 4, 3);
     inputs->setColumnStretch(4, 1);
 
     auto* verdict = new QGridLayout;
     verdict->addWidget(new QLabel(QStringLiteral("Score")), 0, 0);
-    verdict->addWidget(LblRo, 0, 1);
-    verdict->addWidget(LblRepond, 0, 2);
-    verdict->addWidget(LblDemar, 1, 0, 1, 3);
+    verdict->addWidget(totalScore, 0, 1);
+    verdict->addWidget(responseClass, 0, 2);
+    verdict->addWidget(advice, 1, 0, 1, 3);
     verdict->setColumnStretch(2, 1);
 
     // One protocol under the other: side by side they are wider than a small screen.
     auto* panels = new QVBoxLayout;
-    panels->addWidget(Frame4);
-    panels->addWidget(Frame3);
+    panels->addWidget(agonistPanel);
+    panels->addWidget(antagonistPanel);
 
     auto* menu = new QMenuBar(this);
     addHelpEntry(menu, "Aide", QStringLiteral("Aide"), kHelpTopic);
@@ -183,63 +184,64 @@ OvarianResponseWindow::OvarianResponseWindow(WindowRegistry& windows)
     layout->addLayout(inputs);
     layout->addLayout(verdict);
     layout->addLayout(panels);
-    layout->addLayout(row({BtnCalcule, BtnEfface, BtnFermer}));
-    for (QLineEdit* f : {AgeVals, BmiVals, FshVals, LhFshVals})
+    layout->addLayout(row({computeButton, clearButton, closeButton}));
+    for (QLineEdit* f : {agePoints, bmiPoints, fshPoints, lhFshPoints})
         f->setParent(this);
 
-    setReadingOrder({TxtAge, TxtPds, TxtTaille, TxtFSH, TxtLh, BtnCalcule, BtnEfface, BtnFermer});
-    setEscapeButton(BtnFermer);
+    setReadingOrder({ageField, weightField, heightField, fshField, lhField, computeButton,
+                     clearButton, closeButton});
+    setEscapeButton(closeButton);
 
-    connect(TxtPds, &QLineEdit::textChanged, this, &OvarianResponseWindow::showBmi);
-    connect(TxtTaille, &QLineEdit::textChanged, this, &OvarianResponseWindow::showBmi);
-    connect(TxtFSH, &QLineEdit::textChanged, this, &OvarianResponseWindow::showLhFsh);
-    connect(TxtLh, &QLineEdit::textChanged, this, &OvarianResponseWindow::showLhFsh);
-    for (QLineEdit* input : {TxtAge, TxtPds, TxtTaille, TxtFSH, TxtLh})
+    connect(weightField, &QLineEdit::textChanged, this, &OvarianResponseWindow::showBmi);
+    connect(heightField, &QLineEdit::textChanged, this, &OvarianResponseWindow::showBmi);
+    connect(fshField, &QLineEdit::textChanged, this, &OvarianResponseWindow::showLhFsh);
+    connect(lhField, &QLineEdit::textChanged, this, &OvarianResponseWindow::showLhFsh);
+    for (QLineEdit* input : {ageField, weightField, heightField, fshField, lhField})
         connect(input, &QLineEdit::textChanged, this, &OvarianResponseWindow::forgetScore);
-    connect(BtnCalcule, &QPushButton::clicked, this, &OvarianResponseWindow::calcule);
-    connect(BtnEfface, &QPushButton::clicked, this, &OvarianResponseWindow::efface);
-    connect(BtnFermer, &QPushButton::clicked, this, &QWidget::close);
+    connect(computeButton, &QPushButton::clicked, this, &OvarianResponseWindow::compute);
+    connect(clearButton, &QPushButton::clicked, this, &OvarianResponseWindow::clear);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     // The age of the patient of the consultation, unless another is typed here.
-    followPatient(TxtAge, this->windows().patient(), PatientField::Age, platform().clock.today());
+    followPatient(ageField, this->windows().patient(), PatientField::Age, platform().clock.today());
     placeOnScreen();
 }
 
 void OvarianResponseWindow::showBmi() {
-    const auto weight = numberIn(TxtPds);
-    const auto height = numberIn(TxtTaille);
-    LblBmi->setText(weight && height ? shown(IMC(*weight, *height)) : QString());
+    const auto weight = numberIn(weightField);
+    const auto height = numberIn(heightField);
+    bmiLabel->setText(weight && height ? shown(IMC(*weight, *height)) : QString());
 }
 
 void OvarianResponseWindow::showLhFsh() {
-    const auto lh = numberIn(TxtLh);
-    const auto fsh = numberIn(TxtFSH);
-    LblLhFsh->setText(lh && fsh ? shown(RAPPORT_LH_FSH(*lh, *fsh)) : QString());
+    const auto lh = numberIn(lhField);
+    const auto fsh = numberIn(fshField);
+    lhFshLabel->setText(lh && fsh ? shown(RAPPORT_LH_FSH(*lh, *fsh)) : QString());
 }
 
 // The score is computed on "Calcule": an input changed since empties it, so
 // that it never stands beside values it was not computed from.
 void OvarianResponseWindow::forgetScore() {
-    for (QLineEdit* f : {AgeVals, BmiVals, FshVals, LhFshVals})
+    for (QLineEdit* f : {agePoints, bmiPoints, fshPoints, lhFshPoints})
         f->clear();
-    for (QLabel* l : {LblRo, LblDemar, LblRepond})
+    for (QLabel* l : {totalScore, advice, responseClass})
         l->clear();
     // The doses go back to what a window just opened shows (a hidden panel's
     // dose is not rewritten by a score that does not show it).
-    LblStimAgo->setText(QString::fromUtf8(kInitialAgonistDose));
-    LblStimAnta->setText(QString::fromUtf8(kInitialAntagonistDose));
-    Frame4->hide();
-    Frame3->hide();
+    agonistStartDose->setText(QString::fromUtf8(kInitialAgonistDose));
+    antagonistStartDose->setText(QString::fromUtf8(kInitialAntagonistDose));
+    agonistPanel->hide();
+    antagonistPanel->hide();
 }
 
-void OvarianResponseWindow::calcule() {
+void OvarianResponseWindow::compute() {
     forgetScore();
-    const auto age = numberIn(TxtAge);
-    const auto bmi = numberIn(LblBmi);
-    const auto ratio = numberIn(LblLhFsh);
-    const auto fsh = numberIn(TxtFSH);
+    const auto age = numberIn(ageField);
+    const auto bmi = numberIn(bmiLabel);
+    const auto ratio = numberIn(lhFshLabel);
+    const auto fsh = numberIn(fshField);
     if (!age || !bmi || !ratio || !fsh) {
         // A weight or height outside its limits is named with them; else what is missing.
-        const auto weight = numberIn(TxtPds), height = numberIn(TxtTaille);
+        const auto weight = numberIn(weightField), height = numberIn(heightField);
         const std::string refusal = weight && height ? bmiRefusal(*weight, *height) : std::string();
         platform().messages.inform(
             !refusal.empty()
@@ -254,26 +256,26 @@ void OvarianResponseWindow::calcule() {
         return;
     }
     const OvarianResponseVerdict v = SCORE_RO(*age, *bmi, *ratio, *fsh);
-    AgeVals->setText(QString::number(v.points.age));
-    BmiVals->setText(QString::number(v.points.bmi));
-    FshVals->setText(QString::number(v.points.fsh));
-    LhFshVals->setText(QString::number(v.points.lhFsh));
-    LblRo->setText(QString::number(v.total));
-    Frame4->setVisible(v.agonistPanelShown);
-    Frame3->setVisible(v.antagonistPanelShown);
-    LblRepond->setText(QString::fromStdString(v.responseClass));
-    LblDemar->setText(QString::fromStdString(v.advice));
-    LblStimAgo->setText(QString::fromStdString(v.agonistDose));
-    if (v.antagonistDose) LblStimAnta->setText(QString::fromStdString(*v.antagonistDose));
+    agePoints->setText(QString::number(v.points.age));
+    bmiPoints->setText(QString::number(v.points.bmi));
+    fshPoints->setText(QString::number(v.points.fsh));
+    lhFshPoints->setText(QString::number(v.points.lhFsh));
+    totalScore->setText(QString::number(v.total));
+    agonistPanel->setVisible(v.agonistPanelShown);
+    antagonistPanel->setVisible(v.antagonistPanelShown);
+    responseClass->setText(QString::fromStdString(v.responseClass));
+    advice->setText(QString::fromStdString(v.advice));
+    agonistStartDose->setText(QString::fromStdString(v.agonistDose));
+    if (v.antagonistDose) antagonistStartDose->setText(QString::fromStdString(*v.antagonistDose));
 }
 
-void OvarianResponseWindow::efface() {
+void OvarianResponseWindow::clear() {
     forgetScore();
-    for (QLabel* l : {LblBmi, LblLhFsh})
+    for (QLabel* l : {bmiLabel, lhFshLabel})
         l->clear();
-    for (QLineEdit* f : {TxtAge, TxtTaille, TxtPds, TxtFSH, TxtLh})
+    for (QLineEdit* f : {ageField, heightField, weightField, fshField, lhField})
         f->clear();
-    TxtAge->setFocus();
+    ageField->setFocus();
 }
 
 // "Copier les résultats": the data as typed, the BMI and LH/FSH, the score,
@@ -281,11 +283,11 @@ void OvarianResponseWindow::efface() {
 ResultsText OvarianResponseWindow::resultsText() const {
     ResultsText t;
     t.title = windowTitle();
-    t.inputsOf({TxtAge, TxtPds, TxtTaille, TxtFSH, TxtLh});
-    t.resultsOf({LblBmi, LblLhFsh});
-    t.result(LblRo, {}, QStringLiteral("Pr Parinaud"));
-    t.resultsOf({LblRepond, LblDemar});
-    for (const QGroupBox* panel : {Frame4, Frame3})
+    t.inputsOf({ageField, weightField, heightField, fshField, lhField});
+    t.resultsOf({bmiLabel, lhFshLabel});
+    t.result(totalScore, {}, QStringLiteral("Pr Parinaud"));
+    t.resultsOf({responseClass, advice});
+    for (const QGroupBox* panel : {agonistPanel, antagonistPanel})
         for (const QLabel* step : panel->findChildren<QLabel*>())
             if (!captionOf(step).isEmpty() && step->property("tovimarResultCaption").isValid())
                 // "Début stimulation, protocole agoniste": the panel names the protocol.

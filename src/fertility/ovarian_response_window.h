@@ -22,33 +22,33 @@ class OvarianResponseWindow : public ToolWindow {
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    QLineEdit* TxtAge;
-    QLineEdit* TxtPds;
-    QLineEdit* TxtTaille;
-    QLineEdit* TxtFSH;
-    QLineEdit* TxtLh;
-    QLabel* LblBmi;
-    QLabel* LblLhFsh;
+    QLineEdit* ageField;
+    QLineEdit* weightField;
+    QLineEdit* heightField;
+    QLineEdit* fshField;
+    QLineEdit* lhField;
+    QLabel* bmiLabel;
+    QLabel* lhFshLabel;
     // The criterion points, kept out of sight.
-    QLineEdit* AgeVals;
-    QLineEdit* BmiVals;
-    QLineEdit* FshVals;
-    QLineEdit* LhFshVals;
-    QLabel* LblRo;
-    QLabel* LblRepond;
-    QLabel* LblDemar;
-    QGroupBox* Frame4; // "Protocole AGONISTE Long"
-    QGroupBox* Frame3; // "Protocole ANTAGONISTE"
-    QLabel* LblStimAgo;
-    QLabel* LblStimAnta;
-    QPushButton* BtnCalcule;
-    QPushButton* BtnEfface;
-    QPushButton* BtnFermer;
+    QLineEdit* agePoints;
+    QLineEdit* bmiPoints;
+    QLineEdit* fshPoints;
+    QLineEdit* lhFshPoints;
+    QLabel* totalScore;
+    QLabel* responseClass;
+    QLabel* advice;
+    QGroupBox* agonistPanel;    // "Protocole AGONISTE Long"
+    QGroupBox* antagonistPanel; // "Protocole ANTAGONISTE"
+    QLabel* agonistStartDose;
+    QLabel* antagonistStartDose;
+    QPushButton* computeButton;
+    QPushButton* clearButton;
+    QPushButton* closeButton;
     void showBmi();
     void showLhFsh();
-    void calcule();
+    void compute();
     void forgetScore();
-    void efface();
+    void clear();
 };
 
 } // namespace tovimar

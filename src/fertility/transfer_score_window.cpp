@@ -50,49 +50,50 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     title->setFont(big);
 
     // The age.
-    TxtDateNaiss = lineEdit("TxtDateNaiss", QStringLiteral("Date de naissance"));
-    TxtDateNaiss->setPlaceholderText(QStringLiteral("JJ/MM/AAAA"));
-    TxtAge = lineEdit("TxtAge", QStringLiteral("Age"));
-    HScroll1 = scrollBar("HScroll1", QStringLiteral("Age, de 15 à 50 ans"), 15, 50, 30);
-    HScroll1->setPageStep(5);
-    LblScoreAge = scoreDigit("LblScoreAge", QStringLiteral("Score lié à l'âge"));
-    Label5 = resultText("Label5", QStringLiteral("Verdict de l'âge"));
+    dateOfBirth = lineEdit("TxtDateNaiss", QStringLiteral("Date de naissance"));
+    dateOfBirth->setPlaceholderText(QStringLiteral("JJ/MM/AAAA"));
+    ageField = lineEdit("TxtAge", QStringLiteral("Age"));
+    ageSlider = scrollBar("HScroll1", QStringLiteral("Age, de 15 à 50 ans"), 15, 50, 30);
+    ageSlider->setPageStep(5);
+    ageScoreLabel = scoreDigit("LblScoreAge", QStringLiteral("Score lié à l'âge"));
+    ageVerdict = resultText("Label5", QStringLiteral("Verdict de l'âge"));
     auto* ageGrid = new QGridLayout;
-    ageGrid->addWidget(caption(QStringLiteral("&Date de naissance"), TxtDateNaiss), 0, 0);
-    ageGrid->addWidget(TxtDateNaiss, 0, 1);
-    ageGrid->addWidget(caption(QStringLiteral("A&ge"), TxtAge), 1, 0);
-    ageGrid->addWidget(TxtAge, 1, 1);
-    ageGrid->addWidget(HScroll1, 1, 2);
+    ageGrid->addWidget(caption(QStringLiteral("&Date de naissance"), dateOfBirth), 0, 0);
+    ageGrid->addWidget(dateOfBirth, 0, 1);
+    ageGrid->addWidget(caption(QStringLiteral("A&ge"), ageField), 1, 0);
+    ageGrid->addWidget(ageField, 1, 1);
+    ageGrid->addWidget(ageSlider, 1, 2);
     ageGrid->addWidget(new QLabel(QStringLiteral("Score lié à l'âge")), 2, 0);
-    ageGrid->addWidget(LblScoreAge, 2, 1);
-    ageGrid->addWidget(Label5, 2, 2);
+    ageGrid->addWidget(ageScoreLabel, 2, 1);
+    ageGrid->addWidget(ageVerdict, 2, 2);
     ageGrid->setColumnStretch(2, 1);
 
     // The ovarian response.
-    TxtE2 = lineEdit("TxtE2", QStringLiteral("E2"));
-    HScroll2 = scrollBar("HScroll2", QStringLiteral("E2, de 100 à 10000"), 100, 10000, 1000);
-    TxtFSH = lineEdit("TxtFSH", QStringLiteral("FSH, nombre d'unités"));
-    HScroll3 = scrollBar("HScroll3", QStringLiteral("FSH, de 100 à 10000 unités"), 100, 10000, 100);
-    for (QScrollBar* bar : {HScroll2, HScroll3}) {
+    e2Field = lineEdit("TxtE2", QStringLiteral("E2"));
+    e2Slider = scrollBar("HScroll2", QStringLiteral("E2, de 100 à 10000"), 100, 10000, 1000);
+    fshField = lineEdit("TxtFSH", QStringLiteral("FSH, nombre d'unités"));
+    fshSlider =
+        scrollBar("HScroll3", QStringLiteral("FSH, de 100 à 10000 unités"), 100, 10000, 100);
+    for (QScrollBar* bar : {e2Slider, fshSlider}) {
         bar->setSingleStep(10);
         bar->setPageStep(100);
     }
-    LblScoreRep = scoreDigit("LblScoreRep", QStringLiteral("Score réponse ovarienne"));
-    Label11 = resultText("Label11", QStringLiteral("Verdict de la réponse ovarienne"));
+    responseScoreLabel = scoreDigit("LblScoreRep", QStringLiteral("Score réponse ovarienne"));
+    responseVerdict = resultText("Label11", QStringLiteral("Verdict de la réponse ovarienne"));
     auto* responseGrid = new QGridLayout;
-    responseGrid->addWidget(caption(QStringLiteral("&E2"), TxtE2), 0, 0);
-    responseGrid->addWidget(TxtE2, 0, 1);
-    responseGrid->addWidget(HScroll2, 0, 2);
-    responseGrid->addWidget(caption(QStringLiteral("&FSH"), TxtFSH), 1, 0);
-    responseGrid->addWidget(TxtFSH, 1, 1);
-    responseGrid->addWidget(HScroll3, 1, 2);
+    responseGrid->addWidget(caption(QStringLiteral("&E2"), e2Field), 0, 0);
+    responseGrid->addWidget(e2Field, 0, 1);
+    responseGrid->addWidget(e2Slider, 0, 2);
+    responseGrid->addWidget(caption(QStringLiteral("&FSH"), fshField), 1, 0);
+    responseGrid->addWidget(fshField, 1, 1);
+    responseGrid->addWidget(fshSlider, 1, 2);
     responseGrid->addWidget(new QLabel(QStringLiteral("Score")), 2, 0);
-    responseGrid->addWidget(LblScoreRep, 2, 1);
-    responseGrid->addWidget(Label11, 2, 2);
+    responseGrid->addWidget(responseScoreLabel, 2, 1);
+    responseGrid->addWidget(responseVerdict, 2, 2);
     responseGrid->setColumnStretch(2, 1);
-    for (QLineEdit* f : {TxtDateNaiss, TxtAge, TxtE2, TxtFSH})
+    for (QLineEdit* f : {dateOfBirth, ageField, e2Field, fshField})
         f->setMaximumWidth(100);
-    for (QScrollBar* bar : {HScroll1, HScroll2, HScroll3}) {
+    for (QScrollBar* bar : {ageSlider, e2Slider, fshSlider}) {
         bar->setMinimumWidth(160);
         bar->setFocusPolicy(Qt::StrongFocus);
         // Right and Page Up raise the value, as on any value bar.
@@ -100,35 +101,36 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     }
 
     // The embryos.
-    Opt4 = radioButton("Opt4", QStringLiteral("Au moins 1 E. de score &4"));
-    Opt3 = radioButton("Opt3", QStringLiteral("Au moins 1 E. de score &3"));
-    Opt1 = radioButton("Opt1", QStringLiteral("Aucun E. de score 4 ni 3"));
-    Opt4->setAccessibleName(QStringLiteral("Au moins 1 E. de score 4"));
-    Opt3->setAccessibleName(QStringLiteral("Au moins 1 E. de score 3"));
-    Opt1->setChecked(true);
-    LblScoreE = scoreDigit("LblScoreE", QStringLiteral("Score Embr."));
-    LblScoreE->setText(QStringLiteral("1"));
-    Label13 = resultText("Label13", QStringLiteral("Verdict embryonnaire"));
+    atLeastOneScore4Option = radioButton("Opt4", QStringLiteral("Au moins 1 E. de score &4"));
+    atLeastOneScore3Option = radioButton("Opt3", QStringLiteral("Au moins 1 E. de score &3"));
+    noScore4Nor3Option = radioButton("Opt1", QStringLiteral("Aucun E. de score 4 ni 3"));
+    atLeastOneScore4Option->setAccessibleName(QStringLiteral("Au moins 1 E. de score 4"));
+    atLeastOneScore3Option->setAccessibleName(QStringLiteral("Au moins 1 E. de score 3"));
+    noScore4Nor3Option->setChecked(true);
+    embryoScoreLabel = scoreDigit("LblScoreE", QStringLiteral("Score Embr."));
+    embryoScoreLabel->setText(QStringLiteral("1"));
+    embryoVerdict = resultText("Label13", QStringLiteral("Verdict embryonnaire"));
     auto* embryoGrid = new QGridLayout;
-    embryoGrid->addWidget(Opt4, 0, 0, 1, 3);
-    embryoGrid->addWidget(Opt3, 1, 0, 1, 3);
-    embryoGrid->addWidget(Opt1, 2, 0, 1, 3);
+    embryoGrid->addWidget(atLeastOneScore4Option, 0, 0, 1, 3);
+    embryoGrid->addWidget(atLeastOneScore3Option, 1, 0, 1, 3);
+    embryoGrid->addWidget(noScore4Nor3Option, 2, 0, 1, 3);
     embryoGrid->addWidget(new QLabel(QStringLiteral("Score Embr.")), 3, 0);
-    embryoGrid->addWidget(LblScoreE, 3, 1);
-    embryoGrid->addWidget(Label13, 3, 2);
+    embryoGrid->addWidget(embryoScoreLabel, 3, 1);
+    embryoGrid->addWidget(embryoVerdict, 3, 2);
     embryoGrid->setColumnStretch(2, 1);
 
     // The policy and the embryo pictures.
-    LblScoreT = scoreDigit("LblScoreT", QStringLiteral("Score de transfert"));
-    LblNbrE = scoreDigit("LblNbrE", QStringLiteral("Nbr. d'embryons pouvant être transfèrés"));
-    Label12 = resultText("Label12", QStringLiteral("Verdict du transfert"));
+    transferScoreLabel = scoreDigit("LblScoreT", QStringLiteral("Score de transfert"));
+    embryosToTransfer =
+        scoreDigit("LblNbrE", QStringLiteral("Nbr. d'embryons pouvant être transfèrés"));
+    transferVerdict = resultText("Label12", QStringLiteral("Verdict du transfert"));
     auto* policyGrid = new QGridLayout;
     policyGrid->addWidget(new QLabel(QStringLiteral("Score de transfert")), 0, 0);
-    policyGrid->addWidget(LblScoreT, 0, 1);
+    policyGrid->addWidget(transferScoreLabel, 0, 1);
     policyGrid->addWidget(new QLabel(QStringLiteral("Nbr. d'embryons  pouvant être transfèrés")), 1,
                           0);
-    policyGrid->addWidget(LblNbrE, 1, 1);
-    policyGrid->addWidget(Label12, 2, 0, 1, 2);
+    policyGrid->addWidget(embryosToTransfer, 1, 1);
+    policyGrid->addWidget(transferVerdict, 2, 0, 1, 2);
     // The policy above is the team's of its time; single-embryo transfer is today's rule.
     QLabel* historical = caption(QStringLiteral(
         "Score historique : le transfert d'un seul embryon est aujourd'hui la règle"));
@@ -137,25 +139,23 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     policyGrid->setColumnStretch(2, 1);
 
     auto* pictures = new QVBoxLayout;
-    QLabel** imageSlots[] = {&Image1, &Image2, &Image3, &Image4};
-    const char* names[] = {"Image1", "Image2", "Image3", "Image4"};
     for (int i = 0; i < 4; ++i) {
         auto* image = new QLabel;
-        image->setObjectName(QString::fromLatin1(names[i]));
+        image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         image->setPixmap(picture(QStringLiteral("embryo")));
         image->setAccessibleName(QStringLiteral("Embryon %1").arg(i + 1));
         image->setFixedSize(52, 52);
         image->setAlignment(Qt::AlignCenter);
         image->hide();
         pictures->addWidget(image);
-        *imageSlots[i] = image;
+        embryoPictures[i] = image;
     }
     pictures->addStretch();
 
-    BtnCalcule = button("BtnCalcule", QStringLiteral("&Calcule"));
-    BtnEfface = button("BtnEfface", QStringLiteral("Effa&ce"));
-    BtnQuitter = button("BtnQuitter", QStringLiteral("&Quitter"));
-    BtnCalcule->setDefault(true);
+    computeButton = button("BtnCalcule", QStringLiteral("&Calcule"));
+    clearButton = button("BtnEfface", QStringLiteral("Effa&ce"));
+    quitButton = button("BtnQuitter", QStringLiteral("&Quitter"));
+    computeButton->setDefault(true);
 
     auto* menu = new QMenuBar(this);
     addQuitEntry(menu, "Quitter", QStringLiteral("Quitter"));
@@ -177,31 +177,32 @@ TransferScoreWindow::TransferScoreWindow(WindowRegistry& windows)
     layout->setMenuBar(menu);
     layout->addWidget(title);
     layout->addLayout(columns);
-    layout->addLayout(row({BtnCalcule, BtnEfface, BtnQuitter}));
+    layout->addLayout(row({computeButton, clearButton, quitButton}));
 
-    setReadingOrder({TxtDateNaiss, TxtAge, HScroll1, TxtE2, HScroll2, TxtFSH, HScroll3, Opt4, Opt3,
-                     Opt1, BtnCalcule, BtnEfface, BtnQuitter});
-    setEscapeButton(BtnQuitter);
+    setReadingOrder({dateOfBirth, ageField, ageSlider, e2Field, e2Slider, fshField, fshSlider,
+                     atLeastOneScore4Option, atLeastOneScore3Option, noScore4Nor3Option,
+                     computeButton, clearButton, quitButton});
+    setEscapeButton(quitButton);
 
-    fillsField(HScroll1, TxtAge);
-    fillsField(HScroll2, TxtE2);
-    fillsField(HScroll3, TxtFSH);
-    connect(TxtDateNaiss, &QLineEdit::textChanged, this, &TransferScoreWindow::dateOfBirthChanged);
-    connect(TxtAge, &QLineEdit::textChanged, this, &TransferScoreWindow::ageChanged);
-    connect(TxtE2, &QLineEdit::textChanged, this, &TransferScoreWindow::responseChanged);
-    connect(TxtFSH, &QLineEdit::textChanged, this, &TransferScoreWindow::responseChanged);
-    for (QRadioButton* o : {Opt4, Opt3, Opt1})
+    fillsField(ageSlider, ageField);
+    fillsField(e2Slider, e2Field);
+    fillsField(fshSlider, fshField);
+    connect(dateOfBirth, &QLineEdit::textChanged, this, &TransferScoreWindow::dateOfBirthChanged);
+    connect(ageField, &QLineEdit::textChanged, this, &TransferScoreWindow::ageChanged);
+    connect(e2Field, &QLineEdit::textChanged, this, &TransferScoreWindow::responseChanged);
+    connect(fshField, &QLineEdit::textChanged, this, &TransferScoreWindow::responseChanged);
+    for (QRadioButton* o : {atLeastOneScore4Option, atLeastOneScore3Option, noScore4Nor3Option})
         connect(o, &QRadioButton::toggled, this, [this](bool on) {
             if (on) embryoChosen();
         });
-    connect(BtnCalcule, &QPushButton::clicked, this, &TransferScoreWindow::calcule);
-    connect(BtnEfface, &QPushButton::clicked, this, &TransferScoreWindow::efface);
-    connect(BtnQuitter, &QPushButton::clicked, this, &QWidget::close);
+    connect(computeButton, &QPushButton::clicked, this, &TransferScoreWindow::compute);
+    connect(clearButton, &QPushButton::clicked, this, &TransferScoreWindow::clear);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(about, &QAction::triggered, this, [this] { showCompanion<TransferMethodWindow>(); });
     // The verdict of the option chosen is shown from the start, as after any choice.
     embryoChosen();
     // The date of birth of the patient of the consultation, unless another is typed here.
-    followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
+    followPatient(dateOfBirth, this->windows().patient(), PatientField::BirthDate,
                   platform().clock.today());
     placeOnScreen();
 }
@@ -212,69 +213,69 @@ void TransferScoreWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TransferScoreWindow::dateOfBirthChanged() {
-    const auto birth = dateIn(TxtDateNaiss);
+    const auto birth = dateIn(dateOfBirth);
     if (!birth) return;
-    TxtAge->setText(QString::number(transferAgeFromBirth(*birth, platform().clock.today())));
+    ageField->setText(QString::number(transferAgeFromBirth(*birth, platform().clock.today())));
 }
 
 void TransferScoreWindow::ageChanged() {
     forgetTransferScore();
-    const auto age = numberIn(TxtAge);
+    const auto age = numberIn(ageField);
     if (!age || !limitRefusal(kFertilityAgeLimit, *age).empty()) {
         // No score stays beside an age that gives none (no number, or none a woman can have).
         ageScore_.reset();
-        LblScoreAge->clear();
-        Label5->clear();
+        ageScoreLabel->clear();
+        ageVerdict->clear();
         return;
     }
     const CriterionScore s = transferAgeScore(*age);
     ageScore_ = s.score;
-    LblScoreAge->setText(QString::number(s.score));
-    Label5->setText(QString::fromStdString(s.verdict));
+    ageScoreLabel->setText(QString::number(s.score));
+    ageVerdict->setText(QString::fromStdString(s.verdict));
 }
 
 void TransferScoreWindow::responseChanged() {
     forgetTransferScore();
-    const auto e2 = numberIn(TxtE2);
-    const auto fsh = numberIn(TxtFSH);
+    const auto e2 = numberIn(e2Field);
+    const auto fsh = numberIn(fshField);
     const auto ratio = e2 && fsh ? ovarianResponseRatio(*e2, *fsh) : std::nullopt;
     if (!ratio) {
         // A field emptied, garbled or holding no FSH units gives no score.
         responseScore_.reset();
-        LblScoreRep->clear();
-        Label11->clear();
+        responseScoreLabel->clear();
+        responseVerdict->clear();
         return;
     }
     const CriterionScore s = ovarianResponseScore(*ratio);
     responseScore_ = s.score;
-    LblScoreRep->setText(QString::number(s.score));
-    Label11->setText(QString::fromStdString(s.verdict));
+    responseScoreLabel->setText(QString::number(s.score));
+    responseVerdict->setText(QString::fromStdString(s.verdict));
 }
 
 // The transfer score is computed on "Calcule": a criterion changed since
 // empties it, so that it never stands beside criteria it was not computed from.
 void TransferScoreWindow::forgetTransferScore() {
-    LblScoreT->clear();
-    LblNbrE->clear();
-    Label12->clear();
-    for (QLabel* image : {Image1, Image2, Image3, Image4})
+    transferScoreLabel->clear();
+    embryosToTransfer->clear();
+    transferVerdict->clear();
+    for (QLabel* image : embryoPictures)
         image->hide();
 }
 
 void TransferScoreWindow::embryoChosen() {
-    const EmbryoQuality q = Opt4->isChecked()   ? EmbryoQuality::AtLeastOneScore4
-                            : Opt3->isChecked() ? EmbryoQuality::AtLeastOneScore3
-                                                : EmbryoQuality::NoScore4Nor3;
+    const EmbryoQuality q = atLeastOneScore4Option->isChecked()   ? EmbryoQuality::AtLeastOneScore4
+                            : atLeastOneScore3Option->isChecked() ? EmbryoQuality::AtLeastOneScore3
+                                                                  : EmbryoQuality::NoScore4Nor3;
     const CriterionScore s = embryoQualityScore(q);
     forgetTransferScore();
     embryoScore_ = s.score;
-    LblScoreE->setText(QString::number(s.score));
-    Label13->setText(QString::fromStdString(s.verdict));
+    embryoScoreLabel->setText(QString::number(s.score));
+    embryoVerdict->setText(QString::fromStdString(s.verdict));
 }
 
-void TransferScoreWindow::calcule() {
+void TransferScoreWindow::compute() {
     forgetTransferScore();
-    const auto age = numberIn(TxtAge);
+    const auto age = numberIn(ageField);
     if (const std::string refusal = age ? limitRefusal(kFertilityAgeLimit, *age) : std::string();
         !refusal.empty()) {
         platform().messages.inform(QString::fromStdString(refusal));
@@ -288,56 +289,56 @@ void TransferScoreWindow::calcule() {
     }
     const int total = *ageScore_ + *responseScore_ + embryoScore_;
     const TransferPolicy policy = transferPolicy(total);
-    LblScoreT->setText(QString::number(total));
-    LblNbrE->setText(QString::number(policy.embryos));
-    Label12->setText(QString::fromStdString(policy.verdict));
+    transferScoreLabel->setText(QString::number(total));
+    embryosToTransfer->setText(QString::number(policy.embryos));
+    transferVerdict->setText(QString::fromStdString(policy.verdict));
     int shown = 0;
-    for (QLabel* image : {Image1, Image2, Image3, Image4})
+    for (QLabel* image : embryoPictures)
         image->setVisible(shown++ < policy.embryos);
 }
 
-void TransferScoreWindow::efface() {
-    for (QLineEdit* f : {TxtDateNaiss, TxtAge, TxtE2, TxtFSH})
+void TransferScoreWindow::clear() {
+    for (QLineEdit* f : {dateOfBirth, ageField, e2Field, fshField})
         f->clear();
-    LblScoreAge->clear();
-    LblScoreRep->clear();
+    ageScoreLabel->clear();
+    responseScoreLabel->clear();
     // Nothing entered before survives: the next score needs a fresh age and ratio.
     ageScore_.reset();
     responseScore_.reset();
-    Opt1->setChecked(true);
+    noScore4Nor3Option->setChecked(true);
     embryoScore_ = 1;
-    LblScoreE->setText(QStringLiteral("1"));
-    LblScoreT->clear();
-    LblNbrE->clear();
-    for (QLabel* image : {Image1, Image2, Image3, Image4})
+    embryoScoreLabel->setText(QStringLiteral("1"));
+    transferScoreLabel->clear();
+    embryosToTransfer->clear();
+    for (QLabel* image : embryoPictures)
         image->hide();
-    for (QLabel* l : {Label5, Label11, Label12})
+    for (QLabel* l : {ageVerdict, responseVerdict, transferVerdict})
         l->clear();
     embryoChosen(); // the first option and its verdict, as in a window just opened
-    TxtDateNaiss->setFocus();
+    dateOfBirth->setFocus();
 }
 
 TransferMethodWindow::TransferMethodWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form19", QStringLiteral("A propos")) {
-    Text1 = named(new QPlainTextEdit, "Text1",
-                  QStringLiteral("Méthode de calcul du score de transfert"));
-    Text1->setReadOnly(true);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    methodText = named(new QPlainTextEdit, "Text1",
+                       QStringLiteral("Méthode de calcul du score de transfert"));
+    methodText->setReadOnly(true);
+    methodText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    methodText->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The text keeps CR LF between its lines; the editor wants line feeds.
-    Text1->setPlainText(QString::fromStdString(transferMethodText())
-                            .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    QFont mono = Text1->font();
+    methodText->setPlainText(QString::fromStdString(transferMethodText())
+                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QFont mono = methodText->font();
     mono.setFamily(QStringLiteral("DejaVu Sans Mono"));
-    Text1->setFont(mono);
-    Text1->setMinimumSize(Text1->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 84,
-                          Text1->fontMetrics().height() * 20);
-    BtnFermer = button("BtnFermer", QStringLiteral("&Fermer"));
+    methodText->setFont(mono);
+    methodText->setMinimumSize(methodText->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 84,
+                               methodText->fontMetrics().height() * 20);
+    closeButton = button("BtnFermer", QStringLiteral("&Fermer"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Text1);
-    layout->addLayout(row({BtnFermer}));
-    setEscapeButton(BtnFermer);
-    connect(BtnFermer, &QPushButton::clicked, this, &QWidget::close);
+    layout->addWidget(methodText);
+    layout->addLayout(row({closeButton}));
+    setEscapeButton(closeButton);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     placeOnScreen();
 }
 
@@ -347,14 +348,16 @@ TransferMethodWindow::TransferMethodWindow(WindowRegistry& windows)
 ResultsText TransferScoreWindow::resultsText() const {
     ResultsText t;
     t.title = windowTitle();
-    t.inputsOf({TxtDateNaiss, TxtAge, TxtE2, TxtFSH});
-    t.choice(QStringLiteral("Embryons"), {Opt4, Opt3, Opt1});
-    if (shownText(LblScoreAge).isEmpty() && shownText(LblScoreRep).isEmpty() &&
-        shownText(LblScoreT).isEmpty())
+    t.inputsOf({dateOfBirth, ageField, e2Field, fshField});
+    t.choice(QStringLiteral("Embryons"),
+             {atLeastOneScore4Option, atLeastOneScore3Option, noScore4Nor3Option});
+    if (shownText(ageScoreLabel).isEmpty() && shownText(responseScoreLabel).isEmpty() &&
+        shownText(transferScoreLabel).isEmpty())
         return t;
-    t.resultsOf({LblScoreAge, Label5, LblScoreRep, Label11, LblScoreE, Label13});
-    t.result(LblScoreT, {}, QStringLiteral("CHU de La Grave, Pr J. Parrinaud"));
-    t.resultsOf({LblNbrE, Label12});
+    t.resultsOf({ageScoreLabel, ageVerdict, responseScoreLabel, responseVerdict, embryoScoreLabel,
+                 embryoVerdict});
+    t.result(transferScoreLabel, {}, QStringLiteral("CHU de La Grave, Pr J. Parrinaud"));
+    t.resultsOf({embryosToTransfer, transferVerdict});
     return t;
 }
 

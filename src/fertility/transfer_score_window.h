@@ -5,6 +5,7 @@
 // entered; "Calcule" adds them and gives the number of embryos to transfer.
 // Its method window (Form19) shows how the score is made.
 
+#include <array>
 #include <optional>
 
 #include "ui/results_text.h"
@@ -30,39 +31,37 @@ class TransferScoreWindow : public ToolWindow {
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    QLineEdit* TxtDateNaiss;
-    QLineEdit* TxtAge;
-    QScrollBar* HScroll1;
-    QLabel* LblScoreAge;
-    QLabel* Label5;
-    QLineEdit* TxtE2;
-    QScrollBar* HScroll2;
-    QLineEdit* TxtFSH;
-    QScrollBar* HScroll3;
-    QLabel* LblScoreRep;
-    QLabel* Label11;
-    QRadioButton* Opt4;
-    QRadioButton* Opt3;
-    QRadioButton* Opt1;
-    QLabel* LblScoreE;
-    QLabel* Label13;
-    QLabel* LblScoreT;
-    QLabel* LblNbrE;
-    QLabel* Label12;
-    QLabel* Image1;
-    QLabel* Image2;
-    QLabel* Image3;
-    QLabel* Image4;
-    QPushButton* BtnCalcule;
-    QPushButton* BtnEfface;
-    QPushButton* BtnQuitter;
+    QLineEdit* dateOfBirth;
+    QLineEdit* ageField;
+    QScrollBar* ageSlider;
+    QLabel* ageScoreLabel;
+    QLabel* ageVerdict;
+    QLineEdit* e2Field;
+    QScrollBar* e2Slider;
+    QLineEdit* fshField;
+    QScrollBar* fshSlider;
+    QLabel* responseScoreLabel;
+    QLabel* responseVerdict;
+    QRadioButton* atLeastOneScore4Option;
+    QRadioButton* atLeastOneScore3Option;
+    QRadioButton* noScore4Nor3Option;
+    QLabel* embryoScoreLabel;
+    QLabel* embryoVerdict;
+    QLabel* transferScoreLabel;
+    QLabel* embryosToTransfer;
+    QLabel* transferVerdict;
+    // One embryo picture for each embryo the policy allows (Image1 to Image4).
+    std::array<QLabel*, 4> embryoPictures{};
+    QPushButton* computeButton;
+    QPushButton* clearButton;
+    QPushButton* quitButton;
     void dateOfBirthChanged();
     void ageChanged();
     void responseChanged();
     void embryoChosen();
-    void calcule();
+    void compute();
     void forgetTransferScore();
-    void efface();
+    void clear();
 
     // What the criteria hold between "Calcule"s.
     std::optional<int> ageScore_;      // set while the age field gives a score
@@ -76,8 +75,8 @@ class TransferMethodWindow : public ToolWindow {
     explicit TransferMethodWindow(WindowRegistry& windows);
 
   private:
-    QPlainTextEdit* Text1;
-    QPushButton* BtnFermer;
+    QPlainTextEdit* methodText;
+    QPushButton* closeButton;
 };
 
 } // namespace tovimar

@@ -67,20 +67,22 @@ HormoneTherapyWindow::HormoneTherapyWindow(WindowRegistry& windows)
 void HormoneTherapyWindow::build() {
     auto* layout = new QVBoxLayout(this);
     QMenuBar* bar = addMenuBar(layout);
-    Quitter = addQuitEntry(bar, "Quitter", QStringLiteral("&Quitter"));
-    Aide = addHelpEntry(bar, "Aide", QStringLiteral("&Aide"), kHelpTopic);
+    quitAction = addQuitEntry(bar, "Quitter", QStringLiteral("&Quitter"));
+    helpAction = addHelpEntry(bar, "Aide", QStringLiteral("&Aide"), kHelpTopic);
 
     // The family of treatment.
-    OptTT_Regles = radioButton("OptTT_Regles", QStringLiteral("Traitement OP avec règles"));
-    OptTT_SsRegles = radioButton("OptTT_SsRegles", QStringLiteral("Traitement OP sans règles"));
-    OptTTT_Autres = radioButton("OptTTT_Autres", QStringLiteral("Traitement Autre (SERM)"));
+    withPeriodsOption = radioButton("OptTT_Regles", QStringLiteral("Traitement OP avec règles"));
+    withoutPeriodsOption =
+        radioButton("OptTT_SsRegles", QStringLiteral("Traitement OP sans règles"));
+    otherTreatmentOption = radioButton("OptTTT_Autres", QStringLiteral("Traitement Autre (SERM)"));
     auto* families = new QButtonGroup(this);
-    for (QRadioButton* option : {OptTT_Regles, OptTT_SsRegles, OptTTT_Autres})
+    for (QRadioButton* option : {withPeriodsOption, withoutPeriodsOption, otherTreatmentOption})
         families->addButton(option);
     auto* prescribed = new QGroupBox(QStringLiteral("TSH Prescrit"));
     prescribed->setObjectName(QStringLiteral("FrameTSH"));
     auto* prescribedLayout = new QVBoxLayout(prescribed);
-    prescribedLayout->addLayout(row({OptTT_Regles, OptTT_SsRegles, OptTTT_Autres}));
+    prescribedLayout->addLayout(
+        row({withPeriodsOption, withoutPeriodsOption, otherTreatmentOption}));
 
     // One panel per family with periods or without: the form, then the lists.
     auto formPanel = [this](const char* name, const QString& title, QRadioButton*& combined,
@@ -124,106 +126,133 @@ void HormoneTherapyWindow::build() {
         box->hide();
         return box;
     };
-    Frame13 = formPanel("Frame13", QStringLiteral("TTT avec règles"), OptSpe_Comb_R,
-                        "OptSpe_Comb_R", OptSpe_OEPg_R, "OptSpe_OEPg_R", CmbSpe_OEPg_R,
-                        "CmbSpe_OEPg_R", CmbSpe_OE_R, "CmbSpe_OE_R", CmbSpe_Pg_R, "CmbSpe_Pg_R");
-    Frame14 =
-        formPanel("Frame14", QStringLiteral("TTT sans règles"), OptSpe_Comb_SR, "OptSpe_Comb_SR",
-                  OptSpe_OEPg_SR, "OptSpe_OEPg_SR", CmbSpe_OEPg_SR, "CmbSpe_OEPg_SR", CmbSpe_OE_SR,
-                  "CmbSpe_OE_SR", CmbSpe_Pg_SR, "CmbSpe_Pg_SR");
-    CmbTTT_Autres = comboBox("CmbTTT_Autres", QStringLiteral("Traitement Autre (SERM)"));
-    CmbTTT_Autres->hide();
-    prescribedLayout->addWidget(Frame13);
-    prescribedLayout->addWidget(Frame14);
-    prescribedLayout->addWidget(CmbTTT_Autres);
+    withPeriodsPanel = formPanel(
+        "Frame13", QStringLiteral("TTT avec règles"), combinedWithPeriodsOption, "OptSpe_Comb_R",
+        separateWithPeriodsOption, "OptSpe_OEPg_R", combinedWithPeriods, "CmbSpe_OEPg_R",
+        oestrogenWithPeriods, "CmbSpe_OE_R", progestogenWithPeriods, "CmbSpe_Pg_R");
+    withoutPeriodsPanel =
+        formPanel("Frame14", QStringLiteral("TTT sans règles"), combinedWithoutPeriodsOption,
+                  "OptSpe_Comb_SR", separateWithoutPeriodsOption, "OptSpe_OEPg_SR",
+                  combinedWithoutPeriods, "CmbSpe_OEPg_SR", oestrogenWithoutPeriods, "CmbSpe_OE_SR",
+                  progestogenWithoutPeriods, "CmbSpe_Pg_SR");
+    otherTreatment = comboBox("CmbTTT_Autres", QStringLiteral("Traitement Autre (SERM)"));
+    otherTreatment->hide();
+    prescribedLayout->addWidget(withPeriodsPanel);
+    prescribedLayout->addWidget(withoutPeriodsPanel);
+    prescribedLayout->addWidget(otherTreatment);
     layout->addWidget(prescribed);
 
     // The speciality chosen.
-    Frame15 = namedFrame("Frame15", kOestrogenCaption, QStringLiteral("Oestrogène"));
-    auto* oestrogen = new QGridLayout(Frame15);
-    LblOE = detail(oestrogen, "LblOE", QStringLiteral("OESTROGENE"));
-    LblDosage = detail(oestrogen, "LblDosage", QStringLiteral("Dosage"));
-    LblVoie = detail(oestrogen, "LblVoie", QStringLiteral("Voie d'administration"));
-    LblLabo_Oe = detail(oestrogen, "LblLabo_Oe", QStringLiteral("Laboratoire"));
-    LblPoso_E = detail(oestrogen, "LblPoso_E", QStringLiteral("Posologie"));
-    tallEnoughFor(LblPoso_E, 7);
-    LblNote_Oe = detail(oestrogen, "LblNote_Oe", QStringLiteral("Remarque"));
+    oestrogenPanel = namedFrame("Frame15", kOestrogenCaption, QStringLiteral("Oestrogène"));
+    auto* oestrogen = new QGridLayout(oestrogenPanel);
+    oestrogenMolecule = detail(oestrogen, "LblOE", QStringLiteral("OESTROGENE"));
+    oestrogenDosage = detail(oestrogen, "LblDosage", QStringLiteral("Dosage"));
+    oestrogenRoute = detail(oestrogen, "LblVoie", QStringLiteral("Voie d'administration"));
+    oestrogenLab = detail(oestrogen, "LblLabo_Oe", QStringLiteral("Laboratoire"));
+    oestrogenPosology = detail(oestrogen, "LblPoso_E", QStringLiteral("Posologie"));
+    tallEnoughFor(oestrogenPosology, 7);
+    oestrogenNote = detail(oestrogen, "LblNote_Oe", QStringLiteral("Remarque"));
     oestrogen->setRowStretch(oestrogen->rowCount(), 1);
-    Frame16 = namedFrame("Frame16", QStringLiteral("Progestatif"), QStringLiteral("Progestatif"));
-    auto* progestogen = new QGridLayout(Frame16);
-    LblPg = detail(progestogen, "LblPg", QStringLiteral("PROGESTERONE"));
-    LblDosage_P = detail(progestogen, "LblDosage_P", QStringLiteral("Dosage"));
-    LblLabo_Pg = detail(progestogen, "LblLabo_Pg", QStringLiteral("Laboratoire"));
-    LblPoso_Pg = detail(progestogen, "LblPoso_Pg", QStringLiteral("Posologie"));
-    tallEnoughFor(LblPoso_Pg, 7);
-    LblNote_Pg = detail(progestogen, "LblNote_Pg", QStringLiteral("Remarque"));
+    progestogenPanel =
+        namedFrame("Frame16", QStringLiteral("Progestatif"), QStringLiteral("Progestatif"));
+    auto* progestogen = new QGridLayout(progestogenPanel);
+    progestogenMolecule = detail(progestogen, "LblPg", QStringLiteral("PROGESTERONE"));
+    progestogenDosage = detail(progestogen, "LblDosage_P", QStringLiteral("Dosage"));
+    progestogenLab = detail(progestogen, "LblLabo_Pg", QStringLiteral("Laboratoire"));
+    progestogenPosology = detail(progestogen, "LblPoso_Pg", QStringLiteral("Posologie"));
+    tallEnoughFor(progestogenPosology, 7);
+    progestogenNote = detail(progestogen, "LblNote_Pg", QStringLiteral("Remarque"));
     progestogen->setRowStretch(progestogen->rowCount(), 1);
-    Frame17 = namedFrame("Frame17", QString(), QStringLiteral("Traitement autre"));
-    auto* other = new QGridLayout(Frame17);
-    LblAutre = detail(other, "LblAutre", QStringLiteral("Molécule"));
-    LblLabo_Autre = detail(other, "LblLabo_Autre", QStringLiteral("Laboratoire"));
-    for (QGroupBox* box : {Frame15, Frame16, Frame17}) {
+    otherTreatmentPanel = namedFrame("Frame17", QString(), QStringLiteral("Traitement autre"));
+    auto* other = new QGridLayout(otherTreatmentPanel);
+    otherMolecule = detail(other, "LblAutre", QStringLiteral("Molécule"));
+    otherLab = detail(other, "LblLabo_Autre", QStringLiteral("Laboratoire"));
+    for (QGroupBox* box : {oestrogenPanel, progestogenPanel, otherTreatmentPanel}) {
         box->setMinimumWidth(420);
         box->hide();
     }
     auto* panels = new QHBoxLayout;
-    panels->addWidget(Frame15, 1);
-    panels->addWidget(Frame16, 1);
-    panels->addWidget(Frame17, 1);
+    panels->addWidget(oestrogenPanel, 1);
+    panels->addWidget(progestogenPanel, 1);
+    panels->addWidget(otherTreatmentPanel, 1);
     layout->addLayout(panels);
 
-    LblPoso = resultLabel("LblPoso", QStringLiteral("Posologie"));
-    LblPoso->setWordWrap(true);
-    tallEnoughFor(LblPoso, 3);
-    layout->addWidget(caption(QStringLiteral("Posologie"), LblPoso));
-    layout->addWidget(LblPoso);
+    posology = resultLabel("LblPoso", QStringLiteral("Posologie"));
+    posology->setWordWrap(true);
+    tallEnoughFor(posology, 3);
+    layout->addWidget(caption(QStringLiteral("Posologie"), posology));
+    layout->addWidget(posology);
 
-    Fermer = button("Fermer", QStringLiteral("&Fermer"));
+    closeButton = button("Fermer", QStringLiteral("&Fermer"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(Fermer);
+    buttons->addWidget(closeButton);
     layout->addLayout(buttons);
     layout->addStretch();
 
-    for (QRadioButton* option : {OptTT_Regles, OptTT_SsRegles, OptTTT_Autres})
+    for (QRadioButton* option : {withPeriodsOption, withoutPeriodsOption, otherTreatmentOption})
         connect(option, &QRadioButton::toggled, this, [this, option](bool on) {
             if (on) chooseFamily(option);
         });
-    for (QRadioButton* option : {OptSpe_Comb_R, OptSpe_OEPg_R, OptSpe_Comb_SR, OptSpe_OEPg_SR})
+    for (QRadioButton* option : {combinedWithPeriodsOption, separateWithPeriodsOption,
+                                 combinedWithoutPeriodsOption, separateWithoutPeriodsOption})
         connect(option, &QRadioButton::toggled, this, [this, option](bool on) {
             if (on) chooseForm(option);
         });
-    kindOf_ = {{CmbSpe_OEPg_R, TherapyKind::CombinedWithPeriods},
-               {CmbSpe_OEPg_SR, TherapyKind::CombinedWithoutPeriods},
-               {CmbSpe_OE_R, TherapyKind::Oestrogen},
-               {CmbSpe_OE_SR, TherapyKind::Oestrogen},
-               {CmbSpe_Pg_R, TherapyKind::Progestogen},
-               {CmbSpe_Pg_SR, TherapyKind::Progestogen},
-               {CmbTTT_Autres, TherapyKind::Other}};
+    kindOf_ = {{combinedWithPeriods, TherapyKind::CombinedWithPeriods},
+               {combinedWithoutPeriods, TherapyKind::CombinedWithoutPeriods},
+               {oestrogenWithPeriods, TherapyKind::Oestrogen},
+               {oestrogenWithoutPeriods, TherapyKind::Oestrogen},
+               {progestogenWithPeriods, TherapyKind::Progestogen},
+               {progestogenWithoutPeriods, TherapyKind::Progestogen},
+               {otherTreatment, TherapyKind::Other}};
     for (const auto& [list, kind] : kindOf_) {
         QComboBox* chosen = list;
         connect(chosen, &QComboBox::activated, this, [this, chosen] { chooseSpeciality(chosen); });
     }
-    connect(Fermer, &QPushButton::clicked, this, &QWidget::close);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
-    setReadingOrder({OptTT_Regles,   OptTT_SsRegles, OptTTT_Autres, OptSpe_Comb_R,  OptSpe_OEPg_R,
-                     CmbSpe_OEPg_R,  CmbSpe_OE_R,    CmbSpe_Pg_R,   OptSpe_Comb_SR, OptSpe_OEPg_SR,
-                     CmbSpe_OEPg_SR, CmbSpe_OE_SR,   CmbSpe_Pg_SR,  CmbTTT_Autres,  LblOE,
-                     LblDosage,      LblVoie,        LblLabo_Oe,    LblPoso_E,      LblNote_Oe,
-                     LblPg,          LblDosage_P,    LblLabo_Pg,    LblPoso_Pg,     LblNote_Pg,
-                     LblAutre,       LblLabo_Autre,  LblPoso,       Fermer});
-    setEscapeButton(Fermer);
+    setReadingOrder({withPeriodsOption,
+                     withoutPeriodsOption,
+                     otherTreatmentOption,
+                     combinedWithPeriodsOption,
+                     separateWithPeriodsOption,
+                     combinedWithPeriods,
+                     oestrogenWithPeriods,
+                     progestogenWithPeriods,
+                     combinedWithoutPeriodsOption,
+                     separateWithoutPeriodsOption,
+                     combinedWithoutPeriods,
+                     oestrogenWithoutPeriods,
+                     progestogenWithoutPeriods,
+                     otherTreatment,
+                     oestrogenMolecule,
+                     oestrogenDosage,
+                     oestrogenRoute,
+                     oestrogenLab,
+                     oestrogenPosology,
+                     oestrogenNote,
+                     progestogenMolecule,
+                     progestogenDosage,
+                     progestogenLab,
+                     progestogenPosology,
+                     progestogenNote,
+                     otherMolecule,
+                     otherLab,
+                     posology,
+                     closeButton});
+    setEscapeButton(closeButton);
     setMinimumWidth(900);
     placeOnScreen();
 }
 
 void HormoneTherapyWindow::fillLists() {
     const std::pair<TherapyKind, std::vector<QComboBox*>> lists[] = {
-        {TherapyKind::CombinedWithPeriods, {CmbSpe_OEPg_R}},
-        {TherapyKind::CombinedWithoutPeriods, {CmbSpe_OEPg_SR}},
-        {TherapyKind::Oestrogen, {CmbSpe_OE_R, CmbSpe_OE_SR}},
-        {TherapyKind::Progestogen, {CmbSpe_Pg_R, CmbSpe_Pg_SR}},
-        {TherapyKind::Other, {CmbTTT_Autres}}};
+        {TherapyKind::CombinedWithPeriods, {combinedWithPeriods}},
+        {TherapyKind::CombinedWithoutPeriods, {combinedWithoutPeriods}},
+        {TherapyKind::Oestrogen, {oestrogenWithPeriods, oestrogenWithoutPeriods}},
+        {TherapyKind::Progestogen, {progestogenWithPeriods, progestogenWithoutPeriods}},
+        {TherapyKind::Other, {otherTreatment}}};
     for (const auto& [kind, combos] : lists) {
         for (QComboBox* combo : combos)
             combo->clear();
@@ -247,8 +276,8 @@ void HormoneTherapyWindow::clear(std::initializer_list<QLabel*> labels) {
 }
 
 void HormoneTherapyWindow::resetCaptions() {
-    setPanelTitle(Frame15, kOestrogenCaption, kOestrogenCaption);
-    setPanelTitle(Frame16, kProgestogenCaption, kProgestogenCaption);
+    setPanelTitle(oestrogenPanel, kOestrogenCaption, kOestrogenCaption);
+    setPanelTitle(progestogenPanel, kProgestogenCaption, kProgestogenCaption);
 }
 
 // A screen reader hears the panel's part and the speciality it shows.
@@ -261,61 +290,65 @@ void HormoneTherapyWindow::setPanelTitle(QGroupBox* panel, const QString& part,
 // What a new family or form empties: the details, the lists' choices, the
 // captions and the posologies.
 void HormoneTherapyWindow::resetForNewChoice() {
-    clear({LblOE, LblDosage, LblVoie, LblLabo_Oe, LblPg, LblDosage_P, LblLabo_Pg, LblPoso,
-           LblNote_Oe, LblNote_Pg});
+    clear({oestrogenMolecule, oestrogenDosage, oestrogenRoute, oestrogenLab, progestogenMolecule,
+           progestogenDosage, progestogenLab, posology, oestrogenNote, progestogenNote});
     for (QComboBox* list :
-         {CmbSpe_OEPg_R, CmbSpe_OE_R, CmbSpe_Pg_R, CmbSpe_OEPg_SR, CmbSpe_OE_SR, CmbSpe_Pg_SR})
+         {combinedWithPeriods, oestrogenWithPeriods, progestogenWithPeriods, combinedWithoutPeriods,
+          oestrogenWithoutPeriods, progestogenWithoutPeriods})
         list->setCurrentIndex(-1);
     resetCaptions();
-    clear({LblPoso_E, LblPoso_Pg});
+    clear({oestrogenPosology, progestogenPosology});
 }
 
 void HormoneTherapyWindow::chooseFamily(QRadioButton* option) {
     // A new family shows what a fresh window shows for it: no speciality chosen, no detail
     // left from the family before, even in a panel this family hides.
     resetForNewChoice();
-    clear({LblAutre, LblLabo_Autre});
-    CmbTTT_Autres->setCurrentIndex(-1);
-    const bool withPeriods = option == OptTT_Regles;
-    const bool withoutPeriods = option == OptTT_SsRegles;
-    const bool other = option == OptTTT_Autres;
-    Frame13->setVisible(withPeriods);
-    Frame14->setVisible(withoutPeriods);
-    Frame15->setVisible(!other);
-    Frame16->setVisible(!other);
-    Frame17->setVisible(other);
-    CmbTTT_Autres->setVisible(other);
+    clear({otherMolecule, otherLab});
+    otherTreatment->setCurrentIndex(-1);
+    const bool withPeriods = option == withPeriodsOption;
+    const bool withoutPeriods = option == withoutPeriodsOption;
+    const bool other = option == otherTreatmentOption;
+    withPeriodsPanel->setVisible(withPeriods);
+    withoutPeriodsPanel->setVisible(withoutPeriods);
+    oestrogenPanel->setVisible(!other);
+    progestogenPanel->setVisible(!other);
+    otherTreatmentPanel->setVisible(other);
+    otherTreatment->setVisible(other);
 }
 
 void HormoneTherapyWindow::chooseForm(QRadioButton* option) {
     resetForNewChoice();
-    const bool combined = option == OptSpe_Comb_R || option == OptSpe_Comb_SR;
-    const bool withPeriods = option == OptSpe_Comb_R || option == OptSpe_OEPg_R;
-    QComboBox* combinedList = withPeriods ? CmbSpe_OEPg_R : CmbSpe_OEPg_SR;
-    QComboBox* oestrogenList = withPeriods ? CmbSpe_OE_R : CmbSpe_OE_SR;
-    QComboBox* progestogenList = withPeriods ? CmbSpe_Pg_R : CmbSpe_Pg_SR;
+    const bool combined =
+        option == combinedWithPeriodsOption || option == combinedWithoutPeriodsOption;
+    const bool withPeriods =
+        option == combinedWithPeriodsOption || option == separateWithPeriodsOption;
+    QComboBox* combinedList = withPeriods ? combinedWithPeriods : combinedWithoutPeriods;
+    QComboBox* oestrogenList = withPeriods ? oestrogenWithPeriods : oestrogenWithoutPeriods;
+    QComboBox* progestogenList = withPeriods ? progestogenWithPeriods : progestogenWithoutPeriods;
     combinedList->setVisible(combined);
     for (QComboBox* list : {oestrogenList, progestogenList}) {
         list->setVisible(!combined);
         captionOf_[list]->setVisible(!combined);
     }
-    if (option == OptSpe_OEPg_R) CmbTTT_Autres->hide();
+    if (option == separateWithPeriodsOption) otherTreatment->hide();
 }
 
 void HormoneTherapyWindow::chooseSpeciality(QComboBox* list) {
     const TherapyKind kind = kindOf_.at(list);
     switch (kind) {
     case TherapyKind::Oestrogen:
-        clear({LblOE, LblLabo_Oe, LblDosage, LblVoie, LblAutre, LblLabo_Autre, LblPoso, LblPoso_E,
-               LblNote_Oe});
+        clear({oestrogenMolecule, oestrogenLab, oestrogenDosage, oestrogenRoute, otherMolecule,
+               otherLab, posology, oestrogenPosology, oestrogenNote});
         break;
     case TherapyKind::Progestogen:
-        clear({LblPg, LblDosage_P, LblLabo_Pg, LblAutre, LblLabo_Autre, LblPoso, LblPoso_Pg,
-               LblNote_Pg});
+        clear({progestogenMolecule, progestogenDosage, progestogenLab, otherMolecule, otherLab,
+               posology, progestogenPosology, progestogenNote});
         break;
     default:
-        clear({LblOE, LblDosage, LblVoie, LblLabo_Oe, LblPoso_E, LblPg, LblDosage_P, LblLabo_Pg,
-               LblPoso_Pg, LblAutre, LblLabo_Autre, LblPoso, LblNote_Oe, LblNote_Pg});
+        clear({oestrogenMolecule, oestrogenDosage, oestrogenRoute, oestrogenLab, oestrogenPosology,
+               progestogenMolecule, progestogenDosage, progestogenLab, progestogenPosology,
+               otherMolecule, otherLab, posology, oestrogenNote, progestogenNote});
         resetCaptions();
         break;
     }
@@ -329,52 +362,52 @@ void HormoneTherapyWindow::chooseSpeciality(QComboBox* list) {
 void HormoneTherapyWindow::showValue(const TherapyText& text) {
     switch (text.field) {
     case TherapyField::OestrogenTitle:
-        setPanelTitle(Frame15, kOestrogenCaption, text.text);
+        setPanelTitle(oestrogenPanel, kOestrogenCaption, text.text);
         break;
     case TherapyField::ProgestogenTitle:
-        setPanelTitle(Frame16, kProgestogenCaption, text.text);
+        setPanelTitle(progestogenPanel, kProgestogenCaption, text.text);
         break;
     case TherapyField::Oestrogen:
-        LblOE->setText(text.text);
+        oestrogenMolecule->setText(text.text);
         break;
     case TherapyField::Dosage:
-        LblDosage->setText(text.text);
+        oestrogenDosage->setText(text.text);
         break;
     case TherapyField::Route:
-        LblVoie->setText(text.text);
+        oestrogenRoute->setText(text.text);
         break;
     case TherapyField::OestrogenLab:
-        LblLabo_Oe->setText(text.text);
+        oestrogenLab->setText(text.text);
         break;
     case TherapyField::OestrogenPosology:
-        LblPoso_E->setText(text.text);
+        oestrogenPosology->setText(text.text);
         break;
     case TherapyField::Progestogen:
-        LblPg->setText(text.text);
+        progestogenMolecule->setText(text.text);
         break;
     case TherapyField::ProgestogenDosage:
-        LblDosage_P->setText(text.text);
+        progestogenDosage->setText(text.text);
         break;
     case TherapyField::ProgestogenLab:
-        LblLabo_Pg->setText(text.text);
+        progestogenLab->setText(text.text);
         break;
     case TherapyField::ProgestogenPosology:
-        LblPoso_Pg->setText(text.text);
+        progestogenPosology->setText(text.text);
         break;
     case TherapyField::OtherMolecule:
-        LblAutre->setText(text.text);
+        otherMolecule->setText(text.text);
         break;
     case TherapyField::OtherLab:
-        LblLabo_Autre->setText(text.text);
+        otherLab->setText(text.text);
         break;
     case TherapyField::Posology:
-        LblPoso->setText(text.text);
+        posology->setText(text.text);
         break;
     case TherapyField::OestrogenNote:
-        LblNote_Oe->setText(text.text);
+        oestrogenNote->setText(text.text);
         break;
     case TherapyField::ProgestogenNote:
-        LblNote_Pg->setText(text.text);
+        progestogenNote->setText(text.text);
         break;
     }
 }
@@ -384,21 +417,25 @@ void HormoneTherapyWindow::showValue(const TherapyText& text) {
 ResultsText HormoneTherapyWindow::resultsText() const {
     ResultsText t;
     t.title = QStringLiteral("Traitement hormonal substitutif");
-    t.choice(QStringLiteral("Traitement"), {OptTT_Regles, OptTT_SsRegles, OptTTT_Autres});
-    t.choice(QStringLiteral("Forme"),
-             {OptSpe_Comb_R, OptSpe_OEPg_R, OptSpe_Comb_SR, OptSpe_OEPg_SR});
-    for (const QComboBox* list : {CmbSpe_OEPg_R, CmbSpe_OE_R, CmbSpe_Pg_R, CmbSpe_OEPg_SR,
-                                  CmbSpe_OE_SR, CmbSpe_Pg_SR, CmbTTT_Autres})
+    t.choice(QStringLiteral("Traitement"),
+             {withPeriodsOption, withoutPeriodsOption, otherTreatmentOption});
+    t.choice(QStringLiteral("Forme"), {combinedWithPeriodsOption, separateWithPeriodsOption,
+                                       combinedWithoutPeriodsOption, separateWithoutPeriodsOption});
+    for (const QComboBox* list :
+         {combinedWithPeriods, oestrogenWithPeriods, progestogenWithPeriods, combinedWithoutPeriods,
+          oestrogenWithoutPeriods, progestogenWithoutPeriods, otherTreatment})
         if (list->currentIndex() >= 0) t.input(list);
     const QString oestrogen = QStringLiteral("Oestrogène, ");
     const QString progestogen = QStringLiteral("Progestatif, ");
-    t.result(LblOE, QStringLiteral("Oestrogène"));
-    for (const QLabel* l : {LblDosage, LblVoie, LblLabo_Oe, LblPoso_E, LblNote_Oe})
+    t.result(oestrogenMolecule, QStringLiteral("Oestrogène"));
+    for (const QLabel* l :
+         {oestrogenDosage, oestrogenRoute, oestrogenLab, oestrogenPosology, oestrogenNote})
         t.result(l, oestrogen + captionOf(l));
-    t.result(LblPg, QStringLiteral("Progestatif"));
-    for (const QLabel* l : {LblDosage_P, LblLabo_Pg, LblPoso_Pg, LblNote_Pg})
+    t.result(progestogenMolecule, QStringLiteral("Progestatif"));
+    for (const QLabel* l :
+         {progestogenDosage, progestogenLab, progestogenPosology, progestogenNote})
         t.result(l, progestogen + captionOf(l));
-    t.resultsOf({LblAutre, LblLabo_Autre, LblPoso});
+    t.resultsOf({otherMolecule, otherLab, posology});
     return t;
 }
 

@@ -27,19 +27,21 @@ class HormoneTherapyWindow : public ToolWindow {
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    QRadioButton *OptTT_Regles, *OptTT_SsRegles, *OptTTT_Autres;
-    QGroupBox *Frame13, *Frame14, *Frame15, *Frame16, *Frame17;
-    QRadioButton *OptSpe_Comb_R, *OptSpe_OEPg_R, *OptSpe_Comb_SR, *OptSpe_OEPg_SR;
-    QComboBox *CmbSpe_OEPg_R, *CmbSpe_OE_R, *CmbSpe_Pg_R;
-    QComboBox *CmbSpe_OEPg_SR, *CmbSpe_OE_SR, *CmbSpe_Pg_SR;
-    QComboBox* CmbTTT_Autres;
-    QLabel *LblOE, *LblDosage, *LblVoie, *LblLabo_Oe, *LblPoso_E;
-    QLabel *LblPg, *LblDosage_P, *LblLabo_Pg, *LblPoso_Pg;
-    QLabel *LblAutre, *LblLabo_Autre, *LblPoso;
+    QRadioButton *withPeriodsOption, *withoutPeriodsOption, *otherTreatmentOption;
+    QGroupBox *withPeriodsPanel, *withoutPeriodsPanel, *oestrogenPanel, *progestogenPanel,
+        *otherTreatmentPanel;
+    QRadioButton *combinedWithPeriodsOption, *separateWithPeriodsOption,
+        *combinedWithoutPeriodsOption, *separateWithoutPeriodsOption;
+    QComboBox *combinedWithPeriods, *oestrogenWithPeriods, *progestogenWithPeriods;
+    QComboBox *combinedWithoutPeriods, *oestrogenWithoutPeriods, *progestogenWithoutPeriods;
+    QComboBox* otherTreatment;
+    QLabel *oestrogenMolecule, *oestrogenDosage, *oestrogenRoute, *oestrogenLab, *oestrogenPosology;
+    QLabel *progestogenMolecule, *progestogenDosage, *progestogenLab, *progestogenPosology;
+    QLabel *otherMolecule, *otherLab, *posology;
     // The note of the speciality shown in each panel (its AUTRES column).
-    QLabel *LblNote_Oe, *LblNote_Pg;
-    QPushButton* Fermer;
-    QAction *Quitter, *Aide;
+    QLabel *oestrogenNote, *progestogenNote;
+    QPushButton* closeButton;
+    QAction *quitAction, *helpAction;
     void build();
     void fillLists();
     void chooseFamily(QRadioButton* option);

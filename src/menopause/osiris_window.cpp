@@ -159,52 +159,52 @@ void showCommentLine(QLabel* label, const OsirisCommentLine& line, const QPalett
 
 OsirisWindow::OsirisWindow(WindowRegistry& windows)
     : ToolWindow(windows, "osiris", QStringLiteral("Score Osiris (OS Index RISk)")) {
-    TxtAge = lineEdit("TxtAge", QStringLiteral("Age en années"));
-    TxtAge->setText(QStringLiteral("50"));
-    SliderAge = slider("SliderAge", QStringLiteral("Age, de 40 à 90 ans"), 40, 90, 5, 50);
-    TxtPds = lineEdit("TxtPds", QStringLiteral("Poids en kilos"));
-    TxtPds->setText(QStringLiteral("60"));
-    SliderPds = slider("SliderPds", QStringLiteral("Poids, de 30 à 150 kilos"), 30, 150, 10, 60);
-    TxtDateNaiss = lineEdit("TxtDateNaiss", QStringLiteral("Date de Naissance"));
-    TxtDateNaiss->setPlaceholderText(QStringLiteral("JJ/MM/AA"));
-    for (QLineEdit* f : {TxtAge, TxtPds, TxtDateNaiss})
+    ageField = lineEdit("TxtAge", QStringLiteral("Age en années"));
+    ageField->setText(QStringLiteral("50"));
+    ageSlider = slider("SliderAge", QStringLiteral("Age, de 40 à 90 ans"), 40, 90, 5, 50);
+    weightField = lineEdit("TxtPds", QStringLiteral("Poids en kilos"));
+    weightField->setText(QStringLiteral("60"));
+    weightSlider = slider("SliderPds", QStringLiteral("Poids, de 30 à 150 kilos"), 30, 150, 10, 60);
+    dateOfBirth = lineEdit("TxtDateNaiss", QStringLiteral("Date de Naissance"));
+    dateOfBirth->setPlaceholderText(QStringLiteral("JJ/MM/AA"));
+    for (QLineEdit* f : {ageField, weightField, dateOfBirth})
         f->setMaximumWidth(100);
-    ChkTHS = checkBox("ChkTHS", QStringLiteral("Prise d'un &THS"));
-    ChkFract = checkBox("ChkFract", QStringLiteral("ATCD de &Fracture"));
+    hormoneTherapyBox = checkBox("ChkTHS", QStringLiteral("Prise d'un &THS"));
+    fractureHistoryBox = checkBox("ChkFract", QStringLiteral("ATCD de &Fracture"));
 
     auto* inputs = new QGridLayout;
-    inputs->addWidget(caption(QStringLiteral("&Age"), TxtAge), 0, 0);
-    inputs->addWidget(TxtAge, 0, 1);
+    inputs->addWidget(caption(QStringLiteral("&Age"), ageField), 0, 0);
+    inputs->addWidget(ageField, 0, 1);
     inputs->addWidget(new QLabel(QStringLiteral("Ans")), 0, 2);
-    inputs->addWidget(sliderWithScale(SliderAge, 10), 0, 3);
-    inputs->addWidget(caption(QStringLiteral("&Poids"), TxtPds), 1, 0);
-    inputs->addWidget(TxtPds, 1, 1);
+    inputs->addWidget(sliderWithScale(ageSlider, 10), 0, 3);
+    inputs->addWidget(caption(QStringLiteral("&Poids"), weightField), 1, 0);
+    inputs->addWidget(weightField, 1, 1);
     inputs->addWidget(new QLabel(QStringLiteral("Kilos")), 1, 2);
-    inputs->addWidget(sliderWithScale(SliderPds, 10), 1, 3);
-    inputs->addWidget(caption(QStringLiteral("&Date de Naissance"), TxtDateNaiss), 2, 0);
-    inputs->addWidget(TxtDateNaiss, 2, 1);
+    inputs->addWidget(sliderWithScale(weightSlider, 10), 1, 3);
+    inputs->addWidget(caption(QStringLiteral("&Date de Naissance"), dateOfBirth), 2, 0);
+    inputs->addWidget(dateOfBirth, 2, 1);
     inputs->addWidget(new QLabel(QStringLiteral("JJ/MM/AA")), 2, 2);
-    inputs->addLayout(row({ChkTHS, ChkFract}), 3, 0, 1, 4);
+    inputs->addLayout(row({hormoneTherapyBox, fractureHistoryBox}), 3, 0, 1, 4);
     inputs->setColumnStretch(3, 1);
 
     // The risk panel: the bar, the score and the three legends.
-    ProgressBar1 = named(new QProgressBar, "ProgressBar1", QStringLiteral("Evaluation du risque"));
-    ProgressBar1->setRange(0, 13);
-    ProgressBar1->setValue(4);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setMinimumWidth(220);
-    LblScore2 = resultText("LblScore2", QStringLiteral("Score OSIRIS"), QStringLiteral("2"));
-    LblScore2->setAlignment(Qt::AlignCenter);
-    LblScore2->setMinimumWidth(48);
-    LblScore2->setAutoFillBackground(true);
-    QFont bold = LblScore2->font();
+    riskBar = named(new QProgressBar, "ProgressBar1", QStringLiteral("Evaluation du risque"));
+    riskBar->setRange(0, 13);
+    riskBar->setValue(4);
+    riskBar->setTextVisible(false);
+    riskBar->setMinimumWidth(220);
+    scoreLabel = resultText("LblScore2", QStringLiteral("Score OSIRIS"), QStringLiteral("2"));
+    scoreLabel->setAlignment(Qt::AlignCenter);
+    scoreLabel->setMinimumWidth(48);
+    scoreLabel->setAutoFillBackground(true);
+    QFont bold = scoreLabel->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
-    LblScore2->setFont(bold);
+    scoreLabel->setFont(bold);
     auto* riskGrid = new QGridLayout;
-    riskGrid->addWidget(ProgressBar1, 0, 0, 1, 2);
+    riskGrid->addWidget(riskBar, 0, 0, 1, 2);
     riskGrid->addWidget(new QLabel(QStringLiteral("Score OSIRIS")), 0, 2, Qt::AlignRight);
-    riskGrid->addWidget(LblScore2, 0, 3);
+    riskGrid->addWidget(scoreLabel, 0, 3);
     // The legends say where 1 and -3 belong: both are intermediate, as in the published score.
     auto* legends = new QHBoxLayout;
     legends->addWidget(
@@ -216,32 +216,33 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     riskGrid->addLayout(legends, 1, 0, 1, 4);
 
     // The picture and the advice.
-    Image1 = new QLabel;
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(124, 124);
-    Image1->setAlignment(Qt::AlignCenter);
-    LblScore = resultText("LblScore", QStringLiteral("Résultat"), QStringLiteral("Score Osiris"));
-    LblCommenta =
-        resultText("LblCommenta", QStringLiteral("Commentaire"), QStringLiteral("SCORE OSIRIS"));
-    LblCommentb = resultText("LblCommentb", QStringLiteral("Commentaire"),
-                             QStringLiteral("Saisissez l'âge en années"));
-    LblCommentc = resultText("LblCommentc", QStringLiteral("Commentaire"),
-                             QStringLiteral("Saisissez le poids en kilos"));
-    LblCommentd = resultText("LblCommentd", QStringLiteral("Commentaire"),
-                             QStringLiteral("Cochez si prise de THS et ou antécédent de fracture"));
+    riskPicture = new QLabel;
+    riskPicture->setObjectName(QStringLiteral("Image1"));
+    riskPicture->setFixedSize(124, 124);
+    riskPicture->setAlignment(Qt::AlignCenter);
+    scoreSentence =
+        resultText("LblScore", QStringLiteral("Résultat"), QStringLiteral("Score Osiris"));
+    commentLines = {
+        resultText("LblCommenta", QStringLiteral("Commentaire"), QStringLiteral("SCORE OSIRIS")),
+        resultText("LblCommentb", QStringLiteral("Commentaire"),
+                   QStringLiteral("Saisissez l'âge en années")),
+        resultText("LblCommentc", QStringLiteral("Commentaire"),
+                   QStringLiteral("Saisissez le poids en kilos")),
+        resultText("LblCommentd", QStringLiteral("Commentaire"),
+                   QStringLiteral("Cochez si prise de THS et ou antécédent de fracture"))};
     auto* advice = new QVBoxLayout;
-    advice->addWidget(LblScore);
-    for (QLabel* l : {LblCommenta, LblCommentb, LblCommentc, LblCommentd}) {
+    advice->addWidget(scoreSentence);
+    for (QLabel* l : commentLines) {
         l->setWordWrap(true);
         l->setMinimumWidth(380);
         advice->addWidget(l);
     }
     advice->addStretch();
     auto* adviceRow = new QHBoxLayout;
-    adviceRow->addWidget(Image1);
+    adviceRow->addWidget(riskPicture);
     adviceRow->addLayout(advice, 1);
     showPicture(4);
-    colour(LblScore2, Qt::black, rgb(0x00FF00));
+    colour(scoreLabel, Qt::black, rgb(0x00FF00));
 
     auto* menu = new QMenuBar(this);
     QAction* quit = addQuitEntry(menu, "Quitter", QStringLiteral("Quitter"));
@@ -272,78 +273,81 @@ OsirisWindow::OsirisWindow(WindowRegistry& windows)
     fracture->setVisible(false);
     layout->addWidget(fracture);
 
-    setReadingOrder({TxtAge, SliderAge, TxtPds, SliderPds, TxtDateNaiss, ChkTHS, ChkFract});
+    setReadingOrder({ageField, ageSlider, weightField, weightSlider, dateOfBirth, hormoneTherapyBox,
+                     fractureHistoryBox});
     setEscapeAction(quit);
 
     // The opening values are those of 50 years, 60 kilos and no tick; they
     // are set above without computing, and every change recomputes from here.
-    fillsField(SliderAge, TxtAge);
-    fillsField(SliderPds, TxtPds);
-    connect(TxtAge, &QLineEdit::textChanged, this, &OsirisWindow::CALCULE);
-    connect(TxtPds, &QLineEdit::textChanged, this, &OsirisWindow::CALCULE);
-    connect(ChkTHS, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);
-    connect(ChkFract, &QCheckBox::toggled, this, &OsirisWindow::CALCULE);
-    connect(ChkFract, &QCheckBox::toggled, fracture, &QWidget::setVisible);
-    connect(TxtDateNaiss, &QLineEdit::textChanged, this, &OsirisWindow::dateOfBirthChanged);
+    fillsField(ageSlider, ageField);
+    fillsField(weightSlider, weightField);
+    connect(ageField, &QLineEdit::textChanged, this, &OsirisWindow::recompute);
+    connect(weightField, &QLineEdit::textChanged, this, &OsirisWindow::recompute);
+    connect(hormoneTherapyBox, &QCheckBox::toggled, this, &OsirisWindow::recompute);
+    connect(fractureHistoryBox, &QCheckBox::toggled, this, &OsirisWindow::recompute);
+    connect(fractureHistoryBox, &QCheckBox::toggled, fracture, &QWidget::setVisible);
+    connect(dateOfBirth, &QLineEdit::textChanged, this, &OsirisWindow::dateOfBirthChanged);
     // The date of birth of the patient of the consultation, unless another is typed here.
-    followPatient(TxtDateNaiss, this->windows().patient(), PatientField::BirthDate,
+    followPatient(dateOfBirth, this->windows().patient(), PatientField::BirthDate,
                   platform().clock.today());
     placeOnScreen();
 }
 
 void OsirisWindow::showPicture(int index) {
     picture_ = index;
-    Image1->setPixmap(picture(QString::fromLatin1(kPictures[index - 1])));
-    Image1->setAccessibleName(QString::fromUtf8(kPictureNames[index - 1]));
+    riskPicture->setPixmap(picture(QString::fromLatin1(kPictures[index - 1])));
+    riskPicture->setAccessibleName(QString::fromUtf8(kPictureNames[index - 1]));
 }
 
-void OsirisWindow::CALCULE() {
-    const auto age = numberIn(TxtAge);
-    const auto weight = numberIn(TxtPds);
-    const auto s = age && weight
-                       ? SCORE_OSIRIS(*age, *weight, ChkTHS->isChecked(), ChkFract->isChecked())
-                       : std::nullopt;
+void OsirisWindow::recompute() {
+    const auto age = numberIn(ageField);
+    const auto weight = numberIn(weightField);
+    const auto s = age && weight ? SCORE_OSIRIS(*age, *weight, hormoneTherapyBox->isChecked(),
+                                                fractureHistoryBox->isChecked())
+                                 : std::nullopt;
     if (!s) {
         // Nothing of an earlier score stays: the bar, the picture and the colour go back to
         // their neutral state, and an implausible age or weight is named with its limits.
-        for (QLabel* l : {LblScore, LblScore2, LblCommenta, LblCommentb, LblCommentc, LblCommentd})
+        for (QLabel* l : {scoreSentence, scoreLabel})
             l->clear();
-        ProgressBar1->setValue(0);
+        for (QLabel* l : commentLines)
+            l->clear();
+        riskBar->setValue(0);
         showPicture(4);
-        colour(LblScore2, palette().color(QPalette::WindowText), palette().color(QPalette::Window));
-        LblScore2->setAccessibleDescription(QString());
-        ProgressBar1->setAccessibleDescription(QString());
+        colour(scoreLabel, palette().color(QPalette::WindowText),
+               palette().color(QPalette::Window));
+        scoreLabel->setAccessibleDescription(QString());
+        riskBar->setAccessibleDescription(QString());
         if (age && weight) {
             const std::string refusal = osirisRefusal(*age, *weight);
-            showCommentLine(LblCommenta, {refusal, 0xFF0000u, true, false}, palette());
+            showCommentLine(commentLines[0], {refusal, 0xFF0000u, true, false}, palette());
         }
         return;
     }
     const QString score = QString::fromStdString(formatFrenchNumber(s->score));
-    LblScore->setText(QStringLiteral("Score Osiris = ") + score);
-    LblScore2->setText(score);
-    ProgressBar1->setValue(s->bar);
+    scoreSentence->setText(QStringLiteral("Score Osiris = ") + score);
+    scoreLabel->setText(score);
+    riskBar->setValue(s->bar);
     const OsirisAdvice advice = osirisAdvice(s->risk);
     showPicture(advice.picture);
     const QColor back =
         advice.scoreBackground == 0xFF0000u ? kReadableRed : rgb(advice.scoreBackground);
-    colour(LblScore2, textOn(back), back);
-    LblScore2->setAccessibleDescription(QString::fromStdString(advice.className));
-    ProgressBar1->setAccessibleDescription(QString::fromStdString(advice.className));
-    QLabel* const lines[] = {LblCommenta, LblCommentb, LblCommentc, LblCommentd};
-    for (int i = 0; i < 4; ++i)
-        showCommentLine(lines[i], advice.lines[i], palette());
+    colour(scoreLabel, textOn(back), back);
+    scoreLabel->setAccessibleDescription(QString::fromStdString(advice.className));
+    riskBar->setAccessibleDescription(QString::fromStdString(advice.className));
+    for (std::size_t i = 0; i < commentLines.size(); ++i)
+        showCommentLine(commentLines[i], advice.lines[i], palette());
 }
 
 void OsirisWindow::dateOfBirthChanged() {
-    const auto birth = dateIn(TxtDateNaiss);
+    const auto birth = dateIn(dateOfBirth);
     if (!birth) return;
     const int age = osirisAgeFromBirth(*birth, platform().clock.today());
-    TxtAge->setText(QString::number(age));
+    ageField->setText(QString::number(age));
     // The slider shows the age within its range, without writing back into
     // the field: an age of 95 stays 95 while the slider stands at its end.
-    const QSignalBlocker quiet(SliderAge);
-    SliderAge->setValue(age);
+    const QSignalBlocker quiet(ageSlider);
+    ageSlider->setValue(age);
 }
 
 // "Copier les résultats": the data as given, the score with its class of
@@ -351,13 +355,13 @@ void OsirisWindow::dateOfBirthChanged() {
 ResultsText OsirisWindow::resultsText() const {
     ResultsText t;
     t.title = QStringLiteral("Score OSIRIS");
-    t.inputsOf({TxtDateNaiss, TxtAge, TxtPds});
-    t.tick(ChkTHS, QStringLiteral("Prise d'un THS"), true);
-    t.tick(ChkFract, QStringLiteral("ATCD de fracture"), true);
-    if (!LblScore->text().startsWith(QStringLiteral("Score Osiris ="))) return t;
-    t.sentence(LblScore); // "Score Osiris = -1"
-    t.result(QStringLiteral("Risque"), LblScore2->accessibleDescription());
-    for (const QLabel* comment : {LblCommenta, LblCommentb, LblCommentc, LblCommentd})
+    t.inputsOf({dateOfBirth, ageField, weightField});
+    t.tick(hormoneTherapyBox, QStringLiteral("Prise d'un THS"), true);
+    t.tick(fractureHistoryBox, QStringLiteral("ATCD de fracture"), true);
+    if (!scoreSentence->text().startsWith(QStringLiteral("Score Osiris ="))) return t;
+    t.sentence(scoreSentence); // "Score Osiris = -1"
+    t.result(QStringLiteral("Risque"), scoreLabel->accessibleDescription());
+    for (const QLabel* comment : commentLines)
         t.result(comment);
     return t;
 }

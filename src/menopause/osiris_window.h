@@ -5,6 +5,8 @@
 // the weight, the hormone therapy or the history of fracture, shown as a
 // number, a coloured risk class with its picture, a bar and four lines of advice.
 
+#include <array>
+
 #include "ui/results_text.h"
 #include "ui/tool_window.h"
 
@@ -27,22 +29,22 @@ class OsirisWindow : public ToolWindow {
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    QLineEdit* TxtAge;
-    QSlider* SliderAge;
-    QLineEdit* TxtPds;
-    QSlider* SliderPds;
-    QLineEdit* TxtDateNaiss;
-    QCheckBox* ChkTHS;
-    QCheckBox* ChkFract;
-    QLabel* Image1;
-    QLabel* LblScore;
-    QLabel* LblScore2;
-    QProgressBar* ProgressBar1;
-    QLabel* LblCommenta;
-    QLabel* LblCommentb;
-    QLabel* LblCommentc;
-    QLabel* LblCommentd;
-    void CALCULE();
+    QLineEdit* ageField;
+    QSlider* ageSlider;
+    QLineEdit* weightField;
+    QSlider* weightSlider;
+    QLineEdit* dateOfBirth;
+    QCheckBox* hormoneTherapyBox;
+    QCheckBox* fractureHistoryBox;
+    QLabel* riskPicture;
+    QLabel* scoreSentence;
+    QLabel* scoreLabel;
+    QProgressBar* riskBar;
+    // The four lines of advice (LblCommenta to LblCommentd).
+    std::array<QLabel*, 4> commentLines{};
+    // The score and everything shown of it, from the inputs as they stand:
+    // run at every change of the age, the weight or a tick.
+    void recompute();
     void dateOfBirthChanged();
     void showPicture(int index);
 
