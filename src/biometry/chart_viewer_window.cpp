@@ -60,37 +60,37 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
     installResultsCopy(this, menu, windows, [this] {
         ResultsText t;
         t.title = windowTitle();
-        const QString source = shownText(Label2);
+        const QString source = shownText(chartSource);
         t.input(QStringLiteral("Courbe"),
-                shownText(Label1) +
+                shownText(chartTitle) +
                     (source.isEmpty() ? QString() : QStringLiteral(" (") + source + u')'));
-        Echos->copySeriesInto(t);
+        scanTable->copySeriesInto(t);
         return t;
     });
 
-    Label1 = new QLabel;
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont big = Label1->font();
+    chartTitle = new QLabel;
+    chartTitle->setObjectName(QStringLiteral("Label1"));
+    QFont big = chartTitle->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
-    Label1->setFont(big);
-    Label2 = new QLabel;
-    Label2->setObjectName(QStringLiteral("Label2"));
+    chartTitle->setFont(big);
+    chartSource = new QLabel;
+    chartSource->setObjectName(QStringLiteral("Label2"));
     auto* titles = new QHBoxLayout;
-    titles->addWidget(Label1);
+    titles->addWidget(chartTitle);
     titles->addSpacing(16);
-    titles->addWidget(Label2);
+    titles->addWidget(chartSource);
     titles->addStretch();
     layout->addLayout(titles);
 
-    AxeMm = new QLabel(QStringLiteral("mm."));
-    AxeMm->setObjectName(QStringLiteral("AxeMm"));
-    AxeSemaines = new QLabel(QStringLiteral("Semaines d'amenorrhée"));
-    AxeSemaines->setObjectName(QStringLiteral("AxeSemaines"));
-    AxeSemaines->setAlignment(Qt::AlignCenter);
+    millimetreAxisCaption = new QLabel(QStringLiteral("mm."));
+    millimetreAxisCaption->setObjectName(QStringLiteral("AxeMm"));
+    weekAxisCaption = new QLabel(QStringLiteral("Semaines d'amenorrhée"));
+    weekAxisCaption->setObjectName(QStringLiteral("AxeSemaines"));
+    weekAxisCaption->setAlignment(Qt::AlignCenter);
 
     auto* chartGrid = new QGridLayout;
-    chartGrid->addWidget(AxeMm, 0, 0, Qt::AlignLeft);
+    chartGrid->addWidget(millimetreAxisCaption, 0, 0, Qt::AlignLeft);
     ChartDrawing drawing;
     drawing.axisCaptions = false; // the window's own captions
     for (int i = 0; i < 7; ++i) {
@@ -101,10 +101,8 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
         charts_[i]->hide();
         chartGrid->addWidget(charts_[i], 1, 0);
     }
-    chartGrid->addWidget(AxeSemaines, 2, 0);
+    chartGrid->addWidget(weekAxisCaption, 2, 0);
     chartGrid->setRowStretch(1, 1);
-    ImageBip = charts_[0], ImageDat = charts_[1], ImageCc = charts_[2], ImageCa = charts_[3];
-    ImageFem = charts_[4], ImagePied = charts_[5], ImageCerv = charts_[6];
 
     auto* body = new QHBoxLayout;
     body->addLayout(chartGrid, 1);
@@ -116,49 +114,48 @@ ChartViewerWindow::ChartViewerWindow(WindowRegistry& windows)
         connect(buttons[i], &QPushButton::clicked, this, [this, m] { showMeasure(m); });
         side->addWidget(buttons[i]);
     }
-    BoutonBip = buttons[0], BoutonDat = buttons[1], BoutonCc = buttons[2], BoutonCa = buttons[3];
-    BoutonFem = buttons[4], BoutonPied = buttons[5], BoutonCerv = buttons[6];
     side->addStretch();
-    Image2 = new IllustrationWidget;
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setAccessibleName(QStringLiteral("Illustration de la mesure"));
-    Image2->setFixedSize(200, 150);
-    side->addWidget(Image2);
+    measurePicture = new IllustrationWidget;
+    measurePicture->setObjectName(QStringLiteral("Image2"));
+    measurePicture->setAccessibleName(QStringLiteral("Illustration de la mesure"));
+    measurePicture->setFixedSize(200, 150);
+    side->addWidget(measurePicture);
     body->addLayout(side);
     layout->addLayout(body, 1);
 
     // The earlier scans of the measure shown, under the chart, and the chart sent out.
-    Echos = new ScanTable;
-    layout->addWidget(Echos);
-    connect(Echos, &ScanTable::edited, this, &ChartViewerWindow::scanEdited);
+    scanTable = new ScanTable;
+    layout->addWidget(scanTable);
+    connect(scanTable, &ScanTable::edited, this, &ChartViewerWindow::scanEdited);
     // Rows typed in the plotting window show here at once, and the reverse.
     connect(&consultationScans(this->windows()), &ScanStore::changed, this,
             &ChartViewerWindow::scansChanged);
-    ImprimerCourbe = button("ImprimerCourbe", QStringLiteral("&Imprimer la courbe"));
-    PdfCourbe = button("PdfCourbe", QStringLiteral("Enregistrer en P&DF"));
-    SvgCourbe = button("SvgCourbe", QStringLiteral("Enregistrer en &SVG"));
+    printButton = button("ImprimerCourbe", QStringLiteral("&Imprimer la courbe"));
+    pdfButton = button("PdfCourbe", QStringLiteral("Enregistrer en P&DF"));
+    svgButton = button("SvgCourbe", QStringLiteral("Enregistrer en &SVG"));
     auto* bottom = new QHBoxLayout;
-    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe}) {
+    for (QPushButton* b : {printButton, pdfButton, svgButton}) {
         b->setEnabled(false); // until a chart is shown
         bottom->addWidget(b);
     }
     bottom->addStretch();
     // "Quitter" last, as Tab reaches it.
-    Quitter = button("Quitter", QStringLiteral("Quitter"));
-    bottom->addWidget(Quitter);
+    quitButton = button("Quitter", QStringLiteral("Quitter"));
+    bottom->addWidget(quitButton);
     layout->addLayout(bottom);
-    connect(ImprimerCourbe, &QPushButton::clicked, this,
+    connect(printButton, &QPushButton::clicked, this,
             [this] { printChart(this->windows(), currentPage(), dialogs); });
-    connect(PdfCourbe, &QPushButton::clicked, this,
+    connect(pdfButton, &QPushButton::clicked, this,
             [this] { saveChart(this->windows(), currentPage(), false, dialogs); });
-    connect(SvgCourbe, &QPushButton::clicked, this,
+    connect(svgButton, &QPushButton::clicked, this,
             [this] { saveChart(this->windows(), currentPage(), true, dialogs); });
 
     // "Quitter" hides the viewer; its menu "Quitter" closes it.
-    connect(Quitter, &QPushButton::clicked, this, &QWidget::hide);
-    setEscapeButton(Quitter);
-    setReadingOrder({BoutonBip, BoutonDat, BoutonCc, BoutonCa, BoutonFem, BoutonPied, BoutonCerv,
-                     Echos->tableForTab(), ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::hide);
+    setEscapeButton(quitButton);
+    setReadingOrder({buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
+                     buttons[6], scanTable->tableForTab(), printButton, pdfButton, svgButton,
+                     quitButton});
     resize(900, 700);
     placeOnScreen();
 }
@@ -168,17 +165,17 @@ void ChartViewerWindow::showMeasure(Measure m) {
         const bool shown = kEntries[i].m == m;
         charts_[i]->setVisible(shown);
         if (!shown) continue;
-        Label1->setText(QString::fromUtf8(kEntries[i].title));
-        Label2->setText(QString::fromUtf8(kEntries[i].source));
-        Image2->setIllustration(illustrationPath(m));
+        chartTitle->setText(QString::fromUtf8(kEntries[i].title));
+        chartSource->setText(QString::fromUtf8(kEntries[i].source));
+        measurePicture->setIllustration(illustrationPath(m));
     }
     shown_ = m;
-    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
+    for (QPushButton* b : {printButton, pdfButton, svgButton})
         b->setEnabled(true);
     // Today's measurement is read from the examination now, as the plotting
     // window reads it; the earlier scans are the consultation's.
     todays_ = todaysMeasurement(todaysExamination(windows()), m);
-    Echos->setRows(consultationScans(windows()).rows(m));
+    scanTable->setRows(consultationScans(windows()).rows(m));
     showSeries();
     show();
     raise();
@@ -186,7 +183,7 @@ void ChartViewerWindow::showMeasure(Measure m) {
 
 void ChartViewerWindow::scanEdited() {
     if (!shown_) return;
-    consultationScans(windows()).setRows(*shown_, Echos->rows());
+    consultationScans(windows()).setRows(*shown_, scanTable->rows());
     showSeries();
 }
 
@@ -194,7 +191,7 @@ void ChartViewerWindow::scansChanged(Measure m) {
     if (shown_ != m) return;
     // Typed here: the table already holds them.
     const std::vector<ScanRow>& kept = consultationScans(windows()).rows(m);
-    if (withoutTrailingBlankRows(Echos->rows()) != kept) Echos->setRows(kept);
+    if (withoutTrailingBlankRows(scanTable->rows()) != kept) scanTable->setRows(kept);
     showSeries();
 }
 
@@ -215,7 +212,7 @@ void ChartViewerWindow::showSeries() {
                                QString::fromStdString(p.band)};
         }
     }
-    const std::vector<ChartScan> marks = Echos->showSeries(series_);
+    const std::vector<ChartScan> marks = scanTable->showSeries(series_);
     for (GrowthChartWidget* c : charts_) {
         c->setScans(c == chart ? marks : std::vector<ChartScan>{});
         c->setPoint(c == chart ? point : std::nullopt);
@@ -235,7 +232,7 @@ ChartPage ChartViewerWindow::currentPage() const {
     page.chart = chart->chart();
     page.drawing.scans = chart->scans();
     page.drawing.point = chart->point();
-    page.scans = Echos->listed();
+    page.scans = scanTable->listed();
     const QString today = QString::fromStdString(platform().clock.today().toText());
     const SeriesPoint* todays = nullptr;
     for (const SeriesPoint& p : series_.points)

@@ -41,14 +41,12 @@ class ChartViewerWindow : public ToolWindow {
     ChartDialogs dialogs;
 
   private:
-    QLabel *Label1, *Label2, *AxeMm, *AxeSemaines;
-    GrowthChartWidget *ImageBip, *ImageCc, *ImageDat, *ImageCa, *ImageFem, *ImagePied, *ImageCerv;
-    IllustrationWidget* Image2;
-    QPushButton *BoutonBip, *BoutonDat, *BoutonCc, *BoutonCa, *BoutonFem, *BoutonPied, *BoutonCerv,
-        *Quitter;
+    QLabel *chartTitle, *chartSource, *millimetreAxisCaption, *weekAxisCaption;
+    IllustrationWidget* measurePicture;
+    QPushButton* quitButton;
     // The earlier scans (as in the plotting window), and the chart sent out.
-    ScanTable* Echos;
-    QPushButton *ImprimerCourbe, *PdfCourbe, *SvgCourbe;
+    ScanTable* scanTable;
+    QPushButton *printButton, *pdfButton, *svgButton;
     void scanEdited();
     void scansChanged(Measure m);
     void showSeries();

@@ -127,24 +127,24 @@ void PlottingWindow::build() {
     layout->setMenuBar(menu);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    Label1 = new QLabel(QStringLiteral("Courbes biometriques"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont big = Label1->font();
+    chartTitle = new QLabel(QStringLiteral("Courbes biometriques"));
+    chartTitle->setObjectName(QStringLiteral("Label1"));
+    QFont big = chartTitle->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
     big.setBold(true);
-    Label1->setFont(big);
-    Label2 = new QLabel;
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3 = new QLabel(QStringLiteral(
+    chartTitle->setFont(big);
+    chartSource = new QLabel;
+    chartSource->setObjectName(QStringLiteral("Label2"));
+    chartsNotice = new QLabel(QStringLiteral(
         "Les courbes biométriques foetales sont pour la plupart celles données par Le Collège "
         "Français d'Echographie Foetale. Elles representent le 3 ème, 10 ème, 50 ème, 90 ème et "
         "97 ème percentile."));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
+    chartsNotice->setObjectName(QStringLiteral("Label3"));
+    chartsNotice->setWordWrap(true);
     auto* titles = new QHBoxLayout;
-    titles->addWidget(Label1);
+    titles->addWidget(chartTitle);
     titles->addSpacing(16);
-    titles->addWidget(Label2);
+    titles->addWidget(chartSource);
     titles->addStretch();
     layout->addLayout(titles);
 
@@ -164,28 +164,27 @@ void PlottingWindow::build() {
                                       QString::fromUtf8(kButtons[i].title));
         charts_[i]->hide();
     }
-    BipCourbe = charts_[0], CcCourbe = charts_[1], DatCourbe = charts_[2], CaCourbe = charts_[3];
-    FemCourbe = charts_[4], LpCourbe = charts_[5], CervCourbe = charts_[6];
-    Label3->setParent(chartArea_);
-    Label3->setAlignment(Qt::AlignCenter);
-    Croix = new CrossWidget(chartArea_);
-    Croix->setObjectName(QStringLiteral("Croix"));
-    Croix->setAccessibleName(QStringLiteral("Point de la patiente"));
-    Croix->hide();
-    Ordonnee = colouredLabel("Ordonnee", kReadableRed, QStringLiteral("Valeur mesurée"));
-    Abscisse = colouredLabel("Abscisse", QColor(0, 0, 0x80), QStringLiteral("Semaine"));
-    Centile = colouredLabel("Centile", QColor(0, 0, 0xFF), QStringLiteral("Percentile"));
-    HorsCourbes = colouredLabel("HorsCourbes", Qt::black, QStringLiteral("Point hors courbes"));
-    HorsCourbes->setText(kOutsideChartNote);
-    for (QLabel* l : {Ordonnee, Abscisse, Centile, HorsCourbes})
+    chartsNotice->setParent(chartArea_);
+    chartsNotice->setAlignment(Qt::AlignCenter);
+    patientCross = new CrossWidget(chartArea_);
+    patientCross->setObjectName(QStringLiteral("Croix"));
+    patientCross->setAccessibleName(QStringLiteral("Point de la patiente"));
+    patientCross->hide();
+    measuredValue = colouredLabel("Ordonnee", kReadableRed, QStringLiteral("Valeur mesurée"));
+    pointWeek = colouredLabel("Abscisse", QColor(0, 0, 0x80), QStringLiteral("Semaine"));
+    pointCentile = colouredLabel("Centile", QColor(0, 0, 0xFF), QStringLiteral("Percentile"));
+    outsideChartsNote =
+        colouredLabel("HorsCourbes", Qt::black, QStringLiteral("Point hors courbes"));
+    outsideChartsNote->setText(kOutsideChartNote);
+    for (QLabel* l : {measuredValue, pointWeek, pointCentile, outsideChartsNote})
         l->setParent(chartArea_);
     // The earlier scans of the measure shown, under the chart.
-    Echos = new ScanTable;
+    scanTable = new ScanTable;
     auto* chartColumn = new QVBoxLayout;
     chartColumn->addWidget(chartArea_, 1);
-    chartColumn->addWidget(Echos);
+    chartColumn->addWidget(scanTable);
     body->addLayout(chartColumn, 1);
-    connect(Echos, &ScanTable::edited, this, &PlottingWindow::scanEdited);
+    connect(scanTable, &ScanTable::edited, this, &PlottingWindow::scanEdited);
     // Rows typed in the chart viewer show here at once, and the reverse.
     connect(&consultationScans(this->windows()), &ScanStore::changed, this,
             &PlottingWindow::scansChanged);
@@ -198,51 +197,50 @@ void PlottingWindow::build() {
         connect(buttons[i], &QPushButton::clicked, this, [this, m] { showMeasure(m); });
         side->addWidget(buttons[i]);
     }
-    CmdBip = buttons[0], CmdCc = buttons[1], CmdDat = buttons[2], CmdCa = buttons[3];
-    CmdFem = buttons[4], CmdPied = buttons[5], CmdCerv = buttons[6];
-    Sem_Entier = lineEdit("Sem_Entier", QStringLiteral("Sem. A."));
-    acceptDigitsOnly(Sem_Entier);
-    Sem_Entier->setMaximumWidth(60);
-    SemFrame = frame(QStringLiteral("Sem. A."), Sem_Entier);
-    SemFrame->setObjectName(QStringLiteral("SemFrame"));
-    side->addWidget(SemFrame);
+    weekField = lineEdit("Sem_Entier", QStringLiteral("Sem. A."));
+    acceptDigitsOnly(weekField);
+    weekField->setMaximumWidth(60);
+    weekPanel = frame(QStringLiteral("Sem. A."), weekField);
+    weekPanel->setObjectName(QStringLiteral("SemFrame"));
+    side->addWidget(weekPanel);
     side->addStretch();
-    echo = new IllustrationWidget;
-    echo->setObjectName(QStringLiteral("echo"));
-    echo->setAccessibleName(QStringLiteral("Illustration de la mesure"));
-    echo->setFixedSize(180, 135);
-    side->addWidget(echo);
+    measurePicture = new IllustrationWidget;
+    measurePicture->setObjectName(QStringLiteral("echo"));
+    measurePicture->setAccessibleName(QStringLiteral("Illustration de la mesure"));
+    measurePicture->setFixedSize(180, 135);
+    side->addWidget(measurePicture);
     body->addLayout(side);
     layout->addLayout(body, 1);
 
-    ImprimerCourbe = button("ImprimerCourbe", QStringLiteral("&Imprimer la courbe"));
-    PdfCourbe = button("PdfCourbe", QStringLiteral("Enregistrer en P&DF"));
-    SvgCourbe = button("SvgCourbe", QStringLiteral("Enregistrer en &SVG"));
-    Quitter = button("Quitter", QStringLiteral("&Quitter"));
+    printButton = button("ImprimerCourbe", QStringLiteral("&Imprimer la courbe"));
+    pdfButton = button("PdfCourbe", QStringLiteral("Enregistrer en P&DF"));
+    svgButton = button("SvgCourbe", QStringLiteral("Enregistrer en &SVG"));
+    quitButton = button("Quitter", QStringLiteral("&Quitter"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(ImprimerCourbe);
-    bottom->addWidget(PdfCourbe);
-    bottom->addWidget(SvgCourbe);
+    bottom->addWidget(printButton);
+    bottom->addWidget(pdfButton);
+    bottom->addWidget(svgButton);
     bottom->addStretch();
-    bottom->addWidget(Quitter);
+    bottom->addWidget(quitButton);
     layout->addLayout(bottom);
-    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
+    for (QPushButton* b : {printButton, pdfButton, svgButton})
         b->setEnabled(false);
 
-    connect(Sem_Entier, &QLineEdit::textChanged, this, &PlottingWindow::weekChanged);
-    connect(ImprimerCourbe, &QPushButton::clicked, this, [this] {
+    connect(weekField, &QLineEdit::textChanged, this, &PlottingWindow::weekChanged);
+    connect(printButton, &QPushButton::clicked, this, [this] {
         if (auto page = currentPage()) printChart(windows(), *page, dialogs());
     });
-    connect(PdfCourbe, &QPushButton::clicked, this, [this] {
+    connect(pdfButton, &QPushButton::clicked, this, [this] {
         if (auto page = currentPage()) saveChart(windows(), *page, false, dialogs());
     });
-    connect(SvgCourbe, &QPushButton::clicked, this, [this] {
+    connect(svgButton, &QPushButton::clicked, this, [this] {
         if (auto page = currentPage()) saveChart(windows(), *page, true, dialogs());
     });
-    connect(Quitter, &QPushButton::clicked, this, &QWidget::close);
-    setEscapeButton(Quitter);
-    setReadingOrder({CmdBip, CmdCc, CmdDat, CmdCa, CmdFem, CmdPied, CmdCerv, Sem_Entier,
-                     Echos->tableForTab(), ImprimerCourbe, PdfCourbe, SvgCourbe, Quitter});
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
+    setEscapeButton(quitButton);
+    setReadingOrder({buttons[0], buttons[1], buttons[2], buttons[3], buttons[4], buttons[5],
+                     buttons[6], weekField, scanTable->tableForTab(), printButton, pdfButton,
+                     svgButton, quitButton});
     resize(900, 600);
 }
 
@@ -250,7 +248,7 @@ bool PlottingWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == chartArea_ && event->type() == QEvent::Resize) {
         for (GrowthChartWidget* chart : charts_)
             chart->setGeometry(chartArea_->rect());
-        Label3->setGeometry(chartArea_->rect().adjusted(24, 24, -24, -24));
+        chartsNotice->setGeometry(chartArea_->rect().adjusted(24, 24, -24, -24));
         placePoint();
     }
     return ToolWindow::eventFilter(watched, event);
@@ -261,75 +259,76 @@ GrowthChartWidget* PlottingWindow::shownChart() const {
 }
 
 QPointF PlottingWindow::crossCentre() const {
-    return QPointF(Croix->geometry().center()) + QPointF(0.5, 0.5);
+    return QPointF(patientCross->geometry().center()) + QPointF(0.5, 0.5);
 }
 
 void PlottingWindow::openFromBiometry(const QString& weeks) {
-    SemFrame->hide();
+    weekPanel->hide();
     for (GrowthChartWidget* chart : charts_)
         chart->hide();
-    Centile->hide();
+    pointCentile->hide();
     hidePoint();
-    Sem_Entier->setText(weeks);
+    weekField->setText(weeks);
 }
 
 void PlottingWindow::clearWeek() {
-    Sem_Entier->clear();
+    weekField->clear();
 }
 
 void PlottingWindow::hidePoint() {
     point_.reset();
-    for (QWidget* w : std::initializer_list<QWidget*>{Croix, Ordonnee, HorsCourbes})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{patientCross, measuredValue, outsideChartsNote})
         w->hide();
 }
 
 void PlottingWindow::weekChanged() {
-    const auto weeks = wholeWeeks(Sem_Entier->text());
+    const auto weeks = wholeWeeks(weekField->text());
     if (!weeks) {
         // No age: no cross nor value stays from an earlier measure.
         hidePoint();
-        Abscisse->clear();
-        Abscisse->hide();
+        pointWeek->clear();
+        pointWeek->hide();
         return;
     }
-    Abscisse->setText(QString::number(*weeks) + QStringLiteral(" Sem. A."));
+    pointWeek->setText(QString::number(*weeks) + QStringLiteral(" Sem. A."));
     placePoint();
 }
 
 void PlottingWindow::showMeasure(Measure m) {
     const int i = buttonIndex(m);
-    SemFrame->hide();
-    Label3->hide();
+    weekPanel->hide();
+    chartsNotice->hide();
     shown_ = m;
     for (int k = 0; k < 7; ++k)
         charts_[k]->setVisible(k == i);
-    echo->setIllustration(illustrationPath(m));
-    Label1->setText(QString::fromUtf8(kButtons[i].title));
-    Label2->setText(QString::fromUtf8(kButtons[i].source));
-    for (QPushButton* b : {ImprimerCourbe, PdfCourbe, SvgCourbe})
+    measurePicture->setIllustration(illustrationPath(m));
+    chartTitle->setText(QString::fromUtf8(kButtons[i].title));
+    chartSource->setText(QString::fromUtf8(kButtons[i].source));
+    for (QPushButton* b : {printButton, pdfButton, svgButton})
         b->setEnabled(true);
 
     // Today's examination is read now; later changes there need another press.
     const TodaysExamination& today = todaysExamination(windows());
     const QString typed = today.measurement(m);
     const bool holdsNumber = isMeasurementNumber(typed.toStdString());
-    Centile->setText(holdsNumber ? today.band(m) : QString());
-    Centile->setVisible(holdsNumber && !Centile->text().isEmpty());
+    pointCentile->setText(holdsNumber ? today.band(m) : QString());
+    pointCentile->setVisible(holdsNumber && !pointCentile->text().isEmpty());
     measuredOn_ = today.scanDay;
 
     todays_ = todaysMeasurement(today, m);
 
-    const auto weeks = wholeWeeks(Sem_Entier->text());
+    const auto weeks = wholeWeeks(weekField->text());
     if (weeks && holdsNumber) {
         point_ = {double(*weeks), bandValue(typed.toStdString())};
-        Ordonnee->setText(typed);
-        Abscisse->setText(QString::number(*weeks) + QStringLiteral(" Sem. A."));
+        measuredValue->setText(typed);
+        pointWeek->setText(QString::number(*weeks) + QStringLiteral(" Sem. A."));
     } else {
         hidePoint();
     }
 
     // The table holds this measure's earlier scans.
-    Echos->setRows(consultationScans(windows()).rows(m));
+    scanTable->setRows(consultationScans(windows()).rows(m));
     showSeries();
     placePoint();
 }
@@ -338,7 +337,7 @@ void PlottingWindow::scansChanged(Measure m) {
     if (shown_ != m) return;
     // Typed here: the table already holds them.
     const std::vector<ScanRow>& kept = consultationScans(windows()).rows(m);
-    if (withoutTrailingBlankRows(Echos->rows()) != kept) Echos->setRows(kept);
+    if (withoutTrailingBlankRows(scanTable->rows()) != kept) scanTable->setRows(kept);
     showSeries();
     placePoint();
 }
@@ -346,7 +345,7 @@ void PlottingWindow::scansChanged(Measure m) {
 void PlottingWindow::scanEdited() {
     if (!shown_) return;
     // Kept with the consultation's biometry, where the chart viewer finds them too.
-    consultationScans(windows()).setRows(*shown_, Echos->rows());
+    consultationScans(windows()).setRows(*shown_, scanTable->rows());
     showSeries();
     placePoint();
 }
@@ -356,15 +355,15 @@ void PlottingWindow::showSeries() {
     GrowthChartWidget* chart = shownChart();
     if (chart) {
         const std::optional<std::string> todays =
-            point_ ? std::optional<std::string>(Ordonnee->text().toStdString()) : std::nullopt;
+            point_ ? std::optional<std::string>(measuredValue->text().toStdString()) : std::nullopt;
         series_ = placeScanSeries(*shown_, todays_.start, platform().clock.today(),
                                   consultationScans(windows()).rows(*shown_), todays,
-                                  todays_.measuredOn, wholeWeeks(Sem_Entier->text()));
+                                  todays_.measuredOn, wholeWeeks(weekField->text()));
         // Today's cross stands where the list places it: at its age with its days.
         for (const SeriesPoint& p : series_.points)
             if (p.today && point_) point_->first = p.week;
     }
-    const std::vector<ChartScan> marks = Echos->showSeries(series_);
+    const std::vector<ChartScan> marks = scanTable->showSeries(series_);
     for (GrowthChartWidget* c : charts_)
         c->setScans(c == chart ? marks : std::vector<ChartScan>{});
 }
@@ -372,7 +371,8 @@ void PlottingWindow::showSeries() {
 void PlottingWindow::placePoint() {
     GrowthChartWidget* chart = shownChart();
     if (!chart) {
-        for (QWidget* w : std::initializer_list<QWidget*>{Croix, Ordonnee, HorsCourbes, Abscisse})
+        for (QWidget* w : std::initializer_list<QWidget*>{patientCross, measuredValue,
+                                                          outsideChartsNote, pointWeek})
             w->hide();
         return;
     }
@@ -392,46 +392,48 @@ void PlottingWindow::placePoint() {
     };
 
     // The week, under the axis at its abscissa.
-    const auto weeks = wholeWeeks(Sem_Entier->text());
+    const auto weeks = wholeWeeks(weekField->text());
     if (weeks) {
         const double week = point_ ? point_->first : double(*weeks);
         const double x = map.clampedToPlot(week, 0).x();
-        Abscisse->adjustSize();
-        Abscisse->move(
-            int(std::clamp(x - Abscisse->width() / 2.0, plot.left(),
-                           std::max(plot.left(), plot.right() - Abscisse->width()))),
+        pointWeek->adjustSize();
+        pointWeek->move(
+            int(std::clamp(x - pointWeek->width() / 2.0, plot.left(),
+                           std::max(plot.left(), plot.right() - pointWeek->width()))),
             // Between the week labels and the axis caption, in the room kept for it.
-            int(plot.bottom() + (chart->height() - plot.bottom()) / 2 - Abscisse->height() / 2.0));
-        Abscisse->show();
-        Abscisse->raise();
+            int(plot.bottom() + (chart->height() - plot.bottom()) / 2 - pointWeek->height() / 2.0));
+        pointWeek->show();
+        pointWeek->raise();
     } else {
-        Abscisse->hide();
+        pointWeek->hide();
     }
 
     if (!point_) {
-        for (QWidget* w : std::initializer_list<QWidget*>{Croix, Ordonnee, HorsCourbes})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{patientCross, measuredValue, outsideChartsNote})
             w->hide();
-        if (!Centile->isHidden()) keepInside(Centile, plot.topLeft() + QPointF(8, 8));
+        if (!pointCentile->isHidden()) keepInside(pointCentile, plot.topLeft() + QPointF(8, 8));
         return;
     }
     const auto [week, mm] = *point_;
     const bool inside = map.insidePlot(week, mm);
     const QPointF at = map.clampedToPlot(week, mm);
-    Croix->move(int(std::lround(at.x() - Croix->width() / 2.0)),
-                int(std::lround(at.y() - Croix->height() / 2.0)));
-    Croix->show();
-    Croix->raise();
+    patientCross->move(int(std::lround(at.x() - patientCross->width() / 2.0)),
+                       int(std::lround(at.y() - patientCross->height() / 2.0)));
+    patientCross->show();
+    patientCross->raise();
 
     // The value, the band and the note on the side of the cross with room.
-    Ordonnee->adjustSize();
-    Centile->adjustSize();
-    HorsCourbes->adjustSize();
-    const int widest = std::max({Ordonnee->width(), Centile->isHidden() ? 0 : Centile->width(),
-                                 inside ? 0 : HorsCourbes->width()});
+    measuredValue->adjustSize();
+    pointCentile->adjustSize();
+    outsideChartsNote->adjustSize();
+    const int widest =
+        std::max({measuredValue->width(), pointCentile->isHidden() ? 0 : pointCentile->width(),
+                  inside ? 0 : outsideChartsNote->width()});
     // Together, clear of the curves, where there is room beside the cross.
-    std::vector<QLabel*> block{Ordonnee};
-    if (!Centile->isHidden()) block.push_back(Centile);
-    if (!inside) block.push_back(HorsCourbes);
+    std::vector<QLabel*> block{measuredValue};
+    if (!pointCentile->isHidden()) block.push_back(pointCentile);
+    if (!inside) block.push_back(outsideChartsNote);
     int blockHeight = 0;
     for (QLabel* label : block)
         blockHeight += label->height() + 2;
@@ -444,23 +446,24 @@ void PlottingWindow::placePoint() {
             label->raise();
             y += label->height() + 2;
         }
-        if (inside) HorsCourbes->hide();
+        if (inside) outsideChartsNote->hide();
         return;
     }
     const bool toLeft = at.x() + 14 + widest > plot.right();
     auto besideX = [&](QLabel* label) {
         return toLeft ? at.x() - 12 - label->width() : at.x() + 12;
     };
-    keepInside(Ordonnee, QPointF(besideX(Ordonnee), at.y() - Ordonnee->height() / 2.0));
-    double below = Ordonnee->geometry().bottom() + 2;
-    if (!Centile->isHidden()) {
-        keepInside(Centile, QPointF(besideX(Centile), below));
-        below = Centile->geometry().bottom() + 2;
+    keepInside(measuredValue,
+               QPointF(besideX(measuredValue), at.y() - measuredValue->height() / 2.0));
+    double below = measuredValue->geometry().bottom() + 2;
+    if (!pointCentile->isHidden()) {
+        keepInside(pointCentile, QPointF(besideX(pointCentile), below));
+        below = pointCentile->geometry().bottom() + 2;
     }
     if (!inside)
-        keepInside(HorsCourbes, QPointF(besideX(HorsCourbes), below));
+        keepInside(outsideChartsNote, QPointF(besideX(outsideChartsNote), below));
     else
-        HorsCourbes->hide();
+        outsideChartsNote->hide();
 }
 
 std::optional<ChartPage> PlottingWindow::currentPage() const {
@@ -473,19 +476,19 @@ std::optional<ChartPage> PlottingWindow::currentPage() const {
     page.source = QString::fromUtf8(kButtons[i].source);
     page.chart = chart->chart();
     page.drawing.scans = chart->scans();
-    page.scans = Echos->listed();
+    page.scans = scanTable->listed();
     const QString today = QString::fromStdString(platform().clock.today().toText());
     if (point_) {
         ChartPoint point;
         point.week = point_->first;
         point.mm = point_->second;
-        point.valueText = Ordonnee->text();
-        point.weekText = Abscisse->text();
-        point.bandText = Centile->isHidden() ? QString() : Centile->text();
+        point.valueText = measuredValue->text();
+        point.weekText = pointWeek->text();
+        point.bandText = pointCentile->isHidden() ? QString() : pointCentile->text();
         page.drawing.point = point;
         page.details =
-            QStringLiteral("Mesure : ") + Ordonnee->text() + QStringLiteral(" mm à ") +
-            Abscisse->text() +
+            QStringLiteral("Mesure : ") + measuredValue->text() + QStringLiteral(" mm à ") +
+            pointWeek->text() +
             (point.bandText.isEmpty() ? QString() : QStringLiteral(" (") + point.bandText + ")") +
             // The measurement is dated with the scan day, as the biometry report dates it.
             QStringLiteral(", le ") + (measuredOn_.isEmpty() ? today : measuredOn_) + ".";
@@ -503,11 +506,11 @@ ResultsText PlottingWindow::resultsText() const {
     if (const GrowthChartWidget* chart = shownChart())
         t.input(QStringLiteral("Courbe"),
                 chart->accessibleName().section(QStringLiteral(" : "), 1));
-    t.input(Sem_Entier, QStringLiteral("Semaines d'aménorrhée"));
-    t.resultsOf({Ordonnee, Abscisse});
-    t.result(Centile, {}, shownText(Label2));
-    t.sentence(HorsCourbes);
-    Echos->copySeriesInto(t);
+    t.input(weekField, QStringLiteral("Semaines d'aménorrhée"));
+    t.resultsOf({measuredValue, pointWeek});
+    t.result(pointCentile, {}, shownText(chartSource));
+    t.sentence(outsideChartsNote);
+    scanTable->copySeriesInto(t);
     return t;
 }
 

@@ -55,26 +55,22 @@ class PlottingWindow : public ToolWindow {
     std::function<bool(QPrinter&)> choosePrinter;
     std::function<bool()> printersAvailable;
 
-    GrowthChartWidget *BipCourbe, *CcCourbe, *DatCourbe, *CaCourbe, *FemCourbe, *LpCourbe,
-        *CervCourbe;
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     // "Copier les résultats": the inputs as typed and the results as shown.
     ResultsText resultsText() const;
-    QLabel *Label1, *Label2, *Label3;
-    IllustrationWidget* echo;
-    QWidget* Croix;
-    QLabel *Ordonnee, *Abscisse, *Centile, *HorsCourbes;
-    QGroupBox* SemFrame;
-    QLineEdit* Sem_Entier;
-    QPushButton *CmdBip, *CmdCc, *CmdDat, *CmdCa, *CmdFem, *CmdPied, *CmdCerv;
-    QPushButton *ImprimerCourbe, *PdfCourbe, *SvgCourbe, *Quitter;
+    QLabel *chartTitle, *chartSource, *chartsNotice;
+    IllustrationWidget* measurePicture;
+    QWidget* patientCross;
+    QLabel *measuredValue, *pointWeek, *pointCentile, *outsideChartsNote;
+    QGroupBox* weekPanel;
+    QLineEdit* weekField;
+    QPushButton *printButton, *pdfButton, *svgButton, *quitButton;
     // The earlier scans of the measure shown (date, value in mm), kept in
     // memory only; beside them each point with its band, and what cannot be placed.
-    ScanTable* Echos;
+    ScanTable* scanTable;
     void build();
     void weekChanged();
     void placePoint();

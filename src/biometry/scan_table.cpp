@@ -64,60 +64,61 @@ TodaysMeasurement todaysMeasurement(const TodaysExamination& today, Measure m) {
 }
 
 ScanTable::ScanTable(QWidget* parent) : QWidget(parent) {
-    TblEchos = named(new QTableWidget(5, 2), "TblEchos",
-                     QStringLiteral("Échographies précédentes : date et valeur en mm"));
-    TblEchos->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Valeur (mm)")});
-    TblEchos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    TblEchos->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    TblEchos->setFixedWidth(220);
-    TblEchos->setFixedHeight(TblEchos->horizontalHeader()->sizeHint().height() +
-                             5 * TblEchos->verticalHeader()->defaultSectionSize() + 4);
-    TblEchos->setTabKeyNavigation(false);
+    entries = named(new QTableWidget(5, 2), "TblEchos",
+                    QStringLiteral("Échographies précédentes : date et valeur en mm"));
+    entries->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Valeur (mm)")});
+    entries->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    entries->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    entries->setFixedWidth(220);
+    entries->setFixedHeight(entries->horizontalHeader()->sizeHint().height() +
+                            5 * entries->verticalHeader()->defaultSectionSize() + 4);
+    entries->setTabKeyNavigation(false);
     // Its headers and corner button speak French too.
-    TblEchos->horizontalHeader()->setAccessibleName(QStringLiteral("Colonnes : date, valeur"));
-    TblEchos->verticalHeader()->setAccessibleName(QStringLiteral("Numéros des échographies"));
-    TblEchos->setCornerButtonEnabled(false);
-    for (QAbstractButton* corner : TblEchos->findChildren<QAbstractButton*>())
+    entries->horizontalHeader()->setAccessibleName(QStringLiteral("Colonnes : date, valeur"));
+    entries->verticalHeader()->setAccessibleName(QStringLiteral("Numéros des échographies"));
+    entries->setCornerButtonEnabled(false);
+    for (QAbstractButton* corner : entries->findChildren<QAbstractButton*>())
         corner->setAccessibleName(QStringLiteral("Tout sélectionner"));
-    LblSerie = resultText("LblSerie", QStringLiteral("Points de la courbe et leurs percentiles"));
-    LblSerie->setWordWrap(true);
-    LblSerie->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LblSerieErreurs = resultText("LblSerieErreurs", QStringLiteral("Échographies non placées"));
-    LblSerieErreurs->setWordWrap(true);
-    tintAlarm(LblSerieErreurs);
-    LblSerieErreurs->hide();
+    seriesPoints =
+        resultText("LblSerie", QStringLiteral("Points de la courbe et leurs percentiles"));
+    seriesPoints->setWordWrap(true);
+    seriesPoints->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    unplacedScans = resultText("LblSerieErreurs", QStringLiteral("Échographies non placées"));
+    unplacedScans->setWordWrap(true);
+    tintAlarm(unplacedScans);
+    unplacedScans->hide();
 
     auto* seriesText = new QVBoxLayout;
-    seriesText->addWidget(LblSerie);
-    seriesText->addWidget(LblSerieErreurs);
+    seriesText->addWidget(seriesPoints);
+    seriesText->addWidget(unplacedScans);
     seriesText->addStretch();
     auto* tableColumn = new QVBoxLayout;
-    tableColumn->addWidget(caption(QStringLiteral("Échographies &précédentes"), TblEchos));
-    tableColumn->addWidget(TblEchos);
+    tableColumn->addWidget(caption(QStringLiteral("Échographies &précédentes"), entries));
+    tableColumn->addWidget(entries);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(tableColumn);
     layout->addLayout(seriesText, 1);
-    connect(TblEchos, &QTableWidget::cellChanged, this, [this] {
+    connect(entries, &QTableWidget::cellChanged, this, [this] {
         if (!filling_) emit edited();
     });
 }
 
 void ScanTable::setRows(const std::vector<ScanRow>& rows) {
     filling_ = true;
-    TblEchos->clearContents();
-    for (std::size_t r = 0; r < rows.size() && int(r) < TblEchos->rowCount(); ++r) {
-        TblEchos->setItem(int(r), 0, new QTableWidgetItem(QString::fromStdString(rows[r].date)));
-        TblEchos->setItem(int(r), 1, new QTableWidgetItem(QString::fromStdString(rows[r].value)));
+    entries->clearContents();
+    for (std::size_t r = 0; r < rows.size() && int(r) < entries->rowCount(); ++r) {
+        entries->setItem(int(r), 0, new QTableWidgetItem(QString::fromStdString(rows[r].date)));
+        entries->setItem(int(r), 1, new QTableWidgetItem(QString::fromStdString(rows[r].value)));
     }
     filling_ = false;
 }
 
 std::vector<ScanRow> ScanTable::rows() const {
-    std::vector<ScanRow> rows(std::size_t(TblEchos->rowCount()));
-    for (int r = 0; r < TblEchos->rowCount(); ++r)
+    std::vector<ScanRow> rows(std::size_t(entries->rowCount()));
+    for (int r = 0; r < entries->rowCount(); ++r)
         for (int c = 0; c < 2; ++c)
-            if (const QTableWidgetItem* item = TblEchos->item(r, c))
+            if (const QTableWidgetItem* item = entries->item(r, c))
                 (c == 0 ? rows[std::size_t(r)].date : rows[std::size_t(r)].value) =
                     item->text().trimmed().toStdString();
     return rows;
@@ -139,23 +140,23 @@ std::vector<ChartScan> ScanTable::showSeries(const ScanSeries& series) {
     }
     for (const SeriesFault& f : series.faults)
         faults << QString::fromStdString(f.message);
-    LblSerie->setText(marks.empty() ? QString() : lines.join('\n'));
-    LblSerieErreurs->setText(faults.join('\n'));
-    LblSerieErreurs->setVisible(!faults.isEmpty());
+    seriesPoints->setText(marks.empty() ? QString() : lines.join('\n'));
+    unplacedScans->setText(faults.join('\n'));
+    unplacedScans->setVisible(!faults.isEmpty());
     return marks;
 }
 
 QStringList ScanTable::listed() const {
-    return LblSerie->text().isEmpty() ? QStringList() : LblSerie->text().split('\n');
+    return seriesPoints->text().isEmpty() ? QStringList() : seriesPoints->text().split('\n');
 }
 
 QWidget* ScanTable::tableForTab() const {
-    return TblEchos;
+    return entries;
 }
 
 void ScanTable::copySeriesInto(ResultsText& text) const {
-    text.sentences(LblSerie); // one point a line, with its age, value and band
-    text.sentences(LblSerieErreurs);
+    text.sentences(seriesPoints); // one point a line, with its age, value and band
+    text.sentences(unplacedScans);
 }
 
 } // namespace tovimar

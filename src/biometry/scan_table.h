@@ -86,8 +86,8 @@ class ScanTable : public QWidget {
 
   private:
     // Named as the windows name them.
-    QTableWidget* TblEchos;
-    QLabel *LblSerie, *LblSerieErreurs;
+    QTableWidget* entries;
+    QLabel *seriesPoints, *unplacedScans;
     bool filling_ = false;
 };
 
