@@ -73,6 +73,9 @@ class PlottingWindow : public ToolWindow {
     ScanTable* scanTable;
     void build();
     void weekChanged();
+    // The whole weeks typed (the week's field rounded), when it holds a number.
+    std::optional<int> typedWeeks() const;
+    // Places the cross and its labels on the chart shown, or hides them.
     void placePoint();
     void hidePoint();
     std::optional<ChartPage> currentPage() const;
