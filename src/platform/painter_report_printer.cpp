@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <deque>
 #include <utility>
 
 namespace tovimar {
@@ -16,6 +17,30 @@ namespace tovimar {
 namespace {
 
 constexpr double cmPerInch = 2.54;
+
+// The font and metrics of each style a document uses, made once: making them
+// resolves the font anew, and the layout measures many times per line.
+class StyleFonts {
+  public:
+    struct Font {
+        TextStyle style;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    explicit StyleFonts(QPaintDevice& device) : device_(device) {}
+    const Font& operator()(const TextStyle& style) {
+        for (const Font& known : fonts_)
+            if (known.style == style) return known;
+        QFont font = PainterReportPrinter::fontFor(style);
+        const QFontMetricsF metrics(font, &device_);
+        fonts_.push_back({style, std::move(font), metrics});
+        return fonts_.back();
+    }
+
+  private:
+    QPaintDevice& device_;
+    std::deque<Font> fonts_; // a deque: the references given stay valid
+};
 
 QString beginFailure(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
@@ -105,16 +130,17 @@ bool PainterReportPrinter::endDocument(QString* error) {
 
     const double dpiX = printer_.logicalDpiX();
     const double dpiY = printer_.logicalDpiY();
+    StyleFonts fonts(printer_);
     DeviceMetrics metrics;
     metrics.dotsPerInch = dpiY;
     metrics.printableHeight = printer_.height();
-    metrics.lineHeight = [this](const TextStyle& style) {
-        return QFontMetricsF(fontFor(style), &printer_).lineSpacing();
+    metrics.lineHeight = [&fonts](const TextStyle& style) {
+        return fonts(style).metrics.lineSpacing();
     };
     // A line longer than the page goes on below, within the margins, instead of being cut.
     metrics.printableWidth = printer_.width();
-    metrics.textWidth = [this](const TextStyle& style, const QString& text) {
-        return QFontMetricsF(fontFor(style), &printer_).horizontalAdvance(text);
+    metrics.textWidth = [&fonts](const TextStyle& style, const QString& text) {
+        return fonts(style).metrics.horizontalAdvance(text);
     };
     ReportLayout layout(std::move(metrics));
     for (const ReportOperation& operation : operations)
@@ -132,11 +158,10 @@ bool PainterReportPrinter::endDocument(QString* error) {
             (grid.centimetres ? grid.topCm * dpiY / cmPerInch : 0.0) + line.top * unitY;
         if (!line.continuesPrevious) x = left;
         for (const TextPiece& piece : line.pieces) {
-            const QFont font = fontFor(piece.style);
-            const QFontMetricsF metricsOfFont(font, &printer_);
-            painter.setFont(font);
-            painter.drawText(QPointF(x, top + metricsOfFont.ascent()), piece.text);
-            x += metricsOfFont.horizontalAdvance(piece.text);
+            const StyleFonts::Font& font = fonts(piece.style);
+            painter.setFont(font.font);
+            painter.drawText(QPointF(x, top + font.metrics.ascent()), piece.text);
+            x += font.metrics.horizontalAdvance(piece.text);
         }
     }
 

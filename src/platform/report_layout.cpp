@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace tovimar {
 
@@ -150,15 +151,22 @@ void ReportLayout::addText(const QString& text) {
     while (!rest.isEmpty()) {
         const double room = roomLeft();
         if (metrics_.textWidth(style_, rest) <= room) return addPiece(rest);
-        // The longest run of whole words that fits, breaking after a blank.
+        // The longest run of whole words that fits, breaking after a blank. A
+        // run is never narrower than a shorter one, so the search halves the
+        // candidates at each measure instead of trying them from the end.
+        std::vector<qsizetype> breaks; // where a run of words ends, in order
+        for (qsizetype i = 1; i < rest.size(); ++i)
+            if (rest[i] == QLatin1Char(' ') && rest[i - 1] != QLatin1Char(' ')) breaks.push_back(i);
         qsizetype cut = -1;
-        for (qsizetype i = rest.size() - 1; i > 0; --i) {
-            if (rest[i] != QLatin1Char(' ') || rest[i - 1] == QLatin1Char(' ')) continue;
-            if (metrics_.textWidth(style_, rest.left(i)) <= room) {
-                cut = i;
-                break;
-            }
+        std::size_t fitting = 0, tooWide = breaks.size(); // breaks[0, fitting) are known to fit
+        while (fitting < tooWide) {
+            const std::size_t middle = fitting + (tooWide - fitting) / 2;
+            if (metrics_.textWidth(style_, rest.left(breaks[middle])) <= room)
+                fitting = middle + 1;
+            else
+                tooWide = middle;
         }
+        if (fitting > 0) cut = breaks[fitting - 1];
         const bool lineStart = x_ <= 0;
         if (cut < 0 && !lineStart) {
             // Not even the first word fits after what the line holds: it starts the next line.
