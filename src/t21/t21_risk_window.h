@@ -53,11 +53,11 @@ class T21RiskWindow : public ToolWindow {
         *serumAtTestingPanel, *nuchalAtTermPanel, *nuchalAtScanPanel, *integratedAtTermPanel,
         *integratedAtTestingPanel, *ageAtTermPanel, *ageAtScanPanel, *nuchalFiguresPanel,
         *signsPanel, *afterMorphologyScanPanel;
+    // Results.
     QLabel *ageRiskAtTerm, *ageRiskAtScan, *gestationalAge, *nuchalMedian, *nuchalMultipleOfMedian,
         *relativeRisk, *likelihoodRatio, *nuchalRiskAtTerm, *nuchalRiskAtScan, *serumRiskAtTesting,
         *serumRiskAtTerm, *integratedRiskAtTesting, *integratedRiskAtTerm, *riskAfterMorphologyScan,
         *overallRiskN, *riskCoefficient, *selectedSignExplanation;
-    // Results.
     // Pictures standing in for the results until there are some.
     QLabel *agePicture, *nuchalPicture, *serumPicture, *integratedPicture, *signsPicture;
     // The conduct: the risk judged and its band in words and colour, by the
