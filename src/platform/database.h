@@ -175,6 +175,8 @@ class RecordSet {
                                         const std::optional<Criterion>& criterion);
     void bindWhere(QSqlQuery& query, const std::vector<Criterion>& extra) const;
     void setCurrent(Row row, std::optional<std::size_t> appendedIndex);
+    // No current row: before the first, after the last, or deleted.
+    void leaveRow(Position where);
     bool fail(const QString& error);
     bool fail(const QSqlError& error);
     bool openedConnection(DatabaseConnection& connection);

@@ -160,6 +160,13 @@ RecordSet::fetchByRowId(DatabaseConnection& connection, qint64 rowId,
     return located;
 }
 
+void RecordSet::leaveRow(Position where) {
+    position_ = where;
+    current_ = Row();
+    key_.clear();
+    appendedIndex_.reset();
+}
+
 void RecordSet::setCurrent(Row row, std::optional<std::size_t> appendedIndex) {
     key_.clear();
     for (const QString& column : orderBy_)
@@ -210,10 +217,7 @@ bool RecordSet::goFirst(DatabaseConnection& connection) {
         }
     }
     empty_ = true;
-    position_ = Position::BeforeFirst;
-    current_ = Row();
-    key_.clear();
-    appendedIndex_.reset();
+    leaveRow(Position::BeforeFirst);
     return true;
 }
 
@@ -235,10 +239,7 @@ bool RecordSet::goLast(DatabaseConnection& connection) {
         return true;
     }
     empty_ = true;
-    position_ = Position::AfterLast;
-    current_ = Row();
-    key_.clear();
-    appendedIndex_.reset();
+    leaveRow(Position::AfterLast);
     return true;
 }
 
@@ -262,10 +263,7 @@ bool RecordSet::stepForwardFromCurrent(DatabaseConnection& connection) {
             return true;
         }
     }
-    position_ = Position::AfterLast;
-    current_ = Row();
-    key_.clear();
-    appendedIndex_.reset();
+    leaveRow(Position::AfterLast);
     return true;
 }
 
@@ -293,10 +291,7 @@ bool RecordSet::stepBackwardFromCurrent(DatabaseConnection& connection) {
             return true;
         }
     }
-    position_ = Position::BeforeFirst;
-    current_ = Row();
-    key_.clear();
-    appendedIndex_.reset();
+    leaveRow(Position::BeforeFirst);
     return true;
 }
 
@@ -425,10 +420,7 @@ bool RecordSet::findFirstIn(DatabaseConnection& connection, const Criterion& cri
     // No match leaves no current row: a later change cannot land on a row
     // the user did not find.
     noMatch_ = true;
-    position_ = Position::Deleted;
-    current_ = Row();
-    key_.clear();
-    appendedIndex_.reset();
+    leaveRow(Position::Deleted);
     return true;
 }
 
