@@ -136,19 +136,26 @@ std::optional<QRectF> clearPlaceBeside(const GrowthChart& chart, const ChartMapp
         const double dy = std::max({box.top() - at.y(), 0.0, at.y() - box.bottom()});
         return std::hypot(dx, dy);
     };
-    // The clear place nearest the point, looked for over the whole plot.
-    std::optional<QRectF> best;
-    double bestDistance = 0;
+    // The clear place nearest the point, looked for over the whole plot: the
+    // places far enough from it, nearest first (the higher, then the more to
+    // the left, of two as near); the first clear one is the answer.
+    struct Place {
+        double distance;
+        QRectF box;
+    };
+    std::vector<Place> places;
     for (double y = plot.top(); y + size.height() <= plot.bottom(); y += step) {
         for (double x = plot.left(); x + size.width() <= plot.right(); x += step) {
             const QRectF box(QPointF(x, y), size);
             const double d = distance(box);
-            if (d < gap || (best && d >= bestDistance) || !clear(box)) continue;
-            best = box;
-            bestDistance = d;
+            if (d >= gap) places.push_back({d, box});
         }
     }
-    return best;
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return a.distance < b.distance; });
+    for (const Place& place : places)
+        if (clear(place.box)) return place.box;
+    return std::nullopt;
 }
 
 void paintGrowthChart(QPainter& p, const QRectF& area, const GrowthChart& chart,
