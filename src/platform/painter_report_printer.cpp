@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPointF>
 #include <QPrintDialog>
@@ -26,6 +27,16 @@ class StyleFonts {
         TextStyle style;
         QFont font;
         QFontMetricsF metrics;
+        // The texts measured, each measured once: the layout measures a
+        // piece to place it, and the painting again to move past it.
+        mutable QHash<QString, double> widths;
+        double width(const QString& text) const {
+            const auto known = widths.constFind(text);
+            if (known != widths.constEnd()) return *known;
+            const double measured = metrics.horizontalAdvance(text);
+            widths.insert(text, measured);
+            return measured;
+        }
     };
     explicit StyleFonts(QPaintDevice& device) : device_(device) {}
     const Font& operator()(const TextStyle& style) {
@@ -33,7 +44,7 @@ class StyleFonts {
             if (known.style == style) return known;
         QFont font = PainterReportPrinter::fontFor(style);
         const QFontMetricsF metrics(font, &device_);
-        fonts_.push_back({style, std::move(font), metrics});
+        fonts_.push_back({style, std::move(font), metrics, {}});
         return fonts_.back();
     }
 
@@ -140,7 +151,7 @@ bool PainterReportPrinter::endDocument(QString* error) {
     // A line longer than the page goes on below, within the margins, instead of being cut.
     metrics.printableWidth = printer_.width();
     metrics.textWidth = [&fonts](const TextStyle& style, const QString& text) {
-        return fonts(style).metrics.horizontalAdvance(text);
+        return fonts(style).width(text);
     };
     ReportLayout layout(std::move(metrics));
     for (const ReportOperation& operation : operations)
@@ -161,7 +172,7 @@ bool PainterReportPrinter::endDocument(QString* error) {
             const StyleFonts::Font& font = fonts(piece.style);
             painter.setFont(font.font);
             painter.drawText(QPointF(x, top + font.metrics.ascent()), piece.text);
-            x += font.metrics.horizontalAdvance(piece.text);
+            x += font.width(piece.text);
         }
     }
 
