@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_links.h"
 
+#include <QString>
+#include <memory>
+
 #include "app/main_window.h"
 #include "biometry/biometry_window.h"
 #include "biometry/plotting_window.h"
@@ -20,14 +23,23 @@ void linkWindows(MainWindow& main) {
     // biometry window (its age of today first; its scan day, if any, then
     // rules) and the termination deadlines follow it, built hidden if need
     // be so that they hold it when opened.
+    auto lastStart = std::make_shared<QString>();
     QObject::connect(&main, &MainWindow::startOfPregnancyChanged, &main,
-                     [&windows](const StartOfPregnancy& start) {
+                     [&windows, lastStart](const StartOfPregnancy& start) {
+                         *lastStart = start.text;
                          auto& biometry = windows.get<BiometryWindow>();
                          if (start.weeksOfAmenorrhoeaToday)
                              biometry.setWeeksOfAmenorrhoea(*start.weeksOfAmenorrhoeaToday);
                          biometry.setStartOfPregnancy(start.text);
                          windows.get<TerminationWindow>().setStartOfPregnancy(start.text);
                      });
+
+    // A termination window closed (and so destroyed), then opened again,
+    // starts from the start of pregnancy in force, as the deadlines must.
+    windows.whenBuilt<TerminationWindow>([lastStart](TerminationWindow& termination) {
+        if (!lastStart->isEmpty()) termination.setStartOfPregnancy(*lastStart);
+    });
+    QObject::connect(&main, &QObject::destroyed, [lastStart] { lastStart->clear(); });
 
     // A reset of the ultrasound dating takes back the biometry window's age.
     QObject::connect(&main, &MainWindow::ultrasoundDatingReset, &main, [&windows] {

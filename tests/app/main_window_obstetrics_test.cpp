@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start of pregnancy flowing into the termination and preterm labour windows.
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
@@ -80,6 +83,35 @@ TEST_F(MainWindowObstetrics, MenuEntriesOpenTheWindowsOnTheCurrentStart) {
     EXPECT_TRUE(form8->isVisible());
     EXPECT_EQ(control<QLabel>(*form8, "Sem6")->text(), "23/11/2009");
     EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowObstetrics, ATerminationWindowClosedThenOpenedAgainShowsTheCurrentDeadlines) {
+    start();
+    typeText(control<QLineEdit>(*window, "DateDG"), "01/03/2010");
+    window->action("Ivg")->trigger();
+    QPointer<TerminationWindow> first = windows.existing<TerminationWindow>();
+    ASSERT_NE(first, nullptr);
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(first.isNull()) << "a closed tool window is destroyed";
+
+    window->action("Ivg")->trigger();
+    auto* again = windows.existing<TerminationWindow>();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->isVisible());
+    EXPECT_EQ(control<QLineEdit>(*again, "Text1")->text(), "01/03/2010");
+    EXPECT_EQ(control<QLabel>(*again, "DateIVG")->text(), "07/06/2010");
+    EXPECT_EQ(control<QLabel>(*again, "DateRU")->text(), "19/04/2010");
+    EXPECT_EQ(control<QLabel>(*again, "Sem6")->text(), "29/03/2010");
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+
+    // A start refused since then leaves the window built again without one.
+    again->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    control<QLineEdit>(*window, "DateDG")->setText("01/02/2");
+    window->action("Ivg")->trigger();
+    EXPECT_EQ(control<QLabel>(*windows.existing<TerminationWindow>(), "DateIVG")->text(),
+              "00/0/00");
 }
 
 } // namespace
