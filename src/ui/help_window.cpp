@@ -38,17 +38,6 @@ bool systemPrintDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-// A kit button whose spoken name says more than its caption, made a child of
-// the window at once so that it takes its place in the focus chain in the
-// order of construction.
-QPushButton* button(const char* name, const QString& caption, const QString& spoken,
-                    QWidget* window) {
-    QPushButton* b = tovimar::button(name, caption);
-    b->setParent(window);
-    b->setAccessibleName(spoken);
-    return b;
-}
-
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent, PrinterChoice choosePrinter)
@@ -58,27 +47,26 @@ HelpWindow::HelpWindow(QWidget* parent, PrinterChoice choosePrinter)
     announceAsWindow(this);
     setWindowTitle(QStringLiteral("Aide de Tovimar-S"));
 
-    back_ =
-        button("HelpBack", QStringLiteral("◀ &Précédent"), QStringLiteral("Page précédente"), this);
+    back_ = named(new QPushButton(QStringLiteral("◀ &Précédent"), this), "HelpBack",
+                  QStringLiteral("Page précédente"));
     back_->setToolTip(QStringLiteral("Revenir à la page précédente (Alt+Gauche)"));
-    forward_ =
-        button("HelpForward", QStringLiteral("S&uivant ▶"), QStringLiteral("Page suivante"), this);
+    forward_ = named(new QPushButton(QStringLiteral("S&uivant ▶"), this), "HelpForward",
+                     QStringLiteral("Page suivante"));
     forward_->setToolTip(QStringLiteral("Aller à la page suivante (Alt+Droite)"));
-    home_ =
-        button("HelpHome", QStringLiteral("&Sommaire"), QStringLiteral("Sommaire de l'aide"), this);
-    print_ = button("HelpPrint", QStringLiteral("&Imprimer…"),
-                    QStringLiteral("Imprimer cette page de l'aide"), this);
+    home_ = named(new QPushButton(QStringLiteral("&Sommaire"), this), "HelpHome",
+                  QStringLiteral("Sommaire de l'aide"));
+    print_ = named(new QPushButton(QStringLiteral("&Imprimer…"), this), "HelpPrint",
+                   QStringLiteral("Imprimer cette page de l'aide"));
     print_->setToolTip(QStringLiteral("Imprimer la page affichée (Ctrl+P)"));
 
     auto* searchLabel = new QLabel(QStringLiteral("&Rechercher :"), this);
-    searchField_ = new QLineEdit(this);
-    searchField_->setObjectName("HelpSearch");
-    searchField_->setAccessibleName(QStringLiteral("Rechercher dans l'aide"));
+    searchField_ =
+        named(new QLineEdit(this), "HelpSearch", QStringLiteral("Rechercher dans l'aide"));
     searchField_->setPlaceholderText(QStringLiteral("mot à chercher"));
     searchField_->setClearButtonEnabled(true);
     searchLabel->setBuddy(searchField_);
-    findNext_ = button("HelpFindNext", QStringLiteral("&Chercher"),
-                       QStringLiteral("Occurrence suivante"), this);
+    findNext_ = named(new QPushButton(QStringLiteral("&Chercher"), this), "HelpFindNext",
+                      QStringLiteral("Occurrence suivante"));
     findNext_->setToolTip(QStringLiteral("Occurrence suivante (F3)"));
     searchStatus_ = new QLabel(this);
     searchStatus_->setObjectName("HelpSearchStatus");
