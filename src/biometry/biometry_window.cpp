@@ -23,7 +23,6 @@
 #include "biometry/plausible_measures.h"
 #include "biometry/reference_charts.h"
 #include "biometry/todays_examination.h"
-#include "core/french_number.h"
 #include "core/vb_date.h"
 #include "dating/pregnancy_dating.h"
 #include "platform/clock.h"
@@ -388,10 +387,9 @@ void BiometryWindow::datesChanged() {
 }
 
 void BiometryWindow::ageChanged() {
-    const QString typed = weeksField->text();
     // Only a whole number of weeks gives medians (a pasted "22,5" or "abc"
     // gives none): nothing of the previous age stays beside it.
-    const auto age = readFrenchNumber(typed.toStdString());
+    const auto age = numberIn(weeksField);
     if (!age || *age != std::floor(*age)) {
         for (QLineEdit* f : fields_)
             f->clear();

@@ -33,6 +33,7 @@
 #include "platform/platform.h"
 #include "platform/report_destination.h"
 #include "ui/controls.h"
+#include "ui/field_values.h"
 #include "ui/key_filters.h"
 #include "ui/results_text.h"
 #include "ui/window_registry.h"
@@ -249,7 +250,7 @@ bool PlottingWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 std::optional<int> PlottingWindow::typedWeeks() const {
-    const auto weeks = readFrenchNumber(weekField->text().toStdString());
+    const auto weeks = numberIn(weekField);
     if (!weeks || std::fabs(*weeks) > 1000) return std::nullopt;
     return static_cast<int>(roundHalfEven(*weeks));
 }

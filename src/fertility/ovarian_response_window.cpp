@@ -26,11 +26,6 @@ namespace {
 
 constexpr int kHelpTopic = 130;
 
-// A result the window shows, read back as a number for the next step.
-std::optional<double> numberIn(const QLabel* label) {
-    return readFrenchNumber(label->text().toStdString());
-}
-
 QString shown(const std::optional<double>& value) {
     return value ? QString::fromStdString(formatFrenchNumber(*value)) : QString();
 }

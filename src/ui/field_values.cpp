@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/field_values.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "core/french_number.h"
@@ -13,6 +14,10 @@ std::optional<VbDate> dateIn(const QLineEdit* field) {
 
 std::optional<double> numberIn(const QLineEdit* field) {
     return readFrenchNumber(field->text().toStdString());
+}
+
+std::optional<double> numberIn(const QLabel* result) {
+    return readFrenchNumber(result->text().toStdString());
 }
 
 QString shown(const std::string& text) {

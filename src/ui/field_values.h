@@ -11,6 +11,7 @@
 
 #include "core/vb_date.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace tovimar {
@@ -19,6 +20,8 @@ namespace tovimar {
 std::optional<VbDate> dateIn(const QLineEdit* field);
 // The field's number, or nothing when its text is not one.
 std::optional<double> numberIn(const QLineEdit* field);
+// A result the window shows, read back as a number for the next step.
+std::optional<double> numberIn(const QLabel* result);
 
 // A calculation's text, or a date as "JJ/MM/AAAA", for a field or a label.
 QString shown(const std::string& text);
