@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "biometry/biometry_window.h"
 #include "biometry/plotting_window.h"
+#include "biometry/todays_examination.h"
 #include "dating/term_settings_window.h"
 #include "obstetrics/preterm_labour_window.h"
 #include "obstetrics/termination_window.h"
@@ -22,7 +23,8 @@ void linkWindows(MainWindow& main) {
     // The start of pregnancy, as typed (empty when it is refused): the
     // biometry window (its age of today first; its scan day, if any, then
     // rules) and the termination deadlines follow it, built hidden if need
-    // be so that they hold it when opened.
+    // be so that they hold it when opened. A biometry window closed earlier
+    // is built again as it was left, then follows it.
     auto lastStart = std::make_shared<QString>();
     QObject::connect(&main, &MainWindow::startOfPregnancyChanged, &main,
                      [&windows, lastStart](const StartOfPregnancy& start) {
@@ -41,9 +43,11 @@ void linkWindows(MainWindow& main) {
     });
     QObject::connect(&main, &QObject::destroyed, [lastStart] { lastStart->clear(); });
 
-    // A reset of the ultrasound dating takes back the biometry window's age.
+    // A reset of the ultrasound dating takes back the biometry window's age,
+    // a closed one's too (built again, hidden, as it was left).
     QObject::connect(&main, &MainWindow::ultrasoundDatingReset, &main, [&windows] {
-        if (auto* biometry = windows.existing<BiometryWindow>()) biometry->clearWeeks();
+        if (windows.existing<BiometryWindow>() || todaysExamination(windows).closedWindow)
+            windows.get<BiometryWindow>().clearWeeks();
     });
 }
 

@@ -282,9 +282,16 @@ void BiometryWindow::computeCustomisedCentile() {
     case CustomisedCentile::Status::Computed:
         break;
     }
-    expectedWeightLabel->setText(QString::number(c.expectedWeight) + QStringLiteral("g"));
-    centileLabel->setText(QString::number(c.centile));
-    if (c.alarm)
+    showCentile(QString::number(c.expectedWeight) + QStringLiteral("g"), QString::number(c.centile),
+                c.alarm);
+}
+
+void BiometryWindow::showCentile(const QString& expectedWeight, const QString& centile,
+                                 bool alarm) {
+    expectedWeightLabel->setText(expectedWeight);
+    centileLabel->setText(centile);
+    centileAlarm_ = alarm;
+    if (alarm)
         showAlarm(centileLabel);
     else
         colour(centileLabel, Qt::black, kOrange);
@@ -295,8 +302,10 @@ void BiometryWindow::computeCustomisedCentile() {
 void BiometryWindow::forgetCustomisedCentile() {
     expectedWeightLabel->clear();
     centileLabel->clear();
-    centileLabel->setAutoFillBackground(false);
+    centileAlarm_ = false;
+    // Back to the empty result box of a fresh window (not the window's grey).
     centileLabel->setPalette(QPalette());
+    centileLabel->setAutoFillBackground(true);
 }
 
 void BiometryWindow::eraseCustomised() {

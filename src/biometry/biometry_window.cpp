@@ -43,19 +43,6 @@
 namespace tovimar {
 namespace {
 
-// Blue at 8 points, or red at 10 points for a band that calls for attention
-// (both read on the window, light or dark, at the AA level of the
-// accessibility guidelines).
-void styleBand(QLabel* label, bool emphasised) {
-    QFont font = label->font();
-    font.setPointSizeF(emphasised ? 10 : 8);
-    label->setFont(font);
-    if (emphasised)
-        tintAlarm(label);
-    else
-        tintNotice(label);
-}
-
 QLineEdit* measurementField(const char* name, const QString& caption, bool hadlock) {
     QLineEdit* f = lineEdit(name, caption);
     colour(f, Qt::black, hadlock ? kOrange : kYellow);
@@ -67,6 +54,8 @@ QLineEdit* measurementField(const char* name, const QString& caption, bool hadlo
 BiometryWindow::BiometryWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form3", QStringLiteral("Biometrie")) {
     build();
+    // Shown before the reactions are connected: nothing is computed again.
+    showKeptScreen();
     connectReactions();
     installResultsCopy(this, menus, windows, [this] { return resultsText(); });
     placeOnScreen();
@@ -81,7 +70,7 @@ void BiometryWindow::build() {
     QAction* print = menus->addAction(QStringLiteral("Im&primer"));
     QAction* help = menus->addAction(QStringLiteral("&Aide"));
     layout->setMenuBar(menus);
-    connect(quit, &QAction::triggered, this, &QWidget::hide);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(print, &QAction::triggered, this, [this] { printReport(PrintMode::ChoosePrinter); });
     connect(help, &QAction::triggered, this, [this] { platform().help.showTopic(40); });
     setEscapeAction(quit);
@@ -219,7 +208,7 @@ QGroupBox* BiometryWindow::buildMeasurements() {
         scrolls_[i]->setMinimumWidth(110);
         bands_[i] = resultText(r.label, name + QStringLiteral(", percentile"));
         bands_[i]->setObjectName(QString::fromLatin1(r.label));
-        styleBand(bands_[i], false);
+        styleBand(r.m, false);
         bands_[i]->setMinimumWidth(
             QFontMetrics(QFont(font().family(), 10))
                 .horizontalAdvance(QStringLiteral("90 ème à 97,5 ème Percentile")) +
@@ -299,7 +288,7 @@ void BiometryWindow::connectReactions() {
     connect(chartsButton, &QPushButton::clicked, this, &BiometryWindow::openCharts);
     connect(printButton, &QPushButton::clicked, this,
             [this] { printReport(PrintMode::CurrentPrinter); });
-    connect(quitButton, &QPushButton::clicked, this, &QWidget::hide);
+    connect(quitButton, &QPushButton::clicked, this, &QWidget::close);
 
     // Today's examination follows every field, once the field's own reactions
     // (its band, the age, the medians) have run.
@@ -322,10 +311,24 @@ void BiometryWindow::publishExamination() {
 }
 
 void BiometryWindow::closeEvent(QCloseEvent* event) {
-    // The window is only hidden: its fields keep their values, and the main
-    // window goes on writing into it.
-    event->ignore();
-    hide();
+    // The examination stays with the consultation; the window goes.
+    keepScreen();
+    ToolWindow::closeEvent(event);
+}
+
+// Blue at 8 points, or red at 10 points for a band that calls for attention
+// (both read on the window, light or dark, at the AA level of the
+// accessibility guidelines).
+void BiometryWindow::styleBand(Measure m, bool emphasised) {
+    QLabel* label = band(m);
+    bandsEmphasised_[measureIndex(m)] = emphasised;
+    QFont font = label->font();
+    font.setPointSizeF(emphasised ? 10 : 8);
+    label->setFont(font);
+    if (emphasised)
+        tintAlarm(label);
+    else
+        tintNotice(label);
 }
 
 void BiometryWindow::setWeeksOfAmenorrhoea(int weeks) {
@@ -355,7 +358,7 @@ void BiometryWindow::measurementChanged(Measure m) {
     }
     const std::string typed = field(m)->text().toStdString();
     const BandLabel label = BANDE_CENTILE(m, weeksField->text().toStdString(), typed);
-    styleBand(band(m), label.emphasised);
+    styleBand(m, label.emphasised);
     if (!label.keep) band(m)->setText(shown(label.caption));
     // An emptied field never keeps a band beside it (the report prints both).
     if (typed.empty()) band(m)->clear();

@@ -5,7 +5,9 @@
 // measurements are placed in their percentile bands beside the week's
 // medians; the weights, the ratios and the customised weight centile are
 // computed on demand; a one-page report is printed for the patient.
-// Closing only hides it: the main window keeps writing into it.
+// Closing it leaves its examination with the consultation: built again (from
+// its menu, or hidden by the main window's next start of pregnancy), it shows
+// the examination as it was left.
 
 #include <QString>
 #include <array>
@@ -81,6 +83,10 @@ class BiometryWindow : public ToolWindow {
     QPushButton *chartsButton, *printButton, *quitButton;
     QMenuBar* menus;
     void build();
+    // In biometry_kept_screen.cpp: what the window shows, kept as it closes
+    // and shown again by the window built next.
+    void keepScreen();
+    void showKeptScreen();
     // Writes today's examination as the window shows it.
     void publishExamination();
     // The scan day (DateJourF3) when it holds a date, else nothing.
@@ -110,6 +116,7 @@ class BiometryWindow : public ToolWindow {
     };
     std::optional<double> usableMeasure(Measure m, MeasureCheck& check) const;
     void computeCustomisedCentile();
+    void showCentile(const QString& expectedWeight, const QString& centile, bool alarm);
     void eraseCustomised();
     void daysChanged();
     void weeksTyped();
@@ -119,11 +126,15 @@ class BiometryWindow : public ToolWindow {
 
     QLineEdit* field(Measure m) const { return fields_[measureIndex(m)]; }
     QLabel* band(Measure m) const { return bands_[measureIndex(m)]; }
+    // Blue at 8 points, or red at 10 points for a band that calls for attention.
+    void styleBand(Measure m, bool emphasised);
 
     std::array<QLineEdit*, 9> fields_{};
     std::array<QScrollBar*, 9> scrolls_{};
     std::array<QLabel*, 9> bands_{};
     std::array<QLineEdit*, 9> medians_{}; // none for the inter-orbital distance
+    std::array<bool, 9> bandsEmphasised_{};
+    bool centileAlarm_ = false;
     bool weeksBeingTyped_ = false;
 };
 

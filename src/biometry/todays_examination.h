@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 #include "biometry/biometry_measures.h"
 
@@ -21,6 +22,30 @@ struct TodaysExamination {
     QString weeks;                       // as shown
     std::array<QString, 9> measurements; // as typed, by measureIndex()
     std::array<QString, 9> bands;        // the band captions as shown
+
+    // The rest of what a closed biometry window showed, so that the window
+    // built again shows the examination as it was left: kept from its closing
+    // until it is built again.
+    struct Screen {
+        QString scanDay; // as typed
+        std::array<int, 9> measurementSliders{};
+        std::array<bool, 9> bandsEmphasised{};
+        std::array<QString, 9> medians; // none for the inter-orbital distance
+        int weeksSlider = 0;
+        QString orbitalToBiparietal, footToFemur;
+        QString hadlockWeight, shepardWeight, dudleyWeight, theoreticalWeight;
+        QString motherWeight, motherHeight, daysOfPregnancy, customisedWeeks;
+        int customisedWeeksSlider = 0;
+        QString estimatedFetalWeight;
+        struct Choice {
+            int entry = -1;
+            QString text; // as typed, when it names no entry
+        };
+        Choice fetalSex, ethnicity, parity;
+        QString expectedWeight, centile;
+        bool centileAlarm = false;
+    };
+    std::optional<Screen> closedWindow;
 
     const QString& measurement(Measure m) const { return measurements[measureIndex(m)]; }
     const QString& band(Measure m) const { return bands[measureIndex(m)]; }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's start of pregnancy flows into the biometry window, and
-// its menu opens the biometry window and the growth charts.
+// The main window's start of pregnancy flows into the biometry window (one
+// closed earlier is built again as it was left), and its menu opens the
+// biometry window and the growth charts.
+#include <QAbstractButton>
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
@@ -49,6 +52,39 @@ TEST_F(MainWindowBiometry, StartOfPregnancyReachesTheHiddenBiometryWindow) {
     EXPECT_EQ(control<QLineEdit>(*biometry, "SAF3")->text(), "");
     EXPECT_EQ(control<QLineEdit>(*biometry, "TxtNbrJours")->text(), "");
     EXPECT_EQ(control<QLineEdit>(*biometry, "CBip")->text(), "");
+}
+
+TEST_F(MainWindowBiometry, ABiometryWindowClosedIsBuiltAgainAsLeftThenFollowsTheMainWindow) {
+    const auto closeBiometry = [this] {
+        QTest::mouseClick(control<QPushButton>(*windows.existing<BiometryWindow>(), "QuitterF3"),
+                          Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(windows.existing<BiometryWindow>(), nullptr);
+    };
+    window->action("Biometrie")->trigger();
+    typeText(control<QLineEdit>(*windows.existing<BiometryWindow>(), "TxtPds"), "64");
+    closeBiometry();
+
+    // The main window's next start builds it again, hidden, as it was left,
+    // and it follows that start.
+    typeText(control<QLineEdit>(*window, "DateDG"), "15/12/2009");
+    BiometryWindow* biometry = windows.existing<BiometryWindow>();
+    ASSERT_NE(biometry, nullptr);
+    EXPECT_FALSE(biometry->isVisible());
+    EXPECT_EQ(control<QLineEdit>(*biometry, "TxtPds")->text(), "64");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "DateDGf3")->text(), "15/12/2009");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "SAF3")->text(), "15");
+
+    // The reset of the ultrasound dating reaches a closed window too.
+    window->action("Biometrie")->trigger();
+    closeBiometry();
+    QTest::mouseClick(control<QAbstractButton>(*window, "Command3"), Qt::LeftButton);
+    window->action("Biometrie")->trigger();
+    biometry = windows.existing<BiometryWindow>();
+    ASSERT_NE(biometry, nullptr);
+    EXPECT_EQ(control<QLineEdit>(*biometry, "SAF3")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "CBip")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(*biometry, "TxtPds")->text(), "64");
 }
 
 TEST_F(MainWindowBiometry, MenuOpensTheBiometryWindowAndTheCharts) {

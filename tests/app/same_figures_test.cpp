@@ -5,6 +5,7 @@
 // and the actions, and TOVIMAR_SEED=<seed> replays that case alone;
 // TOVIMAR_ROUNDS=<n> searches deeper than the 40 sequences of every run.
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -246,5 +247,21 @@ TEST_P(SameInputsSameFigures, AnyHistoryEndsAsAFreshWindowGivenTheFinalInputs) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, SameInputsSameFigures,
                          ::testing::Range<std::size_t>(0, windowsToDrive().size()));
+
+// The biometry window closed by "Quitter" and opened again shows the
+// examination as it was left, whatever led there: every field, slider and
+// result on demand, nothing computed again.
+TEST(ClosedThenOpenedAgain, TheBiometryWindowShowsTheExaminationAsItWasLeft) {
+    const std::vector<DrivenWindow> rows = windowsToDrive();
+    const auto biometry = std::find_if(rows.begin(), rows.end(), [](const DrivenWindow& row) {
+        return QString::fromUtf8(row.title).contains(QStringLiteral("(Form3)"));
+    });
+    ASSERT_NE(biometry, rows.end());
+    const std::optional<unsigned> replay = seedAsked();
+    const std::string difference =
+        replay ? driveCloseAndReopen(*biometry, QStringLiteral("QuitterF3"), *replay, 1, 16)
+               : driveCloseAndReopen(*biometry, QStringLiteral("QuitterF3"), 20261211u, 40, 16);
+    EXPECT_TRUE(difference.empty()) << difference;
+}
 
 } // namespace

@@ -300,7 +300,17 @@ TEST(BiometryWindow, CustomisedCentile) {
     control<QLineEdit>(w, "TxtPds")->clear();
     EXPECT_EQ(control<QLabel>(w, "LblCentile")->text(), "");
     EXPECT_EQ(control<QLabel>(w, "LblPdsCustom")->text(), "");
-    EXPECT_FALSE(control<QLabel>(w, "LblCentile")->autoFillBackground());
+    // Its box is again the empty result box of a fresh window.
+    {
+        FakePlatform other;
+        const QLabel* fresh = control<QLabel>(other.windows().get<BiometryWindow>(), "LblCentile");
+        const QLabel* emptied = control<QLabel>(w, "LblCentile");
+        EXPECT_EQ(emptied->autoFillBackground(), fresh->autoFillBackground());
+        EXPECT_EQ(emptied->palette().color(emptied->backgroundRole()),
+                  fresh->palette().color(fresh->backgroundRole()));
+        EXPECT_EQ(emptied->palette().color(QPalette::WindowText),
+                  fresh->palette().color(QPalette::WindowText));
+    }
     // An empty field: no centile, and a message saying what is needed.
     QTest::mouseClick(control<QPushButton>(w, "Command3"), Qt::LeftButton);
     EXPECT_EQ(control<QLabel>(w, "LblCentile")->text(), "");
@@ -352,7 +362,7 @@ TEST(BiometryWindow, DaysAndWeeksFollowEachOtherWithoutRewritingTheTypedField) {
     EXPECT_EQ(control<QLineEdit>(w, "TxtNbrJours")->text(), "");
 }
 
-TEST(BiometryWindow, MainWindowPushesAndClosingOnlyHides) {
+TEST(BiometryWindow, MainWindowPushesAndClosingKeepsTheExamination) {
     FakePlatform fake;
     auto& w = fake.windows().open<BiometryWindow>();
     w.setWeeksOfAmenorrhoea(12);
@@ -366,13 +376,49 @@ TEST(BiometryWindow, MainWindowPushesAndClosingOnlyHides) {
     EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "15");
     w.clearWeeks();
     EXPECT_EQ(control<QLineEdit>(w, "SAF3")->text(), "");
-    type(control<QLineEdit>(w, "Orb"), "20");
-    w.close();
-    EXPECT_FALSE(w.isVisible());
-    ASSERT_EQ(fake.windows().existing<BiometryWindow>(), &w);
-    EXPECT_EQ(control<QLineEdit>(w, "Orb")->text(), "20");
-    QTest::mouseClick(control<QPushButton>(w, "QuitterF3"), Qt::LeftButton);
-    EXPECT_EQ(fake.windows().existing<BiometryWindow>(), &w);
+
+    // Closed by "Quitter", by its menu or by Escape, the window goes; opened
+    // again, it shows what was typed and computed, and tells nothing again.
+    type(control<QLineEdit>(w, "SAF3"), "30");
+    type(control<QLineEdit>(w, "Bip"), "80");
+    type(control<QLineEdit>(w, "Cc"), "300");
+    type(control<QLineEdit>(w, "CA"), "2000"); // implausible: told on the press
+    type(control<QLineEdit>(w, "Fem"), "60");
+    QTest::mouseClick(control<QPushButton>(w, "Command2"), Qt::LeftButton);
+    ASSERT_FALSE(fake.messages.shown.isEmpty());
+    type(control<QLineEdit>(w, "CA"), "280");
+    QTest::mouseClick(control<QPushButton>(w, "Command2"), Qt::LeftButton);
+    const QStringList told = fake.messages.shown;
+    const QString dudley = control<QLineEdit>(w, "TxtPoids0")->text();
+    ASSERT_FALSE(dudley.isEmpty());
+    control<QComboBox>(w, "CmbParite")->setEditText("12");
+
+    const auto closeBy = [&](const char* how) {
+        auto* shown = fake.windows().existing<BiometryWindow>();
+        if (QLatin1String(how) == "button")
+            QTest::mouseClick(control<QPushButton>(*shown, "QuitterF3"), Qt::LeftButton);
+        else if (QLatin1String(how) == "menu")
+            control<QMenuBar>(*shown, "menuBiometrie")->actions().first()->trigger();
+        else
+            QTest::keyClick(shown, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(fake.windows().existing<BiometryWindow>(), nullptr) << how;
+        return &fake.windows().open<BiometryWindow>();
+    };
+    for (const char* how : {"button", "menu", "Escape"}) {
+        BiometryWindow* again = closeBy(how);
+        EXPECT_EQ(control<QLineEdit>(*again, "SAF3")->text(), "30") << how;
+        EXPECT_EQ(control<QLineEdit>(*again, "CA")->text(), "280") << how;
+        EXPECT_EQ(control<QLineEdit>(*again, "TxtPoids0")->text(), dudley) << how;
+        EXPECT_EQ(control<QComboBox>(*again, "CmbParite")->currentText(), "12") << how;
+        EXPECT_EQ(fake.messages.shown, told) << how;
+    }
+
+    // A new consultation forgets it.
+    fake.windows().renew({});
+    auto& fresh = fake.windows().open<BiometryWindow>();
+    EXPECT_EQ(control<QLineEdit>(fresh, "SAF3")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(fresh, "CA")->text(), "");
 }
 
 TEST(BiometryWindow, ReportPrintsTheWindowsTextsUnderTheScanDay) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTest>
@@ -260,21 +261,75 @@ std::vector<ControlState> snapshot(QWidget* window, const QStringList& ignored) 
     return out;
 }
 
+std::vector<ControlState> details(QWidget* window) {
+    std::vector<ControlState> out;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
+        QString state;
+        if (auto* slider = qobject_cast<QAbstractSlider*>(w))
+            state = QString::number(slider->value());
+        else if (auto* combo = qobject_cast<QComboBox*>(w))
+            state = combo->currentText();
+        else if (qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w))
+            state = w->palette().color(w->foregroundRole()).name() + QLatin1Char(' ') +
+                    QString::number(w->font().pointSizeF());
+        else
+            continue;
+        out.push_back({name, state});
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const ControlState& a, const ControlState& b) { return a.name < b.name; });
+    return out;
+}
+
+namespace {
+
+// `steps` random actions on the row's inputs and buttons, each written to `log`.
+void driveRandomly(const DrivenWindow& row, QWidget* window, int steps, std::mt19937& random,
+                   std::ostream& log) {
+    const int actionCount = int(row.inputs.size() + std::size_t(row.buttons.size()));
+    for (int step = 0; step < steps && actionCount > 0; ++step) {
+        const int a = std::uniform_int_distribution<int>(0, actionCount - 1)(random);
+        if (a < int(row.inputs.size()))
+            actOn(window, row.inputs[std::size_t(a)], random, log);
+        else
+            press(window, row.buttons[a - int(row.inputs.size())], log);
+        QApplication::processEvents();
+    }
+}
+
+// Each control `seen` that is not as `expected`, or nothing.
+std::string differences(const std::vector<ControlState>& seen,
+                        const std::vector<ControlState>& expected, const char* whereExpected) {
+    std::ostringstream diff;
+    for (std::size_t i = 0; i < seen.size() && i < expected.size(); ++i)
+        if (seen[i].name != expected[i].name || seen[i].state != expected[i].state)
+            diff << "  " << seen[i].name.toStdString() << ": \"" << seen[i].state.toStdString()
+                 << "\" where " << whereExpected << " \"" << expected[i].state.toStdString()
+                 << "\"\n";
+    if (seen.size() != expected.size()) diff << "  not the same controls\n";
+    return diff.str();
+}
+
+std::string failure(const DrivenWindow& row, unsigned seed, const std::string& diff,
+                    const std::ostringstream& log) {
+    std::ostringstream report;
+    report << row.title << ": replay with TOVIMAR_SEED=" << seed << "\n"
+           << diff << "after:\n"
+           << log.str();
+    return report.str();
+}
+
+} // namespace
+
 std::string driveAndCompare(const DrivenWindow& row, unsigned seed, int rounds, int steps) {
     for (int round = 0; round < rounds; ++round) {
         const unsigned roundSeed = seed + unsigned(round) * 7919u;
         std::mt19937 random(roundSeed);
         std::ostringstream log;
         Driven driven = build(row);
-        const int actionCount = int(row.inputs.size() + std::size_t(row.buttons.size()));
-        for (int step = 0; step < steps && actionCount > 0; ++step) {
-            const int a = std::uniform_int_distribution<int>(0, actionCount - 1)(random);
-            if (a < int(row.inputs.size()))
-                actOn(driven.window, row.inputs[std::size_t(a)], random, log);
-            else
-                press(driven.window, row.buttons[a - int(row.inputs.size())], log);
-            QApplication::processEvents();
-        }
+        driveRandomly(row, driven.window, steps, random, log);
         std::vector<FinalValue> finals;
         for (const DrivenInput& in : row.inputs)
             finals.push_back(readInput(driven.window, in));
@@ -292,20 +347,33 @@ std::string driveAndCompare(const DrivenWindow& row, unsigned seed, int rounds, 
         QApplication::processEvents();
         const std::vector<ControlState> expected = snapshot(fresh.window, row.ignored);
 
-        std::ostringstream diff;
-        for (std::size_t i = 0; i < seen.size() && i < expected.size(); ++i)
-            if (seen[i].name != expected[i].name || seen[i].state != expected[i].state)
-                diff << "  " << seen[i].name.toStdString() << ": \"" << seen[i].state.toStdString()
-                     << "\" where a fresh window shows \"" << expected[i].state.toStdString()
-                     << "\"\n";
-        if (seen.size() != expected.size()) diff << "  not the same controls\n";
-        if (!diff.str().empty()) {
-            std::ostringstream report;
-            report << row.title << ": replay with TOVIMAR_SEED=" << roundSeed << "\n"
-                   << diff.str() << "after:\n"
-                   << log.str();
-            return report.str();
-        }
+        const std::string diff = differences(seen, expected, "a fresh window shows");
+        if (!diff.empty()) return failure(row, roundSeed, diff, log);
+    }
+    return {};
+}
+
+std::string driveCloseAndReopen(const DrivenWindow& row, const QString& quit, unsigned seed,
+                                int rounds, int steps) {
+    for (int round = 0; round < rounds; ++round) {
+        const unsigned roundSeed = seed + unsigned(round) * 7919u;
+        std::mt19937 random(roundSeed);
+        std::ostringstream log;
+        Driven driven = build(row);
+        driveRandomly(row, driven.window, steps, random, log);
+        const std::vector<ControlState> shown = snapshot(driven.window, {});
+        const std::vector<ControlState> shownDetails = details(driven.window);
+
+        const QPointer<QWidget> closed = driven.window;
+        press(driven.window, quit, log);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (closed) return failure(row, roundSeed, "  the window was not closed\n", log);
+        QWidget* reopened = row.open(*driven.fake);
+        QApplication::processEvents();
+        const std::string diff =
+            differences(snapshot(reopened, {}), shown, "the closed window showed") +
+            differences(details(reopened), shownDetails, "the closed window showed");
+        if (!diff.empty()) return failure(row, roundSeed, diff, log);
     }
     return {};
 }

@@ -54,6 +54,18 @@ struct ControlState {
 };
 std::vector<ControlState> snapshot(QWidget* window, const QStringList& ignored);
 
+// Every detail a window built again must show as the closed one did, beyond
+// the snapshot: the sliders' places, the lists' texts, the text colours and
+// sizes of the labels and fields.
+std::vector<ControlState> details(QWidget* window);
+
+// Drives `rounds` random sequences of `steps` actions each from `seed`, then
+// closes the window with its button `quit` and builds it again with the
+// row's `open`. Returns an empty text when the window built again shows what
+// the closed one showed (snapshot and details), or the first difference.
+std::string driveCloseAndReopen(const DrivenWindow& window, const QString& quit, unsigned seed,
+                                int rounds, int steps);
+
 // Drives `rounds` random sequences of `steps` actions each from `seed`.
 // Returns an empty text when every sequence ends as a fresh window would, or
 // the first difference, with the seed and the actions that led to it.
