@@ -3,6 +3,9 @@
 // hyperfine (see printing.sh):
 //   biometry_pdf_once report out.pdf   the report of the tests' sample scan
 //   biometry_pdf_once chart out.pdf    the BPD chart with the patient's point
+//   biometry_pdf_once report-straight out.pdf
+//                                      the report's texts in their faces,
+//                                      straight with QPainter: Qt's floor
 #include <QGuiApplication>
 #include <QPrinter>
 #include <cstring>
@@ -10,6 +13,7 @@
 #include "biometry/biometry_report.h"
 #include "biometry/chart_page.h"
 #include "platform/painter_report_printer.h"
+#include "straight_painter.h"
 #include "support/sample_printouts.h"
 
 int main(int argc, char** argv) {
@@ -33,6 +37,11 @@ int main(int argc, char** argv) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     const tovimar::BiometryReportData d = tovimar::testing::sampleBiometryReport();
+    if (std::strcmp(argv[1], "report-straight") == 0) {
+        tovimar::bench::StraightPainter page(printer);
+        tovimar::printBiometryReport(page, d);
+        return page.endDocument() ? 0 : 1;
+    }
     tovimar::PainterReportPrinter page(printer, [](QPrinter&) { return true; });
     tovimar::printBiometryReport(page, d);
     return page.endDocument() ? 0 : 1;
