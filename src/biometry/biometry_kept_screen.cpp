@@ -58,14 +58,15 @@ void BiometryWindow::keepScreen() {
     s.expectedWeight = expectedWeightLabel->text();
     s.centile = centileLabel->text();
     s.centileAlarm = centileAlarm_;
+    s.place = saveGeometry();
     today.closedWindow = std::move(s);
 }
 
 // Called before the window's reactions are connected: each field takes its
-// text without anything following it.
-void BiometryWindow::showKeptScreen() {
+// text without anything following it. The window goes back to its place.
+bool BiometryWindow::showKeptScreen() {
     TodaysExamination& today = todaysExamination(windows());
-    if (!today.closedWindow) return;
+    if (!today.closedWindow) return false;
     const Screen s = std::move(*today.closedWindow);
     today.closedWindow.reset();
 
@@ -98,6 +99,7 @@ void BiometryWindow::showKeptScreen() {
     estimatedFetalWeight->setText(s.estimatedFetalWeight);
     if (!s.centile.isEmpty() || !s.expectedWeight.isEmpty())
         showCentile(s.expectedWeight, s.centile, s.centileAlarm);
+    return restoreGeometry(s.place);
 }
 
 } // namespace tovimar

@@ -55,10 +55,10 @@ BiometryWindow::BiometryWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form3", QStringLiteral("Biometrie")) {
     build();
     // Shown before the reactions are connected: nothing is computed again.
-    showKeptScreen();
+    const bool kept = showKeptScreen();
     connectReactions();
     installResultsCopy(this, menus, windows, [this] { return resultsText(); });
-    placeOnScreen();
+    if (!kept) placeOnScreen();
 }
 
 void BiometryWindow::build() {

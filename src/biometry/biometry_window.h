@@ -83,10 +83,10 @@ class BiometryWindow : public ToolWindow {
     QPushButton *chartsButton, *printButton, *quitButton;
     QMenuBar* menus;
     void build();
-    // In biometry_kept_screen.cpp: what the window shows, kept as it closes
-    // and shown again by the window built next.
+    // In biometry_kept_screen.cpp: what the window shows and where, kept as
+    // it closes and shown again by the window built next (false: nothing kept).
     void keepScreen();
-    void showKeptScreen();
+    bool showKeptScreen();
     // Writes today's examination as the window shows it.
     void publishExamination();
     // The scan day (DateJourF3) when it holds a date, else nothing.

@@ -6,6 +6,7 @@
 // charts read it for today's cross. It belongs to the consultation: "Nouvelle
 // patiente" forgets it with the windows.
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <optional>
@@ -44,6 +45,7 @@ struct TodaysExamination {
         Choice fetalSex, ethnicity, parity;
         QString expectedWeight, centile;
         bool centileAlarm = false;
+        QByteArray place; // where the window was on the screen (QWidget::saveGeometry)
     };
     std::optional<Screen> closedWindow;
 

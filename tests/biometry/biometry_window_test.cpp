@@ -405,8 +405,11 @@ TEST(BiometryWindow, MainWindowPushesAndClosingKeepsTheExamination) {
         EXPECT_EQ(fake.windows().existing<BiometryWindow>(), nullptr) << how;
         return &fake.windows().open<BiometryWindow>();
     };
+    w.move(w.pos() + QPoint(37, 23));
+    const QPoint place = w.pos();
     for (const char* how : {"button", "menu", "Escape"}) {
         BiometryWindow* again = closeBy(how);
+        EXPECT_EQ(again->pos(), place) << how;
         EXPECT_EQ(control<QLineEdit>(*again, "SAF3")->text(), "30") << how;
         EXPECT_EQ(control<QLineEdit>(*again, "CA")->text(), "280") << how;
         EXPECT_EQ(control<QLineEdit>(*again, "TxtPoids0")->text(), dudley) << how;
