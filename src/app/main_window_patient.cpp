@@ -30,7 +30,8 @@ void MainWindow::editPatient() {
 }
 
 void MainWindow::newPatient() {
-    bool typed = !windows_.patient().isEmpty() || windows_.anyOpenedBut(settingsWindows());
+    bool typed =
+        !windows_.patient().isEmpty() || windows_.consultationBegunBeyond(settingsWindows());
     for (const QLineEdit* e :
          {lastPeriod, startOfPregnancy, termDate, conversionDate, weeksOnConversionDate, sacField,
           crownRumpField, biparietalField, femurField, scanDate, childrenField, weeksToday,

@@ -95,10 +95,14 @@ class WindowRegistry {
         }
     }
 
-    // Whether a window other than the `kept` ones was built (shown or hidden).
-    bool anyOpenedBut(const std::set<std::type_index>& kept) const {
+    // Whether the consultation holds anything beyond the `kept` windows: another
+    // window built (shown or hidden), or what a closed window left in a
+    // consultation model (the biometry window's examination, the earlier scans).
+    bool consultationBegunBeyond(const std::set<std::type_index>& kept) const {
         for (const auto& [type, window] : windows_)
             if (window && !kept.count(type)) return true;
+        for (const auto& [type, model] : consultation_)
+            if (model) return true;
         return false;
     }
 

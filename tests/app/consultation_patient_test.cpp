@@ -15,6 +15,7 @@
 #include "app/main_window.h"
 #include "app/menu_table.h"
 #include "app/patient_dialog.h"
+#include "biometry/biometry_window.h"
 #include "fertility/ovarian_response_window.h"
 #include "fertility/transfer_score_window.h"
 #include "menopause/osiris_window.h"
@@ -257,6 +258,26 @@ TEST(NewPatient, AsksNothingWhenNothingWasTypedAndKeepsAllWhenRefused) {
     EXPECT_EQ(fake.messages.warnings.size(), 1);
     EXPECT_EQ(fake.windows().patient().name(), "Dupont");
     EXPECT_EQ(control<QLineEdit>(*main, "DateDR")->text(), "01/01/2010");
+}
+
+TEST(NewPatient, AsksWhenAClosedWindowLeftItsExaminationWithTheConsultation) {
+    FakePlatform fake;
+    auto* main = new MainWindow(fake.windows());
+    fake.keepUntilEnd(main);
+    main->action("Biometrie")->trigger();
+    auto* biometry = fake.windows().existing<BiometryWindow>();
+    ASSERT_NE(biometry, nullptr);
+    control<QLineEdit>(*biometry, "SAF3")->setText("30");
+    biometry->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(fake.windows().existing<BiometryWindow>(), nullptr);
+
+    fake.messages.answers = {Messages::Answer::No};
+    main->action("NouvellePatiente")->trigger();
+    EXPECT_EQ(fake.messages.warnings, QStringList({"Nouvelle patiente [question]"}));
+    main->action("Biometrie")->trigger();
+    biometry = fake.windows().existing<BiometryWindow>();
+    EXPECT_EQ(control<QLineEdit>(*biometry, "SAF3")->text(), "30");
 }
 
 } // namespace
