@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -321,11 +322,19 @@ std::string failure(const DrivenWindow& row, unsigned seed, const std::string& d
     return report.str();
 }
 
+// Runs `round` on `rounds` seeds drawn from `seed`; the first failure it
+// reports, or nothing.
+std::string firstFailingRound(unsigned seed, int rounds,
+                              const std::function<std::string(unsigned)>& round) {
+    for (int k = 0; k < rounds; ++k)
+        if (std::string failed = round(seed + unsigned(k) * 7919u); !failed.empty()) return failed;
+    return {};
+}
+
 } // namespace
 
 std::string driveAndCompare(const DrivenWindow& row, unsigned seed, int rounds, int steps) {
-    for (int round = 0; round < rounds; ++round) {
-        const unsigned roundSeed = seed + unsigned(round) * 7919u;
+    return firstFailingRound(seed, rounds, [&](unsigned roundSeed) {
         std::mt19937 random(roundSeed);
         std::ostringstream log;
         Driven driven = build(row);
@@ -348,15 +357,13 @@ std::string driveAndCompare(const DrivenWindow& row, unsigned seed, int rounds, 
         const std::vector<ControlState> expected = snapshot(fresh.window, row.ignored);
 
         const std::string diff = differences(seen, expected, "a fresh window shows");
-        if (!diff.empty()) return failure(row, roundSeed, diff, log);
-    }
-    return {};
+        return diff.empty() ? std::string() : failure(row, roundSeed, diff, log);
+    });
 }
 
 std::string driveCloseAndReopen(const DrivenWindow& row, const QString& quit, unsigned seed,
                                 int rounds, int steps) {
-    for (int round = 0; round < rounds; ++round) {
-        const unsigned roundSeed = seed + unsigned(round) * 7919u;
+    return firstFailingRound(seed, rounds, [&](unsigned roundSeed) {
         std::mt19937 random(roundSeed);
         std::ostringstream log;
         Driven driven = build(row);
@@ -373,9 +380,8 @@ std::string driveCloseAndReopen(const DrivenWindow& row, const QString& quit, un
         const std::string diff =
             differences(snapshot(reopened, {}), shown, "the closed window showed") +
             differences(details(reopened), shownDetails, "the closed window showed");
-        if (!diff.empty()) return failure(row, roundSeed, diff, log);
-    }
-    return {};
+        return diff.empty() ? std::string() : failure(row, roundSeed, diff, log);
+    });
 }
 
 } // namespace tovimar::testing
