@@ -2,6 +2,8 @@
 // Counts the widgets of the main window by kind, its list entries and its
 // menu entries, and gives its size, so that the plain baseline window of the
 // start-up benchmark holds as many of each in as large a window, built directly.
+// It also names the typefaces its widgets show beside the desktop's own
+// (face=DejaVu_Serif/italic...), for the baseline's variant with the same faces.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QSettings>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <string>
 
 #include "app/main_window.h"
@@ -41,6 +44,8 @@ int main(int argc, char** argv) {
     MainWindow window(windows);
     // Qt's own inner widgets (viewports, inner scroll bars) come with their owners.
     std::map<std::string, int> kinds;
+    std::set<std::string> faces;
+    const QFont desktop = QApplication::font();
     int entries = 0;
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (w->objectName().startsWith("qt_") ||
@@ -52,12 +57,18 @@ int main(int argc, char** argv) {
             if (w->inherits(k)) kind = k;
         if (auto* list = qobject_cast<QListWidget*>(w)) entries += list->count();
         ++kinds[kind];
+        const QFont f = w->font();
+        if (f.family() != desktop.family() || f.bold() || f.italic())
+            faces.insert(QString(f.family()).replace(' ', '_').toStdString() +
+                         (f.bold() ? "/bold" : "") + (f.italic() ? "/italic" : ""));
     }
     int actions = 0;
     for (QAction* a : window.findChildren<QAction*>())
         if (!a->menu()) ++actions;
     for (const auto& [kind, count] : kinds)
         std::printf("%s=%d ", kind.c_str(), count);
+    for (const std::string& face : faces)
+        std::printf("face=%s ", face.c_str());
     // The window's own size: the area the first paint covers.
     const QSize size = window.size();
     std::printf("entries=%d actions=%d width=%d height=%d\n", entries, actions, size.width(),

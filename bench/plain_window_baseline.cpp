@@ -2,7 +2,10 @@
 // The floor Qt sets for our start-up: a main window of the same size holding
 // as many widgets of each kind, list entries and menu entries as ours
 // (counted by main_window_census), built directly with none of the program's
-// own work, stopping once its first paint is done.
+// own work, stopping once its first paint is done. Only when built as
+// plain_window_same_faces, it also shows a label in each typeface the census
+// names (face=DejaVu_Serif/italic) and is linked to the Qt modules the program
+// loads at start: the same fonts and libraries, still none of our work.
 //   plain_window_baseline QLineEdit=30 QLabel=40 ... entries=64 actions=39 width=1000 height=620
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +22,11 @@
 #include <QToolButton>
 #include <cstdlib>
 #include <map>
+#ifdef SAME_FACES
+#include <QPrintDialog>
+#include <QSqlQueryModel>
+#include <QSvgRenderer>
+#endif
 
 namespace {
 class QuitAfterPaint : public QObject {
@@ -31,13 +39,28 @@ class QuitAfterPaint : public QObject {
 };
 } // namespace
 
+#ifdef SAME_FACES
+// The Qt modules the program links: the loader maps and binds them at start.
+extern const void* const linkedModules[] = {&QPrintDialog::staticMetaObject,
+                                            &QSqlQueryModel::staticMetaObject,
+                                            &QSvgRenderer::staticMetaObject};
+#endif
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::map<QString, int> counts;
+    QStringList faces;
     for (int i = 1; i < argc; ++i) {
         const QStringList pair = QString::fromLocal8Bit(argv[i]).split('=');
-        if (pair.size() == 2) counts[pair[0]] = pair[1].toInt();
+        if (pair.size() != 2) continue;
+        if (pair[0] == QLatin1String("face"))
+            faces << pair[1];
+        else
+            counts[pair[0]] = pair[1].toInt();
     }
+#ifndef SAME_FACES
+    faces.clear();
+#endif
     QMainWindow window;
     auto* central = new QWidget;
     auto* grid = new QGridLayout(central);
@@ -69,6 +92,15 @@ int main(int argc, char** argv) {
         place(new QToolButton);
     for (int i = 0; i < counts["QWidget"]; ++i)
         place(new QWidget);
+    for (const QString& face : faces) {
+        const QStringList parts = face.split('/');
+        QFont font(QString(parts[0]).replace('_', ' '));
+        font.setBold(parts.contains(QLatin1String("bold")));
+        font.setItalic(parts.contains(QLatin1String("italic")));
+        auto* label = new QLabel(QStringLiteral("Libellé dans sa police"));
+        label->setFont(font);
+        place(label);
+    }
     window.setCentralWidget(central);
     QMenu* menu = nullptr;
     for (int i = 0; i < counts["actions"]; ++i) {
