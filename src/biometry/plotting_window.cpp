@@ -111,15 +111,14 @@ PlottingWindow::PlottingWindow(WindowRegistry& windows)
     choosePrinter = system.choosePrinter;
     printersAvailable = system.printersAvailable;
     build();
-    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] { return resultsText(); });
+    installResultsCopy(this, windowMenuBar(), windows, [this] { return resultsText(); });
     placeOnScreen();
 }
 
 void PlottingWindow::build() {
     auto* layout = new QVBoxLayout(this);
-    auto* menu = new QMenuBar(this);
+    QMenuBar* menu = addMenuBar(layout);
     QAction* quit = menu->addAction(QStringLiteral("&Quitter"));
-    layout->setMenuBar(menu);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     chartTitle = new QLabel(QStringLiteral("Courbes biometriques"));

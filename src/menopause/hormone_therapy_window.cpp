@@ -61,7 +61,7 @@ HormoneTherapyWindow::HormoneTherapyWindow(WindowRegistry& windows)
       catalogue_(platform().settings.programDir() + QStringLiteral("/VESTRA.mdb")) {
     build();
     fillLists();
-    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] { return resultsText(); });
+    installResultsCopy(this, windowMenuBar(), windows, [this] { return resultsText(); });
 }
 
 void HormoneTherapyWindow::build() {

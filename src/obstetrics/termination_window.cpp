@@ -154,7 +154,7 @@ void paintRed(QLabel* label, bool red) {
 TerminationWindow::TerminationWindow(WindowRegistry& windows)
     : ToolWindow(windows, "Form8", QStringLiteral("IVG")) {
     build();
-    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] { return resultsText(); });
+    installResultsCopy(this, windowMenuBar(), windows, [this] { return resultsText(); });
     const TermSettings settings = currentTermSettings(this->windows());
     showLimitCaptions(settings[TermSettings::TerminationLimitWeeks]);
     deadlinePanel->hide();

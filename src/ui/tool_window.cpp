@@ -54,9 +54,9 @@ void ToolWindow::placeOnScreen() {
 }
 
 QMenuBar* ToolWindow::addMenuBar(QBoxLayout* layout) {
-    auto* bar = new QMenuBar(this);
-    layout->setMenuBar(bar);
-    return bar;
+    menuBar_ = new QMenuBar(this);
+    layout->setMenuBar(menuBar_);
+    return menuBar_;
 }
 
 QAction* ToolWindow::addQuitEntry(QMenuBar* bar, const char* name, const QString& caption) {

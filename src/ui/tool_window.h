@@ -36,6 +36,8 @@ class ToolWindow : public QWidget {
 
     // The window's own menu bar, above the content of `layout`.
     QMenuBar* addMenuBar(QBoxLayout* layout);
+    // That menu bar, once added (null before).
+    QMenuBar* windowMenuBar() const { return menuBar_; }
     // Its "Quitter": closes the window.
     QAction* addQuitEntry(QMenuBar* bar, const char* name, const QString& caption);
     // Its "Aide": shows the help at `topic`.
@@ -56,6 +58,7 @@ class ToolWindow : public QWidget {
   private:
     WindowRegistry& windows_;
     std::function<void()> escape_;
+    QMenuBar* menuBar_ = nullptr;
 };
 
 } // namespace tovimar

@@ -81,7 +81,7 @@ PostalDirectoryWindow::PostalDirectoryWindow(WindowRegistry& windows)
       directory_(openDirectory(platform().settings, copyFailure_)) {
     build();
     // "Copier les résultats": the search as typed and the town found.
-    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] {
+    installResultsCopy(this, windowMenuBar(), windows, [this] {
         ResultsText t;
         t.title = windowTitle();
         t.inputsOf({townSearch, codeSearch});

@@ -43,7 +43,7 @@ PublicHolidaysWindow::PublicHolidaysWindow(WindowRegistry& windows)
     if (!current.isEmpty()) yearList->setCurrentItem(current.front());
     // "Copier les résultats": the day of the week of the date typed, and the
     // holidays of the year chosen, one sentence each.
-    installResultsCopy(this, findChild<QMenuBar*>(), windows, [this] {
+    installResultsCopy(this, windowMenuBar(), windows, [this] {
         ResultsText t;
         t.title = windowTitle();
         t.input(yearList, QStringLiteral("Année"));
