@@ -84,6 +84,8 @@ class MainWindow : public QMainWindow {
     QLineEdit *firstTrimesterMarkers, *secondTrimesterMarkers, *childrenField;
     QLabel *anaesthetistVisit, *firstTrimesterScan;
     QListWidget *prenatalVisits, *scanList, *leaveList;
+    // The fixed captions beside them ("Examen du 4ème Mois"...).
+    QListWidget *prenatalVisitCaptions, *scanCaptions, *leaveCaptions;
     QScrollBar* childrenSlider;
     QCheckBox *twinsBox, *tripletsBox;
     QPushButton* computeLeaveButton;

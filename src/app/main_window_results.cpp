@@ -21,16 +21,16 @@ ResultsText MainWindow::resultsText() const {
     t.result(monthsToday, QStringLiteral("Âge gestationnel aujourd'hui, en mois"));
     t.result(daysToday, QStringLiteral("Âge gestationnel aujourd'hui, en jours"));
     t.result(fullCoverDate);
-    t.resultPairs(findChild<QListWidget*>(QStringLiteral("ListePNLibelles")), prenatalVisits);
+    t.resultPairs(prenatalVisitCaptions, prenatalVisits);
     t.result(firstTrimesterScan);
-    t.resultPairs(findChild<QListWidget*>(QStringLiteral("ListeUSLibelles")), scanList);
+    t.resultPairs(scanCaptions, scanList);
     t.resultsOf({firstTrimesterMarkers, secondTrimesterMarkers, anaesthetistVisit});
     // The leave with what it was computed for.
     if (leaveList->count() > 0) {
         t.input(childrenField, QStringLiteral("Nombre d'enfants"));
         t.tick(twinsBox, QStringLiteral("Grossesse gémellaire"));
         t.tick(tripletsBox, QStringLiteral("Grossesse triple"));
-        t.resultPairs(findChild<QListWidget*>(QStringLiteral("ListeCONGELibelles")), leaveList);
+        t.resultPairs(leaveCaptions, leaveList);
     }
     // The conversions between weeks and dates, when one was asked for ("xx Sa
     // le..." is the prompt until a week is chosen).

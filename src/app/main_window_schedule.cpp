@@ -50,12 +50,11 @@ QWidget* MainWindow::buildSchedulePanel() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     prenatalVisits = resultList("ListePN", QStringLiteral("Examens Prénatals"), 6);
-    layout->addWidget(frame(
-        QStringLiteral("Examens Prénatals"),
-        pairedLists(captionList("ListePNLibelles", {"Examen du 4ème Mois", "Examen du 5ème Mois",
-                                                    "Examen du 6ème Mois", "Examen du 7ème Mois",
-                                                    "Examen du 8ème Mois", "Examen du 9ème Mois"}),
-                    prenatalVisits)));
+    prenatalVisitCaptions = captionList(
+        "ListePNLibelles", {"Examen du 4ème Mois", "Examen du 5ème Mois", "Examen du 6ème Mois",
+                            "Examen du 7ème Mois", "Examen du 8ème Mois", "Examen du 9ème Mois"});
+    layout->addWidget(frame(QStringLiteral("Examens Prénatals"),
+                            pairedLists(prenatalVisitCaptions, prenatalVisits)));
 
     auto* echoes = new QGroupBox(QStringLiteral("Echographies"));
     auto* echoLayout = new QVBoxLayout(echoes);
@@ -65,9 +64,9 @@ QWidget* MainWindow::buildSchedulePanel() {
     firstRow->addWidget(firstTrimesterScan, 1);
     echoLayout->addLayout(firstRow);
     scanList = resultList("ListeUS", QStringLiteral("Echographies"), 2);
-    echoLayout->addWidget(pairedLists(
-        captionList("ListeUSLibelles", {"Echographie 22 Sem. A.", "Echographie 32 Sem. A."}),
-        scanList));
+    scanCaptions =
+        captionList("ListeUSLibelles", {"Echographie 22 Sem. A.", "Echographie 32 Sem. A."});
+    echoLayout->addWidget(pairedLists(scanCaptions, scanList));
     layout->addWidget(echoes);
 
     firstTrimesterMarkers = lineEdit("DatesHT21_1T", QStringLiteral("HT 21 : Marqueurs 1er Ter"));
@@ -80,10 +79,8 @@ QWidget* MainWindow::buildSchedulePanel() {
     auto* leave = new QGroupBox(QStringLiteral("Congés"));
     auto* leaveLayout = new QGridLayout(leave);
     leaveList = resultList("ListeCONGE", QStringLiteral("Congés"), 2);
-    leaveLayout->addWidget(
-        pairedLists(captionList("ListeCONGELibelles", {"Congé Prénatal", "Congé Patho."}),
-                    leaveList),
-        0, 0, 1, 4);
+    leaveCaptions = captionList("ListeCONGELibelles", {"Congé Prénatal", "Congé Patho."});
+    leaveLayout->addWidget(pairedLists(leaveCaptions, leaveList), 0, 0, 1, 4);
     childrenField = lineEdit("NbrEnf", QStringLiteral("Nbre Enf."));
     childrenField->setMaximumWidth(40);
     childrenField->setMaxLength(2);
