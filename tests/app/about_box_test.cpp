@@ -4,21 +4,23 @@
 #include <gtest/gtest.h>
 
 #include "app/about_box.h"
+#include "support/controls.h"
 
 using namespace tovimar;
+using namespace tovimar::testing;
 
 TEST(AboutBox, NamesTheVersionAndHowToRerunThePublishedCases) {
     AboutBox about;
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(),
+    EXPECT_EQ(control<QLabel>(about, "lblVersion")->text(),
               QStringLiteral("Version " TOVIMAR_VERSION));
-    const QString howTo = about.findChild<QLabel*>("lblVerification")->text();
+    const QString howTo = control<QLabel>(about, "lblVerification")->text();
     EXPECT_TRUE(howTo.contains("tovimar-calc --verifier")) << howTo.toStdString();
     EXPECT_TRUE(howTo.contains("Installation, réglages et vérification des calculs"));
 }
 
 TEST(AboutBox, SaysWhatTheProgramIsForAndThatItDoesNotReplaceClinicalJudgement) {
     AboutBox about;
-    const QString use = about.findChild<QLabel*>("lblIntendedUse")->text();
+    const QString use = control<QLabel>(about, "lblIntendedUse")->text();
     EXPECT_TRUE(use.contains("sages-femmes, obstétriciens et gynécologues")) << use.toStdString();
     EXPECT_TRUE(use.contains("aide au calcul")) << use.toStdString();
     EXPECT_TRUE(use.contains("ne remplace pas le jugement clinique")) << use.toStdString();
@@ -26,7 +28,7 @@ TEST(AboutBox, SaysWhatTheProgramIsForAndThatItDoesNotReplaceClinicalJudgement) 
 
 TEST(AboutBox, SaysItIsFreeSoftwareUnderTheGplVersion3OrLaterWithoutWarranty) {
     AboutBox about;
-    const auto* label = about.findChild<QLabel*>("lblLicence");
+    const auto* label = control<QLabel>(about, "lblLicence");
     ASSERT_NE(label, nullptr);
     const QString licence = label->text();
     EXPECT_TRUE(licence.contains("logiciel libre")) << licence.toStdString();

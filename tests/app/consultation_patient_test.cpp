@@ -77,13 +77,13 @@ class Consultation : public ::testing::Test {
 
 TEST_F(Consultation, ThePatientDialogKeepsHerAndRefusesADateOfBirthThatIsNone) {
     PatientDialog dialog(fake.windows().patient(), fake.messages);
-    dialog.findChild<QLineEdit*>("TxtNom")->setText("Mme Dupont");
-    dialog.findChild<QLineEdit*>("TxtNaissance")->setText("31/02/1980");
+    control<QLineEdit>(dialog, "TxtNom")->setText("Mme Dupont");
+    control<QLineEdit>(dialog, "TxtNaissance")->setText("31/02/1980");
     dialog.accept();
     EXPECT_EQ(fake.messages.shown.size(), 1);
     EXPECT_TRUE(fake.messages.shown.value(0).contains("« 31/02/1980 » n’est pas une date"));
     EXPECT_TRUE(fake.windows().patient().isEmpty());
-    dialog.findChild<QLineEdit*>("TxtNaissance")->setText("12/05/1980");
+    control<QLineEdit>(dialog, "TxtNaissance")->setText("12/05/1980");
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(fake.windows().patient().name(), "Dupont");
@@ -104,8 +104,8 @@ TEST_F(Consultation, TheMainWindowReachesThePatientByItsMenuWithAShortcut) {
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<PatientDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        shown = dialog->findChild<QLineEdit*>("TxtNom")->text();
-        dialog->findChild<QLineEdit*>("TxtNom")->setText("Martin");
+        shown = control<QLineEdit>(*dialog, "TxtNom")->text();
+        control<QLineEdit>(*dialog, "TxtNom")->setText("Martin");
         dialog->accept();
     });
     patient->trigger();
@@ -139,22 +139,22 @@ TEST_F(Consultation, ANameGivenBeforePrintingIsNotAsked) {
 TEST_F(Consultation, HerDateOfBirthFillsTheAgeFieldsUnlessAnotherIsTyped) {
     fake.windows().patient().set("Madame", "Dupont", readFrenchDate("12/05/1980"));
     auto& ovarian = fake.windows().open<OvarianResponseWindow>();
-    EXPECT_EQ(ovarian.findChild<QLineEdit*>("TxtAge")->text(), "29");
+    EXPECT_EQ(control<QLineEdit>(ovarian, "TxtAge")->text(), "29");
     auto& transfer = fake.windows().open<TransferScoreWindow>();
-    EXPECT_EQ(transfer.findChild<QLineEdit*>("TxtDateNaiss")->text(), "12/05/1980");
+    EXPECT_EQ(control<QLineEdit>(transfer, "TxtDateNaiss")->text(), "12/05/1980");
     auto& osiris = fake.windows().open<OsirisWindow>();
-    EXPECT_EQ(osiris.findChild<QLineEdit*>("TxtDateNaiss")->text(), "12/05/1980");
+    EXPECT_EQ(control<QLineEdit>(osiris, "TxtDateNaiss")->text(), "12/05/1980");
     auto& t21 = fake.windows().open<T21RiskWindow>();
-    auto* t21Birth = t21.findChild<QLineEdit*>("TxtDateNaiss");
+    auto* t21Birth = control<QLineEdit>(t21, "TxtDateNaiss");
     EXPECT_EQ(t21Birth->text(), "12/05/1980");
     // A date typed in a window stays there; the others follow the patient.
     t21Birth->setText("01/01/1975");
     fake.windows().patient().set("Madame", "Dupont", readFrenchDate("20/06/1970"));
     EXPECT_EQ(t21Birth->text(), "01/01/1975");
-    EXPECT_EQ(transfer.findChild<QLineEdit*>("TxtDateNaiss")->text(), "20/06/1970");
-    EXPECT_EQ(ovarian.findChild<QLineEdit*>("TxtAge")->text(), "39");
+    EXPECT_EQ(control<QLineEdit>(transfer, "TxtDateNaiss")->text(), "20/06/1970");
+    EXPECT_EQ(control<QLineEdit>(ovarian, "TxtAge")->text(), "39");
     fake.windows().patient().clear();
-    EXPECT_EQ(osiris.findChild<QLineEdit*>("TxtDateNaiss")->text(), "");
+    EXPECT_EQ(control<QLineEdit>(osiris, "TxtDateNaiss")->text(), "");
 }
 
 // Every tool the menu opens, as a user opens it (the settings' windows aside:

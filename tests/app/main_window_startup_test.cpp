@@ -225,12 +225,12 @@ TEST(MainWindowMenus, HelpOpensAtTheContentsPage) {
 TEST(MainWindowMenus, AboutBoxNamesTheProgramAndItsVersion) {
     AboutBox about;
     EXPECT_EQ(about.windowTitle(), "À propos de Tovimar-S");
-    EXPECT_EQ(about.findChild<QLabel*>("lblTitle")->text(), "Tovimar-S");
-    EXPECT_EQ(about.findChild<QLabel*>("lblVersion")->text(), "Version 6.2.0");
-    EXPECT_EQ(about.findChild<QLabel*>("lblDescription")->text(),
+    EXPECT_EQ(control<QLabel>(about, "lblTitle")->text(), "Tovimar-S");
+    EXPECT_EQ(control<QLabel>(about, "lblVersion")->text(), "Version 6.2.0");
+    EXPECT_EQ(control<QLabel>(about, "lblDescription")->text(),
               "Logiciel d'aide à la pratique de l'Obstétrique");
     about.show();
-    QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
 }
 

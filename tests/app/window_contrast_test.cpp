@@ -33,6 +33,7 @@
 #include "app/main_window.h"
 #include "app/patient_dialog.h"
 #include "obstetrics/preterm_labour_window.h"
+#include "support/controls.h"
 #include "support/desktop_looks.h"
 #include "support/filled_windows.h"
 #include "ui/controls.h"
@@ -231,11 +232,11 @@ TEST_P(WindowContrast, TheFaultOfAnUnplacedScanReads) {
         FilledProgram program;
         QWidget* window = program.open(row);
         ASSERT_NE(window, nullptr) << row.window;
-        auto* table = window->findChild<QTableWidget*>("TblEchos");
+        auto* table = control<QTableWidget>(*window, "TblEchos");
         ASSERT_NE(table, nullptr) << row.window;
         table->setItem(0, 0, new QTableWidgetItem("31/02/2009")); // no such day
         table->setItem(0, 1, new QTableWidgetItem("40"));
-        auto* fault = window->findChild<QLabel*>("LblSerieErreurs");
+        auto* fault = control<QLabel>(*window, "LblSerieErreurs");
         ASSERT_NE(fault, nullptr) << row.window;
         ASSERT_TRUE(fault->isVisibleTo(window)) << row.window;
         const QStringList faults = unreadable(window);

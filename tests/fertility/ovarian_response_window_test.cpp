@@ -175,7 +175,7 @@ TEST(OvarianResponseWindow, PastedTextIsNeverScored) {
 TEST(OvarianResponseWindow, HelpOpensAtTopic130AndFermerCloses) {
     FakePlatform fake;
     auto& w = fake.windows().open<OvarianResponseWindow>();
-    QAction* help = w.findChild<QAction*>("Aide");
+    QAction* help = control<QAction>(w, "Aide");
     ASSERT_TRUE(help);
     help->trigger();
     EXPECT_EQ(fake.help.topics, std::vector<int>{130});
@@ -187,7 +187,7 @@ TEST(OvarianResponseWindow, HelpOpensAtTopic130AndFermerCloses) {
 TEST(OvarianResponseWindow, SaysTheScoreIsHistorical) {
     FakePlatform fake;
     OvarianResponseWindow w(fake.windows());
-    const auto* line = w.findChild<QLabel*>("LblHistorique");
+    const auto* line = control<QLabel>(w, "LblHistorique");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(),
               "Score historique : il n'utilise ni l'AMH ni le compte des follicules antraux");

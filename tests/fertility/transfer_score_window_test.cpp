@@ -225,7 +225,7 @@ TEST(TransferScoreWindow, ScrollBarsWriteTheirValueButTypingDoesNotMoveThem) {
 TEST(TransferScoreWindow, MethodWindowShowsTheTextAndClosesWithTheScore) {
     FakePlatform fake;
     auto& w = fake.windows().open<TransferScoreWindow>();
-    QAction* about = w.findChild<QAction*>("APropos");
+    QAction* about = control<QAction>(w, "APropos");
     ASSERT_TRUE(about);
     about->trigger();
     auto* method = fake.windows().existing<TransferMethodWindow>();
@@ -246,7 +246,7 @@ TEST(TransferScoreWindow, MethodWindowShowsTheTextAndClosesWithTheScore) {
 TEST(TransferScoreWindow, SaysTheScoreIsHistoricalAndSingleEmbryoTransferTheRule) {
     FakePlatform fake;
     TransferScoreWindow w(fake.windows());
-    const auto* line = w.findChild<QLabel*>("LblHistorique");
+    const auto* line = control<QLabel>(w, "LblHistorique");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(),
               "Score historique : le transfert d'un seul embryon est aujourd'hui la règle");

@@ -242,7 +242,7 @@ TEST(OsirisWindow, DateOfBirthSetsTheAgeTheSliderShowsItWithinItsRangeAFutureOne
 TEST(OsirisWindow, APropoMenuShowsTheFiveMessages) {
     FakePlatform fake;
     OsirisWindow w(fake.windows());
-    auto* about = w.findChild<QMenu*>("APropos");
+    auto* about = control<QMenu>(w, "APropos");
     ASSERT_TRUE(about);
     QStringList captions;
     for (QAction* a : about->actions()) {
@@ -262,7 +262,7 @@ TEST(OsirisWindow, APropoMenuShowsTheFiveMessages) {
 TEST(OsirisWindow, AFractureTickedSaysDensitometryIsIndicatedWhateverTheScore) {
     FakePlatform fake;
     OsirisWindow w(fake.windows());
-    const auto* line = w.findChild<QLabel*>("LblFracture");
+    const auto* line = control<QLabel>(w, "LblFracture");
     ASSERT_NE(line, nullptr);
     EXPECT_TRUE(line->text().contains("indication d'ostéodensitométrie, quel que soit le score"))
         << line->text().toStdString();

@@ -318,7 +318,7 @@ TEST_F(PretermWindow, ReadsItsControlsByTheirFrenchNames) {
 }
 
 TEST_F(PretermWindow, SaysTheTableIsHistoricalAndNotMadeForAThreatenedLabour) {
-    const auto* line = window->findChild<QLabel*>("LblHistorique");
+    const auto* line = control<QLabel>(*window, "LblHistorique");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(),
               "Tableau historique : établi chez des femmes sans symptômes, non lors d'une menace");

@@ -329,7 +329,7 @@ TEST(T21RiskWindow, MenusOpenTheirWindows) {
 
 TEST(T21RiskWindow, SaysTheSignsRatiosAreThoseOf2001) {
     Consultation c;
-    const auto* line = c.w.findChild<QLabel*>("LblHistorique");
+    const auto* line = control<QLabel>(c.w, "LblHistorique");
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text(), "Rapports de 2001, nettement revus à la baisse depuis (voir l'aide)");
     EXPECT_TRUE(line->isVisibleTo(&c.w));

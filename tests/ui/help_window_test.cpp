@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/help_document.h"
+#include "support/controls.h"
 #include "support/fake_platform.h"
 #include "ui/help_window.h"
 
@@ -55,7 +56,7 @@ void showActive(HelpWindow& w) {
 }
 
 QListWidget* contentsOf(HelpWindow& w) {
-    return w.findChild<QListWidget*>("HelpContents");
+    return control<QListWidget>(w, "HelpContents");
 }
 
 QStringList listed(HelpWindow& w) {
@@ -140,8 +141,8 @@ TEST(HelpWindow, LinksBackAndForwardMoveLikeABrowser) {
     HelpWindow w;
     ASSERT_TRUE(w.load(writeHelp(dir, kSmallHelp)));
     showActive(w);
-    auto* back = w.findChild<QPushButton*>("HelpBack");
-    auto* forward = w.findChild<QPushButton*>("HelpForward");
+    auto* back = control<QPushButton>(w, "HelpBack");
+    auto* forward = control<QPushButton>(w, "HelpForward");
     EXPECT_EQ(w.currentSection(), "sommaire");
     EXPECT_FALSE(back->isEnabled());
 
@@ -160,7 +161,7 @@ TEST(HelpWindow, LinksBackAndForwardMoveLikeABrowser) {
     EXPECT_TRUE(forward->isEnabled());
 
     // A new page from the middle of the history drops the pages ahead.
-    QTest::mouseClick(w.findChild<QPushButton*>("HelpHome"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(w, "HelpHome"), Qt::LeftButton);
     EXPECT_EQ(w.currentSection(), "sommaire");
     EXPECT_FALSE(forward->isEnabled());
     QTest::mouseClick(back, Qt::LeftButton);
@@ -181,8 +182,8 @@ TEST(HelpWindow, SearchListsThePagesAndStepsThroughTheOccurrences) {
     HelpWindow w;
     ASSERT_TRUE(w.load(writeHelp(dir, kSmallHelp)));
     showActive(w);
-    auto* field = w.findChild<QLineEdit*>("HelpSearch");
-    auto* status = w.findChild<QLabel*>("HelpSearchStatus");
+    auto* field = control<QLineEdit>(w, "HelpSearch");
+    auto* status = control<QLabel>(w, "HelpSearchStatus");
 
     QTest::keyClicks(field, "echographie");
     QTest::keyClick(field, Qt::Key_Return);
@@ -238,7 +239,7 @@ TEST(HelpWindow, ThePageFollowsTheTopicHighlightedWithTheArrowKeys) {
     ASSERT_TRUE(w.load(kHelpFile));
     w.resize(1000, 700);
     w.show();
-    auto* contents = w.findChild<QListWidget*>("HelpContents");
+    auto* contents = control<QListWidget>(w, "HelpContents");
     ASSERT_NE(contents, nullptr);
     contents->setFocus();
     const auto& sections = w.document().sections();
@@ -266,7 +267,7 @@ TEST(HelpWindow, LongTitlesAreShownWholeInTheContents) {
     w.resize(860, 640);
     w.show();
     QApplication::processEvents();
-    auto* contents = w.findChild<QListWidget*>("HelpContents");
+    auto* contents = control<QListWidget>(w, "HelpContents");
     ASSERT_NE(contents, nullptr);
     const int room = contents->viewport()->width();
     for (int row = 0; row < contents->count(); ++row) {
@@ -290,7 +291,7 @@ TEST(HelpWindow, ControlsHaveFrenchNamesAndTabFollowsTheReadingOrder) {
                                   "HelpSearch", "HelpFindNext", "HelpContents", "HelpText"};
     // Precedent is disabled at first: Tab starts from the first enabled control.
     w.showAnchor("reglages");
-    QWidget* at = w.findChild<QWidget*>("HelpBack");
+    QWidget* at = control<QWidget>(w, "HelpBack");
     QStringList visited;
     for (int i = 0; i < expected.size(); ++i) {
         visited << at->objectName();
